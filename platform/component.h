@@ -1,0 +1,116 @@
+#pragma once
+// What the form-state store and the subsystems may know of a window and its
+// controls, without any widget header. The Qt controls implement these; tests
+// use small fakes.
+#include "platform/color.h"
+
+#include <QString>
+#include <vector>
+
+namespace rimora {
+
+class GridModel;
+
+// A named part of a window. Windows keep their components in creation order,
+// which is the order of the records in settings and profile files.
+class Component {
+public:
+    virtual ~Component() = default;
+    virtual QString Name() const = 0;
+};
+
+class ITextControl {  // an edit box
+public:
+    virtual ~ITextControl() = default;
+    virtual QString Text() const = 0;
+    virtual void SetText(const QString& text) = 0;
+};
+
+class IItemIndexControl {  // a drop-down list
+public:
+    virtual ~IItemIndexControl() = default;
+    virtual int ItemIndex() const = 0;
+    virtual void SetItemIndex(int index) = 0;
+};
+
+class IRadioGroupControl {
+public:
+    virtual ~IRadioGroupControl() = default;
+    virtual int ItemIndex() const = 0;
+    virtual void SetItemIndex(int index) = 0;
+};
+
+class ISpinControl {
+public:
+    virtual ~ISpinControl() = default;
+    virtual int Value() const = 0;
+    virtual void SetValue(int value) = 0;
+};
+
+class ICheckControl {
+public:
+    virtual ~ICheckControl() = default;
+    virtual bool Checked() const = 0;
+    virtual void SetChecked(bool checked) = 0;
+};
+
+class IColorControl {
+public:
+    virtual ~IColorControl() = default;
+    virtual TColor Selected() const = 0;
+    virtual void SetSelected(TColor color) = 0;
+    virtual TColor DefaultColorColor() const = 0;
+};
+
+class IPanelControl {
+public:
+    virtual ~IPanelControl() = default;
+    virtual TColor Color() const = 0;
+    virtual void SetColor(TColor color) = 0;
+    virtual int Width() const = 0;
+    virtual void SetWidth(int width) = 0;
+    virtual int Height() const = 0;
+    virtual void SetHeight(int height) = 0;
+};
+
+class IGridControl {
+public:
+    virtual ~IGridControl() = default;
+    virtual GridModel& Model() = 0;
+};
+
+// A label whose font can be kept (size in points, style bits 1 bold,
+// 2 italic, 4 underline, 8 strike-out).
+class IFontLabel {
+public:
+    virtual ~IFontLabel() = default;
+    virtual QString Name() const = 0;
+    virtual int FontSize() const = 0;
+    virtual int FontStyle() const = 0;
+    virtual QString FontName() const = 0;
+    virtual TColor FontColor() const = 0;
+    virtual void SetFontSize(int points) = 0;
+    virtual void SetFontStyle(int styleBits) = 0;
+    virtual void SetFontName(const QString& name) = 0;
+    virtual void SetFontColor(TColor color) = 0;
+    virtual void SetCaption(const QString& caption) = 0;
+};
+
+// A top-level window as the store sees it: its component name, its components
+// in creation order, and its outer placement in screen pixels.
+class IForm {
+public:
+    virtual ~IForm() = default;
+    virtual QString Name() const = 0;
+    virtual std::vector<Component*> Components() const = 0;
+    virtual int Left() const = 0;
+    virtual int Top() const = 0;
+    virtual int Width() const = 0;
+    virtual int Height() const = 0;
+    virtual void SetLeft(int left) = 0;
+    virtual void SetTop(int top) = 0;
+    virtual void SetWidth(int width) = 0;
+    virtual void SetHeight(int height) = 0;
+};
+
+}  // namespace rimora

@@ -1,0 +1,125 @@
+#include "platform/desktop.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QScreen>
+#include <QUrl>
+
+namespace rimora {
+
+namespace {
+
+// Appends the default extension when the chosen name has none, as the
+// profile dialogs promise.
+QString WithDefaultExtension(const QString& path, const QString& extension)
+{
+    if (path.isEmpty() || extension.isEmpty()) return path;
+    if (!QFileInfo(path).suffix().isEmpty()) return path;
+    return path + QLatin1Char('.') + extension;
+}
+
+QString StartPath(const FileDialogRequest& request)
+{
+    if (request.fileName.isEmpty()) return request.folder;
+    if (request.folder.isEmpty()) return request.fileName;
+    return request.folder + QLatin1Char('/') + request.fileName;
+}
+
+class QtDesktop : public Desktop {
+public:
+    void ShowError(const QString& message) override
+    {
+        QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), message, QMessageBox::Ok,
+                        QApplication::activeWindow());
+        box.exec();
+    }
+    bool Confirm(const QString& title, const QString& question) override
+    {
+        return QMessageBox::question(QApplication::activeWindow(), title, question, QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No)
+               == QMessageBox::Yes;
+    }
+    void ShowAbout(const QString& title, const QString& text) override
+    {
+        QMessageBox::about(nullptr, title, text);
+    }
+    void OpenUrl(const QString& url) override { QDesktopServices::openUrl(QUrl(url)); }
+    QString OpenFileName(const FileDialogRequest& request) override
+    {
+        QFileDialog dialog(QApplication::activeWindow());
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        return Run(dialog, request);
+    }
+    QString SaveFileName(const FileDialogRequest& request) override
+    {
+        QFileDialog dialog(QApplication::activeWindow());
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // The program asks before overwriting a profile itself, after the dialog.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+        return Run(dialog, request);
+    }
+    bool ChooseColor(QColor& color) override
+    {
+        const QColor chosen = QColorDialog::getColor(color, QApplication::activeWindow());
+        if (!chosen.isValid()) return false;
+        color = chosen;
+        return true;
+    }
+    QString ExecutableFolder() override { return QCoreApplication::applicationDirPath(); }
+    QSize ScreenSize() override
+    {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        return screen ? screen->geometry().size() : QSize(1024, 768);
+    }
+
+private:
+    static QString Run(QFileDialog& dialog, const FileDialogRequest& request)
+    {
+        dialog.setNameFilters(QtNameFilters(request.filter));
+        dialog.setDefaultSuffix(request.defaultExtension);
+        const QString start = StartPath(request);
+        if (!start.isEmpty()) {
+            const QFileInfo info(start);
+            if (!request.folder.isEmpty()) dialog.setDirectory(request.folder);
+            if (!request.fileName.isEmpty()) dialog.selectFile(info.fileName());
+        }
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+        return WithDefaultExtension(dialog.selectedFiles().constFirst(), request.defaultExtension);
+    }
+};
+
+Desktop* g_installed = nullptr;
+
+}  // namespace
+
+Desktop& CurrentDesktop()
+{
+    static QtDesktop qtDesktop;
+    return g_installed ? *g_installed : qtDesktop;
+}
+
+void SetDesktop(Desktop* desktop)
+{
+    g_installed = desktop;
+}
+
+QStringList QtNameFilters(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList out;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString pattern = parts[i + 1];
+        // "*.*" means every file, also those without a dot.
+        pattern.replace(QStringLiteral("*.*"), QStringLiteral("*"));
+        out << QStringLiteral("%1 (%2)").arg(parts[i], pattern.replace(QLatin1Char(';'), QLatin1Char(' ')));
+    }
+    return out;
+}
+
+}  // namespace rimora

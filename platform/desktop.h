@@ -1,0 +1,47 @@
+#pragma once
+// Everything the program asks of the desktop around it: message boxes, the
+// about box, a web link, the file dialogs, the executable's folder and the
+// screen. The program uses the Qt implementation; tests install a recorder so
+// that no flow opens a real dialog or writes beside the test executable.
+#include <QColor>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+namespace rimora {
+
+struct FileDialogRequest {
+    QString filter;            // "prl|*.prl|*.*|*.*": description|pattern pairs
+    QString defaultExtension;  // added to a name typed without one
+    QString fileName;          // preset name, may be empty
+    QString folder;            // starting folder
+};
+
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+    // The application's error report.
+    virtual void ShowError(const QString& message) = 0;
+    // A yes/no question; true for yes.
+    virtual bool Confirm(const QString& title, const QString& question) = 0;
+    virtual void ShowAbout(const QString& title, const QString& text) = 0;
+    virtual void OpenUrl(const QString& url) = 0;
+    // Empty when the user cancels.
+    virtual QString OpenFileName(const FileDialogRequest& request) = 0;
+    virtual QString SaveFileName(const FileDialogRequest& request) = 0;
+    // The colour dialog, starting from the given colour; false when cancelled.
+    virtual bool ChooseColor(QColor& color) = 0;
+    // Folder of the running executable, without a trailing separator.
+    virtual QString ExecutableFolder() = 0;
+    virtual QSize ScreenSize() = 0;
+};
+
+// The desktop in use; the Qt one unless a test installed another.
+Desktop& CurrentDesktop();
+// Installs a desktop (not owned); nullptr goes back to the Qt one.
+void SetDesktop(Desktop* desktop);
+
+// "prl|*.prl|*.*|*.*" as Qt name filters: "prl (*.prl)", "*.* (*)".
+QStringList QtNameFilters(const QString& filter);
+
+}  // namespace rimora

@@ -1,0 +1,68 @@
+#pragma once
+// A desktop for tests: records every message and answers dialogs from queues.
+#include "platform/desktop.h"
+
+#include <QStringList>
+#include <deque>
+
+namespace rimora {
+
+class RecordingDesktop : public Desktop {
+public:
+    QStringList errors;
+    QStringList confirmations;
+    QStringList abouts;
+    QStringList urls;
+    std::deque<QString> openAnswers;  // next answers of the open dialog ("" = cancel)
+    std::deque<QString> saveAnswers;
+    std::deque<bool> confirmAnswers;  // default: yes
+    std::vector<FileDialogRequest> openRequests;
+    std::vector<FileDialogRequest> saveRequests;
+    std::deque<QColor> colorAnswers;  // empty = cancel
+    QList<QColor> colorRequests;
+    QString executableFolder;
+    QSize screen{1920, 1080};
+
+    void ShowError(const QString& message) override { errors << message; }
+    bool Confirm(const QString&, const QString& question) override
+    {
+        confirmations << question;
+        if (confirmAnswers.empty()) return true;
+        const bool answer = confirmAnswers.front();
+        confirmAnswers.pop_front();
+        return answer;
+    }
+    void ShowAbout(const QString& title, const QString& text) override { abouts << title + QLatin1Char('\n') + text; }
+    void OpenUrl(const QString& url) override { urls << url; }
+    QString OpenFileName(const FileDialogRequest& request) override { return Next(openRequests, openAnswers, request); }
+    QString SaveFileName(const FileDialogRequest& request) override { return Next(saveRequests, saveAnswers, request); }
+    bool ChooseColor(QColor& color) override
+    {
+        colorRequests << color;
+        if (colorAnswers.empty()) return false;
+        color = colorAnswers.front();
+        colorAnswers.pop_front();
+        return true;
+    }
+    QString ExecutableFolder() override { return executableFolder; }
+    QSize ScreenSize() override { return screen; }
+
+private:
+    static QString Next(std::vector<FileDialogRequest>& log, std::deque<QString>& answers, const FileDialogRequest& r)
+    {
+        log.push_back(r);
+        if (answers.empty()) return {};
+        QString a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
+
+// Installs a recorder for the lifetime of a test and removes it afterwards.
+class ScopedRecordingDesktop : public RecordingDesktop {
+public:
+    ScopedRecordingDesktop() { SetDesktop(this); }
+    ~ScopedRecordingDesktop() override { SetDesktop(nullptr); }
+};
+
+}  // namespace rimora

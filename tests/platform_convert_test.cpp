@@ -1,0 +1,111 @@
+#include "platform/convert.h"
+#include "platform/errors.h"
+#include "support/scoped_locale.h"
+
+#include <gtest/gtest.h>
+
+using namespace rimora;
+using rimora::test::ScopedLocale;
+
+TEST(IntegerText, AcceptsExactlyWhatTheConversionAccepts)
+{
+    struct Row { const char* text; bool ok; int value; };
+    const Row rows[] = {
+        {" 7", true, 7},   {"+7", true, 7},    {"07", true, 7},    {"$7", true, 7},
+        {"x1F", true, 31}, {"0X1f", true, 31}, {"-3", true, -3},   {"  -0x10", true, -16},
+        {"2147483647", true, 2147483647},      {"-2147483648", true, -2147483647 - 1},
+        {"$FFFFFFFF", true, -1},
+        {"7 ", false, 0},  {"abc", false, 0},  {"", false, 0},     {"7.0", false, 0},
+        {"2147483648", false, 0},              {"-2147483649", false, 0},
+        {"0x", false, 0},  {"$", false, 0},    {"+", false, 0},    {"\t7", false, 0},
+        {"$100000000", false, 0},              {"--7", false, 0},  {"- 7", false, 0},
+    };
+    for (const Row& row : rows) {
+        const QString text = QString::fromUtf8(row.text);
+        EXPECT_EQ(IsIntegerText(text), row.ok) << row.text;
+        if (row.ok) {
+            EXPECT_EQ(StrToInt(text), row.value) << row.text;
+        } else {
+            EXPECT_THROW(StrToInt(text), EConvertError) << row.text;
+        }
+    }
+}
+
+TEST(IntegerText, ErrorMessageNamesTheText)
+{
+    try {
+        StrToInt(QStringLiteral("abc"));
+        FAIL();
+    } catch (const EConvertError& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("'abc' is not a valid integer value"));
+    }
+}
+
+TEST(DecimalText, FollowsTheRegionsSeparatorWithoutGrouping)
+{
+    {
+        ScopedLocale region(rimora::test::PointRegion());
+        EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("27.5")), 27.5);
+        EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral(" -2.5 ")), -2.5);
+        EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("590")), 590);
+        EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("1e3")), 1000);
+        EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral(".5")), 0.5);
+        for (const char* bad : {"27,5", "1,234.5", "", "abc", "1.2.3", "e5", "5e", "0x10"})
+            EXPECT_THROW(StrToFloat(QString::fromLatin1(bad)), EConvertError) << bad;
+    }
+    {
+        ScopedLocale region(rimora::test::CommaRegion());
+        EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("27,5")), 27.5);
+        EXPECT_THROW(StrToFloat(QStringLiteral("27.5")), EConvertError);
+        EXPECT_THROW(StrToFloat(QStringLiteral("1.234,5")), EConvertError);
+    }
+}
+
+TEST(LengthFormat, RoundsHalfAwayFromZeroAndGroupsByRegion)
+{
+    {
+        ScopedLocale region(rimora::test::PointRegion());
+        EXPECT_EQ(FormatLength(284.25), QStringLiteral("284.3"));
+        EXPECT_EQ(FormatLength(285.3752), QStringLiteral("285.4"));
+        EXPECT_EQ(FormatLength(1234.56), QStringLiteral("1,234.6"));
+        EXPECT_EQ(FormatLength(1234567.0), QStringLiteral("1,234,567.0"));
+        EXPECT_EQ(FormatLength(0.0), QStringLiteral("0.0"));
+        EXPECT_EQ(FormatLength(0.04), QStringLiteral("0.0"));
+        EXPECT_EQ(FormatLength(-0.25), QStringLiteral("-0.3"));
+        EXPECT_EQ(FormatLength(-1234.56), QStringLiteral("-1,234.6"));
+        EXPECT_EQ(FormatFloat(QStringLiteral(" +#,##0.0mm"), 0.8), QStringLiteral(" +0.8mm"));
+        EXPECT_EQ(FormatFloat(QStringLiteral(" +#,##0.0mm"), -0.5), QStringLiteral("- +0.5mm"));
+    }
+    {
+        ScopedLocale region(rimora::test::CommaRegion());
+        EXPECT_EQ(FormatLength(1234.56), QStringLiteral("1.234,6"));
+        EXPECT_EQ(FormatLength(284.25), QStringLiteral("284,3"));
+    }
+}
+
+TEST(GeneralFormat, FifteenSignificantDigitsInTheRegionsSeparator)
+{
+    {
+        ScopedLocale region(rimora::test::PointRegion());
+        EXPECT_EQ(FloatToStr(5.625), QStringLiteral("5.625"));
+        EXPECT_EQ(FloatToStr(10.0), QStringLiteral("10"));
+        EXPECT_EQ(FloatToStr(360.0 / 28 / 2), QStringLiteral("6.42857142857143"));
+        EXPECT_EQ(FloatToStr(0.0), QStringLiteral("0"));
+        EXPECT_EQ(FloatToStr(0.00001), QStringLiteral("1E-5"));
+        EXPECT_EQ(FloatToStr(1.5e20), QStringLiteral("1.5E20"));
+        EXPECT_EQ(FloatToStr(354.0 / 622), QStringLiteral("0.569131832797428"));
+    }
+    {
+        ScopedLocale region(rimora::test::CommaRegion());
+        EXPECT_EQ(FloatToStr(5.625), QStringLiteral("5,625"));
+        EXPECT_EQ(FloatToStr(1234.5), QStringLiteral("1234,5"));
+    }
+}
+
+TEST(HoleNumbers, AtLeastTwoDigits)
+{
+    EXPECT_EQ(FormatHoleNumber(1), QStringLiteral("01"));
+    EXPECT_EQ(FormatHoleNumber(36), QStringLiteral("36"));
+    EXPECT_EQ(FormatHoleNumber(123), QStringLiteral("123"));
+    EXPECT_EQ(FormatHoleNumber(-3), QStringLiteral("-03"));
+}
