@@ -1,0 +1,143 @@
+#include "platform/simple_controls.h"
+
+#include <QMouseEvent>
+
+namespace rimora {
+
+TLabel::TLabel(QWidget* parent, const QString& name, const QString& caption) : QLabel(caption, parent)
+{
+    setObjectName(name);
+}
+
+int TLabel::FontSize() const
+{
+    return font().pointSize() > 0 ? font().pointSize() : qRound(font().pixelSize() * 72.0 / 96.0);
+}
+
+int TLabel::FontStyle() const
+{
+    const QFont& f = font();
+    return (f.bold() ? 1 : 0) | (f.italic() ? 2 : 0) | (f.underline() ? 4 : 0) | (f.strikeOut() ? 8 : 0);
+}
+
+TColor TLabel::FontColor() const
+{
+    return FromQColor(palette().color(QPalette::WindowText));
+}
+
+void TLabel::SetFontSize(int points)
+{
+    QFont f = font();
+    f.setPixelSize(std::max(1, qRound(points * 96.0 / 72.0)));
+    setFont(f);
+}
+
+void TLabel::SetFontStyle(int styleBits)
+{
+    QFont f = font();
+    f.setBold(styleBits & 1);
+    f.setItalic(styleBits & 2);
+    f.setUnderline(styleBits & 4);
+    f.setStrikeOut(styleBits & 8);
+    setFont(f);
+}
+
+void TLabel::SetFontName(const QString& name)
+{
+    QFont f = font();
+    f.setFamily(name);
+    setFont(f);
+}
+
+void TLabel::SetFontColor(TColor color)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, ToQColor(color));
+    setPalette(p);
+}
+
+void TLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) Fire(OnClick);
+}
+
+TPanel::TPanel(QWidget* parent, const QString& name) : QFrame(parent)
+{
+    setObjectName(name);
+}
+
+TColor TPanel::Color() const
+{
+    return FromQColor(palette().color(QPalette::Window));
+}
+
+void TPanel::SetColor(TColor color)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, ToQColor(color));
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+TButton::TButton(QWidget* parent, const QString& name, const QString& caption) : QPushButton(caption, parent)
+{
+    setObjectName(name);
+    connect(this, &QPushButton::clicked, this, [this] { Fire(OnClick); });
+}
+
+void TButton::mousePressEvent(QMouseEvent* event)
+{
+    if (OnMouseDown) {
+        const Qt::MouseButton button = event->button();
+        const Qt::KeyboardModifiers modifiers = event->modifiers();
+        RunGuarded([&] { OnMouseDown(button, modifiers); });
+    }
+    QPushButton::mousePressEvent(event);
+}
+
+TImage::TImage(QWidget* parent, const QString& name) : QLabel(parent)
+{
+    setObjectName(name);
+    setScaledContents(true);
+    setAlignment(Qt::AlignCenter);
+}
+
+void TImage::SetPicture(const QPixmap& pixmap)
+{
+    setPixmap(pixmap);
+}
+
+void TImage::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) Fire(OnClick);
+}
+
+TMemo::TMemo(QWidget* parent, const QString& name) : QPlainTextEdit(parent)
+{
+    setObjectName(name);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+}
+
+TPageControl::TPageControl(QWidget* parent, const QString& name) : QTabWidget(parent)
+{
+    setObjectName(name);
+}
+
+TStatusBar::TStatusBar(QWidget* parent, const QString& name) : QStatusBar(parent)
+{
+    setObjectName(name);
+    setSizeGripEnabled(true);
+}
+
+void TStatusBar::SetSimpleText(const QString& text)
+{
+    if (text.isEmpty())
+        clearMessage();
+    else
+        showMessage(text);
+}
+
+}  // namespace rimora

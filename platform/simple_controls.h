@@ -1,0 +1,108 @@
+#pragma once
+// The controls that hold no stored value: captions, panels, buttons, an
+// image, a memo, tabs and the status bar, each with the notices the program
+// uses.
+#include "platform/component.h"
+#include "platform/notice.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <functional>
+
+namespace rimora {
+
+using MouseNotice = std::function<void(Qt::MouseButton, Qt::KeyboardModifiers)>;
+
+class TLabel : public QLabel, public Component, public IFontLabel {
+    Q_OBJECT
+public:
+    TLabel(QWidget* parent, const QString& name, const QString& caption);
+    QString Name() const override { return objectName(); }
+    QString Caption() const { return text(); }
+    void SetCaption(const QString& caption) override { setText(caption); }
+
+    int FontSize() const override;
+    int FontStyle() const override;
+    QString FontName() const override { return font().family(); }
+    TColor FontColor() const override;
+    void SetFontSize(int points) override;
+    void SetFontStyle(int styleBits) override;
+    void SetFontName(const QString& name) override;
+    void SetFontColor(TColor color) override;
+
+    Notice OnClick;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+class TPanel : public QFrame, public Component, public IPanelControl {
+    Q_OBJECT
+public:
+    TPanel(QWidget* parent, const QString& name);
+    QString Name() const override { return objectName(); }
+    TColor Color() const override;
+    void SetColor(TColor color) override;
+    int Width() const override { return width(); }
+    void SetWidth(int w) override { resize(w, height()); }
+    int Height() const override { return height(); }
+    void SetHeight(int h) override { resize(width(), h); }
+};
+
+class TButton : public QPushButton, public Component {
+    Q_OBJECT
+public:
+    TButton(QWidget* parent, const QString& name, const QString& caption);
+    QString Name() const override { return objectName(); }
+
+    Notice OnClick;
+    MouseNotice OnMouseDown;  // any mouse button pressed on the button
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+// A picture stretched to the control's size.
+class TImage : public QLabel, public Component {
+    Q_OBJECT
+public:
+    TImage(QWidget* parent, const QString& name);
+    QString Name() const override { return objectName(); }
+    void SetPicture(const QPixmap& pixmap);
+
+    Notice OnClick;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+class TMemo : public QPlainTextEdit, public Component {
+    Q_OBJECT
+public:
+    TMemo(QWidget* parent, const QString& name);
+    QString Name() const override { return objectName(); }
+    QString Text() const { return toPlainText(); }
+    void SetText(const QString& text) { setPlainText(text); }
+};
+
+class TPageControl : public QTabWidget, public Component {
+    Q_OBJECT
+public:
+    TPageControl(QWidget* parent, const QString& name);
+    QString Name() const override { return objectName(); }
+};
+
+class TStatusBar : public QStatusBar, public Component {
+    Q_OBJECT
+public:
+    TStatusBar(QWidget* parent, const QString& name);
+    QString Name() const override { return objectName(); }
+    QString SimpleText() const { return currentMessage(); }
+    void SetSimpleText(const QString& text);
+};
+
+}  // namespace rimora

@@ -1,0 +1,102 @@
+#include "platform/tcolor_box.h"
+
+#include "platform/desktop.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+namespace rimora {
+
+namespace {
+
+constexpr int kColorRole = Qt::UserRole + 1;
+
+QIcon Swatch(TColor color)
+{
+    QPixmap pixmap(16, 12);
+    pixmap.fill(ToQColor(color));
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::black);
+    painter.drawRect(0, 0, pixmap.width() - 1, pixmap.height() - 1);
+    return QIcon(pixmap);
+}
+
+}  // namespace
+
+TColorBox::TColorBox(QWidget* parent, const QString& name, TColor defaultColor)
+    : QComboBox(parent), default_(defaultColor)
+{
+    setObjectName(name);
+    setMaxVisibleItems(16);
+    int at = 0;
+    for (const auto* list : {&StandardColors(), &ExtendedColors(), &SystemColors()})
+        for (const NamedColor& c : *list) AddColorItem(at++, c.value, c.name);
+    addItem(tr("Custom..."));
+    SelectQuietly(IndexOf(defaultColor));
+    connect(this, &QComboBox::activated, this, &TColorBox::ChooseItem);
+}
+
+void TColorBox::AddColorItem(int at, TColor color, const QString& name)
+{
+    insertItem(at, Swatch(color), name);
+    setItemData(at, color, kColorRole);
+}
+
+int TColorBox::IndexOf(TColor color) const
+{
+    for (int i = 0; i < CustomEntryIndex(); ++i)
+        if (itemData(i, kColorRole).toInt() == color) return i;
+    return -1;
+}
+
+void TColorBox::SelectQuietly(int index)
+{
+    lastIndex_ = index;
+    setCurrentIndex(index);
+}
+
+TColor TColorBox::Selected() const
+{
+    const int index = currentIndex();
+    if (index < 0 || index >= CustomEntryIndex()) return colors::NoSelection;
+    return static_cast<TColor>(itemData(index, kColorRole).toInt());
+}
+
+void TColorBox::SetSelected(TColor color)
+{
+    int index = IndexOf(color);
+    if (index < 0) {
+        // A colour of no list becomes the one custom item, just above the
+        // entry that opens the dialog.
+        const QString name = ToQColor(color).name(QColor::HexRgb).toUpper();
+        if (customColorIndex_ < 0) {
+            customColorIndex_ = CustomEntryIndex();
+            AddColorItem(customColorIndex_, color, name);
+        } else {
+            setItemIcon(customColorIndex_, Swatch(color));
+            setItemText(customColorIndex_, name);
+            setItemData(customColorIndex_, color, kColorRole);
+        }
+        index = customColorIndex_;
+    }
+    SelectQuietly(index);
+}
+
+void TColorBox::ChooseItem(int index)
+{
+    if (index == CustomEntryIndex()) {
+        QColor start = ToQColor(Selected());
+        if (!CurrentDesktop().ChooseColor(start)) {
+            SelectQuietly(lastIndex_);
+            return;
+        }
+        SetSelected(FromQColor(start));
+        Fire(OnChange);
+        return;
+    }
+    if (index == lastIndex_) return;
+    SelectQuietly(index);
+    Fire(OnChange);
+}
+
+}  // namespace rimora

@@ -1,0 +1,42 @@
+#pragma once
+#include "platform/component.h"
+
+#include <QWidget>
+#include <vector>
+
+namespace rimora {
+
+// A top-level window that knows its components by name in creation order
+// (the order of the records in settings and profile files) and gives its
+// outer placement in screen pixels.
+class TForm : public QWidget, public IForm {
+    Q_OBJECT
+public:
+    TForm(const QString& name, QWidget* parent = nullptr);
+
+    QString Name() const override { return objectName(); }
+    std::vector<Component*> Components() const override { return components_; }
+
+    // Creates a control as a child of `parent` and registers it.
+    template <class T, class... Args>
+    T* Create(QWidget* parent, Args&&... args)
+    {
+        T* control = new T(parent, std::forward<Args>(args)...);
+        components_.push_back(control);
+        return control;
+    }
+
+    int Left() const override { return frameGeometry().x(); }
+    int Top() const override { return frameGeometry().y(); }
+    int Width() const override { return frameGeometry().width(); }
+    int Height() const override { return frameGeometry().height(); }
+    void SetLeft(int left) override { move(left, Top()); }
+    void SetTop(int top) override { move(Left(), top); }
+    void SetWidth(int width) override;
+    void SetHeight(int height) override;
+
+private:
+    std::vector<Component*> components_;
+};
+
+}  // namespace rimora

@@ -1,0 +1,30 @@
+#pragma once
+#include "platform/canvas.h"
+#include "platform/component.h"
+
+#include <QWidget>
+#include <functional>
+
+namespace rimora {
+
+// A surface the program paints itself. Painting happens only inside
+// paintEvent; "draw now" is repaint(). An error while painting stops the
+// painting and goes to OnPaintError (the status bar), never to a modal box.
+class TPaintBox : public QWidget, public Component {
+    Q_OBJECT
+public:
+    TPaintBox(QWidget* parent, const QString& name);
+    QString Name() const override { return objectName(); }
+
+    std::function<void(Canvas&)> OnPaint;
+    std::function<void(const QString&)> OnPaintError;
+    int PaintCount() const { return paintCount_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int paintCount_ = 0;
+};
+
+}  // namespace rimora
