@@ -1,0 +1,95 @@
+#include "spokes/spoke_length.h"
+
+#include "platform/convert.h"
+#include "platform/errors.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace rimora {
+
+namespace {
+
+constexpr int kRimColumn = 2;
+constexpr int kHubLinkColumn = 3;
+constexpr int kLengthColumn = 4;
+const QString kGapMark = QStringLiteral("-");
+
+double Radians(double degrees)
+{
+    return degrees * std::numbers::pi / 180.0;
+}
+
+int HoleCount(const QString& text, const QString& what)
+{
+    const int count = StrToInt(text);
+    if (count < 1)
+        throw EWheelInputError(QStringLiteral("The %1 hole count must be at least 1 (it is %2).").arg(what).arg(count));
+    return count;
+}
+
+// Hole i of n lies i * 360 / n degrees clockwise from straight up; the +270
+// turns the mathematical zero (pointing right) to the top in screen
+// coordinates. Points are placed around the wheel's centre (R, R) as in the
+// drawing; only their difference matters here.
+struct Point {
+    double x;
+    double y;
+};
+
+Point HolePoint(double radius, double centre, double degreesFromRight)
+{
+    const double theta = Radians(degreesFromRight);
+    return {radius * std::cos(theta) + centre, radius * std::sin(theta) + centre};
+}
+
+}  // namespace
+
+void CalcSpokeLengths(GridModel& grid, const SpokeLengthInputs& inputs,
+                      const std::function<void(const QString&)>& setAngleDifference)
+{
+    // The drawing reads the ERD as a decimal number too, so a rim measured to
+    // half a millimetre gives lengths rather than an error.
+    const double rimRadius = StrToFloat(inputs.erd) / 2.0;
+    // Each flange has its own hole circle: a spoke on the smaller flange is
+    // longer than one on the larger flange at the same offset.
+    const double rightRadius = StrToFloat(inputs.rightFlange) / 2.0;
+    const double leftRadius = StrToFloat(inputs.leftFlange) / 2.0;
+    const int hubCount = HoleCount(inputs.hubHoles, QStringLiteral("hub"));
+    const int rimCount = HoleCount(inputs.rimHoles, QStringLiteral("rim"));
+    const double hubStep = 360.0 / hubCount;
+    const double rimStep = 360.0 / rimCount;
+
+    QString angleText = inputs.angleDifference;
+    if (hubCount == rimCount) {
+        angleText = QStringLiteral("0");
+        if (setAngleDifference) setAngleDifference(angleText);
+    }
+    const double angleDifference = StrToFloat(angleText);
+
+    for (int row = 1; row < grid.RowCount(); ++row) {
+        grid.SetCells(kLengthColumn, row, QString());
+
+        const QString rimText = grid.Cells(kRimColumn, row);
+        if (rimText == kGapMark) continue;
+        if (rimText.isEmpty()) break;
+        const int rimHole = StrToInt(rimText);
+        const Point rimPoint = HolePoint(rimRadius, rimRadius, rimHole * rimStep + 270.0 + angleDifference);
+
+        const QString hubText = grid.Cells(kHubLinkColumn, row);
+        if (hubText.isEmpty() || hubText == kGapMark) continue;
+        const int hubHole = StrToInt(hubText);
+        const bool left = hubHole % 2 != 0;
+        const Point hubPoint = HolePoint(left ? leftRadius : rightRadius, rimRadius, hubHole * hubStep + 270.0);
+
+        const double dx = std::fabs(hubPoint.x - rimPoint.x);
+        const double dy = std::fabs(hubPoint.y - rimPoint.y);
+        const double offset = StrToFloat(left ? inputs.leftOffset : inputs.rightOffset);
+        // The spoke bends round the edge of its flange hole, not its centre, so
+        // half the hole's diameter comes off the centre-to-centre distance.
+        const double length = std::sqrt(dx * dx + dy * dy + offset * offset) - StrToFloat(inputs.spokeHole) / 2.0;
+        grid.SetCells(kLengthColumn, row, FormatLength(length));
+    }
+}
+
+}  // namespace rimora
