@@ -1,0 +1,265 @@
+#include "persist/profile_file.h"
+
+#include "platform/convert.h"
+#include "platform/errors.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace rimora {
+
+namespace {
+
+// A settings or profile file is a few kilobytes; anything far larger is not
+// one of ours and is neither parsed nor overwritten.
+constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
+
+const QByteArray kUtf8Bom("\xEF\xBB\xBF", 3);
+const QByteArray kUtf16LEBom("\xFF\xFE", 2);
+const QByteArray kUtf16BEBom("\xFE\xFF", 2);
+
+bool IsBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\v')
+           || c == QLatin1Char('\f');
+}
+
+QString TrimBlanks(const QString& text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && IsBlank(text[begin])) ++begin;
+    while (end > begin && IsBlank(text[end - 1])) --end;
+    return text.mid(begin, end - begin);
+}
+
+bool IsComment(const QString& trimmedLine)
+{
+    return trimmedLine.startsWith(QLatin1Char(';'));
+}
+
+// The section name of a "[name]" line, or nothing for any other line.
+std::optional<QString> SectionName(const QString& line)
+{
+    const QString trimmed = TrimBlanks(line);
+    if (!trimmed.startsWith(QLatin1Char('['))) return std::nullopt;
+    const qsizetype close = trimmed.indexOf(QLatin1Char(']'));
+    return TrimBlanks(close < 0 ? trimmed.mid(1) : trimmed.mid(1, close - 1));
+}
+
+bool SameName(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// A value must stay on its own line, or it would end the key and start
+// something else.
+QString OneLine(const QString& value)
+{
+    QString out = value;
+    out.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    out.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return out;
+}
+
+QString FullPath(const QString& path)
+{
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
+
+}  // namespace
+
+ProfileFile::ProfileFile(const QString& path) : path_(path)
+{
+    QFile file(path_);
+    if (!file.exists()) return;
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileSize) {
+        unreadable_ = true;
+        return;
+    }
+    Decode(file.readAll());
+}
+
+void ProfileFile::Decode(const QByteArray& bytes)
+{
+    QString text;
+    if (bytes.startsWith(kUtf8Bom)) {
+        encoding_ = Encoding::Utf8Bom;
+        text = QString::fromUtf8(bytes.mid(kUtf8Bom.size()));
+    } else if (bytes.startsWith(kUtf16LEBom) || bytes.startsWith(kUtf16BEBom)) {
+        encoding_ = bytes.startsWith(kUtf16LEBom) ? Encoding::Utf16LE : Encoding::Utf16BE;
+        QStringDecoder decoder(encoding_ == Encoding::Utf16LE ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+        text = decoder(bytes.mid(2));
+    } else {
+        QStringDecoder decoder(QStringConverter::Utf8);
+        text = decoder(bytes);
+        if (decoder.hasError()) {
+            // Not UTF-8 (an old file in a single-byte code page): every byte
+            // maps to one character, so untouched lines are written back as
+            // they were.
+            encoding_ = Encoding::Latin1;
+            text = QString::fromLatin1(bytes);
+        }
+    }
+
+    const qsizetype firstBreak = text.indexOf(QLatin1Char('\n'));
+    crlf_ = firstBreak > 0 && text[firstBreak - 1] == QLatin1Char('\r');
+    if (text.isEmpty()) return;
+    lines_ = text.split(QLatin1Char('\n'));
+    finalLineBreak_ = lines_.constLast().isEmpty();
+    if (finalLineBreak_) lines_.removeLast();
+    if (crlf_) {
+        for (QString& line : lines_)
+            if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+    }
+}
+
+QByteArray ProfileFile::Encode() const
+{
+    const QString eol = crlf_ ? QStringLiteral("\r\n") : QStringLiteral("\n");
+    QString text = lines_.join(eol);
+    if (finalLineBreak_ && !lines_.isEmpty()) text += eol;
+
+    switch (encoding_) {
+    case Encoding::Utf8:
+        return text.toUtf8();
+    case Encoding::Utf8Bom:
+        return kUtf8Bom + text.toUtf8();
+    case Encoding::Utf16LE:
+    case Encoding::Utf16BE: {
+        const bool little = encoding_ == Encoding::Utf16LE;
+        QStringEncoder encoder(little ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+        return (little ? kUtf16LEBom : kUtf16BEBom) + QByteArray(encoder(text));
+    }
+    case Encoding::Latin1:
+        break;
+    }
+    // A value written that a single-byte file cannot hold turns the file into
+    // UTF-8 rather than losing the characters.
+    for (const QChar c : text)
+        if (c.unicode() > 0xFF) return text.toUtf8();
+    return text.toLatin1();
+}
+
+std::optional<ProfileFile::Range> ProfileFile::FindSection(const QString& section) const
+{
+    const QString wanted = TrimBlanks(section);
+    for (qsizetype i = 0; i < lines_.size(); ++i) {
+        const std::optional<QString> name = SectionName(lines_[i]);
+        if (!name || !SameName(*name, wanted)) continue;
+        qsizetype end = i + 1;
+        while (end < lines_.size() && !SectionName(lines_[end])) ++end;
+        return Range{i, end};
+    }
+    return std::nullopt;
+}
+
+std::optional<qsizetype> ProfileFile::FindKey(const Range& range, const QString& key) const
+{
+    const QString wanted = TrimBlanks(key);
+    for (qsizetype i = range.header + 1; i < range.end; ++i) {
+        const QString& line = lines_[i];
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (eq < 0) continue;
+        const QString name = TrimBlanks(line.left(eq));
+        if (IsComment(name)) continue;
+        if (SameName(name, wanted)) return i;
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> ProfileFile::RawValue(const QString& section, const QString& key) const
+{
+    const std::optional<Range> range = FindSection(section);
+    if (!range) return std::nullopt;
+    const std::optional<qsizetype> at = FindKey(*range, key);
+    if (!at) return std::nullopt;
+    const QString& line = lines_[*at];
+    return line.mid(line.indexOf(QLatin1Char('=')) + 1);
+}
+
+bool ProfileFile::HasSection(const QString& section) const
+{
+    return FindSection(section).has_value();
+}
+
+QString ProfileFile::ReadString(const QString& section, const QString& key, const QString& defaultValue) const
+{
+    const std::optional<QString> raw = RawValue(section, key);
+    if (!raw) return defaultValue;
+    QString value = TrimBlanks(*raw);
+    if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
+        value = value.mid(1, value.size() - 2);
+    value.truncate(kMaxValueLength);
+    return value;
+}
+
+int ProfileFile::ReadInteger(const QString& section, const QString& key, int defaultValue) const
+{
+    if (!RawValue(section, key)) return defaultValue;
+    int value = 0;
+    return TryStrToInt(ReadString(section, key, QString()), value) ? value : defaultValue;
+}
+
+bool ProfileFile::ReadBool(const QString& section, const QString& key, bool defaultValue) const
+{
+    return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+void ProfileFile::WriteString(const QString& section, const QString& key, const QString& value)
+{
+    const QString text = OneLine(value);
+    const std::optional<Range> range = FindSection(section);
+    if (!range) {
+        lines_ << QLatin1Char('[') + section + QLatin1Char(']') << key + QLatin1Char('=') + text;
+        changed_ = true;
+        return;
+    }
+    if (const std::optional<qsizetype> at = FindKey(*range, key)) {
+        QString& line = lines_[*at];
+        const QString updated = line.left(line.indexOf(QLatin1Char('=')) + 1) + text;
+        if (updated != line) {
+            line = updated;
+            changed_ = true;
+        }
+        return;
+    }
+    // After the section's last line that is not blank, so that blank lines
+    // separating it from the next section stay where they are.
+    qsizetype insertAt = range->header + 1;
+    for (qsizetype i = range->header + 1; i < range->end; ++i)
+        if (!TrimBlanks(lines_[i]).isEmpty()) insertAt = i + 1;
+    lines_.insert(insertAt, key + QLatin1Char('=') + text);
+    changed_ = true;
+}
+
+void ProfileFile::WriteInteger(const QString& section, const QString& key, int value)
+{
+    WriteString(section, key, QString::number(value));
+}
+
+void ProfileFile::WriteBool(const QString& section, const QString& key, bool value)
+{
+    WriteString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void ProfileFile::Save()
+{
+    if (!changed_) return;
+    if (unreadable_) throw EProfileWriteError(FullPath(path_));
+    const QByteArray bytes = Encode();
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly)) throw EProfileWriteError(FullPath(path_));
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        throw EProfileWriteError(FullPath(path_));
+    }
+    if (!file.commit()) throw EProfileWriteError(FullPath(path_));
+    changed_ = false;
+}
+
+}  // namespace rimora
