@@ -1,0 +1,46 @@
+#include "persist/ini_save.h"
+
+#include "persist/settings_location.h"
+
+namespace rimora {
+
+namespace {
+
+QString& ProgramKeyName()
+{
+    static QString keyName;
+    return keyName;
+}
+
+}  // namespace
+
+TIniSave::TIniSave(IForm& owner) : parent_(owner) {}
+
+QString TIniSave::FileName() const
+{
+    if (fFileName_.isEmpty()) return parent_.Name() + QStringLiteral(".ini");
+    return fFileName_;
+}
+
+QString TIniSave::KeyName()
+{
+    return ProgramKeyName();
+}
+
+void TIniSave::SetKeyName(const QString& value)
+{
+    ProgramKeyName() = value;
+}
+
+QString TIniSave::FilePath() const
+{
+    return ResolveSettingsPath(FileName());
+}
+
+bool TIniSave::Excluded(const Component& component) const
+{
+    const QString name = component.Name();
+    return name.isEmpty() || st_.contains(name, Qt::CaseSensitive);
+}
+
+}  // namespace rimora

@@ -1,0 +1,98 @@
+#pragma once
+// TIniSave: the form-state store a window owns. On request it writes the
+// window's placement, one label's font and the values of the window's input
+// controls to an INI file and reads them back. It knows nothing of wheels: it
+// walks the window's components in creation order and saves what each kind of
+// control holds.
+//
+// Every operation opens the file afresh, works on it in memory and, when it
+// writes, puts the whole file on disk once at its end; a write that cannot be
+// carried out raises EProfileWriteError and leaves the file as it was.
+#include "platform/component.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace rimora {
+
+class TIniSave {
+public:
+    // Called with a grid just before its rows are read, after every control
+    // before it has been set, so the owner can size the grid for the rows to
+    // come (the lacing table from the hole counts already read).
+    using GridReadHook = std::function<void(Component& grid)>;
+
+    explicit TIniSave(IForm& owner);
+
+    IForm& Owner() const { return parent_; }
+
+    // Panels' colours are part of the control-value records.
+    bool SavePanelColor() const { return fSavePanelColor_; }
+    void SetSavePanelColor(bool value) { fSavePanelColor_ = value; }
+    // Kept for the window's description; no record depends on it.
+    bool SaveGroupBoxCaption() const { return fSaveGroupBoxCaption_; }
+    void SetSaveGroupBoxCaption(bool value) { fSaveGroupBoxCaption_ = value; }
+    // String grids are saved row by row.
+    bool SaveStringGrid() const { return fSaveStringGrid_; }
+    void SetSaveStringGrid(bool value) { fSaveStringGrid_ = value; }
+    // Panels' widths and heights are saved.
+    bool SaveSplitPos() const { return fSaveSplitPos_; }
+    void SetSaveSplitPos(bool value) { fSaveSplitPos_ = value; }
+    // ReadInfo and WriteInfo do nothing; placement and font still work.
+    bool PlaceOnly() const { return fPlaceOnly_; }
+    void SetPlaceOnly(bool value) { fPlaceOnly_ = value; }
+
+    // While none is set, the owner's name followed by ".ini".
+    QString FileName() const;
+    void SetFileName(const QString& value) { fFileName_ = value; }
+
+    // Names of controls the control-value records leave out (ParseNameList).
+    const QString& NotSaveName() const { return fNotSaveName_; }
+    void SetNotSaveName(const QString& value) { fNotSaveName_ = value; }
+    // The list parsed from NotSaveName at the start of the latest pass.
+    const QStringList& ExclusionList() const { return st_; }
+
+    // The label whose font ReadFont and WriteFont keep; not owned, it must
+    // outlive the store or be unset first.
+    IFontLabel* TargetLabel() const { return theLabel_; }
+    void SetTargetLabel(IFontLabel* label) { theLabel_ = label; }
+
+    // A registry-style key name shared by every store of the program; no
+    // operation reads it.
+    static QString KeyName();
+    static void SetKeyName(const QString& value);
+
+    void SetGridReadHook(GridReadHook hook) { gridReadHook_ = std::move(hook); }
+
+    // The file every operation uses: FileName() as given when it is a full
+    // path, else inside the settings folder.
+    QString FilePath() const;
+
+    // The values of the owner's controls.
+    void WriteInfo();
+    void ReadInfo();
+    // The owner's left, top, height and width.
+    void WritePlace();
+    void ReadPlace();
+    // The target label's size, style, face name and colour.
+    void WriteFont();
+    void ReadFont();
+
+private:
+    bool Excluded(const Component& component) const;
+
+    IForm& parent_;
+    bool fSavePanelColor_ = false;
+    bool fSaveGroupBoxCaption_ = false;
+    bool fSaveStringGrid_ = true;
+    bool fSaveSplitPos_ = false;
+    bool fPlaceOnly_ = false;
+    QString fFileName_;
+    QString fNotSaveName_;
+    IFontLabel* theLabel_ = nullptr;
+    QStringList st_;
+    GridReadHook gridReadHook_;
+};
+
+}  // namespace rimora

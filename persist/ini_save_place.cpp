@@ -1,0 +1,82 @@
+// The placement record of the owning window and the font record of the
+// target label.
+#include "persist/ini_save.h"
+#include "persist/profile_file.h"
+#include "persist/settings_location.h"
+#include "platform/desktop.h"
+
+#include <QSize>
+
+namespace rimora {
+
+namespace {
+
+const QString kLeft = QStringLiteral("Left");
+const QString kTop = QStringLiteral("Top");
+const QString kHeight = QStringLiteral("Height");
+const QString kWidth = QStringLiteral("Width");
+
+}  // namespace
+
+void TIniSave::WritePlace()
+{
+    const QString path = FilePath();
+    PrepareSettingsFolder(path);
+    ProfileFile file(path);
+    const QString section = parent_.Name();
+    file.WriteInteger(section, kLeft, parent_.Left());
+    file.WriteInteger(section, kTop, parent_.Top());
+    file.WriteInteger(section, kHeight, parent_.Height());
+    file.WriteInteger(section, kWidth, parent_.Width());
+    file.Save();
+}
+
+void TIniSave::ReadPlace()
+{
+    const ProfileFile file(FilePath());
+    const QString section = parent_.Name();
+    // Centred for the size the window has before the stored size applies;
+    // the same edges replace a stored edge that lies off the screen's left
+    // or top.
+    const QSize screen = CurrentDesktop().ScreenSize();
+    const int centredLeft = screen.width() / 2 - parent_.Width() / 2;
+    const int centredTop = screen.height() / 2 - parent_.Height() / 2;
+    parent_.SetLeft(file.ReadInteger(section, kLeft, centredLeft));
+    parent_.SetTop(file.ReadInteger(section, kTop, centredTop));
+    parent_.SetHeight(file.ReadInteger(section, kHeight, parent_.Height()));
+    parent_.SetWidth(file.ReadInteger(section, kWidth, parent_.Width()));
+    if (parent_.Left() < 0) parent_.SetLeft(centredLeft);
+    if (parent_.Top() < 0) parent_.SetTop(centredTop);
+}
+
+void TIniSave::WriteFont()
+{
+    if (theLabel_ == nullptr) return;
+    const QString path = FilePath();
+    PrepareSettingsFolder(path);
+    ProfileFile file(path);
+    const QString section = theLabel_->Name();
+    file.WriteInteger(section, QStringLiteral("Size"), theLabel_->FontSize());
+    file.WriteInteger(section, QStringLiteral("Style"), theLabel_->FontStyle());
+    file.WriteString(section, QStringLiteral("Name"), theLabel_->FontName());
+    file.WriteInteger(section, QStringLiteral("Color"), theLabel_->FontColor());
+    file.Save();
+}
+
+void TIniSave::ReadFont()
+{
+    if (theLabel_ == nullptr) return;
+    const ProfileFile file(FilePath());
+    const QString section = theLabel_->Name();
+    const int size = file.ReadInteger(section, QStringLiteral("Size"), theLabel_->FontSize());
+    const int style = file.ReadInteger(section, QStringLiteral("Style"), 0);
+    const QString name = file.ReadString(section, QStringLiteral("Name"), theLabel_->FontName());
+    theLabel_->SetFontColor(file.ReadInteger(section, QStringLiteral("Color"), theLabel_->FontColor()));
+    theLabel_->SetFontSize(size);
+    theLabel_->SetFontName(name);
+    // Only the four style bits the font knows are in the low byte.
+    theLabel_->SetFontStyle(style & 0xFF);
+    theLabel_->SetCaption(name + QString::number(size) + QStringLiteral("point"));
+}
+
+}  // namespace rimora

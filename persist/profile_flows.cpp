@@ -1,0 +1,88 @@
+#include "persist/profile_flows.h"
+
+#include "persist/fixed_rows.h"
+#include "persist/ini_save.h"
+#include "persist/profile_file.h"
+#include "platform/desktop.h"
+#include "platform/errors.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace rimora {
+
+namespace {
+
+FileDialogRequest ProfileRequest(const TIniSave& store, const QString& fileName)
+{
+    FileDialogRequest request;
+    request.filter = kProfileFilter;
+    request.defaultExtension = kProfileExtension;
+    request.fileName = fileName;
+    request.folder = ProfileFolder(store);
+    return request;
+}
+
+QString Shown(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+}  // namespace
+
+QString ProfileFolder(const TIniSave& store)
+{
+    if (QDir::isAbsolutePath(store.FileName())) return QFileInfo(store.FileName()).absolutePath();
+    const QString executableFolder = CurrentDesktop().ExecutableFolder();
+    const QFileInfo info(executableFolder);
+    if (!executableFolder.isEmpty() && info.isDir() && info.isWritable()) return executableFolder;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+std::optional<QString> SaveProfile(TIniSave& store, const QString& profileName)
+{
+    Desktop& desktop = CurrentDesktop();
+    const QString chosen = desktop.SaveFileName(ProfileRequest(store, profileName));
+    if (chosen.isEmpty()) return std::nullopt;
+    const QFileInfo target(chosen);
+    const QString path = target.absoluteFilePath();
+    if (target.exists()
+        && !desktop.Confirm(QStringLiteral("Save profile"),
+                            QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(Shown(path))))
+        return std::nullopt;
+
+    const QString previous = store.FileName();
+    store.SetFileName(path);
+    try {
+        store.WriteInfo();
+    } catch (...) {
+        store.SetFileName(previous);
+        throw;
+    }
+    return target.fileName();
+}
+
+std::optional<QString> OpenProfile(TIniSave& store)
+{
+    const QString chosen = CurrentDesktop().OpenFileName(ProfileRequest(store, QString()));
+    if (chosen.isEmpty()) return std::nullopt;
+    const QFileInfo source(chosen);
+    const QString path = source.absoluteFilePath();
+    const QString section = store.Owner().Name();
+    // Reading a file without the window's records would empty the whole
+    // lacing table, so such a file is refused before anything is touched.
+    if (!source.isFile())
+        throw EInOutError(QStringLiteral("Cannot open %1: the file does not exist.").arg(Shown(path)));
+    if (!ProfileFile(path).HasSection(section))
+        throw EInOutError(
+            QStringLiteral("Cannot open %1: it is not a profile (it holds no [%2] section).").arg(Shown(path), section));
+
+    store.SetFileName(path);
+    const FixedRowsSnapshot headings(store.Owner());
+    store.ReadInfo();
+    headings.Restore();
+    return source.fileName();
+}
+
+}  // namespace rimora

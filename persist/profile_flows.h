@@ -1,0 +1,35 @@
+#pragma once
+// Saving the current wheel to a profile file and opening one, as the
+// profile bar's two buttons do. Both return the profile label's new caption
+// (the file's name without its folder), or nothing when the user cancelled,
+// in which case nothing has changed. Errors are thrown for the window's
+// error report; the label keeps its caption then.
+#include <QString>
+#include <optional>
+
+namespace rimora {
+
+class TIniSave;
+
+// The profile label's caption at every start.
+inline const QString kDefaultProfileName = QStringLiteral("Profile.prl");
+inline const QString kProfileFilter = QStringLiteral("prl|*.prl|*.*|*.*");
+inline const QString kProfileExtension = QStringLiteral("prl");
+
+// Asks for a file (preset with `profileName`, the label's caption), asks
+// before replacing an existing file, and writes every control value of the
+// store's window into it. The store stays pointed at the file.
+std::optional<QString> SaveProfile(TIniSave& store, const QString& profileName);
+
+// Asks for a file and reads every control value of the store's window from
+// it; the table's heading row is kept. A file that does not exist or holds
+// no section of the window raises EInOutError and changes nothing. The
+// caller redraws the wheel afterwards.
+std::optional<QString> OpenProfile(TIniSave& store);
+
+// The folder the profile dialogs start in: that of the profile last used,
+// else the executable's folder, or the user's documents when that cannot be
+// written.
+QString ProfileFolder(const TIniSave& store);
+
+}  // namespace rimora
