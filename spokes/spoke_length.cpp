@@ -88,6 +88,10 @@ void CalcSpokeLengths(GridModel& grid, const SpokeLengthInputs& inputs,
         // The spoke bends round the edge of its flange hole, not its centre, so
         // half the hole's diameter comes off the centre-to-centre distance.
         const double length = std::sqrt(dx * dx + dy * dy + offset * offset) - StrToFloat(inputs.spokeHole) / 2.0;
+        if (!std::isfinite(length))
+            throw EWheelInputError(
+                QStringLiteral("The spoke at rim hole %1 has no length: the wheel's dimensions are out of range.")
+                    .arg(rimText));
         grid.SetCells(kLengthColumn, row, FormatLength(length));
     }
 }

@@ -179,6 +179,12 @@ TEST(SpokeLengths, ConvertsOnlyWhatItUsesAndInTheRegionsNotation)
         EXPECT_NO_THROW(CalcSpokeLengths(grid, inputs, {}));
         inputs.hubHoles = "0";
         EXPECT_THROW(CalcSpokeLengths(grid, inputs, {}), EWheelInputError);
+        // A length too large for a number is refused, not written as 0.0.
+        FillLacingTable(grid, 36, 36);
+        inputs = DefaultWheel();
+        inputs.erd = "1e308";
+        EXPECT_THROW(CalcSpokeLengths(grid, inputs, {}), EWheelInputError);
+        EXPECT_EQ(grid.Cells(4, 1), "");
     }
     {
         ScopedLocale scoped(CommaRegion());
