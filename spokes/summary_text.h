@@ -1,0 +1,22 @@
+#pragma once
+// The whole summary as "Summary!" shows it: the lengths recomputed, the wheel
+// described, the spoke bill appended.
+#include "platform/grid_model.h"
+#include "spokes/spoke_length.h"
+#include "spokes/wheel_description.h"
+
+#include <QString>
+#include <functional>
+
+namespace rimora {
+
+// Runs CalcSpokeLengths on the table, then returns the description lines and
+// the bill joined with CR LF. The description is taken as given; the caller
+// reads it from its controls. On any error this throws before returning any
+// text, so the summary window keeps what it showed; lengths already written to
+// the table stay, as after "Calc!".
+QString ComposeSummary(GridModel& grid, const SpokeLengthInputs& lengthInputs,
+                       const WheelDescriptionTexts& description,
+                       const std::function<void(const QString&)>& setAngleDifference);
+
+}  // namespace rimora
