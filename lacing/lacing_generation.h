@@ -1,0 +1,27 @@
+#pragma once
+// Generation of the lacing table from the two hole counts and the two cross
+// numbers. It is split in two so that the window can reset the angle
+// difference between them, as the change of that field has its own handling:
+//   ClearLacingTable(table);  AdE->SetText("0");  LaceTable(table, ...);  TyCBChange();
+#include "platform/grid_model.h"
+
+#include <QString>
+
+namespace rimora {
+
+// Empties every data cell (rows 1 .. row count - 1, all columns). The headings
+// and the row count stay.
+void ClearLacingTable(GridModel& table);
+
+// Sizes the table to the larger hole count plus one, numbers the hub and rim
+// holes and laces them by the crossing rule. When the counts differ, the
+// circle with more holes leaves every q-th hole empty (q = larger count div
+// difference) and the spokes are counted over the holes that carry one.
+// Cross numbers are limited to 0 .. 4. The table is cleared again first, so
+// no earlier cell survives even without ClearLacingTable. A count that is no whole number
+// throws EConvertError (one out of range EWheelInputError) before the table
+// is touched, so the cleared table keeps its row count.
+void LaceTable(GridModel& table, const QString& hubCountText, const QString& rimCountText, int leftCross,
+               int rightCross);
+
+}  // namespace rimora
