@@ -1,0 +1,20 @@
+#pragma once
+// Painting of one lacing-table cell. Rows are striped; the number columns show
+// only whole numbers, so gap marks and stray text look like empty holes; hub
+// hole numbers take the colour of their flange (odd left, even right), the
+// same colours the wheel drawing uses for the spokes. Length always shows.
+#include "platform/canvas.h"
+#include "platform/color.h"
+#include "platform/grid_model.h"
+
+#include <QRect>
+
+namespace rimora {
+
+// Colour of the headings, which name no hole.
+constexpr TColor kLacingHeadingColor = colors::Black;
+
+void PaintLacingCell(Canvas& canvas, const GridModel& table, int col, int row, const QRect& rect,
+                     TColor leftSpokeColor, TColor rightSpokeColor);
+
+}  // namespace rimora

@@ -1,0 +1,45 @@
+#include "lacing/lacing_cell_delegate.h"
+
+#include "lacing/cell_painting.h"
+#include "platform/canvas.h"
+#include "platform/errors.h"
+#include "platform/grid_model.h"
+
+#include <QPainter>
+#include <exception>
+#include <utility>
+
+namespace rimora {
+
+LacingCellDelegate::LacingCellDelegate(ColorGetter leftSpokeColor, ColorGetter rightSpokeColor,
+                                       ErrorReport reportError, QObject* parent)
+    : QStyledItemDelegate(parent), leftSpokeColor_(std::move(leftSpokeColor)),
+      rightSpokeColor_(std::move(rightSpokeColor)), reportError_(std::move(reportError))
+{
+}
+
+void LacingCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    const auto* table = qobject_cast<const GridModel*>(index.model());
+    if (painter == nullptr || table == nullptr) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    painter->save();
+    QString failure;
+    try {
+        const TColor left = leftSpokeColor_ ? leftSpokeColor_() : colors::Black;
+        const TColor right = rightSpokeColor_ ? rightSpokeColor_() : colors::Black;
+        painter->setFont(option.font);
+        Canvas canvas(*painter);
+        PaintLacingCell(canvas, *table, index.column(), index.row(), option.rect, left, right);
+    } catch (const RimoraError& e) {
+        failure = e.Message();
+    } catch (const std::exception& e) {
+        failure = QString::fromLocal8Bit(e.what());
+    }
+    painter->restore();
+    if (!failure.isEmpty() && reportError_) reportError_(failure);
+}
+
+}  // namespace rimora

@@ -1,0 +1,32 @@
+#pragma once
+// The lacing table's cell painter for the grid view: every cell, headings
+// included, is painted by PaintLacingCell. The side colours are asked for at
+// every paint, so a new choice shows at the next repaint.
+#include "platform/color.h"
+
+#include <QString>
+#include <QStyledItemDelegate>
+#include <functional>
+
+namespace rimora {
+
+class LacingCellDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    using ColorGetter = std::function<TColor()>;
+    using ErrorReport = std::function<void(const QString&)>;
+
+    // An error while painting stops that cell and goes to `reportError` (the
+    // status bar), never to the event loop.
+    LacingCellDelegate(ColorGetter leftSpokeColor, ColorGetter rightSpokeColor, ErrorReport reportError = {},
+                       QObject* parent = nullptr);
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+private:
+    ColorGetter leftSpokeColor_;
+    ColorGetter rightSpokeColor_;
+    ErrorReport reportError_;
+};
+
+}  // namespace rimora

@@ -1,0 +1,34 @@
+#include "lacing/table_editing.h"
+
+#include "lacing/crossing_rule.h"
+#include "lacing/lacing_table.h"
+#include "platform/convert.h"
+#include "platform/errors.h"
+
+namespace rimora {
+
+void InsertGapAndNumberDown(GridModel& table)
+{
+    const int col = table.Col();
+    const int row = table.Row();
+    const QString text = table.Cells(col, row);
+    const int base = text.isEmpty() ? 0 : StrToInt(text);
+    if (row < 1) throw EListError(QStringLiteral("The headings row cannot be renumbered"));
+
+    table.SetCells(col, row, kGapMark);
+    // 64 bits, so a base near the integer limit still gives the plain sum.
+    for (int r = row + 1; r < table.RowCount(); ++r)
+        table.SetCells(col, r, QString::number(static_cast<qint64>(base) + r));
+}
+
+QString HalfPitchAngleText(const QString& hubCountText, const QString& rimCountText)
+{
+    const int hub = HoleCountFromText(hubCountText);
+    const int rim = HoleCountFromText(rimCountText);
+    if (hub == rim) return QStringLiteral("0");
+    const double hubPitch = 360.0 / hub;
+    const double rimPitch = 360.0 / rim;
+    return FloatToStr((hubPitch > rimPitch ? hubPitch : rimPitch) / 2.0);
+}
+
+}  // namespace rimora
