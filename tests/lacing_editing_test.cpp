@@ -1,0 +1,97 @@
+#include "lacing/lacing_table.h"
+#include "lacing/table_editing.h"
+#include "platform/convert.h"
+#include "platform/errors.h"
+#include "support/scoped_locale.h"
+
+#include <gtest/gtest.h>
+
+using namespace rimora;
+using rimora::test::ScopedLocale;
+
+namespace {
+
+QStringList AllCells(const GridModel& t)
+{
+    QStringList out;
+    for (int r = 0; r < t.RowCount(); ++r)
+        for (int c = 0; c < t.ColCount(); ++c) out << t.Cells(c, r);
+    return out;
+}
+
+}  // namespace
+
+TEST(InsertGap, NumbersEachRowBelowByItsOwnIndex)
+{
+    GridModel t(kLacingColCount, 37);
+    WriteHeadings(t);
+    for (int r = 1; r < 37; ++r) t.SetCells(kRimCol, r, QString::asprintf("%.2d", r));
+    t.SetCells(kToHubCol, 5, QStringLiteral("05"));
+    t.SetCurrent(kToHubCol, 5);
+    InsertGapAndNumberDown(t);
+    EXPECT_EQ(t.Cells(kToHubCol, 5), kGapMark);
+    for (int r = 6; r < 37; ++r) EXPECT_EQ(t.Cells(kToHubCol, r), QString::number(5 + r)) << r;
+    EXPECT_EQ(t.Cells(kToHubCol, 4), QString());
+
+    RebuildHubLinks(t, QStringLiteral("36"));
+    EXPECT_EQ(t.Cells(kToHubCol, 31), QStringLiteral("36"));
+    for (int r = 32; r < 37; ++r) EXPECT_EQ(t.Cells(kToHubCol, r), QString()) << r;
+
+    t.SetCurrent(kLengthCol, 3);  // an empty cell counts from 0
+    InsertGapAndNumberDown(t);
+    EXPECT_EQ(t.Cells(kLengthCol, 3), kGapMark);
+    EXPECT_EQ(t.Cells(kLengthCol, 4), QStringLiteral("4"));
+    EXPECT_EQ(t.Cells(kLengthCol, 36), QStringLiteral("36"));
+
+    t.SetCurrent(kToHubCol, 36);
+    t.SetCells(kToHubCol, 36, QStringLiteral("12"));
+    const QStringList before = AllCells(t);
+    InsertGapAndNumberDown(t);
+    QStringList expected = before;
+    expected[36 * kLacingColCount + kToHubCol] = kGapMark;
+    EXPECT_EQ(AllCells(t), expected);
+}
+
+TEST(InsertGap, CellWithoutAWholeNumberChangesNothing)
+{
+    GridModel t(kLacingColCount, 37);
+    WriteHeadings(t);
+    t.SetCells(kToHubCol, 5, kGapMark);
+    t.SetCells(kLengthCol, 6, QStringLiteral("285.4"));
+    const QStringList before = AllCells(t);
+    const std::pair<int, int> cells[] = {{kToHubCol, 5}, {kLengthCol, 6}, {kHubCol, 0}};
+    for (auto [col, row] : cells) {
+        t.SetCurrent(col, row);
+        EXPECT_THROW(InsertGapAndNumberDown(t), EConvertError) << col << "," << row;
+        EXPECT_EQ(AllCells(t), before);
+    }
+    t.SetCells(kToHubCol, 0, QStringLiteral("3"));  // the headings row is never renumbered
+    t.SetCurrent(kToHubCol, 0);
+    EXPECT_THROW(InsertGapAndNumberDown(t), EListError);
+    EXPECT_EQ(t.Cells(kToHubCol, 1), QString());
+}
+
+TEST(HalfPitchAngle, HalfThePitchOfTheCircleWithFewerHoles)
+{
+    struct Row { const char* hub; const char* rim; const char* point; const char* comma; bool whole; };
+    const Row rows[] = {
+        {"32", "36", "5.625", "5,625", false},
+        {"18", "36", "10", "10", true},
+        {"36", "28", "6.42857142857143", "6,42857142857143", false},
+        {"36", "36", "0", "0", true},
+    };
+    for (const Row& row : rows) {
+        const QString hub = QString::fromLatin1(row.hub), rim = QString::fromLatin1(row.rim);
+        {
+            ScopedLocale region(rimora::test::PointRegion());
+            const QString text = HalfPitchAngleText(hub, rim);
+            EXPECT_EQ(text, QString::fromLatin1(row.point));
+            // The automatic redraw follows only a whole number.
+            EXPECT_EQ(IsIntegerText(text), row.whole) << row.point;
+        }
+        ScopedLocale region(rimora::test::CommaRegion());
+        EXPECT_EQ(HalfPitchAngleText(hub, rim), QString::fromLatin1(row.comma));
+    }
+    EXPECT_THROW(HalfPitchAngleText(QString(), QStringLiteral("36")), EConvertError);
+    EXPECT_THROW(HalfPitchAngleText(QStringLiteral("36"), QStringLiteral("0")), EWheelInputError);
+}

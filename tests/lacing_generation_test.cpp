@@ -1,0 +1,132 @@
+#include "lacing/crossing_rule.h"
+#include "lacing/lacing_generation.h"
+#include "lacing/lacing_table.h"
+#include "platform/errors.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace rimora;
+
+namespace {
+
+QStringList Column(const GridModel& t, int col, int from, int to)
+{
+    QStringList out;
+    for (int r = from; r <= to; ++r) out << t.Cells(col, r);
+    return out;
+}
+
+std::unique_ptr<GridModel> Laced(int hub, int rim, int cl, int cr)
+{
+    auto t = std::make_unique<GridModel>(kLacingColCount, kLacingInitialRowCount);
+    WriteHeadings(*t);
+    ClearLacingTable(*t);
+    LaceTable(*t, QString::number(hub), QString::number(rim), cl, cr);
+    return t;
+}
+
+}  // namespace
+
+TEST(CrossingRule, PartnersByQuarterAndSide)
+{
+    struct Row { const char* hole; int n, cl, cr; const char* partner; };
+    const Row rows[] = {
+        {"30", 36, 3, 3, "24"}, {"33", 36, 3, 3, "03"}, {"36", 36, 3, 3, "06"}, {"01", 36, 3, 3, "07"},
+        {"02", 36, 3, 1, "36"}, {"04", 36, 3, 1, "06"}, {"03", 36, 3, 1, "33"}, {"05", 36, 0, 0, "05"},
+        {" 7", 36, 3, 3, "01"}, {"+7", 36, 3, 3, "01"}, {"$7", 36, 3, 3, "01"},
+        // Out-of-range cross numbers act as 4 or 0: never a negative partner.
+        {"01", 36, 9, 9, "09"}, {"02", 16, -5, -5, "02"}, {"03", 16, 99, 0, "11"},
+    };
+    for (const Row& r : rows) EXPECT_EQ(CrossedHole(r.hole, r.n, r.cl, r.cr), QString(r.partner)) << r.hole;
+    EXPECT_THROW(CrossedHole("7 ", 36, 3, 3), EConvertError);
+    EXPECT_THROW(CrossedHole("07", 0, 3, 3), EWheelInputError);
+}
+
+TEST(Generation, EqualCountsLaceBothColumnsByTheRule)
+{
+    const auto t = Laced(36, 36, 3, 3);
+    EXPECT_EQ(t->RowCount(), 37);
+    const QStringList first8{"07", "32", "33", "10", "11", "36", "01", "14"};
+    EXPECT_EQ(Column(*t, kToRimCol, 1, 8), first8);
+    EXPECT_EQ(Column(*t, kToHubCol, 1, 8), first8);
+    for (int r = 1; r <= 36; ++r) {
+        EXPECT_EQ(t->Cells(kHubCol, r), QString::asprintf("%.2d", r));
+        EXPECT_EQ(t->Cells(kRimCol, r), QString::asprintf("%.2d", r));
+    }
+    EXPECT_EQ(t->Cells(kHubCol, 0), "HUB");
+
+    const auto straight = Laced(36, 36, 0, 0);
+    EXPECT_EQ(Column(*straight, kToHubCol, 1, 36), Column(*straight, kRimCol, 1, 36));
+    EXPECT_EQ(Column(*Laced(36, 36, 3, 1), kToRimCol, 1, 4), (QStringList{"07", "36", "33", "06"}));
+
+    // An even cross is not its own inverse: ->R is right only after the rebuild.
+    const auto even = Laced(32, 32, 2, 2);
+    EXPECT_EQ(Column(*even, kToHubCol, 1, 4), (QStringList{"05", "30", "31", "08"}));
+    EXPECT_EQ(Column(*even, kToRimCol, 1, 4), (QStringList{"05", "30", "31", "08"}));
+    RebuildHubLinks(*even, "32");
+    EXPECT_EQ(Column(*even, kToRimCol, 1, 4), (QStringList{"29", "06", "07", "32"}));
+}
+
+TEST(Generation, MoreRimHolesSkipEveryQthRimHole)
+{
+    const auto t = Laced(32, 36, 3, 3);
+    EXPECT_EQ(t->RowCount(), 37);
+    EXPECT_EQ(Column(*t, kToHubCol, 1, 12),
+              (QStringList{"07", "28", "29", "10", "11", "32", "01", "14", "", "15", "04", "05"}));
+    EXPECT_EQ(Column(*t, kHubCol, 32, 36), (QStringList{"32", "", "", "", ""}));
+
+    const auto half = Laced(18, 36, 0, 0);
+    for (int k = 1; k <= 18; ++k) {
+        EXPECT_EQ(half->Cells(kToHubCol, 2 * k - 1), QString::asprintf("%.2d", k));
+        EXPECT_EQ(half->Cells(kToHubCol, 2 * k), QString());
+    }
+}
+
+TEST(Generation, SkipRuleChoosesTheEmptyRows)
+{
+    struct Row { int hub, rim, workingCol; std::vector<int> empty; int spokes; };
+    const Row rows[] = {
+        {32, 36, kToHubCol, {9, 18, 27, 36}, 32},
+        {18, 36, kToHubCol, {2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30, 32, 34, 36}, 18},
+        {36, 32, kToRimCol, {9, 18, 27, 36}, 32},
+        {36, 28, kToRimCol, {4, 8, 12, 16, 20, 24, 28, 32, 36}, 27},
+        {16, 36, kToHubCol, {}, 0},
+        {36, 16, kToRimCol, {}, 0},
+    };
+    for (const Row& row : rows) {
+        const auto t = Laced(row.hub, row.rim, 3, 3);
+        int spokes = 0, links = 0;
+        for (int r = 1; r <= 36; ++r) {
+            const bool linked = !t->Cells(row.workingCol, r).isEmpty();
+            spokes += linked;
+            links += !t->Cells(kToRimCol, r).isEmpty() + !t->Cells(kToHubCol, r).isEmpty();
+            const bool listed = std::find(row.empty.begin(), row.empty.end(), r) != row.empty.end();
+            EXPECT_EQ(linked, row.spokes > 0 && !listed) << row.hub << "/" << row.rim << " row " << r;
+        }
+        EXPECT_EQ(spokes, row.spokes) << row.hub << "/" << row.rim;
+        EXPECT_EQ(links == 0, row.spokes == 0) << row.hub << "/" << row.rim;
+    }
+}
+
+TEST(Generation, ReplacesTheEarlierTableOrStopsCleared)
+{
+    auto t = Laced(36, 36, 3, 3);
+    t->SetCells(kLengthCol, 1, "285.4");
+    t->SetCells(kToHubCol, 36, "-");
+    LaceTable(*t, "36", "36", 1, 1);
+    EXPECT_EQ(t->Cells(kLengthCol, 1), QString());
+    EXPECT_EQ(t->Cells(kToHubCol, 36), "02");
+
+    LaceTable(*t, "20", "20", 9, -3);  // typed before the spin boxes pull them in
+    EXPECT_EQ(t->RowCount(), 21);
+    EXPECT_EQ(Column(*t, kToRimCol, 1, 2), (QStringList{"09", "02"}));
+
+    ClearLacingTable(*t);
+    EXPECT_THROW(LaceTable(*t, "", "36", 3, 3), EConvertError);
+    EXPECT_THROW(LaceTable(*t, "36", "0", 3, 3), EWheelInputError);
+    EXPECT_EQ(t->RowCount(), 21);
+    for (int c = 0; c < kLacingColCount; ++c) EXPECT_EQ(Column(*t, c, 1, 20), QStringList(20, QString())) << c;
+    EXPECT_EQ(t->Cells(kLengthCol, 0), "Length");
+}
