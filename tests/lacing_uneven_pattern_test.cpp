@@ -77,7 +77,7 @@ TEST(UnevenPattern, CrossingIsTakenOverTheRimCount)
     for (int r = 1; r <= 28; ++r) EXPECT_EQ(t28->Cells(kToHubCol, r).isEmpty(), r == 6) << r;
     EXPECT_EQ(t28->Cells(kToHubCol, 29), QString());
 
-    // Without crossings the k-th spoke goes to rim hole k, as the plain steps give.
+    // Without crossings the k-th spoke goes to rim hole k, as the rule over the hub count gives.
     const auto radial = Laced(36, 32, 0, 0);
     EXPECT_EQ(radial->Cells(kToRimCol, 10), QStringLiteral("09"));
     EXPECT_EQ(radial->Cells(kToHubCol, 9), QStringLiteral("10"));
