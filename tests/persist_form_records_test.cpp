@@ -1,0 +1,339 @@
+// The control-value records a store writes for its window's controls and how
+// it sets the controls from them.
+#include "persist/ini_save.h"
+#include "persist_test_files.h"
+#include "platform/errors.h"
+#include "support/fake_form.h"
+
+#include <gtest/gtest.h>
+
+using namespace rimora;
+using namespace rimora::test;
+
+namespace {
+
+const QByteArray kWorkedExample = "[WheelF]\n"
+                                  "NameE=Front 32H\n"
+                                  "SizeCB=2\n"
+                                  "G1-Row0=A,B,\n"
+                                  "G1-Row1=1,,\n";
+
+// The window of the worked example: an edit, a list with its third item
+// selected and a grid of `cols` x `rows`.
+struct WheelWindow {
+    explicit WheelWindow(int cols = 2, int rows = 2)
+        : name(form.Add<FakeEdit>(QStringLiteral("NameE"), QStringLiteral("Front 32H"))),
+          size(form.Add<FakeComboBox>(QStringLiteral("SizeCB"), 5, 2)),
+          grid(form.Add<FakeStringGrid>(QStringLiteral("G1"), cols, rows)),
+          store(form)
+    {
+        grid.SetRows({QStringLiteral("A,B"), QStringLiteral("1,")});
+        store.SetFileName(QStringLiteral("wheel.prl"));
+    }
+    FakeForm form{QStringLiteral("WheelF")};
+    FakeEdit& name;
+    FakeComboBox& size;
+    FakeStringGrid& grid;
+    TIniSave store;
+};
+
+class FormRecordsTest : public PersistTest {};
+
+// A control whose value cannot be taken, as when a conversion fails halfway
+// through a pass.
+class FailingSpin : public FakeNamed, public ISpinControl {
+public:
+    using FakeNamed::FakeNamed;
+    int Value() const override { throw EConvertError(QStringLiteral("'x' is not a valid integer value")); }
+    void SetValue(int) override {}
+};
+
+}  // namespace
+
+TEST_F(FormRecordsTest, WorkedExampleWritesFiveLines)
+{
+    WheelWindow window;
+    window.store.WriteInfo();
+    EXPECT_EQ(ReadBytes(PathOf(QStringLiteral("wheel.prl"))), kWorkedExample);
+}
+
+TEST_F(FormRecordsTest, WorkedExampleReadsBack)
+{
+    const QString path = PathOf(QStringLiteral("wheel.prl"));
+    {
+        SCOPED_TRACE("into the same window, changed in between");
+        WriteBytes(path, kWorkedExample);
+        WheelWindow window;
+        window.name.text = QStringLiteral("other");
+        window.size.index = 4;
+        window.grid.SetRows({QStringLiteral("x,y"), QStringLiteral("z,w")});
+        window.store.ReadInfo();
+        EXPECT_EQ(window.name.text, QStringLiteral("Front 32H"));
+        EXPECT_EQ(window.size.index, 2);
+        EXPECT_EQ(window.grid.Row(0), QStringList({"A", "B"}));
+        EXPECT_EQ(window.grid.Row(1), QStringList({"1", ""}));
+    }
+    {
+        SCOPED_TRACE("grid with three rows: the third is emptied");
+        WheelWindow window(2, 3);
+        window.grid.SetRows({QStringLiteral("x,y"), QStringLiteral("z,w"), QStringLiteral("p,q")});
+        window.store.ReadInfo();
+        EXPECT_EQ(window.grid.Row(0), QStringList({"A", "B"}));
+        EXPECT_EQ(window.grid.Row(1), QStringList({"1", ""}));
+        EXPECT_EQ(window.grid.Row(2), QStringList({"", ""}));
+    }
+    {
+        SCOPED_TRACE("grid with three columns: the third cell is emptied");
+        WheelWindow window(3, 2);
+        window.grid.SetRows({QStringLiteral("x,y,z"), QStringLiteral("p,q,r")});
+        window.store.ReadInfo();
+        EXPECT_EQ(window.grid.Row(0), QStringList({"A", "B", ""}));
+        EXPECT_EQ(window.grid.Row(1), QStringList({"1", "", ""}));
+    }
+    {
+        SCOPED_TRACE("NameE= with nothing after it empties the edit");
+        WriteBytes(path, QByteArray(kWorkedExample).replace("NameE=Front 32H", "NameE="));
+        WheelWindow window;
+        window.store.ReadInfo();
+        EXPECT_EQ(window.name.text, QString());
+    }
+    {
+        SCOPED_TRACE("SizeCB missing: the list keeps its selection");
+        WriteBytes(path, QByteArray(kWorkedExample).replace("SizeCB=2\n", ""));
+        WheelWindow window;
+        window.size.index = 4;
+        window.store.ReadInfo();
+        EXPECT_EQ(window.size.index, 4);
+        EXPECT_EQ(window.name.text, QStringLiteral("Front 32H"));
+    }
+}
+
+TEST_F(FormRecordsTest, EachKindOfControlWritesItsValueInCreationOrder)
+{
+    FakeForm form(QStringLiteral("MainF"));
+    form.Add<FakeComboBox>(QStringLiteral("TyCB"), 3, -1);
+    form.Add<FakeButton>(QStringLiteral("CBtn"));
+    form.Add<FakeSpinEdit>(QStringLiteral("CLE"), 0, 4, 3);
+    form.Add<FakeLabel>(QStringLiteral("ProfL"));
+    form.Add<FakeColorBox>(QStringLiteral("CL1"), colors::Red, colors::ButtonFace);
+    form.Add<FakeColorBox>(QStringLiteral("CL2"), colors::Red, colors::NoSelection);
+    form.Add<FakeColorBox>(QStringLiteral("CL3"), colors::Red, colors::Blue);
+    form.Add<FakeCheckBox>(QStringLiteral("AuCB"), true);
+    form.Add<FakeCheckBox>(QStringLiteral("RNCB"), false);
+    form.Add<FakeRadioGroup>(QStringLiteral("Ssd"), 3, 1);
+    form.Add<FakeEdit>(QStringLiteral(""), QStringLiteral("nameless, never saved"));
+    form.Add<FakePanel>(QStringLiteral("Pnl"), colors::Silver, 272, 500);
+    TIniSave store(form);
+    store.SetFileName(QStringLiteral("kinds.ini"));
+    store.WriteInfo();
+    EXPECT_EQ(ReadBytes(PathOf(QStringLiteral("kinds.ini"))), QByteArray("[MainF]\n"
+                                                                          "TyCB=-1\n"
+                                                                          "CLE=3\n"
+                                                                          "CL1=-16777201\n"
+                                                                          "CL2=-16777216\n"
+                                                                          "CL3=16711680\n"
+                                                                          "AuCB=1\n"
+                                                                          "RNCB=0\n"
+                                                                          "Ssd=1\n"));
+
+    // Panels join in only when asked: colour first, then width and height.
+    store.SetFileName(QStringLiteral("panels.ini"));
+    store.SetSavePanelColor(true);
+    store.SetSaveSplitPos(true);
+    store.SetNotSaveName(QStringLiteral("TyCB,CLE,CL1,CL2,CL3,AuCB,RNCB,Ssd"));
+    store.WriteInfo();
+    EXPECT_EQ(ReadBytes(PathOf(QStringLiteral("panels.ini"))),
+              QByteArray("[MainF]\nPnl=12632256\nPnl_Width=272\nPnl_Height=500\n"));
+}
+
+TEST_F(FormRecordsTest, ReadingSetsEachKindFromItsKeyOrKeepsItsValue)
+{
+    FakeForm form(QStringLiteral("MainF"));
+    auto& list = form.Add<FakeComboBox>(QStringLiteral("HubCB"), 10, 1);
+    auto& badList = form.Add<FakeComboBox>(QStringLiteral("RimCB"), 10, 3);
+    auto& spin = form.Add<FakeSpinEdit>(QStringLiteral("CLE"), 0, 4, 1);
+    auto& pulled = form.Add<FakeSpinEdit>(QStringLiteral("CRE"), 0, 4, 1);
+    auto& absentColour = form.Add<FakeColorBox>(QStringLiteral("CL1"), colors::Red, colors::Lime);
+    auto& storedColour = form.Add<FakeColorBox>(QStringLiteral("CL2"), colors::Red, colors::Lime);
+    auto& seven = form.Add<FakeCheckBox>(QStringLiteral("AuCB"), false);
+    auto& yesFromOn = form.Add<FakeCheckBox>(QStringLiteral("RNCB"), true);
+    auto& yesFromOff = form.Add<FakeCheckBox>(QStringLiteral("XCB"), false);
+    auto& zero = form.Add<FakeCheckBox>(QStringLiteral("YCB"), true);
+    auto& radio = form.Add<FakeRadioGroup>(QStringLiteral("Ssd"), 3, 0);
+    auto& padded = form.Add<FakeEdit>(QStringLiteral("dRE"), QStringLiteral("old"));
+    auto& quoted = form.Add<FakeEdit>(QStringLiteral("dLE"), QStringLiteral("old"));
+    auto& absentText = form.Add<FakeEdit>(QStringLiteral("WLE"), QStringLiteral("keep me"));
+    WriteBytes(PathOf(QStringLiteral("in.ini")), "[MainF]\n"
+                                                 "HubCB=0x5\n"
+                                                 "RimCB=many\n"
+                                                 "CLE=$2\n"
+                                                 "CRE=9\n"
+                                                 "CL2=-16777201\n"
+                                                 "AuCB=7\n"
+                                                 "RNCB=yes\n"
+                                                 "XCB=yes\n"
+                                                 "YCB=0\n"
+                                                 "Ssd=2\n"
+                                                 "dRE=   45.5  \n"
+                                                 "dLE=\"  42 \"\n");
+    TIniSave store(form);
+    store.SetFileName(QStringLiteral("in.ini"));
+    store.ReadInfo();
+    EXPECT_EQ(list.index, 5);
+    EXPECT_EQ(badList.index, 3) << "a value that is no integer keeps the selection";
+    EXPECT_EQ(spin.value, 2);
+    EXPECT_EQ(pulled.value, 4) << "the spin edit pulls a value into its range itself";
+    EXPECT_EQ(absentColour.selected, colors::Red) << "absent colour key gives the default colour";
+    EXPECT_EQ(storedColour.selected, colors::ButtonFace);
+    EXPECT_TRUE(seven.checked);
+    EXPECT_TRUE(yesFromOn.checked);
+    EXPECT_FALSE(yesFromOff.checked);
+    EXPECT_FALSE(zero.checked);
+    EXPECT_EQ(radio.index, 2);
+    EXPECT_EQ(padded.text, QStringLiteral("45.5"));
+    EXPECT_EQ(quoted.text, QStringLiteral("  42 "));
+    EXPECT_EQ(absentText.text, QStringLiteral("keep me"));
+}
+
+TEST_F(FormRecordsTest, WritingIntoAnExistingFileKeepsOrderAndOtherSections)
+{
+    const QString path = PathOf(QStringLiteral("wheel.prl"));
+    WriteBytes(path, "[Other]\nX=1\n[WheelF]\nSizeCB=0\nNameE=old\nLeft=5\n\n[SumF]\nLeft=3\n");
+    WheelWindow window;
+    window.store.WriteInfo();
+    EXPECT_EQ(ReadBytes(path), QByteArray("[Other]\nX=1\n[WheelF]\nSizeCB=2\nNameE=Front 32H\nLeft=5\n"
+                                          "G1-Row0=A,B,\nG1-Row1=1,,\n\n[SumF]\nLeft=3\n"));
+}
+
+TEST_F(FormRecordsTest, ExcludedControlsAreNeitherWrittenNorRead)
+{
+    FakeForm form(QStringLiteral("MainF"));
+    auto& erd = form.Add<FakeEdit>(QStringLiteral("ErdE"), QStringLiteral("594"));
+    auto& lower = form.Add<FakeEdit>(QStringLiteral("erde"), QStringLiteral("600"));
+    auto& hub = form.Add<FakeComboBox>(QStringLiteral("HubCB"), 10, 4);
+    auto& spaced = form.Add<FakeEdit>(QStringLiteral("My Edit"), QStringLiteral("x"));
+    const QString path = PathOf(QStringLiteral("ex.ini"));
+    WriteBytes(path, "[MainF]\nHubCB=7\n");
+    TIniSave store(form);
+    store.SetFileName(QStringLiteral("ex.ini"));
+    store.SetNotSaveName(QStringLiteral("ErdE , HubCB,\"My Edit\""));
+
+    store.WriteInfo();
+    EXPECT_EQ(store.ExclusionList(), QStringList({"ErdE", "HubCB", "My Edit"}));
+    EXPECT_EQ(ReadBytes(path), QByteArray("[MainF]\nHubCB=7\nerde=600\n"));
+
+    // The list matches names exactly, the file ignores letter case: erde is
+    // read from the key ErdE while the control ErdE itself is left alone.
+    WriteBytes(path, "[MainF]\nErdE=1\nHubCB=0\nMy Edit=3\n");
+    store.ReadInfo();
+    EXPECT_EQ(erd.text, QStringLiteral("594"));
+    EXPECT_EQ(lower.text, QStringLiteral("1"));
+    EXPECT_EQ(hub.index, 4);
+    EXPECT_EQ(spaced.text, QStringLiteral("x"));
+}
+
+TEST_F(FormRecordsTest, GridsLeftOutWhenSaveStringGridIsOff)
+{
+    const QString path = PathOf(QStringLiteral("wheel.prl"));
+    WheelWindow window;
+    window.store.SetSaveStringGrid(false);
+    window.store.WriteInfo();
+    EXPECT_EQ(ReadBytes(path), QByteArray("[WheelF]\nNameE=Front 32H\nSizeCB=2\n"));
+
+    WriteBytes(path, kWorkedExample);
+    window.grid.SetRows({QStringLiteral("x,y"), QStringLiteral("z,w")});
+    bool hookCalled = false;
+    window.store.SetGridReadHook([&](Component&) { hookCalled = true; });
+    window.store.ReadInfo();
+    EXPECT_EQ(window.grid.Row(0), QStringList({"x", "y"}));
+    EXPECT_EQ(window.grid.Row(1), QStringList({"z", "w"}));
+    EXPECT_FALSE(hookCalled);
+}
+
+TEST_F(FormRecordsTest, PlaceOnlyStoreTouchesNoControlValues)
+{
+    const QString path = PathOf(QStringLiteral("wheel.prl"));
+    WheelWindow window;
+    window.store.SetPlaceOnly(true);
+    window.store.WriteInfo();
+    EXPECT_FALSE(QFileInfo::exists(path));
+
+    const QByteArray before = QByteArray(kWorkedExample).replace("Front 32H", "Rear");
+    WriteBytes(path, before);
+    window.store.WriteInfo();
+    EXPECT_EQ(ReadBytes(path), before);
+    window.store.ReadInfo();
+    EXPECT_EQ(window.name.text, QStringLiteral("Front 32H"));
+
+    window.form.SetLeft(10);
+    window.store.WritePlace();
+    EXPECT_EQ(ReadBytes(path), before + "Left=10\nTop=0\nHeight=300\nWidth=400\n");
+}
+
+TEST_F(FormRecordsTest, CellsWithCommasOrQuotesKeepTheirPlace)
+{
+    const QString path = PathOf(QStringLiteral("cells.prl"));
+    FakeForm form(QStringLiteral("MainF"));
+    auto& grid = form.Add<FakeStringGrid>(QStringLiteral("SG1"), 5, 2);
+    const QStringList tricky = {"1,234.6", "\"x", "say \"hi\", ok", "a\"b", ""};
+    for (int c = 0; c < 5; ++c) grid.model.SetCells(c, 1, tricky[c]);
+    grid.SetRows({QStringLiteral("HUB,->R,RIM,->H,Length")});
+    TIniSave store(form);
+    store.SetFileName(QStringLiteral("cells.prl"));
+    store.WriteInfo();
+    EXPECT_EQ(ReadBytes(path), QByteArray("[MainF]\nSG1-Row0=HUB,->R,RIM,->H,Length,\n"
+                                          "SG1-Row1=\"1,234.6\",\"\"\"x\",\"say \"\"hi\"\", ok\",a\"b,,\n"));
+    grid.SetRows({QStringLiteral(",,,,"), QStringLiteral("q,q,q,q,q")});
+    store.ReadInfo();
+    EXPECT_EQ(grid.Row(0), QStringList({"HUB", "->R", "RIM", "->H", "Length"}));
+    EXPECT_EQ(grid.Row(1), tricky);
+
+    // Files without quoted cells read exactly as they always have: a comma
+    // inside an old unquoted cell still shifts the rest of the row, text
+    // after the last column is ignored, and a quote never closed is plain
+    // text.
+    WriteBytes(path, "[MainF]\nSG1-Row0=01,->03,285,4,05,->01,\nSG1-Row1=\"ab,cd,e\n");
+    store.ReadInfo();
+    EXPECT_EQ(grid.Row(0), QStringList({"01", "->03", "285", "4", "05"}));
+    EXPECT_EQ(grid.Row(1), QStringList({"\"ab", "cd", "", "", ""}));
+}
+
+TEST_F(FormRecordsTest, GridHookRunsAfterEarlierControlsAndBeforeTheRows)
+{
+    FakeForm form(QStringLiteral("MainF"));
+    auto& holes = form.Add<FakeSpinEdit>(QStringLiteral("HubE"), 0, 100, 2);
+    auto& grid = form.Add<FakeStringGrid>(QStringLiteral("SG1"), 2, 3);
+    WriteBytes(PathOf(QStringLiteral("h.prl")), "[MainF]\nHubE=4\nSG1-Row0=H,R,\nSG1-Row1=01,02,\nSG1-Row2=02,03,\n"
+                                                "SG1-Row3=03,04,\nSG1-Row4=04,01,\n");
+    TIniSave store(form);
+    store.SetFileName(QStringLiteral("h.prl"));
+    std::vector<QString> seen;
+    store.SetGridReadHook([&](Component& component) {
+        seen.push_back(component.Name());
+        EXPECT_EQ(holes.value, 4) << "the hole count is read before the hook runs";
+        grid.model.SetRowCount(holes.value + 1);
+    });
+    store.ReadInfo();
+    EXPECT_EQ(seen, std::vector<QString>({"SG1"}));
+    ASSERT_EQ(grid.model.RowCount(), 5);
+    EXPECT_EQ(grid.Row(4), QStringList({"04", "01"})) << "no row is lost to the old table size";
+}
+
+TEST_F(FormRecordsTest, PassThatFailsLeavesTheFileAsItWas)
+{
+    const QString path = PathOf(QStringLiteral("wheel.prl"));
+    const QByteArray before = "[WheelF]\r\nNameE=Rear\r\nSizeCB=0\r\n";
+    WriteBytes(path, before);
+    WheelWindow window;
+    window.form.Add<FailingSpin>(QStringLiteral("CLE"));
+    EXPECT_THROW(window.store.WriteInfo(), EConvertError);
+    EXPECT_EQ(ReadBytes(path), before) << "keys before the failing one are not written either";
+
+    // A full path that names a folder cannot be written.
+    const QString folder = PathOf(QStringLiteral("folder.prl"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    WheelWindow second;
+    second.store.SetFileName(folder);
+    EXPECT_THROW(second.store.WriteInfo(), EProfileWriteError);
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+}
