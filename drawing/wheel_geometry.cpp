@@ -1,0 +1,65 @@
+#include "drawing/wheel_geometry.h"
+
+#include "drawing/pixel_rounding.h"
+#include "platform/convert.h"
+#include "platform/errors.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace rimora {
+
+namespace {
+
+// The largest box a widget can have. With the box and every radius bounded,
+// centre plus or minus radius can never leave the int range.
+constexpr int kMaxBoxSide = 16777215;
+constexpr int kMaxRadius = 1 << 28;
+
+// A radius in whole pixels, halves to even; NaN fails the test too.
+int Radius(double pixels, const QString& what)
+{
+    if (!(std::abs(pixels) <= kMaxRadius))
+        throw EWheelInputError(QStringLiteral("The %1 is too large to draw.").arg(what));
+    return RoundHalfEven(pixels);
+}
+
+}  // namespace
+
+WheelScale ScaleWheel(int width, int height, int beadSeat)
+{
+    if (width < 0 || height < 0 || width > kMaxBoxSide || height > kMaxBoxSide)
+        throw EWheelInputError(QStringLiteral("The drawing area of %1 x %2 pixels cannot be drawn on.")
+                                   .arg(width)
+                                   .arg(height));
+    if (beadSeat <= 0)
+        throw EWheelInputError(
+            QStringLiteral("The rim type gives a bead seat diameter of %1 mm; choose a rim type on the \"Data\" tab.")
+                .arg(beadSeat));
+    WheelScale s;
+    s.centre = QPoint(width / 2, height / 2);
+    s.beadRadius = std::min(width, height) / 2;
+    s.scale = (2.0 * s.beadRadius) / beadSeat;
+    return s;
+}
+
+WheelRadii MeasureWheel(const WheelDrawingInputs& in, const WheelScale& s)
+{
+    WheelRadii r;
+    const double erd = StrToFloat(in.erdText);
+    r.rimHole = Radius((erd / 2 - in.rimInnerMm) * s.scale, QStringLiteral("ERD"));
+
+    // The band's height is truncated on its own before it is taken off.
+    r.innerBand = Radius(s.beadRadius - std::trunc(in.rimBandMm * s.scale), QStringLiteral("rim band height"));
+
+    // Both sides' spokes start on the larger flange's hole circle, first rounded
+    // to whole millimetres; on a tie the left one is taken, which is the same.
+    const double right = StrToFloat(in.rightFlangeText);
+    const double left = StrToFloat(in.leftFlangeText);
+    r.flangeMm = Radius((right > left ? right : left) / 2, QStringLiteral("flange diameter"));
+    r.hub = Radius((static_cast<double>(in.hubMarginMm) + r.flangeMm) * s.scale, QStringLiteral("hub"));
+    r.hubHole = Radius(r.flangeMm * s.scale, QStringLiteral("flange diameter"));
+    return r;
+}
+
+}  // namespace rimora

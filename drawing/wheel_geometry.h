@@ -1,0 +1,34 @@
+#pragma once
+// The wheel's layout in the paint box: the bead seat circle just fits the
+// shorter side, and every other circle is drawn at the same scale.
+#include "drawing/wheel_inputs.h"
+
+#include <QPoint>
+
+namespace rimora {
+
+struct WheelScale {
+    QPoint centre;        // the box's middle, truncated
+    int beadRadius = 0;   // half the shorter side, truncated
+    double scale = 0;     // pixels per mm
+};
+
+// Radii in pixels about the centre, except flangeMm.
+struct WheelRadii {
+    int rimHole = 0;    // the ERD circle less the rim's inner offset
+    int innerBand = 0;  // inner edge of the outer band
+    int flangeMm = 0;   // the larger flange's hole circle, whole mm
+    int hub = 0;        // hub disc
+    int hubHole = 0;    // where every spoke starts, on both sides
+};
+
+// Throws EWheelInputError for a box no widget can have or a bead seat
+// diameter that is not positive.
+WheelScale ScaleWheel(int width, int height, int beadSeat);
+
+// Reads ERD, the rim offsets, the flange diameters (right, then left) and the
+// hub margin in that order; a text that does not convert throws EConvertError,
+// a circle too large to draw throws EWheelInputError.
+WheelRadii MeasureWheel(const WheelDrawingInputs& inputs, const WheelScale& scale);
+
+}  // namespace rimora

@@ -1,0 +1,299 @@
+// Where the wheel goes in the paint box: scale, radii, label size and the
+// credits overlay, in both regions, and how the drawing stops on bad input.
+#include "drawing_wheel_fixture.h"
+
+#include "drawing/bead_seat.h"
+#include "support/scoped_locale.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace rimora {
+namespace {
+
+using test::Render;
+using test::Rendered;
+using test::ScopedLocale;
+
+TEST(BeadSeatDiameterTest, ThreeCharactersAfterTheFirstColon)
+{
+    ScopedLocale region(test::PointRegion());
+    EXPECT_EQ(BeadSeatDiameter(QStringLiteral("700c:622")), 622);
+    EXPECT_EQ(BeadSeatDiameter(QStringLiteral("26*1 3/8:590")), 590);
+    EXPECT_EQ(BeadSeatDiameter(QStringLiteral("24\"BMX:507")), 507);
+    EXPECT_EQ(BeadSeatDiameter(QStringLiteral("27\":630")), 630);
+    EXPECT_EQ(BeadSeatDiameter(QStringLiteral("x:6221")), 622);  // only three characters
+    EXPECT_EQ(BeadSeatDiameter(QStringLiteral("a:559:1")), 559);  // the first colon counts
+    EXPECT_EQ(BeadSeatDiameter(QStringLiteral("700c")), 700);  // no colon: read from the start
+    EXPECT_EQ(BeadSeatDiameter(QStringLiteral("650C: 71")), 71);  // leading spaces are allowed
+    for (const char* bad : {"", "c:", "700c:62a", "700c:+", "abc"})
+        EXPECT_THROW(BeadSeatDiameter(QString::fromLatin1(bad)), EConvertError) << bad;
+}
+
+struct LayoutCase {
+    const char* name;
+    int width;
+    int height;
+    int beadSeat;
+    const char* erd;
+    const char* right;
+    const char* left;
+    QPoint centre;
+    int beadRadius;
+    int rimHole;
+    int innerBand;
+    int flangeMm;
+    int hub;
+    int hubHole;
+    int labelFont;
+    int titleFont;
+    QPoint titlePos;
+    QRect image;
+};
+
+// Failures name the row instead of dumping its bytes.
+void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.name; }
+
+class WheelLayoutTest : public ::testing::TestWithParam<LayoutCase> {};
+
+TEST_P(WheelLayoutTest, RadiiLabelsAndOverlay)
+{
+    ScopedLocale region(test::PointRegion());
+    const LayoutCase& c = GetParam();
+    WheelDrawingInputs in = test::Wheel3636();
+    in.width = c.width;
+    in.height = c.height;
+    in.beadSeat = c.beadSeat;
+    in.erdText = QString::fromLatin1(c.erd);
+    in.rightFlangeText = QString::fromLatin1(c.right);
+    in.leftFlangeText = QString::fromLatin1(c.left);
+    const Rendered r = Render(in);
+    ASSERT_TRUE(r.error.isEmpty()) << r.error.toStdString();
+    ASSERT_TRUE(r.result.scale && r.result.radii);
+
+    const WheelScale& s = *r.result.scale;
+    EXPECT_EQ(s.centre, c.centre);
+    EXPECT_EQ(s.beadRadius, c.beadRadius);
+    EXPECT_DOUBLE_EQ(s.scale, 2.0 * c.beadRadius / c.beadSeat);
+    const WheelRadii& radii = *r.result.radii;
+    EXPECT_EQ(radii.rimHole, c.rimHole);
+    EXPECT_EQ(radii.innerBand, c.innerBand);
+    EXPECT_EQ(radii.flangeMm, c.flangeMm);
+    EXPECT_EQ(radii.hub, c.hub);
+    EXPECT_EQ(radii.hubHole, c.hubHole);
+    EXPECT_EQ(r.result.labelFontSize, c.labelFont);
+
+    const CreditsOverlay& o = r.result.credits;
+    EXPECT_EQ(o.action, CreditsAction::Show);
+    EXPECT_EQ(o.titleFontSize, c.titleFont);
+    EXPECT_EQ(o.titlePos, c.titlePos);
+    EXPECT_EQ(o.titleColor, colors::White);  // contrast of the default grey inner band
+    EXPECT_EQ(o.imageRect, c.image);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, WheelLayoutTest,
+    ::testing::Values(
+        // The design-size box with the default inputs; the flange radius 20.5 mm goes to the even 20.
+        LayoutCase{"Design", 482, 354, 622, "590", "41", "41", {241, 177}, 177, 167, 173, 20, 15, 11, 11, 14, {160, 334}, {68, 10, 83, 27}},
+        // A smaller bead seat fills the same box: the same hub is drawn larger.
+        LayoutCase{"Mtb559", 482, 354, 559, "541", "41", "41", {241, 177}, 177, 171, 172, 20, 16, 13, 11, 14, {160, 334}, {68, 6, 85, 28}},
+        // 21.5 mm goes up to the even 22.
+        LayoutCase{"RightFlangeLarger", 482, 354, 622, "590", "43", "41", {241, 177}, 177, 167, 173, 22, 16, 13, 11, 14, {160, 334}, {68, 10, 83, 27}},
+        LayoutCase{"LeftFlangeLarger", 482, 354, 622, "590", "42.9", "43", {241, 177}, 177, 167, 173, 22, 16, 13, 11, 14, {160, 334}, {68, 10, 83, 27}},
+        LayoutCase{"RightBarelyLarger", 482, 354, 622, "590", "41.1", "41", {241, 177}, 177, 167, 173, 21, 15, 12, 11, 14, {160, 334}, {68, 10, 83, 27}},
+        LayoutCase{"Tall", 354, 800, 622, "590", "41", "41", {177, 400}, 177, 167, 173, 20, 15, 11, 8, 10, {118, 563}, {4, 233, 83, 27}},
+        LayoutCase{"Wide", 800, 354, 622, "590", "41", "41", {400, 177}, 177, 167, 173, 20, 15, 11, 18, 24, {266, 320}, {227, 10, 83, 27}},
+        // Label sizes of 10.5 and 11.5 points go to the even neighbour.
+        LayoutCase{"LabelHalfDown", 462, 354, 622, "590", "41", "41", {231, 177}, 177, 167, 173, 20, 15, 11, 10, 14, {154, 334}, {58, 10, 83, 27}},
+        LayoutCase{"LabelHalfUp", 506, 354, 622, "590", "41", "41", {253, 177}, 177, 167, 173, 20, 15, 11, 12, 15, {168, 333}, {80, 10, 83, 27}},
+        LayoutCase{"Tiny", 50, 50, 622, "590", "41", "41", {25, 25}, 25, 24, 25, 20, 2, 2, 1, 1, {16, 49}, {1, 1, 12, 4}},
+        LayoutCase{"ErdAboveBeadSeat", 482, 354, 622, "640", "41", "41", {241, 177}, 177, 182, 173, 20, 15, 11, 11, 14, {160, 334}, {68, -5, 91, 30}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WheelLayoutTest, OverlayTextFollowsTheInnerBandAndHidesWhenCreditsAreOff)
+{
+    ScopedLocale region(test::PointRegion());
+    WheelDrawingInputs in = test::Wheel3636();
+    in.rimInner = colors::Silver;
+    EXPECT_EQ(Render(in).result.credits.titleColor, colors::Black);
+
+    in.credits = false;
+    const Rendered hidden = Render(in);
+    EXPECT_TRUE(hidden.error.isEmpty());
+    EXPECT_EQ(hidden.result.credits.action, CreditsAction::Hide);
+    // The overlay is widgets, not paint: switching it off changes no pixel.
+    in.credits = true;
+    EXPECT_EQ(hidden.image, Render(in).image);
+}
+
+TEST(WheelLayoutTest, NumbersFollowTheRegion)
+{
+    struct Case {
+        QLocale region;
+        const char* erd;
+        const char* angle;
+        const char* caption;
+        const char* foreignErd;  // the other region's way of writing it
+    };
+    const Case cases[] = {
+        {test::PointRegion(), "594.5", "5.625", "0.569131832797428", "594,5"},
+        {test::CommaRegion(), "594,5", "5,625", "0,569131832797428", "594.5"},
+    };
+    QImage previous;
+    for (const Case& c : cases) {
+        ScopedLocale region(c.region);
+        WheelDrawingInputs in = test::Wheel3636();
+        in.erdText = QString::fromLatin1(c.erd);
+        in.angleDiffText = QString::fromLatin1(c.angle);
+        const Rendered r = Render(in);
+        ASSERT_TRUE(r.error.isEmpty()) << c.erd << ": " << r.error.toStdString();
+        EXPECT_EQ(r.result.scaleCaption, QString::fromLatin1(c.caption));
+        EXPECT_EQ(r.result.radii->rimHole, 169);  // (297.25 - 1) mm at 0.5691 px/mm
+        // The same wheel in either region is the same picture.
+        if (!previous.isNull()) {
+            EXPECT_EQ(r.image, previous);
+        }
+        previous = r.image;
+
+        WheelDrawingInputs other = in;
+        other.erdText = QString::fromLatin1(c.foreignErd);
+        EXPECT_TRUE(Render(other).convertError) << c.foreignErd;
+    }
+}
+
+// A bad text stops the drawing at the step that reads it: nothing painted when
+// the measurements fail, background, rim and hub when the counts or the angle
+// fail. The message says what went wrong.
+enum class Reached { Nothing, Scale, Discs };
+
+struct StopCase {
+    const char* name;
+    std::function<void(WheelDrawingInputs&)> change;
+    bool convertError;  // else a wheel input error
+    const char* message;
+    Reached reached;
+};
+
+// Failures name the row instead of dumping its bytes.
+void PrintTo(const StopCase& c, std::ostream* os) { *os << c.name; }
+
+class WheelDrawingStopsTest : public ::testing::TestWithParam<StopCase> {};
+
+TEST_P(WheelDrawingStopsTest, AtTheStepThatFails)
+{
+    ScopedLocale region(test::PointRegion());
+    const StopCase& c = GetParam();
+    WheelDrawingInputs in = test::Wheel3636();
+    c.change(in);
+    const Rendered r = Render(in);
+
+    EXPECT_EQ(r.convertError, c.convertError);
+    EXPECT_EQ(r.wheelInputError, !c.convertError);
+    EXPECT_TRUE(r.error.contains(QString::fromUtf8(c.message))) << r.error.toStdString();
+    EXPECT_EQ(r.result.scale.has_value(), c.reached != Reached::Nothing);
+    EXPECT_EQ(r.result.radii.has_value(), c.reached == Reached::Discs);
+    EXPECT_EQ(r.result.credits.action, CreditsAction::Unchanged);
+    EXPECT_EQ(r.result.labelFontSize, 0);
+    // No spoke and no label was drawn in any case.
+    EXPECT_EQ(r.Count(in.leftSpoke), 0);
+    EXPECT_EQ(r.Count(in.rightSpoke), 0);
+    EXPECT_EQ(r.Count(colors::White), 0);
+    if (c.reached == Reached::Discs) {
+        EXPECT_EQ(r.At(0, 0), in.background);
+        EXPECT_EQ(r.At(241, 2), in.rimOuter);
+        EXPECT_EQ(r.At(241, 7), in.rimInner);
+        EXPECT_EQ(r.At(241, 100), in.background);
+        EXPECT_EQ(r.At(241, 177), in.hub);
+    } else {
+        EXPECT_EQ(r.Count(test::kUntouched), in.width * in.height);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, WheelDrawingStopsTest,
+    ::testing::Values(
+        StopCase{"ErdNotANumber", [](auto& in) { in.erdText = "590mm"; }, true, "'590mm'", Reached::Scale},
+        StopCase{"RightFlangeEmpty", [](auto& in) { in.rightFlangeText = ""; }, true, "''", Reached::Scale},
+        StopCase{"LeftFlangeNotANumber", [](auto& in) { in.leftFlangeText = "4l"; }, true, "'4l'", Reached::Scale},
+        StopCase{"ErdTooLarge", [](auto& in) { in.erdText = "1e300"; }, false, "ERD is too large", Reached::Scale},
+        StopCase{"NoBeadSeat", [](auto& in) { in.beadSeat = 0; }, false, "bead seat diameter of 0 mm", Reached::Nothing},
+        StopCase{"NoCountChosen", [](auto& in) { in.hubCountText = in.rimCountText = ""; }, false,
+                 "Choose the hub and rim hole counts on the \"Data\" tab", Reached::Discs},
+        StopCase{"NoHubCountChosen", [](auto& in) { in.hubCountText = ""; }, false,
+                 "Choose the hub hole count on the \"Data\" tab", Reached::Discs},
+        StopCase{"NoRimCountChosen", [](auto& in) { in.rimCountText = ""; }, false,
+                 "Choose the rim hole count on the \"Data\" tab", Reached::Discs},
+        StopCase{"HubCountNotANumber", [](auto& in) { in.hubCountText = "36 "; }, true, "'36 '", Reached::Discs},
+        StopCase{"RimCountZero", [](auto& in) { in.rimCountText = "0"; }, false, "rim hole count must be between 1", Reached::Discs},
+        StopCase{"HubCountNegative", [](auto& in) { in.hubCountText = "-36"; }, false, "hub hole count must be between 1", Reached::Discs},
+        StopCase{"AngleNotANumber", [](auto& in) { in.angleDiffText = "5.6.2"; }, true, "'5.6.2'", Reached::Discs},
+        StopCase{"AngleEmpty", [](auto& in) { in.angleDiffText = ""; }, true, "''", Reached::Discs}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Values far outside any wheel either draw or stop with a message; none of
+// them may crash or hang the drawing.
+TEST(WheelDrawingStopsTest, ExtremeValuesDrawOrStopCleanly)
+{
+    ScopedLocale region(test::PointRegion());
+    struct Case {
+        const char* name;
+        std::function<void(WheelDrawingInputs&)> change;
+        const char* error;  // empty: draws
+    };
+    const Case cases[] = {
+        {"huge ERD", [](auto& in) { in.erdText = "100000000"; }, ""},
+        {"negative ERD", [](auto& in) { in.erdText = "-590"; }, ""},
+        {"wide spokes", [](auto& in) { in.spokeWidth = 100000; }, ""},
+        {"one pixel box", [](auto& in) { in.width = in.height = 1; }, ""},
+        {"many holes", [](auto& in) { in.rimCountText = "9999"; }, ""},
+        {"too many holes", [](auto& in) { in.rimCountText = "10000"; }, "between 1 and 9999"},
+        {"huge rim band", [](auto& in) { in.rimBandMm = 2000000000; }, "rim band height is too large"},
+        {"huge flange", [](auto& in) { in.leftFlangeText = "1e12"; }, "flange diameter is too large"},
+        {"huge margin", [](auto& in) { in.hubMarginMm = 2000000000; }, "hub is too large"},
+    };
+    for (const Case& c : cases) {
+        WheelDrawingInputs in = test::Wheel3636();
+        c.change(in);
+        const Rendered r = Render(in);
+        EXPECT_EQ(r.error.isEmpty(), *c.error == 0) << c.name << ": " << r.error.toStdString();
+        EXPECT_TRUE(r.error.contains(QString::fromLatin1(c.error))) << c.name << ": " << r.error.toStdString();
+    }
+    // No widget is that large or has a negative size (no image either, so ask the layout alone).
+    EXPECT_THROW(ScaleWheel(20000000, 354, 622), EWheelInputError);
+    EXPECT_THROW(ScaleWheel(482, -1, 622), EWheelInputError);
+}
+
+// A bad table cell stops the spokes at its row: the picture is the one of a
+// table that ends just before it (and, as the drawing stopped, has no labels).
+TEST(WheelDrawingStopsTest, AtTheTableRowThatFails)
+{
+    ScopedLocale region(test::PointRegion());
+    struct Case {
+        int column;
+        int row;
+        const char* cell;
+    };
+    for (const Case& c : {Case{0, 5, "ab"}, Case{1, 3, "zz"}, Case{0, 30, "3 5"}}) {
+        WheelDrawingInputs in = test::Wheel3636();
+        GridModel table;
+        test::FillThreeCross36(table);
+        table.SetCells(c.column, c.row, QString::fromLatin1(c.cell));
+        const Rendered stopped = Render(in, table);
+        EXPECT_TRUE(stopped.convertError) << c.cell;
+        EXPECT_TRUE(stopped.error.contains(QString::fromLatin1(c.cell))) << stopped.error.toStdString();
+
+        GridModel shorter;
+        test::FillThreeCross36(shorter);
+        for (int row = c.row; row <= 36; ++row) shorter.SetCells(0, row, QString());
+        in.numbers = false;
+        const Rendered expected = Render(in, shorter);
+        ASSERT_TRUE(expected.error.isEmpty());
+        EXPECT_EQ(stopped.image, expected.image) << c.cell;
+        EXPECT_GT(expected.Count(in.leftSpoke), 0);
+    }
+}
+
+}  // namespace
+}  // namespace rimora
