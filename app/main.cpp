@@ -1,7 +1,30 @@
+// Program start: the main window, then the hidden summary window, then the
+// event loop. At the end the summary window goes first, then the main window,
+// whose destruction writes the settings file.
+#include "app/logo.h"
+#include "app/main_form.h"
+#include "app/summary_form.h"
+#include "app/termination_signal.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("rimora"));
+    QApplication::setOrganizationName(QStringLiteral("rimora"));
+    QApplication::setWindowIcon(rimora::RimoraIcon());
+
+    auto* mainF = new rimora::TMainF();
+    auto* sumF = new rimora::TSumF();
+    mainF->SetSummaryWindow(sumF);
+    rimora::CloseWindowOnTerminationSignal(mainF);
+
+    mainF->show();
+    const int result = QApplication::exec();
+
+    delete sumF;
+    mainF->FormDestroy();
+    delete mainF;
+    return result;
 }

@@ -1,6 +1,7 @@
 #include "platform/simple_controls.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace rimora {
 
@@ -96,21 +97,27 @@ void TButton::mousePressEvent(QMouseEvent* event)
     QPushButton::mousePressEvent(event);
 }
 
-TImage::TImage(QWidget* parent, const QString& name) : QLabel(parent)
+TImage::TImage(QWidget* parent, const QString& name) : QWidget(parent)
 {
     setObjectName(name);
-    setScaledContents(true);
-    setAlignment(Qt::AlignCenter);
 }
 
 void TImage::SetPicture(const QPixmap& pixmap)
 {
-    setPixmap(pixmap);
+    picture_ = pixmap;
+    update();
+}
+
+void TImage::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), picture_);
 }
 
 void TImage::mouseReleaseEvent(QMouseEvent* event)
 {
-    QLabel::mouseReleaseEvent(event);
+    QWidget::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) Fire(OnClick);
 }
 

@@ -67,17 +67,22 @@ protected:
 };
 
 // A picture stretched to the control's size.
-class TImage : public QLabel, public Component {
+class TImage : public QWidget, public Component {
     Q_OBJECT
 public:
     TImage(QWidget* parent, const QString& name);
     QString Name() const override { return objectName(); }
     void SetPicture(const QPixmap& pixmap);
+    const QPixmap& Picture() const { return picture_; }
 
     Notice OnClick;
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QPixmap picture_;
 };
 
 class TMemo : public QPlainTextEdit, public Component {

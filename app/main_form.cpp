@@ -1,0 +1,172 @@
+// The main window's life cycle and the handlers that only route: creation,
+// showing, resizing, closing, the redraw gates, the about box, the web link
+// and the credits switch.
+#include "app/main_form.h"
+
+#include "app/fonts.h"
+#include "app/logo.h"
+#include "app/summary_form.h"
+#include "persist/ini_save.h"
+#include "platform/convert.h"
+#include "platform/desktop.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+
+namespace rimora {
+
+const QString TMainF::ApplicationTitle = QStringLiteral("Rimora Ver0.02");
+const QString TMainF::WebAddress = QStringLiteral("https://rimora.example.org/");
+const QString TMainF::SettingsFileName = QStringLiteral("KELD.ini");
+QString TMainF::StartDir;
+int TMainF::ShowCredits = 0;
+
+namespace {
+constexpr int kMinOuterWidth = 460;
+constexpr int kMinOuterHeight = 450;
+constexpr int kDesignClientWidth = 758;
+constexpr int kDesignClientHeight = 409;
+}  // namespace
+
+TMainF::TMainF(QWidget* parent) : TForm(QStringLiteral("MainF"), parent)
+{
+    setFont(TahomaFont(11));
+    setWindowIcon(RimoraIcon());
+    resize(kDesignClientWidth, kDesignClientHeight);
+    CreateControls();
+    ArrangeControls();
+    iniSave_ = std::make_unique<TIniSave>(*this);
+    WireEvents();
+    RunGuarded([this] { FormCreate(); });
+}
+
+TMainF::~TMainF()
+{
+    FormDestroy();
+}
+
+void TMainF::FormCreate()
+{
+    setWindowTitle(ApplicationTitle);
+    StartDir = CurrentDesktop().ExecutableFolder() + QLatin1Char('/');
+    if (!QDir::setCurrent(StartDir))
+        throw EInOutError(QStringLiteral("Cannot make %1 the current folder").arg(QDir::toNativeSeparators(StartDir)));
+    RestoreSettings();
+    WriteTableHeadings();
+    SG1->Model().SetCurrent(0, 0);
+    ShowCredits = -1;
+    PageControl1->setCurrentIndex(0);
+}
+
+void TMainF::FormDestroy()
+{
+    if (settingsWritten_) return;
+    settingsWritten_ = true;
+    RunGuarded([this] { SaveSettings(); });
+}
+
+void TMainF::showEvent(QShowEvent* event)
+{
+    TForm::showEvent(event);
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        FormShow();
+    }
+}
+
+void TMainF::resizeEvent(QResizeEvent* event)
+{
+    TForm::resizeEvent(event);
+    RunGuarded([this] { FormResize(); });
+}
+
+void TMainF::closeEvent(QCloseEvent* event)
+{
+    // Closing the main window ends the program, also while the summary is open.
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void TMainF::FormShow()
+{
+    DBtnClick();
+}
+
+void TMainF::FormResize()
+{
+    const int frameWidth = frameGeometry().width() - width();
+    const int frameHeight = frameGeometry().height() - height();
+    setMinimumSize(kMinOuterWidth - frameWidth, kMinOuterHeight - frameHeight);
+    if (Width() < kMinOuterWidth) SetWidth(kMinOuterWidth);
+    if (Height() < kMinOuterHeight) SetHeight(kMinOuterHeight);
+    ShareButtonBar();
+    PB1->update();
+}
+
+// "Draw!" and "Summary!" take a third of the bar each; "Calc!" the rest.
+void TMainF::ShareButtonBar()
+{
+    const QRect bar = BtnPnl->contentsRect();
+    const int third = bar.width() / 3;
+    DBtn->setGeometry(bar.left(), bar.top(), third, bar.height());
+    SBtn->setGeometry(bar.right() + 1 - third, bar.top(), third, bar.height());
+    CBtn->setGeometry(bar.left() + third, bar.top(), bar.width() - 2 * third, bar.height());
+}
+
+bool TMainF::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == BtnPnl && event->type() == QEvent::Resize) ShareButtonBar();
+    return TForm::eventFilter(watched, event);
+}
+
+void TMainF::TyCBChange()
+{
+    if (!AuCB->Checked()) return;
+    if (!IsIntegerText(AdE->Text())) return;
+    PB1->repaint();
+}
+
+void TMainF::SsdClick()
+{
+    if (!AuCB->Checked()) return;
+    PB1->repaint();
+}
+
+void TMainF::DBtnClick()
+{
+    PB1->repaint();
+}
+
+void TMainF::DBtnMouseDown(Qt::MouseButton, Qt::KeyboardModifiers)
+{
+    PB1->repaint();
+}
+
+void TMainF::Label39Click()
+{
+    AdE->SetText(QStringLiteral("0"));
+}
+
+void TMainF::OpenBtnMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
+{
+    if (button == Qt::RightButton && modifiers.testFlag(Qt::ControlModifier)) ShowCredits = 0;
+}
+
+void TMainF::TitleLClick()
+{
+    CurrentDesktop().ShowAbout(ApplicationTitle,
+                               ApplicationTitle + QStringLiteral("    Copyright (C) 2026 the Rimora developers"));
+}
+
+void TMainF::Image1Click()
+{
+    CurrentDesktop().OpenUrl(WebAddress);
+}
+
+void TMainF::ShowPaintError(const QString& message)
+{
+    StatusBar->SetSimpleText(message);
+}
+
+}  // namespace rimora

@@ -1,0 +1,142 @@
+#pragma once
+// The main window: the wheel drawing on the left, the profile bar and the
+// "Data", "Spoke" and "Draw" tabs on the right. It assembles its controls and
+// routes their events; the work is done in the subsystem folders.
+#include "platform/simple_controls.h"
+#include "platform/tcheck_box.h"
+#include "platform/tcolor_box.h"
+#include "platform/tcombo_box.h"
+#include "platform/tedit.h"
+#include "platform/tform.h"
+#include "platform/tpaint_box.h"
+#include "platform/tradio_group.h"
+#include "platform/tspin_edit.h"
+#include "platform/tstring_grid.h"
+
+#include <QMenu>
+#include <memory>
+
+namespace rimora {
+
+class TIniSave;
+class TSumF;
+struct WheelDrawingResult;
+
+class TMainF : public TForm {
+    Q_OBJECT
+public:
+    static const QString ApplicationTitle;
+    static const QString WebAddress;
+    static const QString SettingsFileName;
+    // Unit-level state shared with the drawing and the file flows.
+    static QString StartDir;   // the executable's folder, with a trailing separator
+    static int ShowCredits;    // non-zero: the credits overlay is shown
+
+    explicit TMainF(QWidget* parent = nullptr);
+    ~TMainF() override;
+
+    // The summary window, created after the main window.
+    void SetSummaryWindow(TSumF* summary) { SumF = summary; }
+    // Writes the settings file; runs once, when the window is destroyed or the
+    // program is asked to end.
+    void FormDestroy();
+
+    // Handlers, named after the control and the event.
+    void TyCBChange();
+    void SsdClick();
+    void HubCBChange();
+    void CBtnClick();
+    void SBtnClick();
+    void DBtnClick();
+    void DBtnMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void PB1Paint(Canvas& canvas);
+    void InsItemClick();
+    void SimBtnClick();
+    void Label39Click();
+    void SaveBtnClick();
+    void OpenBtnClick();
+    void OpenBtnMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void TitleLClick();
+    void Image1Click();
+    void FormShow();
+    void FormResize();
+
+    double scl = 0;  // pixels per millimetre of the latest drawing
+
+    // Controls, in the order of the window's records.
+    TComboBox* TyCB = nullptr;
+    TComboBox* HubCB = nullptr;
+    TComboBox* RimCB = nullptr;
+    TEdit* dRE = nullptr;
+    TEdit* dLE = nullptr;
+    TSpinEdit* CLE = nullptr;
+    TEdit* WLE = nullptr;
+    TEdit* WRE = nullptr;
+    TEdit* ShE = nullptr;
+    TEdit* ErdE = nullptr;
+    TSpinEdit* CRE = nullptr;
+    TStringGrid* SG1 = nullptr;
+    TEdit* AdE = nullptr;
+    TColorBox* CL1 = nullptr;
+    TColorBox* CL2 = nullptr;
+    TColorBox* CL3 = nullptr;
+    TColorBox* CL4 = nullptr;
+    TColorBox* CL5 = nullptr;
+    TColorBox* CL6 = nullptr;
+    TColorBox* CL7 = nullptr;
+    TSpinEdit* RIMBK = nullptr;
+    TSpinEdit* RIMID = nullptr;
+    TSpinEdit* HUBOD = nullptr;
+    TSpinEdit* SpkD = nullptr;
+    TCheckBox* AuCB = nullptr;
+    TCheckBox* RNCB = nullptr;
+    TRadioGroup* Ssd = nullptr;
+
+    TPanel* VPnl = nullptr;
+    TPaintBox* PB1 = nullptr;
+    TLabel* sclL = nullptr;
+    TImage* Image1 = nullptr;
+    TLabel* TitleL = nullptr;
+    TPanel* BtnPnl = nullptr;
+    TButton* DBtn = nullptr;
+    TButton* CBtn = nullptr;
+    TButton* SBtn = nullptr;
+    TPanel* Pnl = nullptr;
+    TPanel* Panel3 = nullptr;
+    TLabel* ProfL = nullptr;
+    TButton* SaveBtn = nullptr;
+    TButton* OpenBtn = nullptr;
+    TPageControl* PageControl1 = nullptr;
+    TStatusBar* StatusBar = nullptr;
+    TLabel* Label39 = nullptr;
+    TButton* SimBtn = nullptr;
+    QMenu* Pop1 = nullptr;
+    QAction* InsItem = nullptr;
+
+    TIniSave& IniSave() { return *iniSave_; }
+    TSumF* SumF = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    void CreateControls();
+    void ArrangeControls();
+    void WireEvents();
+    void ShowPaintError(const QString& message);
+    void RestoreSettings();
+    void SaveSettings();
+    void WriteTableHeadings();
+    void ShareButtonBar();
+    void ApplyDrawingResult(const WheelDrawingResult& result);
+
+    std::unique_ptr<TIniSave> iniSave_;
+    bool shownOnce_ = false;
+    bool settingsWritten_ = false;
+};
+
+}  // namespace rimora

@@ -1,0 +1,81 @@
+// The wheel drawing of the main window: the paint handler reads the controls,
+// rebuilds the table's links and lets the drawing code paint; then the scale
+// and the credits overlay are applied to the window's own label and image.
+#include "app/main_form.h"
+#include "drawing/wheel_drawing.h"
+#include "lacing/lacing_table.h"
+
+namespace rimora {
+
+namespace {
+
+WheelDrawingInputs DrawingInputs(const TMainF& f)
+{
+    WheelDrawingInputs in;
+    in.width = f.PB1->width();
+    in.height = f.PB1->height();
+    in.erdText = f.ErdE->Text();
+    in.rimInnerMm = f.RIMID->Value();
+    in.rimBandMm = f.RIMBK->Value();
+    in.rightFlangeText = f.dRE->Text();
+    in.leftFlangeText = f.dLE->Text();
+    in.hubMarginMm = f.HUBOD->Value();
+    in.spokeWidth = f.SpkD->Value();
+    in.hubCountText = f.HubCB->Text();
+    in.rimCountText = f.RimCB->Text();
+    in.angleDiffText = f.AdE->Text();
+    in.background = f.CL1->Selected();
+    in.rimOuter = f.CL2->Selected();
+    in.rimInner = f.CL3->Selected();
+    in.hub = f.CL4->Selected();
+    in.rightSpoke = f.CL5->Selected();
+    in.leftSpoke = f.CL6->Selected();
+    in.sideIndex = f.Ssd->ItemIndex();
+    in.numbers = f.RNCB->Checked();
+    in.credits = TMainF::ShowCredits != 0;
+    return in;
+}
+
+}  // namespace
+
+void TMainF::PB1Paint(Canvas& canvas)
+{
+    WheelDrawingInputs inputs = DrawingInputs(*this);
+    inputs.beadSeat = BeadSeatDiameter(TyCB->Text());
+    RebuildHubLinks(SG1->Model(), HubCB->Text());
+    WheelDrawingResult result;
+    try {
+        DrawWheel(canvas, inputs, SG1->Model(), result);
+    } catch (...) {
+        ApplyDrawingResult(result);
+        throw;
+    }
+    ApplyDrawingResult(result);
+}
+
+void TMainF::ApplyDrawingResult(const WheelDrawingResult& result)
+{
+    if (result.scale) {
+        scl = result.scale->scale;
+        sclL->SetCaption(result.scaleCaption);
+    }
+    switch (result.credits.action) {
+    case CreditsAction::Unchanged:
+        break;
+    case CreditsAction::Show:
+        TitleL->SetFontSize(result.credits.titleFontSize);
+        TitleL->SetFontColor(result.credits.titleColor);
+        TitleL->adjustSize();
+        TitleL->move(result.credits.titlePos);
+        TitleL->show();
+        Image1->setGeometry(result.credits.imageRect);
+        Image1->show();
+        break;
+    case CreditsAction::Hide:
+        TitleL->hide();
+        Image1->hide();
+        break;
+    }
+}
+
+}  // namespace rimora

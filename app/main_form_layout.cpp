@@ -1,0 +1,364 @@
+// How the main window is put together: its controls in the order of its
+// records, the layouts that place them, and which event goes where.
+#include "app/fonts.h"
+#include "app/logo.h"
+#include "app/main_form.h"
+#include "app/wheel_choices.h"
+#include "lacing/lacing_cell_delegate.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace rimora {
+
+namespace {
+
+constexpr int kRightPanelWidth = 272;
+constexpr int kButtonBarHeight = 32;
+
+TLabel* Caption(QWidget* parent, const QString& text)
+{
+    return new TLabel(parent, QString(), text);
+}
+
+void Bevel(QFrame* frame, QFrame::Shadow shadow)
+{
+    frame->setFrameShape(QFrame::Panel);
+    frame->setFrameShadow(shadow);
+    frame->setLineWidth(1);
+}
+
+}  // namespace
+
+void TMainF::CreateControls()
+{
+    // The right panel and its pages are created first so that the stored
+    // controls can be their children; the stored controls follow in the order
+    // of their records in the settings and profile files.
+    Pnl = Create<TPanel>(this, QStringLiteral("Pnl"));
+    PageControl1 = Create<TPageControl>(Pnl, QStringLiteral("PageControl1"));
+    auto* dataPage = new TPanel(PageControl1, QStringLiteral("DPnl"));
+    auto* spokePage = new QWidget(PageControl1);
+    auto* drawPage = new TPanel(PageControl1, QStringLiteral("Panel2"));
+    dataPage->setFont(TahomaFont(13));
+
+    const QFont inputFont = GothicMonoFont(16);
+    TyCB = Create<TComboBox>(dataPage, QStringLiteral("TyCB"), RimSizeItems());
+    TyCB->SetItemIndex(0);
+    HubCB = Create<TComboBox>(dataPage, QStringLiteral("HubCB"), HoleCountItems());
+    RimCB = Create<TComboBox>(dataPage, QStringLiteral("RimCB"), HoleCountItems());
+    dRE = Create<TEdit>(dataPage, QStringLiteral("dRE"));
+    dLE = Create<TEdit>(dataPage, QStringLiteral("dLE"));
+    CLE = Create<TSpinEdit>(dataPage, QStringLiteral("CLE"), 0, 4, 3);
+    WLE = Create<TEdit>(dataPage, QStringLiteral("WLE"));
+    WRE = Create<TEdit>(dataPage, QStringLiteral("WRE"));
+    ShE = Create<TEdit>(dataPage, QStringLiteral("ShE"));
+    ErdE = Create<TEdit>(dataPage, QStringLiteral("ErdE"));
+    CRE = Create<TSpinEdit>(dataPage, QStringLiteral("CRE"), 0, 4, 3);
+    ErdE->SetText(QStringLiteral("590"));
+    WLE->SetText(QStringLiteral("27.5"));
+    WRE->SetText(QStringLiteral("18.1"));
+    dLE->SetText(QStringLiteral("41"));
+    dRE->SetText(QStringLiteral("41"));
+    ShE->SetText(QStringLiteral("2.5"));
+    for (QWidget* w : std::initializer_list<QWidget*>{TyCB, HubCB, RimCB, ErdE, WLE, WRE, dLE, dRE, ShE, CLE, CRE})
+        w->setFont(inputFont);
+    for (TEdit* e : {ErdE, WLE, WRE, dLE, dRE, ShE}) e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    CLE->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    CRE->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    SG1 = Create<TStringGrid>(spokePage, QStringLiteral("SG1"), 5, 40, 3, 1);
+    AdE = Create<TEdit>(spokePage, QStringLiteral("AdE"));
+    AdE->SetText(QStringLiteral("0"));
+    AdE->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    CL1 = Create<TColorBox>(drawPage, QStringLiteral("CL1"), colors::SkyBlue);
+    CL2 = Create<TColorBox>(drawPage, QStringLiteral("CL2"), colors::Silver);
+    CL3 = Create<TColorBox>(drawPage, QStringLiteral("CL3"), colors::Gray);
+    CL4 = Create<TColorBox>(drawPage, QStringLiteral("CL4"), colors::MedGray);
+    CL5 = Create<TColorBox>(drawPage, QStringLiteral("CL5"), colors::Blue);
+    CL6 = Create<TColorBox>(drawPage, QStringLiteral("CL6"), colors::Lime);
+    CL7 = Create<TColorBox>(drawPage, QStringLiteral("CL7"), colors::Red);
+    RIMBK = Create<TSpinEdit>(drawPage, QStringLiteral("RIMBK"), 0, 9, 8);
+    RIMID = Create<TSpinEdit>(drawPage, QStringLiteral("RIMID"), 0, 9, 1);
+    HUBOD = Create<TSpinEdit>(drawPage, QStringLiteral("HUBOD"), 0, 9, 6);
+    SpkD = Create<TSpinEdit>(drawPage, QStringLiteral("SpkD"), 1, 10, 2);
+    AuCB = Create<TCheckBox>(drawPage, QStringLiteral("AuCB"), QStringLiteral("Auto ReDraw"), true);
+    RNCB = Create<TCheckBox>(drawPage, QStringLiteral("RNCB"), QStringLiteral("RIM hole No."), true);
+    Ssd = Create<TRadioGroup>(drawPage, QStringLiteral("Ssd"), QStringLiteral("Spoke Drawing"), SpokeSideItems(), 3, 0);
+    for (QWidget* w : std::initializer_list<QWidget*>{RIMBK, RIMID, HUBOD, SpkD}) w->setFont(inputFont);
+
+    // The rest holds no value of its own.
+    VPnl = Create<TPanel>(this, QStringLiteral("VPnl"));
+    PB1 = Create<TPaintBox>(VPnl, QStringLiteral("PB1"));
+    sclL = Create<TLabel>(PB1, QStringLiteral("sclL"), QStringLiteral("scale"));
+    sclL->hide();
+    Image1 = Create<TImage>(PB1, QStringLiteral("Image1"));
+    Image1->SetPicture(RimoraLogo());
+    Image1->setToolTip(WebAddress);
+    Image1->setCursor(Qt::PointingHandCursor);
+    Image1->setGeometry(2, 73, 151, 60);
+    TitleL = Create<TLabel>(PB1, QStringLiteral("TitleL"), QStringLiteral("Created by Rimora "));
+    TitleL->setFont(UiGothicFont(19, true, true));
+    TitleL->setToolTip(QStringLiteral("About This Software"));
+    TitleL->setCursor(Qt::PointingHandCursor);
+    TitleL->setGeometry(128, 254, 241, 19);
+    BtnPnl = Create<TPanel>(VPnl, QStringLiteral("BtnPnl"));
+    DBtn = Create<TButton>(BtnPnl, QStringLiteral("DBtn"), QStringLiteral("Draw!"));
+    CBtn = Create<TButton>(BtnPnl, QStringLiteral("CBtn"), QStringLiteral("Calc!"));
+    SBtn = Create<TButton>(BtnPnl, QStringLiteral("SBtn"), QStringLiteral("Summary!"));
+    Panel3 = Create<TPanel>(Pnl, QStringLiteral("Panel3"));
+    ProfL = Create<TLabel>(Panel3, QStringLiteral("ProfL"), QStringLiteral("Profile.prl"));
+    SaveBtn = Create<TButton>(Panel3, QStringLiteral("SaveBtn"), QString());
+    SaveBtn->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    SaveBtn->setToolTip(QStringLiteral("Save ProfileData (*.prl)"));
+    OpenBtn = Create<TButton>(Panel3, QStringLiteral("OpenBtn"), QString());
+    OpenBtn->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    OpenBtn->setToolTip(QStringLiteral("Open ProfileData (*.prl)"));
+    StatusBar = Create<TStatusBar>(this, QStringLiteral("StatusBar"));
+    Label39 = Create<TLabel>(spokePage, QStringLiteral("Label39"), QStringLiteral("degree"));
+    Label39->setCursor(Qt::PointingHandCursor);
+    Label39->setToolTip(QStringLiteral("<--- Click enter 0"));
+    SimBtn = Create<TButton>(spokePage, QStringLiteral("SimBtn"), QStringLiteral("Slide 1/2 angle"));
+
+    Pop1 = new QMenu(this);
+    InsItem = Pop1->addAction(QStringLiteral("Insert & No.Down"));
+
+    PageControl1->addTab(dataPage, QStringLiteral("Data"));
+    PageControl1->addTab(spokePage, QStringLiteral("Spoke"));
+    PageControl1->addTab(drawPage, QStringLiteral("Draw"));
+}
+
+void TMainF::ArrangeControls()
+{
+    // Left: the drawing above the button bar.
+    Bevel(VPnl, QFrame::Plain);
+    VPnl->setFrameShape(QFrame::NoFrame);
+    auto* left = new QVBoxLayout(VPnl);
+    left->setContentsMargins(0, 0, 0, 0);
+    left->setSpacing(0);
+    left->addWidget(PB1, 1);
+    left->addWidget(BtnPnl);
+    Bevel(BtnPnl, QFrame::Sunken);
+    BtnPnl->setFixedHeight(kButtonBarHeight);
+    BtnPnl->installEventFilter(this);
+
+    // Right: the profile bar above the tabs.
+    Pnl->setFixedWidth(kRightPanelWidth);
+    auto* right = new QVBoxLayout(Pnl);
+    right->setContentsMargins(0, 0, 0, 0);
+    right->setSpacing(0);
+    right->addWidget(Panel3);
+    right->addWidget(PageControl1, 1);
+    Bevel(Panel3, QFrame::Sunken);
+    Panel3->setFixedHeight(41);
+    auto* profile = new QHBoxLayout(Panel3);
+    profile->setContentsMargins(8, 2, 4, 2);
+    profile->addWidget(Caption(Panel3, QStringLiteral("Profile:")));
+    profile->addWidget(ProfL, 1);
+    ProfL->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    for (QPushButton* b : {SaveBtn, OpenBtn}) {
+        b->setFixedSize(24, 24);
+        b->setIconSize(QSize(16, 16));
+        profile->addWidget(b);
+    }
+
+    // "Data": caption, input, unit on each line.
+    auto* data = new QGridLayout(PageControl1->widget(0));
+    data->setContentsMargins(3, 6, 3, 6);
+    data->setHorizontalSpacing(3);
+    data->setVerticalSpacing(3);
+    auto line = [&](int row, QWidget* caption, QWidget* input, int width, const QString& unit) {
+        data->addWidget(caption, row, 0, Qt::AlignRight | Qt::AlignVCenter);
+        input->setFixedWidth(width);
+        data->addWidget(input, row, 1, Qt::AlignLeft);
+        if (!unit.isEmpty()) data->addWidget(Caption(input->parentWidget(), unit), row, 2);
+    };
+    QWidget* dataPage = PageControl1->widget(0);
+    auto offsetCaption = [&](const QString& shortText, const QString& longText) {
+        auto* box = new QWidget(dataPage);
+        auto* row = new QHBoxLayout(box);
+        row->setContentsMargins(0, 0, 0, 0);
+        row->setSpacing(2);
+        row->addWidget(Caption(box, shortText));
+        TLabel* detail = Caption(box, longText);
+        detail->setFont(TahomaFont(9));
+        row->addWidget(detail);
+        return box;
+    };
+    // The rim type's list is wider than the other inputs; on a line of its own
+    // it does not widen the unit column at the captions' expense.
+    auto* typeLine = new QHBoxLayout();
+    typeLine->setSpacing(3);
+    typeLine->addStretch(1);
+    typeLine->addWidget(Caption(dataPage, QStringLiteral("TYPE:")));
+    TyCB->setFixedWidth(119);
+    typeLine->addWidget(TyCB);
+    typeLine->addSpacing(12);
+    data->addLayout(typeLine, 0, 0, 1, 3);
+    line(1, Caption(dataPage, QStringLiteral("HUB:")), HubCB, 65, QStringLiteral("Hole"));
+    line(2, Caption(dataPage, QStringLiteral("RIM:")), RimCB, 65, QStringLiteral("Hole"));
+    line(3, Caption(dataPage, QStringLiteral("ERD:")), ErdE, 64, QStringLiteral("mm"));
+    line(4, offsetCaption(QStringLiteral("WL,"), QStringLiteral("width from center to left flange:")), WLE, 48,
+         QStringLiteral("mm"));
+    line(5, offsetCaption(QStringLiteral("WR,"), QStringLiteral("width from center to right flange:")), WRE, 48,
+         QStringLiteral("mm"));
+    line(6, Caption(dataPage, QStringLiteral("dL, left flange diameter:")), dLE, 48, QStringLiteral("mm"));
+    line(7, Caption(dataPage, QStringLiteral("dR, right flange diameter:")), dRE, 48, QStringLiteral("mm"));
+    line(8, Caption(dataPage, QStringLiteral("S, spoke hole diameter:")), ShE, 48, QStringLiteral("mm"));
+    line(9, Caption(dataPage, QStringLiteral("CL, left cross:")), CLE, 43, QString());
+    line(10, Caption(dataPage, QStringLiteral("CR, right cross:")), CRE, 43, QString());
+    for (QWidget* w : std::initializer_list<QWidget*>{TyCB, HubCB, RimCB, ErdE, WLE, WRE, dLE, dRE, ShE})
+        w->setFixedHeight(24);
+    CLE->setFixedHeight(26);
+    CRE->setFixedHeight(26);
+    data->setColumnStretch(0, 1);
+    data->setRowStretch(11, 1);
+    Bevel(static_cast<QFrame*>(dataPage), QFrame::Sunken);
+
+    // "Spoke": the angle bar above the lacing table.
+    QWidget* spokePage = PageControl1->widget(1);
+    auto* spoke = new QVBoxLayout(spokePage);
+    spoke->setContentsMargins(0, 0, 0, 0);
+    spoke->setSpacing(0);
+    auto* bar = new TPanel(spokePage, QStringLiteral("Panel4"));
+    Bevel(bar, QFrame::Raised);
+    bar->setFixedHeight(24);
+    auto* barRow = new QHBoxLayout(bar);
+    barRow->setContentsMargins(4, 1, 1, 1);
+    barRow->setSpacing(4);
+    barRow->addWidget(Caption(bar, QStringLiteral("angle diffrence:")));
+    AdE->setParent(bar);
+    AdE->setFixedSize(56, 20);
+    barRow->addWidget(AdE);
+    Label39->setParent(bar);
+    barRow->addWidget(Label39);
+    barRow->addStretch(1);
+    SimBtn->setParent(bar);
+    SimBtn->setFixedSize(93, 22);
+    barRow->addWidget(SimBtn);
+    spoke->addWidget(bar);
+    spoke->addWidget(SG1, 1);
+    SG1->SetColWidths({30, 30, 30, 30, 116});
+    SG1->SetRowHeight(18);
+    SG1->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    // "Draw": colours, drawing sizes, switches and the side choice.
+    QWidget* drawPage = PageControl1->widget(2);
+    auto* draw = new QGridLayout(drawPage);
+    draw->setContentsMargins(6, 4, 6, 4);
+    draw->setHorizontalSpacing(4);
+    draw->setVerticalSpacing(2);
+    int row = 0;
+    const std::pair<TColorBox*, const char*> colourLines[] = {
+        {CL1, "BackGround:"}, {CL2, "RIM 1:"}, {CL3, "RIM 2:"}, {CL4, "HUB:"},
+        {CL6, "Left Spoke:"}, {CL5, "Right Spoke:"}, {CL7, "Selected:"}};
+    for (const auto& [box, text] : colourLines) {
+        TLabel* caption = Caption(drawPage, QString::fromLatin1(text));
+        draw->addWidget(caption, row, 0, Qt::AlignRight | Qt::AlignVCenter);
+        box->setFixedSize(150, 22);
+        draw->addWidget(box, row, 1, 1, 2, Qt::AlignLeft);
+        if (box == CL7) {  // kept with the others in files, never shown
+            caption->hide();
+            box->hide();
+        }
+        ++row;
+    }
+    const std::tuple<TSpinEdit*, const char*, const char*> spinLines[] = {
+        {RIMBK, "RIM 1 Height:", "mm"}, {RIMID, "RIM Inner: ERD -", "mm"},
+        {HUBOD, "HUB Outer: dR(dL) +", "mm"}, {SpkD, "Spoke Width:", "Dot"}};
+    for (const auto& [spin, text, unit] : spinLines) {
+        draw->addWidget(Caption(drawPage, QString::fromLatin1(text)), row, 0, Qt::AlignRight | Qt::AlignVCenter);
+        spin->setFixedSize(43, 26);
+        spin->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        auto* holder = new QWidget(drawPage);
+        auto* h = new QHBoxLayout(holder);
+        h->setContentsMargins(0, 0, 0, 0);
+        h->setSpacing(4);
+        spin->setParent(holder);
+        h->addWidget(spin);
+        h->addWidget(Caption(holder, QString::fromLatin1(unit)));
+        h->addStretch(1);
+        draw->addWidget(holder, row, 1, 1, 2);
+        ++row;
+    }
+    auto* switches = new QHBoxLayout();
+    switches->setContentsMargins(24, 4, 0, 0);
+    switches->setSpacing(16);
+    switches->addWidget(AuCB);
+    switches->addWidget(RNCB);
+    switches->addStretch(1);
+    draw->addLayout(switches, row++, 0, 1, 3);
+    draw->addWidget(Ssd, row++, 0, 1, 3);
+    draw->setRowStretch(row, 1);
+    draw->setColumnStretch(2, 1);
+    Bevel(static_cast<QFrame*>(drawPage), QFrame::Sunken);
+
+    // The window: drawing | right panel, status bar below.
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->setSpacing(0);
+    auto* top = new QHBoxLayout();
+    top->setSpacing(0);
+    top->addWidget(VPnl, 1);
+    top->addWidget(Pnl);
+    root->addLayout(top, 1);
+    root->addWidget(StatusBar);
+    StatusBar->setFixedHeight(19 + 4);
+
+    setTabOrder(TyCB, HubCB);
+    setTabOrder(HubCB, RimCB);
+    setTabOrder(RimCB, ErdE);
+    setTabOrder(ErdE, WLE);
+    setTabOrder(WLE, WRE);
+    setTabOrder(WRE, dLE);
+    setTabOrder(dLE, dRE);
+    setTabOrder(dRE, ShE);
+    setTabOrder(ShE, CLE);
+    setTabOrder(CLE, CRE);
+}
+
+void TMainF::WireEvents()
+{
+    for (TComboBox* c : {TyCB}) c->OnChange = [this] { TyCBChange(); };
+    for (TEdit* e : {ErdE, WLE, WRE, dLE, dRE, ShE, AdE}) e->OnChange = [this] { TyCBChange(); };
+    CL7->OnChange = [this] { TyCBChange(); };
+    for (TSpinEdit* s : {RIMBK, RIMID, HUBOD, SpkD}) s->OnChange = [this] { TyCBChange(); };
+    RNCB->OnClick = [this] { TyCBChange(); };
+    for (TColorBox* c : {CL1, CL2, CL3, CL4, CL5, CL6}) c->OnChange = [this] { SsdClick(); };
+    Ssd->OnClick = [this] { SsdClick(); };
+    HubCB->OnChange = [this] { HubCBChange(); };
+    RimCB->OnChange = [this] { HubCBChange(); };
+    CLE->OnChange = [this] { HubCBChange(); };
+    CRE->OnChange = [this] { HubCBChange(); };
+
+    DBtn->OnClick = [this] { DBtnClick(); };
+    DBtn->OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m) { DBtnMouseDown(b, m); };
+    CBtn->OnClick = [this] { CBtnClick(); };
+    SBtn->OnClick = [this] { SBtnClick(); };
+    SaveBtn->OnClick = [this] { SaveBtnClick(); };
+    OpenBtn->OnClick = [this] { OpenBtnClick(); };
+    OpenBtn->OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m) { OpenBtnMouseDown(b, m); };
+    TitleL->OnClick = [this] { TitleLClick(); };
+    Image1->OnClick = [this] { Image1Click(); };
+    Label39->OnClick = [this] { Label39Click(); };
+    SimBtn->OnClick = [this] { SimBtnClick(); };
+    connect(InsItem, &QAction::triggered, this, [this] { RunGuarded([this] { InsItemClick(); }); });
+    connect(SG1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { Pop1->popup(SG1->viewport()->mapToGlobal(at)); });
+    SG1->setItemDelegate(new LacingCellDelegate([this] { return CL6->Selected(); },
+                                                [this] { return CL5->Selected(); },
+                                                [this](const QString& message) { StatusBar->SetSimpleText(message); },
+                                                SG1));
+    // The table shows hub holes in the spoke colours: repaint it when they change.
+    for (TColorBox* c : {CL5, CL6}) c->OnChange = [this] {
+        SG1->viewport()->update();
+        SsdClick();
+    };
+    PB1->OnPaint = [this](Canvas& canvas) { PB1Paint(canvas); };
+    PB1->OnPaintError = [this](const QString& message) { ShowPaintError(message); };
+}
+
+}  // namespace rimora

@@ -1,0 +1,11 @@
+#pragma once
+#include <QObject>
+
+namespace rimora {
+
+// Turns SIGTERM, SIGINT and SIGHUP into a normal close of the given window,
+// so that a desktop session or a service manager ending the program still
+// gets the settings written.
+void CloseWindowOnTerminationSignal(QWidget* window);
+
+}  // namespace rimora
