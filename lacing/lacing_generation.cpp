@@ -3,6 +3,7 @@
 #include "lacing/crossing_rule.h"
 #include "lacing/lacing_table.h"
 #include "platform/convert.h"
+#include "platform/errors.h"
 
 #include <algorithm>
 #include <vector>
@@ -114,6 +115,14 @@ void ClearLacingTable(GridModel& table)
 void LaceTable(GridModel& table, const QString& hubCountText, const QString& rimCountText, int leftCross,
                int rightCross)
 {
+    // The first of the two counts chosen laces nothing yet; say what is missing
+    // instead of a bare conversion message about an empty text.
+    if (hubCountText.isEmpty() || rimCountText.isEmpty())
+        throw EWheelInputError(QStringLiteral("Choose the %1 on the \"Data\" tab to lace the wheel.")
+                                   .arg(hubCountText.isEmpty() && rimCountText.isEmpty()
+                                            ? QStringLiteral("hub and rim hole counts")
+                                            : hubCountText.isEmpty() ? QStringLiteral("hub hole count (HUB)")
+                                                                     : QStringLiteral("rim hole count (RIM)")));
     const int hub = HoleCountFromText(hubCountText);
     const int rim = HoleCountFromText(rimCountText);
     const Crossing cross{LimitCrossNumber(leftCross), LimitCrossNumber(rightCross)};

@@ -124,7 +124,15 @@ TEST(Generation, ReplacesTheEarlierTableOrStopsCleared)
     EXPECT_EQ(Column(*t, kToRimCol, 1, 2), (QStringList{"09", "02"}));
 
     ClearLacingTable(*t);
-    EXPECT_THROW(LaceTable(*t, "", "36", 3, 3), EConvertError);
+    // The first count chosen: a message that says which count is missing.
+    try {
+        LaceTable(*t, "36", "", 3, 3);
+        ADD_FAILURE() << "an empty rim count laced a table";
+    } catch (const EWheelInputError& e) {
+        EXPECT_TRUE(e.Message().contains("rim hole count")) << e.Message().toStdString();
+    }
+    EXPECT_THROW(LaceTable(*t, "", "36", 3, 3), EWheelInputError);
+    EXPECT_THROW(LaceTable(*t, "3x", "36", 3, 3), EConvertError);
     EXPECT_THROW(LaceTable(*t, "36", "0", 3, 3), EWheelInputError);
     EXPECT_EQ(t->RowCount(), 21);
     for (int c = 0; c < kLacingColCount; ++c) EXPECT_EQ(Column(*t, c, 1, 20), QStringList(20, QString())) << c;
