@@ -12,7 +12,6 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("rimora"));
-    QApplication::setOrganizationName(QStringLiteral("rimora"));
     QApplication::setWindowIcon(rimora::RimoraIcon());
 
     auto* mainF = new rimora::TMainF();
