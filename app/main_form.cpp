@@ -95,11 +95,7 @@ void TMainF::FormShow()
 
 void TMainF::FormResize()
 {
-    const int frameWidth = frameGeometry().width() - width();
-    const int frameHeight = frameGeometry().height() - height();
-    setMinimumSize(kMinOuterWidth - frameWidth, kMinOuterHeight - frameHeight);
-    if (Width() < kMinOuterWidth) SetWidth(kMinOuterWidth);
-    if (Height() < kMinOuterHeight) SetHeight(kMinOuterHeight);
+    EnforceMinimumOuterSize(kMinOuterWidth, kMinOuterHeight);
     ShareButtonBar();
     PB1->update();
 }

@@ -71,11 +71,7 @@ void TSumF::resizeEvent(QResizeEvent* event)
 
 void TSumF::FormResize()
 {
-    const int frameWidth = frameGeometry().width() - width();
-    const int frameHeight = frameGeometry().height() - height();
-    setMinimumSize(kMinOuterWidth - frameWidth, kMinOuterHeight - frameHeight);
-    if (Width() < kMinOuterWidth) SetWidth(kMinOuterWidth);
-    if (Height() < kMinOuterHeight) SetHeight(kMinOuterHeight);
+    EnforceMinimumOuterSize(kMinOuterWidth, kMinOuterHeight);
     OKBtn->move(Width() / 2 - OKBtn->width() / 2, OKBtn->y());
 }
 

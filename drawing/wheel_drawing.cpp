@@ -2,16 +2,13 @@
 
 #include "drawing/drawing_primitives.h"
 #include "drawing/pixel_rounding.h"
+#include "lacing/lacing_table.h"
 #include "platform/convert.h"
 #include "platform/errors.h"
 
 namespace rimora {
 
 namespace {
-
-// The lacing table's columns the drawing reads.
-constexpr int kHubColumn = 0;
-constexpr int kRimLinkColumn = 1;
 
 // More holes than any hub or rim has; keeps the label text and the work bounded.
 constexpr int kMaxHoleCount = 9999;
@@ -21,7 +18,7 @@ const QString kDataTab = QStringLiteral("on the \"Data\" tab to draw the spokes.
 // A cell that holds no hole: nothing, the gap mark or a blank.
 bool IsNoHole(const QString& cell)
 {
-    return cell.isEmpty() || cell == QLatin1String("-") || cell == QLatin1String(" ");
+    return IsEmptyOrGap(cell) || cell == QLatin1String(" ");
 }
 
 int HoleCount(const QString& text, const QString& which)
@@ -68,7 +65,7 @@ struct SpokeLayout {
 void DrawSpokes(Canvas& canvas, const WheelDrawingInputs& in, const GridModel& table, const SpokeLayout& l)
 {
     for (int row = 1; row < table.RowCount(); ++row) {
-        const QString hubCell = table.Cells(kHubColumn, row);
+        const QString hubCell = table.Cells(kHubCol, row);
         if (IsNoHole(hubCell)) continue;
         const int h = StrToInt(hubCell);
         const bool even = h % 2 == 0;  // odd holes are on the left flange
@@ -78,7 +75,7 @@ void DrawSpokes(Canvas& canvas, const WheelDrawingInputs& in, const GridModel& t
 
         const QPoint hubEnd = PolarPoint(l.centre.x(), l.centre.y(), l.hubHoleRadius, h * l.hubStep + l.angleDiff);
         canvas.MoveTo(hubEnd.x(), hubEnd.y());
-        const QString rimCell = table.Cells(kRimLinkColumn, row);
+        const QString rimCell = table.Cells(kToRimCol, row);
         if (IsNoHole(rimCell)) continue;
         const int k = StrToInt(rimCell);
         const QPoint rimEnd = PolarPoint(l.centre.x(), l.centre.y(), l.rimHoleRadius, k * l.rimStep);

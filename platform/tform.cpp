@@ -20,4 +20,13 @@ void TForm::SetHeight(int height)
     resize(width(), std::max(1, height - frame));
 }
 
+void TForm::EnforceMinimumOuterSize(int minWidth, int minHeight)
+{
+    const int frameWidth = frameGeometry().width() - geometry().width();
+    const int frameHeight = frameGeometry().height() - geometry().height();
+    setMinimumSize(minWidth - frameWidth, minHeight - frameHeight);
+    if (Width() < minWidth) SetWidth(minWidth);
+    if (Height() < minHeight) SetHeight(minHeight);
+}
+
 }  // namespace rimora

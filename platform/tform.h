@@ -35,6 +35,10 @@ public:
     void SetWidth(int width) override;
     void SetHeight(int height) override;
 
+    // Keeps the outer size at least width x height: the frame can no longer be
+    // dragged smaller, and a size set smaller is set back.
+    void EnforceMinimumOuterSize(int width, int height);
+
 private:
     std::vector<Component*> components_;
 };

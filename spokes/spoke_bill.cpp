@@ -1,5 +1,6 @@
 #include "spokes/spoke_bill.h"
 
+#include "lacing/lacing_table.h"
 #include "platform/convert.h"
 #include "platform/errors.h"
 
@@ -12,9 +13,6 @@ namespace rimora {
 
 namespace {
 
-constexpr int kHubLinkColumn = 3;
-constexpr int kLengthColumn = 4;
-const QString kGapMark = QStringLiteral("-");
 
 struct LengthEntry {
     QString text;  // as the table shows it
@@ -53,7 +51,7 @@ std::vector<LengthEntry> CollectLengths(const GridModel& grid)
 {
     std::vector<LengthEntry> entries;
     for (int row = 1; row < grid.RowCount(); ++row) {
-        const QString text = grid.Cells(kLengthColumn, row);
+        const QString text = grid.Cells(kLengthCol, row);
         if (text.isEmpty()) continue;
         const auto same = std::find_if(entries.begin(), entries.end(), [&](const LengthEntry& e) {
             return QString::compare(e.text, text, Qt::CaseInsensitive) == 0;
@@ -75,8 +73,8 @@ SideCounts CountSides(const GridModel& grid)
 {
     SideCounts sides;
     for (int row = 1; row < grid.RowCount(); ++row) {
-        const QString text = grid.Cells(kHubLinkColumn, row);
-        if (text.isEmpty() || text == kGapMark) continue;
+        const QString text = grid.Cells(kToHubCol, row);
+        if (IsEmptyOrGap(text)) continue;
         if (StrToInt(text) % 2 != 0)
             ++sides.left;
         else

@@ -1,5 +1,6 @@
 #include "spokes/spoke_length.h"
 
+#include "lacing/lacing_table.h"
 #include "platform/convert.h"
 #include "platform/errors.h"
 
@@ -10,10 +11,6 @@ namespace rimora {
 
 namespace {
 
-constexpr int kRimColumn = 2;
-constexpr int kHubLinkColumn = 3;
-constexpr int kLengthColumn = 4;
-const QString kGapMark = QStringLiteral("-");
 
 double Radians(double degrees)
 {
@@ -68,16 +65,16 @@ void CalcSpokeLengths(GridModel& grid, const SpokeLengthInputs& inputs,
     const double angleDifference = StrToFloat(angleText);
 
     for (int row = 1; row < grid.RowCount(); ++row) {
-        grid.SetCells(kLengthColumn, row, QString());
+        grid.SetCells(kLengthCol, row, QString());
 
-        const QString rimText = grid.Cells(kRimColumn, row);
+        const QString rimText = grid.Cells(kRimCol, row);
         if (rimText == kGapMark) continue;
         if (rimText.isEmpty()) break;
         const int rimHole = StrToInt(rimText);
         const Point rimPoint = HolePoint(rimRadius, rimRadius, rimHole * rimStep + 270.0 + angleDifference);
 
-        const QString hubText = grid.Cells(kHubLinkColumn, row);
-        if (hubText.isEmpty() || hubText == kGapMark) continue;
+        const QString hubText = grid.Cells(kToHubCol, row);
+        if (IsEmptyOrGap(hubText)) continue;
         const int hubHole = StrToInt(hubText);
         const bool left = hubHole % 2 != 0;
         const Point hubPoint = HolePoint(left ? leftRadius : rightRadius, rimRadius, hubHole * hubStep + 270.0);
@@ -92,7 +89,7 @@ void CalcSpokeLengths(GridModel& grid, const SpokeLengthInputs& inputs,
             throw EWheelInputError(
                 QStringLiteral("The spoke at rim hole %1 has no length: the wheel's dimensions are out of range.")
                     .arg(rimText));
-        grid.SetCells(kLengthColumn, row, FormatLength(length));
+        grid.SetCells(kLengthCol, row, FormatLength(length));
     }
 }
 
