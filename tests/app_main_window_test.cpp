@@ -1,0 +1,308 @@
+// The real main window: what it shows at start, how its inputs report their
+// changes, its minimum size and button bar, and the credits switch.
+#include "app_window_fixture.h"
+
+#include <QDir>
+
+namespace rimora::test {
+namespace {
+
+using MainWindowTest = AppWindowTest;
+
+const QStringList kRimSizes = {
+    "700c:622", "26MTB:559",   "650C:571",     "650B:584",     "650A:590",    "26*1 3/8:590",
+    "24*1 3/8:540", "24\"BMX:507", "20*1 3/8:451", "20\"BMX:406", "17*1 1/4:369", "16\"1 3/8:349",
+    "16*1.75:305", "550A:490",  "500A:448",     "400A:340",     "27\":630"};
+const QStringList kHoleCounts = {"36", "32", "28", "24", "20", "18", "16"};
+
+QStringList Items(const QComboBox* box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
+    return items;
+}
+
+TEST_F(MainWindowTest, StartsWithTheDesignValuesOnTheDataTab)
+{
+    Start();
+    TMainF& f = *mainF;
+    EXPECT_EQ(f.windowTitle(), "Rimora Ver0.02");
+    EXPECT_EQ(f.PageControl1->currentIndex(), 0);
+    EXPECT_EQ(f.PageControl1->tabText(0), "Data");
+    EXPECT_EQ(f.PageControl1->tabText(1), "Spoke");
+    EXPECT_EQ(f.PageControl1->tabText(2), "Draw");
+    EXPECT_EQ(f.ProfL->Caption(), "Profile.prl");
+    EXPECT_EQ(TMainF::ShowCredits, -1);
+    EXPECT_EQ(TMainF::StartDir, desktop.executableFolder + '/');
+    EXPECT_EQ(QDir::current().canonicalPath(), QDir(desktop.executableFolder).canonicalPath());
+    EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
+
+    // The lists: every item, the rim type on its first, no hole count chosen.
+    EXPECT_EQ(Items(f.TyCB), kRimSizes);
+    EXPECT_EQ(Items(f.HubCB), kHoleCounts);
+    EXPECT_EQ(Items(f.RimCB), kHoleCounts);
+    EXPECT_EQ(f.TyCB->ItemIndex(), 0);
+    EXPECT_EQ(f.TyCB->Text(), "700c:622");
+    EXPECT_EQ(f.HubCB->ItemIndex(), -1);
+    EXPECT_EQ(f.RimCB->ItemIndex(), -1);
+    EXPECT_EQ(f.HubCB->Text(), "");
+    EXPECT_EQ(f.RimCB->Text(), "");
+
+    const struct {
+        const TEdit* edit;
+        const char* text;
+    } edits[] = {{f.ErdE, "590"}, {f.WLE, "27.5"}, {f.WRE, "18.1"}, {f.dLE, "41"},
+                 {f.dRE, "41"},   {f.ShE, "2.5"},  {f.AdE, "0"}};
+    for (const auto& e : edits) EXPECT_EQ(e.edit->Text(), e.text) << e.edit->Name().toStdString();
+
+    const struct {
+        const TSpinEdit* spin;
+        int value, min, max;
+    } spins[] = {{f.CLE, 3, 0, 4},   {f.CRE, 3, 0, 4},   {f.RIMBK, 8, 0, 9},
+                 {f.RIMID, 1, 0, 9}, {f.HUBOD, 6, 0, 9}, {f.SpkD, 2, 1, 10}};
+    for (const auto& s : spins) {
+        SCOPED_TRACE(s.spin->Name().toStdString());
+        EXPECT_EQ(s.spin->Text(), QString::number(s.value));
+        EXPECT_EQ(s.spin->MinValue(), s.min);
+        EXPECT_EQ(s.spin->MaxValue(), s.max);
+    }
+
+    const struct {
+        const TColorBox* box;
+        TColor colour;
+    } colours[] = {{f.CL1, RGBColor(166, 202, 240)}, {f.CL2, RGBColor(192, 192, 192)},
+                   {f.CL3, RGBColor(128, 128, 128)}, {f.CL4, RGBColor(160, 160, 164)},
+                   {f.CL5, RGBColor(0, 0, 255)},     {f.CL6, RGBColor(0, 255, 0)},
+                   {f.CL7, RGBColor(255, 0, 0)}};
+    for (const auto& c : colours) {
+        EXPECT_EQ(c.box->Selected(), c.colour) << c.box->Name().toStdString();
+        EXPECT_EQ(c.box->DefaultColorColor(), c.colour) << c.box->Name().toStdString();
+    }
+    EXPECT_TRUE(f.CL7->isHidden());
+
+    EXPECT_TRUE(f.AuCB->Checked());
+    EXPECT_EQ(f.AuCB->text(), "Auto ReDraw");
+    EXPECT_TRUE(f.RNCB->Checked());
+    EXPECT_EQ(f.RNCB->text(), "RIM hole No.");
+    EXPECT_EQ(f.Ssd->ItemIndex(), 0);
+    EXPECT_EQ(f.Ssd->Count(), 3);
+
+    // The lacing table: headings, 40 rows, nothing else, the heading corner current.
+    EXPECT_EQ(f.SG1->ColCount(), 5);
+    EXPECT_EQ(f.SG1->RowCount(), 40);
+    EXPECT_EQ(TableRow(f, 0), QStringList({"HUB", "->R", "RIM", "->H", "Length"}));
+    for (int r = 1; r < f.SG1->RowCount(); ++r)
+        EXPECT_EQ(TableRow(f, r).join(""), "") << "row " << r;
+    EXPECT_EQ(f.SG1->Col(), 0);
+    EXPECT_EQ(f.SG1->Row(), 0);
+    EXPECT_EQ(f.SG1->Model().FixedCols(), 3);
+    EXPECT_EQ(f.SG1->Model().FixedRows(), 1);
+
+    EXPECT_EQ(f.DBtn->text(), "Draw!");
+    EXPECT_EQ(f.CBtn->text(), "Calc!");
+    EXPECT_EQ(f.SBtn->text(), "Summary!");
+    EXPECT_FALSE(sumF->isVisible());
+}
+
+// The settings file gives the controls their values, but the heading row is
+// always the program's own.
+TEST_F(MainWindowTest, HeadingRowOfTheSettingsFileIsOverwrittenAtStart)
+{
+    WriteBytes(SettingsPath(), "[MainF]\n"
+                               "ErdE=600\n"
+                               "SG1-Row0=a,b,c,d,e,\n"
+                               "SG1-Row1=01,07,01,33,285.4,\n");
+    Start(false);  // read at creation, before any drawing rebuilds the links
+    EXPECT_EQ(mainF->ErdE->Text(), "600");
+    EXPECT_EQ(TableRow(*mainF, 0), QStringList({"HUB", "->R", "RIM", "->H", "Length"}));
+    EXPECT_EQ(TableRow(*mainF, 1), QStringList({"01", "07", "01", "33", "285.4"}));
+    EXPECT_EQ(mainF->SG1->Col(), 0);
+    EXPECT_EQ(mainF->SG1->Row(), 0);
+}
+
+// A counter put in front of a control's change handler.
+struct NoticeCounter {
+    int count = 0;
+    Notice Wrap(Notice handler)
+    {
+        return [this, handler] {
+            ++count;
+            if (handler) handler();
+        };
+    }
+};
+
+// Setting an edit, spin box, check box or the radio group from the program
+// runs its handler once, and not at all when the value stays; a list or a
+// colour box set by the program reports nothing.
+TEST_F(MainWindowTest, ProgramSetValuesReportOnlyRealChangesOfEditsSpinsChecksAndRadios)
+{
+    Start();
+    TMainF& f = *mainF;
+    struct Row {
+        const char* what;
+        Notice* notice;
+        std::function<void()> set;
+        int once;
+    };
+    const Row rows[] = {
+        {"edit ERD", &f.ErdE->OnChange, [&] { f.ErdE->SetText("600"); }, 1},
+        {"edit AdE", &f.AdE->OnChange, [&] { f.AdE->SetText("2"); }, 1},
+        {"spin RIMBK", &f.RIMBK->OnChange, [&] { f.RIMBK->SetValue(5); }, 1},
+        {"spin CLE", &f.CLE->OnChange, [&] { f.CLE->SetValue(2); }, 1},
+        {"check RNCB", &f.RNCB->OnClick, [&] { f.RNCB->SetChecked(false); }, 1},
+        {"radio Ssd", &f.Ssd->OnClick, [&] { f.Ssd->SetItemIndex(2); }, 1},
+        {"list TyCB", &f.TyCB->OnChange, [&] { f.TyCB->SetItemIndex(3); }, 0},
+        {"list HubCB", &f.HubCB->OnChange, [&] { f.HubCB->SetItemIndex(0); }, 0},
+        {"list RimCB", &f.RimCB->OnChange, [&] { f.RimCB->SetItemIndex(1); }, 0},
+        {"colour CL1", &f.CL1->OnChange, [&] { f.CL1->SetSelected(colors::Red); }, 0},
+        {"colour CL6", &f.CL6->OnChange, [&] { f.CL6->SetSelected(colors::Yellow); }, 0},
+        {"colour CL7", &f.CL7->OnChange, [&] { f.CL7->SetSelected(colors::Navy); }, 0},
+    };
+    // One counter per control, alive for the whole test: a handler may set
+    // another control (the cross numbers reset AdE).
+    std::vector<NoticeCounter> counters(std::size(rows));
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        const Row& row = rows[i];
+        NoticeCounter& counter = counters[i];
+        SCOPED_TRACE(row.what);
+        *row.notice = counter.Wrap(*row.notice);
+        row.set();
+        EXPECT_EQ(counter.count, row.once);
+        row.set();  // the same value again
+        EXPECT_EQ(counter.count, row.once);
+    }
+    // The lists changed quietly: no table was laced from the hole counts.
+    EXPECT_EQ(f.SG1->Cells(0, 1), "");
+    EXPECT_EQ(f.HubCB->Text(), "36");
+    EXPECT_EQ(f.RimCB->Text(), "32");
+    // The cross number's change laced nothing yet: no hole count was chosen then.
+    EXPECT_EQ(desktop.errors, QStringList{"Choose the hub and rim hole counts on the \"Data\" tab to lace the wheel."});
+}
+
+// A typed value outside the spin box's range is used as typed; when the box
+// loses the focus it is pulled to the nearer end, which is one more change.
+TEST_F(MainWindowTest, TypedValueBeyondTheRangeIsPulledBackWhenTheFocusLeaves)
+{
+    Start();
+    TMainF& f = *mainF;
+    f.PageControl1->setCurrentIndex(2);
+    Settle();
+    NoticeCounter counter;
+    f.RIMBK->OnChange = counter.Wrap(f.RIMBK->OnChange);
+    const int paints = Paints();
+
+    f.RIMBK->selectAll();
+    Type(f.RIMBK, "15");
+    EXPECT_EQ(f.RIMBK->Text(), "15");
+    EXPECT_EQ(f.RIMBK->Value(), 15);
+    EXPECT_EQ(counter.count, 2);  // "1", then "15"
+    EXPECT_EQ(Paints(), paints + 2);
+
+    LoseFocus(f.RIMBK);
+    EXPECT_EQ(f.RIMBK->Text(), "9");
+    EXPECT_EQ(f.RIMBK->Value(), 9);
+    EXPECT_EQ(counter.count, 3);
+    EXPECT_EQ(Paints(), paints + 3);
+
+    LoseFocus(f.RIMBK);  // already in range: no change
+    EXPECT_EQ(counter.count, 3);
+
+    // Letters are refused while typing; below the range is pulled up.
+    f.RIMBK->selectAll();
+    Type(f.RIMBK, "x-3");
+    EXPECT_EQ(f.RIMBK->Text(), "-3");
+    LoseFocus(f.RIMBK);
+    EXPECT_EQ(f.RIMBK->Text(), "0");
+    EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
+}
+
+// The window is never smaller than 460 x 450 outside; "Draw!" and "Summary!"
+// take a third of the bar each and "Calc!" the rest, between them.
+TEST_F(MainWindowTest, KeepsItsMinimumSizeAndSharesTheButtonBar)
+{
+    Start();
+    TMainF& f = *mainF;
+    for (const QSize asked : {QSize(300, 200), QSize(459, 449), QSize(900, 620), QSize(461, 700), QSize(1001, 451)}) {
+        SCOPED_TRACE(QStringLiteral("%1 x %2").arg(asked.width()).arg(asked.height()).toStdString());
+        // Asked as an outer size; the window system adds its frame outside the client.
+        const QSize frame = f.frameGeometry().size() - f.size();
+        f.resize(asked - frame);
+        Settle();
+        EXPECT_EQ(f.Width(), std::max(asked.width(), 460));
+        EXPECT_EQ(f.Height(), std::max(asked.height(), 450));
+
+        const QRect bar = f.BtnPnl->contentsRect();
+        const int third = bar.width() / 3;
+        EXPECT_EQ(f.DBtn->width(), third);
+        EXPECT_EQ(f.SBtn->width(), third);
+        EXPECT_EQ(f.DBtn->x(), bar.left());
+        EXPECT_EQ(f.CBtn->x(), f.DBtn->geometry().right() + 1);
+        EXPECT_EQ(f.SBtn->x(), f.CBtn->geometry().right() + 1);
+        EXPECT_EQ(f.SBtn->geometry().right(), bar.right());
+        // The bar spans the drawing side, left of the 272 wide right panel.
+        EXPECT_EQ(f.Pnl->width(), 272);
+        EXPECT_EQ(f.BtnPnl->width() + f.Pnl->width(), f.width());
+    }
+}
+
+// Ctrl + right press on the Open button clears the credits; the next drawing
+// hides the title and the logo for the rest of the run. Other presses leave
+// them, and the right press opens no dialog.
+TEST_F(MainWindowTest, CtrlRightPressOnOpenHidesTheCreditsForGood)
+{
+    Start();
+    TMainF& f = *mainF;
+    LaceWheel(f, "36", "36");
+    EXPECT_TRUE(f.TitleL->isVisible());
+    EXPECT_TRUE(f.Image1->isVisible());
+
+    Press(f.OpenBtn, Qt::RightButton);
+    Press(f.OpenBtn, Qt::RightButton, Qt::ShiftModifier | Qt::AltModifier);
+    Click(f.DBtn);
+    EXPECT_EQ(TMainF::ShowCredits, -1);
+    EXPECT_TRUE(f.TitleL->isVisible());
+    EXPECT_TRUE(f.Image1->isVisible());
+
+    // Ctrl with the left button is a plain click: the open dialog (cancelled).
+    Press(f.OpenBtn, Qt::LeftButton, Qt::ControlModifier);
+    EXPECT_EQ(desktop.openRequests.size(), 1u);
+    Click(f.DBtn);
+    EXPECT_TRUE(f.TitleL->isVisible());
+
+    Press(f.OpenBtn, Qt::RightButton, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(TMainF::ShowCredits, 0);
+    EXPECT_EQ(desktop.openRequests.size(), 1u);
+    EXPECT_TRUE(f.TitleL->isVisible());  // the press itself does not redraw
+    const int paints = Paints();
+    Click(f.DBtn);
+    EXPECT_GT(Paints(), paints);
+    EXPECT_FALSE(f.TitleL->isVisible());
+    EXPECT_FALSE(f.Image1->isVisible());
+
+    // Nothing brings them back: other drawings, a resize, another tab.
+    Choose(f.RimCB, "32");
+    f.resize(f.width() + 40, f.height() + 20);
+    Settle();
+    Click(f.DBtn);
+    EXPECT_FALSE(f.TitleL->isVisible());
+    EXPECT_FALSE(f.Image1->isVisible());
+    EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
+}
+
+// The title opens the about box, the logo the web page; nothing else opens.
+TEST_F(MainWindowTest, TitleAndLogoOpenTheAboutBoxAndTheWebPage)
+{
+    Start();
+    Click(mainF->TitleL);
+    ASSERT_EQ(desktop.abouts.size(), 1);
+    EXPECT_TRUE(desktop.abouts[0].startsWith("Rimora Ver0.02\n"));
+    EXPECT_TRUE(desktop.abouts[0].contains("Copyright"));
+    EXPECT_TRUE(desktop.urls.isEmpty());
+    Click(mainF->Image1);
+    EXPECT_EQ(desktop.urls, QStringList{TMainF::WebAddress});
+    EXPECT_EQ(desktop.abouts.size(), 1);
+}
+
+}  // namespace
+}  // namespace rimora::test

@@ -1,0 +1,236 @@
+// When the real main window repaints its wheel, counted by the paint box's
+// paints: the "Auto ReDraw" gate, the angle-difference gate of dimension
+// changes, the lacing that follows a hole count, and drawing errors that go
+// to the status bar instead of a message box.
+#include "app_window_fixture.h"
+
+#include "platform/convert.h"
+
+#include <QImage>
+
+namespace rimora::test {
+namespace {
+
+using RedrawTest = AppWindowTest;
+
+// Flips a text between two values, so that every call is a change.
+void Toggle(TEdit* edit, const char* a, const char* b)
+{
+    edit->SetText(edit->Text() == a ? b : a);
+}
+
+void Toggle(TSpinEdit* spin, int a, int b)
+{
+    spin->SetValue(spin->Value() == a ? b : a);
+}
+
+void ToggleColor(TColorBox* box)
+{
+    ChooseColor(box, box->Selected() == colors::Yellow ? colors::Maroon : colors::Yellow);
+}
+
+struct Change {
+    const char* what;
+    bool appearance;  // a colour or the side choice: not gated by the angle difference
+    std::function<void(TMainF&)> apply;
+};
+
+// Every input whose change may redraw, each applied as its kind of control
+// applies it: edits, spin boxes, the check box and the radio group set by the
+// program, lists and colour boxes chosen by the user.
+const std::vector<Change>& InputChanges()
+{
+    static const std::vector<Change> changes = {
+        {"TyCB", false, [](TMainF& f) { Choose(f.TyCB, f.TyCB->ItemIndex() == 3 ? "700c:622" : "650B:584"); }},
+        {"ErdE", false, [](TMainF& f) { Toggle(f.ErdE, "590", "600"); }},
+        {"WLE", false, [](TMainF& f) { Toggle(f.WLE, "27.5", "30"); }},
+        {"WRE", false, [](TMainF& f) { Toggle(f.WRE, "18.1", "20"); }},
+        {"dLE", false, [](TMainF& f) { Toggle(f.dLE, "41", "45"); }},
+        {"dRE", false, [](TMainF& f) { Toggle(f.dRE, "41", "45"); }},
+        {"ShE", false, [](TMainF& f) { Toggle(f.ShE, "2.5", "2.6"); }},
+        {"RIMBK", false, [](TMainF& f) { Toggle(f.RIMBK, 8, 5); }},
+        {"RIMID", false, [](TMainF& f) { Toggle(f.RIMID, 1, 3); }},
+        {"HUBOD", false, [](TMainF& f) { Toggle(f.HUBOD, 6, 2); }},
+        {"SpkD", false, [](TMainF& f) { Toggle(f.SpkD, 2, 4); }},
+        {"RNCB", false, [](TMainF& f) { f.RNCB->SetChecked(!f.RNCB->Checked()); }},
+        {"CL1", true, [](TMainF& f) { ToggleColor(f.CL1); }},
+        {"CL2", true, [](TMainF& f) { ToggleColor(f.CL2); }},
+        {"CL3", true, [](TMainF& f) { ToggleColor(f.CL3); }},
+        {"CL4", true, [](TMainF& f) { ToggleColor(f.CL4); }},
+        {"CL5", true, [](TMainF& f) { ToggleColor(f.CL5); }},
+        {"CL6", true, [](TMainF& f) { ToggleColor(f.CL6); }},
+        {"Ssd", true, [](TMainF& f) { f.Ssd->SetItemIndex(f.Ssd->ItemIndex() == 1 ? 2 : 1); }},
+    };
+    return changes;
+}
+
+// With a whole number in AdE every change redraws once; with a fractional or
+// empty angle only colours and the side choice do.
+TEST_F(RedrawTest, AngleDifferenceGatesDimensionChangesButNotColoursOrSides)
+{
+    Start();
+    LaceWheel(*mainF, "36", "36");
+    for (const char* angle : {"0", "5.625", "", "-2", "abc"}) {
+        SCOPED_TRACE(std::string("AdE \"") + angle + "\"");
+        mainF->AdE->SetText(angle);
+        const bool whole = IsIntegerText(angle);
+        for (const Change& change : InputChanges()) {
+            SCOPED_TRACE(change.what);
+            const int before = Paints();
+            change.apply(*mainF);
+            EXPECT_EQ(Paints() - before, (whole || change.appearance) ? 1 : 0);
+        }
+    }
+    EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
+}
+
+// A change of AdE itself is gated by its own new text.
+TEST_F(RedrawTest, ChangingTheAngleDifferenceRedrawsOnlyForAWholeNumber)
+{
+    Start();
+    LaceWheel(*mainF, "32", "36");
+    const struct {
+        const char* text;
+        int paints;
+    } steps[] = {{"5.625", 0}, {"", 0}, {"3", 1}, {"3", 0}, {"+4", 1}, {"4 ", 0}, {"0", 1}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.text);
+        const int before = Paints();
+        mainF->AdE->SetText(step.text);
+        EXPECT_EQ(Paints() - before, step.paints);
+    }
+    // "Slide 1/2 angle" writes a fractional angle: no redraw; "degree" writes 0: a redraw.
+    int before = Paints();
+    Click(mainF->SimBtn);
+    EXPECT_EQ(mainF->AdE->Text(), "5.625");
+    EXPECT_EQ(Paints(), before);
+    before = Paints();
+    Click(mainF->Label39);
+    EXPECT_EQ(mainF->AdE->Text(), "0");
+    EXPECT_EQ(Paints(), before + 1);
+}
+
+// "Auto ReDraw" off: no input change repaints, the table is still laced, and
+// "Draw!" still draws.
+TEST_F(RedrawTest, AutoRedrawOffKeepsEveryInputChangeFromRepainting)
+{
+    Start();
+    LaceWheel(*mainF, "36", "36");
+    mainF->AuCB->SetChecked(false);
+    const int before = Paints();
+    for (const Change& change : InputChanges()) {
+        SCOPED_TRACE(change.what);
+        change.apply(*mainF);
+        change.apply(*mainF);
+    }
+    mainF->AdE->SetText("3");
+    mainF->AdE->SetText("0");
+    Choose(mainF->RimCB, "32");
+    mainF->CLE->SetValue(2);
+    EXPECT_EQ(Paints(), before);
+    EXPECT_EQ(mainF->SG1->RowCount(), 37);
+    EXPECT_EQ(mainF->SG1->Cells(2, 33), "");
+    EXPECT_EQ(mainF->SG1->Cells(0, 36), "36");
+
+    Click(mainF->DBtn);
+    EXPECT_GT(Paints(), before);
+    // Any press on "Draw!" draws at once, the right button too.
+    const int clicked = Paints();
+    Press(mainF->DBtn, Qt::RightButton);
+    EXPECT_EQ(Paints(), clicked + 1);
+    EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
+}
+
+// Choosing hole counts laces the table afresh, resets AdE and redraws;
+// changing a cross number does the same.
+TEST_F(RedrawTest, ChoosingHoleCountsLacesTheTableAndRedraws)
+{
+    Start();
+    TMainF& f = *mainF;
+    int before = Paints();
+    Choose(f.RimCB, "36");
+    // One count alone laces nothing: the user is told what to choose.
+    EXPECT_EQ(desktop.errors, QStringList{"Choose the hub hole count (HUB) on the \"Data\" tab to lace the wheel."});
+    EXPECT_EQ(f.SG1->Cells(2, 1), "");
+    EXPECT_EQ(Paints(), before);
+
+    f.AdE->SetText("5.625");
+    before = Paints();
+    Choose(f.HubCB, "32");
+    EXPECT_EQ(desktop.errors.size(), 1);
+    EXPECT_EQ(f.AdE->Text(), "0");
+    EXPECT_GE(Paints(), before + 1);
+    EXPECT_EQ(f.SG1->RowCount(), 37);
+    const QStringList toHub = {"07", "28", "29", "10", "11", "32", "01", "14", "", "15", "04", "05"};
+    for (int r = 1; r <= 12; ++r) EXPECT_EQ(f.SG1->Cells(3, r), toHub[r - 1]) << "row " << r;
+    EXPECT_EQ(f.SG1->Cells(0, 32), "32");
+    EXPECT_EQ(f.SG1->Cells(0, 33), "");
+    EXPECT_EQ(f.SG1->Cells(2, 36), "36");
+    EXPECT_EQ(TableRow(f, 0), QStringList({"HUB", "->R", "RIM", "->H", "Length"}));
+    EXPECT_EQ(f.StatusBar->SimpleText(), "");
+
+    // Lengths computed, then a cross number changed: laced afresh, lengths gone.
+    Click(f.CBtn);
+    EXPECT_FALSE(f.SG1->Cells(4, 1).isEmpty());
+    before = Paints();
+    f.CLE->SetValue(0);
+    EXPECT_EQ(Paints(), before + 1);
+    EXPECT_EQ(f.SG1->Cells(4, 1), "");
+    EXPECT_EQ(f.SG1->Cells(3, 1), "01");  // a radial left spoke from hub hole 1
+    EXPECT_EQ(desktop.errors.size(), 1);
+}
+
+// At the first start no hole count is chosen: the first drawing paints the
+// background, the rim and the hub, then says in the status bar what to
+// choose; no message box opens, and the program goes on.
+TEST_F(RedrawTest, FirstDrawingWithoutHoleCountsStopsWithAStatusBarMessage)
+{
+    Start();
+    TMainF& f = *mainF;
+    EXPECT_GE(Paints(), 1);
+    EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
+    const QString message = f.StatusBar->SimpleText();
+    EXPECT_TRUE(message.contains("Choose the hub and rim hole counts")) << message.toStdString();
+
+    const QImage image = f.PB1->grab().toImage();
+    const QPoint centre(f.PB1->width() / 2, f.PB1->height() / 2);
+    EXPECT_EQ(FromQColor(image.pixelColor(centre)), f.CL4->Selected());  // the hub disc
+    EXPECT_EQ(FromQColor(image.pixelColor(1, 1)), f.CL1->Selected());    // the background
+    // Just inside the top of the wheel's square: the outer rim band.
+    const int top = centre.y() - std::min(f.PB1->width(), f.PB1->height()) / 2;
+    EXPECT_EQ(FromQColor(image.pixelColor(centre.x(), top + 3)), f.CL2->Selected());
+
+    // A drawing error is shown where it happened, never in a box.
+    LaceWheel(f, "36", "36");
+    EXPECT_EQ(f.StatusBar->SimpleText(), "");
+    f.AuCB->SetChecked(false);
+    f.ErdE->SetText("five hundred");
+    Click(f.DBtn);
+    EXPECT_FALSE(f.StatusBar->SimpleText().isEmpty());
+    EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
+    f.ErdE->SetText("590");
+    Click(f.DBtn);
+    EXPECT_EQ(f.StatusBar->SimpleText(), "");
+}
+
+// The angle difference of a drawing is read in the user's region: in a
+// comma-decimal region "5,625" is the fractional angle that gates.
+TEST_F(RedrawTest, FractionalAngleOfACommaRegionGatesAlike)
+{
+    ScopedLocale comma(CommaRegion());
+    Start();
+    LaceWheel(*mainF, "32", "36");
+    Click(mainF->SimBtn);
+    EXPECT_EQ(mainF->AdE->Text(), "5,625");
+    int before = Paints();
+    mainF->ErdE->SetText("600");
+    EXPECT_EQ(Paints(), before);
+    ChooseColor(mainF->CL2, colors::Teal);
+    EXPECT_EQ(Paints(), before + 1);
+    Click(mainF->DBtn);
+    EXPECT_EQ(mainF->StatusBar->SimpleText(), "");
+    EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
+}
+
+}  // namespace
+}  // namespace rimora::test
