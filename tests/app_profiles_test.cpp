@@ -1,0 +1,427 @@
+// Profiles and the settings file on the real main window: what a profile
+// holds and in which order, save and open, cancel, refused targets, wrong
+// files, other regions and other hole counts, and the settings file that the
+// window reads once at creation and writes once at destruction.
+#include "app_window_fixture.h"
+
+#include <QFileInfo>
+
+namespace rimora::test {
+namespace {
+
+class ProfilesTest : public AppWindowTest {
+protected:
+    void Save(const QString& path)
+    {
+        desktop.saveAnswers.push_back(path);
+        Click(mainF->SaveBtn);
+    }
+    void Open(const QString& path)
+    {
+        desktop.openAnswers.push_back(path);
+        Click(mainF->OpenBtn);
+    }
+    QString Errors() const { return desktop.errors.join('\n'); }
+};
+
+// A radial 16/16 wheel with its lengths: every hole laced to the hole of the
+// same number, left spokes (odd holes) 274.6 mm, right spokes 273.8 mm.
+QByteArray RadialSixteenProfile()
+{
+    QByteArray rows;
+    for (int r = 1; r <= 16; ++r) {
+        const QByteArray n = QByteArray::number(r).rightJustified(2, '0');
+        rows += "SG1-Row" + QByteArray::number(r) + "=" + n + "," + n + "," + n + "," + n + ","
+                + (r % 2 ? "274.6" : "273.8") + ",\n";
+    }
+    return "[MainF]\n"
+           "TyCB=0\n"
+           "HubCB=6\n"
+           "RimCB=6\n"
+           "dRE=41\n"
+           "dLE=41\n"
+           "CLE=0\n"
+           "WLE=27.5\n"
+           "WRE=18.1\n"
+           "ShE=2.5\n"
+           "ErdE=590\n"
+           "CRE=0\n"
+           "SG1-Row0=HUB,->R,RIM,->H,Length,\n"
+           + rows
+           + "AdE=0\n"
+             "CL1=15780518\n"
+             "CL2=12632256\n"
+             "CL3=8421504\n"
+             "CL4=10789024\n"
+             "CL5=16711680\n"
+             "CL6=65280\n"
+             "CL7=255\n"
+             "RIMBK=8\n"
+             "RIMID=1\n"
+             "HUBOD=6\n"
+             "SpkD=2\n"
+             "AuCB=1\n"
+             "RNCB=1\n"
+             "Ssd=0\n";
+}
+
+TEST_F(ProfilesTest, SavedProfileListsItsKeysInTheOrderOfTheRecords)
+{
+    Start();
+    LaceWheel(*mainF, "16", "16");
+    mainF->CLE->SetValue(0);
+    mainF->CRE->SetValue(0);
+    Click(mainF->CBtn);
+    Save(Path("radial.prl"));
+
+    EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
+    EXPECT_EQ(Bytes(Path("radial.prl")).toStdString(), RadialSixteenProfile().toStdString());
+    EXPECT_EQ(mainF->ProfL->Caption(), "radial.prl");
+    ASSERT_EQ(desktop.saveRequests.size(), 1u);
+    EXPECT_EQ(desktop.saveRequests[0].filter, "prl|*.prl|*.*|*.*");
+    EXPECT_EQ(desktop.saveRequests[0].defaultExtension, "prl");
+    EXPECT_EQ(desktop.saveRequests[0].fileName, "Profile.prl");
+    EXPECT_TRUE(desktop.confirmations.isEmpty());  // a new file: nothing to ask
+    // The settings file is written when the window goes, not before.
+    EXPECT_EQ(FolderEntries(), QStringList{"radial.prl"});
+}
+
+// The user picks the custom entry and the colour dialog answers.
+void ColorDialogAnswer(TColorBox* box, const QColor& colour)
+{
+    auto& desktop = static_cast<RecordingDesktop&>(CurrentDesktop());
+    desktop.colorAnswers.push_back(colour);
+    box->ChooseItem(box->count() - 1);
+    ASSERT_EQ(box->Selected(), FromQColor(colour));
+}
+
+// Every value a profile keeps, set away from its default.
+void SetAWheel(TMainF& f)
+{
+    Choose(f.TyCB, "650B:584");
+    LaceWheel(f, "32", "36");
+    f.CLE->SetValue(2);
+    f.CRE->SetValue(1);
+    f.ErdE->SetText("600");
+    f.WLE->SetText("30");
+    f.WRE->SetText("20");
+    f.dLE->SetText("45");
+    f.dRE->SetText("38");
+    f.ShE->SetText("2.6");
+    Click(f.CBtn);
+    f.SG1->SetCells(4, 5, "290.0");  // a length the user typed
+    Click(f.SimBtn);
+    ChooseColor(f.CL1, colors::White);
+    // A colour of no list, from the colour dialog.
+    ColorDialogAnswer(f.CL2, QColor(1, 2, 3));
+    ChooseColor(f.CL3, colors::Olive);
+    ChooseColor(f.CL4, colors::ButtonFace);
+    ChooseColor(f.CL5, colors::Purple);
+    ChooseColor(f.CL6, colors::Maroon);
+    f.CL7->SetSelected(colors::Aqua);
+    f.RIMBK->SetValue(5);
+    f.RIMID->SetValue(3);
+    f.HUBOD->SetValue(2);
+    f.SpkD->SetValue(4);
+    f.RNCB->SetChecked(false);
+    f.Ssd->SetItemIndex(2);
+    f.AuCB->SetChecked(false);
+}
+
+// Another wheel: other counts, other crossings, other values everywhere.
+void SetAnotherWheel(TMainF& f)
+{
+    Choose(f.TyCB, "27\":630");
+    LaceWheel(f, "16", "16");
+    f.CLE->SetValue(4);
+    f.CRE->SetValue(0);
+    f.ErdE->SetText("610");
+    f.WLE->SetText("31");
+    f.WRE->SetText("21");
+    f.dLE->SetText("50");
+    f.dRE->SetText("52");
+    f.ShE->SetText("2.4");
+    f.AdE->SetText("7");
+    ChooseColor(f.CL1, colors::Black);
+    ChooseColor(f.CL5, colors::Yellow);
+    f.CL7->SetSelected(colors::Lime);
+    f.RIMBK->SetValue(9);
+    f.SpkD->SetValue(1);
+    f.RNCB->SetChecked(true);
+    f.Ssd->SetItemIndex(1);
+    f.AuCB->SetChecked(false);
+}
+
+// Saving and opening the same file gives back every control and every cell,
+// with one redraw at the end even while "Auto ReDraw" is off.
+TEST_F(ProfilesTest, SaveThenOpenGivesBackEveryControlAndEveryCell)
+{
+    Start();
+    SetAWheel(*mainF);
+    desktop.errors.clear();
+    ASSERT_EQ(mainF->SG1->RowCount(), 37);
+    ASSERT_EQ(mainF->AdE->Text(), "5.625");
+    Save(Path("wheel.prl"));
+    const QStringList saved = Snapshot(*mainF);
+
+    SetAnotherWheel(*mainF);
+    ASSERT_NE(Snapshot(*mainF), saved);
+    ASSERT_EQ(mainF->SG1->RowCount(), 17);
+    const int paints = Paints();
+    Open(Path("wheel.prl"));
+    EXPECT_EQ(Snapshot(*mainF), saved);
+    EXPECT_EQ(mainF->ProfL->Caption(), "wheel.prl");
+    EXPECT_EQ(Paints(), paints + 1);
+    EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
+    ASSERT_EQ(desktop.openRequests.size(), 1u);
+    EXPECT_EQ(desktop.openRequests[0].fileName, "");
+    EXPECT_EQ(desktop.openRequests[0].filter, "prl|*.prl|*.*|*.*");
+    EXPECT_EQ(desktop.openRequests[0].defaultExtension, "prl");
+    // The heading row is the program's own, whatever the file says.
+    EXPECT_EQ(TableRow(*mainF, 0), QStringList({"HUB", "->R", "RIM", "->H", "Length"}));
+    // The summary names the profile.
+    Click(mainF->SBtn);
+    EXPECT_TRUE(sumF->Memo1->Text().startsWith("wheel.prl\n")) << sumF->Memo1->Text().toStdString();
+}
+
+// A cancelled dialog changes nothing: no file, no control, no label.
+TEST_F(ProfilesTest, CancelChangesNothing)
+{
+    Start();
+    SetAWheel(*mainF);
+    Save(Path("first.prl"));
+    const QStringList before = Snapshot(*mainF);
+    const QByteArray file = Bytes(Path("first.prl"));
+    const int paints = Paints();
+
+    Click(mainF->SaveBtn);  // no answer queued: cancelled
+    Click(mainF->OpenBtn);
+    EXPECT_EQ(desktop.saveRequests.size(), 2u);
+    EXPECT_EQ(desktop.saveRequests[1].fileName, "first.prl");  // preset with the label
+    EXPECT_EQ(desktop.openRequests.size(), 1u);
+    EXPECT_EQ(Snapshot(*mainF), before);
+    EXPECT_EQ(mainF->ProfL->Caption(), "first.prl");
+    EXPECT_EQ(FolderEntries(), QStringList{"first.prl"});
+    EXPECT_EQ(Bytes(Path("first.prl")), file);
+    EXPECT_EQ(Paints(), paints);
+}
+
+// A target that cannot be written is reported with its full path; the old
+// profile stays byte for byte, the label keeps its caption and no
+// half-written or temporary file is left.
+TEST_F(ProfilesTest, RefusedTargetReportsTheErrorAndKeepsTheOldFile)
+{
+    Start();
+    LaceWheel(*mainF, "36", "36");
+    Click(mainF->CBtn);
+    Save(Path("good.prl"));
+    const QByteArray good = Bytes(Path("good.prl"));
+    ASSERT_FALSE(good.isEmpty());
+    ASSERT_TRUE(QDir(Path(".")).mkdir("folder.prl"));
+    mainF->ErdE->SetText("600");
+    desktop.errors.clear();
+
+    for (const QString& target : {Path("missing/wheel.prl"), Path("folder.prl")}) {
+        SCOPED_TRACE(target.toStdString());
+        desktop.errors.clear();
+        Save(target);
+        ASSERT_EQ(desktop.errors.size(), 1);
+        EXPECT_TRUE(desktop.errors[0].contains(QDir::toNativeSeparators(target))) << Errors().toStdString();
+        EXPECT_TRUE(desktop.errors[0].contains(QString::fromUtf8("に書き込めません"))) << Errors().toStdString();
+        EXPECT_EQ(mainF->ProfL->Caption(), "good.prl");
+        EXPECT_EQ(Bytes(Path("good.prl")), good);
+        EXPECT_EQ(FolderEntries(), QStringList({"folder.prl", "good.prl"}));
+        EXPECT_TRUE(QDir(Path("folder.prl")).isEmpty());
+    }
+
+    // The store is not left pointing at the refused target: the next save
+    // over the old profile, and the settings at the end, go where they belong.
+    Save(Path("good.prl"));
+    EXPECT_TRUE(Bytes(Path("good.prl")).contains("\nErdE=600\n"));
+    Stop();
+    EXPECT_TRUE(Bytes(SettingsPath()).contains("\nErdE=600\n"));
+    EXPECT_EQ(FolderEntries(), QStringList({"KELD.ini", "folder.prl", "good.prl"}));
+}
+
+// Lengths that hold a comma (a comma-decimal region, or 1,000 mm and more
+// with grouping) keep every cell of their row in place.
+TEST_F(ProfilesTest, LengthsWithACommaRoundTripInBothRegions)
+{
+    const struct {
+        const char* name;
+        QLocale region;
+        const char *wl, *wr, *sh, *erd;
+        const char* firstLength;
+    } cases[] = {
+        {"comma decimals", CommaRegion(), "27,5", "18,1", "2,5", "590", "285,4"},
+        {"grouped thousands", PointRegion(), "27.5", "18.1", "2.5", "2500", "1,238.9"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScopedLocale region(c.region);
+        Restart();
+        mainF->WLE->SetText(c.wl);
+        mainF->WRE->SetText(c.wr);
+        mainF->ShE->SetText(c.sh);
+        mainF->ErdE->SetText(c.erd);
+        LaceWheel(*mainF, "36", "36");
+        Click(mainF->CBtn);
+        ASSERT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
+        const QStringList row1 = TableRow(*mainF, 1);
+        EXPECT_EQ(row1.value(4), c.firstLength);
+        Save(Path("lengths.prl"));
+        const QStringList saved = Snapshot(*mainF);
+        const QString file = QString::fromUtf8(Bytes(Path("lengths.prl")));
+        EXPECT_TRUE(file.contains("\nSG1-Row1=" + row1.mid(0, 4).join(',') + ",\"" + c.firstLength + "\",\n"))
+            << file.toStdString();
+
+        Click(mainF->CBtn);  // nothing to lose yet: rewrite, then spoil the lengths
+        for (int r = 1; r < mainF->SG1->RowCount(); ++r) mainF->SG1->SetCells(4, r, "");
+        mainF->SG1->SetCells(3, 1, "");
+        Open(Path("lengths.prl"));
+        EXPECT_EQ(Snapshot(*mainF), saved);
+        EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
+        // The opened lengths read back for the summary.
+        Click(mainF->SBtn);
+        EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
+        EXPECT_TRUE(sumF->Memo1->Text().contains("Total:36 pcs"));
+    }
+}
+
+// A profile of other hole counts opens whole although its crossings equal
+// the window's: the table is sized from the profile's counts before its rows.
+TEST_F(ProfilesTest, ProfileOfOtherHoleCountsOpensWhole)
+{
+    Start();
+    const struct {
+        const char *savedHub, *savedRim, *otherHub, *otherRim;
+        int rows;
+    } cases[] = {{"32", "36", "16", "16", 37}, {"16", "18", "36", "36", 19}, {"36", "28", "24", "24", 37}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.savedHub) + "/" + c.savedRim);
+        LaceWheel(*mainF, c.savedHub, c.savedRim);
+        Click(mainF->CBtn);
+        Save(Path("counts.prl"));
+        const QStringList saved = Snapshot(*mainF);
+        ASSERT_EQ(mainF->SG1->RowCount(), c.rows);
+
+        LaceWheel(*mainF, c.otherHub, c.otherRim);
+        ASSERT_NE(mainF->SG1->RowCount(), c.rows);
+        Open(Path("counts.prl"));
+        EXPECT_EQ(mainF->SG1->RowCount(), c.rows);
+        EXPECT_EQ(Snapshot(*mainF), saved);
+    }
+    EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
+}
+
+// A file that does not exist, or that holds no section of the main window,
+// is reported and opened into nothing: the wheel stays as it was.
+TEST_F(ProfilesTest, OpeningAMissingOrForeignFileReportsAndChangesNothing)
+{
+    Start();
+    SetAWheel(*mainF);
+    Save(Path("mine.prl"));
+    WriteBytes(Path("other.prl"), "[SumF]\nLeft=5\nTop=5\n[Notes]\nErdE=700\nSG1-Row1=,,,,,\n");
+    WriteBytes(Path("empty.prl"), "");
+    WriteBytes(Path("text.prl"), "MainF\nErdE=700\n");
+    desktop.errors.clear();
+    const QStringList before = Snapshot(*mainF);
+    const QStringList entries = FolderEntries();
+    const int paints = Paints();
+
+    for (const char* name : {"nothing.prl", "other.prl", "empty.prl", "text.prl"}) {
+        SCOPED_TRACE(name);
+        desktop.errors.clear();
+        const QByteArray bytes = Bytes(Path(name));
+        Open(Path(name));
+        ASSERT_EQ(desktop.errors.size(), 1);
+        EXPECT_TRUE(desktop.errors[0].contains(QDir::toNativeSeparators(Path(name)))) << Errors().toStdString();
+        EXPECT_EQ(Snapshot(*mainF), before);
+        EXPECT_EQ(mainF->ProfL->Caption(), "mine.prl");
+        EXPECT_EQ(Bytes(Path(name)), bytes);
+    }
+    EXPECT_EQ(FolderEntries(), entries);
+    EXPECT_EQ(Paints(), paints);
+
+    // The window's section in any case is its own.
+    WriteBytes(Path("lower.prl"), "[mainf]\nerde=640\n");
+    desktop.errors.clear();
+    Open(Path("lower.prl"));
+    EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
+    EXPECT_EQ(mainF->ErdE->Text(), "640");
+    EXPECT_EQ(mainF->ProfL->Caption(), "lower.prl");
+}
+
+// Saving over an existing profile asks first; "no" leaves it as it was,
+// "yes" rewrites the window's keys in place and keeps the others.
+TEST_F(ProfilesTest, SavingOverAnExistingProfileAsksFirst)
+{
+    Start();
+    LaceWheel(*mainF, "36", "36");
+    Save(Path("wheel.prl"));
+    WriteBytes(Path("wheel.prl"), Bytes(Path("wheel.prl")) + "[Notes]\nbuilt=2024\n");
+    const QByteArray old = Bytes(Path("wheel.prl"));
+    EXPECT_TRUE(desktop.confirmations.isEmpty());
+
+    mainF->ErdE->SetText("600");
+    desktop.confirmAnswers.push_back(false);
+    Save(Path("wheel.prl"));
+    ASSERT_EQ(desktop.confirmations.size(), 1);
+    EXPECT_TRUE(desktop.confirmations[0].contains(QDir::toNativeSeparators(Path("wheel.prl"))))
+        << desktop.confirmations[0].toStdString();
+    EXPECT_EQ(Bytes(Path("wheel.prl")), old);
+
+    desktop.confirmAnswers.push_back(true);
+    Save(Path("wheel.prl"));
+    EXPECT_EQ(desktop.confirmations.size(), 2);
+    QByteArray expected = old;
+    expected.replace("\nErdE=590\n", "\nErdE=600\n");
+    EXPECT_EQ(Bytes(Path("wheel.prl")).toStdString(), expected.toStdString());
+    EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
+}
+
+// The main window reads the settings file once, at its creation, and writes
+// it once, at its destruction, back to the settings file even after a
+// profile was saved and opened; the profile label starts afresh.
+TEST_F(ProfilesTest, SettingsAreReadAtCreationAndWrittenAtDestructionToTheSettingsFile)
+{
+    Start();
+    SetAWheel(*mainF);
+    Save(Path("wheel.prl"));
+    Open(Path("wheel.prl"));
+    const QByteArray profile = Bytes(Path("wheel.prl"));
+    mainF->ErdE->SetText("620");
+    const QStringList atTheEnd = Snapshot(*mainF);
+    mainF->move(40, 30);
+    Settle();
+    const QRect placed = mainF->frameGeometry();
+    EXPECT_FALSE(QFileInfo::exists(SettingsPath()));  // nothing in between touches it
+    desktop.errors.clear();
+
+    Stop();
+    EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
+    EXPECT_EQ(Bytes(Path("wheel.prl")), profile);
+    const QString settings = QString::fromUtf8(Bytes(SettingsPath()));
+    EXPECT_TRUE(settings.startsWith(QStringLiteral("[MainF]\nLeft=%1\nTop=%2\nHeight=%3\nWidth=%4\nTyCB=3\n")
+                                        .arg(placed.x())
+                                        .arg(placed.y())
+                                        .arg(placed.height())
+                                        .arg(placed.width())))
+        << settings.toStdString();
+    EXPECT_TRUE(settings.contains("\nErdE=620\n"));
+
+    Start(false);
+    QStringList restored = Snapshot(*mainF);
+    EXPECT_EQ(restored.takeLast(), "ProfL=Profile.prl");
+    QStringList expected = atTheEnd;
+    expected.removeLast();
+    EXPECT_EQ(restored, expected);
+    EXPECT_EQ(mainF->Left(), placed.x());
+    EXPECT_EQ(mainF->Top(), placed.y());
+    EXPECT_EQ(mainF->Width(), placed.width());
+    EXPECT_EQ(mainF->Height(), placed.height());
+    EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
+}
+
+}  // namespace
+}  // namespace rimora::test
