@@ -39,8 +39,15 @@ public:
     // dragged smaller, and a size set smaller is set back.
     void EnforceMinimumOuterSize(int width, int height);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     std::vector<Component*> components_;
+    // Outer sizes set before the first showing, while the window system had
+    // not framed the window yet; set again once the frame is known.
+    int pendingOuterWidth_ = 0;
+    int pendingOuterHeight_ = 0;
 };
 
 }  // namespace rimora
