@@ -423,5 +423,34 @@ TEST_F(ProfilesTest, SettingsAreReadAtCreationAndWrittenAtDestructionToTheSettin
     EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
 }
 
+// Both windows come back where they were, at the size they had, run after
+// run: the outer sizes kept in the file are not taken for inner sizes.
+TEST_F(ProfilesTest, BothWindowsKeepTheirPlacementRunAfterRun)
+{
+    Start();
+    LaceWheel(*mainF, "36", "36");
+    Click(mainF->SBtn);
+    ASSERT_TRUE(sumF->isVisible());
+    const QRect mainPlace(60, 40, 820, 560);
+    const QRect sumPlace(700, 300, 430, 330);
+    for (const auto& [window, place] : {std::pair<TForm*, QRect>{mainF.get(), mainPlace}, {sumF.get(), sumPlace}}) {
+        const QSize frame = window->frameGeometry().size() - window->size();
+        window->resize(place.size() - frame);
+        window->move(place.topLeft());
+    }
+    Settle();
+    for (int run = 1; run <= 3; ++run) {
+        SCOPED_TRACE(run);
+        Click(sumF->OKBtn);  // writes the summary window's placement
+        Restart();
+        EXPECT_EQ(mainF->frameGeometry(), mainPlace);
+        Click(mainF->SBtn);  // the counts came back from the settings
+        ASSERT_TRUE(sumF->isVisible());
+        Settle();
+        EXPECT_EQ(sumF->frameGeometry(), sumPlace);
+    }
+    EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
+}
+
 }  // namespace
 }  // namespace rimora::test

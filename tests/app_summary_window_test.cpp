@@ -229,6 +229,11 @@ TEST_F(SummaryWindowTest, FirstCreationCentresTheWindow)
     Start();
     EXPECT_EQ(sumF->Left(), 1280 / 2 - sumF->Width() / 2);
     EXPECT_EQ(sumF->Top(), 1024 / 2 - sumF->Height() / 2);
+    // Shown, it keeps its laid-out inner size; the frame goes outside.
+    LaceWheel(*mainF, "36", "36");
+    Click(mainF->SBtn);
+    ASSERT_TRUE(sumF->isVisible());
+    EXPECT_EQ(sumF->size(), QSize(406, 298));
 }
 
 }  // namespace

@@ -19,6 +19,18 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
+
+// Readable failure messages for the Qt values the tests compare.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QRect& r, std::ostream* os)
+{
+    *os << r.x() << ", " << r.y() << ", " << r.width() << " x " << r.height();
+}
 
 namespace rimora::test {
 
