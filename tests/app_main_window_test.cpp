@@ -217,6 +217,28 @@ TEST_F(MainWindowTest, TypedValueBeyondTheRangeIsPulledBackWhenTheFocusLeaves)
     EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
 }
 
+// Tab walks the "Data" inputs in the order of their lines.
+TEST_F(MainWindowTest, TabWalksTheDataInputsInTheirOrder)
+{
+    Start();
+    TMainF& f = *mainF;
+    f.activateWindow();
+    Settle();
+    f.TyCB->setFocus(Qt::OtherFocusReason);
+    Settle();
+    ASSERT_EQ(QApplication::focusWidget(), f.TyCB);
+    const std::vector<QWidget*> order = {f.HubCB, f.RimCB, f.ErdE, f.WLE, f.WRE,
+                                         f.dLE,   f.dRE,   f.ShE,  f.CLE, f.CRE};
+    for (QWidget* next : order) {
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QApplication::sendEvent(QApplication::focusWidget(), &tab);
+        QWidget* now = QApplication::focusWidget();
+        // A spin box hands the focus to its line edit.
+        while (now != nullptr && now != next && now->parentWidget() == next) now = now->parentWidget();
+        ASSERT_EQ(now, next) << next->objectName().toStdString();
+    }
+}
+
 // The window is never smaller than 460 x 450 outside; "Draw!" and "Summary!"
 // take a third of the bar each and "Calc!" the rest, between them.
 TEST_F(MainWindowTest, KeepsItsMinimumSizeAndSharesTheButtonBar)

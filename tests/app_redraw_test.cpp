@@ -53,6 +53,7 @@ const std::vector<Change>& InputChanges()
         {"HUBOD", false, [](TMainF& f) { Toggle(f.HUBOD, 6, 2); }},
         {"SpkD", false, [](TMainF& f) { Toggle(f.SpkD, 2, 4); }},
         {"RNCB", false, [](TMainF& f) { f.RNCB->SetChecked(!f.RNCB->Checked()); }},
+        {"CL7", false, [](TMainF& f) { ToggleColor(f.CL7); }},  // hidden, stored, gated like a size
         {"CL1", true, [](TMainF& f) { ToggleColor(f.CL1); }},
         {"CL2", true, [](TMainF& f) { ToggleColor(f.CL2); }},
         {"CL3", true, [](TMainF& f) { ToggleColor(f.CL3); }},
@@ -116,8 +117,8 @@ TEST_F(RedrawTest, AutoRedrawOffKeepsEveryInputChangeFromRepainting)
 {
     Start();
     LaceWheel(*mainF, "36", "36");
-    mainF->AuCB->SetChecked(false);
     const int before = Paints();
+    mainF->AuCB->SetChecked(false);  // the switch itself has no handler
     for (const Change& change : InputChanges()) {
         SCOPED_TRACE(change.what);
         change.apply(*mainF);
