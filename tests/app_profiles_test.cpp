@@ -5,6 +5,7 @@
 #include "app_window_fixture.h"
 
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 namespace rimora::test {
 namespace {
@@ -182,6 +183,31 @@ TEST_F(ProfilesTest, SaveThenOpenGivesBackEveryControlAndEveryCell)
     // The summary names the profile.
     Click(mainF->SBtn);
     EXPECT_TRUE(sumF->Memo1->Text().startsWith("wheel.prl\n")) << sumF->Memo1->Text().toStdString();
+}
+
+// A profile in another folder is written and read exactly there; the next
+// dialog starts in that folder.
+TEST_F(ProfilesTest, ProfileInAnotherFolderIsUsedAsChosen)
+{
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(elsewhere.isValid());
+    const QString path = elsewhere.filePath("away.prl");
+    Start();
+    SetAWheel(*mainF);
+    Save(path);
+    const QStringList saved = Snapshot(*mainF);
+    EXPECT_TRUE(QFileInfo::exists(path));
+    EXPECT_TRUE(FolderEntries().isEmpty());
+
+    SetAnotherWheel(*mainF);
+    Open(path);
+    EXPECT_EQ(Snapshot(*mainF), saved);
+    EXPECT_EQ(mainF->ProfL->Caption(), "away.prl");
+    ASSERT_EQ(desktop.openRequests.size(), 1u);
+    EXPECT_EQ(QDir(desktop.openRequests[0].folder).canonicalPath(), QDir(elsewhere.path()).canonicalPath());
+    Stop();
+    EXPECT_EQ(FolderEntries(), QStringList{"KELD.ini"});
+    EXPECT_FALSE(Bytes(path).contains("Left="));  // no placement in a profile
 }
 
 // A cancelled dialog changes nothing: no file, no control, no label.
