@@ -52,6 +52,8 @@ void TMainF::FormCreate()
     StartDir = CurrentDesktop().ExecutableFolder() + QLatin1Char('/');
     if (!QDir::setCurrent(StartDir))
         throw EInOutError(QStringLiteral("Cannot make %1 the current folder").arg(QDir::toNativeSeparators(StartDir)));
+    // The stored placement is centred for the size the window really has.
+    EnforceMinimumOuterSize(kMinOuterWidth, kMinOuterHeight);
     RestoreSettings();
     WriteTableHeadings();
     SG1->Model().SetCurrent(0, 0);
@@ -84,7 +86,10 @@ void TMainF::resizeEvent(QResizeEvent* event)
 void TMainF::closeEvent(QCloseEvent* event)
 {
     // Closing the main window ends the program, also while the summary is open.
+    // The summary window is hidden first: quitting would otherwise close it,
+    // and a close writes its placement, which only the user's own close may.
     event->accept();
+    if (SumF) SumF->hide();
     QCoreApplication::quit();
 }
 

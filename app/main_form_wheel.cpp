@@ -55,7 +55,11 @@ void TMainF::HubCBChange()
 {
     ClearLacingTable(SG1->Model());
     AdE->SetText(QStringLiteral("0"));
-    LaceTable(SG1->Model(), HubCB->Text(), RimCB->Text(), CLE->Value(), CRE->Value());
+    // Before either hole count is chosen (a cross number changed first, or
+    // restored at start) there is nothing to lace and nothing to complain
+    // about; the drawing's status line already says what to choose.
+    if (!HubCB->Text().isEmpty() || !RimCB->Text().isEmpty())
+        LaceTable(SG1->Model(), HubCB->Text(), RimCB->Text(), CLE->Value(), CRE->Value());
     TyCBChange();
 }
 

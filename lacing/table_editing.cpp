@@ -13,7 +13,10 @@ void InsertGapAndNumberDown(GridModel& table)
     const int row = table.Row();
     const QString text = table.Cells(col, row);
     const int base = text.isEmpty() ? 0 : StrToInt(text);
-    if (row < 1) throw EListError(QStringLiteral("The headings row cannot be renumbered"));
+    if (row < table.FixedRows()) throw EListError(QStringLiteral("The headings row cannot be renumbered"));
+    // HUB, ->R and RIM number the holes themselves; only ->H and Length are edited.
+    if (col < table.FixedCols())
+        throw EListError(QStringLiteral("Only the ->H and Length columns can be renumbered"));
 
     table.SetCells(col, row, kGapMark);
     // 64 bits, so a base near the integer limit still gives the plain sum.

@@ -100,7 +100,8 @@ bool GridModel::setData(const QModelIndex& index, const QVariant& value, int rol
 Qt::ItemFlags GridModel::flags(const QModelIndex& index) const
 {
     if (!index.isValid()) return Qt::NoItemFlags;
-    if (index.row() < fixedRows_ || index.column() < fixedCols_) return Qt::ItemIsEnabled;
+    // Fixed cells can be neither selected nor made current by click or key.
+    if (index.row() < fixedRows_ || index.column() < fixedCols_) return Qt::NoItemFlags;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
 }
 

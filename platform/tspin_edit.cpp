@@ -2,6 +2,8 @@
 
 #include "platform/convert.h"
 
+#include <QCoreApplication>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QRegularExpression>
 
@@ -76,6 +78,8 @@ void TSpinEdit::focusOutEvent(QFocusEvent* event)
 {
     int value = 0;
     if (TryStrToInt(Text(), value) && Clamp(value) != value) SetValue(value);
+    // The inner line edit must hear it too, or its caret keeps blinking.
+    QCoreApplication::sendEvent(lineEdit(), event);
     QWidget::focusOutEvent(event);
     update();
 }

@@ -69,6 +69,14 @@ TEST(InsertGap, CellWithoutAWholeNumberChangesNothing)
     t.SetCurrent(kToHubCol, 0);
     EXPECT_THROW(InsertGapAndNumberDown(t), EListError);
     EXPECT_EQ(t.Cells(kToHubCol, 1), QString());
+
+    // The hole-number columns are never renumbered, even if one became current.
+    t.SetFixedCols(kLacingFixedCols);
+    t.SetCells(kRimCol, 5, QStringLiteral("05"));
+    const QStringList numbered = AllCells(t);
+    t.SetCurrent(kRimCol, 5);
+    EXPECT_THROW(InsertGapAndNumberDown(t), EListError);
+    EXPECT_EQ(AllCells(t), numbered);
 }
 
 TEST(HalfPitchAngle, HalfThePitchOfTheCircleWithFewerHoles)
