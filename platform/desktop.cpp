@@ -34,7 +34,7 @@ class QtDesktop : public Desktop {
 public:
     void ShowError(const QString& message) override
     {
-        QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), message, QMessageBox::Ok,
+        QMessageBox box(QMessageBox::Critical, ApplicationTitle(), message, QMessageBox::Ok,
                         QApplication::activeWindow());
         box.exec();
     }
@@ -95,6 +95,7 @@ private:
 };
 
 Desktop* g_installed = nullptr;
+QString g_title;
 
 }  // namespace
 
@@ -102,6 +103,16 @@ Desktop& CurrentDesktop()
 {
     static QtDesktop qtDesktop;
     return g_installed ? *g_installed : qtDesktop;
+}
+
+void SetApplicationTitle(const QString& title)
+{
+    g_title = title;
+}
+
+QString ApplicationTitle()
+{
+    return g_title.isEmpty() ? QCoreApplication::applicationName() : g_title;
 }
 
 void SetDesktop(Desktop* desktop)

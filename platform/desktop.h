@@ -36,6 +36,10 @@ public:
     virtual QSize ScreenSize() = 0;
 };
 
+// The caption of the program's message boxes (the application title).
+void SetApplicationTitle(const QString& title);
+QString ApplicationTitle();
+
 // The desktop in use; the Qt one unless a test installed another.
 Desktop& CurrentDesktop();
 // Installs a desktop (not owned); nullptr goes back to the Qt one.
