@@ -142,7 +142,13 @@ QByteArray ProfileFile::Encode() const
     // UTF-8 rather than losing the characters.
     for (const QChar c : text)
         if (c.unicode() > 0xFF) return text.toUtf8();
-    return text.toLatin1();
+    // So does a file whose single bytes would now read as UTF-8, because the
+    // value that made it no UTF-8 has been replaced: the next read would take
+    // "Ã©" for "é" in every line not written.
+    QByteArray bytes = text.toLatin1();
+    QStringDecoder utf8(QStringConverter::Utf8);
+    [[maybe_unused]] const QString readAsUtf8 = utf8.decode(bytes);
+    return utf8.hasError() ? bytes : text.toUtf8();
 }
 
 std::optional<ProfileFile::Range> ProfileFile::FindSection(const QString& section) const

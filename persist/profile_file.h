@@ -11,7 +11,8 @@
 // characters. A key written for the first time goes to the end of its
 // section, a new section to the end of the file; everything else keeps its
 // bytes. The file is written back in the encoding and line endings it was
-// found in; a new file is UTF-8 with LF.
+// found in, except that a single-byte file becomes UTF-8 when it could no
+// longer be read back as written; a new file is UTF-8 with LF.
 #include <QString>
 #include <QStringList>
 #include <optional>
