@@ -64,6 +64,10 @@ TColor TColorBox::Selected() const
 
 void TColorBox::SetSelected(TColor color)
 {
+    // A top byte that marks neither a plain nor a system colour (a settings
+    // file edited by hand, a stray number) is dropped: the box keeps the
+    // colour it shows, as a plain colour, and stores that.
+    if (!IsSystemColor(color)) color &= 0x00FFFFFF;
     int index = IndexOf(color);
     if (index < 0) {
         // A colour of no list becomes the one custom item, just above the
