@@ -30,6 +30,9 @@ public:
     explicit ProfileFile(const QString& path);
 
     const QString& Path() const { return path_; }
+    // The file exists but was not read (too large to be one of ours, or not
+    // readable); it reads as empty and Save() refuses to replace it.
+    bool Unreadable() const { return unreadable_; }
     bool HasSection(const QString& section) const;
 
     QString ReadString(const QString& section, const QString& key, const QString& defaultValue) const;

@@ -74,7 +74,10 @@ std::optional<QString> OpenProfile(TIniSave& store)
     // lacing table, so such a file is refused before anything is touched.
     if (!source.isFile())
         throw EInOutError(QStringLiteral("Cannot open %1: the file does not exist.").arg(Shown(path)));
-    if (!ProfileFile(path).HasSection(section))
+    const ProfileFile file(path);
+    if (file.Unreadable())
+        throw EInOutError(QStringLiteral("Cannot open %1: it is too large to be a profile, or cannot be read.").arg(Shown(path)));
+    if (!file.HasSection(section))
         throw EInOutError(
             QStringLiteral("Cannot open %1: it is not a profile (it holds no [%2] section).").arg(Shown(path), section));
 
