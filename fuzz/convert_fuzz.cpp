@@ -43,7 +43,9 @@ void CheckInteger(const QString& text)
         Check(!accepted, QStringLiteral("StrToInt refused %1").arg(Shown(text)));
     }
 
-    static const QRegularExpression plainDecimal(QStringLiteral("^ *([+-]?[0-9]+)$"));
+    // Anchored at the very end: "$" alone would also match before a final
+    // line break, which no conversion accepts.
+    static const QRegularExpression plainDecimal(QRegularExpression::anchoredPattern(QStringLiteral(" *([+-]?[0-9]+)")));
     const QRegularExpressionMatch m = plainDecimal.match(text);
     if (m.hasMatch()) {
         bool ok = false;
