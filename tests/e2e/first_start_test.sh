@@ -13,10 +13,10 @@ SCREEN_W=1024 SCREEN_H=768
 source "$(dirname "$0")/x_session.sh"
 [ -x "$EXE" ] || fail "$EXE is not an executable"
 
-# Design client size 758 x 409; the window is kept at least 450 high. It is
-# centred for its design size, before that minimum applies.
+# Design client size 758 x 409, kept at least 450 high: centred for the size
+# the window really has.
 WIDTH=758 HEIGHT=450
-LEFT=$((SCREEN_W / 2 - 758 / 2)) TOP=$((SCREEN_H / 2 - 409 / 2))
+LEFT=$((SCREEN_W / 2 - WIDTH / 2)) TOP=$((SCREEN_H / 2 - HEIGHT / 2))
 
 # The defaults: "700c:622", ERD 590 less 1 mm, an 8 mm outer band, 41 mm
 # flanges and a hub 6 mm beyond them. The spoke holes only place the point
