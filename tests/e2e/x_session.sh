@@ -127,17 +127,6 @@ expect_colour() { # what x y "r g b"
     [ "$got" = "$4" ] || fail "$1 at screen ($2, $3): expected rgb($4), found rgb($got)"
 }
 
-# Retakes the screenshot until one pixel shows the expected colour: the window
-# may be mapped a moment before its first painting reaches the screen.
-wait_for_colour() { # what x y "r g b" name
-    for _ in $(seq 40); do
-        take_screenshot "$5"
-        [ "$(pixel_at "$2" "$3")" = "$4" ] && return 0
-        sleep 0.25
-    done
-    expect_colour "$1" "$2" "$3" "$4"
-}
-
 # Asks the program to end as a desktop session does and waits for it; it must
 # end by itself, with status 0, having written its settings.
 stop_program() {
@@ -228,17 +217,25 @@ check_window() { # id left top width height name
 
 # Checks the wheel drawn in a paint box at (left, top), w x h. Colours come
 # from the environment as "r g b": C_BACK, C_RIM1, C_RIM2, C_HUB, C_LEFT,
-# C_RIGHT; a colour left empty is not checked (no spokes drawn).
+# C_RIGHT; a colour left empty is not checked (no spokes drawn). The window
+# may be mapped, moved or resized a moment before its painting reaches the
+# screen, so the screenshot is retaken for up to 10 s until every point
+# shows its colour; then the first point that does not is the failure.
 check_wheel() { # left top w h name
-    local name x y
+    local name x y points mismatch
     local -A colour=([background]="$C_BACK" [rim1]="$C_RIM1" [rim2]="$C_RIM2" [inside]="$C_BACK"
         [hub]="$C_HUB" [left]="${C_LEFT:-}" [right]="${C_RIGHT:-}")
-    local points
     points=$(wheel_points "$1" "$2" "$3" "$4")
-    read -r _ x y < <(grep '^background ' <<<"$points")
-    wait_for_colour "background" "$x" "$y" "$C_BACK" "$5"
-    while read -r name x y; do
-        [ -n "${colour[$name]}" ] || continue
-        expect_colour "$name" "$x" "$y" "${colour[$name]}"
-    done <<<"$points"
+    for _ in $(seq 40); do
+        take_screenshot "$5"
+        mismatch=""
+        while read -r name x y; do
+            [ -n "${colour[$name]}" ] || continue
+            [ "$(pixel_at "$x" "$y")" = "${colour[$name]}" ] || { mismatch="$name $x $y"; break; }
+        done <<<"$points"
+        [ -z "$mismatch" ] && return 0
+        sleep 0.25
+    done
+    read -r name x y <<<"$mismatch"
+    expect_colour "$name" "$x" "$y" "${colour[$name]}"
 }
