@@ -2,6 +2,7 @@
 
 #include "platform/errors.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -105,7 +106,9 @@ bool TryStrToFloat(const QString& text, double& value, const QLocale& locale)
     QByteArray c;
     qsizetype i = 0;
     const qsizetype n = t.size();
-    if (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-')) c.append(static_cast<char>(t[i++].unicode()));
+    // from_chars takes a minus sign but no plus sign.
+    if (t[i] == QLatin1Char('-')) c.append('-');
+    if (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-')) ++i;
     int digits = 0;
     while (i < n && t[i].isDigit() && t[i].unicode() < 128) { c.append(static_cast<char>(t[i++].unicode())); ++digits; }
     if (i < n && t.mid(i, sep.size()) == sep) {
@@ -124,9 +127,9 @@ bool TryStrToFloat(const QString& text, double& value, const QLocale& locale)
     }
     if (i != n) return false;
 
-    bool ok = false;
-    const double v = QLocale::c().toDouble(QString::fromLatin1(c), &ok);
-    if (!ok || !std::isfinite(v)) return false;
+    double v = 0;
+    const auto [end, error] = std::from_chars(c.constData(), c.constData() + c.size(), v);
+    if (error != std::errc() || end != c.constData() + c.size() || !std::isfinite(v)) return false;
     value = v;
     return true;
 }
@@ -202,7 +205,12 @@ QString FloatToStr(double value, const QLocale& locale)
 
 QString FormatHoleNumber(int value)
 {
-    return QString::asprintf("%.2d", value);
+    // "%.2d" without the cost of a format parser: the table writes hundreds.
+    const long long magnitude = value < 0 ? -static_cast<long long>(value) : value;
+    QString digits = QString::number(magnitude);
+    if (digits.size() < 2) digits.prepend(QLatin1Char('0'));
+    if (value < 0) digits.prepend(QLatin1Char('-'));
+    return digits;
 }
 
 }  // namespace rimora

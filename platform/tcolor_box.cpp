@@ -2,6 +2,7 @@
 
 #include "platform/desktop.h"
 
+#include <QHash>
 #include <QPainter>
 #include <QPixmap>
 
@@ -11,7 +12,7 @@ namespace {
 
 constexpr int kColorRole = Qt::UserRole + 1;
 
-QIcon Swatch(TColor color)
+QIcon PaintSwatch(TColor color)
 {
     QPixmap pixmap(16, 12);
     pixmap.fill(ToQColor(color));
@@ -19,6 +20,15 @@ QIcon Swatch(TColor color)
     painter.setPen(Qt::black);
     painter.drawRect(0, 0, pixmap.width() - 1, pixmap.height() - 1);
     return QIcon(pixmap);
+}
+
+// Seven boxes show the same fifty colours: each swatch is painted once.
+QIcon Swatch(TColor color)
+{
+    static QHash<TColor, QIcon> cache;
+    auto found = cache.constFind(color);
+    if (found == cache.constEnd()) found = cache.insert(color, PaintSwatch(color));
+    return *found;
 }
 
 }  // namespace

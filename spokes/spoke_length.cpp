@@ -40,6 +40,26 @@ Point HolePoint(double radius, double centre, double degreesFromRight)
     return {radius * std::cos(theta) + centre, radius * std::sin(theta) + centre};
 }
 
+// A text that is the same for every row, converted when the first row that
+// needs it comes, and only once.
+class RowDecimal {
+public:
+    explicit RowDecimal(const QString& text) : text_(text) {}
+    double Value()
+    {
+        if (!converted_) {
+            value_ = StrToFloat(text_);
+            converted_ = true;
+        }
+        return value_;
+    }
+
+private:
+    const QString& text_;
+    double value_ = 0;
+    bool converted_ = false;
+};
+
 }  // namespace
 
 void CalcSpokeLengths(GridModel& grid, const SpokeLengthInputs& inputs,
@@ -64,6 +84,9 @@ void CalcSpokeLengths(GridModel& grid, const SpokeLengthInputs& inputs,
     }
     const double angleDifference = StrToFloat(angleText);
 
+    RowDecimal leftOffset(inputs.leftOffset);
+    RowDecimal rightOffset(inputs.rightOffset);
+    RowDecimal spokeHole(inputs.spokeHole);
     for (int row = 1; row < grid.RowCount(); ++row) {
         grid.SetCells(kLengthCol, row, QString());
 
@@ -81,10 +104,10 @@ void CalcSpokeLengths(GridModel& grid, const SpokeLengthInputs& inputs,
 
         const double dx = std::fabs(hubPoint.x - rimPoint.x);
         const double dy = std::fabs(hubPoint.y - rimPoint.y);
-        const double offset = StrToFloat(left ? inputs.leftOffset : inputs.rightOffset);
+        const double offset = left ? leftOffset.Value() : rightOffset.Value();
         // The spoke bends round the edge of its flange hole, not its centre, so
         // half the hole's diameter comes off the centre-to-centre distance.
-        const double length = std::sqrt(dx * dx + dy * dy + offset * offset) - StrToFloat(inputs.spokeHole) / 2.0;
+        const double length = std::sqrt(dx * dx + dy * dy + offset * offset) - spokeHole.Value() / 2.0;
         if (!std::isfinite(length))
             throw EWheelInputError(
                 QStringLiteral("The spoke at rim hole %1 has no length: the wheel's dimensions are out of range.")

@@ -50,7 +50,9 @@ TEST(DecimalText, FollowsTheRegionsSeparatorWithoutGrouping)
         EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("590")), 590);
         EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("1e3")), 1000);
         EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral(".5")), 0.5);
-        for (const char* bad : {"27,5", "1,234.5", "", "abc", "1.2.3", "e5", "5e", "0x10"})
+        EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("+2.5e+1")), 25);
+        EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("5.")), 5);
+        for (const char* bad : {"27,5", "1,234.5", "", "abc", "1.2.3", "e5", "5e", "0x10", "+-5", "--5", "1e999", "+"})
             EXPECT_THROW(StrToFloat(QString::fromLatin1(bad)), EConvertError) << bad;
     }
     {
