@@ -7,6 +7,7 @@
 #include "app/summary_form.h"
 #include "platform/color.h"
 #include "platform/recording_desktop.h"
+#include "support/file_bytes.h"
 #include "support/scoped_locale.h"
 
 #include <QApplication>
@@ -81,19 +82,8 @@ protected:
     QString Path(const QString& name) const { return folder_.filePath(name); }
     QString SettingsPath() const { return Path(QStringLiteral("KELD.ini")); }
 
-    static QByteArray Bytes(const QString& path)
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) return {};
-        return file.readAll();
-    }
-
-    static void WriteBytes(const QString& path, const QByteArray& bytes)
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-        file.write(bytes);
-    }
+    static QByteArray Bytes(const QString& path) { return test::ReadBytes(path); }
+    static void WriteBytes(const QString& path, const QByteArray& bytes) { test::WriteBytes(path, bytes); }
 
     QStringList FolderEntries() const
     {

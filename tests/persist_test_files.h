@@ -7,23 +7,12 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include "support/file_bytes.h"
+
 #include <gtest/gtest.h>
 
 namespace rimora::test {
 
-inline QByteArray ReadBytes(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return file.readAll();
-}
-
-inline void WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
 // Every test gets an empty executable folder of its own and a desktop that
 // records instead of opening dialogs.
