@@ -1,5 +1,6 @@
 #include "spokes/spoke_length.h"
 
+#include "lacing/crossing_rule.h"
 #include "lacing/lacing_table.h"
 #include "platform/convert.h"
 #include "platform/errors.h"
@@ -11,18 +12,9 @@ namespace rimora {
 
 namespace {
 
-
 double Radians(double degrees)
 {
     return degrees * std::numbers::pi / 180.0;
-}
-
-int HoleCount(const QString& text, const QString& what)
-{
-    const int count = StrToInt(text);
-    if (count < 1)
-        throw EWheelInputError(QStringLiteral("The %1 hole count must be at least 1 (it is %2).").arg(what).arg(count));
-    return count;
 }
 
 // Hole i of n lies i * 360 / n degrees clockwise from straight up; the +270
@@ -72,8 +64,8 @@ void CalcSpokeLengths(GridModel& grid, const SpokeLengthInputs& inputs,
     // longer than one on the larger flange at the same offset.
     const double rightRadius = StrToFloat(inputs.rightFlange) / 2.0;
     const double leftRadius = StrToFloat(inputs.leftFlange) / 2.0;
-    const int hubCount = HoleCount(inputs.hubHoles, QStringLiteral("hub"));
-    const int rimCount = HoleCount(inputs.rimHoles, QStringLiteral("rim"));
+    const int hubCount = HoleCountFromText(inputs.hubHoles);
+    const int rimCount = HoleCountFromText(inputs.rimHoles);
     const double hubStep = 360.0 / hubCount;
     const double rimStep = 360.0 / rimCount;
 
