@@ -106,7 +106,8 @@ int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
                                  QStringLiteral("[output]"));
 
     try {
-        Require(parser.parse(arguments), parser.errorText());
+        const bool parsed = parser.parse(arguments);
+        Require(parsed, parser.errorText());
         if (parser.isSet(help)) {
             out << parser.helpText();
             return 0;
