@@ -64,10 +64,16 @@ void Swatch(QPainter& p, const QRectF& cell, TColor colour)
 void PaintHeader(QPainter& p, const SheetLayout& l, const BuildSheet& s)
 {
     p.setPen(Qt::black);
-    p.setFont(SheetFont(20, true));
-    p.drawText(l.header, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Build sheet: ") + s.title);
+    const QString date = QLocale().toString(s.date, QLocale::LongFormat);
     p.setFont(SheetFont(12));
-    p.drawText(l.header, Qt::AlignRight | Qt::AlignVCenter, QLocale().toString(s.date, QLocale::LongFormat));
+    const double dateWidth = QFontMetricsF(p.font(), p.device()).horizontalAdvance(date);
+    p.drawText(l.header, Qt::AlignRight | Qt::AlignVCenter, date);
+    // A long profile name is shortened in the middle rather than run into the date.
+    p.setFont(SheetFont(20, true));
+    const QString title = QFontMetricsF(p.font(), p.device())
+                              .elidedText(QStringLiteral("Build sheet: ") + s.title, Qt::ElideMiddle,
+                                          l.header.width() - dateWidth - kGap);
+    p.drawText(l.header, Qt::AlignLeft | Qt::AlignVCenter, title);
     p.setPen(QPen(Qt::black, 1.2));
     p.drawLine(l.header.bottomLeft(), l.header.bottomRight());
 }
