@@ -90,8 +90,8 @@ int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
                                      QStringLiteral("Print per side the spokes, crosses and length of <profile>."),
                                      QStringLiteral("profile"));
     const QCommandLineOption json(QStringLiteral("json"),
-                                  QStringLiteral("With --lengths: print one JSON object with the inputs, the sides "
-                                                 "and every laced spoke instead."));
+                                  QStringLiteral("With --lengths, or as --json <profile>: print one JSON object with "
+                                                 "the inputs, the sides and every laced spoke instead."));
     const QCommandLineOption sheet(QStringLiteral("sheet"),
                                    QStringLiteral("Write the build sheet of <profile> to the PDF file given after it."),
                                    QStringLiteral("profile"));
@@ -116,15 +116,21 @@ int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
             out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n';
             return 0;
         }
-        const int tasks = int(parser.isSet(lengths)) + int(parser.isSet(sheet)) + int(parser.isSet(draw));
+        QStringList positional = parser.positionalArguments();
+        // "--json FILE" is short for "--lengths FILE --json".
+        QString lengthsProfile = parser.value(lengths);
+        const bool jsonAlone = parser.isSet(json) && !parser.isSet(lengths) && !parser.isSet(sheet)
+                               && !parser.isSet(draw) && positional.size() == 1;
+        if (jsonAlone) lengthsProfile = positional.takeFirst();
+        const bool lengthsTask = parser.isSet(lengths) || jsonAlone;
+        const int tasks = int(lengthsTask) + int(parser.isSet(sheet)) + int(parser.isSet(draw));
         Require(tasks == 1, QStringLiteral("Give exactly one of --lengths, --sheet and --draw (see --help)."));
-        const QStringList positional = parser.positionalArguments();
-        Require(!parser.isSet(json) || parser.isSet(lengths), QStringLiteral("--json goes with --lengths."));
+        Require(!parser.isSet(json) || lengthsTask, QStringLiteral("--json goes with --lengths."));
         Require(!parser.isSet(size) || parser.isSet(draw), QStringLiteral("--size goes with --draw."));
 
-        if (parser.isSet(lengths)) {
+        if (lengthsTask) {
             Require(positional.isEmpty(), QStringLiteral("--lengths writes no file: unexpected %1").arg(positional.value(0)));
-            const SavedWheel wheel = PreparedWheel(parser.value(lengths));
+            const SavedWheel wheel = PreparedWheel(lengthsProfile);
             const WheelReport report = ReportOf(wheel);
             out << (parser.isSet(json) ? ReportJson(report) : ReportLines(report));
             return 0;

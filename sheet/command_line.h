@@ -3,7 +3,7 @@
 // written out. It never constructs a widget and never touches the settings
 // file, so it runs without a display.
 //
-//   rimora --lengths FILE.prl [--json]
+//   rimora --lengths FILE.prl [--json]      (or: rimora --json FILE.prl)
 //   rimora --sheet FILE.prl OUT.pdf
 //   rimora --draw FILE.prl OUT.svg|OUT.png [--size WxH]
 #include <QString>

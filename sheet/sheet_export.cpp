@@ -90,13 +90,12 @@ void WriteDrawing(const QString& path, const WheelDrawingInputs& inputs, const G
         CannotWrite(path, QStringLiteral("a drawing is written as .svg or .png"));
     if (inputs.width < 1 || inputs.height < 1)
         CannotWrite(path, QStringLiteral("a drawing needs a width and a height of at least one pixel"));
-    // Check the wheel first, so a wheel that cannot be drawn never leaves even a
-    // temporary file behind.
+    // Draw once where nothing is kept, so that a wheel that cannot be drawn is
+    // reported before even a temporary file is made.
     {
-        QImage probe(1, 1, QImage::Format_RGB32);
-        QPainter painter(&probe);
-        WheelDrawingInputs tiny = inputs;
-        PaintDrawing(painter, tiny, table);
+        QImage scratch(1, 1, QImage::Format_RGB32);
+        QPainter painter(&scratch);
+        PaintDrawing(painter, inputs, table);
     }
     WriteAtomically(path, [&](QSaveFile& file) {
         if (format == DrawingFormat::Svg) {

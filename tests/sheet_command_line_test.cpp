@@ -145,6 +145,7 @@ TEST(CommandLineRules, WrongCombinationsExitOneWithAMessageAndWriteNothing)
         {{}, "exactly one of"},
         {{"--lengths", profile, "--sheet", profile, out}, "exactly one of"},
         {{"--json"}, "exactly one of"},
+        {{"--json", profile, out}, "exactly one of"},
         {{"--sheet", profile, "--json", out}, "--json goes with --lengths"},
         {{"--lengths", profile, "--size", "10x10"}, "--size goes with --draw"},
         {{"--draw", profile, out, "--size", "big"}, "--size: \"big\""},
@@ -195,6 +196,7 @@ TEST(CommandLineLengths, PrintsPointDecimalsInEveryRegion)
 
         const CliRun json = RunWith({"--lengths", profile, "--json"});
         EXPECT_EQ(json.status, 0);
+        EXPECT_EQ(RunWith({"--json", profile}).out, json.out);
         QJsonParseError error;
         const QJsonDocument doc = QJsonDocument::fromJson(json.out.toUtf8(), &error);
         ASSERT_EQ(error.error, QJsonParseError::NoError);
