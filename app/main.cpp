@@ -1,16 +1,48 @@
-// Program start: the main window, then the hidden summary window, then the
-// event loop. At the end the summary window goes first, then the main window,
-// whose destruction writes the settings file.
+// Program start. With a command-line task (--lengths, --sheet, --draw, --help,
+// --version) no window is made: the task runs on a plain GUI application,
+// headless when there is no display, and the settings file is never touched.
+// Otherwise: the main window, then the hidden summary window, then the event
+// loop. At the end the summary window goes first, then the main window, whose
+// destruction writes the settings file.
 #include "app/logo.h"
 #include "app/main_form.h"
 #include "app/summary_form.h"
 #include "app/termination_signal.h"
 #include "platform/desktop.h"
+#include "sheet/command_line.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+namespace {
+
+// The command line's stderr carries its own messages only; Qt's notes about
+// the headless environment (no runtime folder, no session bus) would bury them.
+void KeepSeriousMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+int RunCommandLine(int argc, char** argv)
+{
+    rimora::ChooseHeadlessPlatform(argc, argv);
+    qInstallMessageHandler(KeepSeriousMessages);
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("rimora"));
+    QGuiApplication::setApplicationVersion(QStringLiteral(RIMORA_VERSION));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return rimora::RunCommandLine(QGuiApplication::arguments(), out, err);
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
+    if (rimora::IsCommandLineRun(argc, argv)) return RunCommandLine(argc, argv);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("rimora"));
     QApplication::setWindowIcon(rimora::RimoraIcon());

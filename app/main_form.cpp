@@ -38,6 +38,7 @@ TMainF::TMainF(QWidget* parent) : TForm(QStringLiteral("MainF"), parent)
     ArrangeControls();
     iniSave_ = std::make_unique<TIniSave>(*this);
     WireEvents();
+    CreateSheetActions();
     RunGuarded([this] { FormCreate(); });
 }
 

@@ -60,6 +60,11 @@ public:
     void Image1Click();
     void FormShow();
     void FormResize();
+    // The build sheet and the exports, from the drawing's right-click menu
+    // and their shortcuts.
+    void PrintItemClick();
+    void SheetPdfItemClick();
+    void DrawingItemClick();
 
     double scl = 0;  // pixels per millimetre of the latest drawing
 
@@ -112,6 +117,10 @@ public:
     TButton* SimBtn = nullptr;
     QMenu* Pop1 = nullptr;
     QAction* InsItem = nullptr;
+    QMenu* DrawMenu = nullptr;         // right-click menu of the drawing
+    QAction* PrintItem = nullptr;      // Ctrl+P
+    QAction* SheetPdfItem = nullptr;   // Ctrl+Shift+S
+    QAction* DrawingItem = nullptr;    // Ctrl+E
 
     TIniSave& IniSave() { return *iniSave_; }
     TSumF* SumF = nullptr;
@@ -133,6 +142,7 @@ private:
     void WriteTableHeadings();
     void ShareButtonBar();
     void ApplyDrawingResult(const WheelDrawingResult& result);
+    void CreateSheetActions();
 
     std::unique_ptr<TIniSave> iniSave_;
     bool shownOnce_ = false;

@@ -3,7 +3,7 @@
 #include "app/fonts.h"
 #include "app/logo.h"
 #include "app/main_form.h"
-#include "app/wheel_choices.h"
+#include "persist/wheel_choices.h"
 #include "lacing/lacing_cell_delegate.h"
 
 #include <QGridLayout>

@@ -6,7 +6,12 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSpinBox>
 #include <QScreen>
 #include <QUrl>
 
@@ -69,6 +74,42 @@ public:
         const QColor chosen = QColorDialog::getColor(color, QApplication::activeWindow());
         if (!chosen.isValid()) return false;
         color = chosen;
+        return true;
+    }
+    void PrintPreview(const QString& title, const QPageSize& pageSize,
+                      const std::function<void(QPaintDevice&)>& paintPage) override
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setDocName(title);
+        printer.setPageSize(pageSize);
+        printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
+        dialog.setWindowTitle(title);
+        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                         [&paintPage](QPrinter* target) { paintPage(*target); });
+        dialog.exec();
+    }
+    bool ChooseImageSize(QSize& size) override
+    {
+        QDialog dialog(QApplication::activeWindow());
+        dialog.setWindowTitle(ApplicationTitle());
+        auto* layout = new QFormLayout(&dialog);
+        auto* width = new QSpinBox(&dialog);
+        auto* height = new QSpinBox(&dialog);
+        for (QSpinBox* box : {width, height}) {
+            box->setRange(16, 16000);
+            box->setSuffix(QStringLiteral(" px"));
+        }
+        width->setValue(size.width());
+        height->setValue(size.height());
+        layout->addRow(QStringLiteral("Image width:"), width);
+        layout->addRow(QStringLiteral("Image height:"), height);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+        layout->addRow(buttons);
+        QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+        QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+        if (dialog.exec() != QDialog::Accepted) return false;
+        size = QSize(width->value(), height->value());
         return true;
     }
     QString ExecutableFolder() override { return QCoreApplication::applicationDirPath(); }

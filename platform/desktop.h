@@ -4,9 +4,13 @@
 // screen. The program uses the Qt implementation; tests install a recorder so
 // that no flow opens a real dialog or writes beside the test executable.
 #include <QColor>
+#include <QPageSize>
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <functional>
+
+class QPaintDevice;
 
 namespace rimora {
 
@@ -31,6 +35,13 @@ public:
     virtual QString SaveFileName(const FileDialogRequest& request) = 0;
     // The colour dialog, starting from the given colour; false when cancelled.
     virtual bool ChooseColor(QColor& color) = 0;
+    // The print dialog with its preview, for pages of the given size; the
+    // preview and the printer get their page from paintPage. Returns when
+    // the user has printed or closed it.
+    virtual void PrintPreview(const QString& title, const QPageSize& pageSize,
+                              const std::function<void(QPaintDevice&)>& paintPage) = 0;
+    // The size of an image to write, starting from `size`; false when cancelled.
+    virtual bool ChooseImageSize(QSize& size) = 0;
     // Folder of the running executable, without a trailing separator.
     virtual QString ExecutableFolder() = 0;
     virtual QSize ScreenSize() = 0;

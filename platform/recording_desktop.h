@@ -2,6 +2,8 @@
 // A desktop for tests: records every message and answers dialogs from queues.
 #include "platform/desktop.h"
 
+#include <QImage>
+
 #include <QStringList>
 #include <deque>
 
@@ -20,6 +22,10 @@ public:
     std::vector<FileDialogRequest> saveRequests;
     std::deque<QColor> colorAnswers;  // empty = cancel
     QList<QColor> colorRequests;
+    QStringList prints;               // titles of the print previews asked for
+    QImage printedPage;               // the page the latest preview painted
+    std::deque<QSize> sizeAnswers;    // empty = cancel
+    QList<QSize> sizeRequests;
     QString executableFolder;
     QSize screen{1920, 1080};
 
@@ -42,6 +48,26 @@ public:
         if (colorAnswers.empty()) return false;
         color = colorAnswers.front();
         colorAnswers.pop_front();
+        return true;
+    }
+    // The page is painted into an image of the page's size at 96 dots per
+    // inch, as a preview would show it.
+    void PrintPreview(const QString& title, const QPageSize& pageSize,
+                      const std::function<void(QPaintDevice&)>& paintPage) override
+    {
+        prints << title;
+        printedPage = QImage(pageSize.sizePixels(96), QImage::Format_RGB32);
+        printedPage.fill(Qt::white);
+        printedPage.setDotsPerMeterX(3780);
+        printedPage.setDotsPerMeterY(3780);
+        paintPage(printedPage);
+    }
+    bool ChooseImageSize(QSize& size) override
+    {
+        sizeRequests << size;
+        if (sizeAnswers.empty()) return false;
+        size = sizeAnswers.front();
+        sizeAnswers.pop_front();
         return true;
     }
     QString ExecutableFolder() override { return executableFolder; }

@@ -1,5 +1,6 @@
 #pragma once
-// The items of the wheel's drop-down lists.
+// The items of the wheel's drop-down lists. A profile stores the index of
+// the chosen item, so whoever reads a profile maps indices through these lists.
 #include <QStringList>
 
 namespace rimora {

@@ -1,0 +1,345 @@
+#include "sheet/build_sheet.h"
+
+#include "drawing/bead_seat.h"
+#include "drawing/wheel_drawing.h"
+#include "platform/canvas.h"
+#include "platform/errors.h"
+#include "spokes/spoke_bill.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+
+#include <algorithm>
+#include <cmath>
+
+namespace rimora {
+
+namespace {
+
+constexpr double kDpi = 96.0;
+constexpr double kMargin = 40;
+constexpr double kGap = 14;
+constexpr double kHeading = 22;
+constexpr double kRow = 17;
+constexpr double kBillRow = 14;
+constexpr double kMaxRow = 18;
+constexpr double kDrawingSide = 360;
+
+QFont SheetFont(double pixels, bool bold = false)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
+    font.setBold(bold);
+    return font;
+}
+
+QFont FixedFont(double pixels)
+{
+    QFont font(QStringLiteral("DejaVu Sans Mono"));
+    font.setStyleHint(QFont::Monospace);
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
+    return font;
+}
+
+QString SidePair(const QString& left, const QString& right, const QString& unit)
+{
+    return left + QStringLiteral(" / ") + right + unit;
+}
+
+void Heading(QPainter& p, const QRectF& area, const QString& text)
+{
+    p.setFont(SheetFont(13, true));
+    p.setPen(Qt::black);
+    p.drawText(QRectF(area.left(), area.top(), area.width(), kHeading), Qt::AlignLeft | Qt::AlignVCenter, text);
+    p.setPen(QPen(Qt::gray, 0.75));
+    p.drawLine(QPointF(area.left(), area.top() + kHeading - 2), QPointF(area.right(), area.top() + kHeading - 2));
+}
+
+void Swatch(QPainter& p, const QRectF& cell, TColor colour)
+{
+    const double side = std::min(cell.height() - 6, 10.0);
+    p.fillRect(QRectF(cell.left(), cell.center().y() - side / 2, side, side), ToQColor(colour));
+}
+
+void PaintHeader(QPainter& p, const SheetLayout& l, const BuildSheet& s)
+{
+    p.setPen(Qt::black);
+    const QString date = QLocale().toString(s.date, QLocale::LongFormat);
+    p.setFont(SheetFont(12));
+    const double dateWidth = QFontMetricsF(p.font(), p.device()).horizontalAdvance(date);
+    p.drawText(l.header, Qt::AlignRight | Qt::AlignVCenter, date);
+    // A long profile name is shortened in the middle rather than run into the date.
+    p.setFont(SheetFont(20, true));
+    const QString title = QFontMetricsF(p.font(), p.device())
+                              .elidedText(QStringLiteral("Build sheet: ") + s.title, Qt::ElideMiddle,
+                                          l.header.width() - dateWidth - kGap);
+    p.drawText(l.header, Qt::AlignLeft | Qt::AlignVCenter, title);
+    p.setPen(QPen(Qt::black, 1.2));
+    p.drawLine(l.header.bottomLeft(), l.header.bottomRight());
+}
+
+void PaintInputs(QPainter& p, const SheetLayout& l, const BuildSheet& s)
+{
+    Heading(p, l.inputs, QStringLiteral("Wheel"));
+    double y = l.inputs.top() + kHeading;
+    const double labelWidth = l.inputs.width() * 0.55;
+    p.setPen(Qt::black);
+    for (const SheetInput& in : s.inputs) {
+        p.setFont(SheetFont(11.5));
+        p.drawText(QRectF(l.inputs.left(), y, labelWidth, kRow), Qt::AlignLeft | Qt::AlignVCenter, in.label);
+        p.setFont(SheetFont(11.5, true));
+        p.drawText(QRectF(l.inputs.left() + labelWidth, y, l.inputs.width() - labelWidth, kRow),
+                   Qt::AlignLeft | Qt::AlignVCenter, in.value);
+        y += kRow;
+    }
+}
+
+void PaintSides(QPainter& p, const SheetLayout& l, const BuildSheet& s)
+{
+    Heading(p, l.sides, QStringLiteral("Per side"));
+    const double w = l.sides.width();
+    const double x[] = {l.sides.left(), l.sides.left() + w * 0.28, l.sides.left() + w * 0.48, l.sides.left() + w * 0.68};
+    const double widths[] = {w * 0.28, w * 0.2, w * 0.2, w * 0.32};
+    double y = l.sides.top() + kHeading;
+    p.setPen(Qt::black);
+    p.setFont(SheetFont(10.5, true));
+    const QString heads[] = {QStringLiteral("Side"), QStringLiteral("Spokes"), QStringLiteral("Crosses"),
+                             QStringLiteral("Length, mm")};
+    for (int c = 0; c < 4; ++c) p.drawText(QRectF(x[c], y, widths[c], kRow), Qt::AlignLeft | Qt::AlignVCenter, heads[c]);
+    y += kRow;
+    const struct {
+        QString name;
+        const SideFigures& figures;
+        TColor colour;
+    } rows[] = {{QStringLiteral("left"), s.sides.left, s.leftColour}, {QStringLiteral("right"), s.sides.right, s.rightColour}};
+    p.setFont(SheetFont(11.5));
+    for (const auto& row : rows) {
+        Swatch(p, QRectF(x[0], y, widths[0], kRow), row.colour);
+        p.drawText(QRectF(x[0] + 14, y, widths[0] - 14, kRow), Qt::AlignLeft | Qt::AlignVCenter, row.name);
+        p.drawText(QRectF(x[1], y, widths[1], kRow), Qt::AlignLeft | Qt::AlignVCenter, QString::number(row.figures.spokes));
+        p.drawText(QRectF(x[2], y, widths[2], kRow), Qt::AlignLeft | Qt::AlignVCenter, QString::number(row.figures.crosses));
+        p.drawText(QRectF(x[3], y, widths[3], kRow), Qt::AlignLeft | Qt::AlignVCenter, SideLengthText(row.figures));
+        y += kRow;
+    }
+}
+
+void PaintBill(QPainter& p, const SheetLayout& l, const BuildSheet& s)
+{
+    Heading(p, l.bill, QStringLiteral("Spoke bill"));
+    p.setPen(Qt::black);
+    p.setFont(FixedFont(11));
+    double y = l.bill.top() + kHeading;
+    for (const QString& line : s.bill) {
+        p.drawText(QRectF(l.bill.left(), y, l.bill.width(), kBillRow), Qt::AlignLeft | Qt::AlignVCenter, line);
+        y += kBillRow;
+    }
+}
+
+void PaintDrawing(QPainter& p, const SheetLayout& l, const BuildSheet& s)
+{
+    if (!s.table) return;
+    const QRect box = l.drawing.toAlignedRect();
+    WheelDrawingInputs in = s.drawing;
+    in.width = box.width();
+    in.height = box.height();
+    p.save();
+    p.setClipRect(box);
+    p.translate(box.topLeft());
+    Canvas canvas(p);
+    WheelDrawingResult result;
+    try {
+        DrawWheel(canvas, in, *s.table, result);
+    } catch (const RimoraError& e) {
+        p.setPen(Qt::black);
+        p.setFont(SheetFont(11));
+        p.drawText(QRectF(0, 0, box.width(), box.height()), Qt::AlignCenter | Qt::TextWordWrap, e.Message());
+    }
+    p.restore();
+    p.setPen(QPen(Qt::black, 0.75));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(box);
+}
+
+void PaintTable(QPainter& p, const SheetLayout& l, const BuildSheet& s)
+{
+    Heading(p, l.table, QStringLiteral("Lacing"));
+    const double colWidth = l.table.width() / l.tableColumns;
+    const double top = l.table.top() + kHeading;
+    const double fontPx = std::min(11.5, l.rowHeight * 0.7);
+    const double fields[] = {0, 0.2, 0.4, 0.68};  // share of a column: hub, rim, side, length
+    const QString heads[] = {QStringLiteral("Hub"), QStringLiteral("Rim"), QStringLiteral("Side"),
+                             QStringLiteral("Length")};
+    for (int c = 0; c < l.tableColumns; ++c) {
+        const double x0 = l.table.left() + c * colWidth;
+        const double inner = colWidth - 12;
+        p.setPen(Qt::black);
+        p.setFont(SheetFont(fontPx, true));
+        for (int f = 0; f < 4; ++f)
+            p.drawText(QRectF(x0 + fields[f] * inner, top, inner * 0.3, l.rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                       heads[f]);
+        if (c > 0) {
+            p.setPen(QPen(Qt::lightGray, 0.75));
+            p.drawLine(QPointF(x0 - 6, top), QPointF(x0 - 6, top + (l.rowsPerColumn + 1) * l.rowHeight));
+        }
+    }
+    p.setFont(SheetFont(fontPx));
+    for (std::size_t i = 0; i < s.spokes.size(); ++i) {
+        const int c = static_cast<int>(i) / std::max(1, l.rowsPerColumn);
+        const int r = static_cast<int>(i) % std::max(1, l.rowsPerColumn);
+        const LacedSpoke& spoke = s.spokes[i];
+        const double x0 = l.table.left() + c * colWidth;
+        const double inner = colWidth - 12;
+        const double y = top + (r + 1) * l.rowHeight;
+        if (r % 2 == 1) p.fillRect(QRectF(x0, y, inner, l.rowHeight), QColor(238, 238, 238));
+        auto cell = [&](int f) { return QRectF(x0 + fields[f] * inner, y, inner * 0.3, l.rowHeight); };
+        p.setPen(Qt::black);
+        p.drawText(cell(0), Qt::AlignLeft | Qt::AlignVCenter, QString::number(spoke.hub));
+        p.drawText(cell(1), Qt::AlignLeft | Qt::AlignVCenter, QString::number(spoke.rim));
+        const QRectF side = cell(2);
+        Swatch(p, side, spoke.left ? s.leftColour : s.rightColour);
+        p.drawText(side.adjusted(14, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                   spoke.left ? QStringLiteral("left") : QStringLiteral("right"));
+        p.drawText(cell(3), Qt::AlignLeft | Qt::AlignVCenter, spoke.lengthText);
+    }
+}
+
+std::vector<SheetInput> InputsOf(const SavedWheel& w)
+{
+    const QString mm = QStringLiteral(" mm");
+    return {
+        {QStringLiteral("Rim size"), w.rimType},
+        {QStringLiteral("ERD"), w.erd + mm},
+        {QStringLiteral("Hub holes"), w.hubHoles},
+        {QStringLiteral("Rim holes"), w.rimHoles},
+        {QStringLiteral("Flange diameter L / R"), SidePair(w.leftFlange, w.rightFlange, mm)},
+        {QStringLiteral("Centre to flange L / R"), SidePair(w.leftOffset, w.rightOffset, mm)},
+        {QStringLiteral("Spoke hole"), w.spokeHole + mm},
+        {QStringLiteral("Crosses L / R"), SidePair(QString::number(w.leftCross), QString::number(w.rightCross), {})},
+        {QStringLiteral("Angle difference"), w.angleDifference + QStringLiteral(" degree")},
+    };
+}
+
+}  // namespace
+
+WheelDrawingInputs DrawingInputsOf(const SavedWheel& w, int width, int height)
+{
+    WheelDrawingInputs in;
+    in.width = width;
+    in.height = height;
+    in.beadSeat = BeadSeatDiameter(w.rimType);
+    in.erdText = w.erd;
+    in.rimInnerMm = w.rimInnerMm;
+    in.rimBandMm = w.rimBandMm;
+    in.rightFlangeText = w.rightFlange;
+    in.leftFlangeText = w.leftFlange;
+    in.hubMarginMm = w.hubMarginMm;
+    in.spokeWidth = w.spokeWidth;
+    in.hubCountText = w.hubHoles;
+    in.rimCountText = w.rimHoles;
+    in.angleDiffText = w.angleDifference;
+    in.background = w.background;
+    in.rimOuter = w.rimOuter;
+    in.rimInner = w.rimInner;
+    in.hub = w.hub;
+    in.rightSpoke = w.rightSpoke;
+    in.leftSpoke = w.leftSpoke;
+    in.sideIndex = w.sideIndex;
+    in.numbers = w.numbers;
+    in.credits = false;
+    return in;
+}
+
+BuildSheet ComposeSheet(const SavedWheel& wheel, const QDate& date)
+{
+    BuildSheet s;
+    s.title = wheel.fileName;
+    s.date = date;
+    s.inputs = InputsOf(wheel);
+    s.spokes = LacedSpokes(*wheel.table);
+    s.sides = SideFiguresOf(s.spokes, wheel.leftCross, wheel.rightCross);
+    // A wheel is laced hub hole by hub hole, so the sheet lists them that way.
+    std::stable_sort(s.spokes.begin(), s.spokes.end(),
+                     [](const LacedSpoke& a, const LacedSpoke& b) { return a.hub < b.hub; });
+    try {
+        BuildSpokeSummary(*wheel.table, s.bill);
+    } catch (const RimoraError& e) {
+        s.bill = QStringList{e.Message()};
+    }
+    s.drawing = DrawingInputsOf(wheel, 0, 0);
+    s.table = wheel.table.get();
+    s.leftColour = wheel.leftSpoke;
+    s.rightColour = wheel.rightSpoke;
+    return s;
+}
+
+SheetLayout LayOutSheet(const QSizeF& page, int billLines, int spokeCount)
+{
+    SheetLayout l;
+    l.page = QRectF(QPointF(0, 0), page);
+    const QRectF body = l.page.adjusted(kMargin, kMargin, -kMargin, -kMargin);
+    l.header = QRectF(body.left(), body.top(), body.width(), 34);
+    const double top = l.header.bottom() + kGap;
+
+    const double side = std::min(kDrawingSide, body.width() * 0.5);
+    l.drawing = QRectF(body.right() - side, top, side, side);
+    const double leftWidth = body.width() - side - 2 * kGap;
+    l.inputs = QRectF(body.left(), top, leftWidth, kHeading + 9 * kRow);
+    l.sides = QRectF(body.left(), l.inputs.bottom() + kGap, leftWidth, kHeading + 3 * kRow);
+    l.bill = QRectF(body.left(), l.sides.bottom() + kGap, leftWidth, kHeading + std::max(1, billLines) * kBillRow);
+
+    const double tableTop = std::max(l.bill.bottom(), l.drawing.bottom()) + kGap;
+    l.table = QRectF(body.left(), tableTop, body.width(), std::max(0.0, body.bottom() - tableTop));
+    l.tableColumns = spokeCount > 24 ? 3 : 2;
+    l.rowsPerColumn = std::max(1, (spokeCount + l.tableColumns - 1) / l.tableColumns);
+    l.rowHeight = std::min(kMaxRow, (l.table.height() - kHeading) / (l.rowsPerColumn + 1));
+    return l;
+}
+
+QSizeF LogicalPageSize(const QPaintDevice& device)
+{
+    return QSizeF(device.width() * kDpi / device.logicalDpiX(), device.height() * kDpi / device.logicalDpiY());
+}
+
+void PaintSheet(QPainter& p, const BuildSheet& s)
+{
+    QPaintDevice* device = p.device();
+    const QSizeF page = LogicalPageSize(*device);
+    p.save();
+    p.scale(device->logicalDpiX() / kDpi, device->logicalDpiY() / kDpi);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.fillRect(QRectF(QPointF(0, 0), page), Qt::white);
+    const SheetLayout l = LayOutSheet(page, static_cast<int>(s.bill.size()), static_cast<int>(s.spokes.size()));
+    PaintHeader(p, l, s);
+    PaintInputs(p, l, s);
+    PaintSides(p, l, s);
+    PaintBill(p, l, s);
+    PaintDrawing(p, l, s);
+    PaintTable(p, l, s);
+    p.restore();
+}
+
+QPageSize RegionPageSize(const QLocale& locale)
+{
+    switch (locale.territory()) {
+    case QLocale::UnitedStates:
+    case QLocale::Canada:
+    case QLocale::Mexico:
+    case QLocale::Philippines:
+    case QLocale::Chile:
+    case QLocale::Colombia:
+    case QLocale::Venezuela:
+    case QLocale::PuertoRico:
+    case QLocale::CostaRica:
+    case QLocale::Guatemala:
+    case QLocale::Panama:
+    case QLocale::DominicanRepublic:
+    case QLocale::ElSalvador:
+    case QLocale::Nicaragua:
+        return QPageSize(QPageSize::Letter);
+    default:
+        return QPageSize(QPageSize::A4);
+    }
+}
+
+}  // namespace rimora

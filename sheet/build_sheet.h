@@ -1,0 +1,72 @@
+#pragma once
+// The build sheet: one page a builder keeps with the wheel. The profile's
+// name and the date; the wheel's inputs; per side the spokes, crossings and
+// length; the spoke bill; the lacing table in columns; the wheel drawn to
+// scale in the user's colours. It is composed by plain painting over any
+// paint device, so the printer, a PDF and a test image get the same page;
+// on a vector device text stays text and lines stay lines.
+#include "drawing/wheel_inputs.h"
+#include "sheet/saved_wheel.h"
+#include "sheet/side_figures.h"
+
+#include <QDate>
+#include <QPageSize>
+#include <QPainter>
+#include <QRectF>
+#include <QStringList>
+#include <vector>
+
+namespace rimora {
+
+struct SheetInput {
+    QString label;
+    QString value;
+};
+
+struct BuildSheet {
+    QString title;  // the profile's file name
+    QDate date;
+    std::vector<SheetInput> inputs;
+    WheelSides sides;
+    QStringList bill;  // the spoke bill's lines, or the reason there is none
+    std::vector<LacedSpoke> spokes;
+    WheelDrawingInputs drawing;        // its width and height are set by the page
+    const GridModel* table = nullptr;  // the laced table the drawing reads; not owned
+    TColor leftColour = colors::Lime;
+    TColor rightColour = colors::Blue;
+};
+
+// The drawing's inputs for a wheel, at the given size in logical pixels. The
+// credits overlay belongs to the window and is never part of an export.
+WheelDrawingInputs DrawingInputsOf(const SavedWheel& wheel, int width, int height);
+
+// A sheet of a prepared wheel (PrepareWheel). It keeps a pointer to the
+// wheel's table, which must outlive it.
+BuildSheet ComposeSheet(const SavedWheel& wheel, const QDate& date);
+
+// Where each part of the page goes, in logical pixels (1/96 inch) of a page
+// of the given size.
+struct SheetLayout {
+    QRectF page;
+    QRectF header;
+    QRectF inputs;
+    QRectF sides;
+    QRectF bill;
+    QRectF drawing;  // a square
+    QRectF table;
+    int tableColumns = 2;
+    int rowsPerColumn = 0;
+    double rowHeight = 0;
+};
+SheetLayout LayOutSheet(const QSizeF& page, int billLines, int spokeCount);
+
+// The page of a device in logical pixels: its size at 96 dots per inch.
+QSizeF LogicalPageSize(const QPaintDevice& device);
+
+// Paints the sheet over the whole of the painter's device.
+void PaintSheet(QPainter& painter, const BuildSheet& sheet);
+
+// A4, or Letter in the regions that use it.
+QPageSize RegionPageSize(const QLocale& locale = QLocale());
+
+}  // namespace rimora

@@ -1,0 +1,33 @@
+#pragma once
+// The program without its window: saved profiles read, laced, measured and
+// written out. It never constructs a widget and never touches the settings
+// file, so it runs without a display.
+//
+//   rimora --lengths FILE.prl [--json]      (or: rimora --json FILE.prl)
+//   rimora --sheet FILE.prl OUT.pdf
+//   rimora --draw FILE.prl OUT.svg|OUT.png [--size WxH]
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+namespace rimora {
+
+// True when the arguments ask for the command line rather than the window
+// (argv[0] is skipped).
+bool IsCommandLineRun(int argc, const char* const* argv);
+
+// Before the application object exists: with no platform given (neither
+// QT_QPA_PLATFORM nor -platform) and no display to show a window on, the
+// command line takes the offscreen platform, so fonts and painting work
+// anywhere.
+void ChooseHeadlessPlatform(int argc, const char* const* argv);
+
+// Runs the command line on the application's arguments. Results go to `out`,
+// messages that name the file and the field to `err`. Returns the exit
+// status: 0 on success, 1 on any error, with no partial output file.
+int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err);
+
+// "1200x800" -> width and height; false for anything else.
+bool ParseImageSize(const QString& text, int& width, int& height);
+
+}  // namespace rimora

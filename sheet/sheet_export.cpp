@@ -1,0 +1,126 @@
+#include "sheet/sheet_export.h"
+
+#include "drawing/wheel_drawing.h"
+#include "platform/canvas.h"
+#include "platform/errors.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include <functional>
+
+namespace rimora {
+
+namespace {
+
+QString Shown(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+[[noreturn]] void CannotWrite(const QString& path, const QString& reason)
+{
+    throw EInOutError(QStringLiteral("Cannot write %1: %2").arg(Shown(path), reason));
+}
+
+// Opens the temporary file, lets `write` fill it and puts it in place; on any
+// failure the temporary file is removed and the target stays as it was.
+void WriteAtomically(const QString& path, const std::function<void(QSaveFile&)>& write)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) CannotWrite(path, file.errorString());
+    try {
+        write(file);
+    } catch (...) {
+        file.cancelWriting();
+        throw;
+    }
+    if (file.error() != QFileDevice::NoError) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        CannotWrite(path, reason);
+    }
+    if (!file.commit()) CannotWrite(path, file.errorString());
+}
+
+// The drawing's own errors (a wheel that cannot be drawn) stop the export:
+// a drawing without its spokes is no drawing to keep.
+void PaintDrawing(QPainter& painter, const WheelDrawingInputs& inputs, const GridModel& table)
+{
+    Canvas canvas(painter);
+    WheelDrawingResult result;
+    DrawWheel(canvas, inputs, table, result);
+}
+
+}  // namespace
+
+DrawingFormat DrawingFormatOf(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("svg")) return DrawingFormat::Svg;
+    if (suffix == QLatin1String("png")) return DrawingFormat::Png;
+    return DrawingFormat::Unknown;
+}
+
+void WriteSheetPdf(const QString& path, const BuildSheet& sheet, const QPageSize& pageSize)
+{
+    WriteAtomically(path, [&](QSaveFile& file) {
+        QPdfWriter writer(&file);
+        writer.setPageSize(pageSize);
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setResolution(600);
+        writer.setTitle(QStringLiteral("Build sheet: ") + sheet.title);
+        writer.setCreator(QStringLiteral("Rimora"));
+        QPainter painter;
+        if (!painter.begin(&writer)) CannotWrite(path, QStringLiteral("the PDF could not be started"));
+        PaintSheet(painter, sheet);
+        painter.end();
+    });
+}
+
+void WriteDrawing(const QString& path, const WheelDrawingInputs& inputs, const GridModel& table)
+{
+    const DrawingFormat format = DrawingFormatOf(path);
+    if (format == DrawingFormat::Unknown)
+        CannotWrite(path, QStringLiteral("a drawing is written as .svg or .png"));
+    if (inputs.width < 1 || inputs.height < 1)
+        CannotWrite(path, QStringLiteral("a drawing needs a width and a height of at least one pixel"));
+    // Draw once where nothing is kept, so that a wheel that cannot be drawn is
+    // reported before even a temporary file is made.
+    {
+        QImage scratch(1, 1, QImage::Format_RGB32);
+        QPainter painter(&scratch);
+        PaintDrawing(painter, inputs, table);
+    }
+    WriteAtomically(path, [&](QSaveFile& file) {
+        if (format == DrawingFormat::Svg) {
+            QSvgGenerator svg;
+            svg.setOutputDevice(&file);
+            svg.setSize(QSize(inputs.width, inputs.height));
+            svg.setViewBox(QRect(0, 0, inputs.width, inputs.height));
+            svg.setResolution(96);
+            svg.setTitle(QStringLiteral("Wheel drawing"));
+            QPainter painter(&svg);
+            PaintDrawing(painter, inputs, table);
+            painter.end();
+            return;
+        }
+        QImage image(inputs.width, inputs.height, QImage::Format_RGB32);
+        image.setDotsPerMeterX(3780);
+        image.setDotsPerMeterY(3780);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            PaintDrawing(painter, inputs, table);
+        }
+        if (!image.save(&file, "PNG")) CannotWrite(path, QStringLiteral("the image could not be encoded"));
+    });
+}
+
+}  // namespace rimora

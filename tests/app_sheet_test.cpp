@@ -1,0 +1,254 @@
+// The build sheet and the exports on the real main window: the right-click
+// menu and its shortcuts, the print preview, the save dialogs (folder, name,
+// overwrite, refused targets), the image size, and the same lacing and
+// lengths as the command line gets from a saved profile.
+#include "app_window_fixture.h"
+
+#include "lacing/lacing_table.h"
+#include "persist/wheel_choices.h"
+#include "sheet/saved_wheel.h"
+#include "sheet/side_figures.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <QLineEdit>
+
+namespace rimora::test {
+namespace {
+
+class SheetWindowTest : public AppWindowTest {
+protected:
+    QString Errors() const { return desktop.errors.join('\n'); }
+    void SaveAnswer(const QString& path) { desktop.saveAnswers.push_back(path); }
+};
+
+int CountNear(const QImage& image, const QRect& area, const QColor& colour)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            n += std::abs(c.red() - colour.red()) < 30 && std::abs(c.green() - colour.green()) < 30
+                 && std::abs(c.blue() - colour.blue()) < 30;
+        }
+    return n;
+}
+
+TEST_F(SheetWindowTest, TheDrawingsMenuOffersTheThreeExportsWithTheirShortcuts)
+{
+    Start();
+    EXPECT_EQ(mainF->PB1->contextMenuPolicy(), Qt::CustomContextMenu);
+    const QList<QAction*> items = mainF->DrawMenu->actions();
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_EQ(items[0]->shortcut(), QKeySequence("Ctrl+P"));
+    EXPECT_EQ(items[1]->shortcut(), QKeySequence("Ctrl+Shift+S"));
+    EXPECT_EQ(items[2]->shortcut(), QKeySequence("Ctrl+E"));
+    for (QAction* item : items) EXPECT_TRUE(mainF->actions().contains(item)) << item->text().toStdString();
+}
+
+// The preview gets the sheet of the wheel the window shows, and printing
+// changes nothing in the window.
+TEST_F(SheetWindowTest, PrintPreviewShowsTheSheetOfTheWindowsWheel)
+{
+    Start();
+    LaceWheel(*mainF, "32", "32");
+    ChooseColor(mainF->CL6, colors::Fuchsia);
+    ChooseColor(mainF->CL5, colors::Teal);
+    Settle();
+    const QStringList before = Snapshot(*mainF);
+    mainF->PrintItem->trigger();
+    EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
+    ASSERT_EQ(desktop.prints, QStringList{"Build sheet: Profile.prl"});
+    const QImage& page = desktop.printedPage;
+    ASSERT_FALSE(page.isNull());
+    // The wheel sits in the upper right quarter of the page.
+    const QRect upperRight(page.width() / 2, 0, page.width() / 2, page.height() / 2);
+    EXPECT_GT(CountNear(page, upperRight, ToQColor(colors::Fuchsia)), 100);
+    EXPECT_GT(CountNear(page, upperRight, ToQColor(colors::Teal)), 100);
+    EXPECT_EQ(Snapshot(*mainF), before);
+}
+
+// A text box that claims every key combination for itself, as text boxes do
+// with Ctrl+E (end of line) on some desktops.
+class GreedyBox : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    bool event(QEvent* e) override
+    {
+        if (e->type() == QEvent::ShortcutOverride) {
+            e->accept();
+            return true;
+        }
+        return QLineEdit::event(e);
+    }
+};
+
+void PressKey(QWidget* widget, QKeyCombination key)
+{
+    QKeyEvent press(QEvent::KeyPress, key.key(), key.keyboardModifiers());
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key.key(), key.keyboardModifiers());
+    QApplication::sendEvent(widget, &release);
+}
+
+TEST_F(SheetWindowTest, ShortcutsReachTheWindowEvenFromABoxThatClaimsTheKeys)
+{
+    Start();
+    LaceWheel(*mainF, "36", "36");
+    auto* box = new GreedyBox(mainF->Pnl);
+    box->show();
+    QApplication::setActiveWindow(mainF.get());
+    box->setFocus();
+    Settle();
+    ASSERT_EQ(QApplication::focusWidget(), box);
+    PressKey(box, Qt::CTRL | Qt::Key_P);
+    EXPECT_EQ(desktop.prints.size(), 1);
+    // Other keys stay the box's own.
+    PressKey(box, Qt::CTRL | Qt::Key_A);
+    EXPECT_EQ(desktop.prints.size(), 1);
+    EXPECT_TRUE(desktop.saveRequests.empty());
+}
+
+TEST_F(SheetWindowTest, ShortcutsWorkWhileATextBoxHasTheFocus)
+{
+    Start();
+    LaceWheel(*mainF, "36", "36");
+    QApplication::setActiveWindow(mainF.get());
+    mainF->ErdE->setFocus();
+    Settle();
+    ASSERT_EQ(QApplication::focusWidget(), mainF->ErdE);
+    const QString pdf = Path("by key.pdf");
+    SaveAnswer(pdf);
+    for (const QKeyCombination key : {Qt::CTRL | Qt::Key_P, Qt::CTRL | Qt::SHIFT | Qt::Key_S, Qt::CTRL | Qt::Key_E})
+        PressKey(mainF->ErdE, key);
+    EXPECT_EQ(desktop.prints.size(), 1);
+    EXPECT_TRUE(QFileInfo::exists(pdf));
+    // Ctrl+E asked for the drawing's file (and was cancelled).
+    EXPECT_EQ(desktop.saveRequests.size(), 2u);
+    EXPECT_EQ(mainF->ErdE->Text(), "590");
+}
+
+TEST_F(SheetWindowTest, SheetDialogStartsInTheProfilesFolderWithItsName)
+{
+    Start();
+    LaceWheel(*mainF, "36", "36");
+    SaveAnswer("");
+    mainF->SheetPdfItem->trigger();
+    ASSERT_EQ(desktop.saveRequests.size(), 1u);
+    EXPECT_EQ(desktop.saveRequests[0].folder, desktop.executableFolder);
+    EXPECT_EQ(desktop.saveRequests[0].fileName, "Profile.pdf");
+    EXPECT_EQ(desktop.saveRequests[0].defaultExtension, "pdf");
+
+    // After a profile is saved elsewhere, the dialogs follow it.
+    ASSERT_TRUE(QDir(Path("")).mkpath("wheels"));
+    desktop.saveAnswers.push_back(Path("wheels/front 32.prl"));
+    Click(mainF->SaveBtn);
+    SaveAnswer("");
+    mainF->DrawingItem->trigger();
+    ASSERT_EQ(desktop.saveRequests.size(), 3u);
+    EXPECT_EQ(desktop.saveRequests[2].folder, Path("wheels"));
+    EXPECT_EQ(desktop.saveRequests[2].fileName, "front 32.svg");
+    EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
+}
+
+TEST_F(SheetWindowTest, AnExistingFileIsReplacedOnlyWhenTheUserAgrees)
+{
+    Start();
+    LaceWheel(*mainF, "36", "36");
+    const QString pdf = Path("sheet.pdf");
+    WriteBytes(pdf, "old");
+    for (const bool agree : {false, true}) {
+        SCOPED_TRACE(agree);
+        desktop.confirmations.clear();
+        desktop.confirmAnswers.push_back(agree);
+        SaveAnswer(pdf);
+        mainF->SheetPdfItem->trigger();
+        ASSERT_EQ(desktop.confirmations.size(), 1);
+        EXPECT_TRUE(desktop.confirmations[0].contains(QDir::toNativeSeparators(pdf)));
+        EXPECT_EQ(Bytes(pdf).startsWith("%PDF-"), agree);
+    }
+    EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
+}
+
+TEST_F(SheetWindowTest, ARefusedTargetIsAClearMessageAndLeavesNoFile)
+{
+    Start();
+    LaceWheel(*mainF, "36", "36");
+    const QString targets[] = {Path("missing/sheet.pdf"), Path("missing/wheel.svg"), Path("wheel.gif")};
+    for (const QString& target : targets) {
+        SCOPED_TRACE(target.toStdString());
+        desktop.errors.clear();
+        SaveAnswer(target);
+        (target.endsWith(".pdf") ? mainF->SheetPdfItem : mainF->DrawingItem)->trigger();
+        ASSERT_EQ(desktop.errors.size(), 1);
+        EXPECT_TRUE(desktop.errors[0].contains(QDir::toNativeSeparators(target))) << Errors().toStdString();
+        EXPECT_FALSE(QFileInfo::exists(target));
+    }
+    EXPECT_TRUE(FolderEntries().isEmpty()) << FolderEntries().join(' ').toStdString();
+}
+
+TEST_F(SheetWindowTest, PngIsDrawnAtTheSizeTheUserPicksFromTwiceThePaintBox)
+{
+    Start();
+    LaceWheel(*mainF, "36", "36");
+    const QString png = Path("wheel.png");
+    SaveAnswer(png);
+    desktop.sizeAnswers.push_back(QSize(500, 300));
+    mainF->DrawingItem->trigger();
+    ASSERT_EQ(desktop.sizeRequests.size(), 1);
+    EXPECT_EQ(desktop.sizeRequests[0], mainF->PB1->size() * 2);
+    EXPECT_EQ(QImageReader(png).size(), QSize(500, 300));
+
+    // Cancelling the size writes nothing; an SVG asks for no size.
+    const QString other = Path("other.png");
+    SaveAnswer(other);
+    mainF->DrawingItem->trigger();
+    EXPECT_FALSE(QFileInfo::exists(other));
+    SaveAnswer(Path("wheel.svg"));
+    mainF->DrawingItem->trigger();
+    EXPECT_EQ(desktop.sizeRequests.size(), 2);
+    EXPECT_TRUE(Bytes(Path("wheel.svg")).contains(QStringLiteral("width=\"%1").arg(mainF->PB1->width()).toUtf8()));
+    EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
+}
+
+// A profile saved without its table gets, from the command line's reading,
+// exactly the links and lengths the window gives the same wheel.
+TEST_F(SheetWindowTest, AnEmptyProfileIsLacedAndMeasuredAsTheWindowDoes)
+{
+    Start();
+    const QStringList counts = HoleCountItems();
+    for (int hub = 0; hub < counts.size(); ++hub) {
+        for (int rim = 0; rim < counts.size(); ++rim) {
+            const int cross = (hub + rim) % 4;
+            SCOPED_TRACE(counts[hub].toStdString() + "/" + counts[rim].toStdString() + " x" + std::to_string(cross));
+            mainF->CLE->SetValue(cross);
+            mainF->CRE->SetValue(3 - cross % 2);
+            mainF->RimCB->SetItemIndex(rim);
+            mainF->HubCB->SetItemIndex(hub);
+            mainF->HubCBChange();  // as a choice of either list runs it
+            Click(mainF->CBtn);
+            Click(mainF->DBtn);  // the drawing rebuilds ->R from ->H
+
+            const QString profile = Path("w.prl");
+            WriteBytes(profile, QStringLiteral("[MainF]\nHubCB=%1\nRimCB=%2\nCLE=%3\nCRE=%4\n")
+                                    .arg(hub)
+                                    .arg(rim)
+                                    .arg(mainF->CLE->Value())
+                                    .arg(mainF->CRE->Value())
+                                    .toUtf8());
+            SavedWheel w = ReadSavedWheel(profile);
+            PrepareWheel(w);
+            const GridModel& window = mainF->SG1->Model();
+            ASSERT_EQ(w.table->RowCount(), window.RowCount());
+            for (int r = 1; r < window.RowCount(); ++r)
+                for (const int c : {kToRimCol, kToHubCol, kLengthCol})
+                    ASSERT_EQ(w.table->Cells(c, r), window.Cells(c, r)) << "row " << r << " column " << c;
+        }
+    }
+    EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
+}
+
+}  // namespace
+}  // namespace rimora::test

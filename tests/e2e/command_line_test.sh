@@ -1,0 +1,125 @@
+#!/usr/bin/env bash
+# The program's command line end to end, with no display at all: a profile
+# of the default 36/36 wheel, its lengths as lines and as JSON, its build
+# sheet as a PDF read back as text and as pixels, its drawing as SVG and PNG,
+# and the files it must refuse. The program runs from a folder of its own so
+# that a settings file written beside it would be seen.
+#
+# Usage: command_line_test.sh path/to/rimora
+set -euo pipefail
+[ $# -eq 1 ] || { echo "usage: $0 path/to/rimora" >&2; exit 2; }
+SOURCE_EXE=$(realpath "$1")
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/rimora-cli.XXXXXX")
+trap 'rm -rf "$WORK"' EXIT
+fail() { echo "FAIL: $*" >&2; trap - EXIT; echo "work folder kept: $WORK" >&2; exit 1; }
+
+mkdir "$WORK/bin"
+cp "$SOURCE_EXE" "$WORK/bin/rimora"
+EXE="$WORK/bin/rimora"
+cd "$WORK"
+
+# No display, no platform: the program must find its own way.
+rimora() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 "$EXE" "$@"; }
+
+# The default wheel as the window saves it before its table is laced.
+cat > default.prl <<'PRL'
+[MainF]
+TyCB=0
+HubCB=0
+RimCB=0
+dRE=41
+dLE=41
+CLE=3
+WLE=27.5
+WRE=18.1
+ShE=2.5
+ErdE=590
+CRE=3
+AdE=0
+CL5=16711680
+CL6=65280
+PRL
+LEFT_RGB="0 255 0" RIGHT_RGB="0 0 255"
+
+# --- lengths -----------------------------------------------------------------
+rimora --lengths default.prl > lengths.txt 2> lengths.err || fail "--lengths exited $?: $(cat lengths.err)"
+grep -Eq '^left: 18 spokes, 3 crosses, 285\.4 mm$' lengths.txt || fail "no left line with 285.4: $(cat lengths.txt)"
+grep -Eq '^right: 18 spokes, 3 crosses, 284\.6 mm$' lengths.txt || fail "no right line with 284.6: $(cat lengths.txt)"
+[ "$(wc -l < lengths.txt)" -eq 2 ] || fail "--lengths printed more than one line per side"
+
+rimora --lengths default.prl --json > lengths.json || fail "--json exited $?"
+python3 - lengths.json <<'PY' || fail "the JSON does not hold what --lengths printed"
+import json, sys
+d = json.load(open(sys.argv[1]))
+spokes = d["spokes"]
+assert len(spokes) == 36, len(spokes)
+assert sorted(s["hub"] for s in spokes) == list(range(1, 37))
+assert all((s["side"] == "left") == (s["hub"] % 2 == 1) for s in spokes)
+assert {s["length"] for s in spokes if s["side"] == "left"} == {285.4}
+assert {s["length"] for s in spokes if s["side"] == "right"} == {284.6}
+assert d["sides"]["left"]["length"] == 285.4 and d["sides"]["right"]["length"] == 284.6
+assert d["inputs"]["erd"] == "590" and d["inputs"]["hubHoles"] == "36"
+PY
+
+# --- the build sheet ---------------------------------------------------------
+rimora --sheet default.prl sheet.pdf 2> sheet.err || fail "--sheet exited $?: $(cat sheet.err)"
+pdftotext -layout sheet.pdf sheet.txt || fail "pdftotext cannot read the sheet"
+[ "$(grep -o '285\.4' sheet.txt | wc -l)" -ge 19 ] || fail "the sheet does not list 285.4 for every left spoke"
+[ "$(grep -o '284\.6' sheet.txt | wc -l)" -ge 19 ] || fail "the sheet does not list 284.6 for every right spoke"
+grep -q 'default.prl' sheet.txt || fail "the sheet does not name its profile"
+pdftoppm -r 100 -png sheet.pdf page || fail "pdftoppm cannot render the sheet"
+count_colour() { # image "r g b": pixels of exactly that colour
+    convert "$1" -depth 8 -fill black +opaque "rgb($(echo "$2" | tr ' ' ','))" -fill white -opaque "rgb($(echo "$2" | tr ' ' ','))" \
+        -format '%[fx:int(mean*w*h+0.5)]' info:
+}
+[ "$(count_colour page-1.png "$LEFT_RGB")" -gt 200 ] || fail "the rendered sheet shows no left spokes"
+[ "$(count_colour page-1.png "$RIGHT_RGB")" -gt 200 ] || fail "the rendered sheet shows no right spokes"
+
+# --- the drawing -------------------------------------------------------------
+rimora --draw default.prl wheel.svg || fail "--draw svg exited $?"
+python3 - wheel.svg <<'PY' || fail "the SVG does not hold 36 spoke lines"
+import re, sys
+svg = open(sys.argv[1]).read()
+lines = {"#00ff00": 0, "#0000ff": 0}
+for group in svg.split("<g ")[1:]:
+    head = group[:group.index(">")]
+    m = re.search(r'stroke="(#[0-9a-f]{6})"', head)
+    if m and m.group(1) in lines:
+        lines[m.group(1)] += group.count("<polyline")
+assert lines == {"#00ff00": 18, "#0000ff": 18}, lines
+PY
+rimora --draw default.prl wheel.png --size 640x480 || fail "--draw png exited $?"
+[ "$(identify -format '%wx%h' wheel.png)" = 640x480 ] || fail "the PNG is not 640x480"
+[ "$(count_colour wheel.png "$LEFT_RGB")" -gt 100 ] || fail "the PNG shows no left spokes"
+
+# --- refusals ----------------------------------------------------------------
+printf 'just notes\n[Other]\nx=1\n' > notes.prl
+expect_refusal() { # what, output, says..., -- arguments...
+    local what=$1 output=$2; shift 2
+    local says=()
+    while [ "$1" != -- ]; do says+=("$1"); shift; done
+    shift
+    local status=0
+    rimora "$@" > refusal.out 2> refusal.err || status=$?
+    [ "$status" -eq 1 ] || fail "$what: exit status $status, not 1"
+    [ -s refusal.err ] || fail "$what: no message"
+    for s in "${says[@]}"; do grep -qF -- "$s" refusal.err || fail "$what: the message does not say '$s': $(cat refusal.err)"; done
+    [ ! -s refusal.out ] || fail "$what: printed $(cat refusal.out)"
+    [ -z "$output" ] || [ ! -e "$output" ] || fail "$what: left $output behind"
+}
+expect_refusal "missing profile" out1.pdf missing.prl "does not exist" -- --sheet missing.prl out1.pdf
+expect_refusal "missing profile" "" missing.prl -- --lengths missing.prl
+expect_refusal "no [MainF]" out2.svg notes.prl "[MainF]" -- --draw notes.prl out2.svg
+expect_refusal "no [MainF]" "" notes.prl "[MainF]" -- --lengths notes.prl --json
+expect_refusal "unwritable output" no/such/folder/out.pdf "no/such/folder/out.pdf" -- --sheet default.prl no/such/folder/out.pdf
+expect_refusal "unwritable output" no/such/folder/out.png "no/such/folder/out.png" -- --draw default.prl no/such/folder/out.png
+sed 's/^ErdE=590$/ErdE=59O/' default.prl > bad.prl
+expect_refusal "bad number" out3.png bad.prl ErdE 59O -- --draw bad.prl out3.png
+
+# Nothing beside the program: the settings file is never read or written.
+[ "$(ls -A bin)" = rimora ] || fail "the command line wrote beside the program: $(ls -A bin)"
+[ ! -e KELD.ini ] || fail "the command line wrote a settings file in the current folder"
+
+rimora --help | grep -q -- '--lengths' || fail "--help does not list --lengths"
+rimora --version | grep -q . || fail "--version prints nothing"
+echo "command line: all checks passed"

@@ -1,0 +1,256 @@
+// The command line run in-process: which arguments ask for it, the platform
+// it picks, the option rules, and what it prints and writes.
+#include "sheet/command_line.h"
+#include "sheet_test_support.h"
+#include "support/scoped_locale.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <vector>
+
+namespace rimora::test {
+namespace {
+
+struct CliRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+CliRun RunWith(const QStringList& arguments)
+{
+    CliRun r;
+    QTextStream out(&r.out);
+    QTextStream err(&r.err);
+    r.status = RunCommandLine(QStringList{"rimora"} + arguments, out, err);
+    out.flush();
+    err.flush();
+    return r;
+}
+
+TEST(CommandLineChoice, TaskOptionsAskForTheCommandLineAndNothingElseDoes)
+{
+    const struct {
+        std::vector<const char*> argv;
+        bool commandLine;
+    } cases[] = {
+        {{"rimora"}, false},
+        {{"rimora", "-platform", "offscreen"}, false},
+        {{"rimora", "wheel.prl"}, false},
+        {{"rimora", "--lengths", "w.prl"}, true},
+        {{"rimora", "--lengths=w.prl"}, true},
+        {{"rimora", "-platform", "xcb", "--sheet", "w.prl", "o.pdf"}, true},
+        {{"rimora", "--draw", "w.prl", "o.svg"}, true},
+        {{"rimora", "--help"}, true},
+        {{"rimora", "-h"}, true},
+        {{"rimora", "--version"}, true},
+        {{"rimora", "--lengthsx"}, false},
+        {{"rimora", "--json"}, true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsCommandLineRun(static_cast<int>(c.argv.size()), c.argv.data()), c.commandLine)
+            << (c.argv.size() > 1 ? c.argv[1] : "(none)");
+    }
+}
+
+// Restores the environment variables a test changes.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment()
+    {
+        for (const char* name : kNames) saved_.push_back({name, qEnvironmentVariableIsSet(name), qgetenv(name)});
+    }
+    ~ScopedEnvironment()
+    {
+        for (const auto& s : saved_) s.wasSet ? (void)qputenv(s.name, s.value) : (void)qunsetenv(s.name);
+    }
+    static constexpr const char* kNames[] = {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"};
+
+private:
+    struct Saved {
+        const char* name;
+        bool wasSet;
+        QByteArray value;
+    };
+    std::vector<Saved> saved_;
+};
+
+TEST(CommandLineChoice, OffscreenOnlyWhenNoPlatformIsGivenAndNoDisplayIsThere)
+{
+    const struct {
+        const char* platform;  // nullptr: unset
+        const char* display;
+        const char* wayland;
+        bool platformArgument;
+        const char* chosen;  // QT_QPA_PLATFORM afterwards, nullptr: unset
+    } cases[] = {
+        {nullptr, nullptr, nullptr, false, "offscreen"},
+        {nullptr, ":0", nullptr, false, nullptr},
+        {nullptr, nullptr, "wayland-0", false, nullptr},
+        {"xcb", nullptr, nullptr, false, "xcb"},
+        {nullptr, nullptr, nullptr, true, nullptr},
+    };
+    for (const auto& c : cases) {
+        ScopedEnvironment keep;
+        const auto set = [](const char* name, const char* value) {
+            value ? (void)qputenv(name, value) : (void)qunsetenv(name);
+        };
+        set("QT_QPA_PLATFORM", c.platform);
+        set("DISPLAY", c.display);
+        set("WAYLAND_DISPLAY", c.wayland);
+        std::vector<const char*> argv{"rimora", "--lengths", "w.prl"};
+        if (c.platformArgument) argv.insert(argv.begin() + 1, {"-platform", "minimal"});
+        ChooseHeadlessPlatform(static_cast<int>(argv.size()), argv.data());
+        EXPECT_EQ(qEnvironmentVariableIsSet("QT_QPA_PLATFORM"), c.chosen != nullptr);
+        if (c.chosen) {
+            EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), QByteArray(c.chosen));
+        }
+    }
+}
+
+TEST(CommandLineSize, ReadsWidthByHeight)
+{
+    const struct {
+        QString text;
+        bool ok;
+        int width;
+        int height;
+    } cases[] = {{"640x480", true, 640, 480}, {"1X2", true, 1, 2},      {" 800 x 600 ", true, 800, 600},
+                 {"20000x1", true, 20000, 1}, {"20001x1", false, 0, 0},  {"0x10", false, 0, 0},
+                 {"640", false, 0, 0},        {"640x", false, 0, 0},     {"-1x5", false, 0, 0},
+                 {"6.5x4", false, 0, 0},      {"", false, 0, 0},         {"640*480", false, 0, 0}};
+    for (const auto& c : cases) {
+        int w = 0;
+        int h = 0;
+        EXPECT_EQ(ParseImageSize(c.text, w, h), c.ok) << c.text.toStdString();
+        if (c.ok) {
+            EXPECT_EQ(w, c.width);
+            EXPECT_EQ(h, c.height);
+        }
+    }
+}
+
+TEST(CommandLineRules, WrongCombinationsExitOneWithAMessageAndWriteNothing)
+{
+    ProfileFolder folder;
+    const QString profile = folder.Write("w.prl", DefaultWheelRecords());
+    const QString out = folder.Path("out.svg");
+    const struct {
+        QStringList arguments;
+        QString says;
+    } cases[] = {
+        {{}, "exactly one of"},
+        {{"--lengths", profile, "--sheet", profile, out}, "exactly one of"},
+        {{"--json"}, "exactly one of"},
+        {{"--json", profile, out}, "exactly one of"},
+        {{"--sheet", profile, "--json", out}, "--json goes with --lengths"},
+        {{"--lengths", profile, "--size", "10x10"}, "--size goes with --draw"},
+        {{"--draw", profile, out, "--size", "big"}, "--size: \"big\""},
+        {{"--draw", profile}, "one output file"},
+        {{"--lengths", profile, out}, "writes no file"},
+        {{"--draw", profile, folder.Path("out.bmp")}, "out.bmp: a drawing is written as .svg or .png"},
+        {{"--frobnicate"}, "frobnicate"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const CliRun r = RunWith(c.arguments);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(r.err.contains(c.says)) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+    EXPECT_EQ(QDir(folder.Path("")).entryList(QDir::Files), QStringList{"w.prl"});
+}
+
+TEST(CommandLineRules, HelpAndVersionGoToStandardOutput)
+{
+    const CliRun help = RunWith({"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* option : {"--lengths", "--json", "--sheet", "--draw", "--size"})
+        EXPECT_TRUE(help.out.contains(option)) << option;
+    const CliRun version = RunWith({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_FALSE(version.out.trimmed().isEmpty());
+    EXPECT_TRUE(help.err.isEmpty() && version.err.isEmpty());
+}
+
+// Lengths are printed with a decimal point whatever the region; the profile's
+// own texts are read in the region, as the window reads them.
+TEST(CommandLineLengths, PrintsPointDecimalsInEveryRegion)
+{
+    for (const QLocale& locale : {PointRegion(), CommaRegion()}) {
+        ScopedLocale region(locale);
+        ProfileFolder folder;
+        QByteArray records = DefaultWheelRecords();
+        if (locale.decimalPoint() == QStringLiteral(",")) records.replace("27.5", "27,5").replace("18.1", "18,1").replace("2.5\n", "2,5\n");
+        const QString profile = folder.Write("w.prl", records);
+        const CliRun lines = RunWith({"--lengths", profile});
+        EXPECT_EQ(lines.status, 0) << lines.err.toStdString();
+        const QStringList rows = lines.out.split('\n', Qt::SkipEmptyParts);
+        ASSERT_EQ(rows.size(), 2) << lines.out.toStdString();
+        EXPECT_TRUE(rows[0].startsWith("left: ") && rows[0].endsWith(" mm")) << rows[0].toStdString();
+        EXPECT_TRUE(rows[1].startsWith("right: ") && rows[1].endsWith(" mm")) << rows[1].toStdString();
+        EXPECT_FALSE(lines.out.contains(',') && lines.out.contains(QRegularExpression("\\d,\\d")));
+
+        const CliRun json = RunWith({"--lengths", profile, "--json"});
+        EXPECT_EQ(json.status, 0);
+        EXPECT_EQ(RunWith({"--json", profile}).out, json.out);
+        QJsonParseError error;
+        const QJsonDocument doc = QJsonDocument::fromJson(json.out.toUtf8(), &error);
+        ASSERT_EQ(error.error, QJsonParseError::NoError);
+        const double left = doc.object()["sides"].toObject()["left"].toObject()["length"].toDouble();
+        EXPECT_TRUE(rows[0].contains(QString::number(left, 'f', 1))) << rows[0].toStdString();
+    }
+}
+
+TEST(CommandLineFiles, ABadProfileNamesTheFileAndTheFieldAndWritesNothing)
+{
+    ScopedLocale region(PointRegion());
+    ProfileFolder folder;
+    QByteArray bad = DefaultWheelRecords();
+    bad.replace("ErdE=590", "ErdE=59O");
+    const QString badNumber = folder.Write("bad.prl", bad);
+    const QString notProfile = folder.Write("notes.prl", "just some notes\n");
+    const QString missing = folder.Path("missing.prl");
+    const struct {
+        QString profile;
+        QStringList says;
+    } cases[] = {{badNumber, {"bad.prl", "ErdE", "59O"}},
+                 {notProfile, {"notes.prl", "[MainF]"}},
+                 {missing, {"missing.prl", "does not exist"}}};
+    for (const auto& c : cases) {
+        for (const QStringList& task : {QStringList{"--lengths", c.profile},
+                                        QStringList{"--sheet", c.profile, folder.Path("out.pdf")},
+                                        QStringList{"--draw", c.profile, folder.Path("out.png")}}) {
+            SCOPED_TRACE(task.join(' ').toStdString());
+            const CliRun r = RunWith(task);
+            EXPECT_EQ(r.status, 1);
+            for (const QString& part : c.says) EXPECT_TRUE(r.err.contains(part)) << r.err.toStdString();
+            EXPECT_TRUE(r.out.isEmpty());
+        }
+    }
+    EXPECT_FALSE(QFile::exists(folder.Path("out.pdf")));
+    EXPECT_FALSE(QFile::exists(folder.Path("out.png")));
+}
+
+TEST(CommandLineFiles, WritesTheSheetAndTheDrawingWhereAsked)
+{
+    ScopedLocale region(PointRegion());
+    ProfileFolder folder;
+    const QString profile = folder.Write("w.prl", DefaultWheelRecords());
+    const CliRun sheet = RunWith({"--sheet", profile, folder.Path("w.pdf")});
+    EXPECT_EQ(sheet.status, 0) << sheet.err.toStdString();
+    EXPECT_TRUE(ReadBytes(folder.Path("w.pdf")).startsWith("%PDF-"));
+    const CliRun draw = RunWith({"--draw", profile, folder.Path("w.png"), "--size", "123x45"});
+    EXPECT_EQ(draw.status, 0) << draw.err.toStdString();
+    EXPECT_EQ(QImage(folder.Path("w.png")).size(), QSize(123, 45));
+    const CliRun refused = RunWith({"--sheet", profile, folder.Path("none/w.pdf")});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.contains(QDir::toNativeSeparators(folder.Path("none/w.pdf")))) << refused.err.toStdString();
+    EXPECT_TRUE(sheet.out.isEmpty() && draw.out.isEmpty());
+}
+
+}  // namespace
+}  // namespace rimora::test

@@ -1,0 +1,251 @@
+// Reading a profile without the window and preparing its wheel: what each
+// record becomes, which files are refused, how an empty table is laced and
+// an edited one kept, and which field a bad number is reported under.
+#include "lacing/lacing_table.h"
+#include "persist/wheel_choices.h"
+#include "platform/errors.h"
+#include "sheet/saved_wheel.h"
+#include "sheet/side_figures.h"
+#include "sheet_test_support.h"
+#include "support/scoped_locale.h"
+
+#include <QDir>
+#include <QSet>
+
+namespace rimora::test {
+namespace {
+
+QString ErrorOf(const std::function<void()>& run)
+{
+    try {
+        run();
+    } catch (const RimoraError& e) {
+        return e.Message();
+    }
+    return {};
+}
+
+TEST(SavedWheelFile, RefusesWhatIsNoProfileNamingTheFile)
+{
+    ProfileFolder folder;
+    const QString missing = folder.Path("missing.prl");
+    const QString noSection = folder.Write("other.prl", "[SumF]\nLeft=10\n");
+    const QString empty = folder.Write("empty.prl", "");
+    QDir(folder.Path("")).mkdir("folder.prl");
+    const QString directory = folder.Path("folder.prl");
+
+    const struct {
+        QString path;
+        QString says;
+    } cases[] = {{missing, "does not exist"},
+                 {noSection, "no [MainF] section"},
+                 {empty, "no [MainF] section"},
+                 {directory, "not a file"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        QString message;
+        try {
+            ReadSavedWheel(c.path);
+        } catch (const EInOutError& e) {
+            message = e.Message();
+        }
+        EXPECT_TRUE(message.contains(QDir::toNativeSeparators(c.path))) << message.toStdString();
+        EXPECT_TRUE(message.contains(c.says)) << message.toStdString();
+    }
+}
+
+TEST(SavedWheelFile, ListIndicesBecomeTheTextsOfTheWindowsLists)
+{
+    ProfileFolder folder;
+    const QStringList sizes = RimSizeItems();
+    const QStringList holes = HoleCountItems();
+    for (int i = -1; i <= holes.size(); ++i) {
+        SCOPED_TRACE(i);
+        const QByteArray n = QByteArray::number(i);
+        const int rimIndex = holes.size() - 1 - i;  // the other end of the list
+        const QString path = folder.Write("w.prl", "[MainF]\nTyCB=" + n + "\nHubCB=" + n + "\nRimCB="
+                                                       + QByteArray::number(rimIndex) + "\n");
+        const SavedWheel w = ReadSavedWheel(path);
+        EXPECT_EQ(w.rimType, i >= 0 && i < sizes.size() ? sizes[i] : QString());
+        EXPECT_EQ(w.hubHoles, i >= 0 && i < holes.size() ? holes[i] : QString());
+        EXPECT_EQ(w.rimHoles, rimIndex >= 0 && rimIndex < holes.size() ? holes[rimIndex] : QString());
+    }
+}
+
+TEST(SavedWheelFile, SpinValuesArePulledIntoTheirRangesAsTheBoxesDo)
+{
+    ProfileFolder folder;
+    const struct {
+        int stored;
+        int cross;       // 0 .. 4
+        int width;       // 1 .. 10
+        int band;        // 0 .. 9
+    } cases[] = {{-5, 0, 1, 0}, {0, 0, 1, 0}, {2, 2, 2, 2}, {4, 4, 4, 4}, {9, 4, 9, 9}, {12, 4, 10, 9}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        const QByteArray v = QByteArray::number(c.stored);
+        const SavedWheel w = ReadSavedWheel(folder.Write(
+            "w.prl", "[MainF]\nCLE=" + v + "\nCRE=" + v + "\nRIMBK=" + v + "\nRIMID=" + v + "\nHUBOD=" + v
+                         + "\nSpkD=" + v + "\n"));
+        EXPECT_EQ(w.leftCross, c.cross);
+        EXPECT_EQ(w.rightCross, c.cross);
+        EXPECT_EQ(w.spokeWidth, c.width);
+        EXPECT_EQ(w.rimBandMm, c.band);
+        EXPECT_EQ(w.rimInnerMm, c.band);
+        EXPECT_EQ(w.hubMarginMm, c.band);
+    }
+}
+
+TEST(SavedWheelFile, AbsentRecordsKeepTheDesignValues)
+{
+    ProfileFolder folder;
+    const SavedWheel design;
+    const SavedWheel w = ReadSavedWheel(folder.Write("bare.prl", "[MainF]\n"));
+    EXPECT_EQ(w.rimType, design.rimType);
+    EXPECT_EQ(w.erd, design.erd);
+    EXPECT_EQ(w.leftOffset, design.leftOffset);
+    EXPECT_EQ(w.rightFlange, design.rightFlange);
+    EXPECT_EQ(w.background, design.background);
+    EXPECT_EQ(w.leftSpoke, design.leftSpoke);
+    EXPECT_TRUE(w.numbers);
+    EXPECT_EQ(w.hubHoles, QString());
+    EXPECT_TRUE(TableIsEmpty(*w.table));
+    EXPECT_EQ(w.table->Cells(kLengthCol, 0), "Length");
+}
+
+TEST(SavedWheelFile, ColoursKeepPlainAndSystemValuesAndDropAStrayTopByte)
+{
+    ProfileFolder folder;
+    const SavedWheel w = ReadSavedWheel(folder.Write(
+        "c.prl", "[MainF]\nCL1=255\nCL2=-16777211\nCL3=" + QByteArray::number(0x12345678) + "\n"));
+    EXPECT_EQ(w.background, colors::Red);
+    EXPECT_EQ(w.rimOuter, colors::WindowBackground);
+    EXPECT_EQ(w.rimInner, 0x00345678);
+}
+
+TEST(SavedWheelFile, TableRowsComeFromTheFileSizedByTheHoleCounts)
+{
+    ProfileFolder folder;
+    // 20 hub holes (item 4), 24 rim holes (item 3): 25 rows, as the window sizes it.
+    QByteArray rows;
+    for (int r = 1; r <= 30; ++r) rows += "SG1-Row" + QByteArray::number(r) + "=a,b,c" + QByteArray::number(r) + ",d,e,\n";
+    const SavedWheel w = ReadSavedWheel(folder.Write("t.prl", "[MainF]\nHubCB=4\nRimCB=3\n" + rows));
+    ASSERT_EQ(w.table->RowCount(), 25);
+    EXPECT_EQ(w.table->Cells(kRimCol, 24), "c24");
+    EXPECT_EQ(w.table->Cells(kHubCol, 0), "HUB");  // the headings are never read from a file
+}
+
+// A wheel saved before it was laced gets laced: on the hole counts that are
+// multiples of four every hub hole is used once and every spoke measured.
+// (That the lacing is the window's own is checked against the window.)
+TEST(PreparedWheel, AnEmptyTableIsLacedFromTheCountsAndCrosses)
+{
+    ProfileFolder folder;
+    ScopedLocale region(PointRegion());
+    const QStringList holes = HoleCountItems();
+    for (int hubIndex = 0; hubIndex < holes.size(); ++hubIndex) {
+        if (holes[hubIndex].toInt() % 4 != 0) continue;
+        for (int cross = 0; cross <= 3; ++cross) {
+            SCOPED_TRACE(holes[hubIndex].toStdString() + " holes, " + std::to_string(cross) + " cross");
+            const QByteArray i = QByteArray::number(hubIndex);
+            const QByteArray c = QByteArray::number(cross);
+            SavedWheel w = ReadSavedWheel(folder.Write(
+                "w.prl", "[MainF]\nHubCB=" + i + "\nRimCB=" + i + "\nCLE=" + c + "\nCRE=" + c + "\n"));
+            PrepareWheel(w);
+            const int count = holes[hubIndex].toInt();
+            const std::vector<LacedSpoke> spokes = LacedSpokes(*w.table);
+            ASSERT_EQ(static_cast<int>(spokes.size()), count);
+            QSet<int> hubs;
+            for (const LacedSpoke& s : spokes) {
+                hubs.insert(s.hub);
+                EXPECT_TRUE(s.length.has_value()) << "rim hole " << s.rim;
+                // The hub end of a spoke is the rim hole's crossing partner: it
+                // is never the same hole on a crossed wheel.
+                if (cross > 0) {
+                    EXPECT_NE(s.hub, s.rim);
+                }
+            }
+            EXPECT_EQ(hubs.size(), count);
+            // ->R is the inverse of ->H again.
+            for (const LacedSpoke& s : spokes)
+                EXPECT_EQ(w.table->Cells(kToRimCol, s.hub).toInt(), s.rim) << "hub hole " << s.hub;
+        }
+    }
+}
+
+TEST(PreparedWheel, AnEditedTableIsKeptAsItStands)
+{
+    ProfileFolder folder;
+    ScopedLocale region(PointRegion());
+    // A radial 16-hole wheel typed by hand, with hub holes 1 and 3 swapped.
+    QByteArray rows;
+    for (int r = 1; r <= 16; ++r) {
+        const int hub = r == 1 ? 3 : r == 3 ? 1 : r;
+        rows += QStringLiteral("SG1-Row%1=%2,,%2,%3,999.9,\n").arg(r).arg(r, 2, 10, QChar('0')).arg(hub, 2, 10, QChar('0')).toUtf8();
+    }
+    SavedWheel w = ReadSavedWheel(folder.Write("edited.prl", "[MainF]\nHubCB=6\nRimCB=6\nCLE=0\nCRE=0\n" + rows));
+    PrepareWheel(w);
+    EXPECT_EQ(w.table->Cells(kToHubCol, 1), "03");
+    EXPECT_EQ(w.table->Cells(kToHubCol, 3), "01");
+    EXPECT_EQ(w.table->Cells(kToRimCol, 3), "01");  // rebuilt from ->H
+    // The stale lengths are replaced by computed ones.
+    for (int r = 1; r <= 16; ++r) EXPECT_NE(w.table->Cells(kLengthCol, r), "999.9") << r;
+}
+
+TEST(PreparedWheel, ABadNumberNamesTheFileTheFieldAndTheText)
+{
+    ProfileFolder folder;
+    ScopedLocale region(PointRegion());
+    const struct {
+        QByteArray record;
+        QString field;
+    } cases[] = {{"ErdE=59O", "ErdE"}, {"dRE=", "dRE"},    {"dLE=4l", "dLE"},       {"WLE=27,5", "WLE"},
+                 {"WRE=x", "WRE"},     {"ShE=2.5mm", "ShE"}, {"AdE=half", "AdE"},   {"HubCB=-1", "HubCB"},
+                 {"RimCB=99", "RimCB"}, {"TyCB=40", "TyCB"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.record.toStdString());
+        // The bad record in place of the good one of the same key.
+        QByteArray records = DefaultWheelRecords() + "AdE=0\n";
+        const QByteArray key = c.record.left(c.record.indexOf('=') + 1);
+        const qsizetype at = records.indexOf("\n" + key) + 1;
+        ASSERT_GT(at, 0);
+        records.replace(at, records.indexOf('\n', at) - at, c.record);
+        const QString path = folder.Write("bad.prl", records);
+        SavedWheel w = ReadSavedWheel(path);
+        const QString message = ErrorOf([&] { PrepareWheel(w); });
+        EXPECT_TRUE(message.startsWith("bad.prl: " + c.field + ":")) << message.toStdString();
+        const QString text = QString::fromUtf8(c.record.mid(c.record.indexOf('=') + 1));
+        if (!text.isEmpty() && c.field.endsWith('E')) {
+            EXPECT_TRUE(message.contains(text)) << message.toStdString();
+        }
+    }
+}
+
+// Texts are read in the user's region, as the window reads them.
+TEST(PreparedWheel, ACommaRegionReadsItsOwnDecimals)
+{
+    ProfileFolder folder;
+    const QByteArray comma = "[MainF]\nHubCB=0\nRimCB=0\nWLE=27,5\nWRE=18,1\nShE=2,5\n";
+    const QByteArray point = "[MainF]\nHubCB=0\nRimCB=0\nWLE=27.5\nWRE=18.1\nShE=2.5\n";
+    std::vector<LacedSpoke> inComma;
+    {
+        ScopedLocale region(CommaRegion());
+        SavedWheel w = ReadSavedWheel(folder.Write("c.prl", comma));
+        PrepareWheel(w);
+        inComma = LacedSpokes(*w.table);
+    }
+    ScopedLocale region(PointRegion());
+    SavedWheel w = ReadSavedWheel(folder.Write("p.prl", point));
+    PrepareWheel(w);
+    const std::vector<LacedSpoke> inPoint = LacedSpokes(*w.table);
+    ASSERT_EQ(inComma.size(), inPoint.size());
+    ASSERT_FALSE(inPoint.empty());
+    for (std::size_t i = 0; i < inPoint.size(); ++i) {
+        EXPECT_EQ(inComma[i].hub, inPoint[i].hub);
+        ASSERT_TRUE(inComma[i].length && inPoint[i].length);
+        EXPECT_DOUBLE_EQ(*inComma[i].length, *inPoint[i].length);
+    }
+}
+
+}  // namespace
+}  // namespace rimora::test

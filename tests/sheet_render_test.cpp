@@ -1,0 +1,236 @@
+// The build sheet painted into an image and onto a device that records its
+// texts, its layout on both page sizes, and the files the exports write.
+#include "drawing/drawing_primitives.h"
+#include "drawing/wheel_geometry.h"
+#include "platform/color.h"
+#include "platform/errors.h"
+#include "sheet/build_sheet.h"
+#include "sheet/saved_wheel.h"
+#include "sheet/sheet_export.h"
+#include "sheet_test_support.h"
+#include "support/scoped_locale.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+
+namespace rimora::test {
+namespace {
+
+constexpr TColor kLeft = RGBColor(255, 128, 0);
+constexpr TColor kRight = RGBColor(255, 0, 255);
+
+// The default 36/36 wheel, laced, in spoke colours found nowhere else on the page.
+SavedWheel DefaultWheel(const ProfileFolder& folder)
+{
+    const QByteArray colours = "CL5=" + QByteArray::number(kRight) + "\nCL6=" + QByteArray::number(kLeft) + "\n";
+    SavedWheel w = ReadSavedWheel(folder.Write("default.prl", DefaultWheelRecords() + "AdE=0\n" + colours));
+    PrepareWheel(w);
+    return w;
+}
+
+QImage PageImage(const BuildSheet& sheet, const QPageSize& size = QPageSize(QPageSize::A4))
+{
+    QImage image(size.sizePixels(96), QImage::Format_RGB32);
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    PaintSheet(painter, sheet);
+    return image;
+}
+
+bool Near(QRgb pixel, TColor colour, int tolerance = 40)
+{
+    const QColor want = ToQColor(colour);
+    return std::abs(qRed(pixel) - want.red()) <= tolerance && std::abs(qGreen(pixel) - want.green()) <= tolerance
+           && std::abs(qBlue(pixel) - want.blue()) <= tolerance;
+}
+
+// Along each spoke, halfway between its hub and its rim hole, the page shows
+// the spoke's side colour.
+TEST(SheetPage, ShowsEachSpokeInItsSideColourWhereItRuns)
+{
+    ScopedLocale region(PointRegion());
+    ProfileFolder folder;
+    const SavedWheel w = DefaultWheel(folder);
+    const BuildSheet sheet = ComposeSheet(w, QDate(2026, 3, 14));
+    const QImage page = PageImage(sheet);
+    const SheetLayout layout = LayOutSheet(LogicalPageSize(page), static_cast<int>(sheet.bill.size()),
+                                           static_cast<int>(sheet.spokes.size()));
+    const QRect box = layout.drawing.toAlignedRect();
+    WheelDrawingInputs in = sheet.drawing;
+    in.width = box.width();
+    in.height = box.height();
+    const WheelScale scale = ScaleWheel(in.width, in.height, in.beadSeat);
+    const WheelRadii radii = MeasureWheel(in, scale);
+
+    int checked = 0;
+    for (const LacedSpoke& s : sheet.spokes) {
+        const QPoint hub = PolarPoint(scale.centre.x(), scale.centre.y(), radii.hubHole, s.hub * 10.0);
+        const QPoint rim = PolarPoint(scale.centre.x(), scale.centre.y(), radii.rimHole, s.rim * 10.0);
+        // Three quarters of the way out, where the spokes no longer cross each other much.
+        const QPointF at = box.topLeft() + hub + (rim - hub) * 0.75;
+        const TColor want = s.left ? kLeft : kRight;
+        bool found = false;
+        for (int dx = -1; dx <= 1 && !found; ++dx)
+            for (int dy = -1; dy <= 1 && !found; ++dy)
+                found = Near(page.pixel(at.toPoint() + QPoint(dx, dy)), want);
+        EXPECT_TRUE(found) << "hub " << s.hub << " rim " << s.rim;
+        ++checked;
+    }
+    EXPECT_EQ(checked, 36);
+    // Outside the drawing neither spoke colour is painted except as the small
+    // side marks of the tables, so a colour found in the drawing is the drawing's.
+    EXPECT_FALSE(Near(page.pixel(layout.header.center().toPoint()), kLeft));
+}
+
+// Every spoke's length, hub and rim hole is written inside the table area,
+// and the two sides' lengths inside the per-side figures.
+TEST(SheetPage, WritesEveryLengthInTheTableArea)
+{
+    for (const QLocale& locale : {PointRegion(), CommaRegion()}) {
+        ScopedLocale region(locale);
+        SCOPED_TRACE(locale.name().toStdString());
+        ProfileFolder folder;
+        SavedWheel w = ReadSavedWheel(folder.Write("default.prl", DefaultWheelRecords()));
+        for (QString* text : {&w.leftOffset, &w.rightOffset, &w.spokeHole})
+            text->replace(QLatin1Char('.'), locale.decimalPoint());
+        PrepareWheel(w);
+        const BuildSheet sheet = ComposeSheet(w, QDate(2026, 3, 14));
+        TextRecordingDevice device;
+        {
+            QPainter painter(&device);
+            PaintSheet(painter, sheet);
+        }
+        const SheetLayout layout = LayOutSheet(LogicalPageSize(device), static_cast<int>(sheet.bill.size()),
+                                               static_cast<int>(sheet.spokes.size()));
+        int inTable = 0;
+        QStringList sideTexts;
+        for (const auto& t : device.Texts()) {
+            if (layout.table.contains(t.at) && t.text == locale.toString(*sheet.spokes.front().length, 'f', 1))
+                ++inTable;
+            if (layout.table.contains(t.at) && t.text == locale.toString(*sheet.spokes.back().length, 'f', 1))
+                ++inTable;
+            if (layout.sides.contains(t.at)) sideTexts << t.text;
+        }
+        // Both lengths, each on its 18 rows.
+        EXPECT_EQ(inTable, 36);
+        EXPECT_TRUE(sideTexts.contains(SideLengthText(sheet.sides.left))) << sideTexts.join('|').toStdString();
+        EXPECT_TRUE(sideTexts.contains(SideLengthText(sheet.sides.right))) << sideTexts.join('|').toStdString();
+        EXPECT_NE(SideLengthText(sheet.sides.left), SideLengthText(sheet.sides.right));
+    }
+}
+
+// For every number of spokes a table can hold and every length of bill, the
+// parts of the page stay on the page and apart, and the table's rows fit.
+TEST(SheetLayoutSweep, PartsStayOnThePageAndApart)
+{
+    for (const QPageSize::PageSizeId id : {QPageSize::A4, QPageSize::Letter}) {
+        const QSizeF page = QPageSize(id).sizePixels(96);
+        for (int spokes = 0; spokes <= 40; ++spokes) {
+            for (int bill = 0; bill <= 14; ++bill) {
+                const SheetLayout l = LayOutSheet(page, bill, spokes);
+                const QRectF parts[] = {l.header, l.inputs, l.sides, l.bill, l.drawing, l.table};
+                for (const QRectF& p : parts) ASSERT_TRUE(l.page.contains(p)) << spokes << " " << bill;
+                for (std::size_t i = 0; i < std::size(parts); ++i)
+                    for (std::size_t j = i + 1; j < std::size(parts); ++j)
+                        ASSERT_FALSE(parts[i].intersects(parts[j])) << i << " " << j << " " << spokes << " " << bill;
+                ASSERT_GE(l.tableColumns * l.rowsPerColumn, spokes);
+                ASSERT_GE(l.rowHeight, 12.0) << spokes << " " << bill;
+                ASSERT_LE(l.table.top() + 22 + (l.rowsPerColumn + 1) * l.rowHeight, l.table.bottom() + 0.01);
+                ASSERT_DOUBLE_EQ(l.drawing.width(), l.drawing.height());
+            }
+        }
+    }
+}
+
+TEST(SheetPageSize, LetterWhereTheRegionUsesItElseA4)
+{
+    const struct {
+        QLocale::Language language;
+        QLocale::Territory territory;
+        QPageSize::PageSizeId size;
+    } cases[] = {{QLocale::English, QLocale::UnitedStates, QPageSize::Letter},
+                 {QLocale::French, QLocale::Canada, QPageSize::Letter},
+                 {QLocale::Spanish, QLocale::Mexico, QPageSize::Letter},
+                 {QLocale::English, QLocale::UnitedKingdom, QPageSize::A4},
+                 {QLocale::German, QLocale::Germany, QPageSize::A4},
+                 {QLocale::Japanese, QLocale::Japan, QPageSize::A4}};
+    for (const auto& c : cases) EXPECT_EQ(RegionPageSize(QLocale(c.language, c.territory)).id(), c.size);
+}
+
+TEST(SheetExport, PdfIsWrittenWholeAndARefusedTargetLeavesNothing)
+{
+    ScopedLocale region(PointRegion());
+    ProfileFolder folder;
+    const SavedWheel w = DefaultWheel(folder);
+    const BuildSheet sheet = ComposeSheet(w, QDate(2026, 3, 14));
+    const QString pdf = folder.Path("sheet.pdf");
+    WriteSheetPdf(pdf, sheet, QPageSize(QPageSize::A4));
+    const QByteArray bytes = ReadBytes(pdf);
+    EXPECT_TRUE(bytes.startsWith("%PDF-"));
+    EXPECT_TRUE(bytes.trimmed().endsWith("%%EOF"));
+
+    const QString refused = folder.Path("no such folder/sheet.pdf");
+    QString message;
+    try {
+        WriteSheetPdf(refused, sheet, QPageSize(QPageSize::A4));
+    } catch (const EInOutError& e) {
+        message = e.Message();
+    }
+    EXPECT_TRUE(message.contains(QDir::toNativeSeparators(refused))) << message.toStdString();
+    EXPECT_FALSE(QFile::exists(refused));
+    EXPECT_EQ(QDir(folder.Path("")).entryList(QDir::Files), (QStringList{"default.prl", "sheet.pdf"}));
+}
+
+TEST(SheetExport, DrawingIsWrittenByItsExtensionAtTheAskedSize)
+{
+    ScopedLocale region(PointRegion());
+    ProfileFolder folder;
+    const SavedWheel w = DefaultWheel(folder);
+    const QSize sizes[] = {{640, 480}, {301, 777}, {1000, 1000}};
+    for (const QSize& size : sizes) {
+        const WheelDrawingInputs in = DrawingInputsOf(w, size.width(), size.height());
+        const QString png = folder.Path("wheel.PNG");
+        WriteDrawing(png, in, *w.table);
+        QImageReader reader(png);
+        EXPECT_EQ(QString::fromLatin1(reader.format()), "png");
+        EXPECT_EQ(reader.size(), size);
+
+        const QString svg = folder.Path("wheel.svg");
+        WriteDrawing(svg, in, *w.table);
+        const QString text = QString::fromUtf8(ReadBytes(svg));
+        EXPECT_TRUE(text.contains(QStringLiteral("width=\"%1").arg(size.width()))) << size.width();
+        // One line per spoke: 18 in each side's colour.
+        for (const TColor colour : {kLeft, kRight}) {
+            const QString stroke = QStringLiteral("stroke=\"%1\"").arg(ToQColor(colour).name());
+            int lines = 0;
+            for (const QString& group : text.split(QStringLiteral("<g "))) {
+                if (group.left(group.indexOf('>')).contains(stroke)) lines += group.count(QStringLiteral("<polyline"));
+            }
+            EXPECT_EQ(lines, 18) << stroke.toStdString();
+        }
+    }
+}
+
+TEST(SheetExport, AnUnknownExtensionOrAWheelThatCannotBeDrawnWritesNothing)
+{
+    ScopedLocale region(PointRegion());
+    ProfileFolder folder;
+    const SavedWheel w = DefaultWheel(folder);
+    const QString jpg = folder.Path("wheel.jpg");
+    EXPECT_THROW(WriteDrawing(jpg, DrawingInputsOf(w, 100, 100), *w.table), EInOutError);
+    EXPECT_FALSE(QFile::exists(jpg));
+
+    WheelDrawingInputs noCounts = DrawingInputsOf(w, 100, 100);
+    noCounts.hubCountText.clear();
+    const QString png = folder.Path("wheel.png");
+    EXPECT_THROW(WriteDrawing(png, noCounts, *w.table), EWheelInputError);
+    EXPECT_FALSE(QFile::exists(png));
+    EXPECT_EQ(QDir(folder.Path("")).entryList(QDir::Files), QStringList{"default.prl"});
+}
+
+}  // namespace
+}  // namespace rimora::test
