@@ -14,12 +14,15 @@
 #include "platform/tstring_grid.h"
 
 #include <QMenu>
+#include <functional>
 #include <memory>
+#include <optional>
 
 namespace rimora {
 
 class TIniSave;
 class TSumF;
+struct FlangeOffsets;
 struct WheelDrawingResult;
 
 class TMainF : public TForm {
@@ -60,6 +63,7 @@ public:
     void Image1Click();
     void FormShow();
     void FormResize();
+    void LockBtnClick();
 
     double scl = 0;  // pixels per millimetre of the latest drawing
 
@@ -91,6 +95,12 @@ public:
     TCheckBox* AuCB = nullptr;
     TCheckBox* RNCB = nullptr;
     TRadioGroup* Ssd = nullptr;
+    // Rim offset, tension and ordering, after every earlier record.
+    TEdit* RimOffE = nullptr;       // mm the rim's spoke holes sit off its centre plane
+    TEdit* TensionE = nullptr;      // kgf of the tighter side
+    TEdit* SpokeDiaE = nullptr;     // mm, the spoke's thinnest diameter
+    TComboBox* OrderStepCB = nullptr;  // "1" or "2" mm
+    TButton* LockBtn = nullptr;     // "From locknut…"
 
     TPanel* VPnl = nullptr;
     TPaintBox* PB1 = nullptr;
@@ -112,6 +122,10 @@ public:
     TButton* SimBtn = nullptr;
     QMenu* Pop1 = nullptr;
     QAction* InsItem = nullptr;
+
+    // Asks for the hub's locknut distances; nothing when the user cancels. The
+    // program opens the dialog; tests answer in its place.
+    std::function<std::optional<FlangeOffsets>()> AskLocknutOffsets;
 
     TIniSave& IniSave() { return *iniSave_; }
     TSumF* SumF = nullptr;
