@@ -23,6 +23,7 @@ namespace rimora {
 class TIniSave;
 class TSumF;
 struct FlangeOffsets;
+struct WheelTexts;
 struct WheelDrawingResult;
 
 class TMainF : public TForm {
@@ -122,6 +123,10 @@ public:
     TButton* SimBtn = nullptr;
     QMenu* Pop1 = nullptr;
     QAction* InsItem = nullptr;
+
+    // Every input of the "Data" tab as typed, for the calculations that read
+    // the wheel as numbers.
+    WheelTexts WheelInputs() const;
 
     // Asks for the hub's locknut distances; nothing when the user cancels. The
     // program opens the dialog; tests answer in its place.

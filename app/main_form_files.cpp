@@ -6,6 +6,7 @@
 #include "persist/profile_flows.h"
 #include "persist/settings_flows.h"
 #include "platform/convert.h"
+#include "spokes/wheel_numbers.h"
 
 namespace rimora {
 
@@ -43,7 +44,15 @@ void TMainF::SaveBtnClick()
 
 void TMainF::OpenBtnClick()
 {
-    if (const auto name = OpenProfile(*iniSave_)) {
+    // A profile written before the rim offset, tension and ordering inputs
+    // existed opens with their defaults, not with the previous wheel's values.
+    const auto defaults = [this] {
+        RimOffE->SetText(FloatToStr(kDefaultRimOffset));
+        TensionE->SetText(FloatToStr(kDefaultTension));
+        SpokeDiaE->SetText(FloatToStr(kDefaultSpokeDiameter));
+        OrderStepCB->SetItemIndex(OrderStepCB->findText(QString::number(kDefaultOrderStep)));
+    };
+    if (const auto name = OpenProfile(*iniSave_, defaults)) {
         ProfL->SetCaption(*name);
         DBtnClick();
     }

@@ -5,6 +5,8 @@
 #include "app/main_form.h"
 #include "app/wheel_choices.h"
 #include "lacing/lacing_cell_delegate.h"
+#include "platform/convert.h"
+#include "spokes/wheel_numbers.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -96,10 +98,11 @@ void TMainF::CreateControls()
     TensionE = Create<TEdit>(dataPage, QStringLiteral("TensionE"));
     SpokeDiaE = Create<TEdit>(dataPage, QStringLiteral("SpokeDiaE"));
     OrderStepCB = Create<TComboBox>(dataPage, QStringLiteral("OrderStepCB"), OrderStepItems());
-    RimOffE->SetText(QStringLiteral("0"));
-    TensionE->SetText(QStringLiteral("120"));
-    SpokeDiaE->SetText(QStringLiteral("2"));  // a whole number reads in every region
-    OrderStepCB->SetItemIndex(1);              // "2"
+    // Whole numbers, which read alike in every region.
+    RimOffE->SetText(FloatToStr(kDefaultRimOffset));
+    TensionE->SetText(FloatToStr(kDefaultTension));
+    SpokeDiaE->SetText(FloatToStr(kDefaultSpokeDiameter));
+    OrderStepCB->SetItemIndex(OrderStepCB->findText(QString::number(kDefaultOrderStep)));
     for (QWidget* w : std::initializer_list<QWidget*>{RimOffE, TensionE, SpokeDiaE, OrderStepCB})
         w->setFont(inputFont);
     for (TEdit* e : {RimOffE, TensionE, SpokeDiaE}) e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -29,19 +29,6 @@ SpokeLengthInputs LengthInputs(const TMainF& f)
     return in;
 }
 
-WheelTexts AllWheelTexts(const TMainF& f)
-{
-    WheelTexts t;
-    t.lengths = LengthInputs(f);
-    t.leftCross = f.CLE->Text();
-    t.rightCross = f.CRE->Text();
-    t.rimOffset = f.RimOffE->Text();
-    t.tension = f.TensionE->Text();
-    t.spokeDiameter = f.SpokeDiaE->Text();
-    t.orderStep = f.OrderStepCB->Text();
-    return t;
-}
-
 std::optional<FlangeOffsets> RunLocknutDialog(QWidget* parent)
 {
     LocknutDialog dialog(parent);
@@ -69,6 +56,19 @@ WheelDescriptionTexts DescriptionTexts(const TMainF& f)
 
 }  // namespace
 
+WheelTexts TMainF::WheelInputs() const
+{
+    WheelTexts t;
+    t.lengths = LengthInputs(*this);
+    t.leftCross = CLE->Text();
+    t.rightCross = CRE->Text();
+    t.rimOffset = RimOffE->Text();
+    t.tension = TensionE->Text();
+    t.spokeDiameter = SpokeDiaE->Text();
+    t.orderStep = OrderStepCB->Text();
+    return t;
+}
+
 void TMainF::WriteTableHeadings()
 {
     WriteHeadings(SG1->Model());
@@ -94,7 +94,7 @@ void TMainF::CBtnClick()
 
 void TMainF::SBtnClick()
 {
-    const QString text = ComposeSummary(SG1->Model(), AllWheelTexts(*this), DescriptionTexts(*this),
+    const QString text = ComposeSummary(SG1->Model(), WheelInputs(), DescriptionTexts(*this),
                                         [this](const QString& t) { AdE->SetText(t); });
     if (SumF) SumF->ShowSummary(text);
 }

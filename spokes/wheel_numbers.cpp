@@ -36,7 +36,7 @@ int Whole(const QString& caption, const QString& text)
 
 [[noreturn]] void Impossible(const QString& caption, const QString& why)
 {
-    throw EWheelInputError(QStringLiteral("%1 on the \"Data\" tab: %2").arg(caption, why));
+    throw EWheelInputError(QStringLiteral("%1: %2").arg(caption, why));
 }
 
 QString Millimetres(double value)
