@@ -132,12 +132,12 @@ QStringList SideSummaryLines(const WheelSides& sides, const WheelNumbers& n)
                      + QStringLiteral(" ") + FormatFloat(QStringLiteral("#,##0.0kgf"), f.tension);
     }
     if (n.rimOffset > 0)
-        lines << QStringLiteral("Rim offset ") + FormatLength(n.rimOffset) + QStringLiteral("mm: holes toward the ")
+        lines << QStringLiteral("Rim holes ") + FormatLength(n.rimOffset) + QStringLiteral("mm to the ")
                      + (sides.offsets.holesTowardLeft ? QStringLiteral("left") : QStringLiteral("right"))
-                     + QStringLiteral(" flange, WL' ") + FormatLength(sides.offsets.left) + QStringLiteral("mm  WR' ")
+                     + QStringLiteral(": WL' ") + FormatLength(sides.offsets.left) + QStringLiteral("mm  WR' ")
                      + FormatLength(sides.offsets.right) + QStringLiteral("mm");
     if (sides.weightedByCounts)
-        lines << QStringLiteral("Tensions weighted by the spoke counts: %1 left, %2 right")
+        lines << QStringLiteral("Tensions weighed by spoke counts: %1 left, %2 right")
                      .arg(sides.leftSpokes)
                      .arg(sides.rightSpokes);
     return lines;

@@ -66,8 +66,9 @@ WheelSides CalcWheelSides(const GridModel& grid, const WheelNumbers& n);
 
 // The lines that follow the spoke bill, one per side and length:
 //   "Left : 18 pcs 3 cross 285.4mm order 284mm 5.5° 79.2kgf"
-// then, only when it applies, where the rim's holes sit and that the tensions
-// are weighted by unequal spoke counts.
+// then, only when it applies, where the rim's holes sit ("Rim holes 2.0mm to
+// the left: WL' 25.5mm  WR' 20.1mm") and that the tensions are weighed by
+// unequal spoke counts.
 QStringList SideSummaryLines(const WheelSides& sides, const WheelNumbers& n);
 
 }  // namespace rimora

@@ -3,6 +3,7 @@
 #include "app_window_fixture.h"
 
 #include <QFontInfo>
+#include <QScrollBar>
 
 namespace rimora::test {
 namespace {
@@ -238,7 +239,9 @@ TEST_F(SummaryWindowTest, FirstCreationCentresTheWindow)
     LaceWheel(*mainF, "36", "36");
     Click(mainF->SBtn);
     ASSERT_TRUE(sumF->isVisible());
-    EXPECT_EQ(sumF->size(), QSize(406, 298));
+    EXPECT_EQ(sumF->size(), QSize(472, 298));
+    // Every line of the summary shows whole: the memo needs no horizontal scrolling.
+    EXPECT_FALSE(sumF->Memo1->horizontalScrollBar()->isVisible());
 }
 
 }  // namespace

@@ -251,7 +251,7 @@ TEST(WheelSides, UnequalCountsAreWeightedAndTheSidesBalance)
     EXPECT_LT(l.tension, 120.0);
     const QStringList lines = SideSummaryLines(sides, n);
     ASSERT_EQ(lines.size(), 3);
-    EXPECT_EQ(lines[2], "Tensions weighted by the spoke counts: 3 left, 2 right");
+    EXPECT_EQ(lines[2], "Tensions weighed by spoke counts: 3 left, 2 right");
 }
 
 // A lacing with a gap: each side's lengths get a line of their own, the
@@ -289,7 +289,7 @@ TEST(WheelSides, EverySideLengthHasItsLineAndTheSidesBalance)
 
         const QStringList lines = SideSummaryLines(sides, n);
         ASSERT_EQ(lines.size(), static_cast<qsizetype>(sides.lines.size()) + 1);
-        EXPECT_EQ(lines.last(), "Rim offset " + Dec("1.5") + "mm: holes toward the left flange, WL' " + Dec("26.0")
+        EXPECT_EQ(lines.last(), "Rim holes " + Dec("1.5") + "mm to the left: WL' " + Dec("26.0")
                                     + "mm  WR' " + Dec("19.6") + "mm");
     }
 }
