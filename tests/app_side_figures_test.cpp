@@ -252,25 +252,6 @@ TEST_F(SideFiguresWindowTest, OldProfileOpensWithTheDefaultsAndTheSameLengthsAnd
     EXPECT_EQ(after.mid(19), before.mid(19));
 }
 
-// A fresh start (no settings file) and an old settings file both give the
-// defaults of the new inputs.
-TEST_F(SideFiguresWindowTest, NewInputsStartAtTheirDefaults)
-{
-    WriteBytes(SettingsPath(), "[MainF]\nErdE=600\nSsd=1\n");
-    Start();
-    EXPECT_EQ(mainF->ErdE->Text(), "600");
-    EXPECT_EQ(mainF->RimOffE->Text(), "0");
-    EXPECT_EQ(mainF->TensionE->Text(), "120");
-    EXPECT_EQ(mainF->SpokeDiaE->Text(), "2");
-    EXPECT_EQ(mainF->OrderStepCB->Text(), "2");
-    WheelNumbers n;
-    ReadSideInputs(mainF->WheelInputs(), n);
-    EXPECT_EQ(n.rimOffset, kDefaultRimOffset);
-    EXPECT_EQ(n.tension, kDefaultTension);
-    EXPECT_EQ(n.spokeDiameter, kDefaultSpokeDiameter);
-    EXPECT_EQ(n.orderStep, kDefaultOrderStep);
-}
-
 // "From locknut…": the real dialog, answered without running it modally.
 TEST_F(SideFiguresWindowTest, LocknutDialogWritesBothOffsetsAndCancelChangesNothing)
 {

@@ -90,7 +90,8 @@ TEST(WheelNumbers, FirstTextThatDoesNotConvertIsNamed)
     }
 }
 
-// Numbers that convert but describe no wheel: the input to change is named.
+// Numbers that convert but describe no wheel: the input to change is named
+// (the window's own test goes through the rest with "Summary!").
 TEST(WheelNumbers, ImpossibleWheelNamesTheInput)
 {
     ScopedLocale scoped(PointRegion());
@@ -99,8 +100,6 @@ TEST(WheelNumbers, ImpossibleWheelNamesTheInput)
         std::function<void(WheelTexts&)> set;
         const char* named;
     } cases[] = {
-        {"offset as large as WL", [](WheelTexts& t) { t.rimOffset = "27.5"; }, "Rim offset"},
-        {"offset beyond WL", [](WheelTexts& t) { t.rimOffset = "30"; }, "Rim offset"},
         {"offset as large as WR, the larger", [](WheelTexts& t) {
              t.lengths.leftOffset = "18.1";
              t.lengths.rightOffset = "27.5";
@@ -111,9 +110,7 @@ TEST(WheelNumbers, ImpossibleWheelNamesTheInput)
         {"right flange across the centre plane", [](WheelTexts& t) { t.lengths.rightOffset = "-3"; }, "WR"},
         {"spoke hole below 0", [](WheelTexts& t) { t.lengths.spokeHole = "-1"; }, "S"},
         {"tension 0", [](WheelTexts& t) { t.tension = "0"; }, "Tension"},
-        {"tension below 0", [](WheelTexts& t) { t.tension = "-100"; }, "Tension"},
         {"spoke diameter 0", [](WheelTexts& t) { t.spokeDiameter = "0"; }, "Spoke Ø"},
-        {"spoke diameter below 0", [](WheelTexts& t) { t.spokeDiameter = "-2"; }, "Spoke Ø"},
         {"order step 3", [](WheelTexts& t) { t.orderStep = "3"; }, "Order step"},
         {"order step 0", [](WheelTexts& t) { t.orderStep = "0"; }, "Order step"},
         {"ERD too large to be a number", [](WheelTexts& t) { t.lengths.erd = "1e999"; }, "ERD"},
