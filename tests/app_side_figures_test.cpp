@@ -7,7 +7,7 @@
 #include "platform/convert.h"
 #include "spokes/side_figures.h"
 
-#include <QGridLayout>
+#include <QLayout>
 #include <QLineEdit>
 #include <cmath>
 
@@ -37,7 +37,7 @@ struct WorkedExample {
     const char* wr;
     const char* spokeHole;
     const char* rimOffset;
-    // Expected, as the issue of the wheel gives them.
+    // Expected: the published worked figures of these wheels.
     const char* leftLength;
     const char* rightLength;
     double leftBracing;   // degrees, to two decimals
@@ -101,7 +101,7 @@ TEST_F(SideFiguresWindowTest, WorkedExamplesThroughTheSummaryButton)
             EXPECT_EQ(f.SG1->Cells(4, 1), Dec(e.leftLength));
             EXPECT_EQ(f.SG1->Cells(4, 2), Dec(e.rightLength));
 
-            // The figures behind the lines, to the issue's precision, from the
+            // The figures behind the lines, to the worked figures' precision, from the
             // same texts and table as the window used.
             const WheelNumbers numbers = ReadWheelNumbers(f.WheelInputs());
             const WheelSides sides = CalcWheelSides(f.SG1->Model(), numbers);
