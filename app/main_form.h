@@ -152,6 +152,7 @@ private:
     void WriteTableHeadings();
     void ShareButtonBar();
     void ApplyDrawingResult(const WheelDrawingResult& result);
+    void ResetSideInputs();
 
     std::unique_ptr<TIniSave> iniSave_;
     bool shownOnce_ = false;

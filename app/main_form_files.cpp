@@ -6,7 +6,6 @@
 #include "persist/profile_flows.h"
 #include "persist/settings_flows.h"
 #include "platform/convert.h"
-#include "spokes/wheel_numbers.h"
 
 namespace rimora {
 
@@ -46,13 +45,7 @@ void TMainF::OpenBtnClick()
 {
     // A profile written before the rim offset, tension and ordering inputs
     // existed opens with their defaults, not with the previous wheel's values.
-    const auto defaults = [this] {
-        RimOffE->SetText(FloatToStr(kDefaultRimOffset));
-        TensionE->SetText(FloatToStr(kDefaultTension));
-        SpokeDiaE->SetText(FloatToStr(kDefaultSpokeDiameter));
-        OrderStepCB->SetItemIndex(OrderStepCB->findText(QString::number(kDefaultOrderStep)));
-    };
-    if (const auto name = OpenProfile(*iniSave_, defaults)) {
+    if (const auto name = OpenProfile(*iniSave_, [this] { ResetSideInputs(); })) {
         ProfL->SetCaption(*name);
         DBtnClick();
     }

@@ -5,8 +5,6 @@
 #include "app/main_form.h"
 #include "app/wheel_choices.h"
 #include "lacing/lacing_cell_delegate.h"
-#include "platform/convert.h"
-#include "spokes/wheel_numbers.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -98,11 +96,7 @@ void TMainF::CreateControls()
     TensionE = Create<TEdit>(dataPage, QStringLiteral("TensionE"));
     SpokeDiaE = Create<TEdit>(dataPage, QStringLiteral("SpokeDiaE"));
     OrderStepCB = Create<TComboBox>(dataPage, QStringLiteral("OrderStepCB"), OrderStepItems());
-    // Whole numbers, which read alike in every region.
-    RimOffE->SetText(FloatToStr(kDefaultRimOffset));
-    TensionE->SetText(FloatToStr(kDefaultTension));
-    SpokeDiaE->SetText(FloatToStr(kDefaultSpokeDiameter));
-    OrderStepCB->SetItemIndex(OrderStepCB->findText(QString::number(kDefaultOrderStep)));
+    ResetSideInputs();
     for (QWidget* w : std::initializer_list<QWidget*>{RimOffE, TensionE, SpokeDiaE, OrderStepCB})
         w->setFont(inputFont);
     for (TEdit* e : {RimOffE, TensionE, SpokeDiaE}) e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -69,6 +69,15 @@ WheelTexts TMainF::WheelInputs() const
     return t;
 }
 
+// The defaults are whole numbers, which read alike in every region.
+void TMainF::ResetSideInputs()
+{
+    RimOffE->SetText(FloatToStr(kDefaultRimOffset));
+    TensionE->SetText(FloatToStr(kDefaultTension));
+    SpokeDiaE->SetText(FloatToStr(kDefaultSpokeDiameter));
+    OrderStepCB->SetItemIndex(OrderStepCB->findText(QString::number(kDefaultOrderStep)));
+}
+
 void TMainF::WriteTableHeadings()
 {
     WriteHeadings(SG1->Model());
