@@ -24,7 +24,9 @@ int TMainF::ShowCredits = 0;
 
 namespace {
 constexpr int kMinOuterWidth = 460;
-constexpr int kMinOuterHeight = 450;
+// The "Data" tab's sixteen lines (the rim offset, tension and ordering inputs
+// and the locknut button included) need 540.
+constexpr int kMinOuterHeight = 540;
 constexpr int kDesignClientWidth = 758;
 constexpr int kDesignClientHeight = 409;
 }  // namespace

@@ -14,12 +14,16 @@
 #include "platform/tstring_grid.h"
 
 #include <QMenu>
+#include <functional>
 #include <memory>
+#include <optional>
 
 namespace rimora {
 
 class TIniSave;
 class TSumF;
+struct FlangeOffsets;
+struct WheelTexts;
 struct WheelDrawingResult;
 
 class TMainF : public TForm {
@@ -65,6 +69,7 @@ public:
     void PrintItemClick();
     void SheetPdfItemClick();
     void DrawingItemClick();
+    void LockBtnClick();
 
     double scl = 0;  // pixels per millimetre of the latest drawing
 
@@ -96,6 +101,12 @@ public:
     TCheckBox* AuCB = nullptr;
     TCheckBox* RNCB = nullptr;
     TRadioGroup* Ssd = nullptr;
+    // Rim offset, tension and ordering, after every earlier record.
+    TEdit* RimOffE = nullptr;       // mm the rim's spoke holes sit off its centre plane
+    TEdit* TensionE = nullptr;      // kgf of the tighter side
+    TEdit* SpokeDiaE = nullptr;     // mm, the spoke's thinnest diameter
+    TComboBox* OrderStepCB = nullptr;  // "1" or "2" mm
+    TButton* LockBtn = nullptr;     // "From locknut…"
 
     TPanel* VPnl = nullptr;
     TPaintBox* PB1 = nullptr;
@@ -122,6 +133,14 @@ public:
     QAction* SheetPdfItem = nullptr;   // Ctrl+Shift+S
     QAction* DrawingItem = nullptr;    // Ctrl+E
 
+    // Every input of the "Data" tab as typed, for the calculations that read
+    // the wheel as numbers.
+    WheelTexts WheelInputs() const;
+
+    // Asks for the hub's locknut distances; nothing when the user cancels. The
+    // program opens the dialog; tests answer in its place.
+    std::function<std::optional<FlangeOffsets>()> AskLocknutOffsets;
+
     TIniSave& IniSave() { return *iniSave_; }
     TSumF* SumF = nullptr;
 
@@ -143,6 +162,7 @@ private:
     void ShareButtonBar();
     void ApplyDrawingResult(const WheelDrawingResult& result);
     void CreateSheetActions();
+    void ResetSideInputs();
 
     std::unique_ptr<TIniSave> iniSave_;
     bool shownOnce_ = false;

@@ -43,7 +43,9 @@ void TMainF::SaveBtnClick()
 
 void TMainF::OpenBtnClick()
 {
-    if (const auto name = OpenProfile(*iniSave_)) {
+    // A profile written before the rim offset, tension and ordering inputs
+    // existed opens with their defaults, not with the previous wheel's values.
+    if (const auto name = OpenProfile(*iniSave_, [this] { ResetSideInputs(); })) {
         ProfL->SetCaption(*name);
         DBtnClick();
     }

@@ -90,6 +90,20 @@ void TMainF::CreateControls()
     Ssd = Create<TRadioGroup>(drawPage, QStringLiteral("Ssd"), QStringLiteral("Spoke Drawing"), SpokeSideItems(), 3, 0);
     for (QWidget* w : std::initializer_list<QWidget*>{RIMBK, RIMID, HUBOD, SpkD}) w->setFont(inputFont);
 
+    // Rim offset, tension and ordering on the "Data" tab: records after every
+    // earlier one, so a profile written before them opens with these defaults.
+    RimOffE = Create<TEdit>(dataPage, QStringLiteral("RimOffE"));
+    TensionE = Create<TEdit>(dataPage, QStringLiteral("TensionE"));
+    SpokeDiaE = Create<TEdit>(dataPage, QStringLiteral("SpokeDiaE"));
+    OrderStepCB = Create<TComboBox>(dataPage, QStringLiteral("OrderStepCB"), OrderStepItems());
+    ResetSideInputs();
+    for (QWidget* w : std::initializer_list<QWidget*>{RimOffE, TensionE, SpokeDiaE, OrderStepCB})
+        w->setFont(inputFont);
+    for (TEdit* e : {RimOffE, TensionE, SpokeDiaE}) e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    LockBtn = Create<TButton>(dataPage, QStringLiteral("LockBtn"), QString::fromUtf8("From locknut…"));
+    LockBtn->setToolTip(QStringLiteral("WL and WR from the over-locknut width and each flange's distance from its "
+                                       "locknut face"));
+
     // The rest holds no value of its own.
     VPnl = Create<TPanel>(this, QStringLiteral("VPnl"));
     PB1 = Create<TPaintBox>(VPnl, QStringLiteral("PB1"));
@@ -205,17 +219,25 @@ void TMainF::ArrangeControls()
          QStringLiteral("mm"));
     line(5, offsetCaption(QStringLiteral("WR,"), QStringLiteral("width from center to right flange:")), WRE, 48,
          QStringLiteral("mm"));
-    line(6, Caption(dataPage, QStringLiteral("dL, left flange diameter:")), dLE, 48, QStringLiteral("mm"));
-    line(7, Caption(dataPage, QStringLiteral("dR, right flange diameter:")), dRE, 48, QStringLiteral("mm"));
-    line(8, Caption(dataPage, QStringLiteral("S, spoke hole diameter:")), ShE, 48, QStringLiteral("mm"));
-    line(9, Caption(dataPage, QStringLiteral("CL, left cross:")), CLE, 43, QString());
-    line(10, Caption(dataPage, QStringLiteral("CR, right cross:")), CRE, 43, QString());
-    for (QWidget* w : std::initializer_list<QWidget*>{TyCB, HubCB, RimCB, ErdE, WLE, WRE, dLE, dRE, ShE})
+    // Under the two offsets it sets.
+    LockBtn->setFixedHeight(22);
+    data->addWidget(LockBtn, 6, 1, 1, 2, Qt::AlignLeft);
+    line(7, Caption(dataPage, QStringLiteral("dL, left flange diameter:")), dLE, 48, QStringLiteral("mm"));
+    line(8, Caption(dataPage, QStringLiteral("dR, right flange diameter:")), dRE, 48, QStringLiteral("mm"));
+    line(9, Caption(dataPage, QStringLiteral("S, spoke hole diameter:")), ShE, 48, QStringLiteral("mm"));
+    line(10, Caption(dataPage, QStringLiteral("CL, left cross:")), CLE, 43, QString());
+    line(11, Caption(dataPage, QStringLiteral("CR, right cross:")), CRE, 43, QString());
+    line(12, Caption(dataPage, QStringLiteral("Rim offset, holes off centre:")), RimOffE, 48, QStringLiteral("mm"));
+    line(13, Caption(dataPage, QStringLiteral("Tension, tighter side:")), TensionE, 48, QStringLiteral("kgf"));
+    line(14, Caption(dataPage, QString::fromUtf8("Spoke Ø, thinnest:")), SpokeDiaE, 48, QStringLiteral("mm"));
+    line(15, Caption(dataPage, QStringLiteral("Order step, spokes sold in:")), OrderStepCB, 48, QStringLiteral("mm"));
+    for (QWidget* w : std::initializer_list<QWidget*>{TyCB, HubCB, RimCB, ErdE, WLE, WRE, dLE, dRE, ShE, RimOffE,
+                                                      TensionE, SpokeDiaE, OrderStepCB})
         w->setFixedHeight(24);
     CLE->setFixedHeight(26);
     CRE->setFixedHeight(26);
     data->setColumnStretch(0, 1);
-    data->setRowStretch(11, 1);
+    data->setRowStretch(16, 1);
     Bevel(static_cast<QFrame*>(dataPage), QFrame::Sunken);
 
     // "Spoke": the angle bar above the lacing table.
@@ -319,6 +341,11 @@ void TMainF::ArrangeControls()
     setTabOrder(dRE, ShE);
     setTabOrder(ShE, CLE);
     setTabOrder(CLE, CRE);
+    setTabOrder(CRE, RimOffE);
+    setTabOrder(RimOffE, TensionE);
+    setTabOrder(TensionE, SpokeDiaE);
+    setTabOrder(SpokeDiaE, OrderStepCB);
+    setTabOrder(OrderStepCB, LockBtn);
 }
 
 void TMainF::WireEvents()
@@ -346,6 +373,7 @@ void TMainF::WireEvents()
     Image1->OnClick = [this] { Image1Click(); };
     Label39->OnClick = [this] { Label39Click(); };
     SimBtn->OnClick = [this] { SimBtnClick(); };
+    LockBtn->OnClick = [this] { LockBtnClick(); };
     connect(InsItem, &QAction::triggered, this, [this] { RunGuarded([this] { InsItemClick(); }); });
     connect(SG1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { Pop1->popup(SG1->viewport()->mapToGlobal(at)); });

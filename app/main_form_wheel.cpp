@@ -1,10 +1,13 @@
 // The main window's wheel handlers: each reads its controls and hands the work
 // to the lacing, spokes or drawing code in a line or two.
+#include "app/locknut_dialog.h"
 #include "app/main_form.h"
 #include "app/summary_form.h"
 #include "lacing/lacing_generation.h"
 #include "lacing/lacing_table.h"
 #include "lacing/table_editing.h"
+#include "platform/convert.h"
+#include "spokes/rim_offset.h"
 #include "spokes/summary_text.h"
 
 namespace rimora {
@@ -24,6 +27,13 @@ SpokeLengthInputs LengthInputs(const TMainF& f)
     in.rightOffset = f.WRE->Text();
     in.spokeHole = f.ShE->Text();
     return in;
+}
+
+std::optional<FlangeOffsets> RunLocknutDialog(QWidget* parent)
+{
+    LocknutDialog dialog(parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.Result();
 }
 
 WheelDescriptionTexts DescriptionTexts(const TMainF& f)
@@ -46,6 +56,28 @@ WheelDescriptionTexts DescriptionTexts(const TMainF& f)
 
 }  // namespace
 
+WheelTexts TMainF::WheelInputs() const
+{
+    WheelTexts t;
+    t.lengths = LengthInputs(*this);
+    t.leftCross = CLE->Text();
+    t.rightCross = CRE->Text();
+    t.rimOffset = RimOffE->Text();
+    t.tension = TensionE->Text();
+    t.spokeDiameter = SpokeDiaE->Text();
+    t.orderStep = OrderStepCB->Text();
+    return t;
+}
+
+// The defaults are whole numbers, which read alike in every region.
+void TMainF::ResetSideInputs()
+{
+    RimOffE->SetText(FloatToStr(kDefaultRimOffset));
+    TensionE->SetText(FloatToStr(kDefaultTension));
+    SpokeDiaE->SetText(FloatToStr(kDefaultSpokeDiameter));
+    OrderStepCB->SetItemIndex(OrderStepCB->findText(QString::number(kDefaultOrderStep)));
+}
+
 void TMainF::WriteTableHeadings()
 {
     WriteHeadings(SG1->Model());
@@ -65,14 +97,23 @@ void TMainF::HubCBChange()
 
 void TMainF::CBtnClick()
 {
-    CalcSpokeLengths(SG1->Model(), LengthInputs(*this), [this](const QString& text) { AdE->SetText(text); });
+    CalcSpokeLengths(SG1->Model(), WithRimOffset(LengthInputs(*this), RimOffE->Text()),
+                     [this](const QString& text) { AdE->SetText(text); });
 }
 
 void TMainF::SBtnClick()
 {
-    const QString text = ComposeSummary(SG1->Model(), LengthInputs(*this), DescriptionTexts(*this),
+    const QString text = ComposeSummary(SG1->Model(), WheelInputs(), DescriptionTexts(*this),
                                         [this](const QString& t) { AdE->SetText(t); });
     if (SumF) SumF->ShowSummary(text);
+}
+
+void TMainF::LockBtnClick()
+{
+    const std::optional<FlangeOffsets> offsets = AskLocknutOffsets ? AskLocknutOffsets() : RunLocknutDialog(this);
+    if (!offsets) return;
+    WLE->SetText(FloatToStr(offsets->left));
+    WRE->SetText(FloatToStr(offsets->right));
 }
 
 void TMainF::InsItemClick()

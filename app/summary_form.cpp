@@ -14,6 +14,10 @@ namespace rimora {
 namespace {
 constexpr int kMinOuterWidth = 400;
 constexpr int kMinOuterHeight = 300;
+// Wide enough for each side's line after the bill ("Right: 18 pcs 3 cross
+// 284.8mm order 284mm 4.0° 120.0kgf") in the memo's fixed-width face.
+constexpr int kLaidOutWidth = 472;
+constexpr int kLaidOutHeight = 298;
 }  // namespace
 
 TSumF::TSumF(QWidget* parent) : TForm(QStringLiteral("SumF"), parent)
@@ -21,7 +25,7 @@ TSumF::TSumF(QWidget* parent) : TForm(QStringLiteral("SumF"), parent)
     setWindowTitle(QStringLiteral("Summary"));
     setWindowIcon(RimoraIcon());
     setFont(TahomaFont(11));
-    resize(406, 298);
+    resize(kLaidOutWidth, kLaidOutHeight);
 
     Memo1 = Create<TMemo>(this, QStringLiteral("Memo1"));
     Memo1->SetText(QStringLiteral("Memo1"));

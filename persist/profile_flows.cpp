@@ -63,7 +63,7 @@ std::optional<QString> SaveProfile(TIniSave& store, const QString& profileName)
     return target.fileName();
 }
 
-std::optional<QString> OpenProfile(TIniSave& store)
+std::optional<QString> OpenProfile(TIniSave& store, const std::function<void()>& beforeRead)
 {
     const QString chosen = CurrentDesktop().OpenFileName(ProfileRequest(store, QString()));
     if (chosen.isEmpty()) return std::nullopt;
@@ -83,6 +83,7 @@ std::optional<QString> OpenProfile(TIniSave& store)
 
     store.SetFileName(path);
     const FixedRowsSnapshot headings(store.Owner());
+    if (beforeRead) beforeRead();
     store.ReadInfo();
     headings.Restore();
     return source.fileName();

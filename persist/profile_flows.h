@@ -5,6 +5,7 @@
 // in which case nothing has changed. Errors are thrown for the window's
 // error report; the label keeps its caption then.
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace rimora {
@@ -24,8 +25,10 @@ std::optional<QString> SaveProfile(TIniSave& store, const QString& profileName);
 // Asks for a file and reads every control value of the store's window from
 // it; the table's heading row is kept. A file that does not exist or holds
 // no section of the window raises EInOutError and changes nothing. The
-// caller redraws the wheel afterwards.
-std::optional<QString> OpenProfile(TIniSave& store);
+// caller redraws the wheel afterwards. `beforeRead`, when given, runs once the
+// file is known to be a profile, just before its values are read: a window
+// puts back the defaults of inputs that older profiles do not hold.
+std::optional<QString> OpenProfile(TIniSave& store, const std::function<void()>& beforeRead = {});
 
 // The folder the profile dialogs start in: that of the profile last used,
 // else the executable's folder, or the user's documents when that cannot be

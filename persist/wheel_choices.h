@@ -23,6 +23,12 @@ inline QStringList HoleCountItems()
             QStringLiteral("20"), QStringLiteral("18"), QStringLiteral("16")};
 }
 
+// Steps, in mm, in which spokes are sold.
+inline QStringList OrderStepItems()
+{
+    return {QStringLiteral("1"), QStringLiteral("2")};
+}
+
 inline QStringList SpokeSideItems()
 {
     return {QStringLiteral("both side"), QStringLiteral("left side"), QStringLiteral("right side")};

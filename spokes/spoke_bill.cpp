@@ -3,9 +3,8 @@
 #include "lacing/lacing_table.h"
 #include "platform/convert.h"
 #include "platform/errors.h"
+#include "spokes/length_text.h"
 
-#include <QLocale>
-#include <QRegularExpression>
 #include <algorithm>
 #include <vector>
 
@@ -13,39 +12,11 @@ namespace rimora {
 
 namespace {
 
-
 struct LengthEntry {
     QString text;  // as the table shows it
     double millimetres = 0;
     int count = 0;
 };
-
-// A Length text back to its number. The table writes lengths of a metre and
-// more with the region's grouping separator ("1,234.5"), which the decimal
-// conversion does not take; the separators are dropped only where they really
-// group thousands, so a length typed with the other region's decimal point
-// ("285.4" where the comma is decimal) is an error rather than 2854 mm.
-double ReadBackLength(const QString& text)
-{
-    const QLocale locale;
-    const QString group = locale.groupSeparator();
-    const QString trimmed = text.trimmed();
-    const qsizetype decimalAt = trimmed.indexOf(locale.decimalPoint());
-    QString whole = decimalAt < 0 ? trimmed : trimmed.left(decimalAt);
-    const QString fraction = decimalAt < 0 ? QString() : trimmed.mid(decimalAt);
-
-    if (!group.isEmpty() && whole.contains(group)) {
-        const QRegularExpression grouped(QStringLiteral("^[+-]?[0-9]{1,3}(?:%1[0-9]{3})+$")
-                                             .arg(QRegularExpression::escape(group)));
-        if (!grouped.match(whole).hasMatch())
-            throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
-        whole.remove(group);
-    }
-    double value = 0;
-    if (!TryStrToFloat(whole + fraction, value))
-        throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
-    return value;
-}
 
 std::vector<LengthEntry> CollectLengths(const GridModel& grid)
 {

@@ -1,9 +1,10 @@
 #pragma once
 // The whole summary as "Summary!" shows it: the lengths recomputed, the wheel
-// described, the spoke bill appended.
+// described, the spoke bill appended, then each side's own lines.
 #include "platform/grid_model.h"
 #include "spokes/spoke_length.h"
 #include "spokes/wheel_description.h"
+#include "spokes/wheel_numbers.h"
 
 #include <QString>
 #include <functional>
@@ -17,6 +18,14 @@ namespace rimora {
 // the table stay, as after "Calc!".
 QString ComposeSummary(GridModel& grid, const SpokeLengthInputs& lengthInputs,
                        const WheelDescriptionTexts& description,
+                       const std::function<void(const QString&)>& setAngleDifference);
+
+// The same with the rim offset applied to the lengths and, after the bill, a
+// blank line and each side's lines (SideSummaryLines). Every input is read and
+// checked before the table changes (ReadWheelNumbers), so a wheel that cannot
+// be built is reported without a length computed; with a rim offset of 0 the
+// first nineteen lines and the table are those of the overload above.
+QString ComposeSummary(GridModel& grid, const WheelTexts& wheel, const WheelDescriptionTexts& description,
                        const std::function<void(const QString&)>& setAngleDifference);
 
 }  // namespace rimora

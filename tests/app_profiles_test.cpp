@@ -63,7 +63,11 @@ QByteArray RadialSixteenProfile()
              "SpkD=2\n"
              "AuCB=1\n"
              "RNCB=1\n"
-             "Ssd=0\n";
+             "Ssd=0\n"
+             "RimOffE=0\n"
+             "TensionE=120\n"
+             "SpokeDiaE=2\n"
+             "OrderStepCB=1\n";
 }
 
 TEST_F(ProfilesTest, SavedProfileListsItsKeysInTheOrderOfTheRecords)

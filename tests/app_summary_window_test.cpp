@@ -3,6 +3,7 @@
 #include "app_window_fixture.h"
 
 #include <QFontInfo>
+#include <QScrollBar>
 
 namespace rimora::test {
 namespace {
@@ -53,9 +54,14 @@ TEST_F(SummaryWindowTest, SummaryButtonShowsTheNineteenLinesOfTheDefaultWheel)
     EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
     EXPECT_TRUE(sumF->isVisible());
     QStringList lines = MemoLines(*sumF);
-    ASSERT_EQ(lines.size(), 20);  // every line ends with a line break
+    // Every line ends with a line break; each side's own lines follow the
+    // nineteen after a blank line.
+    ASSERT_EQ(lines.size(), 23);
     EXPECT_EQ(lines.takeLast(), "");
-    EXPECT_EQ(lines, DefaultWheelSummary(".", "27.5", "18.1", "2.5"));
+    EXPECT_EQ(lines.mid(0, 19), DefaultWheelSummary(".", "27.5", "18.1", "2.5"));
+    EXPECT_EQ(lines[19], "");
+    EXPECT_TRUE(lines[20].startsWith("Left : 18 pcs 3 cross 285.4mm order ")) << lines[20].toStdString();
+    EXPECT_TRUE(lines[21].startsWith("Right: 18 pcs 3 cross 284.6mm order ")) << lines[21].toStdString();
     EXPECT_FALSE(sumF->Memo1->Text().contains('\r'));
     // The lengths were computed on the way.
     EXPECT_EQ(mainF->SG1->Cells(4, 1), "285.4");
@@ -82,9 +88,9 @@ TEST_F(SummaryWindowTest, CommaRegionSummaryUsesCommaDecimals)
     Click(mainF->SBtn);
     EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
     QStringList lines = MemoLines(*sumF);
-    ASSERT_EQ(lines.size(), 20);
-    lines.removeLast();
-    EXPECT_EQ(lines, DefaultWheelSummary(",", "27,5", "18,1", "2,5"));
+    ASSERT_EQ(lines.size(), 23);
+    EXPECT_EQ(lines.mid(0, 19), DefaultWheelSummary(",", "27,5", "18,1", "2,5"));
+    EXPECT_TRUE(lines[20].startsWith("Left : 18 pcs 3 cross 285,4mm order ")) << lines[20].toStdString();
 }
 
 // An error ends "Summary!" before the memo or the window change, and the
@@ -210,7 +216,7 @@ TEST_F(SummaryWindowTest, StoredSizesBelowTheMinimumAreSetBackOnShowing)
                                "[SumF]\nLeft=20\nTop=20\nHeight=90\nWidth=110\n");
     Start();
     EXPECT_EQ(mainF->Width(), 460);
-    EXPECT_EQ(mainF->Height(), 450);
+    EXPECT_EQ(mainF->Height(), 540);
     LaceWheel(*mainF, "36", "36");
     Click(mainF->SBtn);
     ASSERT_TRUE(sumF->isVisible());
@@ -233,7 +239,10 @@ TEST_F(SummaryWindowTest, FirstCreationCentresTheWindow)
     LaceWheel(*mainF, "36", "36");
     Click(mainF->SBtn);
     ASSERT_TRUE(sumF->isVisible());
-    EXPECT_EQ(sumF->size(), QSize(406, 298));
+    EXPECT_EQ(sumF->size(), QSize(472, 298));
+    // Every line of the summary shows whole: the memo needs no horizontal scrolling.
+    Settle();
+    EXPECT_EQ(sumF->Memo1->horizontalScrollBar()->maximum(), 0);
 }
 
 }  // namespace

@@ -1,0 +1,146 @@
+#include "spokes/side_figures.h"
+
+#include "lacing/lacing_table.h"
+#include "platform/convert.h"
+#include "platform/errors.h"
+#include "spokes/length_text.h"
+
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace rimora {
+
+namespace {
+
+double Degrees(double radians)
+{
+    return radians * 180.0 / std::numbers::pi;
+}
+
+struct SideSpokes {
+    std::vector<SideFigures> lengths;  // one per distinct length text
+    double pull = 0;                   // Σ sin α over the side's spokes
+    int spokes = 0;
+};
+
+void AddSpoke(SideSpokes& side, SpokeSide which, int crosses, const QString& text, double effectiveOffset,
+              double spokeHole)
+{
+    auto same = std::find_if(side.lengths.begin(), side.lengths.end(),
+                             [&](const SideFigures& f) { return f.lengthText == text; });
+    if (same == side.lengths.end()) {
+        SideFigures f;
+        f.side = which;
+        f.crosses = crosses;
+        f.lengthText = text;
+        f.length = ReadBackLength(text);
+        f.bracingDegrees = BracingDegrees(effectiveOffset, f.length, spokeHole);
+        side.lengths.push_back(f);
+        same = side.lengths.end() - 1;
+    }
+    ++same->spokes;
+    ++side.spokes;
+    side.pull += effectiveOffset / (same->length + spokeHole / 2.0);
+}
+
+void FinishSide(SideSpokes& side, double tension, const WheelNumbers& n, std::vector<SideFigures>& out)
+{
+    std::sort(side.lengths.begin(), side.lengths.end(),
+              [](const SideFigures& a, const SideFigures& b) { return a.length < b.length; });
+    for (SideFigures& f : side.lengths) {
+        f.tension = tension;
+        f.stretch = SpokeStretch(tension, f.length, n.spokeDiameter);
+        f.orderLength = OrderLength(f.length, f.stretch, n.orderStep);
+        out.push_back(f);
+    }
+}
+
+QString Count(int value)
+{
+    return QString::number(value);
+}
+
+}  // namespace
+
+double BracingDegrees(double effectiveOffset, double length, double spokeHole)
+{
+    return Degrees(std::asin(std::clamp(effectiveOffset / (length + spokeHole / 2.0), -1.0, 1.0)));
+}
+
+double SpokeStretch(double tensionKgf, double length, double spokeDiameter)
+{
+    const double area = std::numbers::pi * spokeDiameter * spokeDiameter / 4.0;
+    return tensionKgf * kStandardGravity * length / (area * kStainlessModulus);
+}
+
+double OrderLength(double length, double stretch, int step)
+{
+    const double steps = (length - stretch) / step;
+    // Nearest size; a length exactly between two sizes takes the shorter one,
+    // which leaves the spoke short of the nipple's top rather than bottoming out.
+    return std::ceil(steps - 0.5) * step;
+}
+
+WheelSides CalcWheelSides(const GridModel& grid, const WheelNumbers& n)
+{
+    WheelSides result;
+    result.offsets = ApplyRimOffset(n.leftOffset, n.rightOffset, n.rimOffset);
+    SideSpokes left;
+    SideSpokes right;
+    for (int row = 1; row < grid.RowCount(); ++row) {
+        const QString length = grid.Cells(kLengthCol, row);
+        const QString hub = grid.Cells(kToHubCol, row);
+        if (length.isEmpty() || IsEmptyOrGap(hub)) continue;
+        if (StrToInt(hub) % 2 != 0)
+            AddSpoke(left, SpokeSide::Left, n.leftCross, length, result.offsets.left, n.spokeHole);
+        else
+            AddSpoke(right, SpokeSide::Right, n.rightCross, length, result.offsets.right, n.spokeHole);
+    }
+    if (left.spokes + right.spokes == 0)
+        throw EWheelInputError(QStringLiteral(
+            "There are no spoke lengths yet. Choose the hub and rim hole counts on the \"Data\" tab first."));
+
+    // Both sides pull the rim sideways by Σ T · sin α; they balance when the
+    // flatter side runs at the steeper side's tension times the ratio of pulls.
+    double leftTension = n.tension;
+    double rightTension = n.tension;
+    if (left.spokes > 0 && right.spokes > 0) {
+        if (left.pull >= right.pull)
+            leftTension = n.tension * right.pull / left.pull;
+        else
+            rightTension = n.tension * left.pull / right.pull;
+    }
+    FinishSide(left, leftTension, n, result.lines);
+    FinishSide(right, rightTension, n, result.lines);
+    result.leftSpokes = left.spokes;
+    result.rightSpokes = right.spokes;
+    result.weightedByCounts = left.spokes > 0 && right.spokes > 0 && left.spokes != right.spokes;
+    return result;
+}
+
+QStringList SideSummaryLines(const WheelSides& sides, const WheelNumbers& n)
+{
+    const QLocale locale;
+    QStringList lines;
+    for (const SideFigures& f : sides.lines) {
+        lines << (f.side == SpokeSide::Left ? QStringLiteral("Left : ") : QStringLiteral("Right: ")) + Count(f.spokes)
+                     + QStringLiteral(" pcs ") + Count(f.crosses) + QStringLiteral(" cross ") + f.lengthText
+                     + QStringLiteral("mm order ") + locale.toString(static_cast<qlonglong>(f.orderLength))
+                     + QStringLiteral("mm ") + FormatFloat(QStringLiteral("#,##0.0°"), f.bracingDegrees)
+                     + QStringLiteral(" ") + FormatFloat(QStringLiteral("#,##0.0kgf"), f.tension);
+    }
+    if (n.rimOffset > 0)
+        lines << QStringLiteral("Rim holes ") + FormatLength(n.rimOffset) + QStringLiteral("mm to the ")
+                     + (sides.offsets.holesTowardLeft ? QStringLiteral("left") : QStringLiteral("right"))
+                     + QStringLiteral(": WL' ") + FormatLength(sides.offsets.left) + QStringLiteral("mm  WR' ")
+                     + FormatLength(sides.offsets.right) + QStringLiteral("mm");
+    if (sides.weightedByCounts)
+        lines << QStringLiteral("Tensions weighed by spoke counts: %1 left, %2 right")
+                     .arg(sides.leftSpokes)
+                     .arg(sides.rightSpokes);
+    return lines;
+}
+
+}  // namespace rimora

@@ -1,0 +1,74 @@
+#pragma once
+// What a builder needs for each side of the wheel: how many spokes of which
+// length, how steeply they brace the rim, the tension each side runs at, how
+// far the spokes stretch under it and the length to order.
+#include "platform/grid_model.h"
+#include "spokes/rim_offset.h"
+#include "spokes/wheel_numbers.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace rimora {
+
+// Young's modulus of cold-drawn stainless spring wire (types 302, 304, 316) in
+// tension: 28,000,000 psi, in N/mm².
+inline constexpr double kStainlessModulus = 28.0e6 * 0.0068947572932;
+// Standard gravity, N per kgf.
+inline constexpr double kStandardGravity = 9.80665;
+
+enum class SpokeSide { Left, Right };
+
+struct SideFigures {
+    SpokeSide side = SpokeSide::Left;
+    int spokes = 0;            // spokes of this side with this length
+    int crosses = 0;
+    QString lengthText;        // the calculated length as the table shows it
+    double length = 0;         // the same, mm
+    double orderLength = 0;    // the length to order, a whole multiple of the order step, mm
+    double bracingDegrees = 0;
+    double tension = 0;        // kgf
+    double stretch = 0;        // elastic stretch at that tension, mm
+};
+
+struct WheelSides {
+    std::vector<SideFigures> lines;  // left before right, each side's lengths ascending
+    int leftSpokes = 0;
+    int rightSpokes = 0;
+    EffectiveOffsets offsets;
+    // The sides hold different numbers of spokes, so the balance weighs each
+    // side's pull by its count.
+    bool weightedByCounts = false;
+};
+
+// sin α = W' / (L + S/2): the angle between the spoke and the wheel's plane,
+// with L + S/2 the distance from the flange hole's centre to the rim hole.
+double BracingDegrees(double effectiveOffset, double length, double spokeHole);
+
+// ΔL = T · g · L / (A · E), A = π · d² / 4: Hooke's law for a wire.
+double SpokeStretch(double tensionKgf, double length, double spokeDiameter);
+
+// The spoke that reaches L once tensioned is ΔL shorter unloaded; of the sizes
+// sold in `step` mm, the nearest to L - ΔL, the shorter one when it lies
+// exactly halfway.
+double OrderLength(double length, double stretch, int step);
+
+// Reads the Length (4) and ->H (3) columns the length calculation filled and
+// works out every side's figures. The lateral pulls balance: n_L · T_L · sin α_L
+// = n_R · T_R · sin α_R (summed over the spokes when a side holds more than one
+// length), and the side that needs the higher tension runs at `n.tension`.
+// Rows without a length or a hub hole are left out.
+//
+// Throws EWheelInputError when no row holds a length, EConvertError when a
+// Length text does not read back, both before anything is returned.
+WheelSides CalcWheelSides(const GridModel& grid, const WheelNumbers& n);
+
+// The lines that follow the spoke bill, one per side and length:
+//   "Left : 18 pcs 3 cross 285.4mm order 284mm 5.5° 79.2kgf"
+// then, only when it applies, where the rim's holes sit ("Rim holes 2.0mm to
+// the left: WL' 25.5mm  WR' 20.1mm") and that the tensions are weighed by
+// unequal spoke counts.
+QStringList SideSummaryLines(const WheelSides& sides, const WheelNumbers& n);
+
+}  // namespace rimora
