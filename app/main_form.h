@@ -126,6 +126,7 @@ private:
     void FormCreate();
     void CreateControls();
     void ArrangeControls();
+    void ChainTabOrder(std::initializer_list<QWidget*> widgets);
     void WireEvents();
     void ShowPaintError(const QString& message);
     void RestoreSettings();

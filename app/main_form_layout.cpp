@@ -44,7 +44,7 @@ void TMainF::CreateControls()
     auto* drawPage = new TPanel(PageControl1, QStringLiteral("Panel2"));
     dataPage->setFont(TahomaFont(13));
 
-    const QFont inputFont = GothicMonoFont(16);
+    const QFont inputFont = InputFont(15);
     TyCB = Create<TComboBox>(dataPage, QStringLiteral("TyCB"), RimSizeItems());
     TyCB->SetItemIndex(0);
     HubCB = Create<TComboBox>(dataPage, QStringLiteral("HubCB"), HoleCountItems());
@@ -106,17 +106,23 @@ void TMainF::CreateControls()
     TitleL->setCursor(Qt::PointingHandCursor);
     TitleL->setGeometry(128, 254, 241, 19);
     BtnPnl = Create<TPanel>(VPnl, QStringLiteral("BtnPnl"));
-    DBtn = Create<TButton>(BtnPnl, QStringLiteral("DBtn"), QStringLiteral("Draw!"));
-    CBtn = Create<TButton>(BtnPnl, QStringLiteral("CBtn"), QStringLiteral("Calc!"));
-    SBtn = Create<TButton>(BtnPnl, QStringLiteral("SBtn"), QStringLiteral("Summary!"));
+    // Alt+D, Alt+C and Alt+S press the three buttons from anywhere in the window.
+    DBtn = Create<TButton>(BtnPnl, QStringLiteral("DBtn"), QStringLiteral("&Draw!"));
+    CBtn = Create<TButton>(BtnPnl, QStringLiteral("CBtn"), QStringLiteral("&Calc!"));
+    SBtn = Create<TButton>(BtnPnl, QStringLiteral("SBtn"), QStringLiteral("&Summary!"));
+    DBtn->setToolTip(QStringLiteral("Draw the wheel (Alt+D)"));
+    CBtn->setToolTip(QStringLiteral("Calculate every spoke's length (Alt+C)"));
+    SBtn->setToolTip(QStringLiteral("Show the summary and the spoke bill (Alt+S)"));
     Panel3 = Create<TPanel>(Pnl, QStringLiteral("Panel3"));
     ProfL = Create<TLabel>(Panel3, QStringLiteral("ProfL"), QStringLiteral("Profile.prl"));
     SaveBtn = Create<TButton>(Panel3, QStringLiteral("SaveBtn"), QString());
     SaveBtn->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    SaveBtn->setToolTip(QStringLiteral("Save ProfileData (*.prl)"));
+    SaveBtn->setToolTip(QStringLiteral("Save ProfileData (*.prl) (Ctrl+S)"));
+    SaveBtn->setShortcut(QKeySequence::Save);
     OpenBtn = Create<TButton>(Panel3, QStringLiteral("OpenBtn"), QString());
     OpenBtn->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-    OpenBtn->setToolTip(QStringLiteral("Open ProfileData (*.prl)"));
+    OpenBtn->setToolTip(QStringLiteral("Open ProfileData (*.prl) (Ctrl+O)"));
+    OpenBtn->setShortcut(QKeySequence::Open);
     StatusBar = Create<TStatusBar>(this, QStringLiteral("StatusBar"));
     Label39 = Create<TLabel>(spokePage, QStringLiteral("Label39"), QStringLiteral("degree"));
     Label39->setCursor(Qt::PointingHandCursor);
@@ -229,7 +235,7 @@ void TMainF::ArrangeControls()
     auto* barRow = new QHBoxLayout(bar);
     barRow->setContentsMargins(3, 1, 1, 1);
     barRow->setSpacing(3);
-    barRow->addWidget(Caption(bar, QStringLiteral("angle diffrence:")));
+    barRow->addWidget(Caption(bar, QStringLiteral("angle difference:")));
     AdE->setParent(bar);
     AdE->setFixedSize(44, 20);
     barRow->addWidget(AdE);
@@ -309,16 +315,19 @@ void TMainF::ArrangeControls()
     root->addWidget(StatusBar);
     StatusBar->setFixedHeight(19 + 4);
 
-    setTabOrder(TyCB, HubCB);
-    setTabOrder(HubCB, RimCB);
-    setTabOrder(RimCB, ErdE);
-    setTabOrder(ErdE, WLE);
-    setTabOrder(WLE, WRE);
-    setTabOrder(WRE, dLE);
-    setTabOrder(dLE, dRE);
-    setTabOrder(dRE, ShE);
-    setTabOrder(ShE, CLE);
-    setTabOrder(CLE, CRE);
+    // Tab goes down each page as it reads, whatever the order of creation.
+    ChainTabOrder({TyCB, HubCB, RimCB, ErdE, WLE, WRE, dLE, dRE, ShE, CLE, CRE});
+    ChainTabOrder({AdE, SimBtn, SG1});
+    ChainTabOrder({CL1, CL2, CL3, CL4, CL6, CL5, RIMBK, RIMID, HUBOD, SpkD, AuCB, RNCB, Ssd});
+}
+
+void TMainF::ChainTabOrder(std::initializer_list<QWidget*> widgets)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* w : widgets) {
+        if (previous) setTabOrder(previous, w);
+        previous = w;
+    }
 }
 
 void TMainF::WireEvents()
