@@ -5,6 +5,7 @@
 #include "app/main_form.h"
 #include "app/wheel_choices.h"
 #include "lacing/lacing_cell_delegate.h"
+#include "platform/convert.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -57,12 +58,13 @@ void TMainF::CreateControls()
     ShE = Create<TEdit>(dataPage, QStringLiteral("ShE"));
     ErdE = Create<TEdit>(dataPage, QStringLiteral("ErdE"));
     CRE = Create<TSpinEdit>(dataPage, QStringLiteral("CRE"), 0, 4, 3);
-    ErdE->SetText(QStringLiteral("590"));
-    WLE->SetText(QStringLiteral("27.5"));
-    WRE->SetText(QStringLiteral("18.1"));
-    dLE->SetText(QStringLiteral("41"));
-    dRE->SetText(QStringLiteral("41"));
-    ShE->SetText(QStringLiteral("2.5"));
+    // The design values in the region's own notation ("27,5" in a comma region).
+    ErdE->SetText(FloatToStr(590));
+    WLE->SetText(FloatToStr(27.5));
+    WRE->SetText(FloatToStr(18.1));
+    dLE->SetText(FloatToStr(41));
+    dRE->SetText(FloatToStr(41));
+    ShE->SetText(FloatToStr(2.5));
     for (QWidget* w : std::initializer_list<QWidget*>{TyCB, HubCB, RimCB, ErdE, WLE, WRE, dLE, dRE, ShE, CLE, CRE})
         w->setFont(inputFont);
     for (TEdit* e : {ErdE, WLE, WRE, dLE, dRE, ShE}) e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -480,3 +480,48 @@ TEST_F(ProfilesTest, BothWindowsKeepTheirPlacementRunAfterRun)
 
 }  // namespace
 }  // namespace rimora::test
+
+namespace rimora::test {
+namespace {
+
+// Builders share profiles across countries: the untouched window calculates
+// in its own region, and a profile saved in one region opens and calculates
+// in the other, both ways.
+TEST_F(ProfilesTest, ProfilesCrossBetweenPointAndCommaRegions)
+{
+    const struct {
+        const char* name;
+        QLocale saved, opened;
+        const char *savedLength, *openedLength;
+    } cases[] = {
+        {"point to comma", PointRegion(), CommaRegion(), "285.4", "285,4"},
+        {"comma to point", CommaRegion(), PointRegion(), "285,4", "285.4"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        {
+            ScopedLocale region(c.saved);
+            Stop();
+            QFile::remove(SettingsPath());  // the untouched window of a first start
+            Start();
+            LaceWheel(*mainF, "36", "36");
+            Click(mainF->CBtn);
+            ASSERT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
+            EXPECT_EQ(mainF->SG1->Cells(4, 1), c.savedLength);
+            EXPECT_EQ(mainF->WLE->Text(), QLocale().toString(27.5));
+            Save(Path("shared.prl"));
+        }
+        ScopedLocale region(c.opened);
+        Restart();
+        Open(Path("shared.prl"));
+        Click(mainF->CBtn);
+        Click(mainF->SBtn);
+        EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
+        EXPECT_EQ(mainF->SG1->Cells(4, 1), c.openedLength);
+        EXPECT_EQ(mainF->SG1->Cells(4, 2), QLocale().toString(284.6, 'f', 1));
+        EXPECT_TRUE(sumF->Memo1->Text().contains("Total:36 pcs"));
+    }
+}
+
+}  // namespace
+}  // namespace rimora::test
