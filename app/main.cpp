@@ -5,6 +5,7 @@
 #include "app/main_form.h"
 #include "app/summary_form.h"
 #include "app/termination_signal.h"
+#include "app/translation.h"
 #include "platform/desktop.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("rimora"));
+    rimora::InstallTranslations(QLocale::system());
     QApplication::setWindowIcon(rimora::RimoraIcon());
     rimora::SetApplicationTitle(rimora::TMainF::ApplicationTitle);
 

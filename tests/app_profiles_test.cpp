@@ -2,6 +2,7 @@
 // holds and in which order, save and open, cancel, refused targets, wrong
 // files, other regions and other hole counts, and the settings file that the
 // window reads once at creation and writes once at destruction.
+#include "app/translation.h"
 #include "app_window_fixture.h"
 
 #include <QFileInfo>
@@ -247,17 +248,26 @@ TEST_F(ProfilesTest, RefusedTargetReportsTheErrorAndKeepsTheOldFile)
     mainF->ErdE->SetText("600");
     desktop.errors.clear();
 
-    for (const QString& target : {Path("missing/wheel.prl"), Path("folder.prl")}) {
-        SCOPED_TRACE(target.toStdString());
-        desktop.errors.clear();
-        Save(target);
-        ASSERT_EQ(desktop.errors.size(), 1);
-        EXPECT_TRUE(desktop.errors[0].contains(QDir::toNativeSeparators(target))) << Errors().toStdString();
-        EXPECT_TRUE(desktop.errors[0].contains(QString::fromUtf8("に書き込めません"))) << Errors().toStdString();
-        EXPECT_EQ(mainF->ProfL->Caption(), "good.prl");
-        EXPECT_EQ(Bytes(Path("good.prl")), good);
-        EXPECT_EQ(FolderEntries(), QStringList({"folder.prl", "good.prl"}));
-        EXPECT_TRUE(QDir(Path("folder.prl")).isEmpty());
+    // The message is in the user's language: Japanese or English.
+    const struct {
+        QLocale language;
+        const char* pattern;
+    } languages[] = {{QLocale(QLocale::Japanese, QLocale::Japan), "%1 に書き込めません"},
+                     {QLocale(QLocale::English, QLocale::UnitedStates), "Cannot write %1"}};
+    for (const auto& language : languages) {
+        for (const QString& target : {Path("missing/wheel.prl"), Path("folder.prl")}) {
+            SCOPED_TRACE(target.toStdString());
+            EXPECT_EQ(InstallTranslations(language.language), language.language.language() == QLocale::Japanese);
+            desktop.errors.clear();
+            Save(target);
+            InstallTranslations(QLocale(QLocale::English));
+            ASSERT_EQ(desktop.errors.size(), 1);
+            EXPECT_EQ(desktop.errors[0], QString::fromUtf8(language.pattern).arg(QDir::toNativeSeparators(target)));
+            EXPECT_EQ(mainF->ProfL->Caption(), "good.prl");
+            EXPECT_EQ(Bytes(Path("good.prl")), good);
+            EXPECT_EQ(FolderEntries(), QStringList({"folder.prl", "good.prl"}));
+            EXPECT_TRUE(QDir(Path("folder.prl")).isEmpty());
+        }
     }
 
     // The store is not left pointing at the refused target: the next save
