@@ -1,7 +1,7 @@
 #pragma once
 // The faces the window asks for, with the faces a Linux desktop has in their
 // place: Tahoma falls back to the narrower DejaVu Sans Condensed, the Japanese Gothic faces to IPA
-// Gothic. Sizes are in pixels so that they do not grow with the screen's dpi.
+// Gothic, the inputs' face to DejaVu Sans Mono. Sizes are in pixels so that they do not grow with the screen's dpi.
 #include <QFont>
 #include <QStringList>
 
@@ -24,11 +24,13 @@ inline QFont TahomaFont(int pixelSize)
                     pixelSize);
 }
 
-// The inputs' monospaced Japanese face.
-inline QFont GothicMonoFont(int pixelSize)
+// The inputs' monospaced face: a Latin one first, so that digits and the
+// decimal mark sit evenly ("27.5", not "27. 5" with a half-width gap); the
+// Japanese Gothic faces only stand in for Japanese text.
+inline QFont InputFont(int pixelSize)
 {
-    return FaceFont({QString::fromUtf8("ＭＳ ゴシック"), QStringLiteral("IPAGothic"), QStringLiteral("IPAexGothic"),
-                     QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Monospace")},
+    return FaceFont({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"), QStringLiteral("Consolas"),
+                     QString::fromUtf8("ＭＳ ゴシック"), QStringLiteral("IPAGothic"), QStringLiteral("Monospace")},
                     pixelSize);
 }
 

@@ -8,6 +8,7 @@
 #include "app/main_form.h"
 #include "app/summary_form.h"
 #include "app/termination_signal.h"
+#include "app/translation.h"
 #include "platform/desktop.h"
 #include "sheet/command_line.h"
 
@@ -45,6 +46,7 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("rimora"));
+    rimora::InstallTranslations(QLocale::system());
     QApplication::setWindowIcon(rimora::RimoraIcon());
     rimora::SetApplicationTitle(rimora::TMainF::ApplicationTitle);
 

@@ -154,6 +154,7 @@ private:
     void FormCreate();
     void CreateControls();
     void ArrangeControls();
+    void ChainTabOrder(std::initializer_list<QWidget*> widgets);
     void WireEvents();
     void ShowPaintError(const QString& message);
     void RestoreSettings();

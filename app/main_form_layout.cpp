@@ -5,6 +5,7 @@
 #include "app/main_form.h"
 #include "persist/wheel_choices.h"
 #include "lacing/lacing_cell_delegate.h"
+#include "platform/convert.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -44,7 +45,7 @@ void TMainF::CreateControls()
     auto* drawPage = new TPanel(PageControl1, QStringLiteral("Panel2"));
     dataPage->setFont(TahomaFont(13));
 
-    const QFont inputFont = GothicMonoFont(16);
+    const QFont inputFont = InputFont(15);
     TyCB = Create<TComboBox>(dataPage, QStringLiteral("TyCB"), RimSizeItems());
     TyCB->SetItemIndex(0);
     HubCB = Create<TComboBox>(dataPage, QStringLiteral("HubCB"), HoleCountItems());
@@ -57,12 +58,13 @@ void TMainF::CreateControls()
     ShE = Create<TEdit>(dataPage, QStringLiteral("ShE"));
     ErdE = Create<TEdit>(dataPage, QStringLiteral("ErdE"));
     CRE = Create<TSpinEdit>(dataPage, QStringLiteral("CRE"), 0, 4, 3);
-    ErdE->SetText(QStringLiteral("590"));
-    WLE->SetText(QStringLiteral("27.5"));
-    WRE->SetText(QStringLiteral("18.1"));
-    dLE->SetText(QStringLiteral("41"));
-    dRE->SetText(QStringLiteral("41"));
-    ShE->SetText(QStringLiteral("2.5"));
+    // The design values in the region's own notation ("27,5" in a comma region).
+    ErdE->SetText(FloatToStr(590));
+    WLE->SetText(FloatToStr(27.5));
+    WRE->SetText(FloatToStr(18.1));
+    dLE->SetText(FloatToStr(41));
+    dRE->SetText(FloatToStr(41));
+    ShE->SetText(FloatToStr(2.5));
     for (QWidget* w : std::initializer_list<QWidget*>{TyCB, HubCB, RimCB, ErdE, WLE, WRE, dLE, dRE, ShE, CLE, CRE})
         w->setFont(inputFont);
     for (TEdit* e : {ErdE, WLE, WRE, dLE, dRE, ShE}) e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -120,17 +122,23 @@ void TMainF::CreateControls()
     TitleL->setCursor(Qt::PointingHandCursor);
     TitleL->setGeometry(128, 254, 241, 19);
     BtnPnl = Create<TPanel>(VPnl, QStringLiteral("BtnPnl"));
-    DBtn = Create<TButton>(BtnPnl, QStringLiteral("DBtn"), QStringLiteral("Draw!"));
-    CBtn = Create<TButton>(BtnPnl, QStringLiteral("CBtn"), QStringLiteral("Calc!"));
-    SBtn = Create<TButton>(BtnPnl, QStringLiteral("SBtn"), QStringLiteral("Summary!"));
+    // Alt+D, Alt+C and Alt+S press the three buttons from anywhere in the window.
+    DBtn = Create<TButton>(BtnPnl, QStringLiteral("DBtn"), QStringLiteral("&Draw!"));
+    CBtn = Create<TButton>(BtnPnl, QStringLiteral("CBtn"), QStringLiteral("&Calc!"));
+    SBtn = Create<TButton>(BtnPnl, QStringLiteral("SBtn"), QStringLiteral("&Summary!"));
+    DBtn->setToolTip(QStringLiteral("Draw the wheel (Alt+D)"));
+    CBtn->setToolTip(QStringLiteral("Calculate every spoke's length (Alt+C)"));
+    SBtn->setToolTip(QStringLiteral("Show the summary and the spoke bill (Alt+S)"));
     Panel3 = Create<TPanel>(Pnl, QStringLiteral("Panel3"));
     ProfL = Create<TLabel>(Panel3, QStringLiteral("ProfL"), QStringLiteral("Profile.prl"));
     SaveBtn = Create<TButton>(Panel3, QStringLiteral("SaveBtn"), QString());
     SaveBtn->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    SaveBtn->setToolTip(QStringLiteral("Save ProfileData (*.prl)"));
+    SaveBtn->setToolTip(QStringLiteral("Save ProfileData (*.prl) (Ctrl+S)"));
+    SaveBtn->setShortcut(QKeySequence::Save);
     OpenBtn = Create<TButton>(Panel3, QStringLiteral("OpenBtn"), QString());
     OpenBtn->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-    OpenBtn->setToolTip(QStringLiteral("Open ProfileData (*.prl)"));
+    OpenBtn->setToolTip(QStringLiteral("Open ProfileData (*.prl) (Ctrl+O)"));
+    OpenBtn->setShortcut(QKeySequence::Open);
     StatusBar = Create<TStatusBar>(this, QStringLiteral("StatusBar"));
     Label39 = Create<TLabel>(spokePage, QStringLiteral("Label39"), QStringLiteral("degree"));
     Label39->setCursor(Qt::PointingHandCursor);
@@ -251,7 +259,7 @@ void TMainF::ArrangeControls()
     auto* barRow = new QHBoxLayout(bar);
     barRow->setContentsMargins(3, 1, 1, 1);
     barRow->setSpacing(3);
-    barRow->addWidget(Caption(bar, QStringLiteral("angle diffrence:")));
+    barRow->addWidget(Caption(bar, QStringLiteral("angle difference:")));
     AdE->setParent(bar);
     AdE->setFixedSize(44, 20);
     barRow->addWidget(AdE);
@@ -331,21 +339,20 @@ void TMainF::ArrangeControls()
     root->addWidget(StatusBar);
     StatusBar->setFixedHeight(19 + 4);
 
-    setTabOrder(TyCB, HubCB);
-    setTabOrder(HubCB, RimCB);
-    setTabOrder(RimCB, ErdE);
-    setTabOrder(ErdE, WLE);
-    setTabOrder(WLE, WRE);
-    setTabOrder(WRE, dLE);
-    setTabOrder(dLE, dRE);
-    setTabOrder(dRE, ShE);
-    setTabOrder(ShE, CLE);
-    setTabOrder(CLE, CRE);
-    setTabOrder(CRE, RimOffE);
-    setTabOrder(RimOffE, TensionE);
-    setTabOrder(TensionE, SpokeDiaE);
-    setTabOrder(SpokeDiaE, OrderStepCB);
-    setTabOrder(OrderStepCB, LockBtn);
+    // Tab goes down each page as it reads, whatever the order of creation.
+    ChainTabOrder({TyCB, HubCB, RimCB, ErdE, WLE, WRE, LockBtn, dLE, dRE, ShE, CLE, CRE, RimOffE, TensionE,
+                   SpokeDiaE, OrderStepCB});
+    ChainTabOrder({AdE, SimBtn, SG1});
+    ChainTabOrder({CL1, CL2, CL3, CL4, CL6, CL5, RIMBK, RIMID, HUBOD, SpkD, AuCB, RNCB, Ssd});
+}
+
+void TMainF::ChainTabOrder(std::initializer_list<QWidget*> widgets)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* w : widgets) {
+        if (previous) setTabOrder(previous, w);
+        previous = w;
+    }
 }
 
 void TMainF::WireEvents()

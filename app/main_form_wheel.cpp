@@ -87,12 +87,12 @@ void TMainF::HubCBChange()
 {
     ClearLacingTable(SG1->Model());
     AdE->SetText(QStringLiteral("0"));
-    // Before either hole count is chosen (a cross number changed first, or
-    // restored at start) there is nothing to lace and nothing to complain
-    // about; the drawing's status line already says what to choose.
-    if (!HubCB->Text().isEmpty() || !RimCB->Text().isEmpty())
-        LaceTable(SG1->Model(), HubCB->Text(), RimCB->Text(), CLE->Value(), CRE->Value());
+    // Choosing the first of the two counts is a normal first step, not an
+    // error: the status bar says which count is still to be chosen.
+    const QString missing = MissingHoleCountHint(HubCB->Text(), RimCB->Text());
+    if (missing.isEmpty()) LaceTable(SG1->Model(), HubCB->Text(), RimCB->Text(), CLE->Value(), CRE->Value());
     TyCBChange();
+    if (!missing.isEmpty()) StatusBar->SetSimpleText(missing);
 }
 
 void TMainF::CBtnClick()

@@ -7,17 +7,21 @@
 
 #include <QCloseEvent>
 #include <QFontDatabase>
+#include <QFontMetrics>
+#include <QTextDocument>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace rimora {
 
 namespace {
 constexpr int kMinOuterWidth = 400;
 constexpr int kMinOuterHeight = 300;
-// Wide enough for each side's line after the bill ("Right: 18 pcs 3 cross
-// 284.8mm order 284mm 4.0° 120.0kgf") in the memo's fixed-width face.
-constexpr int kLaidOutWidth = 472;
-constexpr int kLaidOutHeight = 298;
+// What the default size shows: the description and bill lines with room for
+// a few lengths more, and the widest line of a side.
+constexpr int kSummaryLines = 26;
+constexpr int kSummaryColumns = 60;
 }  // namespace
 
 TSumF::TSumF(QWidget* parent) : TForm(QStringLiteral("SumF"), parent)
@@ -25,7 +29,6 @@ TSumF::TSumF(QWidget* parent) : TForm(QStringLiteral("SumF"), parent)
     setWindowTitle(QStringLiteral("Summary"));
     setWindowIcon(RimoraIcon());
     setFont(TahomaFont(11));
-    resize(kLaidOutWidth, kLaidOutHeight);
 
     Memo1 = Create<TMemo>(this, QStringLiteral("Memo1"));
     Memo1->SetText(QStringLiteral("Memo1"));
@@ -33,6 +36,12 @@ TSumF::TSumF(QWidget* parent) : TForm(QStringLiteral("SumF"), parent)
     QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     mono.setPixelSize(13);
     Memo1->setFont(mono);
+    // At its first showing the whole summary is in view: the description, a
+    // bill of a few lengths and the line of each side, without scrolling.
+    const QFontMetrics metrics(mono);
+    const int frame = 2 * (Memo1->frameWidth() + static_cast<int>(Memo1->document()->documentMargin()));
+    resize(std::max(406, kSummaryColumns * metrics.horizontalAdvance(QLatin1Char('0')) + frame + 20),
+           kSummaryLines * metrics.lineSpacing() + frame + 25 + 4);
     Panel1 = Create<TPanel>(this, QStringLiteral("Panel1"));
     Panel1->setFrameShape(QFrame::Panel);
     Panel1->setFrameShadow(QFrame::Sunken);

@@ -106,6 +106,15 @@ void LaceMoreHubHoles(GridModel& table, int hub, int rim, Crossing cross)
 
 }  // namespace
 
+QString MissingHoleCountHint(const QString& hubCountText, const QString& rimCountText)
+{
+    if (!hubCountText.isEmpty() && !rimCountText.isEmpty()) return QString();
+    return QStringLiteral("Choose the %1 on the \"Data\" tab to lace the wheel.")
+        .arg(hubCountText.isEmpty() && rimCountText.isEmpty() ? QStringLiteral("hub and rim hole counts")
+             : hubCountText.isEmpty()                         ? QStringLiteral("hub hole count (HUB)")
+                                                              : QStringLiteral("rim hole count (RIM)"));
+}
+
 void ClearLacingTable(GridModel& table)
 {
     for (int r = 1; r < table.RowCount(); ++r)
@@ -115,14 +124,9 @@ void ClearLacingTable(GridModel& table)
 void LaceTable(GridModel& table, const QString& hubCountText, const QString& rimCountText, int leftCross,
                int rightCross)
 {
-    // The first of the two counts chosen laces nothing yet; say what is missing
-    // instead of a bare conversion message about an empty text.
-    if (hubCountText.isEmpty() || rimCountText.isEmpty())
-        throw EWheelInputError(QStringLiteral("Choose the %1 on the \"Data\" tab to lace the wheel.")
-                                   .arg(hubCountText.isEmpty() && rimCountText.isEmpty()
-                                            ? QStringLiteral("hub and rim hole counts")
-                                            : hubCountText.isEmpty() ? QStringLiteral("hub hole count (HUB)")
-                                                                     : QStringLiteral("rim hole count (RIM)")));
+    // Say what is missing instead of a bare conversion message about an empty text.
+    if (const QString missing = MissingHoleCountHint(hubCountText, rimCountText); !missing.isEmpty())
+        throw EWheelInputError(missing);
     const int hub = HoleCountFromText(hubCountText);
     const int rim = HoleCountFromText(rimCountText);
     const Crossing cross{LimitCrossNumber(leftCross), LimitCrossNumber(rightCross)};

@@ -9,6 +9,10 @@
 
 namespace rimora {
 
+// What to choose before the wheel can be laced, or an empty text when both
+// hole counts are there.
+QString MissingHoleCountHint(const QString& hubCountText, const QString& rimCountText);
+
 // Empties every data cell (rows 1 .. row count - 1, all columns). The headings
 // and the row count stay.
 void ClearLacingTable(GridModel& table);

@@ -26,6 +26,16 @@ QString DecimalSeparator(const QLocale& locale)
     return locale.decimalPoint();
 }
 
+// A decimal text carries no grouping, so one point or one comma is the
+// decimal mark wherever it cannot be a thousands group: a profile written in
+// a point region opens in a comma region and the other way round.
+qsizetype DecimalMarkLength(const QString& t, qsizetype at, const QString& regionMark)
+{
+    if (t.mid(at, regionMark.size()) == regionMark) return regionMark.size();
+    if (t[at] == QLatin1Char('.') || t[at] == QLatin1Char(',')) return 1;
+    return 0;
+}
+
 QString GroupSeparator(const QLocale& locale)
 {
     return locale.groupSeparator();
@@ -102,7 +112,7 @@ bool TryStrToFloat(const QString& text, double& value, const QLocale& locale)
     const QString t = text.trimmed();
     if (t.isEmpty()) return false;
 
-    // Rebuild the number in C notation, accepting only the region's separator.
+    // Rebuild the number in C notation.
     QByteArray c;
     qsizetype i = 0;
     const qsizetype n = t.size();
@@ -111,10 +121,16 @@ bool TryStrToFloat(const QString& text, double& value, const QLocale& locale)
     if (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-')) ++i;
     int digits = 0;
     while (i < n && t[i].isDigit() && t[i].unicode() < 128) { c.append(static_cast<char>(t[i++].unicode())); ++digits; }
-    if (i < n && t.mid(i, sep.size()) == sep) {
+    if (const qsizetype mark = i < n ? DecimalMarkLength(t, i, sep) : 0; mark > 0) {
+        const bool foreignMark = t.mid(i, mark) != sep;
+        const bool couldBeGrouping = foreignMark && t.mid(i, mark) == locale.groupSeparator();
+        const int digitsBefore = digits;
         c.append('.');
-        i += sep.size();
+        i += mark;
         while (i < n && t[i].isDigit() && t[i].unicode() < 128) { c.append(static_cast<char>(t[i++].unicode())); ++digits; }
+        // "1,590" in a point region may be 1590 with a thousands group: a
+        // number that can be read two ways is not read at all.
+        if (couldBeGrouping && digitsBefore >= 1 && digitsBefore <= 3 && digits - digitsBefore == 3) return false;
     }
     if (digits == 0) return false;
     if (i < n && (t[i] == QLatin1Char('e') || t[i] == QLatin1Char('E'))) {
@@ -186,9 +202,11 @@ QString FloatToStr(double value, const QLocale& locale)
 {
     if (std::isnan(value)) return QStringLiteral("NAN");
     if (std::isinf(value)) return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
+    // to_chars never looks at the C library's locale, so the only decimal mark
+    // in the result is the one put in below.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    QString text = QString::fromLatin1(buffer);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    QString text = QString::fromLatin1(buffer, written.ptr - buffer);
     // C writes 1e-05 and 1.5e+20; the program writes 1E-5 and 1.5E20.
     const qsizetype e = text.indexOf(QLatin1Char('e'));
     if (e >= 0) {

@@ -14,8 +14,10 @@ bool IsIntegerText(const QString& text);
 bool TryStrToInt(const QString& text, int& value);
 int StrToInt(const QString& text);  // throws EConvertError
 
-// Decimal number with the region's decimal separator and no grouping.
-// Surrounding blanks and an exponent are accepted.
+// Decimal number with no grouping. The decimal mark is the region's; the other
+// region's mark (a point or a comma) is read as the decimal mark too wherever
+// it cannot be a thousands group ("27,5" is 27.5 in a point region, "1,590" is
+// refused there). Surrounding blanks and an exponent are accepted.
 bool TryStrToFloat(const QString& text, double& value, const QLocale& locale = QLocale());
 double StrToFloat(const QString& text, const QLocale& locale = QLocale());  // throws EConvertError
 

@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QPainter>
 #include <QPixmap>
+#include <QWheelEvent>
+#include <algorithm>
 
 namespace rimora {
 
@@ -38,6 +40,7 @@ TColorBox::TColorBox(QWidget* parent, const QString& name, TColor defaultColor)
 {
     setObjectName(name);
     setMaxVisibleItems(16);
+    setFocusPolicy(Qt::StrongFocus);
     int at = 0;
     for (const auto* list : {&StandardColors(), &ExtendedColors(), &SystemColors()})
         for (const NamedColor& c : *list) AddColorItem(at++, c.value, c.name);
@@ -94,6 +97,23 @@ void TColorBox::SetSelected(TColor color)
         index = customColorIndex_;
     }
     SelectQuietly(index);
+}
+
+void TColorBox::wheelEvent(QWheelEvent* event)
+{
+    if (!hasFocus()) {
+        event->ignore();  // the page behind scrolls instead
+        return;
+    }
+    event->accept();
+    // A notch is 120; fine-grained wheels send parts of one.
+    wheelRemainder_ += event->angleDelta().y();
+    const int notches = wheelRemainder_ / 120;
+    wheelRemainder_ %= 120;
+    if (notches == 0) return;
+    const int lastColor = CustomEntryIndex() - 1;
+    const int next = std::clamp(currentIndex() - notches, 0, lastColor);
+    if (next != currentIndex()) ChooseItem(next);
 }
 
 void TColorBox::ChooseItem(int index)

@@ -10,6 +10,9 @@ namespace rimora {
 // Colour list: the standard, extended and system colours by name, each with a
 // swatch, then one custom colour (when one was chosen or read) and the entry
 // that opens the colour dialog. OnChange runs only for the user's selection.
+// The mouse wheel turns through the colours only while the box has the focus
+// and never onto the dialog entry, so scrolling past never redraws the wheel
+// fifty times or opens a dialog.
 class TColorBox : public QComboBox, public Component, public IColorControl {
     Q_OBJECT
 public:
@@ -25,6 +28,9 @@ public:
 
     Notice OnChange;
 
+protected:
+    void wheelEvent(QWheelEvent* event) override;
+
 private:
     int IndexOf(TColor color) const;
     int CustomEntryIndex() const { return count() - 1; }
@@ -34,6 +40,7 @@ private:
     TColor default_;
     int lastIndex_ = -1;
     int customColorIndex_ = -1;  // the item holding a custom colour, if any
+    int wheelRemainder_ = 0;     // wheel turn short of a whole notch
 };
 
 }  // namespace rimora

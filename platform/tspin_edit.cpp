@@ -74,10 +74,22 @@ QAbstractSpinBox::StepEnabled TSpinEdit::stepEnabled() const
     return StepUpEnabled | StepDownEnabled;
 }
 
-void TSpinEdit::focusOutEvent(QFocusEvent* event)
+int TSpinEdit::SettledValue() const
 {
     int value = 0;
-    if (TryStrToInt(Text(), value) && Clamp(value) != value) SetValue(value);
+    if (TryStrToInt(Text(), value)) return Clamp(value);
+    // Digits too many for a whole number lie beyond the range's nearer end.
+    static const QRegularExpression overflow(QStringLiteral("^ *[+-]?\\d+$"));
+    if (min_ != max_ && overflow.match(Text()).hasMatch())
+        return Text().trimmed().startsWith(QLatin1Char('-')) ? min_ : max_;
+    return Value();
+}
+
+void TSpinEdit::focusOutEvent(QFocusEvent* event)
+{
+    // Leaving the box shows the value the program uses from now on.
+    const int settled = SettledValue();
+    if (Text() != QString::number(settled)) SetText(QString::number(settled));
     // The inner line edit must hear it too, or its caret keeps blinking.
     QCoreApplication::sendEvent(lineEdit(), event);
     QWidget::focusOutEvent(event);

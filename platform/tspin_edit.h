@@ -8,8 +8,9 @@ namespace rimora {
 
 // Whole number in a range with up/down steps of 1. The value is the text read
 // as a whole number, else the range minimum. A typed value outside the range
-// stays as typed until the box loses the focus; then it is pulled to the
-// nearer end, which is a change like any other.
+// stays as typed until the box loses the focus; then the box shows the value
+// it uses: pulled to the nearer end (also for digits beyond 32 bits), written
+// plainly ("7" for "007"), which is a change like any other.
 class TSpinEdit : public QAbstractSpinBox, public Component, public ISpinControl {
     Q_OBJECT
 public:
@@ -35,6 +36,7 @@ protected:
 
 private:
     int Clamp(int value) const;
+    int SettledValue() const;
     int min_;
     int max_;
 };

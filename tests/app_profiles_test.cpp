@@ -2,6 +2,7 @@
 // holds and in which order, save and open, cancel, refused targets, wrong
 // files, other regions and other hole counts, and the settings file that the
 // window reads once at creation and writes once at destruction.
+#include "app/translation.h"
 #include "app_window_fixture.h"
 
 #include <QFileInfo>
@@ -251,17 +252,26 @@ TEST_F(ProfilesTest, RefusedTargetReportsTheErrorAndKeepsTheOldFile)
     mainF->ErdE->SetText("600");
     desktop.errors.clear();
 
-    for (const QString& target : {Path("missing/wheel.prl"), Path("folder.prl")}) {
-        SCOPED_TRACE(target.toStdString());
-        desktop.errors.clear();
-        Save(target);
-        ASSERT_EQ(desktop.errors.size(), 1);
-        EXPECT_TRUE(desktop.errors[0].contains(QDir::toNativeSeparators(target))) << Errors().toStdString();
-        EXPECT_TRUE(desktop.errors[0].contains(QString::fromUtf8("に書き込めません"))) << Errors().toStdString();
-        EXPECT_EQ(mainF->ProfL->Caption(), "good.prl");
-        EXPECT_EQ(Bytes(Path("good.prl")), good);
-        EXPECT_EQ(FolderEntries(), QStringList({"folder.prl", "good.prl"}));
-        EXPECT_TRUE(QDir(Path("folder.prl")).isEmpty());
+    // The message is in the user's language: Japanese or English.
+    const struct {
+        QLocale language;
+        const char* pattern;
+    } languages[] = {{QLocale(QLocale::Japanese, QLocale::Japan), "%1 に書き込めません"},
+                     {QLocale(QLocale::English, QLocale::UnitedStates), "Cannot write %1"}};
+    for (const auto& language : languages) {
+        for (const QString& target : {Path("missing/wheel.prl"), Path("folder.prl")}) {
+            SCOPED_TRACE(target.toStdString());
+            EXPECT_EQ(InstallTranslations(language.language), language.language.language() == QLocale::Japanese);
+            desktop.errors.clear();
+            Save(target);
+            InstallTranslations(QLocale(QLocale::English));
+            ASSERT_EQ(desktop.errors.size(), 1);
+            EXPECT_EQ(desktop.errors[0], QString::fromUtf8(language.pattern).arg(QDir::toNativeSeparators(target)));
+            EXPECT_EQ(mainF->ProfL->Caption(), "good.prl");
+            EXPECT_EQ(Bytes(Path("good.prl")), good);
+            EXPECT_EQ(FolderEntries(), QStringList({"folder.prl", "good.prl"}));
+            EXPECT_TRUE(QDir(Path("folder.prl")).isEmpty());
+        }
     }
 
     // The store is not left pointing at the refused target: the next save
@@ -480,6 +490,51 @@ TEST_F(ProfilesTest, BothWindowsKeepTheirPlacementRunAfterRun)
         EXPECT_EQ(sumF->frameGeometry(), sumPlace);
     }
     EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
+}
+
+}  // namespace
+}  // namespace rimora::test
+
+namespace rimora::test {
+namespace {
+
+// Builders share profiles across countries: the untouched window calculates
+// in its own region, and a profile saved in one region opens and calculates
+// in the other, both ways.
+TEST_F(ProfilesTest, ProfilesCrossBetweenPointAndCommaRegions)
+{
+    const struct {
+        const char* name;
+        QLocale saved, opened;
+        const char *savedLength, *openedLength;
+    } cases[] = {
+        {"point to comma", PointRegion(), CommaRegion(), "285.4", "285,4"},
+        {"comma to point", CommaRegion(), PointRegion(), "285,4", "285.4"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        {
+            ScopedLocale region(c.saved);
+            Stop();
+            QFile::remove(SettingsPath());  // the untouched window of a first start
+            Start();
+            LaceWheel(*mainF, "36", "36");
+            Click(mainF->CBtn);
+            ASSERT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
+            EXPECT_EQ(mainF->SG1->Cells(4, 1), c.savedLength);
+            EXPECT_EQ(mainF->WLE->Text(), QLocale().toString(27.5));
+            Save(Path("shared.prl"));
+        }
+        ScopedLocale region(c.opened);
+        Restart();
+        Open(Path("shared.prl"));
+        Click(mainF->CBtn);
+        Click(mainF->SBtn);
+        EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
+        EXPECT_EQ(mainF->SG1->Cells(4, 1), c.openedLength);
+        EXPECT_EQ(mainF->SG1->Cells(4, 2), QLocale().toString(284.6, 'f', 1));
+        EXPECT_TRUE(sumF->Memo1->Text().contains("Total:36 pcs"));
+    }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <QFontInfo>
 #include <QScrollBar>
+#include <QTextDocument>
 
 namespace rimora::test {
 namespace {
@@ -113,11 +114,11 @@ TEST_F(SummaryWindowTest, ErrorLeavesTheMemoAndTheWindowAsTheyWere)
     const QString shown = sumF->Memo1->Text();
     sumF->Memo1->appendPlainText("my note");
     const QString withNote = sumF->Memo1->Text();
-    mainF->WLE->SetText("27,5");  // no decimal number in a point-decimal region
+    mainF->WLE->SetText("27.5.");  // no decimal number
     desktop.errors.clear();
     Click(mainF->SBtn);
     ASSERT_EQ(desktop.errors.size(), 1);
-    EXPECT_TRUE(desktop.errors[0].contains("27,5")) << desktop.errors[0].toStdString();
+    EXPECT_TRUE(desktop.errors[0].contains("27.5.")) << desktop.errors[0].toStdString();
     EXPECT_EQ(sumF->Memo1->Text(), withNote);
     EXPECT_TRUE(sumF->isVisible());
 
@@ -235,13 +236,16 @@ TEST_F(SummaryWindowTest, FirstCreationCentresTheWindow)
     Start();
     EXPECT_EQ(sumF->Left(), 1280 / 2 - sumF->Width() / 2);
     EXPECT_EQ(sumF->Top(), 1024 / 2 - sumF->Height() / 2);
-    // Shown, it keeps its laid-out inner size; the frame goes outside.
+    // Shown, it keeps its laid-out inner size (the frame goes outside), and
+    // at that size the whole summary is in view: nothing to scroll.
+    const QSize laidOut = sumF->size();
     LaceWheel(*mainF, "36", "36");
     Click(mainF->SBtn);
     ASSERT_TRUE(sumF->isVisible());
-    EXPECT_EQ(sumF->size(), QSize(472, 298));
-    // Every line of the summary shows whole: the memo needs no horizontal scrolling.
     Settle();
+    EXPECT_EQ(sumF->size(), laidOut);
+    EXPECT_GE(sumF->Memo1->document()->lineCount(), 19);
+    EXPECT_EQ(sumF->Memo1->verticalScrollBar()->maximum(), 0);
     EXPECT_EQ(sumF->Memo1->horizontalScrollBar()->maximum(), 0);
 }
 

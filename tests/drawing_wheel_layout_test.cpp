@@ -157,9 +157,10 @@ TEST(WheelLayoutTest, NumbersFollowTheRegion)
         }
         previous = r.image;
 
+        // Written with the other region's mark, it is still the same wheel.
         WheelDrawingInputs other = in;
         other.erdText = QString::fromLatin1(c.foreignErd);
-        EXPECT_TRUE(Render(other).convertError) << c.foreignErd;
+        EXPECT_EQ(Render(other).image, r.image) << c.foreignErd;
     }
 }
 

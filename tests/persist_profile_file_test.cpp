@@ -179,7 +179,7 @@ TEST_F(ProfileFileTest, RefusedWriteRaisesWithTheFullPathAndLeavesTheDiskAsItWas
         inMissing.Save();
         FAIL() << "write into a missing folder succeeded";
     } catch (const EProfileWriteError& e) {
-        EXPECT_EQ(e.Message(), QDir::toNativeSeparators(missing) + QStringLiteral(" に書き込めません"));
+        EXPECT_EQ(e.Message(), QStringLiteral("Cannot write ") + QDir::toNativeSeparators(missing));
         EXPECT_EQ(e.Path(), QDir::toNativeSeparators(missing));
     }
     EXPECT_FALSE(QFileInfo::exists(PathOf(QStringLiteral("no-such-folder"))));

@@ -245,7 +245,7 @@ TEST_F(ProfileFlowsTest, RefusedSaveReportsAndLeavesEverythingAsItWas)
         SaveProfile(window.store, kDefaultProfileName);
         FAIL() << "saving onto a folder succeeded";
     } catch (const EProfileWriteError& e) {
-        EXPECT_EQ(e.Message(), QDir::toNativeSeparators(folder) + QStringLiteral(" に書き込めません"));
+        EXPECT_EQ(e.Message(), QStringLiteral("Cannot write ") + QDir::toNativeSeparators(folder));
     }
     EXPECT_TRUE(QFileInfo(folder).isDir());
     EXPECT_EQ(window.store.FileName(), kSettingsFileName);

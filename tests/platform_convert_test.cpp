@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <string>
+
 using namespace rimora;
 using rimora::test::ScopedLocale;
 
@@ -41,29 +44,54 @@ TEST(IntegerText, ErrorMessageNamesTheText)
     }
 }
 
-TEST(DecimalText, FollowsTheRegionsSeparatorWithoutGrouping)
+// The conversions must give the program's region whatever locale the C
+// library runs in: each table runs under a point and a comma C locale.
+class RegionConversions : public ::testing::TestWithParam<const char*> {
+protected:
+    void SetUp() override
+    {
+        previous_ = std::setlocale(LC_ALL, nullptr);
+        ASSERT_NE(std::setlocale(LC_ALL, GetParam()), nullptr)
+            << "the C library has no locale " << GetParam() << " (scripts/install-deps generates it)";
+    }
+    void TearDown() override { std::setlocale(LC_ALL, previous_.c_str()); }
+
+private:
+    std::string previous_;
+};
+
+INSTANTIATE_TEST_SUITE_P(CLibraryLocales, RegionConversions, ::testing::Values("C", "de_DE.UTF-8"),
+                         [](const auto& info) { return std::string(info.index == 0 ? "Point" : "Comma"); });
+
+TEST_P(RegionConversions, DecimalTextReadsEitherMarkButNoGrouping)
 {
     {
         ScopedLocale region(rimora::test::PointRegion());
         EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("27.5")), 27.5);
+        EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("27,5")), 27.5);
         EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral(" -2.5 ")), -2.5);
         EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("590")), 590);
         EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("1e3")), 1000);
         EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral(".5")), 0.5);
         EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("+2.5e+1")), 25);
         EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("5.")), 5);
-        for (const char* bad : {"27,5", "1,234.5", "", "abc", "1.2.3", "e5", "5e", "0x10", "+-5", "--5", "1e999", "+"})
+        EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("1234,567")), 1234.567);
+        EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("1,5900")), 1.59);
+        for (const char* bad : {"1,590", "-12,345", "1,234.5", "", "abc", "1.2.3", "1,2,3", "1.2,3", "e5", "5e", "0x10", "+-5", "--5",
+                                "1e999", "+", ".", ","})
             EXPECT_THROW(StrToFloat(QString::fromLatin1(bad)), EConvertError) << bad;
     }
     {
         ScopedLocale region(rimora::test::CommaRegion());
         EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("27,5")), 27.5);
-        EXPECT_THROW(StrToFloat(QStringLiteral("27.5")), EConvertError);
+        EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("27.5")), 27.5);
         EXPECT_THROW(StrToFloat(QStringLiteral("1.234,5")), EConvertError);
+        EXPECT_THROW(StrToFloat(QStringLiteral("1.590")), EConvertError);
+        EXPECT_THROW(StrToFloat(QStringLiteral("1.234.567")), EConvertError);
     }
 }
 
-TEST(LengthFormat, RoundsHalfAwayFromZeroAndGroupsByRegion)
+TEST_P(RegionConversions, LengthsRoundHalfAwayFromZeroAndGroupByRegion)
 {
     {
         ScopedLocale region(rimora::test::PointRegion());
@@ -75,6 +103,7 @@ TEST(LengthFormat, RoundsHalfAwayFromZeroAndGroupsByRegion)
         EXPECT_EQ(FormatLength(0.04), QStringLiteral("0.0"));
         EXPECT_EQ(FormatLength(-0.25), QStringLiteral("-0.3"));
         EXPECT_EQ(FormatLength(-1234.56), QStringLiteral("-1,234.6"));
+        EXPECT_EQ(FormatLength(1e19), QStringLiteral("10,000,000,000,000,000,000.0"));
         EXPECT_EQ(FormatFloat(QStringLiteral(" +#,##0.0mm"), 0.8), QStringLiteral(" +0.8mm"));
         EXPECT_EQ(FormatFloat(QStringLiteral(" +#,##0.0mm"), -0.5), QStringLiteral("- +0.5mm"));
     }
@@ -85,7 +114,7 @@ TEST(LengthFormat, RoundsHalfAwayFromZeroAndGroupsByRegion)
     }
 }
 
-TEST(GeneralFormat, FifteenSignificantDigitsInTheRegionsSeparator)
+TEST_P(RegionConversions, GeneralFormatHasFifteenDigitsAndTheRegionsMark)
 {
     {
         ScopedLocale region(rimora::test::PointRegion());

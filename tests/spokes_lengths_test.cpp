@@ -186,15 +186,17 @@ TEST(SpokeLengths, ConvertsOnlyWhatItUsesAndInTheRegionsNotation)
         EXPECT_THROW(CalcSpokeLengths(grid, inputs, {}), EWheelInputError);
         EXPECT_EQ(grid.Cells(4, 1), "");
     }
-    {
-        ScopedLocale scoped(CommaRegion());
+    // A wheel written with the other region's decimal mark (a profile from
+    // another country) gives the lengths it gives at home.
+    for (const QLocale& region : kRegions) {
+        ScopedLocale scoped(region);
+        const QChar foreign = QLocale().decimalPoint() == QLatin1String(".") ? QLatin1Char(',') : QLatin1Char('.');
         GridModel grid;
         FillLacingTable(grid, 36, 36);
         SpokeLengthInputs inputs = DefaultWheel();
-        inputs.leftOffset = "27.5";
-        EXPECT_THROW(CalcSpokeLengths(grid, inputs, {}), EConvertError);
-        inputs = DefaultWheel();
-        inputs.erd = "590.5";
-        EXPECT_THROW(CalcSpokeLengths(grid, inputs, {}), EConvertError);
+        inputs.erd = QStringLiteral("590") + foreign + QStringLiteral("5");
+        inputs.leftOffset = QStringLiteral("27") + foreign + QStringLiteral("5");
+        CalcSpokeLengths(grid, inputs, {});
+        EXPECT_EQ(LengthColumn(grid, 2), InRegion({"285.6", "284.9"})) << region.name().toStdString();
     }
 }

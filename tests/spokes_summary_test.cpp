@@ -71,7 +71,7 @@ TEST(Summary, ErrorsComeBeforeAnyText)
         GridModel grid;
         FillLacingTable(grid, 36, 36);
         SpokeLengthInputs inputs = DefaultWheel();
-        inputs.rightOffset = "18,1";
+        inputs.rightOffset = "18.1mm";
         EXPECT_THROW(ComposeSummary(grid, inputs, DefaultDescription(), {}), EConvertError);
         EXPECT_EQ(grid.Cells(4, 1), "285.4");
         EXPECT_EQ(grid.Cells(4, 2), "");

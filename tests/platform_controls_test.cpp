@@ -1,0 +1,91 @@
+// Controls as a person uses them: what a spin box shows after the focus
+// leaves it, and what the mouse wheel does over a colour box.
+#include "platform/recording_desktop.h"
+#include "platform/tcolor_box.h"
+#include "platform/tspin_edit.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QWheelEvent>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+using namespace rimora;
+
+namespace {
+
+void LeaveFocus(TSpinEdit& spin)
+{
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(&spin, &out);
+}
+
+void Scroll(QWidget& widget, int steps)
+{
+    // One notch of a mouse wheel is 120; a positive delta turns up the list.
+    QWheelEvent wheel(QPointF(5, 5), widget.mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120 * steps),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(&widget, &wheel);
+}
+
+}  // namespace
+
+TEST(SpinBox, ShowsTheValueItUsesOnceTheFocusLeaves)
+{
+    struct Row { const char* typed; const char* shown; };
+    const Row rows[] = {
+        {"3", "3"},   {"9", "4"},   {"-2", "0"},  {"007", "4"}, {"02", "2"},
+        {"99999999999", "4"},       {"-99999999999", "0"},      {"", "0"}, {"+", "0"},
+    };
+    for (const Row& row : rows) {
+        TSpinEdit spin(nullptr, QStringLiteral("CLE"), 0, 4, 3);
+        int changes = 0;
+        spin.OnChange = [&] { ++changes; };
+        spin.SetText(QString::fromLatin1(row.typed));
+        const int changesWhileTyping = changes;
+        LeaveFocus(spin);
+        EXPECT_EQ(spin.Text(), QString::fromLatin1(row.shown)) << row.typed;
+        EXPECT_EQ(spin.Value(), spin.Text().toInt()) << row.typed;
+        // Settling the text is a change the program hears, and only then.
+        EXPECT_EQ(changes - changesWhileTyping, spin.Text() == QString::fromLatin1(row.typed) ? 0 : 1) << row.typed;
+    }
+}
+
+TEST(ColorBox, WheelTurnsOnlyWithFocusAndNeverOpensTheDialog)
+{
+    RecordingDesktop desktop;
+    SetDesktop(&desktop);
+    struct Restore { ~Restore() { SetDesktop(nullptr); } } restore;
+    QWidget window;
+    auto* box = new TColorBox(&window, QStringLiteral("CL1"), colors::Red);
+    auto* other = new QLineEdit(&window);
+    other->move(0, 40);
+    int changes = 0;
+    box->OnChange = [&] { ++changes; };
+    window.show();
+    window.activateWindow();
+    QApplication::processEvents();
+
+    other->setFocus();
+    QApplication::processEvents();
+    const TColor before = box->Selected();
+    Scroll(*box, 3);
+    EXPECT_EQ(box->Selected(), before) << "a wheel passing over the box must not change it";
+    EXPECT_EQ(changes, 0);
+
+    box->setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(box->hasFocus());
+    Scroll(*box, 1);
+    EXPECT_NE(box->Selected(), before);
+    EXPECT_EQ(changes, 1);
+
+    // Far past the last colour: it stops on the last colour, asks no dialog.
+    Scroll(*box, 200);
+    EXPECT_TRUE(desktop.colorRequests.isEmpty());
+    EXPECT_EQ(box->currentIndex(), box->count() - 2);
+    EXPECT_NE(box->Selected(), colors::NoSelection);
+    Scroll(*box, -300);
+    EXPECT_EQ(box->currentIndex(), 0);
+}
