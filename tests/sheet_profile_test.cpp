@@ -199,7 +199,7 @@ TEST(PreparedWheel, ABadNumberNamesTheFileTheFieldAndTheText)
     const struct {
         QByteArray record;
         QString field;
-    } cases[] = {{"ErdE=59O", "ErdE"}, {"dRE=", "dRE"},    {"dLE=4l", "dLE"},       {"WLE=27,5", "WLE"},
+    } cases[] = {{"ErdE=59O", "ErdE"}, {"dRE=", "dRE"},    {"dLE=4l", "dLE"},       {"WLE=27;5", "WLE"},
                  {"WRE=x", "WRE"},     {"ShE=2.5mm", "ShE"}, {"AdE=half", "AdE"},   {"HubCB=-1", "HubCB"},
                  {"RimCB=99", "RimCB"}, {"TyCB=40", "TyCB"}};
     for (const auto& c : cases) {

@@ -81,10 +81,13 @@ TEST(WheelNumbers, FirstTextThatDoesNotConvertIsNamed)
             EXPECT_TRUE(message.startsWith(QString::fromUtf8(kFields[i].caption) + ": 'q" + QString::number(i) + "'"))
                 << message.toStdString();
         }
-        // The other region's decimal point is no number here.
+        // The other region's mark reads as a decimal mark where it cannot be
+        // a thousands group; where it can, the text is no number.
         WheelTexts t = DefaultTexts();
-        t.tension = region.decimalPoint() == "." ? "120,5" : "120.5";
+        t.tension = region.decimalPoint() == "." ? "1,205" : "1.205";
         EXPECT_TRUE(MessageOf<EConvertError>([&] { ReadWheelNumbers(t); }).startsWith("Tension:"));
+        t.tension = region.decimalPoint() == "." ? "120,5" : "120.5";
+        EXPECT_EQ(ReadWheelNumbers(t).tension, 120.5);
         t.tension = Dec("120.5");
         EXPECT_EQ(ReadWheelNumbers(t).tension, 120.5);
     }
