@@ -135,6 +135,7 @@ private:
     void ApplyDrawingResult(const WheelDrawingResult& result);
 
     std::unique_ptr<TIniSave> iniSave_;
+    QString lacingNote_;  // what the latest lacing could not give as asked, for the status bar
     bool shownOnce_ = false;
     bool settingsWritten_ = false;
 };

@@ -53,13 +53,19 @@ void TMainF::WriteTableHeadings()
 
 void TMainF::HubCBChange()
 {
+    lacingNote_.clear();
     ClearLacingTable(SG1->Model());
     AdE->SetText(QStringLiteral("0"));
     // Before either hole count is chosen (a cross number changed first, or
     // restored at start) there is nothing to lace and nothing to complain
     // about; the drawing's status line already says what to choose.
-    if (!HubCB->Text().isEmpty() || !RimCB->Text().isEmpty())
-        LaceTable(SG1->Model(), HubCB->Text(), RimCB->Text(), CLE->Value(), CRE->Value());
+    if (!HubCB->Text().isEmpty() || !RimCB->Text().isEmpty()) {
+        // What the holes could not give as asked stays in the status bar
+        // while this table stands.
+        lacingNote_ = LaceTable(SG1->Model(), HubCB->Text(), RimCB->Text(), CLE->Value(), CRE->Value(),
+                                FlangeReachFromTexts(ErdE->Text(), dLE->Text(), dRE->Text()));
+        StatusBar->SetSimpleText(lacingNote_);
+    }
     TyCBChange();
 }
 

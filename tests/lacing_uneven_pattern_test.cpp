@@ -1,6 +1,6 @@
-// More hub holes than rim holes: the pattern must name only existing holes,
-// use no rim hole twice, keep ->R and ->H each other's inverse and leave
-// empty exactly the hub holes the skip rule chooses.
+// Named wheels of the lacing: a hub with more holes than the rim, the pairs
+// that once laced nothing, an 18-hole wheel whose flanges have an odd number
+// of spokes, and cross numbers beyond the tangent.
 #include "lacing/lacing_generation.h"
 #include "lacing/lacing_table.h"
 #include "platform/convert.h"
@@ -9,77 +9,107 @@
 
 #include <memory>
 
-#include <set>
-
 using namespace rimora;
 
 namespace {
 
-std::unique_ptr<GridModel> Laced(int hub, int rim, int cl, int cr)
+std::unique_ptr<GridModel> Laced(int hub, int rim, int cl, int cr, QString* note = nullptr,
+                                 FlangeReach reach = {41.0 / 590.0, 41.0 / 590.0})
 {
     auto table = std::make_unique<GridModel>(kLacingColCount, kLacingInitialRowCount);
-    GridModel& t = *table;
-    LaceTable(t, QString::number(hub), QString::number(rim), cl, cr);
+    const QString text = LaceTable(*table, QString::number(hub), QString::number(rim), cl, cr, reach);
+    if (note) *note = text;
     return table;
 }
 
 }  // namespace
 
-TEST(UnevenPattern, EveryCountPairAndCrossGivesAValidInverseLacing)
+TEST(UnevenPattern, MoreHubHolesLeaveNeighbouringPairsBareAndTheRimAlternates)
 {
-    const int counts[] = {36, 32, 28, 24, 20, 18, 16};
-    for (int hub : counts) {
-        for (int rim : counts) {
-            if (hub <= rim) continue;
-            const int q = hub / (hub - rim);
-            for (int cl = 0; cl <= 4; ++cl) {
-                for (int cr = 0; cr <= 4; ++cr) {
-                    SCOPED_TRACE(testing::Message() << hub << "/" << rim << " CL " << cl << " CR " << cr);
-                    const auto t = Laced(hub, rim, cl, cr);
-                    std::set<int> rimHoles;
-                    for (int i = 1; i <= hub; ++i) {
-                        const QString link = t->Cells(kToRimCol, i);
-                        ASSERT_EQ(link.isEmpty(), i % q == 0) << "hub row " << i;
-                        if (link.isEmpty()) continue;
-                        const int r = StrToInt(link);
-                        ASSERT_TRUE(r >= 1 && r <= rim) << link.toStdString();
-                        ASSERT_TRUE(rimHoles.insert(r).second) << "rim hole " << r << " twice";
-                        ASSERT_EQ(t->Cells(kToHubCol, r), t->Cells(kHubCol, i));
-                    }
-                    ASSERT_EQ(static_cast<int>(rimHoles.size()), hub - hub / q);
-                    // ->H names no hole that ->R does not lead back from.
-                    int links = 0;
-                    for (int r = 1; r < t->RowCount(); ++r) links += !t->Cells(kToHubCol, r).isEmpty();
-                    ASSERT_EQ(links, static_cast<int>(rimHoles.size()));
-                    // The rebuild before drawing finds nothing to change.
-                    QStringList before;
-                    for (int i = 1; i < t->RowCount(); ++i) before << t->Cells(kToRimCol, i) + t->Cells(kToHubCol, i);
-                    RebuildHubLinks(*t, QString::number(hub));
-                    for (int i = 1; i < t->RowCount(); ++i)
-                        ASSERT_EQ(t->Cells(kToRimCol, i) + t->Cells(kToHubCol, i), before[i - 1]) << "row " << i;
-                }
-            }
-        }
+    const auto t = Laced(36, 32, 3, 3);
+    // Every rim hole is laced, odd ones from the left flange, even ones from the right.
+    for (int r = 1; r <= 32; ++r) {
+        int hub = 0;
+        ASSERT_TRUE(TryStrToInt(t->Cells(kToHubCol, r), hub)) << "rim hole " << r;
+        EXPECT_EQ(hub % 2, r % 2) << "rim hole " << r;
+        EXPECT_EQ(t->Cells(kToRimCol, hub), t->Cells(kRimCol, r));
+    }
+    // Four bare hub holes, as two pairs of neighbours half a turn apart, so
+    // each flange keeps 16 of its 18 holes.
+    std::vector<int> bare;
+    for (int h = 1; h <= 36; ++h)
+        if (t->Cells(kToRimCol, h).isEmpty()) bare.push_back(h);
+    ASSERT_EQ(bare.size(), 4u);
+    EXPECT_EQ(bare[1], bare[0] + 1);
+    EXPECT_EQ(bare[2], bare[0] + 18);
+    EXPECT_EQ(bare[3], bare[0] + 19);
+    EXPECT_EQ(t->Cells(kToHubCol, 33), QString());
+}
+
+TEST(UnevenPattern, SixteenAndThirtySixLaceSixteenSpokesAndEighteenHolesSayWhatCannotAlternate)
+{
+    struct Row {
+        int hub, rim, cl, cr;
+        int spokes;
+        const char* noteHas;  // nullptr: no note
+    };
+    const Row rows[] = {
+        {16, 36, 1, 1, 16, nullptr},
+        {36, 16, 1, 1, 16, nullptr},
+        {36, 36, 3, 3, 36, nullptr},
+        // 9 spokes a flange: three pairs of neighbours per flange head the same way at 3 cross ...
+        {18, 18, 2, 0, 18, "cannot all alternate leading and trailing at 2 cross: all of them run"},
+        {18, 36, 0, 1, 18, "The 9 spokes on the right flange cannot all alternate"},
+        // ... and at 3 cross three pairs, named by their hub holes.
+        {18, 18, 3, 0, 18, "hub holes 05 and 07, 11 and 13, 17 and 01 run the same way"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.hub << "/" << row.rim << " CL " << row.cl << " CR " << row.cr);
+        QString note;
+        const auto t = Laced(row.hub, row.rim, row.cl, row.cr, &note);
+        int spokes = 0;
+        for (int r = 1; r < t->RowCount(); ++r) spokes += !t->Cells(kToHubCol, r).isEmpty();
+        EXPECT_EQ(spokes, row.spokes);
+        if (row.noteHas)
+            EXPECT_TRUE(note.contains(QLatin1String(row.noteHas))) << note.toStdString();
+        else
+            EXPECT_FALSE(note.contains(QStringLiteral("alternate"))) << note.toStdString();
     }
 }
 
-TEST(UnevenPattern, CrossingIsTakenOverTheRimCount)
+TEST(UnevenPattern, BeyondTheTangentIsLacedAsAskedWithAWarningNamingTheSoundCross)
 {
-    const auto t = Laced(36, 32, 3, 3);
-    const char* expected[] = {"07", "28", "29", "10", "11", "32", "01", "14", "", "15", "04", "05"};
-    for (int i = 1; i <= 12; ++i) EXPECT_EQ(t->Cells(kToRimCol, i), QString::fromLatin1(expected[i - 1])) << i;
-    EXPECT_EQ(t->Cells(kToHubCol, 7), QStringLiteral("01"));
-    EXPECT_EQ(t->Cells(kToHubCol, 15), QStringLiteral("10"));
-    EXPECT_EQ(t->RowCount(), 37);
-
-    // 27 spokes for 28 rim holes: the one rim hole without a spoke is 6.
-    const auto t28 = Laced(36, 28, 3, 3);
-    for (int r = 1; r <= 28; ++r) EXPECT_EQ(t28->Cells(kToHubCol, r).isEmpty(), r == 6) << r;
-    EXPECT_EQ(t28->Cells(kToHubCol, 29), QString());
-
-    // Without crossings the k-th spoke goes to rim hole k, as the rule over the hub count gives.
-    const auto radial = Laced(36, 32, 0, 0);
-    EXPECT_EQ(radial->Cells(kToRimCol, 10), QStringLiteral("09"));
-    EXPECT_EQ(radial->Cells(kToHubCol, 9), QStringLiteral("10"));
-    EXPECT_EQ(radial->Cells(kToHubCol, 32), QStringLiteral("35"));
+    struct Row {
+        int holes, cl, cr;
+        double reach;
+        const char* warning;  // nullptr: within the tangent
+    };
+    const Row rows[] = {
+        {16, 2, 1, 41.0 / 590.0, "The left spokes at 2 cross leave their hub holes across the flange"},
+        {16, 2, 1, 41.0 / 590.0, "1 cross is the most the left side takes"},
+        {20, 1, 3, 41.0 / 590.0, "The right spokes at 3 cross"},
+        {20, 1, 3, 41.0 / 590.0, "2 cross is the most the right side takes"},
+        {32, 4, 4, 41.0 / 590.0, "3 cross is the most the left side takes"},
+        {36, 4, 4, 41.0 / 590.0, nullptr},
+        // A wide flange in a small rim reaches the tangent sooner.
+        {36, 4, 3, 0.2, "3 cross is the most the left side takes"},
+        {36, 3, 3, 0.2, nullptr},
+        {24, 2, 2, 41.0 / 590.0, nullptr},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.holes << " CL " << row.cl << " CR " << row.cr);
+        QString note;
+        const auto t = Laced(row.holes, row.holes, row.cl, row.cr, &note, {row.reach, row.reach});
+        // Laced as asked all the same.
+        EXPECT_EQ(t->Cells(kToHubCol, 1).isEmpty(), false);
+        if (row.warning)
+            EXPECT_TRUE(note.contains(QLatin1String(row.warning))) << note.toStdString();
+        else
+            EXPECT_FALSE(note.contains(QStringLiteral("tangent"))) << note.toStdString();
+    }
+    // The reach from the Data tab's texts; a text that is no number counts as no reach.
+    const FlangeReach reach = FlangeReachFromTexts(QStringLiteral("590"), QStringLiteral("41"), QStringLiteral("x"));
+    EXPECT_DOUBLE_EQ(reach.left, 41.0 / 590.0);
+    EXPECT_EQ(reach.right, 0.0);
+    EXPECT_EQ(FlangeReachFromTexts(QStringLiteral(""), QStringLiteral("41"), QStringLiteral("41")).left, 0.0);
 }
