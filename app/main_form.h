@@ -112,6 +112,7 @@ public:
     TButton* SimBtn = nullptr;
     QMenu* Pop1 = nullptr;
     QAction* InsItem = nullptr;
+    TCheckBox* HNCB = nullptr;  // hub hole numbers in the drawing
 
     TIniSave& IniSave() { return *iniSave_; }
     TSumF* SumF = nullptr;

@@ -122,6 +122,8 @@ void TMainF::CreateControls()
     Label39->setCursor(Qt::PointingHandCursor);
     Label39->setToolTip(QStringLiteral("<--- Click enter 0"));
     SimBtn = Create<TButton>(spokePage, QStringLiteral("SimBtn"), QStringLiteral("Slide 1/2 angle"));
+    // Hub hole numbers in the drawing: a record after every earlier one, so older files open unchanged.
+    HNCB = Create<TCheckBox>(drawPage, QStringLiteral("HNCB"), QStringLiteral("HUB hole No."), false);
 
     Pop1 = new QMenu(this);
     InsItem = Pop1->addAction(QStringLiteral("Insert & No.Down"));
@@ -290,6 +292,7 @@ void TMainF::ArrangeControls()
     switches->setSpacing(16);
     switches->addWidget(AuCB);
     switches->addWidget(RNCB);
+    switches->addWidget(HNCB);
     switches->addStretch(1);
     draw->addLayout(switches, row++, 0, 1, 3);
     draw->addWidget(Ssd, row++, 0, 1, 3);
@@ -328,6 +331,7 @@ void TMainF::WireEvents()
     CL7->OnChange = [this] { TyCBChange(); };
     for (TSpinEdit* s : {RIMBK, RIMID, HUBOD, SpkD}) s->OnChange = [this] { TyCBChange(); };
     RNCB->OnClick = [this] { TyCBChange(); };
+    HNCB->OnClick = [this] { TyCBChange(); };
     for (TColorBox* c : {CL1, CL2, CL3, CL4, CL5, CL6}) c->OnChange = [this] { SsdClick(); };
     Ssd->OnClick = [this] { SsdClick(); };
     HubCB->OnChange = [this] { HubCBChange(); };
