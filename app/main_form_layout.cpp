@@ -287,13 +287,15 @@ void TMainF::ArrangeControls()
         draw->addWidget(holder, row, 1, 1, 2);
         ++row;
     }
-    auto* switches = new QHBoxLayout();
+    // The hole-number switches one above the other, so the three captions fit the panel.
+    auto* switches = new QGridLayout();
     switches->setContentsMargins(24, 4, 0, 0);
-    switches->setSpacing(16);
-    switches->addWidget(AuCB);
-    switches->addWidget(RNCB);
-    switches->addWidget(HNCB);
-    switches->addStretch(1);
+    switches->setHorizontalSpacing(16);
+    switches->setVerticalSpacing(2);
+    switches->addWidget(AuCB, 0, 0);
+    switches->addWidget(RNCB, 0, 1);
+    switches->addWidget(HNCB, 1, 1);
+    switches->setColumnStretch(2, 1);
     draw->addLayout(switches, row++, 0, 1, 3);
     draw->addWidget(Ssd, row++, 0, 1, 3);
     draw->setRowStretch(row, 1);

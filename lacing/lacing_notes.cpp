@@ -46,7 +46,8 @@ FlangeReach FlangeReachFromTexts(const QString& erdText, const QString& leftFlan
 
 QString AlternationNote(const LacingPlan& plan, int hubCount, int rimCount, int leftCross, int rightCross)
 {
-    QStringList notes;
+    QStringList sides;
+    int spokesOnFlange = 0;
     for (int side = 1; side >= 0; --side) {
         const int cross = side == 1 ? leftCross : rightCross;
         const std::vector<PlannedSpoke> flange = FlangeSpokes(plan, side);
@@ -61,29 +62,25 @@ QString AlternationNote(const LacingPlan& plan, int hubCount, int rimCount, int 
             const double spanA = SpokeSpan(a.hub, hubCount, a.rim, rimCount);
             const double spanB = SpokeSpan(b.hub, hubCount, b.rim, rimCount);
             clockwise += spanA > 0;
-            if ((spanA > 0) == (spanB > 0))
-                pairs << FormatHoleNumber(a.hub) + QStringLiteral(" and ") + FormatHoleNumber(b.hub);
+            if ((spanA > 0) == (spanB > 0)) pairs << FormatHoleNumber(a.hub) + QLatin1Char('/') + FormatHoleNumber(b.hub);
         }
         if (pairs.isEmpty()) continue;
-        QString note = QStringLiteral("The %1 spokes on the %2 flange cannot all alternate leading and trailing at %3 "
-                                      "cross: ")
-                           .arg(k)
-                           .arg(QLatin1String(SideName(side)))
-                           .arg(cross);
-        if (pairs.size() >= k)
-            note += QStringLiteral("all of them run %1 from hub to rim.")
-                        .arg(clockwise > 0 ? QStringLiteral("clockwise") : QStringLiteral("anticlockwise"));
-        else
-            note += QStringLiteral("hub holes %1 run the same way.").arg(pairs.join(QStringLiteral(", ")));
-        notes << note;
+        if (spokesOnFlange == 0) spokesOnFlange = k;
+        const QString which = pairs.size() >= k ? QStringLiteral("all run %1").arg(clockwise > 0 ? QStringLiteral("clockwise")
+                                                                                                 : QStringLiteral("anticlockwise"))
+                                                : pairs.join(QStringLiteral(", "));
+        sides << QStringLiteral("%1 (%2x) %3").arg(QLatin1String(SideName(side))).arg(cross).arg(which);
     }
-    return notes.join(QLatin1Char(' '));
+    if (sides.isEmpty()) return {};
+    return QStringLiteral("Flanges of %1 spokes cannot all alternate leading/trailing; same way: %2.")
+        .arg(spokesOnFlange)
+        .arg(sides.join(QStringLiteral("; ")));
 }
 
 QString BeyondTangentNote(const LacingPlan& plan, int hubCount, int rimCount, int leftCross, int rightCross,
                           const FlangeReach& reach)
 {
-    QStringList notes;
+    QStringList sides;
     for (int side = 1; side >= 0; --side) {
         const int cross = side == 1 ? leftCross : rightCross;
         const double flangeReach = side == 1 ? reach.left : reach.right;
@@ -101,13 +98,11 @@ QString BeyondTangentNote(const LacingPlan& plan, int hubCount, int rimCount, in
                 sound = c;
                 break;
             }
-        notes << QStringLiteral("The %1 spokes at %2 cross leave their hub holes across the flange, beyond the "
-                                "tangent; %3 cross is the most the %1 side takes.")
-                     .arg(QLatin1String(SideName(side)))
-                     .arg(cross)
-                     .arg(sound);
+        sides << QStringLiteral("%1 %2x (%3x at most)").arg(QLatin1String(SideName(side))).arg(cross).arg(sound);
     }
-    return notes.join(QLatin1Char(' '));
+    if (sides.isEmpty()) return {};
+    return QStringLiteral("Spokes leave the hub beyond the tangent, across the flange: %1.")
+        .arg(sides.join(QStringLiteral(", ")));
 }
 
 }  // namespace rimora

@@ -58,10 +58,10 @@ TEST(UnevenPattern, SixteenAndThirtySixLaceSixteenSpokesAndEighteenHolesSayWhatC
         {36, 16, 1, 1, 16, nullptr},
         {36, 36, 3, 3, 36, nullptr},
         // 9 spokes a flange: three pairs of neighbours per flange head the same way at 3 cross ...
-        {18, 18, 2, 0, 18, "cannot all alternate leading and trailing at 2 cross: all of them run"},
-        {18, 36, 0, 1, 18, "The 9 spokes on the right flange cannot all alternate"},
+        {18, 18, 2, 0, 18, "Flanges of 9 spokes cannot all alternate leading/trailing; same way: left (2x) all run"},
+        {18, 36, 0, 1, 18, "same way: right (1x) all run"},
         // ... and at 3 cross three pairs, named by their hub holes.
-        {18, 18, 3, 0, 18, "hub holes 05 and 07, 11 and 13, 17 and 01 run the same way"},
+        {18, 18, 3, 0, 18, "same way: left (3x) 05/07, 11/13, 17/01."},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << row.hub << "/" << row.rim << " CL " << row.cl << " CR " << row.cr);
@@ -85,14 +85,14 @@ TEST(UnevenPattern, BeyondTheTangentIsLacedAsAskedWithAWarningNamingTheSoundCros
         const char* warning;  // nullptr: within the tangent
     };
     const Row rows[] = {
-        {16, 2, 1, 41.0 / 590.0, "The left spokes at 2 cross leave their hub holes across the flange"},
-        {16, 2, 1, 41.0 / 590.0, "1 cross is the most the left side takes"},
-        {20, 1, 3, 41.0 / 590.0, "The right spokes at 3 cross"},
-        {20, 1, 3, 41.0 / 590.0, "2 cross is the most the right side takes"},
-        {32, 4, 4, 41.0 / 590.0, "3 cross is the most the left side takes"},
+        {16, 2, 1, 41.0 / 590.0, "beyond the tangent, across the flange: left 2x"},
+        {16, 2, 1, 41.0 / 590.0, "left 2x (1x at most)."},
+        {20, 1, 3, 41.0 / 590.0, "beyond the tangent, across the flange: right 3x"},
+        {20, 1, 3, 41.0 / 590.0, "right 3x (2x at most)"},
+        {32, 4, 4, 41.0 / 590.0, "left 4x (3x at most), right 4x (3x at most)"},
         {36, 4, 4, 41.0 / 590.0, nullptr},
         // A wide flange in a small rim reaches the tangent sooner.
-        {36, 4, 3, 0.2, "3 cross is the most the left side takes"},
+        {36, 4, 3, 0.2, "tangent, across the flange: left 4x (3x at most)."},
         {36, 3, 3, 0.2, nullptr},
         {24, 2, 2, 41.0 / 590.0, nullptr},
     };
