@@ -126,7 +126,7 @@ void TMainF::CreateControls()
     HNCB = Create<TCheckBox>(drawPage, QStringLiteral("HNCB"), QStringLiteral("HUB hole No."), false);
 
     Pop1 = new QMenu(this);
-    InsItem = Pop1->addAction(QStringLiteral("Insert & No.Down"));
+    InsItem = Pop1->addAction(QStringLiteral("Insert && No.Down"));  // "&&": a plain ampersand, no mnemonic
 
     PageControl1->addTab(dataPage, QStringLiteral("Data"));
     PageControl1->addTab(spokePage, QStringLiteral("Spoke"));
