@@ -112,7 +112,8 @@ Fit LaceFlange(const Flange& f, int hubCount, int rimCount, int cross, int side,
     // alignment (offset 0) is kept unless another is really better.
     int best = 0;
     Fit bestFit = FitOfOffset(f, hubCount, rimCount, cross, side, 0);
-    for (int step = 1; step < k; ++step) {
+    // An exact fit (equal hole counts) cannot be bettered.
+    for (int step = 1; step < k && bestFit.worst > 1e-9; ++step) {
         const int offset = (step % 2 != 0) ? (step + 1) / 2 : k - step / 2;
         const Fit fit = FitOfOffset(f, hubCount, rimCount, cross, side, offset);
         if (Better(fit, bestFit)) {
