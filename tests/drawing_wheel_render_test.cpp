@@ -169,43 +169,31 @@ TEST(WheelRenderTest, AngleDifferenceTurnsTheRimEndsAndEachSideStartsOnItsOwnFla
 }
 
 // The rim hole numbers turn with their holes; hub hole numbers, when asked
-// for, stand in the side colours on the background.
+// for, stand inside the rim in the side colours.
 TEST(WheelRenderTest, HoleNumbersFollowTheirHoles)
 {
     ScopedLocale region(test::PointRegion());
     WheelDrawingInputs in = test::Wheel3636();
-    in.credits = false;
+    in.sideIndex = LeftSideOnly;
     in.width = in.height = 900;
     const Rendered plain = Render(in);
+    const int rim = plain.result.radii->rimHole;
     in.angleDiffText = QStringLiteral("5");
     const Rendered turned = Render(in);
-    int white = 0, moved = 0;
-    for (int y = 0; y < in.height; ++y)
-        for (int x = 0; x < in.width; ++x) {
-            const bool a = plain.At(x, y) == colors::White;
-            white += a;
-            moved += a && turned.At(x, y) != colors::White;
-        }
-    EXPECT_GT(white, 100);
-    EXPECT_GT(moved, white / 4);
-
     in.angleDiffText = QStringLiteral("0");
-    in.sideIndex = LeftSideOnly;
-    const Rendered leftOnly = Render(in);
     in.hubNumbers = true;
     const Rendered numbered = Render(in);
-    ASSERT_TRUE(numbered.error.isEmpty()) << numbered.error.toStdString();
-    // New pixels appear only inside the rim; the numbers are written in the left colour.
-    int added = 0;
-    const QPoint c(450, 450);
+    int white = 0, moved = 0, added = 0;
     for (int y = 0; y < in.height; ++y)
         for (int x = 0; x < in.width; ++x) {
-            const TColor after = numbered.At(x, y);
-            if (leftOnly.At(x, y) == after) continue;
-            added += after == in.leftSpoke;
-            EXPECT_NE(after, in.rightSpoke) << x << "," << y;
-            EXPECT_LT(std::hypot(x - c.x(), y - c.y()), 300.0) << x << "," << y;
+            const bool number = plain.At(x, y) == colors::White;
+            white += number;
+            moved += number && turned.At(x, y) != colors::White;
+            if (numbered.At(x, y) == plain.At(x, y)) continue;
+            added += numbered.At(x, y) == in.leftSpoke;
+            EXPECT_LT(std::hypot(x - 450, y - 450), rim) << x << "," << y;
         }
+    EXPECT_GT(moved, white / 4);
     EXPECT_GT(added, 18 * 5);
 }
 
