@@ -170,7 +170,8 @@ void TMainF::Image1Click()
 
 void TMainF::ShowPaintError(const QString& message)
 {
-    StatusBar->SetSimpleText(message);
+    // A drawing without error gives the status bar back to the lacing's note.
+    StatusBar->SetSimpleText(message.isEmpty() ? lacingNote_ : message);
 }
 
 }  // namespace rimora

@@ -140,6 +140,7 @@ public:
     // Asks for the hub's locknut distances; nothing when the user cancels. The
     // program opens the dialog; tests answer in its place.
     std::function<std::optional<FlangeOffsets>()> AskLocknutOffsets;
+    TCheckBox* HNCB = nullptr;  // hub hole numbers in the drawing
 
     TIniSave& IniSave() { return *iniSave_; }
     TSumF* SumF = nullptr;
@@ -166,6 +167,7 @@ private:
     void ResetSideInputs();
 
     std::unique_ptr<TIniSave> iniSave_;
+    QString lacingNote_;  // what the latest lacing could not give as asked, for the status bar
     bool shownOnce_ = false;
     bool settingsWritten_ = false;
 };

@@ -32,6 +32,7 @@ WheelDrawingInputs DrawingInputs(const TMainF& f)
     in.leftSpoke = f.CL6->Selected();
     in.sideIndex = f.Ssd->ItemIndex();
     in.numbers = f.RNCB->Checked();
+    in.hubNumbers = f.HNCB->Checked();
     in.credits = TMainF::ShowCredits != 0;
     return in;
 }

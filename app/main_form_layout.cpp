@@ -144,9 +144,11 @@ void TMainF::CreateControls()
     Label39->setCursor(Qt::PointingHandCursor);
     Label39->setToolTip(QStringLiteral("<--- Click enter 0"));
     SimBtn = Create<TButton>(spokePage, QStringLiteral("SimBtn"), QStringLiteral("Slide 1/2 angle"));
+    // Hub hole numbers in the drawing: a record after every earlier one, so older files open unchanged.
+    HNCB = Create<TCheckBox>(drawPage, QStringLiteral("HNCB"), QStringLiteral("HUB hole No."), false);
 
     Pop1 = new QMenu(this);
-    InsItem = Pop1->addAction(QStringLiteral("Insert & No.Down"));
+    InsItem = Pop1->addAction(QStringLiteral("Insert && No.Down"));  // "&&": a plain ampersand, no mnemonic
 
     PageControl1->addTab(dataPage, QStringLiteral("Data"));
     PageControl1->addTab(spokePage, QStringLiteral("Spoke"));
@@ -315,12 +317,15 @@ void TMainF::ArrangeControls()
         draw->addWidget(holder, row, 1, 1, 2);
         ++row;
     }
-    auto* switches = new QHBoxLayout();
+    // The hole-number switches one above the other, so the three captions fit the panel.
+    auto* switches = new QGridLayout();
     switches->setContentsMargins(24, 4, 0, 0);
-    switches->setSpacing(16);
-    switches->addWidget(AuCB);
-    switches->addWidget(RNCB);
-    switches->addStretch(1);
+    switches->setHorizontalSpacing(16);
+    switches->setVerticalSpacing(2);
+    switches->addWidget(AuCB, 0, 0);
+    switches->addWidget(RNCB, 0, 1);
+    switches->addWidget(HNCB, 1, 1);
+    switches->setColumnStretch(2, 1);
     draw->addLayout(switches, row++, 0, 1, 3);
     draw->addWidget(Ssd, row++, 0, 1, 3);
     draw->setRowStretch(row, 1);
@@ -343,7 +348,7 @@ void TMainF::ArrangeControls()
     ChainTabOrder({TyCB, HubCB, RimCB, ErdE, WLE, WRE, LockBtn, dLE, dRE, ShE, CLE, CRE, RimOffE, TensionE,
                    SpokeDiaE, OrderStepCB});
     ChainTabOrder({AdE, SimBtn, SG1});
-    ChainTabOrder({CL1, CL2, CL3, CL4, CL6, CL5, RIMBK, RIMID, HUBOD, SpkD, AuCB, RNCB, Ssd});
+    ChainTabOrder({CL1, CL2, CL3, CL4, CL6, CL5, RIMBK, RIMID, HUBOD, SpkD, AuCB, RNCB, HNCB, Ssd});
 }
 
 void TMainF::ChainTabOrder(std::initializer_list<QWidget*> widgets)
@@ -362,6 +367,7 @@ void TMainF::WireEvents()
     CL7->OnChange = [this] { TyCBChange(); };
     for (TSpinEdit* s : {RIMBK, RIMID, HUBOD, SpkD}) s->OnChange = [this] { TyCBChange(); };
     RNCB->OnClick = [this] { TyCBChange(); };
+    HNCB->OnClick = [this] { TyCBChange(); };
     for (TColorBox* c : {CL1, CL2, CL3, CL4, CL5, CL6}) c->OnChange = [this] { SsdClick(); };
     Ssd->OnClick = [this] { SsdClick(); };
     HubCB->OnChange = [this] { HubCBChange(); };

@@ -88,9 +88,15 @@ void TMainF::HubCBChange()
     ClearLacingTable(SG1->Model());
     AdE->SetText(QStringLiteral("0"));
     // Choosing the first of the two counts is a normal first step, not an
-    // error: the status bar says which count is still to be chosen.
+    // error: the status bar says which count is still to be chosen. What the
+    // holes could not give as asked stays there while this table stands.
     const QString missing = MissingHoleCountHint(HubCB->Text(), RimCB->Text());
-    if (missing.isEmpty()) LaceTable(SG1->Model(), HubCB->Text(), RimCB->Text(), CLE->Value(), CRE->Value());
+    lacingNote_ = missing;
+    if (missing.isEmpty()) {
+        lacingNote_ = LaceTable(SG1->Model(), HubCB->Text(), RimCB->Text(), CLE->Value(), CRE->Value(),
+                                FlangeReachFromTexts(ErdE->Text(), dLE->Text(), dRE->Text()));
+        StatusBar->SetSimpleText(lacingNote_);
+    }
     TyCBChange();
     if (!missing.isEmpty()) StatusBar->SetSimpleText(missing);
 }

@@ -25,7 +25,9 @@ QPoint PolarPoint(int x, int y, int r, double angle);
 // size and colour and without a background box. The last label stands straight
 // up and the first one step clockwise from it. A trailing odd character is
 // ignored. One label cell is as wide as one full-width character times
-// `cellFactor`; a factor of 0 draws nothing. Leaves the brush clear.
-void DrawCircleLabels(Canvas& canvas, int x, int y, int r, const QString& text, unsigned cellFactor = 1);
+// `cellFactor`; a factor of 0 draws nothing. `turn` (degrees, clockwise) turns
+// every label about the centre. Leaves the brush clear.
+void DrawCircleLabels(Canvas& canvas, int x, int y, int r, const QString& text, unsigned cellFactor = 1,
+                      double turn = 0);
 
 }  // namespace rimora

@@ -6,6 +6,10 @@
 #include "platform/convert.h"
 #include "platform/errors.h"
 
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
 namespace rimora {
 
 namespace {
@@ -53,15 +57,17 @@ void DrawDisc(Canvas& canvas, QPoint centre, int radius, TColor color)
 
 struct SpokeLayout {
     QPoint centre;
-    int hubHoleRadius;
+    int leftHubHoleRadius;
+    int rightHubHoleRadius;
     int rimHoleRadius;
     double hubStep;
     double rimStep;
     double angleDiff;
 };
 
-// One line per laced hub hole, from its hub hole to its rim hole. The angle
-// difference turns the hub ends only: the rim holes stay where the rim puts them.
+// One line per laced hub hole, from its hub hole, on its own flange's circle,
+// to its rim hole. The angle difference turns the rim holes against the hub,
+// clockwise, as the lengths turn them.
 void DrawSpokes(Canvas& canvas, const WheelDrawingInputs& in, const GridModel& table, const SpokeLayout& l)
 {
     for (int row = 1; row < table.RowCount(); ++row) {
@@ -73,13 +79,47 @@ void DrawSpokes(Canvas& canvas, const WheelDrawingInputs& in, const GridModel& t
         if (in.sideIndex == RightSideOnly && !even) continue;
         canvas.SetPenColor(even ? in.rightSpoke : in.leftSpoke);
 
-        const QPoint hubEnd = PolarPoint(l.centre.x(), l.centre.y(), l.hubHoleRadius, h * l.hubStep + l.angleDiff);
+        const int hubRadius = even ? l.rightHubHoleRadius : l.leftHubHoleRadius;
+        const QPoint hubEnd = PolarPoint(l.centre.x(), l.centre.y(), hubRadius, h * l.hubStep);
         canvas.MoveTo(hubEnd.x(), hubEnd.y());
         const QString rimCell = table.Cells(kToRimCol, row);
         if (IsNoHole(rimCell)) continue;
         const int k = StrToInt(rimCell);
-        const QPoint rimEnd = PolarPoint(l.centre.x(), l.centre.y(), l.rimHoleRadius, k * l.rimStep);
+        const QPoint rimEnd = PolarPoint(l.centre.x(), l.centre.y(), l.rimHoleRadius, k * l.rimStep + l.angleDiff);
         canvas.LineTo(rimEnd.x(), rimEnd.y());
+    }
+}
+
+// Every hub hole's number on the ray through the hole, just beyond its
+// flange's hole circle, in its side's spoke colour on a patch of the
+// background, so the drawing can be read against the HUB column. Where the
+// numbers would not fit round so small a circle, they stand on the ring where
+// they just do. Rows whose HUB cell holds no hole are skipped, as for the spokes.
+void DrawHubHoleNumbers(Canvas& canvas, const WheelDrawingInputs& in, const GridModel& table, const WheelScale& s,
+                        const WheelRadii& r, double hubStep)
+{
+    canvas.SetFontSize(std::max(1, RoundHalfEven(s.centre.x() / 30.0)));
+    const int width = canvas.TextWidth(QStringLiteral("00"));
+    const int height = canvas.TextHeight(QStringLiteral("00"));
+    const double perLabel = std::max(width, height) + 2;
+    const int fitting = static_cast<int>(std::ceil(perLabel * 360.0 / hubStep / (2 * std::numbers::pi)));
+    for (int row = 1; row < table.RowCount(); ++row) {
+        const QString hubCell = table.Cells(kHubCol, row);
+        if (IsNoHole(hubCell)) continue;
+        const int h = StrToInt(hubCell);
+        const bool even = h % 2 == 0;
+        if (in.sideIndex == LeftSideOnly && even) continue;
+        if (in.sideIndex == RightSideOnly && !even) continue;
+        const QString label = FormatHoleNumber(h);
+        const int radius = std::max((even ? r.rightHubHole : r.leftHubHole) + height, fitting);
+        const QPoint middle = PolarPoint(s.centre.x(), s.centre.y(), radius, h * hubStep);
+        const QRect box(middle.x() - width / 2 - 1, middle.y() - height / 2, width + 2, height);
+        canvas.SetBrushStyle(BrushStyle::Solid);
+        canvas.SetBrushColor(in.background);
+        canvas.FillRect(box);
+        canvas.SetBrushStyle(BrushStyle::Clear);
+        canvas.SetFontColor(even ? in.rightSpoke : in.leftSpoke);
+        canvas.TextOut(box.left() + 1, box.top(), label);
     }
 }
 
@@ -125,14 +165,17 @@ void DrawWheel(Canvas& canvas, const WheelDrawingInputs& in, const GridModel& ta
     const double rimStep = 360.0 / rimCount;
     const double angleDiff = StrToFloat(in.angleDiffText);
 
-    DrawSpokes(canvas, in, table, SpokeLayout{s.centre, r.hubHole, r.rimHole, hubStep, rimStep, angleDiff});
+    DrawSpokes(canvas, in, table,
+               SpokeLayout{s.centre, r.leftHubHole, r.rightHubHole, r.rimHole, hubStep, rimStep, angleDiff});
 
     const QString labels = RimHoleLabels(rimCount);
     canvas.SetBrushStyle(BrushStyle::Clear);
     canvas.SetFontColor(ContrastTextColor(in.rimInner));
     result.labelFontSize = RoundHalfEven(s.centre.x() / 22.0);
     canvas.SetFontSize(result.labelFontSize);
-    if (in.numbers) DrawCircleLabels(canvas, s.centre.x(), s.centre.y(), r.rimHole, labels, 1);
+    // The numbers belong to the rim holes and turn with them.
+    if (in.numbers) DrawCircleLabels(canvas, s.centre.x(), s.centre.y(), r.rimHole, labels, 1, angleDiff);
+    if (in.hubNumbers) DrawHubHoleNumbers(canvas, in, table, s, r, hubStep);
 
     if (in.credits) {
         result.credits = PlaceCredits(s, r.rimHole, in.rimInner);

@@ -52,13 +52,19 @@ WheelRadii MeasureWheel(const WheelDrawingInputs& in, const WheelScale& s)
     // The band's height is truncated on its own before it is taken off.
     r.innerBand = Radius(s.beadRadius - std::trunc(in.rimBandMm * s.scale), QStringLiteral("rim band height"));
 
-    // Both sides' spokes start on the larger flange's hole circle, first rounded
+    // The hub disc reaches beyond the larger flange's hole circle, first rounded
     // to whole millimetres; on a tie the left one is taken, which is the same.
+    // Each side's spokes start on that side's own hole circle, rounded alike,
+    // as the lengths take them.
     const double right = StrToFloat(in.rightFlangeText);
     const double left = StrToFloat(in.leftFlangeText);
     r.flangeMm = Radius((right > left ? right : left) / 2, QStringLiteral("flange diameter"));
     r.hub = Radius((static_cast<double>(in.hubMarginMm) + r.flangeMm) * s.scale, QStringLiteral("hub"));
     r.hubHole = Radius(r.flangeMm * s.scale, QStringLiteral("flange diameter"));
+    r.leftHubHole = Radius(Radius(left / 2, QStringLiteral("left flange diameter")) * s.scale,
+                           QStringLiteral("left flange diameter"));
+    r.rightHubHole = Radius(Radius(right / 2, QStringLiteral("right flange diameter")) * s.scale,
+                            QStringLiteral("right flange diameter"));
     return r;
 }
 

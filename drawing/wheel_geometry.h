@@ -19,7 +19,9 @@ struct WheelRadii {
     int innerBand = 0;  // inner edge of the outer band
     int flangeMm = 0;   // the larger flange's hole circle, whole mm
     int hub = 0;        // hub disc
-    int hubHole = 0;    // where every spoke starts, on both sides
+    int hubHole = 0;    // the larger flange's hole circle
+    int leftHubHole = 0;   // where the left spokes start: the left flange's hole circle
+    int rightHubHole = 0;  // where the right spokes start
 };
 
 // Throws EWheelInputError for a box no widget can have or a bead seat

@@ -37,6 +37,7 @@ struct WheelDrawingInputs {
 
     int sideIndex = BothSides;  // Ssd; -1 (nothing selected) draws both sides
     bool numbers = true;        // RNCB: rim hole numbers
+    bool hubNumbers = false;    // HNCB: hub hole numbers, in the side colours
     bool credits = true;        // ShowCredits != 0
 };
 

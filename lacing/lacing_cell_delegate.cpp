@@ -42,4 +42,12 @@ void LacingCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     if (!failure.isEmpty() && reportError_) reportError_(failure);
 }
 
+QWidget* LacingCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                          const QModelIndex& index) const
+{
+    QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+    if (editor) editor->setContextMenuPolicy(Qt::NoContextMenu);
+    return editor;
+}
+
 }  // namespace rimora

@@ -22,6 +22,10 @@ public:
                        QObject* parent = nullptr);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    // The in-place editor leaves the right button to the table, so its popup
+    // ("Insert & No.Down") opens on the current cell as on any other.
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
 
 private:
     ColorGetter leftSpokeColor_;

@@ -3,6 +3,7 @@
 // numbers. It is split in two so that the window can reset the angle
 // difference between them, as the change of that field has its own handling:
 //   ClearLacingTable(table);  AdE->SetText("0");  LaceTable(table, ...);  TyCBChange();
+#include "lacing/lacing_notes.h"
 #include "platform/grid_model.h"
 
 #include <QString>
@@ -18,14 +19,18 @@ QString MissingHoleCountHint(const QString& hubCountText, const QString& rimCoun
 void ClearLacingTable(GridModel& table);
 
 // Sizes the table to the larger hole count plus one, numbers the hub and rim
-// holes and laces them by the crossing rule. When the counts differ, the
-// circle with more holes leaves every q-th hole empty (q = larger count div
-// difference) and the spokes are counted over the holes that carry one.
-// Cross numbers are limited to 0 .. 4. The table is cleared again first, so
-// no earlier cell survives even without ClearLacingTable. A count that is no whole number
-// throws EConvertError (one out of range EWheelInputError) before the table
-// is touched, so the cleared table keeps its row count.
-void LaceTable(GridModel& table, const QString& hubCountText, const QString& rimCountText, int leftCross,
-               int rightCross);
+// holes and laces them (see lacing_pattern.h): no hole twice, as many spokes
+// as the smaller circle has holes, the bare holes of the larger circle spread
+// evenly, ->H and ->R each other's inverse. Cross numbers are limited to 0 .. 4.
+// The table is cleared again first, so no earlier cell survives even without
+// ClearLacingTable. A count that is no whole number throws EConvertError (one
+// out of range EWheelInputError) before the table is touched, so the cleared
+// table keeps its row count.
+//
+// Returns what the builder should know about the pattern, for the status bar:
+// flanges whose spokes cannot all alternate, sides laced beyond the tangent
+// (judged with `reach`); empty when the wheel is laced as asked.
+QString LaceTable(GridModel& table, const QString& hubCountText, const QString& rimCountText, int leftCross,
+                  int rightCross, const FlangeReach& reach = {});
 
 }  // namespace rimora

@@ -141,6 +141,8 @@ TStatusBar::TStatusBar(QWidget* parent, const QString& name) : QStatusBar(parent
 
 void TStatusBar::SetSimpleText(const QString& text)
 {
+    // A message longer than the window is wide can still be read whole.
+    setToolTip(text);
     if (text.isEmpty())
         clearMessage();
     else

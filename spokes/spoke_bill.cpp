@@ -59,10 +59,14 @@ SideCounts CountSides(const GridModel& grid)
 void BuildSpokeSummary(const GridModel& grid, QStringList& lines)
 {
     std::vector<LengthEntry> entries = CollectLengths(grid);
+    if (entries.empty() && CountSides(grid).left + CountSides(grid).right == 0)
+        throw EWheelInputError(QStringLiteral(
+            "The lacing table has no laced spoke: every ->H cell is empty or \"-\". Lace the wheel again by "
+            "choosing a hole count or cross number on the \"Data\" tab, or type hub hole numbers into ->H, "
+            "then press \"Summary!\" again."));
     if (entries.empty())
         throw EWheelInputError(QStringLiteral(
-            "There are no spoke lengths to list. Choose the hub and rim hole counts on the Data tab, "
-            "then press \"Summary!\" again."));
+            "There are no spoke lengths to list. Press \"Calc!\" to work them out, then press \"Summary!\" again."));
     for (LengthEntry& entry : entries) entry.millimetres = ReadBackLength(entry.text);
     const SideCounts sides = CountSides(grid);
 

@@ -25,8 +25,8 @@ namespace rimora {
 // come from ->H (odd hub hole left, even right), so a laced row without a length
 // still counts there.
 //
-// Throws, appending nothing: EWheelInputError when no row has a length (the
-// wheel has not been laced yet); EConvertError when a Length text is not a
+// Throws, appending nothing: EWheelInputError when no row has a length (saying
+// whether the table laces no spoke at all, or only lacks its lengths); EConvertError when a Length text is not a
 // length in the current region or an ->H text is not a hole number.
 void BuildSpokeSummary(const GridModel& grid, QStringList& lines);
 

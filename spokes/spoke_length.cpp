@@ -17,19 +17,28 @@ double Radians(double degrees)
     return degrees * std::numbers::pi / 180.0;
 }
 
-// Hole i of n lies i * 360 / n degrees clockwise from straight up; the +270
-// turns the mathematical zero (pointing right) to the top in screen
-// coordinates. Points are placed around the wheel's centre (R, R) as in the
-// drawing; only their difference matters here.
-struct Point {
-    double x;
-    double y;
-};
-
-Point HolePoint(double radius, double centre, double degreesFromRight)
+// Hole i of n lies i * 360 / n degrees clockwise from straight up. The angle
+// from a hub hole to a rim hole is taken from the whole hole numbers, over the
+// common turn of hub count x rim count steps, so two spokes that span the same
+// holes get the very same angle, and so the very same length, wherever they
+// stand on the wheel.
+double HubToRimDegrees(int rimHole, int rimCount, int hubHole, int hubCount)
 {
-    const double theta = Radians(degreesFromRight);
-    return {radius * std::cos(theta) + centre, radius * std::sin(theta) + centre};
+    const long long turn = static_cast<long long>(hubCount) * rimCount;
+    long long steps = (static_cast<long long>(rimHole) * hubCount - static_cast<long long>(hubHole) * rimCount) % turn;
+    if (steps < 0) steps += turn;
+    return static_cast<double>(steps) * 360.0 / static_cast<double>(turn);
+}
+
+// The length text, to a tenth, halves away from zero. The length is first
+// taken to a millionth of a millimetre, so that a spoke of exactly 305.75 mm,
+// computed as 305.74999999999994, is shown as 305.8 as its twin is.
+QString LengthText(double length)
+{
+    if (!(std::fabs(length) < 1e9)) return FormatLength(length);
+    const long long millionths = std::llround(length * 1e6);
+    const long long tenths = (millionths >= 0 ? millionths + 50000 : millionths - 50000) / 100000;
+    return FormatLength(static_cast<double>(tenths) / 10.0);
 }
 
 // A text that is the same for every row, converted when the first row that
@@ -66,8 +75,6 @@ void CalcSpokeLengths(GridModel& grid, const SpokeLengthInputs& inputs,
     const double leftRadius = StrToFloat(inputs.leftFlange) / 2.0;
     const int hubCount = HoleCountFromText(inputs.hubHoles);
     const int rimCount = HoleCountFromText(inputs.rimHoles);
-    const double hubStep = 360.0 / hubCount;
-    const double rimStep = 360.0 / rimCount;
 
     QString angleText = inputs.angleDifference;
     if (hubCount == rimCount) {
@@ -86,25 +93,26 @@ void CalcSpokeLengths(GridModel& grid, const SpokeLengthInputs& inputs,
         if (rimText == kGapMark) continue;
         if (rimText.isEmpty()) break;
         const int rimHole = StrToInt(rimText);
-        const Point rimPoint = HolePoint(rimRadius, rimRadius, rimHole * rimStep + 270.0 + angleDifference);
 
         const QString hubText = grid.Cells(kToHubCol, row);
         if (IsEmptyOrGap(hubText)) continue;
         const int hubHole = StrToInt(hubText);
         const bool left = hubHole % 2 != 0;
-        const Point hubPoint = HolePoint(left ? leftRadius : rightRadius, rimRadius, hubHole * hubStep + 270.0);
-
-        const double dx = std::fabs(hubPoint.x - rimPoint.x);
-        const double dy = std::fabs(hubPoint.y - rimPoint.y);
+        const double hubRadius = left ? leftRadius : rightRadius;
+        // The rim holes are turned by the angle difference against the hub.
+        const double angle = Radians(HubToRimDegrees(rimHole, rimCount, hubHole, hubCount) + angleDifference);
+        // The planar distance between the rim hole and the hub hole (law of cosines).
+        const double planar = rimRadius * rimRadius + hubRadius * hubRadius
+                               - 2.0 * rimRadius * hubRadius * std::cos(angle);
         const double offset = left ? leftOffset.Value() : rightOffset.Value();
         // The spoke bends round the edge of its flange hole, not its centre, so
         // half the hole's diameter comes off the centre-to-centre distance.
-        const double length = std::sqrt(dx * dx + dy * dy + offset * offset) - spokeHole.Value() / 2.0;
+        const double length = std::sqrt(planar + offset * offset) - spokeHole.Value() / 2.0;
         if (!std::isfinite(length))
             throw EWheelInputError(
                 QStringLiteral("The spoke at rim hole %1 has no length: the wheel's dimensions are out of range.")
                     .arg(rimText));
-        grid.SetCells(kLengthCol, row, FormatLength(length));
+        grid.SetCells(kLengthCol, row, LengthText(length));
     }
 }
 

@@ -253,7 +253,7 @@ TEST_F(MainWindowTest, TabWalksEveryPageTopToBottom)
         {0, {f.TyCB, f.HubCB, f.RimCB, f.ErdE, f.WLE, f.WRE, f.LockBtn, f.dLE, f.dRE, f.ShE, f.CLE, f.CRE, f.RimOffE,
              f.TensionE, f.SpokeDiaE, f.OrderStepCB}},
         {1, {f.AdE, f.SimBtn, f.SG1}},
-        {2, {f.CL1, f.CL2, f.CL3, f.CL4, f.CL6, f.CL5, f.RIMBK, f.RIMID, f.HUBOD, f.SpkD, f.AuCB, f.RNCB}},
+        {2, {f.CL1, f.CL2, f.CL3, f.CL4, f.CL6, f.CL5, f.RIMBK, f.RIMID, f.HUBOD, f.SpkD, f.AuCB, f.RNCB, f.HNCB}},
     };
     for (const auto& page : pages) {
         f.PageControl1->setCurrentIndex(page.page);

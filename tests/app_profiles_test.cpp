@@ -68,7 +68,8 @@ QByteArray RadialSixteenProfile()
              "RimOffE=0\n"
              "TensionE=120\n"
              "SpokeDiaE=2\n"
-             "OrderStepCB=1\n";
+             "OrderStepCB=1\n"
+             "HNCB=0\n";
 }
 
 TEST_F(ProfilesTest, SavedProfileListsItsKeysInTheOrderOfTheRecords)
@@ -90,6 +91,16 @@ TEST_F(ProfilesTest, SavedProfileListsItsKeysInTheOrderOfTheRecords)
     EXPECT_TRUE(desktop.confirmations.isEmpty());  // a new file: nothing to ask
     // The settings file is written when the window goes, not before.
     EXPECT_EQ(FolderEntries(), QStringList{"radial.prl"});
+
+    // A profile written before the hub hole numbers existed opens as before;
+    // the switch, which the file does not name, keeps its state (off).
+    QByteArray old = RadialSixteenProfile();
+    old.replace("HNCB=0\n", "");
+    WriteBytes(Path("old.prl"), old);
+    Open(Path("old.prl"));
+    EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
+    EXPECT_FALSE(mainF->HNCB->Checked());
+    EXPECT_EQ(mainF->SG1->Model().Cells(4, 1), "274.6");
 }
 
 // The user picks the custom entry and the colour dialog answers.

@@ -120,15 +120,18 @@ inline std::vector<QPoint> PointsAlong(QPoint a, QPoint b, double from, double t
 }
 
 // Where the spoke of hub hole h lies in the design-size 36/36 drawing: from the
-// hub hole circle (radius 11) to the rim hole circle (167) about (241, 177).
+// hub hole circle (radius 11 for 41 mm flanges) to the rim hole circle (167)
+// about (241, 177).
 struct SpokeEnds {
     QPoint hub;
     QPoint rim;
 };
 
-inline SpokeEnds DesignSpoke(int h, double angleDiff = 0)
+// The angle difference turns the rim end; a side's flange circle can differ.
+inline SpokeEnds DesignSpoke(int h, double angleDiff = 0, int hubHoleRadius = 11)
 {
-    return {PolarPoint(241, 177, 11, h * 10.0 + angleDiff), PolarPoint(241, 177, 167, ThreeCrossRimHole(h) * 10.0)};
+    return {PolarPoint(241, 177, hubHoleRadius, h * 10.0),
+            PolarPoint(241, 177, 167, ThreeCrossRimHole(h) * 10.0 + angleDiff)};
 }
 
 }  // namespace rimora::test

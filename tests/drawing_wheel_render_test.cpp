@@ -143,33 +143,58 @@ TEST(WheelRenderTest, EmptyAndBlankHubCellsAreSkipped)
     }
 }
 
-TEST(WheelRenderTest, AngleDifferenceTurnsTheHubEndsOnly)
+TEST(WheelRenderTest, AngleDifferenceTurnsTheRimEndsAndEachSideStartsOnItsOwnFlange)
+{
+    ScopedLocale region(test::PointRegion());
+    WheelDrawingInputs in = test::Wheel3636();
+    in.numbers = false;
+    const Rendered straight = Render(in);
+    in.angleDiffText = QStringLiteral("5");
+    in.rightFlangeText = QStringLiteral("52");  // 26 mm: 15 pixels; the left 20.5 mm stays 11
+    const Rendered turned = Render(in);
+    ASSERT_TRUE(turned.error.isEmpty());
+    ASSERT_TRUE(turned.result.radii);
+    EXPECT_EQ(turned.result.radii->leftHubHole, 11);
+    EXPECT_EQ(turned.result.radii->rightHubHole, 15);
+
+    for (int h = 1; h <= 36; ++h) {
+        const bool left = h % 2 != 0;
+        const test::SpokeEnds ends = DesignSpoke(h, 5.0, left ? 11 : 15);
+        // Near the rim, where the spokes stand apart.
+        for (const QPoint& p : PointsAlong(ends.hub, ends.rim, 0.6, 0.95))
+            EXPECT_EQ(turned.At(p), left ? in.leftSpoke : in.rightSpoke) << "hub hole " << h << " at " << p.x() << ","
+                                                                         << p.y();
+    }
+    EXPECT_NE(turned.image, straight.image);
+}
+
+// The rim hole numbers turn with their holes; hub hole numbers, when asked
+// for, stand inside the rim in the side colours.
+TEST(WheelRenderTest, HoleNumbersFollowTheirHoles)
 {
     ScopedLocale region(test::PointRegion());
     WheelDrawingInputs in = test::Wheel3636();
     in.sideIndex = LeftSideOnly;
-    const Rendered straight = Render(in);
+    in.width = in.height = 900;
+    const Rendered plain = Render(in);
+    const int rim = plain.result.radii->rimHole;
     in.angleDiffText = QStringLiteral("5");
     const Rendered turned = Render(in);
-    ASSERT_TRUE(turned.error.isEmpty());
-
-    for (int h = 1; h <= 36; h += 2) {
-        const test::SpokeEnds ends = DesignSpoke(h, 5.0);
-        for (const QPoint& p : PointsAlong(ends.hub, ends.rim, 0.0, 0.8))
-            EXPECT_EQ(turned.At(p), in.leftSpoke) << "hub hole " << h << " at " << p.x() << "," << p.y();
-    }
-    EXPECT_NE(turned.image, straight.image);
-
-    // The numbers stand where they stood: their pixels (white on the default
-    // colours) are the same in both drawings.
-    int white = 0;
+    in.angleDiffText = QStringLiteral("0");
+    in.hubNumbers = true;
+    const Rendered numbered = Render(in);
+    int white = 0, moved = 0, added = 0;
     for (int y = 0; y < in.height; ++y)
         for (int x = 0; x < in.width; ++x) {
-            const bool a = straight.At(x, y) == colors::White;
-            ASSERT_EQ(a, turned.At(x, y) == colors::White) << x << "," << y;
-            white += a;
+            const bool number = plain.At(x, y) == colors::White;
+            white += number;
+            moved += number && turned.At(x, y) != colors::White;
+            if (numbered.At(x, y) == plain.At(x, y)) continue;
+            added += numbered.At(x, y) == in.leftSpoke;
+            EXPECT_LT(std::hypot(x - 450, y - 450), rim) << x << "," << y;
         }
-    EXPECT_GT(white, 100);
+    EXPECT_GT(moved, white / 4);
+    EXPECT_GT(added, 18 * 5);
 }
 
 // Turning the numbers off changes only pixels of the ring just inside the rim

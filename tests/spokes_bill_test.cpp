@@ -116,11 +116,13 @@ TEST(SpokeBill, RefusesWhatItCannotListAndAppendsNothing)
         const char* name;
         QLocale region;
         std::vector<Row> rows;
-        bool convertError;  // else: nothing to list
+        bool convertError;  // else: nothing to list, and the message says why
+        const char* says = "";
     };
     const Case cases[] = {
-        {"no length at all", PointRegion(), {{"07", ""}, {"-", ""}}, false},
-        {"empty table", PointRegion(), {}, false},
+        {"no length at all", PointRegion(), {{"07", ""}, {"-", ""}}, false, "Press \"Calc!\""},
+        {"empty table", PointRegion(), {}, false, "no laced spoke"},
+        {"every link cleared", PointRegion(), {{"-", ""}, {"", ""}}, false, "no laced spoke"},
         {"text typed as length", PointRegion(), {{"07", "285.4"}, {"32", "long"}}, true},
         {"misplaced grouping", PointRegion(), {{"07", "1,23.4"}}, true},
         {"other region's decimal point", CommaRegion(), {{"07", "285,4"}}, true},  // reads "285.4" there
@@ -137,7 +139,7 @@ TEST(SpokeBill, RefusesWhatItCannotListAndAppendsNothing)
             EXPECT_TRUE(c.convertError) << c.name;
         } catch (const EWheelInputError& e) {
             EXPECT_FALSE(c.convertError) << c.name;
-            EXPECT_TRUE(e.Message().contains("hub and rim hole counts")) << e.what();
+            EXPECT_TRUE(e.Message().contains(QLatin1String(c.says))) << e.what();
             EXPECT_TRUE(e.Message().contains("\"Summary!\"")) << e.what();
         }
         EXPECT_EQ(lines, QStringList({"description", ""})) << c.name;

@@ -1,0 +1,108 @@
+#include "lacing/lacing_notes.h"
+
+#include "platform/convert.h"
+
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace rimora {
+
+namespace {
+
+const char* SideName(int side) { return side == 1 ? "left" : "right"; }
+
+std::vector<PlannedSpoke> FlangeSpokes(const LacingPlan& plan, int side)
+{
+    std::vector<PlannedSpoke> out;
+    for (const PlannedSpoke& s : plan.spokes)
+        if (s.hub % 2 == side) out.push_back(s);
+    std::sort(out.begin(), out.end(), [](const PlannedSpoke& a, const PlannedSpoke& b) { return a.hub < b.hub; });
+    return out;
+}
+
+double Cos(double degrees) { return std::cos(degrees * std::numbers::pi / 180.0); }
+
+double Reach(double flangeDiameter, double erd)
+{
+    if (!(erd > 0) || !(flangeDiameter > 0)) return 0;
+    const double reach = flangeDiameter / erd;
+    return std::isfinite(reach) ? reach : 0;
+}
+
+}  // namespace
+
+FlangeReach FlangeReachFromTexts(const QString& erdText, const QString& leftFlangeText,
+                                 const QString& rightFlangeText)
+{
+    double erd = 0, left = 0, right = 0;
+    if (!TryStrToFloat(erdText, erd)) return {};
+    FlangeReach reach;
+    if (TryStrToFloat(leftFlangeText, left)) reach.left = Reach(left, erd);
+    if (TryStrToFloat(rightFlangeText, right)) reach.right = Reach(right, erd);
+    return reach;
+}
+
+QString AlternationNote(const LacingPlan& plan, int hubCount, int rimCount, int leftCross, int rightCross)
+{
+    QStringList sides;
+    int spokesOnFlange = 0;
+    for (int side = 1; side >= 0; --side) {
+        const int cross = side == 1 ? leftCross : rightCross;
+        const std::vector<PlannedSpoke> flange = FlangeSpokes(plan, side);
+        const int k = static_cast<int>(flange.size());
+        // Radial spokes, and spokes meant to pass the axle (half a turn), head neither way.
+        if (k < 2 || (2 * cross) % k == 0) continue;
+        QStringList pairs;
+        int clockwise = 0;
+        for (int i = 0; i < k; ++i) {
+            const PlannedSpoke& a = flange[static_cast<size_t>(i)];
+            const PlannedSpoke& b = flange[static_cast<size_t>((i + 1) % k)];
+            const double spanA = SpokeSpan(a.hub, hubCount, a.rim, rimCount);
+            const double spanB = SpokeSpan(b.hub, hubCount, b.rim, rimCount);
+            clockwise += spanA > 0;
+            if ((spanA > 0) == (spanB > 0)) pairs << FormatHoleNumber(a.hub) + QLatin1Char('/') + FormatHoleNumber(b.hub);
+        }
+        if (pairs.isEmpty()) continue;
+        if (spokesOnFlange == 0) spokesOnFlange = k;
+        const QString which = pairs.size() >= k ? QStringLiteral("all run %1").arg(clockwise > 0 ? QStringLiteral("clockwise")
+                                                                                                 : QStringLiteral("anticlockwise"))
+                                                : pairs.join(QStringLiteral(", "));
+        sides << QStringLiteral("%1 (%2x) %3").arg(QLatin1String(SideName(side))).arg(cross).arg(which);
+    }
+    if (sides.isEmpty()) return {};
+    return QStringLiteral("Flanges of %1 spokes cannot all alternate leading/trailing; same way: %2.")
+        .arg(spokesOnFlange)
+        .arg(sides.join(QStringLiteral("; ")));
+}
+
+QString BeyondTangentNote(const LacingPlan& plan, int hubCount, int rimCount, int leftCross, int rightCross,
+                          const FlangeReach& reach)
+{
+    QStringList sides;
+    for (int side = 1; side >= 0; --side) {
+        const int cross = side == 1 ? leftCross : rightCross;
+        const double flangeReach = side == 1 ? reach.left : reach.right;
+        const std::vector<PlannedSpoke> flange = FlangeSpokes(plan, side);
+        const int k = static_cast<int>(flange.size());
+        if (cross <= 0 || k == 0) continue;
+        double widest = 0;
+        for (const PlannedSpoke& s : flange)
+            widest = std::max(widest, std::fabs(SpokeSpan(s.hub, hubCount, s.rim, rimCount)));
+        if (!(Cos(widest) < flangeReach)) continue;
+        // The largest cross number whose crossing angle, 360 / k per cross, stays within the tangent.
+        int sound = 0;
+        for (int c = cross - 1; c > 0; --c)
+            if (Cos(c * 360.0 / k) >= flangeReach) {
+                sound = c;
+                break;
+            }
+        sides << QStringLiteral("%1 %2x (%3x at most)").arg(QLatin1String(SideName(side))).arg(cross).arg(sound);
+    }
+    if (sides.isEmpty()) return {};
+    return QStringLiteral("Spokes leave the hub beyond the tangent, across the flange: %1.")
+        .arg(sides.join(QStringLiteral(", ")));
+}
+
+}  // namespace rimora

@@ -1,0 +1,36 @@
+#pragma once
+// Plain words for the status bar when a laced pattern cannot be quite what was
+// asked: a flange whose spokes cannot all alternate leading and trailing, or a
+// cross number that sends spokes off their hub holes across the flange.
+#include "lacing/lacing_pattern.h"
+
+#include <QString>
+
+namespace rimora {
+
+// How far each flange's hole circle reaches towards the rim: flange radius
+// over rim radius (half the ERD). 0 when unknown, which still catches every
+// spoke leaving its hole at a right angle or more.
+struct FlangeReach {
+    double left = 0;
+    double right = 0;
+};
+
+// From the texts of the ERD and the two flange diameters; a text that is no
+// number gives 0 for what it feeds, never an error (the lengths report it).
+FlangeReach FlangeReachFromTexts(const QString& erdText, const QString& leftFlangeText,
+                                 const QString& rightFlangeText);
+
+// Names, per flange, the neighbouring hub holes whose spokes head the same way
+// ("... cannot all alternate leading and trailing ..."); empty when they all
+// alternate or the flange is laced radially. Spokes straight through the axle
+// (half a turn) head neither way.
+QString AlternationNote(const LacingPlan& plan, int hubCount, int rimCount, int leftCross, int rightCross);
+
+// A warning per side whose spokes leave the hub beyond the tangent: the angle
+// θ from hub hole to rim hole has cos θ below the flange's reach. It names the
+// side and the largest cross number that stays within the tangent there.
+QString BeyondTangentNote(const LacingPlan& plan, int hubCount, int rimCount, int leftCross, int rightCross,
+                          const FlangeReach& reach);
+
+}  // namespace rimora
