@@ -16,6 +16,8 @@
 
 namespace rimora {
 
+class ProfileFile;
+
 class TIniSave {
 public:
     // Called with a grid just before its rows are read, after every control
@@ -72,6 +74,11 @@ public:
     // The values of the owner's controls.
     void WriteInfo();
     void ReadInfo();
+    // Whether the file holds at least one record that ReadInfo would take
+    // for one of the owner's controls (placement keys do not count). A file
+    // without any is no file of this window: reading it would only empty
+    // its grids.
+    bool HoldsInfo(const ProfileFile& file) const;
     // The owner's left, top, height and width.
     void WritePlace();
     void ReadPlace();

@@ -69,7 +69,6 @@ std::optional<QString> OpenProfile(TIniSave& store)
     if (chosen.isEmpty()) return std::nullopt;
     const QFileInfo source(chosen);
     const QString path = source.absoluteFilePath();
-    const QString section = store.Owner().Name();
     // Reading a file without the window's records would empty the whole
     // lacing table, so such a file is refused before anything is touched.
     if (!source.isFile())
@@ -77,9 +76,8 @@ std::optional<QString> OpenProfile(TIniSave& store)
     const ProfileFile file(path);
     if (file.Unreadable())
         throw EInOutError(QStringLiteral("Cannot open %1: it is too large to be a profile, or cannot be read.").arg(Shown(path)));
-    if (!file.HasSection(section))
-        throw EInOutError(
-            QStringLiteral("Cannot open %1: it is not a profile (it holds no [%2] section).").arg(Shown(path), section));
+    if (!store.HoldsInfo(file))
+        throw EInOutError(QStringLiteral("Cannot open %1: the file holds no Rimora wheel.").arg(Shown(path)));
 
     store.SetFileName(path);
     const FixedRowsSnapshot headings(store.Owner());

@@ -23,7 +23,7 @@ std::optional<QString> SaveProfile(TIniSave& store, const QString& profileName);
 
 // Asks for a file and reads every control value of the store's window from
 // it; the table's heading row is kept. A file that does not exist or holds
-// no section of the window raises EInOutError and changes nothing. The
+// none of the window's records raises EInOutError and changes nothing. The
 // caller redraws the wheel afterwards.
 std::optional<QString> OpenProfile(TIniSave& store);
 

@@ -265,9 +265,10 @@ TEST_F(ProfileFlowsTest, OpeningAFileWithoutAWheelChangesNothing)
     };
     const Row rows[] = {
         {"missing file", "none.prl", std::nullopt, "does not exist"},
-        {"another window's file", "sum.ini", "[SumF]\nLeft=1\n", "[MainF]"},
-        {"empty file", "empty.prl", "", "[MainF]"},
-        {"not an INI file", "photo.jpg", "\xFF\xD8\xFF\xE0garbage=1\n", "[MainF]"},
+        {"another window's file", "sum.ini", "[SumF]\nLeft=1\n", "holds no Rimora wheel"},
+        {"the window's placement only", "place.ini", "[MainF]\nLeft=1\nTop=2\n", "holds no Rimora wheel"},
+        {"empty file", "empty.prl", "", "holds no Rimora wheel"},
+        {"not an INI file", "photo.jpg", "\xFF\xD8\xFF\xE0garbage=1\n", "holds no Rimora wheel"},
         {"a folder", "dir.prl", std::nullopt, "does not exist"},
     };
     for (const Row& row : rows) {
