@@ -19,6 +19,7 @@
 namespace rimora {
 
 class TIniSave;
+class SettingsSession;
 class TSumF;
 struct WheelDrawingResult;
 
@@ -35,8 +36,9 @@ public:
     explicit TMainF(QWidget* parent = nullptr);
     ~TMainF() override;
 
-    // The summary window, created after the main window.
-    void SetSummaryWindow(TSumF* summary) { SumF = summary; }
+    // The summary window, created after the main window; it keeps its
+    // placement only when this window keeps its settings.
+    void SetSummaryWindow(TSumF* summary);
     // Writes the settings file; runs once, when the window is destroyed or the
     // program is asked to end.
     void FormDestroy();
@@ -135,6 +137,7 @@ private:
     void ApplyDrawingResult(const WheelDrawingResult& result);
 
     std::unique_ptr<TIniSave> iniSave_;
+    std::unique_ptr<SettingsSession> settings_;
     bool shownOnce_ = false;
     bool settingsWritten_ = false;
 };

@@ -44,6 +44,10 @@ public:
     // ReadInfo and WriteInfo do nothing; placement and font still work.
     bool PlaceOnly() const { return fPlaceOnly_; }
     void SetPlaceOnly(bool value) { fPlaceOnly_ = value; }
+    // Every write does nothing; reads work as usual. For a window whose
+    // settings file is kept by another running copy of the program.
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool value) { readOnly_ = value; }
 
     // While none is set, the owner's name followed by ".ini".
     QString FileName() const;
@@ -95,6 +99,7 @@ private:
     bool fSaveStringGrid_ = true;
     bool fSaveSplitPos_ = false;
     bool fPlaceOnly_ = false;
+    bool readOnly_ = false;
     QString fFileName_;
     QString fNotSaveName_;
     IFontLabel* theLabel_ = nullptr;

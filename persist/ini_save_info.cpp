@@ -107,7 +107,7 @@ void ReadGrid(const ProfileFile& file, const QString& section, const QString& na
 
 void TIniSave::WriteInfo()
 {
-    if (fPlaceOnly_) return;
+    if (fPlaceOnly_ || readOnly_) return;
     const QString path = FilePath();
     PrepareSettingsFolder(path);
     ProfileFile file(path);

@@ -20,6 +20,7 @@ const QString kWidth = QStringLiteral("Width");
 
 void TIniSave::WritePlace()
 {
+    if (readOnly_) return;
     const QString path = FilePath();
     PrepareSettingsFolder(path);
     ProfileFile file(path);
@@ -51,7 +52,7 @@ void TIniSave::ReadPlace()
 
 void TIniSave::WriteFont()
 {
-    if (theLabel_ == nullptr) return;
+    if (theLabel_ == nullptr || readOnly_) return;
     const QString path = FilePath();
     PrepareSettingsFolder(path);
     ProfileFile file(path);
