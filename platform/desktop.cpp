@@ -77,6 +77,12 @@ public:
         const QScreen* screen = QGuiApplication::primaryScreen();
         return screen ? screen->geometry().size() : QSize(1024, 768);
     }
+    QList<QRect> ScreenGeometries() override
+    {
+        QList<QRect> out;
+        for (const QScreen* screen : QGuiApplication::screens()) out << screen->availableGeometry();
+        return out.isEmpty() ? Desktop::ScreenGeometries() : out;
+    }
 
 private:
     static QString Run(QFileDialog& dialog, const FileDialogRequest& request)

@@ -4,6 +4,8 @@
 // screen. The program uses the Qt implementation; tests install a recorder so
 // that no flow opens a real dialog or writes beside the test executable.
 #include <QColor>
+#include <QList>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -34,6 +36,9 @@ public:
     // Folder of the running executable, without a trailing separator.
     virtual QString ExecutableFolder() = 0;
     virtual QSize ScreenSize() = 0;
+    // Where windows can be shown, one rectangle per screen in virtual
+    // desktop pixels; by default the primary screen alone.
+    virtual QList<QRect> ScreenGeometries() { return {QRect(QPoint(0, 0), ScreenSize())}; }
 };
 
 // The caption of the program's message boxes (the application title).

@@ -22,6 +22,7 @@ public:
     QList<QColor> colorRequests;
     QString executableFolder;
     QSize screen{1920, 1080};
+    QList<QRect> screens;  // empty: the primary screen of `screen` alone
 
     void ShowError(const QString& message) override { errors << message; }
     bool Confirm(const QString&, const QString& question) override
@@ -46,6 +47,7 @@ public:
     }
     QString ExecutableFolder() override { return executableFolder; }
     QSize ScreenSize() override { return screen; }
+    QList<QRect> ScreenGeometries() override { return screens.isEmpty() ? Desktop::ScreenGeometries() : screens; }
 
 private:
     static QString Next(std::vector<FileDialogRequest>& log, std::deque<QString>& answers, const FileDialogRequest& r)
