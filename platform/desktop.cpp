@@ -126,6 +126,11 @@ void SetDesktop(Desktop* desktop)
     g_installed = desktop;
 }
 
+Desktop* InstalledDesktop()
+{
+    return g_installed;
+}
+
 QStringList QtNameFilters(const QString& filter)
 {
     const QStringList parts = filter.split(QLatin1Char('|'));

@@ -49,6 +49,8 @@ QString ApplicationTitle();
 Desktop& CurrentDesktop();
 // Installs a desktop (not owned); nullptr goes back to the Qt one.
 void SetDesktop(Desktop* desktop);
+// The desktop installed by SetDesktop, nullptr while the Qt one is in use.
+Desktop* InstalledDesktop();
 
 // "prl|*.prl|*.*|*.*" as Qt name filters: "prl (*.prl)", "*.* (*)".
 QStringList QtNameFilters(const QString& filter);
