@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace rimora {
 
@@ -31,13 +30,26 @@ QString Shown(const QString& path)
 
 }  // namespace
 
+QString FirstWritableFolder(const QStringList& candidates, const QString& makeable)
+{
+    for (const QString& folder : candidates) {
+        if (folder.isEmpty()) continue;
+        if (folder == makeable && !QFileInfo::exists(folder)) QDir().mkpath(folder);
+        const QFileInfo info(folder);
+        if (info.isDir() && info.isWritable()) return QDir::cleanPath(info.absoluteFilePath());
+    }
+    return {};
+}
+
 QString ProfileFolder(const TIniSave& store)
 {
-    if (QDir::isAbsolutePath(store.FileName())) return QFileInfo(store.FileName()).absolutePath();
-    const QString executableFolder = CurrentDesktop().ExecutableFolder();
-    const QFileInfo info(executableFolder);
-    if (!executableFolder.isEmpty() && info.isDir() && info.isWritable()) return executableFolder;
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    Desktop& desktop = CurrentDesktop();
+    QStringList candidates;
+    // The store names a full path only while it points at a profile.
+    if (QDir::isAbsolutePath(store.FileName())) candidates << QFileInfo(store.FileName()).absolutePath();
+    const QString documents = desktop.DocumentsFolder();
+    candidates << documents << desktop.HomeFolder();
+    return FirstWritableFolder(candidates, documents);
 }
 
 std::optional<QString> SaveProfile(TIniSave& store, const QString& profileName)

@@ -27,9 +27,14 @@ std::optional<QString> SaveProfile(TIniSave& store, const QString& profileName);
 // caller redraws the wheel afterwards.
 std::optional<QString> OpenProfile(TIniSave& store);
 
-// The folder the profile dialogs start in: that of the profile last used,
-// else the executable's folder, or the user's documents when that cannot be
-// written.
+// The folder the profile dialogs start in, one the user can write to: that
+// of the profile last saved or opened, else the user's documents folder
+// (made when it does not exist yet), else the home folder; empty when none
+// of them can be written.
 QString ProfileFolder(const TIniSave& store);
+
+// The first of the candidates that is a folder the user can write to, or
+// can be made as one (only `makeable` is made); empty when none is.
+QString FirstWritableFolder(const QStringList& candidates, const QString& makeable);
 
 }  // namespace rimora

@@ -4,10 +4,12 @@
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace rimora {
@@ -72,6 +74,8 @@ public:
         return true;
     }
     QString ExecutableFolder() override { return QCoreApplication::applicationDirPath(); }
+    QString DocumentsFolder() override { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
+    QString HomeFolder() override { return QDir::homePath(); }
     QSize ScreenSize() override
     {
         const QScreen* screen = QGuiApplication::primaryScreen();

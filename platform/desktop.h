@@ -35,6 +35,9 @@ public:
     virtual bool ChooseColor(QColor& color) = 0;
     // Folder of the running executable, without a trailing separator.
     virtual QString ExecutableFolder() = 0;
+    // The user's documents folder (it may not exist yet) and home folder.
+    virtual QString DocumentsFolder() = 0;
+    virtual QString HomeFolder() = 0;
     virtual QSize ScreenSize() = 0;
     // Where windows can be shown, one rectangle per screen in virtual
     // desktop pixels; by default the primary screen alone.

@@ -21,6 +21,8 @@ public:
     std::deque<QColor> colorAnswers;  // empty = cancel
     QList<QColor> colorRequests;
     QString executableFolder;
+    QString documentsFolder;  // empty: none
+    QString homeFolder;
     QSize screen{1920, 1080};
     QList<QRect> screens;  // empty: the primary screen of `screen` alone
 
@@ -46,6 +48,8 @@ public:
         return true;
     }
     QString ExecutableFolder() override { return executableFolder; }
+    QString DocumentsFolder() override { return documentsFolder; }
+    QString HomeFolder() override { return homeFolder; }
     QSize ScreenSize() override { return screen; }
     QList<QRect> ScreenGeometries() override { return screens.isEmpty() ? Desktop::ScreenGeometries() : screens; }
 

@@ -30,6 +30,8 @@ public:
     QString SaveFileName(const FileDialogRequest&) override { return {}; }
     bool ChooseColor(QColor&) override { return false; }
     QString ExecutableFolder() override { return previous_.ExecutableFolder(); }
+    QString DocumentsFolder() override { return previous_.DocumentsFolder(); }
+    QString HomeFolder() override { return previous_.HomeFolder(); }
     QSize ScreenSize() override { return previous_.ScreenSize(); }
     QList<QRect> ScreenGeometries() override { return previous_.ScreenGeometries(); }
 
