@@ -79,9 +79,17 @@ QString SettingsSession::NoteFor(const QString& settingsPath) const
         return {};
     case SettingsFound::NoWheel:
         return QStringLiteral("%1 holds no Rimora wheel: started with the defaults.").arg(name);
-    case SettingsFound::TooLarge:
-        return QStringLiteral("%1 is %2, over the %3 limit: not read, kept as it is.")
-            .arg(name, DataSize(QFileInfo(settingsPath).size()), DataSize(ProfileFile::kMaxFileSize));
+    case SettingsFound::TooLarge: {
+        const qint64 bytes = QFileInfo(settingsPath).size();
+        QString size = DataSize(bytes);
+        QString limit = DataSize(ProfileFile::kMaxFileSize);
+        // Just over the limit both round alike: then in bytes.
+        if (size == limit) {
+            size = QStringLiteral("%1 bytes").arg(QLocale().toString(bytes));
+            limit = QStringLiteral("%1 bytes").arg(QLocale().toString(ProfileFile::kMaxFileSize));
+        }
+        return QStringLiteral("%1 is %2, over the %3 limit: not read, kept as it is.").arg(name, size, limit);
+    }
     case SettingsFound::Unreadable:
         return QStringLiteral("%1 cannot be read: started with the defaults, kept as it is.").arg(name);
     }
