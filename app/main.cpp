@@ -10,6 +10,7 @@
 #include "app/termination_signal.h"
 #include "app/translation.h"
 #include "platform/desktop.h"
+#include "platform/unattended_report.h"
 #include "sheet/command_line.h"
 
 #include <QApplication>
@@ -58,8 +59,11 @@ int main(int argc, char** argv)
     mainF->show();
     const int result = QApplication::exec();
 
+    // Told to end by a signal: errors of the last writes go to stderr, no
+    // message box waits for a person, and a failure gives a non-zero status.
+    const rimora::UnattendedReport unattended(rimora::TerminationSignalReceived());
     delete sumF;
     mainF->FormDestroy();
     delete mainF;
-    return result;
+    return unattended.Failed() ? 1 : result;
 }

@@ -7,6 +7,7 @@
 #include "app/logo.h"
 #include "app/summary_form.h"
 #include "persist/ini_save.h"
+#include "persist/settings_session.h"
 #include "platform/convert.h"
 #include "platform/desktop.h"
 

@@ -21,6 +21,7 @@
 namespace rimora {
 
 class TIniSave;
+class SettingsSession;
 class TSumF;
 struct FlangeOffsets;
 struct WheelTexts;
@@ -39,8 +40,9 @@ public:
     explicit TMainF(QWidget* parent = nullptr);
     ~TMainF() override;
 
-    // The summary window, created after the main window.
-    void SetSummaryWindow(TSumF* summary) { SumF = summary; }
+    // The summary window, created after the main window; it keeps its
+    // placement only when this window keeps its settings.
+    void SetSummaryWindow(TSumF* summary);
     // Writes the settings file; runs once, when the window is destroyed or the
     // program is asked to end.
     void FormDestroy();
@@ -168,6 +170,7 @@ private:
 
     std::unique_ptr<TIniSave> iniSave_;
     QString lacingNote_;  // what the latest lacing could not give as asked, for the status bar
+    std::unique_ptr<SettingsSession> settings_;
     bool shownOnce_ = false;
     bool settingsWritten_ = false;
 };

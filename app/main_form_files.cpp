@@ -1,10 +1,12 @@
 // The main window's settings and profile files: the store is pointed at the
 // right file and the persistence code does the reading and writing.
 #include "app/main_form.h"
+#include "app/summary_form.h"
 #include "lacing/lacing_table.h"
 #include "persist/ini_save.h"
 #include "persist/profile_flows.h"
 #include "persist/settings_flows.h"
+#include "persist/settings_session.h"
 #include "platform/convert.h"
 
 namespace rimora {
@@ -28,12 +30,19 @@ void TMainF::RestoreSettings()
     iniSave_->SetGridReadHook([this](Component& grid) {
         if (&grid == static_cast<Component*>(SG1)) SizeTableFromHoleCounts(*SG1, HubCB->Text(), RimCB->Text());
     });
-    ReadMainSettings(*iniSave_);
+    settings_ = std::make_unique<SettingsSession>(*iniSave_);
+    StatusBar->SetNote(settings_->Restore(), settings_->FilePath());
 }
 
 void TMainF::SaveSettings()
 {
-    WriteMainSettings(*iniSave_);
+    if (settings_) settings_->Save();
+}
+
+void TMainF::SetSummaryWindow(TSumF* summary)
+{
+    SumF = summary;
+    if (SumF && settings_) settings_->ShareWith(SumF->IniSave());
 }
 
 void TMainF::SaveBtnClick()

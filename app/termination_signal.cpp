@@ -13,15 +13,22 @@ namespace rimora {
 namespace {
 
 int g_signalPipe[2] = {-1, -1};
+volatile std::sig_atomic_t g_received = 0;
 
 void OnSignal(int)
 {
-    // Only async-signal-safe work here: wake the event loop.
+    // Only async-signal-safe work here: note it and wake the event loop.
+    g_received = 1;
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[0], &byte, 1);
 }
 
 }  // namespace
+
+bool TerminationSignalReceived()
+{
+    return g_received != 0;
+}
 
 void CloseWindowOnTerminationSignal(QWidget* window)
 {

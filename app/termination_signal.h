@@ -8,4 +8,7 @@ namespace rimora {
 // gets the settings written.
 void CloseWindowOnTerminationSignal(QWidget* window);
 
+// Whether the program is ending because of one of those signals.
+bool TerminationSignalReceived();
+
 }  // namespace rimora

@@ -16,6 +16,8 @@
 
 namespace rimora {
 
+class ProfileFile;
+
 class TIniSave {
 public:
     // Called with a grid just before its rows are read, after every control
@@ -42,6 +44,10 @@ public:
     // ReadInfo and WriteInfo do nothing; placement and font still work.
     bool PlaceOnly() const { return fPlaceOnly_; }
     void SetPlaceOnly(bool value) { fPlaceOnly_ = value; }
+    // Every write does nothing; reads work as usual. For a window whose
+    // settings file is kept by another running copy of the program.
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool value) { readOnly_ = value; }
 
     // While none is set, the owner's name followed by ".ini".
     QString FileName() const;
@@ -72,6 +78,11 @@ public:
     // The values of the owner's controls.
     void WriteInfo();
     void ReadInfo();
+    // Whether the file holds at least one record that ReadInfo would take
+    // for one of the owner's controls (placement keys do not count). A file
+    // without any is no file of this window: reading it would only empty
+    // its grids.
+    bool HoldsInfo(const ProfileFile& file) const;
     // The owner's left, top, height and width.
     void WritePlace();
     void ReadPlace();
@@ -88,6 +99,7 @@ private:
     bool fSaveStringGrid_ = true;
     bool fSaveSplitPos_ = false;
     bool fPlaceOnly_ = false;
+    bool readOnly_ = false;
     QString fFileName_;
     QString fNotSaveName_;
     IFontLabel* theLabel_ = nullptr;

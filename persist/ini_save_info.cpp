@@ -66,6 +66,24 @@ void ReadValue(const ProfileFile& file, const QString& section, Component& compo
     }
 }
 
+// Every kind of control that keeps one value under its own name.
+bool KeepsValue(Component& component)
+{
+    return dynamic_cast<IColorControl*>(&component) || dynamic_cast<ISpinControl*>(&component)
+           || dynamic_cast<IRadioGroupControl*>(&component) || dynamic_cast<IItemIndexControl*>(&component)
+           || dynamic_cast<ICheckControl*>(&component) || dynamic_cast<ITextControl*>(&component);
+}
+
+// "SG1-Row12" for the grid "SG1": the name, "-Row" and a row number.
+bool IsRowKeyOf(const QString& key, const QString& gridName)
+{
+    const QString prefix = gridName + QStringLiteral("-Row");
+    if (key.size() <= prefix.size() || !key.startsWith(prefix, Qt::CaseInsensitive)) return false;
+    for (qsizetype i = prefix.size(); i < key.size(); ++i)
+        if (!key[i].isDigit() || key[i].unicode() > 0x7F) return false;
+    return true;
+}
+
 void WriteGrid(ProfileFile& file, const QString& section, const QString& name, GridModel& model)
 {
     for (int r = 0; r < model.RowCount(); ++r) {
@@ -89,7 +107,7 @@ void ReadGrid(const ProfileFile& file, const QString& section, const QString& na
 
 void TIniSave::WriteInfo()
 {
-    if (fPlaceOnly_) return;
+    if (fPlaceOnly_ || readOnly_) return;
     const QString path = FilePath();
     PrepareSettingsFolder(path);
     ProfileFile file(path);
@@ -109,6 +127,28 @@ void TIniSave::WriteInfo()
         }
     }
     file.Save();
+}
+
+bool TIniSave::HoldsInfo(const ProfileFile& file) const
+{
+    const QStringList keys = file.Keys(parent_.Name());
+    if (keys.isEmpty()) return false;
+    const QStringList excluded = ParseNameList(fNotSaveName_);
+    for (Component* component : parent_.Components()) {
+        if (component == nullptr) continue;
+        const QString name = component->Name();
+        if (name.isEmpty() || excluded.contains(name, Qt::CaseSensitive)) continue;
+        auto* panel = dynamic_cast<IPanelControl*>(component);
+        const bool grid = fSaveStringGrid_ && dynamic_cast<IGridControl*>(component);
+        QStringList own;
+        if (KeepsValue(*component) || (panel && fSavePanelColor_)) own << name;
+        if (panel && fSaveSplitPos_) own << WidthKey(name) << HeightKey(name);
+        for (const QString& key : keys) {
+            if (own.contains(key, Qt::CaseInsensitive)) return true;
+            if (grid && IsRowKeyOf(key, name)) return true;
+        }
+    }
+    return false;
 }
 
 void TIniSave::ReadInfo()

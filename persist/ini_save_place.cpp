@@ -2,6 +2,7 @@
 // target label.
 #include "persist/ini_save.h"
 #include "persist/profile_file.h"
+#include "persist/screen_placement.h"
 #include "persist/settings_location.h"
 #include "platform/desktop.h"
 
@@ -20,6 +21,7 @@ const QString kWidth = QStringLiteral("Width");
 
 void TIniSave::WritePlace()
 {
+    if (readOnly_) return;
     const QString path = FilePath();
     PrepareSettingsFolder(path);
     ProfileFile file(path);
@@ -47,11 +49,20 @@ void TIniSave::ReadPlace()
     parent_.SetWidth(file.ReadInteger(section, kWidth, parent_.Width()));
     if (parent_.Left() < 0) parent_.SetLeft(centredLeft);
     if (parent_.Top() < 0) parent_.SetTop(centredTop);
+    // A place on a screen no longer there (or far beyond the right or
+    // bottom edge) comes back onto the nearest screen.
+    const QRect stored(parent_.Left(), parent_.Top(), parent_.Width(), parent_.Height());
+    const QRect shown = OntoNearestScreen(stored, CurrentDesktop().ScreenGeometries());
+    if (shown == stored) return;
+    parent_.SetWidth(shown.width());
+    parent_.SetHeight(shown.height());
+    parent_.SetLeft(shown.left());
+    parent_.SetTop(shown.top());
 }
 
 void TIniSave::WriteFont()
 {
-    if (theLabel_ == nullptr) return;
+    if (theLabel_ == nullptr || readOnly_) return;
     const QString path = FilePath();
     PrepareSettingsFolder(path);
     ProfileFile file(path);

@@ -14,10 +14,6 @@ namespace rimora {
 
 namespace {
 
-// A settings or profile file is a few kilobytes; anything far larger is not
-// one of ours and is neither parsed nor overwritten.
-constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
-
 const QByteArray kUtf8Bom("\xEF\xBB\xBF", 3);
 const QByteArray kUtf16LEBom("\xFF\xFE", 2);
 const QByteArray kUtf16BEBom("\xFE\xFF", 2);
@@ -77,7 +73,8 @@ ProfileFile::ProfileFile(const QString& path) : path_(path)
 {
     QFile file(path_);
     if (!file.exists()) return;
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileSize) {
+    fileSize_ = file.size();
+    if (!file.open(QIODevice::ReadOnly) || fileSize_ > kMaxFileSize) {
         unreadable_ = true;
         return;
     }
@@ -106,21 +103,36 @@ void ProfileFile::Decode(const QByteArray& bytes)
         }
     }
 
-    const qsizetype firstBreak = text.indexOf(QLatin1Char('\n'));
-    crlf_ = firstBreak > 0 && text[firstBreak - 1] == QLatin1Char('\r');
     if (text.isEmpty()) return;
-    lines_ = text.split(QLatin1Char('\n'));
-    finalLineBreak_ = lines_.constLast().isEmpty();
-    if (finalLineBreak_) lines_.removeLast();
-    if (crlf_) {
-        for (QString& line : lines_)
-            if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+    // Every line end counts, whichever kind; the first one found is the
+    // file's own and is used for the whole file when it is written.
+    bool lineEndSeen = false;
+    qsizetype start = 0;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        const QChar c = text[i];
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n')) {
+            ++i;
+            continue;
+        }
+        const bool crlf = c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n');
+        if (!lineEndSeen) {
+            lineEnd_ = crlf ? LineEnd::CrLf : c == QLatin1Char('\r') ? LineEnd::Cr : LineEnd::Lf;
+            lineEndSeen = true;
+        }
+        lines_ << text.mid(start, i - start);
+        i += crlf ? 2 : 1;
+        start = i;
     }
+    finalLineBreak_ = start == text.size();
+    if (!finalLineBreak_) lines_ << text.mid(start);
 }
 
 QByteArray ProfileFile::Encode() const
 {
-    const QString eol = crlf_ ? QStringLiteral("\r\n") : QStringLiteral("\n");
+    const QString eol = lineEnd_ == LineEnd::CrLf ? QStringLiteral("\r\n")
+                        : lineEnd_ == LineEnd::Cr ? QStringLiteral("\r")
+                                                  : QStringLiteral("\n");
     QString text = lines_.join(eol);
     if (finalLineBreak_ && !lines_.isEmpty()) text += eol;
 
@@ -191,6 +203,20 @@ std::optional<QString> ProfileFile::RawValue(const QString& section, const QStri
 bool ProfileFile::HasSection(const QString& section) const
 {
     return FindSection(section).has_value();
+}
+
+QStringList ProfileFile::Keys(const QString& section) const
+{
+    QStringList keys;
+    const std::optional<Range> range = FindSection(section);
+    if (!range) return keys;
+    for (qsizetype i = range->header + 1; i < range->end; ++i) {
+        const qsizetype eq = lines_[i].indexOf(QLatin1Char('='));
+        if (eq < 0) continue;
+        const QString name = TrimBlanks(lines_[i].left(eq));
+        if (!IsComment(name)) keys << name;
+    }
+    return keys;
 }
 
 QString ProfileFile::ReadString(const QString& section, const QString& key, const QString& defaultValue) const

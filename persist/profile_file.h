@@ -10,9 +10,11 @@
 // and one pair of enclosing double quotes removed and is cut at 2047
 // characters. A key written for the first time goes to the end of its
 // section, a new section to the end of the file; everything else keeps its
-// bytes. The file is written back in the encoding and line endings it was
-// found in, except that a single-byte file becomes UTF-8 when it could no
-// longer be read back as written; a new file is UTF-8 with LF.
+// bytes. Lines may end in CR LF, LF or a bare CR (an old Mac editor); the
+// file is written back with the line end it starts with, so one that mixes
+// them comes out with its first throughout. The encoding stays as found,
+// except that a single-byte file becomes UTF-8 when it could no longer be
+// read back as written; a new file is UTF-8 with LF.
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -22,9 +24,13 @@ namespace rimora {
 class ProfileFile {
 public:
     enum class Encoding { Utf8, Utf8Bom, Utf16LE, Utf16BE, Latin1 };
+    enum class LineEnd { Lf, CrLf, Cr };
 
     // The longest value a read gives back.
     static constexpr qsizetype kMaxValueLength = 2047;
+    // A settings or profile file is a few kilobytes; anything far larger is
+    // not one of ours and is neither parsed nor overwritten.
+    static constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
 
     // Reads the file; a missing or unreadable file reads as empty.
     explicit ProfileFile(const QString& path);
@@ -33,7 +39,13 @@ public:
     // The file exists but was not read (too large to be one of ours, or not
     // readable); it reads as empty and Save() refuses to replace it.
     bool Unreadable() const { return unreadable_; }
+    // Unreadable because it is larger than kMaxFileSize.
+    bool TooLarge() const { return unreadable_ && fileSize_ > kMaxFileSize; }
+    // The size found on disk; 0 for a missing file.
+    qint64 FileSize() const { return fileSize_; }
     bool HasSection(const QString& section) const;
+    // The names of the section's keys, in file order, as written there.
+    QStringList Keys(const QString& section) const;
 
     QString ReadString(const QString& section, const QString& key, const QString& defaultValue) const;
     // Decimal with optional sign, or hexadecimal after "0x", "x" or "$";
@@ -51,7 +63,7 @@ public:
     void Save();
 
     Encoding FileEncoding() const { return encoding_; }
-    bool UsesCrLf() const { return crlf_; }
+    LineEnd LineEnding() const { return lineEnd_; }
 
 private:
     struct Range {
@@ -67,7 +79,8 @@ private:
     QString path_;
     QStringList lines_;          // without their line endings
     bool finalLineBreak_ = true; // whether the last line ended with a line break
-    bool crlf_ = false;
+    LineEnd lineEnd_ = LineEnd::Lf;
+    qint64 fileSize_ = 0;
     Encoding encoding_ = Encoding::Utf8;
     bool unreadable_ = false;    // exists but could not be read: never overwrite it
     bool changed_ = false;

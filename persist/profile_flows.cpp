@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace rimora {
 
@@ -31,13 +30,26 @@ QString Shown(const QString& path)
 
 }  // namespace
 
+QString FirstWritableFolder(const QStringList& candidates, const QString& makeable)
+{
+    for (const QString& folder : candidates) {
+        if (folder.isEmpty()) continue;
+        if (folder == makeable && !QFileInfo::exists(folder)) QDir().mkpath(folder);
+        const QFileInfo info(folder);
+        if (info.isDir() && info.isWritable()) return QDir::cleanPath(info.absoluteFilePath());
+    }
+    return {};
+}
+
 QString ProfileFolder(const TIniSave& store)
 {
-    if (QDir::isAbsolutePath(store.FileName())) return QFileInfo(store.FileName()).absolutePath();
-    const QString executableFolder = CurrentDesktop().ExecutableFolder();
-    const QFileInfo info(executableFolder);
-    if (!executableFolder.isEmpty() && info.isDir() && info.isWritable()) return executableFolder;
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    Desktop& desktop = CurrentDesktop();
+    QStringList candidates;
+    // The store names a full path only while it points at a profile.
+    if (QDir::isAbsolutePath(store.FileName())) candidates << QFileInfo(store.FileName()).absolutePath();
+    const QString documents = desktop.DocumentsFolder();
+    candidates << documents << desktop.HomeFolder();
+    return FirstWritableFolder(candidates, documents);
 }
 
 std::optional<QString> SaveProfile(TIniSave& store, const QString& profileName)
@@ -69,7 +81,6 @@ std::optional<QString> OpenProfile(TIniSave& store, const std::function<void()>&
     if (chosen.isEmpty()) return std::nullopt;
     const QFileInfo source(chosen);
     const QString path = source.absoluteFilePath();
-    const QString section = store.Owner().Name();
     // Reading a file without the window's records would empty the whole
     // lacing table, so such a file is refused before anything is touched.
     if (!source.isFile())
@@ -77,9 +88,8 @@ std::optional<QString> OpenProfile(TIniSave& store, const std::function<void()>&
     const ProfileFile file(path);
     if (file.Unreadable())
         throw EInOutError(QStringLiteral("Cannot open %1: it is too large to be a profile, or cannot be read.").arg(Shown(path)));
-    if (!file.HasSection(section))
-        throw EInOutError(
-            QStringLiteral("Cannot open %1: it is not a profile (it holds no [%2] section).").arg(Shown(path), section));
+    if (!store.HoldsInfo(file))
+        throw EInOutError(QStringLiteral("Cannot open %1: the file holds no Rimora wheel.").arg(Shown(path)));
 
     store.SetFileName(path);
     const FixedRowsSnapshot headings(store.Owner());

@@ -24,15 +24,20 @@ std::optional<QString> SaveProfile(TIniSave& store, const QString& profileName);
 
 // Asks for a file and reads every control value of the store's window from
 // it; the table's heading row is kept. A file that does not exist or holds
-// no section of the window raises EInOutError and changes nothing. The
+// none of the window's records raises EInOutError and changes nothing. The
 // caller redraws the wheel afterwards. `beforeRead`, when given, runs once the
 // file is known to be a profile, just before its values are read: a window
 // puts back the defaults of inputs that older profiles do not hold.
 std::optional<QString> OpenProfile(TIniSave& store, const std::function<void()>& beforeRead = {});
 
-// The folder the profile dialogs start in: that of the profile last used,
-// else the executable's folder, or the user's documents when that cannot be
-// written.
+// The folder the profile dialogs start in, one the user can write to: that
+// of the profile last saved or opened, else the user's documents folder
+// (made when it does not exist yet), else the home folder; empty when none
+// of them can be written.
 QString ProfileFolder(const TIniSave& store);
+
+// The first of the candidates that is a folder the user can write to, or
+// can be made as one (only `makeable` is made); empty when none is.
+QString FirstWritableFolder(const QStringList& candidates, const QString& makeable);
 
 }  // namespace rimora

@@ -2,16 +2,26 @@
 
 #include "persist/fixed_rows.h"
 #include "persist/ini_save.h"
+#include "persist/profile_file.h"
+
+#include <QFileInfo>
 
 namespace rimora {
 
-void ReadMainSettings(TIniSave& store)
+SettingsFound ReadMainSettings(TIniSave& store)
 {
     store.SetFileName(kSettingsFileName);
     store.ReadPlace();
+    const QString path = store.FilePath();
+    if (!QFileInfo::exists(path)) return SettingsFound::Nothing;
+    const ProfileFile file(path);
+    if (file.TooLarge()) return SettingsFound::TooLarge;
+    if (file.Unreadable()) return SettingsFound::Unreadable;
+    if (!store.HoldsInfo(file)) return SettingsFound::NoWheel;
     const FixedRowsSnapshot headings(store.Owner());
     store.ReadInfo();
     headings.Restore();
+    return SettingsFound::Wheel;
 }
 
 void WriteMainSettings(TIniSave& store)

@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QDialogButtonBox>
@@ -13,6 +14,7 @@
 #include <QPrinter>
 #include <QSpinBox>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace rimora {
@@ -113,10 +115,18 @@ public:
         return true;
     }
     QString ExecutableFolder() override { return QCoreApplication::applicationDirPath(); }
+    QString DocumentsFolder() override { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
+    QString HomeFolder() override { return QDir::homePath(); }
     QSize ScreenSize() override
     {
         const QScreen* screen = QGuiApplication::primaryScreen();
         return screen ? screen->geometry().size() : QSize(1024, 768);
+    }
+    QList<QRect> ScreenGeometries() override
+    {
+        QList<QRect> out;
+        for (const QScreen* screen : QGuiApplication::screens()) out << screen->availableGeometry();
+        return out.isEmpty() ? Desktop::ScreenGeometries() : out;
     }
 
 private:
@@ -159,6 +169,11 @@ QString ApplicationTitle()
 void SetDesktop(Desktop* desktop)
 {
     g_installed = desktop;
+}
+
+Desktop* InstalledDesktop()
+{
+    return g_installed;
 }
 
 QStringList QtNameFilters(const QString& filter)

@@ -4,6 +4,8 @@
 // screen. The program uses the Qt implementation; tests install a recorder so
 // that no flow opens a real dialog or writes beside the test executable.
 #include <QColor>
+#include <QList>
+#include <QRect>
 #include <QPageSize>
 #include <QSize>
 #include <QString>
@@ -44,7 +46,13 @@ public:
     virtual bool ChooseImageSize(QSize& size) = 0;
     // Folder of the running executable, without a trailing separator.
     virtual QString ExecutableFolder() = 0;
+    // The user's documents folder (it may not exist yet) and home folder.
+    virtual QString DocumentsFolder() = 0;
+    virtual QString HomeFolder() = 0;
     virtual QSize ScreenSize() = 0;
+    // Where windows can be shown, one rectangle per screen in virtual
+    // desktop pixels; by default the primary screen alone.
+    virtual QList<QRect> ScreenGeometries() { return {QRect(QPoint(0, 0), ScreenSize())}; }
 };
 
 // The caption of the program's message boxes (the application title).
@@ -55,6 +63,8 @@ QString ApplicationTitle();
 Desktop& CurrentDesktop();
 // Installs a desktop (not owned); nullptr goes back to the Qt one.
 void SetDesktop(Desktop* desktop);
+// The desktop installed by SetDesktop, nullptr while the Qt one is in use.
+Desktop* InstalledDesktop();
 
 // "prl|*.prl|*.*|*.*" as Qt name filters: "prl (*.prl)", "*.* (*)".
 QStringList QtNameFilters(const QString& filter);

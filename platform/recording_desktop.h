@@ -27,7 +27,10 @@ public:
     std::deque<QSize> sizeAnswers;    // empty = cancel
     QList<QSize> sizeRequests;
     QString executableFolder;
+    QString documentsFolder;  // empty: none
+    QString homeFolder;
     QSize screen{1920, 1080};
+    QList<QRect> screens;  // empty: the primary screen of `screen` alone
 
     void ShowError(const QString& message) override { errors << message; }
     bool Confirm(const QString&, const QString& question) override
@@ -71,7 +74,10 @@ public:
         return true;
     }
     QString ExecutableFolder() override { return executableFolder; }
+    QString DocumentsFolder() override { return documentsFolder; }
+    QString HomeFolder() override { return homeFolder; }
     QSize ScreenSize() override { return screen; }
+    QList<QRect> ScreenGeometries() override { return screens.isEmpty() ? Desktop::ScreenGeometries() : screens; }
 
 private:
     static QString Next(std::vector<FileDialogRequest>& log, std::deque<QString>& answers, const FileDialogRequest& r)

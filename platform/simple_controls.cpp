@@ -150,3 +150,25 @@ void TStatusBar::SetSimpleText(const QString& text)
 }
 
 }  // namespace rimora
+
+namespace rimora {
+
+QString TStatusBar::Note() const
+{
+    return note_ ? note_->text() : QString();
+}
+
+void TStatusBar::SetNote(const QString& text, const QString& detail)
+{
+    if (!note_) {
+        if (text.isEmpty()) return;
+        note_ = new QLabel(this);
+        note_->setObjectName(QStringLiteral("NoteL"));
+        addPermanentWidget(note_);
+    }
+    note_->setText(text);
+    note_->setToolTip(detail);
+    note_->setVisible(!text.isEmpty());
+}
+
+}  // namespace rimora

@@ -108,6 +108,13 @@ public:
     QString Name() const override { return objectName(); }
     QString SimpleText() const { return currentMessage(); }
     void SetSimpleText(const QString& text);
+    // A note that stays for the whole run at the bar's right end, beside
+    // whatever the simple text says; `detail` is its tooltip. Empty: none.
+    QString Note() const;
+    void SetNote(const QString& text, const QString& detail = {});
+
+private:
+    QLabel* note_ = nullptr;
 };
 
 }  // namespace rimora

@@ -132,12 +132,14 @@ TEST_F(SheetWindowTest, ShortcutsWorkWhileATextBoxHasTheFocus)
 
 TEST_F(SheetWindowTest, SheetDialogStartsInTheProfilesFolderWithItsName)
 {
+    desktop.documentsFolder = Path("Documents");
     Start();
     LaceWheel(*mainF, "36", "36");
     SaveAnswer("");
     mainF->SheetPdfItem->trigger();
     ASSERT_EQ(desktop.saveRequests.size(), 1u);
-    EXPECT_EQ(desktop.saveRequests[0].folder, desktop.executableFolder);
+    // Before any profile: the user's documents, never the program's folder.
+    EXPECT_EQ(desktop.saveRequests[0].folder, desktop.documentsFolder);
     EXPECT_EQ(desktop.saveRequests[0].fileName, "Profile.pdf");
     EXPECT_EQ(desktop.saveRequests[0].defaultExtension, "pdf");
 

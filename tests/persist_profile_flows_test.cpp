@@ -132,6 +132,7 @@ TEST_F(ProfileFlowsTest, SaveWritesTheProfileInTheWindowsOrder)
 {
     MainWindow window;
     window.ChooseWheel();
+    desktop_.documentsFolder = PathOf(QStringLiteral("Documents"));
     const QString path = PathOf(QStringLiteral("front.prl"));
     desktop_.saveAnswers.push_back(path);
     EXPECT_EQ(SaveProfile(window.store, kDefaultProfileName), std::optional<QString>(QStringLiteral("front.prl")));
@@ -141,7 +142,8 @@ TEST_F(ProfileFlowsTest, SaveWritesTheProfileInTheWindowsOrder)
     EXPECT_EQ(request.filter, QStringLiteral("prl|*.prl|*.*|*.*"));
     EXPECT_EQ(request.defaultExtension, QStringLiteral("prl"));
     EXPECT_EQ(request.fileName, QStringLiteral("Profile.prl"));
-    EXPECT_EQ(request.folder, dir_.path());
+    EXPECT_EQ(request.folder, PathOf(QStringLiteral("Documents")));
+    EXPECT_TRUE(QFileInfo(request.folder).isDir()) << "the documents folder is made for the dialog";
     EXPECT_TRUE(desktop_.confirmations.isEmpty()) << "a new file needs no question";
     EXPECT_EQ(ReadBytes(path), kReferenceProfile);
     EXPECT_EQ(window.store.FileName(), path);
@@ -265,9 +267,10 @@ TEST_F(ProfileFlowsTest, OpeningAFileWithoutAWheelChangesNothing)
     };
     const Row rows[] = {
         {"missing file", "none.prl", std::nullopt, "does not exist"},
-        {"another window's file", "sum.ini", "[SumF]\nLeft=1\n", "[MainF]"},
-        {"empty file", "empty.prl", "", "[MainF]"},
-        {"not an INI file", "photo.jpg", "\xFF\xD8\xFF\xE0garbage=1\n", "[MainF]"},
+        {"another window's file", "sum.ini", "[SumF]\nLeft=1\n", "holds no Rimora wheel"},
+        {"the window's placement only", "place.ini", "[MainF]\nLeft=1\nTop=2\n", "holds no Rimora wheel"},
+        {"empty file", "empty.prl", "", "holds no Rimora wheel"},
+        {"not an INI file", "photo.jpg", "\xFF\xD8\xFF\xE0garbage=1\n", "holds no Rimora wheel"},
         {"a folder", "dir.prl", std::nullopt, "does not exist"},
     };
     for (const Row& row : rows) {
@@ -337,5 +340,38 @@ TEST_F(ProfileFlowsTest, SettingsFileKeepsBothWindowsBetweenRuns)
         EXPECT_EQ(window.form.Left(), 15);
         EXPECT_EQ(summary.Left(), 900);
         EXPECT_EQ(summary.Top(), 363);
+    }
+}
+
+TEST_F(ProfileFlowsTest, DialogsStartInAFolderTheUserCanWriteTo)
+{
+    struct Row {
+        const char* what;
+        const char* lastProfile;  // the store's file: a profile's full path, or the settings file
+        const char* documents;
+        const char* home;
+        const char* expected;     // "" : none
+    };
+    // In the test's folder: "wheels" and "home" are folders, "plain" is a file.
+    const Row rows[] = {
+        {"the last profile's folder", "wheels/front.prl", "Documents", "home", "wheels"},
+        {"no profile yet: the documents folder, made", "", "Documents", "home", "Documents"},
+        {"the last profile's folder is gone", "gone/front.prl", "Documents", "home", "Documents"},
+        {"documents cannot be a folder: home", "", "plain/Documents", "home", "home"},
+        {"documents is a file: home", "", "plain", "home", "home"},
+        {"nothing writable", "", "", "plain", ""},
+    };
+    ASSERT_TRUE(QDir().mkpath(PathOf(QStringLiteral("wheels"))));
+    ASSERT_TRUE(QDir().mkpath(PathOf(QStringLiteral("home"))));
+    WriteBytes(PathOf(QStringLiteral("plain")), "x");
+    auto inTest = [this](const char* name) { return *name ? PathOf(QString::fromUtf8(name)) : QString(); };
+    for (const Row& row : rows) {
+        QDir(PathOf(QStringLiteral("Documents"))).removeRecursively();
+        MainWindow window;
+        if (*row.lastProfile) window.store.SetFileName(inTest(row.lastProfile));
+        desktop_.documentsFolder = inTest(row.documents);
+        desktop_.homeFolder = inTest(row.home);
+        EXPECT_EQ(ProfileFolder(window.store), inTest(row.expected)) << row.what;
+        EXPECT_FALSE(QFileInfo::exists(PathOf(QStringLiteral("gone")))) << row.what << ": a profile's folder is never made";
     }
 }

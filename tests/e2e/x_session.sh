@@ -77,11 +77,11 @@ prepare_folder() { # executable folder
 # Starts the program from its folder on the X server, with a home and
 # configuration folder of the test's own, so nothing of the user's is read
 # or written.
-start_program() { # folder
+start_program() { # folder [log file name, for a second copy in the same folder]
     local folder=$1
     mkdir -p "$WORK/home" "$WORK/runtime"
     chmod 700 "$WORK/runtime"
-    APP_LOG="$folder/rimora.log"
+    APP_LOG="$folder/${2:-rimora.log}"
     (cd "$folder" && exec env -u QT_QPA_PLATFORM -u SESSION_MANAGER HOME="$WORK/home" \
         XDG_CONFIG_HOME="$WORK/home/.config" XDG_RUNTIME_DIR="$WORK/runtime" LC_ALL=C.UTF-8 \
         QT_QPA_PLATFORM=xcb ./rimora) >"$APP_LOG" 2>&1 &

@@ -1,0 +1,110 @@
+#include "persist/settings_session.h"
+
+#include "persist/ini_save.h"
+#include "persist/profile_file.h"
+#include "persist/settings_location.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QLockFile>
+
+#include <cstdio>
+
+namespace rimora {
+
+namespace {
+
+QString Shown(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+QString DataSize(qint64 bytes)
+{
+    return QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat);
+}
+
+}  // namespace
+
+SettingsSession::SettingsSession(TIniSave& mainStore) : store_(mainStore) {}
+
+SettingsSession::~SettingsSession() = default;
+
+QString SettingsSession::LockPath(const QString& settingsPath)
+{
+    return settingsPath + QStringLiteral(".lock");
+}
+
+void SettingsSession::TakeLock(const QString& settingsPath)
+{
+    PrepareSettingsFolder(settingsPath);
+    lock_ = std::make_unique<QLockFile>(LockPath(settingsPath));
+    // Never stale by age: a copy left open for days still holds it. A lock
+    // whose process no longer runs is stale and is taken over.
+    lock_->setStaleLockTime(0);
+    if (lock_->tryLock(0)) return;
+    // A folder where no lock can be made is no sign of another copy: this
+    // run writes as before, and a write that fails says so then.
+    if (lock_->error() != QLockFile::LockFailedError) return;
+    anotherCopy_ = true;
+    keeps_ = false;
+}
+
+QString SettingsSession::Restore()
+{
+    store_.SetFileName(kSettingsFileName);
+    const QString path = store_.FilePath();
+    TakeLock(path);
+    found_ = ReadMainSettings(store_);
+    if (found_ == SettingsFound::TooLarge || found_ == SettingsFound::Unreadable) keeps_ = false;
+    note_ = NoteFor(path);
+    if (!note_.isEmpty()) std::fprintf(stderr, "rimora: %s (%s)\n", qUtf8Printable(note_), qUtf8Printable(Shown(path)));
+    return note_;
+}
+
+QString SettingsSession::FilePath() const
+{
+    return Shown(store_.FilePath());
+}
+
+// Short enough to sit beside the drawing's own hints in the status bar.
+QString SettingsSession::NoteFor(const QString& settingsPath) const
+{
+    const QString name = QFileInfo(settingsPath).fileName();
+    if (anotherCopy_) return QStringLiteral("Settings will not be kept: another Rimora is open.");
+    switch (found_) {
+    case SettingsFound::Wheel:
+    case SettingsFound::Nothing:
+        return {};
+    case SettingsFound::NoWheel:
+        return QStringLiteral("%1 holds no Rimora wheel: started with the defaults.").arg(name);
+    case SettingsFound::TooLarge: {
+        const qint64 bytes = QFileInfo(settingsPath).size();
+        QString size = DataSize(bytes);
+        QString limit = DataSize(ProfileFile::kMaxFileSize);
+        // Just over the limit both round alike: then in bytes.
+        if (size == limit) {
+            size = QStringLiteral("%1 bytes").arg(QLocale().toString(bytes));
+            limit = QStringLiteral("%1 bytes").arg(QLocale().toString(ProfileFile::kMaxFileSize));
+        }
+        return QStringLiteral("%1 is %2, over the %3 limit: not read, kept as it is.").arg(name, size, limit);
+    }
+    case SettingsFound::Unreadable:
+        return QStringLiteral("%1 cannot be read: started with the defaults, kept as it is.").arg(name);
+    }
+    return {};
+}
+
+void SettingsSession::Save()
+{
+    if (!keeps_) return;
+    WriteMainSettings(store_);
+}
+
+void SettingsSession::ShareWith(TIniSave& otherStore) const
+{
+    otherStore.SetReadOnly(!keeps_);
+}
+
+}  // namespace rimora

@@ -1,0 +1,48 @@
+#pragma once
+// While the program ends because it was told to (a signal from the session
+// or a service manager), nobody is there to answer a message box: errors go
+// to a stream instead (stderr), every question is answered "no", every
+// dialog is cancelled, and the caller learns whether anything failed so the
+// process can end with a non-zero status.
+#include "platform/desktop.h"
+
+#include <cstdio>
+
+namespace rimora {
+
+class UnattendedReport : public Desktop {
+public:
+    // Installed as the current desktop only when `active`; the desktop in
+    // use before comes back when this object ends.
+    explicit UnattendedReport(bool active, std::FILE* out = stderr);
+    ~UnattendedReport() override;
+    UnattendedReport(const UnattendedReport&) = delete;
+    UnattendedReport& operator=(const UnattendedReport&) = delete;
+
+    // An error was reported while installed.
+    bool Failed() const { return failed_; }
+
+    void ShowError(const QString& message) override;
+    bool Confirm(const QString& title, const QString& question) override;
+    void ShowAbout(const QString&, const QString&) override {}
+    void OpenUrl(const QString&) override {}
+    QString OpenFileName(const FileDialogRequest&) override { return {}; }
+    QString SaveFileName(const FileDialogRequest&) override { return {}; }
+    bool ChooseColor(QColor&) override { return false; }
+    void PrintPreview(const QString&, const QPageSize&, const std::function<void(QPaintDevice&)>&) override {}
+    bool ChooseImageSize(QSize&) override { return false; }
+    QString ExecutableFolder() override { return previous_.ExecutableFolder(); }
+    QString DocumentsFolder() override { return previous_.DocumentsFolder(); }
+    QString HomeFolder() override { return previous_.HomeFolder(); }
+    QSize ScreenSize() override { return previous_.ScreenSize(); }
+    QList<QRect> ScreenGeometries() override { return previous_.ScreenGeometries(); }
+
+private:
+    Desktop& previous_;
+    Desktop* previousInstalled_;
+    std::FILE* out_;
+    bool active_;
+    bool failed_ = false;
+};
+
+}  // namespace rimora
