@@ -145,16 +145,16 @@ TEST(SheetLayoutSweep, PartsStayOnThePageAndApart)
         for (int spokes = 0; spokes <= 40; ++spokes) {
             for (int bill = 0; bill <= 14; ++bill) {
                 for (int notes = 0; notes <= 2; ++notes) {
-                const SheetLayout l = LayOutSheet(page, bill, spokes, notes);
-                const QRectF parts[] = {l.header, l.inputs, l.sides, l.bill, l.drawing, l.table};
-                for (const QRectF& p : parts) ASSERT_TRUE(l.page.contains(p)) << spokes << " " << bill;
-                for (std::size_t i = 0; i < std::size(parts); ++i)
-                    for (std::size_t j = i + 1; j < std::size(parts); ++j)
-                        ASSERT_FALSE(parts[i].intersects(parts[j])) << i << " " << j << " " << spokes << " " << bill;
-                ASSERT_GE(l.tableColumns * l.rowsPerColumn, spokes);
-                ASSERT_GE(l.rowHeight, 12.0) << spokes << " " << bill;
-                ASSERT_LE(l.table.top() + 22 + (l.rowsPerColumn + 1) * l.rowHeight, l.table.bottom() + 0.01);
-                ASSERT_DOUBLE_EQ(l.drawing.width(), l.drawing.height());
+                    const SheetLayout l = LayOutSheet(page, bill, spokes, notes);
+                    const QRectF parts[] = {l.header, l.inputs, l.sides, l.bill, l.drawing, l.table};
+                    for (const QRectF& p : parts) ASSERT_TRUE(l.page.contains(p)) << spokes << " " << bill;
+                    for (std::size_t i = 0; i < std::size(parts); ++i)
+                        for (std::size_t j = i + 1; j < std::size(parts); ++j)
+                            ASSERT_FALSE(parts[i].intersects(parts[j])) << i << " " << j << " " << spokes << " " << bill;
+                    ASSERT_GE(l.tableColumns * l.rowsPerColumn, spokes);
+                    ASSERT_GE(l.rowHeight, 12.0) << spokes << " " << bill;
+                    ASSERT_LE(l.table.top() + 22 + (l.rowsPerColumn + 1) * l.rowHeight, l.table.bottom() + 0.01);
+                    ASSERT_DOUBLE_EQ(l.drawing.width(), l.drawing.height());
                 }
             }
         }
