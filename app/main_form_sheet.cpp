@@ -49,6 +49,10 @@ SavedWheel WheelOfWindow(const TMainF& f)
     w.spokeWidth = f.SpkD->Value();
     w.numbers = f.RNCB->Checked();
     w.sideIndex = f.Ssd->ItemIndex();
+    w.rimOffset = f.RimOffE->Text();
+    w.tension = f.TensionE->Text();
+    w.spokeDiameter = f.SpokeDiaE->Text();
+    w.orderStep = f.OrderStepCB->Text();
     const GridModel& from = f.SG1->Model();
     GridModel& to = *w.table;
     to.SetRowCount(from.RowCount());

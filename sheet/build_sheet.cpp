@@ -3,6 +3,7 @@
 #include "drawing/bead_seat.h"
 #include "drawing/wheel_drawing.h"
 #include "platform/canvas.h"
+#include "platform/convert.h"
 #include "platform/errors.h"
 #include "spokes/spoke_bill.h"
 
@@ -24,6 +25,7 @@ constexpr double kRow = 17;
 constexpr double kBillRow = 14;
 constexpr double kMaxRow = 18;
 constexpr double kDrawingSide = 360;
+constexpr int kInputRows = 13;  // the lines of InputsOf
 
 QFont SheetFont(double pixels, bool bold = false)
 {
@@ -94,31 +96,59 @@ void PaintInputs(QPainter& p, const SheetLayout& l, const BuildSheet& s)
     }
 }
 
+// The side's figures in the region's format, each a single value or the
+// side's shortest and longest.
+QStringList SideCells(const SideSpan& side)
+{
+    const QLocale locale;
+    const auto whole = [&](double v) { return locale.toString(v, 'f', 0); };
+    const auto tenth = [&](double v) { return locale.toString(v, 'f', 1); };
+    QStringList cells{QString::number(side.spokes), QString::number(side.crosses)};
+    if (!side.Measured()) return cells << QStringLiteral("no length");
+    return cells << SpanText(FormatLength(side.shortest, locale), FormatLength(side.longest, locale))
+                 << SpanText(whole(side.shortestOrder), whole(side.longestOrder))
+                 << SpanText(tenth(side.flattest), tenth(side.steepest)) + QStringLiteral("°")
+                 << tenth(side.tension);
+}
+
 void PaintSides(QPainter& p, const SheetLayout& l, const BuildSheet& s)
 {
     Heading(p, l.sides, QStringLiteral("Per side"));
-    const double w = l.sides.width();
-    const double x[] = {l.sides.left(), l.sides.left() + w * 0.28, l.sides.left() + w * 0.48, l.sides.left() + w * 0.68};
-    const double widths[] = {w * 0.28, w * 0.2, w * 0.2, w * 0.32};
+    // Shares of the width: side, spokes, crosses, length, order, bracing, tension.
+    const double shares[] = {0.12, 0.1, 0.1, 0.2, 0.16, 0.17, 0.15};
+    double x[7];
+    double widths[7];
+    double at = l.sides.left();
+    for (int c = 0; c < 7; ++c) {
+        x[c] = at;
+        widths[c] = l.sides.width() * shares[c];
+        at += widths[c];
+    }
     double y = l.sides.top() + kHeading;
     p.setPen(Qt::black);
     p.setFont(SheetFont(10.5, true));
-    const QString heads[] = {QStringLiteral("Side"), QStringLiteral("Spokes"), QStringLiteral("Crosses"),
-                             QStringLiteral("Length, mm")};
-    for (int c = 0; c < 4; ++c) p.drawText(QRectF(x[c], y, widths[c], kRow), Qt::AlignLeft | Qt::AlignVCenter, heads[c]);
+    const QString heads[] = {QStringLiteral("Side"),       QStringLiteral("Spokes"),   QStringLiteral("Crosses"),
+                             QStringLiteral("Length, mm"), QStringLiteral("Order, mm"), QStringLiteral("Bracing"),
+                             QStringLiteral("Tension, kgf")};
+    for (int c = 0; c < 7; ++c) p.drawText(QRectF(x[c], y, widths[c], kRow), Qt::AlignLeft | Qt::AlignVCenter, heads[c]);
     y += kRow;
     const struct {
         QString name;
-        const SideFigures& figures;
+        const SideSpan& figures;
         TColor colour;
     } rows[] = {{QStringLiteral("left"), s.sides.left, s.leftColour}, {QStringLiteral("right"), s.sides.right, s.rightColour}};
     p.setFont(SheetFont(11.5));
     for (const auto& row : rows) {
         Swatch(p, QRectF(x[0], y, widths[0], kRow), row.colour);
         p.drawText(QRectF(x[0] + 14, y, widths[0] - 14, kRow), Qt::AlignLeft | Qt::AlignVCenter, row.name);
-        p.drawText(QRectF(x[1], y, widths[1], kRow), Qt::AlignLeft | Qt::AlignVCenter, QString::number(row.figures.spokes));
-        p.drawText(QRectF(x[2], y, widths[2], kRow), Qt::AlignLeft | Qt::AlignVCenter, QString::number(row.figures.crosses));
-        p.drawText(QRectF(x[3], y, widths[3], kRow), Qt::AlignLeft | Qt::AlignVCenter, SideLengthText(row.figures));
+        const QStringList cells = SideCells(row.figures);
+        for (int c = 0; c < cells.size(); ++c)
+            p.drawText(QRectF(x[c + 1], y, widths[c + 1], kRow), Qt::AlignLeft | Qt::AlignVCenter, cells[c]);
+        y += kRow;
+    }
+    p.setFont(SheetFont(10.5));
+    for (const QString& note : s.sides.notes) {
+        p.drawText(QRectF(l.sides.left(), y, l.sides.width(), kRow), Qt::AlignLeft | Qt::AlignVCenter, note);
         y += kRow;
     }
 }
@@ -216,6 +246,10 @@ std::vector<SheetInput> InputsOf(const SavedWheel& w)
         {QStringLiteral("Spoke hole"), w.spokeHole + mm},
         {QStringLiteral("Crosses L / R"), SidePair(QString::number(w.leftCross), QString::number(w.rightCross), {})},
         {QStringLiteral("Angle difference"), w.angleDifference + QStringLiteral(" degree")},
+        {QStringLiteral("Rim offset"), w.rimOffset + mm},
+        {QStringLiteral("Tension, tighter side"), w.tension + QStringLiteral(" kgf")},
+        {QStringLiteral("Spoke Ø, thinnest"), w.spokeDiameter + mm},
+        {QStringLiteral("Order step"), w.orderStep + mm},
     };
 }
 
@@ -256,7 +290,7 @@ BuildSheet ComposeSheet(const SavedWheel& wheel, const QDate& date)
     s.date = date;
     s.inputs = InputsOf(wheel);
     s.spokes = LacedSpokes(*wheel.table);
-    s.sides = SideFiguresOf(s.spokes, wheel.leftCross, wheel.rightCross);
+    s.sides = SpansOfTable(*wheel.table, wheel.inputNumbers);
     // A wheel is laced hub hole by hub hole, so the sheet lists them that way.
     std::stable_sort(s.spokes.begin(), s.spokes.end(),
                      [](const LacedSpoke& a, const LacedSpoke& b) { return a.hub < b.hub; });
@@ -272,7 +306,7 @@ BuildSheet ComposeSheet(const SavedWheel& wheel, const QDate& date)
     return s;
 }
 
-SheetLayout LayOutSheet(const QSizeF& page, int billLines, int spokeCount)
+SheetLayout LayOutSheet(const QSizeF& page, int billLines, int spokeCount, int sideNotes)
 {
     SheetLayout l;
     l.page = QRectF(QPointF(0, 0), page);
@@ -283,11 +317,12 @@ SheetLayout LayOutSheet(const QSizeF& page, int billLines, int spokeCount)
     const double side = std::min(kDrawingSide, body.width() * 0.5);
     l.drawing = QRectF(body.right() - side, top, side, side);
     const double leftWidth = body.width() - side - 2 * kGap;
-    l.inputs = QRectF(body.left(), top, leftWidth, kHeading + 9 * kRow);
-    l.sides = QRectF(body.left(), l.inputs.bottom() + kGap, leftWidth, kHeading + 3 * kRow);
-    l.bill = QRectF(body.left(), l.sides.bottom() + kGap, leftWidth, kHeading + std::max(1, billLines) * kBillRow);
+    l.inputs = QRectF(body.left(), top, leftWidth, kHeading + kInputRows * kRow);
+    l.bill = QRectF(body.left(), l.inputs.bottom() + kGap, leftWidth, kHeading + std::max(1, billLines) * kBillRow);
+    const double sidesTop = std::max(l.bill.bottom(), l.drawing.bottom()) + kGap;
+    l.sides = QRectF(body.left(), sidesTop, body.width(), kHeading + (3 + std::max(0, sideNotes)) * kRow);
 
-    const double tableTop = std::max(l.bill.bottom(), l.drawing.bottom()) + kGap;
+    const double tableTop = l.sides.bottom() + kGap;
     l.table = QRectF(body.left(), tableTop, body.width(), std::max(0.0, body.bottom() - tableTop));
     l.tableColumns = spokeCount > 24 ? 3 : 2;
     l.rowsPerColumn = std::max(1, (spokeCount + l.tableColumns - 1) / l.tableColumns);
@@ -309,7 +344,8 @@ void PaintSheet(QPainter& p, const BuildSheet& s)
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.fillRect(QRectF(QPointF(0, 0), page), Qt::white);
-    const SheetLayout l = LayOutSheet(page, static_cast<int>(s.bill.size()), static_cast<int>(s.spokes.size()));
+    const SheetLayout l = LayOutSheet(page, static_cast<int>(s.bill.size()), static_cast<int>(s.spokes.size()),
+                                      static_cast<int>(s.sides.notes.size()));
     PaintHeader(p, l, s);
     PaintInputs(p, l, s);
     PaintSides(p, l, s);

@@ -1,13 +1,14 @@
 #pragma once
 // The build sheet: one page a builder keeps with the wheel. The profile's
-// name and the date; the wheel's inputs; per side the spokes, crossings and
-// length; the spoke bill; the lacing table in columns; the wheel drawn to
+// name and the date; the wheel's inputs; per side the spokes, crossings,
+// length, order length, bracing angle and tension; the spoke bill; the lacing table in columns; the wheel drawn to
 // scale in the user's colours. It is composed by plain painting over any
 // paint device, so the printer, a PDF and a test image get the same page;
 // on a vector device text stays text and lines stay lines.
 #include "drawing/wheel_inputs.h"
 #include "sheet/saved_wheel.h"
-#include "sheet/side_figures.h"
+#include "sheet/laced_spokes.h"
+#include "sheet/side_spans.h"
 
 #include <QDate>
 #include <QPageSize>
@@ -27,7 +28,7 @@ struct BuildSheet {
     QString title;  // the profile's file name
     QDate date;
     std::vector<SheetInput> inputs;
-    WheelSides sides;
+    WheelSpans sides;
     QStringList bill;  // the spoke bill's lines, or the reason there is none
     std::vector<LacedSpoke> spokes;
     WheelDrawingInputs drawing;        // its width and height are set by the page
@@ -50,7 +51,7 @@ struct SheetLayout {
     QRectF page;
     QRectF header;
     QRectF inputs;
-    QRectF sides;
+    QRectF sides;    // across the page, under the bill and the drawing
     QRectF bill;
     QRectF drawing;  // a square
     QRectF table;
@@ -58,7 +59,8 @@ struct SheetLayout {
     int rowsPerColumn = 0;
     double rowHeight = 0;
 };
-SheetLayout LayOutSheet(const QSizeF& page, int billLines, int spokeCount);
+// `sideNotes` lines follow the two sides' rows (SideSpans' notes).
+SheetLayout LayOutSheet(const QSizeF& page, int billLines, int spokeCount, int sideNotes = 0);
 
 // The page of a device in logical pixels: its size at 96 dots per inch.
 QSizeF LogicalPageSize(const QPaintDevice& device);

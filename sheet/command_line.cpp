@@ -4,7 +4,7 @@
 #include "sheet/build_sheet.h"
 #include "sheet/saved_wheel.h"
 #include "sheet/sheet_export.h"
-#include "sheet/side_figures.h"
+#include "sheet/side_spans.h"
 #include "sheet/wheel_report.h"
 
 #include <QCommandLineParser>
@@ -87,7 +87,8 @@ int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption lengths(QStringLiteral("lengths"),
-                                     QStringLiteral("Print per side the spokes, crosses and length of <profile>."),
+                                     QStringLiteral("Print per side the spokes, crosses, length, order length, "
+                                                    "bracing angle and tension of <profile>."),
                                      QStringLiteral("profile"));
     const QCommandLineOption json(QStringLiteral("json"),
                                   QStringLiteral("With --lengths, or as --json <profile>: print one JSON object with "

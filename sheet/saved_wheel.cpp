@@ -9,7 +9,9 @@
 #include "persist/wheel_choices.h"
 #include "platform/convert.h"
 #include "platform/errors.h"
+#include "spokes/rim_offset.h"
 #include "spokes/spoke_length.h"
+#include "spokes/wheel_numbers.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,6 +19,21 @@
 #include <algorithm>
 
 namespace rimora {
+
+SpokeLengthInputs LengthInputsOf(const SavedWheel& w)
+{
+    SpokeLengthInputs in;
+    in.erd = w.erd;
+    in.rightFlange = w.rightFlange;
+    in.leftFlange = w.leftFlange;
+    in.hubHoles = w.hubHoles;
+    in.rimHoles = w.rimHoles;
+    in.angleDifference = w.angleDifference;
+    in.leftOffset = w.leftOffset;
+    in.rightOffset = w.rightOffset;
+    in.spokeHole = w.spokeHole;
+    return in;
+}
 
 namespace {
 
@@ -64,11 +81,12 @@ QString FieldError(const SavedWheel& wheel, const QString& field, const QString&
     return QStringLiteral("%1: %2: %3").arg(wheel.fileName, field, problem);
 }
 
-void CheckDecimal(const SavedWheel& wheel, const QString& field, const QString& text)
+// An error of the wheel's numbers, which already names the field, with the
+// file put in front; its kind is kept.
+template <typename Error>
+[[noreturn]] void InFile(const SavedWheel& wheel, const Error& e)
 {
-    double value = 0;
-    if (!TryStrToFloat(text, value))
-        throw EConvertError(FieldError(wheel, field, QStringLiteral("\"%1\" is not a number").arg(text)));
+    throw Error(QStringLiteral("%1: %2").arg(wheel.fileName, e.Message()));
 }
 
 void CheckHoleCount(const SavedWheel& wheel, const QString& field, const QString& text)
@@ -79,6 +97,19 @@ void CheckHoleCount(const SavedWheel& wheel, const QString& field, const QString
     } catch (const RimoraError& e) {
         throw EWheelInputError(FieldError(wheel, field, e.Message()));
     }
+}
+
+WheelTexts TextsOf(const SavedWheel& w)
+{
+    WheelTexts t;
+    t.lengths = LengthInputsOf(w);
+    t.leftCross = QString::number(w.leftCross);
+    t.rightCross = QString::number(w.rightCross);
+    t.rimOffset = w.rimOffset;
+    t.tension = w.tension;
+    t.spokeDiameter = w.spokeDiameter;
+    t.orderStep = w.orderStep;
+    return t;
 }
 
 }  // namespace
@@ -145,28 +176,34 @@ SavedWheel ReadSavedWheel(const QString& path)
     w.numbers = file.ReadBool(kSection, QStringLiteral("RNCB"), w.numbers);
     const int side = file.ReadInteger(kSection, QStringLiteral("Ssd"), w.sideIndex);
     w.sideIndex = side >= 0 && side < SpokeSideItems().size() ? side : -1;
+    w.rimOffset = file.ReadString(kSection, QStringLiteral("RimOffE"), w.rimOffset);
+    w.tension = file.ReadString(kSection, QStringLiteral("TensionE"), w.tension);
+    w.spokeDiameter = file.ReadString(kSection, QStringLiteral("SpokeDiaE"), w.spokeDiameter);
+    w.orderStep = ItemText(file, QStringLiteral("OrderStepCB"), OrderStepItems(),
+                           static_cast<int>(OrderStepItems().indexOf(w.orderStep)));
     return w;
 }
 
 void PrepareWheel(SavedWheel& w)
 {
     if (w.rimType.isEmpty())
-        throw EWheelInputError(FieldError(w, QStringLiteral("TyCB"), QStringLiteral("no rim size is chosen")));
+        throw EWheelInputError(FieldError(w, QStringLiteral("TYPE"), QStringLiteral("no rim size is chosen")));
     try {
         BeadSeatDiameter(w.rimType);
     } catch (const RimoraError&) {
-        throw EConvertError(FieldError(w, QStringLiteral("TyCB"),
-                                       QStringLiteral("\"%1\" names no bead seat diameter").arg(w.rimType)));
+        throw EConvertError(FieldError(w, QStringLiteral("TYPE"),
+                                       QStringLiteral("'%1' names no bead seat diameter").arg(w.rimType)));
     }
-    CheckDecimal(w, QStringLiteral("ErdE"), w.erd);
-    CheckDecimal(w, QStringLiteral("dRE"), w.rightFlange);
-    CheckDecimal(w, QStringLiteral("dLE"), w.leftFlange);
-    CheckHoleCount(w, QStringLiteral("HubCB"), w.hubHoles);
-    CheckHoleCount(w, QStringLiteral("RimCB"), w.rimHoles);
-    CheckDecimal(w, QStringLiteral("AdE"), w.angleDifference);
-    CheckDecimal(w, QStringLiteral("WLE"), w.leftOffset);
-    CheckDecimal(w, QStringLiteral("WRE"), w.rightOffset);
-    CheckDecimal(w, QStringLiteral("ShE"), w.spokeHole);
+    CheckHoleCount(w, QStringLiteral("HUB"), w.hubHoles);
+    CheckHoleCount(w, QStringLiteral("RIM"), w.rimHoles);
+    try {
+        w.inputNumbers = ReadWheelNumbers(TextsOf(w));
+        ReadDecimalInput(QStringLiteral("Angle difference"), w.angleDifference);
+    } catch (const EConvertError& e) {
+        InFile(w, e);
+    } catch (const EWheelInputError& e) {
+        InFile(w, e);
+    }
 
     GridModel& table = *w.table;
     try {
@@ -175,19 +212,10 @@ void PrepareWheel(SavedWheel& w)
             WriteHeadings(table);
         }
         RebuildHubLinks(table, w.hubHoles);
-        SpokeLengthInputs in;
-        in.erd = w.erd;
-        in.rightFlange = w.rightFlange;
-        in.leftFlange = w.leftFlange;
-        in.hubHoles = w.hubHoles;
-        in.rimHoles = w.rimHoles;
-        in.angleDifference = w.angleDifference;
-        in.leftOffset = w.leftOffset;
-        in.rightOffset = w.rightOffset;
-        in.spokeHole = w.spokeHole;
-        CalcSpokeLengths(table, in, [&w](const QString& text) { w.angleDifference = text; });
+        CalcSpokeLengths(table, WithRimOffset(LengthInputsOf(w), w.rimOffset),
+                         [&w](const QString& text) { w.angleDifference = text; });
     } catch (const RimoraError& e) {
-        throw EWheelInputError(FieldError(w, QStringLiteral("SG1"), e.Message()));
+        throw EWheelInputError(FieldError(w, QStringLiteral("lacing table"), e.Message()));
     }
 }
 

@@ -4,7 +4,9 @@
 // it from a profile file without any window; the window fills it from its
 // controls. Both then prepare it and hand it to the sheet and the exports.
 #include "platform/color.h"
+#include "platform/convert.h"
 #include "platform/grid_model.h"
+#include "spokes/wheel_numbers.h"
 
 #include <QString>
 #include <memory>
@@ -47,6 +49,16 @@ struct SavedWheel {
     bool numbers = true;                  // RNCB
     int sideIndex = 0;                    // Ssd
 
+    // The Data tab's rim offset, tension and ordering, saved after everything
+    // above; a profile without them gets the window's defaults.
+    QString rimOffset = FloatToStr(kDefaultRimOffset);          // RimOffE, mm
+    QString tension = FloatToStr(kDefaultTension);              // TensionE, kgf
+    QString spokeDiameter = FloatToStr(kDefaultSpokeDiameter);  // SpokeDiaE, mm
+    QString orderStep = QString::number(kDefaultOrderStep);     // OrderStepCB, mm
+
+    // Every number of the Data tab, set by PrepareWheel.
+    WheelNumbers inputNumbers;
+
     // HUB, ->R, RIM, ->H, Length with the headings in row 0.
     std::unique_ptr<GridModel> table;
 };
@@ -54,6 +66,10 @@ struct SavedWheel {
 // True when no data cell of the table holds anything: the wheel was saved
 // before it was laced, or its table was cleared.
 bool TableIsEmpty(const GridModel& table);
+
+// The length calculation's inputs as the wheel holds them, before the rim
+// offset is applied.
+SpokeLengthInputs LengthInputsOf(const SavedWheel& wheel);
 
 // Reads a profile file as the window's "Open" would: item indices through
 // the window's lists, spin values pulled into their ranges, the table sized
@@ -64,9 +80,11 @@ SavedWheel ReadSavedWheel(const QString& path);
 // Makes the wheel ready for the sheet, the lengths and the drawing: a table
 // without any entry is laced from the hole counts and cross numbers as the
 // window laces it, one edited by hand is kept as it stands; the ->R column is
-// rebuilt from ->H and every length computed. Every number text is checked
-// first, in the order the calculation reads them, so that an error names the
-// field (its control's name, as in the file) and the text.
+// rebuilt from ->H and every length computed with the rim offset applied, as
+// "Calc!" computes them. Every number text is read first (ReadWheelNumbers,
+// then the angle difference), so that an error names the file, the field by
+// its caption on the window and the text: "bad.prl: ERD: '59O' is not a
+// number ...".
 void PrepareWheel(SavedWheel& wheel);
 
 }  // namespace rimora

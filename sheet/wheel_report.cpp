@@ -4,41 +4,67 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+
 namespace rimora {
 
 namespace {
 
-QString PointDecimal(double mm)
+QString PointDecimal(double value, int decimals = 1)
 {
-    return QString::number(mm, 'f', 1);
+    return QString::number(value, 'f', decimals);
 }
 
-QString SideLine(const QString& name, const SideFigures& side)
+QString PointSpan(double low, double high, int decimals = 1)
 {
-    QString length = QStringLiteral("no length");
-    if (side.measured > 0)
-        length = (side.SingleLength() ? PointDecimal(side.shortest)
-                                      : PointDecimal(side.shortest) + QStringLiteral(" - ") + PointDecimal(side.longest))
-                 + QStringLiteral(" mm");
-    return QStringLiteral("%1: %2 spokes, %3 crosses, %4\n").arg(name).arg(side.spokes).arg(side.crosses).arg(length);
+    return SpanText(PointDecimal(low, decimals), PointDecimal(high, decimals));
 }
 
-// Lengths are read from one-decimal texts; rounding again keeps the JSON
-// number exactly as the table shows it.
-QJsonValue LengthValue(double mm)
+QString SideLine(const QString& name, const SideSpan& side)
 {
-    return QJsonValue(PointDecimal(mm).toDouble());
+    QString line = QStringLiteral("%1: %2 spokes, %3 crosses, ").arg(name).arg(side.spokes).arg(side.crosses);
+    if (!side.Measured()) return line + QStringLiteral("no length\n");
+    return line
+           + QStringLiteral("%1 mm, order %2 mm, bracing %3°, %4 kgf\n")
+                 .arg(PointSpan(side.shortest, side.longest), PointSpan(side.shortestOrder, side.longestOrder, 0),
+                      PointSpan(side.flattest, side.steepest), PointDecimal(side.tension));
 }
 
-QJsonObject SideObject(const SideFigures& side)
+// A figure rounded to what is printed, so the JSON number is exactly the
+// text a reader of the lines or the table sees (lengths are read from
+// one-decimal texts already).
+QJsonValue Rounded(double value, int decimals)
+{
+    return QJsonValue(PointDecimal(value, decimals).toDouble());
+}
+
+// One value when every spoke of the side has it, else null.
+QJsonValue OneValue(const SideSpan& side, double low, double high, int decimals)
+{
+    return side.Measured() && Rounded(low, decimals) == Rounded(high, decimals) ? Rounded(low, decimals)
+                                                                                 : QJsonValue();
+}
+
+QJsonValue IfMeasured(const SideSpan& side, double value, int decimals)
+{
+    return side.Measured() ? Rounded(value, decimals) : QJsonValue();
+}
+
+QJsonObject SideObject(const SideSpan& side)
 {
     QJsonObject o;
     o.insert(QStringLiteral("spokes"), side.spokes);
     o.insert(QStringLiteral("crosses"), side.crosses);
-    o.insert(QStringLiteral("measured"), side.measured);
-    o.insert(QStringLiteral("length"), side.SingleLength() ? LengthValue(side.shortest) : QJsonValue());
-    o.insert(QStringLiteral("shortest"), side.measured > 0 ? LengthValue(side.shortest) : QJsonValue());
-    o.insert(QStringLiteral("longest"), side.measured > 0 ? LengthValue(side.longest) : QJsonValue());
+    o.insert(QStringLiteral("length"), OneValue(side, side.shortest, side.longest, 1));
+    o.insert(QStringLiteral("shortest"), IfMeasured(side, side.shortest, 1));
+    o.insert(QStringLiteral("longest"), IfMeasured(side, side.longest, 1));
+    o.insert(QStringLiteral("orderLength"), OneValue(side, side.shortestOrder, side.longestOrder, 0));
+    o.insert(QStringLiteral("shortestOrder"), IfMeasured(side, side.shortestOrder, 0));
+    o.insert(QStringLiteral("longestOrder"), IfMeasured(side, side.longestOrder, 0));
+    o.insert(QStringLiteral("bracing"), OneValue(side, side.flattest, side.steepest, 2));
+    o.insert(QStringLiteral("flattestBracing"), IfMeasured(side, side.flattest, 2));
+    o.insert(QStringLiteral("steepestBracing"), IfMeasured(side, side.steepest, 2));
+    o.insert(QStringLiteral("tension"), IfMeasured(side, side.tension, 1));
+    o.insert(QStringLiteral("flangeOffset"), Rounded(side.flangeOffset, 2));
     return o;
 }
 
@@ -61,9 +87,13 @@ WheelReport ReportOf(const SavedWheel& w)
         {QStringLiteral("leftCrosses"), QString::number(w.leftCross)},
         {QStringLiteral("rightCrosses"), QString::number(w.rightCross)},
         {QStringLiteral("angleDifference"), w.angleDifference},
+        {QStringLiteral("rimOffset"), w.rimOffset},
+        {QStringLiteral("tension"), w.tension},
+        {QStringLiteral("spokeDiameter"), w.spokeDiameter},
+        {QStringLiteral("orderStep"), w.orderStep},
     };
     r.spokes = LacedSpokes(*w.table);
-    r.sides = SideFiguresOf(r.spokes, w.leftCross, w.rightCross);
+    r.sides = SpansOfTable(*w.table, w.inputNumbers);
     return r;
 }
 
@@ -85,7 +115,7 @@ QString ReportJson(const WheelReport& r)
         o.insert(QStringLiteral("hub"), s.hub);
         o.insert(QStringLiteral("rim"), s.rim);
         o.insert(QStringLiteral("side"), s.left ? QStringLiteral("left") : QStringLiteral("right"));
-        o.insert(QStringLiteral("length"), s.length ? LengthValue(*s.length) : QJsonValue());
+        o.insert(QStringLiteral("length"), s.length ? Rounded(*s.length, 1) : QJsonValue());
         spokes.append(o);
     }
     QJsonObject root;

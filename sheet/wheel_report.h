@@ -1,10 +1,11 @@
 #pragma once
-// The command line's answer for a wheel: per side the spokes, crosses and
-// length, as lines of text or as one JSON object with the inputs and every
-// laced spoke. Numbers are written with a decimal point whatever the region,
-// so that scripts can read them.
+// The command line's answer for a wheel: per side the spokes, crosses,
+// length, order length, bracing angle and tension, as lines of text or as
+// one JSON object with the inputs and every laced spoke. Numbers are written
+// with a decimal point whatever the region, so that scripts can read them.
+#include "sheet/laced_spokes.h"
 #include "sheet/saved_wheel.h"
-#include "sheet/side_figures.h"
+#include "sheet/side_spans.h"
 
 #include <QString>
 #include <utility>
@@ -15,7 +16,7 @@ namespace rimora {
 struct WheelReport {
     QString fileName;
     std::vector<std::pair<QString, QString>> inputs;  // name, text as read
-    WheelSides sides;
+    WheelSpans sides;
     std::vector<LacedSpoke> spokes;
 };
 
@@ -23,13 +24,16 @@ struct WheelReport {
 WheelReport ReportOf(const SavedWheel& wheel);
 
 // One line per side:
-//   left: 18 spokes, 3 crosses, 285.4 mm
-//   right: 18 spokes, 3 crosses, 284.6 mm
-// A side whose spokes differ in length gives "284.9 - 285.7 mm", one without
-// any length "no length".
+//   left: 18 spokes, 3 crosses, 285.4 mm, order 286 mm, bracing 5.5°, 79.2 kgf
+//   right: 18 spokes, 3 crosses, 284.6 mm, order 284 mm, bracing 3.6°, 120.0 kgf
+// A side whose spokes differ in length gives each figure as its shortest and
+// longest ("284.9 - 285.7 mm, order 284 - 286 mm, bracing 5.4 - 5.5°"), one
+// without any length "no length" and nothing after it.
 QString ReportLines(const WheelReport& report);
 
-// {"profile": ..., "inputs": {...}, "sides": {"left": {...}, "right": {...}},
+// {"profile": ..., "inputs": {...},
+//  "sides": {"left": {"spokes": 18, "length": 285.4, "orderLength": 286,
+//                     "bracing": 5.51, "tension": 79.2, ...}, "right": {...}},
 //  "spokes": [{"hub": 1, "rim": 7, "side": "left", "length": 285.4}, ...]}
 QString ReportJson(const WheelReport& report);
 

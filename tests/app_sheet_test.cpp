@@ -7,7 +7,7 @@
 #include "lacing/lacing_table.h"
 #include "persist/wheel_choices.h"
 #include "sheet/saved_wheel.h"
-#include "sheet/side_figures.h"
+#include "sheet/laced_spokes.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -216,7 +216,8 @@ TEST_F(SheetWindowTest, PngIsDrawnAtTheSizeTheUserPicksFromTwiceThePaintBox)
 }
 
 // A profile saved without its table gets, from the command line's reading,
-// exactly the links and lengths the window gives the same wheel.
+// exactly the links and lengths the window gives the same wheel, with the
+// same rim offset.
 TEST_F(SheetWindowTest, AnEmptyProfileIsLacedAndMeasuredAsTheWindowDoes)
 {
     Start();
@@ -224,6 +225,8 @@ TEST_F(SheetWindowTest, AnEmptyProfileIsLacedAndMeasuredAsTheWindowDoes)
     for (int hub = 0; hub < counts.size(); ++hub) {
         for (int rim = 0; rim < counts.size(); ++rim) {
             const int cross = (hub + rim) % 4;
+            const QString offset = QStringList{"0", "1.5", "2"}[(hub + 2 * rim) % 3];
+            mainF->RimOffE->SetText(offset);
             SCOPED_TRACE(counts[hub].toStdString() + "/" + counts[rim].toStdString() + " x" + std::to_string(cross));
             mainF->CLE->SetValue(cross);
             mainF->CRE->SetValue(3 - cross % 2);
@@ -234,11 +237,12 @@ TEST_F(SheetWindowTest, AnEmptyProfileIsLacedAndMeasuredAsTheWindowDoes)
             Click(mainF->DBtn);  // the drawing rebuilds ->R from ->H
 
             const QString profile = Path("w.prl");
-            WriteBytes(profile, QStringLiteral("[MainF]\nHubCB=%1\nRimCB=%2\nCLE=%3\nCRE=%4\n")
+            WriteBytes(profile, QStringLiteral("[MainF]\nHubCB=%1\nRimCB=%2\nCLE=%3\nCRE=%4\nRimOffE=%5\n")
                                     .arg(hub)
                                     .arg(rim)
                                     .arg(mainF->CLE->Value())
                                     .arg(mainF->CRE->Value())
+                                    .arg(offset)
                                     .toUtf8());
             SavedWheel w = ReadSavedWheel(profile);
             PrepareWheel(w);
@@ -250,6 +254,48 @@ TEST_F(SheetWindowTest, AnEmptyProfileIsLacedAndMeasuredAsTheWindowDoes)
         }
     }
     EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
+}
+
+// The print and the PDF copy the rim offset, tension and ordering inputs from
+// the window: a text that is no number, or a wheel they make impossible, is
+// named by its caption, nothing is printed or written and the window keeps
+// its texts.
+TEST_F(SheetWindowTest, TheSheetCarriesTheWindowsRimOffsetTensionAndOrdering)
+{
+    Start();
+    LaceWheel(*mainF, "36", "36");
+    Click(mainF->CBtn);
+    const struct {
+        TEdit* box;
+        QString text;
+        QString says;
+    } cases[] = {{mainF->RimOffE, "2x", "Rim offset: '2x'"},
+                 {mainF->RimOffE, "27.5", "Rim offset: 27.5 mm reaches"},
+                 {mainF->TensionE, "", "Tension: ''"},
+                 {mainF->SpokeDiaE, "0", QString::fromUtf8("Spoke Ø: ")}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        const QString before = c.box->Text();
+        c.box->SetText(c.text);
+        desktop.errors.clear();
+        desktop.prints.clear();
+        mainF->PrintItem->trigger();
+        ASSERT_EQ(desktop.errors.size(), 1);
+        EXPECT_TRUE(desktop.errors[0].contains(c.says)) << Errors().toStdString();
+        EXPECT_TRUE(desktop.prints.isEmpty());
+        // The wheel is read before the save dialog would open.
+        mainF->SheetPdfItem->trigger();
+        EXPECT_EQ(desktop.errors.size(), 2);
+        EXPECT_EQ(desktop.saveRequests.size(), 0u);
+        EXPECT_EQ(c.box->Text(), c.text);
+        c.box->SetText(before);
+    }
+    desktop.errors.clear();
+    mainF->OrderStepCB->SetItemIndex(0);
+    mainF->RimOffE->SetText("2");
+    mainF->PrintItem->trigger();
+    EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
+    EXPECT_EQ(desktop.prints.size(), 1);
 }
 
 }  // namespace

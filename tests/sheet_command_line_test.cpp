@@ -190,8 +190,8 @@ TEST(CommandLineLengths, PrintsPointDecimalsInEveryRegion)
         EXPECT_EQ(lines.status, 0) << lines.err.toStdString();
         const QStringList rows = lines.out.split('\n', Qt::SkipEmptyParts);
         ASSERT_EQ(rows.size(), 2) << lines.out.toStdString();
-        EXPECT_TRUE(rows[0].startsWith("left: ") && rows[0].endsWith(" mm")) << rows[0].toStdString();
-        EXPECT_TRUE(rows[1].startsWith("right: ") && rows[1].endsWith(" mm")) << rows[1].toStdString();
+        EXPECT_TRUE(rows[0].startsWith("left: ") && rows[0].endsWith(" kgf")) << rows[0].toStdString();
+        EXPECT_TRUE(rows[1].startsWith("right: ") && rows[1].endsWith(" kgf")) << rows[1].toStdString();
         EXPECT_FALSE(lines.out.contains(',') && lines.out.contains(QRegularExpression("\\d,\\d")));
 
         const CliRun json = RunWith({"--lengths", profile, "--json"});
@@ -200,8 +200,10 @@ TEST(CommandLineLengths, PrintsPointDecimalsInEveryRegion)
         QJsonParseError error;
         const QJsonDocument doc = QJsonDocument::fromJson(json.out.toUtf8(), &error);
         ASSERT_EQ(error.error, QJsonParseError::NoError);
-        const double left = doc.object()["sides"].toObject()["left"].toObject()["length"].toDouble();
-        EXPECT_TRUE(rows[0].contains(QString::number(left, 'f', 1))) << rows[0].toStdString();
+        const QJsonObject left = doc.object()["sides"].toObject()["left"].toObject();
+        EXPECT_TRUE(rows[0].contains(QString::number(left["length"].toDouble(), 'f', 1) + " mm")) << rows[0].toStdString();
+        EXPECT_TRUE(rows[0].contains(QString::number(left["tension"].toDouble(), 'f', 1) + " kgf"))
+            << rows[0].toStdString();
     }
 }
 
@@ -212,12 +214,14 @@ TEST(CommandLineFiles, ABadProfileNamesTheFileAndTheFieldAndWritesNothing)
     QByteArray bad = DefaultWheelRecords();
     bad.replace("ErdE=590", "ErdE=59O");
     const QString badNumber = folder.Write("bad.prl", bad);
+    const QString tooFar = folder.Write("far.prl", DefaultWheelRecords() + DrawingRecords() + "RimOffE=30\n");
     const QString notProfile = folder.Write("notes.prl", "just some notes\n");
     const QString missing = folder.Path("missing.prl");
     const struct {
         QString profile;
         QStringList says;
-    } cases[] = {{badNumber, {"bad.prl", "ErdE", "59O"}},
+    } cases[] = {{badNumber, {"bad.prl: ERD: '59O'"}},
+                 {tooFar, {"far.prl: Rim offset: "}},
                  {notProfile, {"notes.prl", "[MainF]"}},
                  {missing, {"missing.prl", "does not exist"}}};
     for (const auto& c : cases) {

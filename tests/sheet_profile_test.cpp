@@ -4,9 +4,10 @@
 #include "lacing/lacing_table.h"
 #include "persist/wheel_choices.h"
 #include "platform/errors.h"
+#include "sheet/laced_spokes.h"
 #include "sheet/saved_wheel.h"
-#include "sheet/side_figures.h"
 #include "sheet_test_support.h"
+#include "spokes/spoke_length.h"
 #include "support/scoped_locale.h"
 
 #include <QDir>
@@ -192,20 +193,37 @@ TEST(PreparedWheel, AnEditedTableIsKeptAsItStands)
     for (int r = 1; r <= 16; ++r) EXPECT_NE(w.table->Cells(kLengthCol, r), "999.9") << r;
 }
 
-TEST(PreparedWheel, ABadNumberNamesTheFileTheFieldAndTheText)
+TEST(PreparedWheel, ABadNumberNamesTheFileTheFieldByItsCaptionAndTheText)
 {
     ProfileFolder folder;
     ScopedLocale region(PointRegion());
     const struct {
         QByteArray record;
         QString field;
-    } cases[] = {{"ErdE=59O", "ErdE"}, {"dRE=", "dRE"},    {"dLE=4l", "dLE"},       {"WLE=27;5", "WLE"},
-                 {"WRE=x", "WRE"},     {"ShE=2.5mm", "ShE"}, {"AdE=half", "AdE"},   {"HubCB=-1", "HubCB"},
-                 {"RimCB=99", "RimCB"}, {"TyCB=40", "TyCB"}};
+        bool quoted;  // the message quotes the text of the record
+    } cases[] = {{"ErdE=59O", "ERD", true},
+                 {"dRE=", "dR", false},
+                 {"dLE=4l", "dL", true},
+                 {"WLE=27;5", "WL", true},
+                 {"WRE=x", "WR", true},
+                 {"ShE=2.5mm", "S", true},
+                 {"AdE=half", "Angle difference", true},
+                 {"HubCB=-1", "HUB", false},
+                 {"RimCB=99", "RIM", false},
+                 {"TyCB=40", "TYPE", false},
+                 {"RimOffE=two", "Rim offset", true},
+                 {"TensionE=12O", "Tension", true},
+                 {"SpokeDiaE=", "Spoke Ø", false},
+                 {"OrderStepCB=7", "Order step", false},
+                 // Numbers that give no wheel are named the same way.
+                 {"RimOffE=27.5", "Rim offset", false},
+                 {"RimOffE=-1", "Rim offset", false},
+                 {"TensionE=0", "Tension", false},
+                 {"WRE=0", "WR", false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.record.toStdString());
         // The bad record in place of the good one of the same key.
-        QByteArray records = DefaultWheelRecords() + "AdE=0\n";
+        QByteArray records = DefaultWheelRecords() + "AdE=0\nRimOffE=0\nTensionE=120\nSpokeDiaE=2\nOrderStepCB=1\n";
         const QByteArray key = c.record.left(c.record.indexOf('=') + 1);
         const qsizetype at = records.indexOf("\n" + key) + 1;
         ASSERT_GT(at, 0);
@@ -214,10 +232,65 @@ TEST(PreparedWheel, ABadNumberNamesTheFileTheFieldAndTheText)
         SavedWheel w = ReadSavedWheel(path);
         const QString message = ErrorOf([&] { PrepareWheel(w); });
         EXPECT_TRUE(message.startsWith("bad.prl: " + c.field + ":")) << message.toStdString();
-        const QString text = QString::fromUtf8(c.record.mid(c.record.indexOf('=') + 1));
-        if (!text.isEmpty() && c.field.endsWith('E')) {
-            EXPECT_TRUE(message.contains(text)) << message.toStdString();
+        if (c.quoted) {
+            const QString text = QString::fromUtf8(c.record.mid(c.record.indexOf('=') + 1));
+            EXPECT_TRUE(message.contains("'" + text + "'")) << message.toStdString();
         }
+        // Nothing of the record keys the user never sees.
+        EXPECT_FALSE(message.contains(QString::fromUtf8(key.chopped(1)))) << message.toStdString();
+    }
+}
+
+// The rim offset, tension and ordering records are read as the window reads
+// them; without them the wheel gets the window's defaults.
+TEST(SavedWheelFile, TheSideRecordsAreReadAndDefaultWhenAbsent)
+{
+    ProfileFolder folder;
+    const SavedWheel bare = ReadSavedWheel(folder.Write("bare.prl", DefaultWheelRecords()));
+    EXPECT_EQ(bare.rimOffset, "0");
+    EXPECT_EQ(bare.tension, "120");
+    EXPECT_EQ(bare.spokeDiameter, "2");
+    EXPECT_EQ(bare.orderStep, "2");
+    const SavedWheel set = ReadSavedWheel(folder.Write(
+        "set.prl", DefaultWheelRecords() + "RimOffE=2.5\nTensionE=110\nSpokeDiaE=1.8\nOrderStepCB=0\n"));
+    EXPECT_EQ(set.rimOffset, "2.5");
+    EXPECT_EQ(set.tension, "110");
+    EXPECT_EQ(set.spokeDiameter, "1.8");
+    EXPECT_EQ(set.orderStep, "1");
+    // An index outside the list leaves nothing chosen, as the window's list does.
+    const SavedWheel outside = ReadSavedWheel(folder.Write("o.prl", DefaultWheelRecords() + "OrderStepCB=2\n"));
+    EXPECT_EQ(outside.orderStep, "");
+}
+
+// A profile saved before the rim offset existed is measured exactly as the
+// length calculation measures its inputs, to the last digit; with an offset
+// the lengths are those of WL - offset and WR + offset.
+TEST(PreparedWheel, AnOldProfileGivesTodaysLengthsAndAnOffsetMovesTheFlanges)
+{
+    ScopedLocale region(PointRegion());
+    ProfileFolder folder;
+    const QStringList counts = HoleCountItems();
+    for (int i = 0; i < counts.size(); ++i) {
+        SCOPED_TRACE(counts[i].toStdString());
+        const QByteArray holes = "[MainF]\nHubCB=" + QByteArray::number(i) + "\nRimCB=" + QByteArray::number(i) + "\n";
+        SavedWheel old = ReadSavedWheel(folder.Write("old.prl", holes + "WLE=27.5\nWRE=18.1\n"));
+        PrepareWheel(old);
+        SavedWheel moved = ReadSavedWheel(folder.Write("moved.prl", holes + "WLE=27.5\nWRE=18.1\nRimOffE=2\n"));
+        PrepareWheel(moved);
+        SavedWheel shifted = ReadSavedWheel(folder.Write("shifted.prl", holes + "WLE=25.5\nWRE=20.1\n"));
+        PrepareWheel(shifted);
+
+        GridModel today(kLacingColCount, old.table->RowCount());
+        for (int r = 0; r < today.RowCount(); ++r)
+            for (int c = 0; c < today.ColCount(); ++c) today.SetCells(c, r, old.table->Cells(c, r));
+        for (int r = 1; r < today.RowCount(); ++r) today.SetCells(kLengthCol, r, QString());
+        CalcSpokeLengths(today, LengthInputsOf(old), [](const QString&) {});
+        for (int r = 1; r < today.RowCount(); ++r) {
+            ASSERT_EQ(old.table->Cells(kLengthCol, r), today.Cells(kLengthCol, r)) << r;
+            ASSERT_EQ(moved.table->Cells(kLengthCol, r), shifted.table->Cells(kLengthCol, r)) << r;
+        }
+        EXPECT_DOUBLE_EQ(old.inputNumbers.rimOffset, 0.0);
+        EXPECT_DOUBLE_EQ(moved.inputNumbers.rimOffset, 2.0);
     }
 }
 

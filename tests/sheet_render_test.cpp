@@ -86,15 +86,17 @@ TEST(SheetPage, ShowsEachSpokeInItsSideColourWhereItRuns)
     EXPECT_FALSE(Near(page.pixel(layout.header.center().toPoint()), kLeft));
 }
 
-// Every spoke's length, hub and rim hole is written inside the table area,
-// and the two sides' lengths inside the per-side figures.
-TEST(SheetPage, WritesEveryLengthInTheTableArea)
+// Every spoke's length is written inside the table area; the per-side
+// figures (length, order length, bracing, tension and where the rim's holes
+// sit) inside their block, and the new inputs in the inputs, all in the
+// region's format. The wheel is the worked one with a rim offset of 2 mm.
+TEST(SheetPage, WritesEveryLengthInTheTableAreaAndEachSidesFigures)
 {
     for (const QLocale& locale : {PointRegion(), CommaRegion()}) {
         ScopedLocale region(locale);
         SCOPED_TRACE(locale.name().toStdString());
         ProfileFolder folder;
-        SavedWheel w = ReadSavedWheel(folder.Write("default.prl", DefaultWheelRecords()));
+        SavedWheel w = ReadSavedWheel(folder.Write("default.prl", DefaultWheelRecords() + DrawingRecords() + "RimOffE=2\n"));
         for (QString* text : {&w.leftOffset, &w.rightOffset, &w.spokeHole})
             text->replace(QLatin1Char('.'), locale.decimalPoint());
         PrepareWheel(w);
@@ -104,22 +106,33 @@ TEST(SheetPage, WritesEveryLengthInTheTableArea)
             QPainter painter(&device);
             PaintSheet(painter, sheet);
         }
-        const SheetLayout layout = LayOutSheet(LogicalPageSize(device), static_cast<int>(sheet.bill.size()),
-                                               static_cast<int>(sheet.spokes.size()));
+        const SheetLayout layout =
+            LayOutSheet(LogicalPageSize(device), static_cast<int>(sheet.bill.size()),
+                        static_cast<int>(sheet.spokes.size()), static_cast<int>(sheet.sides.notes.size()));
         int inTable = 0;
         QStringList sideTexts;
+        QStringList inputTexts;
         for (const auto& t : device.Texts()) {
             if (layout.table.contains(t.at) && t.text == locale.toString(*sheet.spokes.front().length, 'f', 1))
                 ++inTable;
             if (layout.table.contains(t.at) && t.text == locale.toString(*sheet.spokes.back().length, 'f', 1))
                 ++inTable;
             if (layout.sides.contains(t.at)) sideTexts << t.text;
+            if (layout.inputs.contains(t.at)) inputTexts << t.text;
         }
         // Both lengths, each on its 18 rows.
         EXPECT_EQ(inTable, 36);
-        EXPECT_TRUE(sideTexts.contains(SideLengthText(sheet.sides.left))) << sideTexts.join('|').toStdString();
-        EXPECT_TRUE(sideTexts.contains(SideLengthText(sheet.sides.right))) << sideTexts.join('|').toStdString();
-        EXPECT_NE(SideLengthText(sheet.sides.left), SideLengthText(sheet.sides.right));
+        const QString tenth = QStringLiteral("%1") + locale.decimalPoint() + QStringLiteral("%2");
+        for (const QString& want : {tenth.arg(285).arg(2), tenth.arg(284).arg(8), QStringLiteral("284"),
+                                    tenth.arg(5).arg(1) + QStringLiteral("°"), tenth.arg(4).arg(0) + QStringLiteral("°"),
+                                    tenth.arg(94).arg(7), tenth.arg(120).arg(0)})
+            EXPECT_TRUE(sideTexts.contains(want)) << want.toStdString() << " in " << sideTexts.join('|').toStdString();
+        ASSERT_EQ(sheet.sides.notes.size(), 1);
+        EXPECT_TRUE(sideTexts.contains(sheet.sides.notes.front())) << sideTexts.join('|').toStdString();
+        for (const QString& want : {QStringLiteral("Rim offset"), QStringLiteral("2 mm"),
+                                    QStringLiteral("Tension, tighter side"), QStringLiteral("120 kgf"),
+                                    QStringLiteral("Order step")})
+            EXPECT_TRUE(inputTexts.contains(want)) << want.toStdString() << " in " << inputTexts.join('|').toStdString();
     }
 }
 
@@ -131,16 +144,18 @@ TEST(SheetLayoutSweep, PartsStayOnThePageAndApart)
         const QSizeF page = QPageSize(id).sizePixels(96);
         for (int spokes = 0; spokes <= 40; ++spokes) {
             for (int bill = 0; bill <= 14; ++bill) {
-                const SheetLayout l = LayOutSheet(page, bill, spokes);
-                const QRectF parts[] = {l.header, l.inputs, l.sides, l.bill, l.drawing, l.table};
-                for (const QRectF& p : parts) ASSERT_TRUE(l.page.contains(p)) << spokes << " " << bill;
-                for (std::size_t i = 0; i < std::size(parts); ++i)
-                    for (std::size_t j = i + 1; j < std::size(parts); ++j)
-                        ASSERT_FALSE(parts[i].intersects(parts[j])) << i << " " << j << " " << spokes << " " << bill;
-                ASSERT_GE(l.tableColumns * l.rowsPerColumn, spokes);
-                ASSERT_GE(l.rowHeight, 12.0) << spokes << " " << bill;
-                ASSERT_LE(l.table.top() + 22 + (l.rowsPerColumn + 1) * l.rowHeight, l.table.bottom() + 0.01);
-                ASSERT_DOUBLE_EQ(l.drawing.width(), l.drawing.height());
+                for (int notes = 0; notes <= 2; ++notes) {
+                    const SheetLayout l = LayOutSheet(page, bill, spokes, notes);
+                    const QRectF parts[] = {l.header, l.inputs, l.sides, l.bill, l.drawing, l.table};
+                    for (const QRectF& p : parts) ASSERT_TRUE(l.page.contains(p)) << spokes << " " << bill;
+                    for (std::size_t i = 0; i < std::size(parts); ++i)
+                        for (std::size_t j = i + 1; j < std::size(parts); ++j)
+                            ASSERT_FALSE(parts[i].intersects(parts[j])) << i << " " << j << " " << spokes << " " << bill;
+                    ASSERT_GE(l.tableColumns * l.rowsPerColumn, spokes);
+                    ASSERT_GE(l.rowHeight, 12.0) << spokes << " " << bill;
+                    ASSERT_LE(l.table.top() + 22 + (l.rowsPerColumn + 1) * l.rowHeight, l.table.bottom() + 0.01);
+                    ASSERT_DOUBLE_EQ(l.drawing.width(), l.drawing.height());
+                }
             }
         }
     }

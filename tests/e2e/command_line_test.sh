@@ -43,8 +43,12 @@ LEFT_RGB="0 255 0" RIGHT_RGB="0 0 255"
 
 # --- lengths -----------------------------------------------------------------
 rimora --lengths default.prl > lengths.txt 2> lengths.err || fail "--lengths exited $?: $(cat lengths.err)"
-grep -Eq '^left: 18 spokes, 3 crosses, 285\.4 mm$' lengths.txt || fail "no left line with 285.4: $(cat lengths.txt)"
-grep -Eq '^right: 18 spokes, 3 crosses, 284\.6 mm$' lengths.txt || fail "no right line with 284.6: $(cat lengths.txt)"
+# A profile saved before the rim offset and tension inputs: offset 0, 120 kgf
+# on the tighter side, 2 mm spokes ordered in 2 mm steps.
+grep -Eq '^left: 18 spokes, 3 crosses, 285\.4 mm, order 286 mm, bracing 5\.5°, 79\.2 kgf$' lengths.txt \
+    || fail "no left line with 285.4 and 79.2 kgf: $(cat lengths.txt)"
+grep -Eq '^right: 18 spokes, 3 crosses, 284\.6 mm, order 284 mm, bracing 3\.6°, 120\.0 kgf$' lengths.txt \
+    || fail "no right line with 284.6 and 120.0 kgf: $(cat lengths.txt)"
 [ "$(wc -l < lengths.txt)" -eq 2 ] || fail "--lengths printed more than one line per side"
 
 rimora --lengths default.prl --json > lengths.json || fail "--json exited $?"
@@ -59,7 +63,28 @@ assert {s["length"] for s in spokes if s["side"] == "left"} == {285.4}
 assert {s["length"] for s in spokes if s["side"] == "right"} == {284.6}
 assert d["sides"]["left"]["length"] == 285.4 and d["sides"]["right"]["length"] == 284.6
 assert d["inputs"]["erd"] == "590" and d["inputs"]["hubHoles"] == "36"
+assert d["inputs"]["rimOffset"] == "0" and d["inputs"]["tension"] == "120"
+left, right = d["sides"]["left"], d["sides"]["right"]
+assert (left["bracing"], right["bracing"]) == (5.51, 3.63), (left["bracing"], right["bracing"])
+assert (left["tension"], right["tension"]) == (79.2, 120.0), (left["tension"], right["tension"])
+assert (left["orderLength"], right["orderLength"]) == (286, 284)
 PY
+
+# The same wheel with its rim's holes 2 mm off centre.
+{ cat default.prl; echo RimOffE=2; } > offset.prl
+rimora --lengths offset.prl > offset.txt || fail "--lengths with a rim offset exited $?"
+grep -Eq '^left: 18 spokes, 3 crosses, 285\.2 mm, order 284 mm, bracing 5\.1°, 94\.7 kgf$' offset.txt \
+    || fail "no left line with 285.2 and 94.7 kgf: $(cat offset.txt)"
+grep -Eq '^right: 18 spokes, 3 crosses, 284\.8 mm, order 284 mm, bracing 4\.0°, 120\.0 kgf$' offset.txt \
+    || fail "no right line with 284.8: $(cat offset.txt)"
+rimora --json offset.prl | python3 -c '
+import json, sys
+d = json.load(sys.stdin)
+assert d["inputs"]["rimOffset"] == "2"
+assert (d["sides"]["left"]["flangeOffset"], d["sides"]["right"]["flangeOffset"]) == (25.5, 20.1)
+assert (d["sides"]["left"]["bracing"], d["sides"]["right"]["bracing"]) == (5.11, 4.03)
+assert d["sides"]["left"]["tension"] == 94.7
+' || fail "the JSON of the offset wheel"
 
 # --- the build sheet ---------------------------------------------------------
 rimora --sheet default.prl sheet.pdf 2> sheet.err || fail "--sheet exited $?: $(cat sheet.err)"
@@ -67,6 +92,8 @@ pdftotext -layout sheet.pdf sheet.txt || fail "pdftotext cannot read the sheet"
 [ "$(grep -o '285\.4' sheet.txt | wc -l)" -ge 19 ] || fail "the sheet does not list 285.4 for every left spoke"
 [ "$(grep -o '284\.6' sheet.txt | wc -l)" -ge 19 ] || fail "the sheet does not list 284.6 for every right spoke"
 grep -q 'default.prl' sheet.txt || fail "the sheet does not name its profile"
+grep -q '79\.2' sheet.txt || fail "the sheet does not show the left tension 79.2"
+grep -q 'Tension, tighter side' sheet.txt || fail "the sheet does not list the tension"
 pdftoppm -r 100 -png sheet.pdf page || fail "pdftoppm cannot render the sheet"
 count_colour() { # image "r g b": pixels of exactly that colour
     convert "$1" -depth 8 -fill black +opaque "rgb($(echo "$2" | tr ' ' ','))" -fill white -opaque "rgb($(echo "$2" | tr ' ' ','))" \
@@ -114,7 +141,9 @@ expect_refusal "no [MainF]" "" notes.prl "[MainF]" -- --lengths notes.prl --json
 expect_refusal "unwritable output" no/such/folder/out.pdf "no/such/folder/out.pdf" -- --sheet default.prl no/such/folder/out.pdf
 expect_refusal "unwritable output" no/such/folder/out.png "no/such/folder/out.png" -- --draw default.prl no/such/folder/out.png
 sed 's/^ErdE=590$/ErdE=59O/' default.prl > bad.prl
-expect_refusal "bad number" out3.png bad.prl ErdE 59O -- --draw bad.prl out3.png
+expect_refusal "bad number" out3.png "bad.prl: ERD: '59O'" -- --draw bad.prl out3.png
+{ cat default.prl; echo RimOffE=30; } > far.prl
+expect_refusal "impossible offset" "" "far.prl: Rim offset:" -- --lengths far.prl
 
 # Nothing beside the program: the settings file is never read or written.
 [ "$(ls -A bin)" = rimora ] || fail "the command line wrote beside the program: $(ls -A bin)"

@@ -1,0 +1,66 @@
+#include "sheet/side_spans.h"
+
+#include "lacing/lacing_table.h"
+
+#include <algorithm>
+
+namespace rimora {
+
+namespace {
+
+// The rows CalcWheelSides reads: a length and a hub hole.
+bool HoldsALength(const GridModel& table)
+{
+    for (int row = 1; row < table.RowCount(); ++row)
+        if (!table.Cells(kLengthCol, row).isEmpty() && !IsEmptyOrGap(table.Cells(kToHubCol, row))) return true;
+    return false;
+}
+
+void Widen(SideSpan& span, const SideFigures& f)
+{
+    if (span.lengths == 0) {
+        span.shortest = span.longest = f.length;
+        span.shortestOrder = span.longestOrder = f.orderLength;
+        span.flattest = span.steepest = f.bracingDegrees;
+    } else {
+        span.shortest = std::min(span.shortest, f.length);
+        span.longest = std::max(span.longest, f.length);
+        span.shortestOrder = std::min(span.shortestOrder, f.orderLength);
+        span.longestOrder = std::max(span.longestOrder, f.orderLength);
+        span.flattest = std::min(span.flattest, f.bracingDegrees);
+        span.steepest = std::max(span.steepest, f.bracingDegrees);
+    }
+    ++span.lengths;
+    span.spokes += f.spokes;
+    span.tension = f.tension;
+}
+
+}  // namespace
+
+WheelSpans SpansOf(const WheelSides& sides, const WheelNumbers& n)
+{
+    WheelSpans spans;
+    spans.left.crosses = n.leftCross;
+    spans.right.crosses = n.rightCross;
+    spans.left.flangeOffset = sides.offsets.left;
+    spans.right.flangeOffset = sides.offsets.right;
+    for (const SideFigures& f : sides.lines) Widen(f.side == SpokeSide::Left ? spans.left : spans.right, f);
+    // The summary's lines are one per side and length, then the notes.
+    spans.notes = SideSummaryLines(sides, n).mid(static_cast<qsizetype>(sides.lines.size()));
+    return spans;
+}
+
+WheelSpans SpansOfTable(const GridModel& table, const WheelNumbers& n)
+{
+    if (HoldsALength(table)) return SpansOf(CalcWheelSides(table, n), n);
+    WheelSides none;
+    none.offsets = ApplyRimOffset(n.leftOffset, n.rightOffset, n.rimOffset);
+    return SpansOf(none, n);
+}
+
+QString SpanText(const QString& low, const QString& high)
+{
+    return low == high ? low : low + QStringLiteral(" - ") + high;
+}
+
+}  // namespace rimora
