@@ -48,6 +48,7 @@ SavedWheel WheelOfWindow(const TMainF& f)
     w.hubMarginMm = f.HUBOD->Value();
     w.spokeWidth = f.SpkD->Value();
     w.numbers = f.RNCB->Checked();
+    w.hubNumbers = f.HNCB->Checked();
     w.sideIndex = f.Ssd->ItemIndex();
     w.rimOffset = f.RimOffE->Text();
     w.tension = f.TensionE->Text();

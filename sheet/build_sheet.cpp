@@ -279,6 +279,7 @@ WheelDrawingInputs DrawingInputsOf(const SavedWheel& w, int width, int height)
     in.leftSpoke = w.leftSpoke;
     in.sideIndex = w.sideIndex;
     in.numbers = w.numbers;
+    in.hubNumbers = w.hubNumbers;
     in.credits = false;
     return in;
 }
@@ -300,6 +301,9 @@ BuildSheet ComposeSheet(const SavedWheel& wheel, const QDate& date)
         s.bill = QStringList{e.Message()};
     }
     s.drawing = DrawingInputsOf(wheel, 0, 0);
+    // The sheet's drawing is matched against its table: both hole numbers.
+    s.drawing.numbers = true;
+    s.drawing.hubNumbers = true;
     s.table = wheel.table.get();
     s.leftColour = wheel.leftSpoke;
     s.rightColour = wheel.rightSpoke;

@@ -181,6 +181,7 @@ SavedWheel ReadSavedWheel(const QString& path)
     w.spokeDiameter = file.ReadString(kSection, QStringLiteral("SpokeDiaE"), w.spokeDiameter);
     w.orderStep = ItemText(file, QStringLiteral("OrderStepCB"), OrderStepItems(),
                            static_cast<int>(OrderStepItems().indexOf(w.orderStep)));
+    w.hubNumbers = file.ReadBool(kSection, QStringLiteral("HNCB"), w.hubNumbers);
     return w;
 }
 

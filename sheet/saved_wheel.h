@@ -47,6 +47,7 @@ struct SavedWheel {
     int hubMarginMm = 6;                  // HUBOD, 0 .. 9
     int spokeWidth = 2;                   // SpkD, 1 .. 10
     bool numbers = true;                  // RNCB
+    bool hubNumbers = false;              // HNCB
     int sideIndex = 0;                    // Ssd
 
     // The Data tab's rim offset, tension and ordering, saved after everything
