@@ -141,7 +141,9 @@ void TMainF::FillRecentMenu()
 void TMainF::RecentBtnClick()
 {
     FillRecentMenu();
-    RecentMenu->popup(RecentBtn->mapToGlobal(QPoint(0, RecentBtn->height())));
+    // Right-aligned under the arrow, so that the list opens over the window.
+    const QPoint corner(RecentBtn->width() - RecentMenu->sizeHint().width(), RecentBtn->height());
+    RecentMenu->popup(RecentBtn->mapToGlobal(corner));
 }
 
 void TMainF::OpenRecentProfile(const QString& path)
