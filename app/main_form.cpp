@@ -7,6 +7,7 @@
 #include "app/logo.h"
 #include "app/summary_form.h"
 #include "persist/ini_save.h"
+#include "persist/profile_flows.h"
 #include "persist/settings_session.h"
 #include "platform/convert.h"
 #include "platform/desktop.h"
@@ -63,6 +64,8 @@ void TMainF::FormCreate()
     SG1->Model().SetCurrent(0, 0);
     ShowCredits = -1;
     PageControl1->setCurrentIndex(0);
+    // The wheel as it starts is the one "Open" may replace without asking.
+    storedRecords_ = ProfileRecords(*iniSave_);
 }
 
 void TMainF::FormDestroy()

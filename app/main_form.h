@@ -14,6 +14,7 @@
 #include "platform/tstring_grid.h"
 
 #include <QMenu>
+#include <QToolButton>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -143,6 +144,18 @@ public:
     // program opens the dialog; tests answer in its place.
     std::function<std::optional<FlangeOffsets>()> AskLocknutOffsets;
     TCheckBox* HNCB = nullptr;  // hub hole numbers in the drawing
+    // The profiles saved or opened last, '|'-joined: a record of the settings
+    // file after every earlier one, never shown and never put in a profile.
+    TEdit* RecentL = nullptr;
+    QToolButton* RecentBtn = nullptr;  // the arrow beside "Open": the recent profiles
+    QMenu* RecentMenu = nullptr;
+    void RecentBtnClick();
+    // Fills RecentMenu: one entry per recent profile, most recent first.
+    void FillRecentMenu();
+    // A recent profile chosen: opened as "Open" opens, or dropped from the
+    // list with a message when it no longer exists.
+    void OpenRecentProfile(const QString& path);
+    QStringList RecentProfiles() const;
 
     TIniSave& IniSave() { return *iniSave_; }
     TSumF* SumF = nullptr;
@@ -167,12 +180,18 @@ private:
     void ApplyDrawingResult(const WheelDrawingResult& result);
     void CreateSheetActions();
     void ResetSideInputs();
+    // Whether the wheel on screen may be replaced: asks first when it has
+    // changed since the start, its last save or its last open.
+    bool MayReplaceWheel();
+    void WheelStored(const QString& profilePath);
+    void OpenProfilePath(const QString& path);
 
     std::unique_ptr<TIniSave> iniSave_;
     QString lacingNote_;  // what the latest lacing could not give as asked, for the status bar
     std::unique_ptr<SettingsSession> settings_;
     bool shownOnce_ = false;
     bool settingsWritten_ = false;
+    QStringList storedRecords_;  // the profile records at the start, the last save or the last open
 };
 
 }  // namespace rimora

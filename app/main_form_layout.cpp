@@ -146,6 +146,16 @@ void TMainF::CreateControls()
     SimBtn = Create<TButton>(spokePage, QStringLiteral("SimBtn"), QStringLiteral("Slide 1/2 angle"));
     // Hub hole numbers in the drawing: a record after every earlier one, so older files open unchanged.
     HNCB = Create<TCheckBox>(drawPage, QStringLiteral("HNCB"), QStringLiteral("HUB hole No."), false);
+    // The recent profiles: a record after HNCB, kept by the settings file only.
+    RecentL = Create<TEdit>(Panel3, QStringLiteral("RecentL"));
+    RecentL->hide();
+    RecentL->setFocusPolicy(Qt::NoFocus);
+    RecentBtn = new QToolButton(Panel3);
+    RecentBtn->setObjectName(QStringLiteral("RecentBtn"));
+    RecentBtn->setArrowType(Qt::DownArrow);
+    RecentBtn->setToolTip(tr("Recent profiles"));
+    RecentMenu = new QMenu(this);
+    RecentMenu->setToolTipsVisible(true);
 
     Pop1 = new QMenu(this);
     InsItem = Pop1->addAction(QStringLiteral("Insert && No.Down"));  // "&&": a plain ampersand, no mnemonic
@@ -188,6 +198,10 @@ void TMainF::ArrangeControls()
         b->setIconSize(QSize(16, 16));
         profile->addWidget(b);
     }
+    // The arrow sits against "Open", whose list it shows.
+    RecentBtn->setFixedSize(14, 24);
+    profile->addSpacing(-profile->spacing());
+    profile->addWidget(RecentBtn);
 
     // "Data": caption, input, unit on each line.
     auto* data = new QGridLayout(PageControl1->widget(0));
@@ -382,6 +396,7 @@ void TMainF::WireEvents()
     SaveBtn->OnClick = [this] { SaveBtnClick(); };
     OpenBtn->OnClick = [this] { OpenBtnClick(); };
     OpenBtn->OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m) { OpenBtnMouseDown(b, m); };
+    connect(RecentBtn, &QToolButton::clicked, this, [this] { RunGuarded([this] { RecentBtnClick(); }); });
     TitleL->OnClick = [this] { TitleLClick(); };
     Image1->OnClick = [this] { Image1Click(); };
     Label39->OnClick = [this] { Label39Click(); };

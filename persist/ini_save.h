@@ -56,6 +56,11 @@ public:
     // Names of controls the control-value records leave out (ParseNameList).
     const QString& NotSaveName() const { return fNotSaveName_; }
     void SetNotSaveName(const QString& value) { fNotSaveName_ = value; }
+    // Names of controls whose values belong to this computer, not to the
+    // wheel (ParseNameList): the settings file keeps them, the profile flows
+    // leave them out as they leave out NotSaveName's.
+    const QString& SettingsOnlyNames() const { return fSettingsOnlyName_; }
+    void SetSettingsOnlyNames(const QString& value) { fSettingsOnlyName_ = value; }
     // The list parsed from NotSaveName at the start of the latest pass.
     const QStringList& ExclusionList() const { return st_; }
 
@@ -78,6 +83,10 @@ public:
     // The values of the owner's controls.
     void WriteInfo();
     void ReadInfo();
+    // The records WriteInfo would write, as "key=value" lines in the order
+    // of the file, without touching any file (read-only stores too): two
+    // equal lists mean the file would hold the same values.
+    QStringList InfoRecords();
     // Whether the file holds at least one record that ReadInfo would take
     // for one of the owner's controls (placement keys do not count). A file
     // without any is no file of this window: reading it would only empty
@@ -92,6 +101,7 @@ public:
 
 private:
     bool Excluded(const Component& component) const;
+    void WriteRecords(ProfileFile& file);
 
     IForm& parent_;
     bool fSavePanelColor_ = false;
@@ -102,6 +112,7 @@ private:
     bool readOnly_ = false;
     QString fFileName_;
     QString fNotSaveName_;
+    QString fSettingsOnlyName_;
     IFontLabel* theLabel_ = nullptr;
     QStringList st_;
     GridReadHook gridReadHook_;

@@ -105,12 +105,8 @@ void ReadGrid(const ProfileFile& file, const QString& section, const QString& na
 
 }  // namespace
 
-void TIniSave::WriteInfo()
+void TIniSave::WriteRecords(ProfileFile& file)
 {
-    if (fPlaceOnly_ || readOnly_) return;
-    const QString path = FilePath();
-    PrepareSettingsFolder(path);
-    ProfileFile file(path);
     st_ = ParseNameList(fNotSaveName_);
     const QString section = parent_.Name();
     for (Component* component : parent_.Components()) {
@@ -126,7 +122,29 @@ void TIniSave::WriteInfo()
             file.WriteInteger(section, HeightKey(name), panel->Height());
         }
     }
+}
+
+void TIniSave::WriteInfo()
+{
+    if (fPlaceOnly_ || readOnly_) return;
+    const QString path = FilePath();
+    PrepareSettingsFolder(path);
+    ProfileFile file(path);
+    WriteRecords(file);
     file.Save();
+}
+
+QStringList TIniSave::InfoRecords()
+{
+    if (fPlaceOnly_) return {};
+    // A file of no name reads as empty and is never saved.
+    ProfileFile file{QString()};
+    WriteRecords(file);
+    const QString section = parent_.Name();
+    QStringList records;
+    for (const QString& key : file.Keys(section))
+        records << key + QLatin1Char('=') + file.ReadString(section, key, QString());
+    return records;
 }
 
 bool TIniSave::HoldsInfo(const ProfileFile& file) const

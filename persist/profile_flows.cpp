@@ -28,6 +28,27 @@ QString Shown(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
+// While a profile is written or read, the controls that belong to this
+// computer (the recent list) are left out with the store's own exclusions:
+// a profile handed to another builder carries none of them, and one that
+// holds them anyway changes none of them.
+class ProfileExclusions {
+public:
+    explicit ProfileExclusions(TIniSave& store) : store_(store), saved_(store.NotSaveName())
+    {
+        const QString settingsOnly = store.SettingsOnlyNames();
+        if (settingsOnly.isEmpty()) return;
+        store.SetNotSaveName(saved_.isEmpty() ? settingsOnly : saved_ + QLatin1Char(',') + settingsOnly);
+    }
+    ~ProfileExclusions() { store_.SetNotSaveName(saved_); }
+    ProfileExclusions(const ProfileExclusions&) = delete;
+    ProfileExclusions& operator=(const ProfileExclusions&) = delete;
+
+private:
+    TIniSave& store_;
+    QString saved_;
+};
+
 }  // namespace
 
 QString FirstWritableFolder(const QStringList& candidates, const QString& makeable)
@@ -67,6 +88,7 @@ std::optional<QString> SaveProfile(TIniSave& store, const QString& profileName)
     const QString previous = store.FileName();
     store.SetFileName(path);
     try {
+        const ProfileExclusions leaveOut(store);
         store.WriteInfo();
     } catch (...) {
         store.SetFileName(previous);
@@ -79,6 +101,11 @@ std::optional<QString> OpenProfile(TIniSave& store, const std::function<void()>&
 {
     const QString chosen = CurrentDesktop().OpenFileName(ProfileRequest(store, QString()));
     if (chosen.isEmpty()) return std::nullopt;
+    return OpenProfileFile(store, chosen, beforeRead);
+}
+
+QString OpenProfileFile(TIniSave& store, const QString& chosen, const std::function<void()>& beforeRead)
+{
     const QFileInfo source(chosen);
     const QString path = source.absoluteFilePath();
     // Reading a file without the window's records would empty the whole
@@ -88,6 +115,7 @@ std::optional<QString> OpenProfile(TIniSave& store, const std::function<void()>&
     const ProfileFile file(path);
     if (file.Unreadable())
         throw EInOutError(QStringLiteral("Cannot open %1: it is too large to be a profile, or cannot be read.").arg(Shown(path)));
+    const ProfileExclusions leaveOut(store);
     if (!store.HoldsInfo(file))
         throw EInOutError(QStringLiteral("Cannot open %1: the file holds no Rimora wheel.").arg(Shown(path)));
 
@@ -97,6 +125,12 @@ std::optional<QString> OpenProfile(TIniSave& store, const std::function<void()>&
     store.ReadInfo();
     headings.Restore();
     return source.fileName();
+}
+
+QStringList ProfileRecords(TIniSave& store)
+{
+    const ProfileExclusions leaveOut(store);
+    return store.InfoRecords();
 }
 
 }  // namespace rimora

@@ -5,6 +5,7 @@
 // in which case nothing has changed. Errors are thrown for the window's
 // error report; the label keeps its caption then.
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -29,6 +30,15 @@ std::optional<QString> SaveProfile(TIniSave& store, const QString& profileName);
 // file is known to be a profile, just before its values are read: a window
 // puts back the defaults of inputs that older profiles do not hold.
 std::optional<QString> OpenProfile(TIniSave& store, const std::function<void()>& beforeRead = {});
+// The same without the dialog, for a path already chosen (the recent list);
+// returns the file's name without its folder.
+QString OpenProfileFile(TIniSave& store, const QString& chosen, const std::function<void()>& beforeRead = {});
+
+// The records a profile save would write now, in file order, as "key=value"
+// lines (the store's settings-only controls left out); no file is touched.
+// The wheel has changed since it was saved or opened exactly when these
+// differ from what they were then.
+QStringList ProfileRecords(TIniSave& store);
 
 // The folder the profile dialogs start in, one the user can write to: that
 // of the profile last saved or opened, else the user's documents folder

@@ -51,6 +51,21 @@ public:
                                      QMessageBox::No)
                == QMessageBox::Yes;
     }
+    SaveChangesAnswer AskSaveChanges(const QString& title, const QString& text) override
+    {
+        QMessageBox box(QMessageBox::Warning, title, text,
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QApplication::activeWindow());
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+        switch (box.exec()) {
+        case QMessageBox::Save:
+            return SaveChangesAnswer::Save;
+        case QMessageBox::Discard:
+            return SaveChangesAnswer::Discard;
+        default:
+            return SaveChangesAnswer::Cancel;
+        }
+    }
     void ShowAbout(const QString& title, const QString& text) override
     {
         QMessageBox::about(nullptr, title, text);

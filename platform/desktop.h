@@ -23,6 +23,9 @@ struct FileDialogRequest {
     QString folder;            // starting folder
 };
 
+// The answer to "save the changes first?".
+enum class SaveChangesAnswer { Save, Discard, Cancel };
+
 class Desktop {
 public:
     virtual ~Desktop() = default;
@@ -30,6 +33,9 @@ public:
     virtual void ShowError(const QString& message) = 0;
     // A yes/no question; true for yes.
     virtual bool Confirm(const QString& title, const QString& question) = 0;
+    // Whether to save changes before they would be replaced: Save, Discard
+    // or Cancel.
+    virtual SaveChangesAnswer AskSaveChanges(const QString& title, const QString& text) = 0;
     virtual void ShowAbout(const QString& title, const QString& text) = 0;
     virtual void OpenUrl(const QString& url) = 0;
     // Empty when the user cancels.

@@ -18,6 +18,8 @@ public:
     std::deque<QString> openAnswers;  // next answers of the open dialog ("" = cancel)
     std::deque<QString> saveAnswers;
     std::deque<bool> confirmAnswers;  // default: yes
+    QStringList saveChangesQuestions;
+    std::deque<SaveChangesAnswer> saveChangesAnswers;  // default: discard
     std::vector<FileDialogRequest> openRequests;
     std::vector<FileDialogRequest> saveRequests;
     std::deque<QColor> colorAnswers;  // empty = cancel
@@ -39,6 +41,14 @@ public:
         if (confirmAnswers.empty()) return true;
         const bool answer = confirmAnswers.front();
         confirmAnswers.pop_front();
+        return answer;
+    }
+    SaveChangesAnswer AskSaveChanges(const QString&, const QString& text) override
+    {
+        saveChangesQuestions << text;
+        if (saveChangesAnswers.empty()) return SaveChangesAnswer::Discard;
+        const SaveChangesAnswer answer = saveChangesAnswers.front();
+        saveChangesAnswers.pop_front();
         return answer;
     }
     void ShowAbout(const QString& title, const QString& text) override { abouts << title + QLatin1Char('\n') + text; }

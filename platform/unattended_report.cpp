@@ -33,4 +33,14 @@ bool UnattendedReport::Confirm(const QString& title, const QString& question)
     return false;
 }
 
+SaveChangesAnswer UnattendedReport::AskSaveChanges(const QString& title, const QString& text)
+{
+    QString line = text;
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    std::fprintf(out_, "%s: %s: %s (answered cancel)\n", qUtf8Printable(ApplicationTitle()), qUtf8Printable(title),
+                 qUtf8Printable(line));
+    std::fflush(out_);
+    return SaveChangesAnswer::Cancel;
+}
+
 }  // namespace rimora

@@ -24,6 +24,8 @@ public:
 
     void ShowError(const QString& message) override;
     bool Confirm(const QString& title, const QString& question) override;
+    // Nobody can choose: nothing is saved and nothing is replaced.
+    SaveChangesAnswer AskSaveChanges(const QString& title, const QString& text) override;
     void ShowAbout(const QString&, const QString&) override {}
     void OpenUrl(const QString&) override {}
     QString OpenFileName(const FileDialogRequest&) override { return {}; }

@@ -167,11 +167,13 @@ inline void LoseFocus(QWidget* widget)
 
 // Every stored value of the main window as "name=value" lines, the lacing
 // table row by row and the profile label included: two windows hold the same
-// wheel exactly when these are equal.
+// wheel exactly when these are equal. The recent list belongs to the computer,
+// not to the wheel, and is left out.
 inline QStringList Snapshot(const TMainF& f)
 {
     QStringList out;
     for (Component* c : f.Components()) {
+        if (c == static_cast<Component*>(f.RecentL)) continue;
         const QString n = c->Name() + QLatin1Char('=');
         if (auto* colour = dynamic_cast<IColorControl*>(c)) {
             out << n + QString::number(colour->Selected());

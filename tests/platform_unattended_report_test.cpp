@@ -90,6 +90,11 @@ TEST(UnattendedReport, QuestionsAreAnsweredNoAndDialogsCancelled)
     EXPECT_FALSE(report.Failed()) << "a question is no failure";
     EXPECT_TRUE(out.Text().contains("Replace it? (answered no)"));
     EXPECT_TRUE(recorder.confirmations.isEmpty());
+    // Unsaved changes are neither saved nor thrown away behind nobody's back.
+    EXPECT_EQ(d.AskSaveChanges(QStringLiteral("Open profile"), QStringLiteral("Save the wheel?")),
+              SaveChangesAnswer::Cancel);
+    EXPECT_TRUE(out.Text().contains("Open profile: Save the wheel? (answered cancel)"));
+    EXPECT_TRUE(recorder.saveChangesQuestions.isEmpty());
 }
 
 TEST(UnattendedReport, InactiveChangesNothing)

@@ -43,10 +43,10 @@ expect_lines "$APP_DIR/KELD.ini" "[MainF]" "Left=$LEFT" "Top=$TOP" "Height=$HEIG
     "ErdE=590" "CRE=3" "SG1-Row0=HUB,->R,RIM,->H,Length," "SG1-Row1=,,,,," "AdE=0" \
     "CL1=15780518" "CL2=12632256" "CL3=8421504" "CL4=10789024" "CL5=16711680" "CL6=65280" "CL7=255" \
     "RIMBK=8" "RIMID=1" "HUBOD=6" "SpkD=2" "AuCB=1" "RNCB=1" "Ssd=0" \
-    "RimOffE=0" "TensionE=120" "SpokeDiaE=2" "OrderStepCB=1" "HNCB=0"
+    "RimOffE=0" "TensionE=120" "SpokeDiaE=2" "OrderStepCB=1" "HNCB=0" "RecentL="
 # The summary window was never shown, so it wrote nothing.
 if grep -q '^\[SumF\]' "$APP_DIR/KELD.ini"; then fail "the summary window wrote its placement without being closed"; fi
-[ "$(tail -n 1 "$APP_DIR/KELD.ini")" = "HNCB=0" ] ||
-    fail "the settings file does not end with the last record, HNCB"
+[ "$(tail -n 1 "$APP_DIR/KELD.ini")" = "RecentL=" ] ||
+    fail "the settings file does not end with the last record, RecentL (no recent profiles yet)"
 
 echo "PASS"

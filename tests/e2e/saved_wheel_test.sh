@@ -84,7 +84,7 @@ check_written() { # file
         "CL1=$(tcolor $C_BACK)" "CL2=$(tcolor $C_RIM1)" "CL3=$(tcolor $C_RIM2)" "CL4=$(tcolor $C_HUB)" \
         "CL5=$(tcolor $C_RIGHT)" "CL6=$(tcolor $C_LEFT)" "CL7=$(tcolor 255 0 0)" "RIMBK=$RIMBK" \
         "RIMID=$RIMID" "HUBOD=$HUBOD" "SpkD=$SPOKE_WIDTH" "AuCB=1" "RNCB=1" "Ssd=0" \
-        "RimOffE=0" "TensionE=120" "SpokeDiaE=2" "OrderStepCB=1" "HNCB=0" "[SumF]" "Left=500" "Top=400" "Height=300" "Width=400"
+        "RimOffE=0" "TensionE=120" "SpokeDiaE=2" "OrderStepCB=1" "HNCB=0" "RecentL=" "[SumF]" "Left=500" "Top=400" "Height=300" "Width=400"
     # The table has one row per hole and the heading row, no more.
     if grep -q '^SG1-Row37=' "$1"; then fail "$1 holds a table row beyond the 36 holes"; fi
     # The settings end where the summary window's section ends: nothing cut.
