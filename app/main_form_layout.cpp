@@ -401,6 +401,7 @@ void TMainF::WireEvents()
     };
     PB1->OnPaint = [this](Canvas& canvas) { PB1Paint(canvas); };
     PB1->OnPaintError = [this](const QString& message) { ShowPaintError(message); };
+    WatchFieldMarks();
 }
 
 }  // namespace rimora
