@@ -18,6 +18,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace rimora {
 
@@ -27,6 +28,8 @@ class TSumF;
 struct FlangeOffsets;
 struct WheelTexts;
 struct WheelDrawingResult;
+struct FieldText;
+enum class WheelField;
 
 class TMainF : public TForm {
     Q_OBJECT
@@ -140,6 +143,9 @@ public:
     // the wheel as numbers.
     WheelTexts WheelInputs() const;
 
+    // The control that holds a field's text.
+    QWidget* FieldControl(WheelField field) const;
+
     // Asks for the hub's locknut distances; nothing when the user cancels. The
     // program opens the dialog; tests answer in its place.
     std::function<std::optional<FlangeOffsets>()> AskLocknutOffsets;
@@ -185,6 +191,9 @@ private:
     bool MayReplaceWheel();
     void WheelStored(const QString& profilePath);
     void OpenProfilePath(const QString& path);
+    // Marks the first text that does not convert and stops with its message.
+    void StopAtUnreadable(const std::vector<FieldText>& texts);
+    void WatchFieldMarks();
 
     std::unique_ptr<TIniSave> iniSave_;
     QString lacingNote_;  // what the latest lacing could not give as asked, for the status bar

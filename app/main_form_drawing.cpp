@@ -1,6 +1,7 @@
 // The wheel drawing of the main window: the paint handler reads the controls,
 // rebuilds the table's links and lets the drawing code paint; then the scale
 // and the credits overlay are applied to the window's own label and image.
+#include "app/input_mark.h"
 #include "app/main_form.h"
 #include "drawing/wheel_drawing.h"
 #include "lacing/lacing_table.h"
@@ -56,6 +57,7 @@ void TMainF::PB1Paint(Canvas& canvas)
 
 void TMainF::ApplyDrawingResult(const WheelDrawingResult& result)
 {
+    if (result.unreadableField) SetInputMarked(FieldControl(*result.unreadableField), true);
     if (result.scale) {
         scl = result.scale->scale;
         sclL->SetCaption(result.scaleCaption);

@@ -6,6 +6,7 @@
 #include "persist/wheel_choices.h"
 #include "lacing/lacing_cell_delegate.h"
 #include "platform/convert.h"
+#include "spokes/wheel_fields.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -215,12 +216,15 @@ void TMainF::ArrangeControls()
         if (!unit.isEmpty()) data->addWidget(Caption(input->parentWidget(), unit), row, 2);
     };
     QWidget* dataPage = PageControl1->widget(0);
-    auto offsetCaption = [&](const QString& shortText, const QString& longText) {
+    // "WL," large, the rest of its caption small beside it.
+    auto offsetCaption = [&](WheelField field) {
+        const QString shortText = FieldShortName(field);
+        const QString longText = FieldCaption(field).mid(shortText.size() + 1).trimmed() + u':';
         auto* box = new QWidget(dataPage);
         auto* row = new QHBoxLayout(box);
         row->setContentsMargins(0, 0, 0, 0);
         row->setSpacing(2);
-        row->addWidget(Caption(box, shortText));
+        row->addWidget(Caption(box, shortText + u','));
         TLabel* detail = Caption(box, longText);
         detail->setFont(TahomaFont(9));
         row->addWidget(detail);
@@ -236,21 +240,23 @@ void TMainF::ArrangeControls()
     typeLine->addWidget(TyCB);
     typeLine->addSpacing(12);
     data->addLayout(typeLine, 0, 0, 1, 3);
-    line(1, Caption(dataPage, QStringLiteral("HUB:")), HubCB, 65, QStringLiteral("Hole"));
-    line(2, Caption(dataPage, QStringLiteral("RIM:")), RimCB, 65, QStringLiteral("Hole"));
-    line(3, Caption(dataPage, QStringLiteral("ERD:")), ErdE, 64, QStringLiteral("mm"));
-    line(4, offsetCaption(QStringLiteral("WL,"), QStringLiteral("width from center to left flange:")), WLE, 48,
+    // The captions are those every message about an input names it by.
+    const auto fieldCaption = [&](WheelField field) { return Caption(dataPage, FieldCaption(field) + u':'); };
+    line(1, fieldCaption(WheelField::HubHoles), HubCB, 65, QStringLiteral("Hole"));
+    line(2, fieldCaption(WheelField::RimHoles), RimCB, 65, QStringLiteral("Hole"));
+    line(3, fieldCaption(WheelField::Erd), ErdE, 64, QStringLiteral("mm"));
+    line(4, offsetCaption(WheelField::LeftOffset), WLE, 48,
          QStringLiteral("mm"));
-    line(5, offsetCaption(QStringLiteral("WR,"), QStringLiteral("width from center to right flange:")), WRE, 48,
+    line(5, offsetCaption(WheelField::RightOffset), WRE, 48,
          QStringLiteral("mm"));
     // Under the two offsets it sets.
     LockBtn->setFixedHeight(22);
     data->addWidget(LockBtn, 6, 1, 1, 2, Qt::AlignLeft);
-    line(7, Caption(dataPage, QStringLiteral("dL, left flange diameter:")), dLE, 48, QStringLiteral("mm"));
-    line(8, Caption(dataPage, QStringLiteral("dR, right flange diameter:")), dRE, 48, QStringLiteral("mm"));
-    line(9, Caption(dataPage, QStringLiteral("S, spoke hole diameter:")), ShE, 48, QStringLiteral("mm"));
-    line(10, Caption(dataPage, QStringLiteral("CL, left cross:")), CLE, 43, QString());
-    line(11, Caption(dataPage, QStringLiteral("CR, right cross:")), CRE, 43, QString());
+    line(7, fieldCaption(WheelField::LeftFlange), dLE, 48, QStringLiteral("mm"));
+    line(8, fieldCaption(WheelField::RightFlange), dRE, 48, QStringLiteral("mm"));
+    line(9, fieldCaption(WheelField::SpokeHole), ShE, 48, QStringLiteral("mm"));
+    line(10, fieldCaption(WheelField::LeftCross), CLE, 43, QString());
+    line(11, fieldCaption(WheelField::RightCross), CRE, 43, QString());
     line(12, Caption(dataPage, QStringLiteral("Rim offset, holes off centre:")), RimOffE, 48, QStringLiteral("mm"));
     line(13, Caption(dataPage, QStringLiteral("Tension, tighter side:")), TensionE, 48, QStringLiteral("kgf"));
     line(14, Caption(dataPage, QString::fromUtf8("Spoke Ø, thinnest:")), SpokeDiaE, 48, QStringLiteral("mm"));
@@ -275,7 +281,7 @@ void TMainF::ArrangeControls()
     auto* barRow = new QHBoxLayout(bar);
     barRow->setContentsMargins(3, 1, 1, 1);
     barRow->setSpacing(3);
-    barRow->addWidget(Caption(bar, QStringLiteral("angle difference:")));
+    barRow->addWidget(Caption(bar, FieldCaption(WheelField::AngleDifference) + u':'));
     AdE->setParent(bar);
     AdE->setFixedSize(44, 20);
     barRow->addWidget(AdE);
@@ -416,6 +422,7 @@ void TMainF::WireEvents()
     };
     PB1->OnPaint = [this](Canvas& canvas) { PB1Paint(canvas); };
     PB1->OnPaintError = [this](const QString& message) { ShowPaintError(message); };
+    WatchFieldMarks();
 }
 
 }  // namespace rimora

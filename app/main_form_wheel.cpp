@@ -9,6 +9,7 @@
 #include "platform/convert.h"
 #include "spokes/rim_offset.h"
 #include "spokes/summary_text.h"
+#include "spokes/wheel_numbers.h"
 
 namespace rimora {
 
@@ -103,12 +104,15 @@ void TMainF::HubCBChange()
 
 void TMainF::CBtnClick()
 {
+    // Every text is read before the first length is written.
+    StopAtUnreadable(LengthFieldTexts(LengthInputs(*this), RimOffE->Text()));
     CalcSpokeLengths(SG1->Model(), WithRimOffset(LengthInputs(*this), RimOffE->Text()),
                      [this](const QString& text) { AdE->SetText(text); });
 }
 
 void TMainF::SBtnClick()
 {
+    StopAtUnreadable(WheelFieldTexts(WheelInputs()));
     const QString text = ComposeSummary(SG1->Model(), WheelInputs(), DescriptionTexts(*this),
                                         [this](const QString& t) { AdE->SetText(t); });
     if (SumF) SumF->ShowSummary(text);

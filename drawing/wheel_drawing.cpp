@@ -5,10 +5,14 @@
 #include "lacing/lacing_table.h"
 #include "platform/convert.h"
 #include "platform/errors.h"
+#include "spokes/wheel_fields.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace rimora {
 
@@ -25,9 +29,9 @@ bool IsNoHole(const QString& cell)
     return IsEmptyOrGap(cell) || cell == QLatin1String(" ");
 }
 
-int HoleCount(const QString& text, const QString& which)
+int HoleCount(const QString& text, WheelField field, const QString& which)
 {
-    const int count = StrToInt(text);
+    const int count = ReadWholeField(field, text);
     if (count < 1 || count > kMaxHoleCount)
         throw EWheelInputError(
             QStringLiteral("The %1 hole count must be between 1 and %2.").arg(which).arg(kMaxHoleCount));
@@ -123,6 +127,37 @@ void DrawHubHoleNumbers(Canvas& canvas, const WheelDrawingInputs& in, const Grid
     }
 }
 
+// A hole count not chosen yet is no bad text: the drawing shows the wheel
+// without spokes and says which count to choose.
+std::vector<FieldText> DrawingFieldTexts(const WheelDrawingInputs& in)
+{
+    std::vector<FieldText> texts;
+    if (!in.hubCountText.isEmpty()) texts.push_back({WheelField::HubHoles, in.hubCountText});
+    if (!in.rimCountText.isEmpty()) texts.push_back({WheelField::RimHoles, in.rimCountText});
+    texts.push_back({WheelField::Erd, in.erdText});
+    texts.push_back({WheelField::LeftFlange, in.leftFlangeText});
+    texts.push_back({WheelField::RightFlange, in.rightFlangeText});
+    texts.push_back({WheelField::AngleDifference, in.angleDiffText});
+    return texts;
+}
+
+// In place of a wheel that cannot be measured: the background and, in its
+// middle, which input to put right.
+void DrawUnreadableNote(Canvas& canvas, const WheelDrawingInputs& in, WheelField field)
+{
+    const QRect box(0, 0, in.width, in.height);
+    canvas.SetBrushStyle(BrushStyle::Solid);
+    canvas.SetBrushColor(in.background);
+    canvas.FillRect(box);
+    canvas.SetBrushStyle(BrushStyle::Clear);
+    canvas.SetFontColor(ContrastTextColor(in.background));
+    canvas.SetFontSize(std::clamp(in.width / 45, 8, 14));
+    const QString note = TakesWholeNumber(field)
+                             ? QCoreApplication::translate("WheelDrawing", "No drawing: %1 is not a whole number")
+                             : QCoreApplication::translate("WheelDrawing", "No drawing: %1 is not a number");
+    canvas.DrawText(box, DT_Center | DT_VCenter | DT_SingleLine, note.arg(FieldCaption(field)));
+}
+
 QString RimHoleLabels(int rimCount)
 {
     QString text;
@@ -135,6 +170,15 @@ QString RimHoleLabels(int rimCount)
 
 void DrawWheel(Canvas& canvas, const WheelDrawingInputs& in, const GridModel& table, WheelDrawingResult& result)
 {
+    // Every text is checked before anything is measured or painted, so a bad
+    // one never leaves half a wheel behind.
+    if (const std::optional<FieldProblem> problem = FirstUnreadable(DrawingFieldTexts(in))) {
+        DrawUnreadableNote(canvas, in, problem->field);
+        result.unreadableField = problem->field;
+        result.credits.action = CreditsAction::Hide;
+        throw EConvertError(problem->message);
+    }
+
     const WheelScale s = ScaleWheel(in.width, in.height, in.beadSeat);
     result.scale = s;
     result.scaleCaption = FloatToStr(s.scale);
@@ -159,11 +203,11 @@ void DrawWheel(Canvas& canvas, const WheelDrawingInputs& in, const GridModel& ta
 
     canvas.SetPenWidth(in.spokeWidth);
     RequireHubCountChosen(in);
-    const double hubStep = 360.0 / HoleCount(in.hubCountText, QStringLiteral("hub"));
+    const double hubStep = 360.0 / HoleCount(in.hubCountText, WheelField::HubHoles, QStringLiteral("hub"));
     RequireRimCountChosen(in);
-    const int rimCount = HoleCount(in.rimCountText, QStringLiteral("rim"));
+    const int rimCount = HoleCount(in.rimCountText, WheelField::RimHoles, QStringLiteral("rim"));
     const double rimStep = 360.0 / rimCount;
-    const double angleDiff = StrToFloat(in.angleDiffText);
+    const double angleDiff = ReadDecimalField(WheelField::AngleDifference, in.angleDiffText);
 
     DrawSpokes(canvas, in, table,
                SpokeLayout{s.centre, r.leftHubHole, r.rightHubHole, r.rimHole, hubStep, rimStep, angleDiff});

@@ -15,6 +15,7 @@
 #include "drawing/wheel_inputs.h"
 #include "platform/canvas.h"
 #include "platform/grid_model.h"
+#include "spokes/wheel_fields.h"
 
 #include <QString>
 #include <optional>
@@ -29,13 +30,18 @@ struct WheelDrawingResult {
     std::optional<WheelRadii> radii;
     int labelFontSize = 0;             // points; 0 until the text is prepared
     CreditsOverlay credits;            // Unchanged until the overlay step is reached
+    // The input whose text did not convert; the drawing then shows only the
+    // background with a note naming it, and the credits are hidden.
+    std::optional<WheelField> unreadableField;
 };
 
 // Draws in logical pixels: a canvas on a dense device gets the same layout,
-// only sharper. Reads the table's HUB and ->R columns from row 1 on. Throws
-// EConvertError for a text that does not convert and EWheelInputError for a
-// wheel that cannot be drawn yet (no hole count chosen) or at all; what was
-// painted before stays.
+// only sharper. Reads the table's HUB and ->R columns from row 1 on. A text
+// that does not convert (hole counts, ERD, dL, dR, angle difference) is found
+// before anything is painted: the canvas gets the background with a note
+// naming the input, and EConvertError with the full message is thrown.
+// EWheelInputError for a wheel that cannot be drawn yet (no hole count
+// chosen) or at all; what was painted before stays.
 void DrawWheel(Canvas& canvas, const WheelDrawingInputs& inputs, const GridModel& table,
                WheelDrawingResult& result);
 

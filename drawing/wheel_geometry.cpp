@@ -3,6 +3,7 @@
 #include "drawing/pixel_rounding.h"
 #include "platform/convert.h"
 #include "platform/errors.h"
+#include "spokes/wheel_fields.h"
 
 #include <algorithm>
 #include <cmath>
@@ -46,7 +47,7 @@ WheelScale ScaleWheel(int width, int height, int beadSeat)
 WheelRadii MeasureWheel(const WheelDrawingInputs& in, const WheelScale& s)
 {
     WheelRadii r;
-    const double erd = StrToFloat(in.erdText);
+    const double erd = ReadDecimalField(WheelField::Erd, in.erdText);
     r.rimHole = Radius((erd / 2 - in.rimInnerMm) * s.scale, QStringLiteral("ERD"));
 
     // The band's height is truncated on its own before it is taken off.
@@ -56,8 +57,8 @@ WheelRadii MeasureWheel(const WheelDrawingInputs& in, const WheelScale& s)
     // to whole millimetres; on a tie the left one is taken, which is the same.
     // Each side's spokes start on that side's own hole circle, rounded alike,
     // as the lengths take them.
-    const double right = StrToFloat(in.rightFlangeText);
-    const double left = StrToFloat(in.leftFlangeText);
+    const double right = ReadDecimalField(WheelField::RightFlange, in.rightFlangeText);
+    const double left = ReadDecimalField(WheelField::LeftFlange, in.leftFlangeText);
     r.flangeMm = Radius((right > left ? right : left) / 2, QStringLiteral("flange diameter"));
     r.hub = Radius((static_cast<double>(in.hubMarginMm) + r.flangeMm) * s.scale, QStringLiteral("hub"));
     r.hubHole = Radius(r.flangeMm * s.scale, QStringLiteral("flange diameter"));

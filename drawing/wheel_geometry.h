@@ -29,7 +29,8 @@ struct WheelRadii {
 WheelScale ScaleWheel(int width, int height, int beadSeat);
 
 // Reads ERD, the rim offsets, the flange diameters (right, then left) and the
-// hub margin in that order; a text that does not convert throws EConvertError,
+// hub margin in that order; a text that does not convert throws EConvertError
+// naming its field,
 // a circle too large to draw throws EWheelInputError.
 WheelRadii MeasureWheel(const WheelDrawingInputs& inputs, const WheelScale& scale);
 

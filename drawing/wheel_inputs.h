@@ -1,8 +1,8 @@
 #pragma once
 // Everything one drawing of the wheel reads, as the controls hold it at the
-// moment of the drawing. Texts stay texts: the drawing converts each one at the
-// step that uses it, so a bad text stops the drawing exactly there. The
-// defaults are the design values of the controls.
+// moment of the drawing. Texts stay texts: the drawing reads them all before
+// it paints, and a text that does not convert gives a note naming its input in
+// place of the wheel. The defaults are the design values of the controls.
 #include "platform/color.h"
 
 #include <QString>

@@ -195,11 +195,11 @@ void PrepareWheel(SavedWheel& w)
         throw EConvertError(FieldError(w, QStringLiteral("TYPE"),
                                        QStringLiteral("'%1' names no bead seat diameter").arg(w.rimType)));
     }
-    CheckHoleCount(w, QStringLiteral("HUB"), w.hubHoles);
-    CheckHoleCount(w, QStringLiteral("RIM"), w.rimHoles);
+    CheckHoleCount(w, FieldCaption(WheelField::HubHoles), w.hubHoles);
+    CheckHoleCount(w, FieldCaption(WheelField::RimHoles), w.rimHoles);
     try {
         w.inputNumbers = ReadWheelNumbers(TextsOf(w));
-        ReadDecimalInput(QStringLiteral("Angle difference"), w.angleDifference);
+        ReadDecimalField(WheelField::AngleDifference, w.angleDifference);
     } catch (const EConvertError& e) {
         InFile(w, e);
     } catch (const EWheelInputError& e) {

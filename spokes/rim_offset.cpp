@@ -1,5 +1,6 @@
 #include "spokes/rim_offset.h"
 
+#include "spokes/wheel_fields.h"
 #include "spokes/wheel_numbers.h"
 
 #include <QLocale>
@@ -30,8 +31,8 @@ SpokeLengthInputs WithRimOffset(const SpokeLengthInputs& inputs, const QString& 
     const double rimOffset = ReadRimOffset(rimOffsetText);
     if (rimOffset == 0) return inputs;
 
-    const double left = ReadDecimalInput(QStringLiteral("WL"), inputs.leftOffset);
-    const double right = ReadDecimalInput(QStringLiteral("WR"), inputs.rightOffset);
+    const double left = ReadDecimalField(WheelField::LeftOffset, inputs.leftOffset);
+    const double right = ReadDecimalField(WheelField::RightOffset, inputs.rightOffset);
     CheckFlangeOffsets(left, right, rimOffset);
     const EffectiveOffsets w = ApplyRimOffset(left, right, rimOffset);
     SpokeLengthInputs moved = inputs;

@@ -3,6 +3,7 @@
 #include "platform/convert.h"
 #include "platform/errors.h"
 #include "spokes/rim_offset.h"
+#include "spokes/wheel_fields.h"
 
 #include <QLocale>
 #include <algorithm>
@@ -12,31 +13,19 @@ namespace rimora {
 
 namespace {
 
-[[noreturn]] void NotANumber(const QString& caption, const QString& text, bool decimal)
+double Decimal(WheelField field, const QString& text)
 {
-    QString message = QStringLiteral("%1: '%2' is not a number").arg(caption, text);
-    if (decimal)
-        message += QStringLiteral(" (the decimal separator here is '%1')").arg(QLocale().decimalPoint());
-    throw EConvertError(message + QLatin1Char('.'));
+    return ReadDecimalField(field, text);
 }
 
-double Decimal(const QString& caption, const QString& text)
+int Whole(WheelField field, const QString& text)
 {
-    double value = 0;
-    if (!TryStrToFloat(text, value) || !std::isfinite(value)) NotANumber(caption, text, true);
-    return value;
+    return ReadWholeField(field, text);
 }
 
-int Whole(const QString& caption, const QString& text)
+[[noreturn]] void Impossible(WheelField field, const QString& why)
 {
-    int value = 0;
-    if (!TryStrToInt(text, value)) NotANumber(caption, text, false);
-    return value;
-}
-
-[[noreturn]] void Impossible(const QString& caption, const QString& why)
-{
-    throw EWheelInputError(QStringLiteral("%1: %2").arg(caption, why));
+    throw EWheelInputError(FieldMessage(field, why));
 }
 
 QString Millimetres(double value)
@@ -46,25 +35,25 @@ QString Millimetres(double value)
 
 void CheckTension(double tension)
 {
-    if (!(tension > 0)) Impossible(QStringLiteral("Tension"), QStringLiteral("the tension must be more than 0 kgf."));
+    if (!(tension > 0)) Impossible(WheelField::Tension, QStringLiteral("the tension must be more than 0 kgf."));
 }
 
 void CheckSpokeDiameter(double diameter)
 {
     if (!(diameter > 0))
-        Impossible(QStringLiteral("Spoke Ø"), QStringLiteral("the spoke's diameter must be more than 0 mm."));
+        Impossible(WheelField::SpokeDiameter, QStringLiteral("the spoke's diameter must be more than 0 mm."));
 }
 
 void CheckOrderStep(int step)
 {
     if (step != 1 && step != 2)
-        Impossible(QStringLiteral("Order step"), QStringLiteral("spokes are sold in steps of 1 or 2 mm."));
+        Impossible(WheelField::OrderStep, QStringLiteral("spokes are sold in steps of 1 or 2 mm."));
 }
 
 void CheckRimOffset(double offset)
 {
     if (!(offset >= 0))
-        Impossible(QStringLiteral("Rim offset"),
+        Impossible(WheelField::RimOffset,
                    QStringLiteral("the offset is a distance, 0 or more; the holes are always moved toward the "
                                   "flange farther from the centre plane."));
 }
@@ -73,12 +62,14 @@ void CheckRimOffset(double offset)
 
 double ReadDecimalInput(const QString& caption, const QString& text)
 {
-    return Decimal(caption, text);
+    double value = 0;
+    if (!TryStrToFloat(text, value)) throw EConvertError(NotADecimalMessage(caption, text));
+    return value;
 }
 
 double ReadRimOffset(const QString& text)
 {
-    const double offset = Decimal(QStringLiteral("Rim offset"), text);
+    const double offset = Decimal(WheelField::RimOffset, text);
     CheckRimOffset(offset);
     return offset;
 }
@@ -87,14 +78,14 @@ void CheckFlangeOffsets(double leftOffset, double rightOffset, double rimOffset)
 {
     // Spokes need a flange on each side of the rim's plane to brace it.
     if (!(leftOffset > 0))
-        Impossible(QStringLiteral("WL"),
+        Impossible(WheelField::LeftOffset,
                    QStringLiteral("the left flange must lie left of the centre plane, more than 0 mm."));
     if (!(rightOffset > 0))
-        Impossible(QStringLiteral("WR"),
+        Impossible(WheelField::RightOffset,
                    QStringLiteral("the right flange must lie right of the centre plane, more than 0 mm."));
     const EffectiveOffsets w = ApplyRimOffset(leftOffset, rightOffset, rimOffset);
     if (!(w.left > 0 && w.right > 0))
-        Impossible(QStringLiteral("Rim offset"),
+        Impossible(WheelField::RimOffset,
                    QStringLiteral("%1 reaches the %2 flange's offset of %3: the rim's holes would sit in that "
                                   "flange's plane or beyond it. It must be less than %3.")
                        .arg(Millimetres(rimOffset),
@@ -105,27 +96,27 @@ void CheckFlangeOffsets(double leftOffset, double rightOffset, double rimOffset)
 void ReadSideInputs(const WheelTexts& t, WheelNumbers& n)
 {
     n.rimOffset = ReadRimOffset(t.rimOffset);
-    n.tension = Decimal(QStringLiteral("Tension"), t.tension);
+    n.tension = Decimal(WheelField::Tension, t.tension);
     CheckTension(n.tension);
-    n.spokeDiameter = Decimal(QStringLiteral("Spoke Ø"), t.spokeDiameter);
+    n.spokeDiameter = Decimal(WheelField::SpokeDiameter, t.spokeDiameter);
     CheckSpokeDiameter(n.spokeDiameter);
-    n.orderStep = Whole(QStringLiteral("Order step"), t.orderStep);
+    n.orderStep = Whole(WheelField::OrderStep, t.orderStep);
     CheckOrderStep(n.orderStep);
 }
 
 WheelNumbers ReadWheelNumbers(const WheelTexts& t)
 {
     WheelNumbers n;
-    n.hubHoles = Whole(QStringLiteral("HUB"), t.lengths.hubHoles);
-    n.rimHoles = Whole(QStringLiteral("RIM"), t.lengths.rimHoles);
-    n.erd = Decimal(QStringLiteral("ERD"), t.lengths.erd);
-    n.leftOffset = Decimal(QStringLiteral("WL"), t.lengths.leftOffset);
-    n.rightOffset = Decimal(QStringLiteral("WR"), t.lengths.rightOffset);
-    n.leftFlange = Decimal(QStringLiteral("dL"), t.lengths.leftFlange);
-    n.rightFlange = Decimal(QStringLiteral("dR"), t.lengths.rightFlange);
-    n.spokeHole = Decimal(QStringLiteral("S"), t.lengths.spokeHole);
-    n.leftCross = Whole(QStringLiteral("CL"), t.leftCross);
-    n.rightCross = Whole(QStringLiteral("CR"), t.rightCross);
+    n.hubHoles = Whole(WheelField::HubHoles, t.lengths.hubHoles);
+    n.rimHoles = Whole(WheelField::RimHoles, t.lengths.rimHoles);
+    n.erd = Decimal(WheelField::Erd, t.lengths.erd);
+    n.leftOffset = Decimal(WheelField::LeftOffset, t.lengths.leftOffset);
+    n.rightOffset = Decimal(WheelField::RightOffset, t.lengths.rightOffset);
+    n.leftFlange = Decimal(WheelField::LeftFlange, t.lengths.leftFlange);
+    n.rightFlange = Decimal(WheelField::RightFlange, t.lengths.rightFlange);
+    n.spokeHole = Decimal(WheelField::SpokeHole, t.lengths.spokeHole);
+    n.leftCross = Whole(WheelField::LeftCross, t.leftCross);
+    n.rightCross = Whole(WheelField::RightCross, t.rightCross);
     ReadSideInputs(t, n);
     CheckWheelNumbers(n);
     return n;
@@ -133,21 +124,61 @@ WheelNumbers ReadWheelNumbers(const WheelTexts& t)
 
 void CheckWheelNumbers(const WheelNumbers& n)
 {
-    for (const auto& [caption, value] : {std::pair{QStringLiteral("ERD"), n.erd},
-                                         {QStringLiteral("dL"), n.leftFlange},
-                                         {QStringLiteral("dR"), n.rightFlange},
-                                         {QStringLiteral("S"), n.spokeHole}}) {
-        if (!std::isfinite(value)) Impossible(caption, QStringLiteral("the number is out of range."));
+    for (const auto& [field, value] : {std::pair{WheelField::Erd, n.erd},
+                                       {WheelField::LeftFlange, n.leftFlange},
+                                       {WheelField::RightFlange, n.rightFlange},
+                                       {WheelField::SpokeHole, n.spokeHole}}) {
+        if (!std::isfinite(value)) Impossible(field, QStringLiteral("the number is out of range."));
     }
-    if (n.hubHoles <= 0) Impossible(QStringLiteral("HUB"), QStringLiteral("choose the hub's hole count."));
-    if (n.rimHoles <= 0) Impossible(QStringLiteral("RIM"), QStringLiteral("choose the rim's hole count."));
+    if (n.hubHoles <= 0) Impossible(WheelField::HubHoles, QStringLiteral("choose the hub's hole count."));
+    if (n.rimHoles <= 0) Impossible(WheelField::RimHoles, QStringLiteral("choose the rim's hole count."));
     CheckRimOffset(n.rimOffset);
     CheckFlangeOffsets(n.leftOffset, n.rightOffset, n.rimOffset);
     if (!(n.spokeHole >= 0))
-        Impossible(QStringLiteral("S"), QStringLiteral("the spoke hole's diameter must be 0 mm or more."));
+        Impossible(WheelField::SpokeHole, QStringLiteral("the spoke hole's diameter must be 0 mm or more."));
     CheckTension(n.tension);
     CheckSpokeDiameter(n.spokeDiameter);
     CheckOrderStep(n.orderStep);
+}
+
+namespace {
+
+bool EqualHoleCounts(const SpokeLengthInputs& in)
+{
+    int hub = 0;
+    int rim = 0;
+    return TryStrToInt(in.hubHoles, hub) && TryStrToInt(in.rimHoles, rim) && hub == rim;
+}
+
+}  // namespace
+
+std::vector<FieldText> LengthFieldTexts(const SpokeLengthInputs& in, const QString& rimOffsetText)
+{
+    std::vector<FieldText> texts{{WheelField::HubHoles, in.hubHoles},       {WheelField::RimHoles, in.rimHoles},
+                                 {WheelField::Erd, in.erd},                 {WheelField::LeftOffset, in.leftOffset},
+                                 {WheelField::RightOffset, in.rightOffset}, {WheelField::LeftFlange, in.leftFlange},
+                                 {WheelField::RightFlange, in.rightFlange}, {WheelField::SpokeHole, in.spokeHole},
+                                 {WheelField::RimOffset, rimOffsetText}};
+    if (!EqualHoleCounts(in)) texts.push_back({WheelField::AngleDifference, in.angleDifference});
+    return texts;
+}
+
+std::vector<FieldText> WheelFieldTexts(const WheelTexts& t)
+{
+    std::vector<FieldText> texts = LengthFieldTexts(t.lengths, t.rimOffset);
+    // CL and CR come after S, Tension, Spoke Ø and Order step after the rim offset.
+    const auto afterField = [&texts](WheelField field) {
+        return std::find_if(texts.begin(), texts.end(), [field](const FieldText& f) { return f.field == field; }) + 1;
+    };
+    texts.insert(afterField(WheelField::SpokeHole),
+                 {{WheelField::LeftCross, t.leftCross}, {WheelField::RightCross, t.rightCross}});
+    texts.insert(afterField(WheelField::RimOffset), {{WheelField::Tension, t.tension},
+                                                     {WheelField::SpokeDiameter, t.spokeDiameter},
+                                                     {WheelField::OrderStep, t.orderStep}});
+    std::erase_if(texts, [](const FieldText& f) {
+        return (f.field == WheelField::HubHoles || f.field == WheelField::RimHoles) && f.text.isEmpty();
+    });
+    return texts;
 }
 
 }  // namespace rimora

@@ -4,8 +4,10 @@
 // bracing, tension, stretch, order lengths) and for anything else that works
 // from a profile rather than from the window.
 #include "spokes/spoke_length.h"
+#include "spokes/wheel_fields.h"
 
 #include <QString>
+#include <vector>
 
 namespace rimora {
 
@@ -55,8 +57,8 @@ WheelNumbers ReadWheelNumbers(const WheelTexts& texts);
 // that order, each checked for its own range; the rest of `into` is untouched.
 void ReadSideInputs(const WheelTexts& texts, WheelNumbers& into);
 
-// One decimal input: EConvertError naming `caption` and quoting the text when
-// it is not a number in the current region.
+// One decimal input of a dialog: EConvertError naming `caption` and quoting
+// the text when it is not a number in the current region.
 double ReadDecimalInput(const QString& caption, const QString& text);
 
 // The rim offset's text: a number of 0 or more, else an error naming it.
@@ -72,5 +74,17 @@ void CheckFlangeOffsets(double leftOffset, double rightOffset, double rimOffset)
 // less, a tension or spoke diameter of zero or less, an order step other than
 // 1 or 2 mm, or a number that is not finite.
 void CheckWheelNumbers(const WheelNumbers& n);
+
+// The texts the spoke lengths convert, each with its field, in the order of
+// the "Data" tab: HUB, RIM, ERD, WL, WR, dL, dR, S, Rim offset, and then the
+// angle difference unless the hole counts are equal (the calculation sets it
+// to 0 then). Checked before the first length is written, so a bad text
+// leaves the table as it was.
+std::vector<FieldText> LengthFieldTexts(const SpokeLengthInputs& lengths, const QString& rimOffsetText);
+
+// Every text of the summary: those of the lengths with CL, CR, Tension,
+// Spoke Ø and Order step in their places. A hole count not chosen yet is left
+// out: the summary asks for both counts in a message of its own.
+std::vector<FieldText> WheelFieldTexts(const WheelTexts& texts);
 
 }  // namespace rimora

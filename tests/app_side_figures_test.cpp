@@ -173,7 +173,8 @@ TEST_F(SideFiguresWindowTest, ImpossibleWheelIsReportedByItsInputBeforeAnythingC
         {"negative tension", [](TMainF& f) { f.TensionE->SetText("-120"); }, "Tension"},
         {"zero spoke diameter", [](TMainF& f) { f.SpokeDiaE->SetText("0"); }, "Spoke Ø"},
         {"spoke diameter not a number", [](TMainF& f) { f.SpokeDiaE->SetText("2,0,0"); }, "Spoke Ø"},
-        {"right flange on the centre plane", [](TMainF& f) { f.WRE->SetText("0"); }, "WR"},
+        {"right flange on the centre plane", [](TMainF& f) { f.WRE->SetText("0"); },
+         "WR, width from center to right flange"},
     };
     Start();
     LaceWheel(*mainF, "36", "36");

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 namespace rimora {
 namespace {
@@ -164,17 +165,19 @@ TEST(WheelLayoutTest, NumbersFollowTheRegion)
     }
 }
 
-// A bad text stops the drawing at the step that reads it: nothing painted when
-// the measurements fail, background, rim and hub when the counts or the angle
-// fail. The message says what went wrong.
-enum class Reached { Nothing, Scale, Discs };
+// A text that does not convert is found before anything is measured: the
+// picture is the background with a note in its middle, never part of a wheel,
+// and the message names the input by its caption. A wheel that converts but
+// cannot be drawn stops at the step that finds it: nothing painted when the
+// measurements fail, background, rim and hub when the counts fail.
+enum class Reached { Note, Nothing, Scale, Discs };
 
 struct StopCase {
     const char* name;
     std::function<void(WheelDrawingInputs&)> change;
-    bool convertError;  // else a wheel input error
     const char* message;
     Reached reached;
+    std::optional<WheelField> field = std::nullopt;  // the input named when its text does not convert
 };
 
 // Failures name the row instead of dumping its bytes.
@@ -190,16 +193,34 @@ TEST_P(WheelDrawingStopsTest, AtTheStepThatFails)
     c.change(in);
     const Rendered r = Render(in);
 
-    EXPECT_EQ(r.convertError, c.convertError);
-    EXPECT_EQ(r.wheelInputError, !c.convertError);
+    const bool note = c.reached == Reached::Note;
+    EXPECT_EQ(r.convertError, note);
+    EXPECT_EQ(r.wheelInputError, !note);
     EXPECT_TRUE(r.error.contains(QString::fromUtf8(c.message))) << r.error.toStdString();
-    EXPECT_EQ(r.result.scale.has_value(), c.reached != Reached::Nothing);
+    EXPECT_EQ(r.result.unreadableField, c.field);
+    EXPECT_EQ(r.result.scale.has_value(), c.reached == Reached::Scale || c.reached == Reached::Discs);
     EXPECT_EQ(r.result.radii.has_value(), c.reached == Reached::Discs);
-    EXPECT_EQ(r.result.credits.action, CreditsAction::Unchanged);
+    EXPECT_EQ(r.result.credits.action, note ? CreditsAction::Hide : CreditsAction::Unchanged);
     EXPECT_EQ(r.result.labelFontSize, 0);
-    // No spoke and no label was drawn in any case.
+    // No spoke was drawn in any case.
     EXPECT_EQ(r.Count(in.leftSpoke), 0);
     EXPECT_EQ(r.Count(in.rightSpoke), 0);
+    if (note) {
+        // All of the box is painted, none of it as rim or hub; the note's
+        // letters sit on the middle line, the corners are background.
+        EXPECT_EQ(r.Count(test::kUntouched), 0);
+        EXPECT_EQ(r.Count(in.rimOuter), 0);
+        EXPECT_EQ(r.Count(in.rimInner), 0);
+        EXPECT_EQ(r.Count(in.hub), 0);
+        for (const QPoint corner : {QPoint(0, 0), QPoint(in.width - 1, 0), QPoint(0, in.height - 1),
+                                    QPoint(in.width - 1, in.height - 1)})
+            EXPECT_EQ(r.At(corner), in.background);
+        int letters = 0;
+        for (int y = in.height / 2 - 8; y <= in.height / 2 + 8; ++y)
+            for (int x = 0; x < in.width; ++x) letters += r.At(x, y) != in.background;
+        EXPECT_GT(letters, 50);
+        return;
+    }
     EXPECT_EQ(r.Count(colors::White), 0);
     if (c.reached == Reached::Discs) {
         EXPECT_EQ(r.At(0, 0), in.background);
@@ -215,22 +236,30 @@ TEST_P(WheelDrawingStopsTest, AtTheStepThatFails)
 INSTANTIATE_TEST_SUITE_P(
     Inputs, WheelDrawingStopsTest,
     ::testing::Values(
-        StopCase{"ErdNotANumber", [](auto& in) { in.erdText = "590mm"; }, true, "'590mm'", Reached::Scale},
-        StopCase{"RightFlangeEmpty", [](auto& in) { in.rightFlangeText = ""; }, true, "''", Reached::Scale},
-        StopCase{"LeftFlangeNotANumber", [](auto& in) { in.leftFlangeText = "4l"; }, true, "'4l'", Reached::Scale},
-        StopCase{"ErdTooLarge", [](auto& in) { in.erdText = "1e300"; }, false, "ERD is too large", Reached::Scale},
-        StopCase{"NoBeadSeat", [](auto& in) { in.beadSeat = 0; }, false, "bead seat diameter of 0 mm", Reached::Nothing},
-        StopCase{"NoCountChosen", [](auto& in) { in.hubCountText = in.rimCountText = ""; }, false,
+        StopCase{"ErdNotANumber", [](auto& in) { in.erdText = "590mm"; },
+                 "ERD: '590mm' is not a number (decimal mark '.')", Reached::Note, WheelField::Erd},
+        StopCase{"RightFlangeEmpty", [](auto& in) { in.rightFlangeText = ""; },
+                 "dR, right flange diameter: '' is not a number", Reached::Note, WheelField::RightFlange},
+        StopCase{"LeftFlangeNotANumber", [](auto& in) { in.leftFlangeText = "4l"; },
+                 "dL, left flange diameter: '4l' is not a number", Reached::Note, WheelField::LeftFlange},
+        StopCase{"ErdFirstOfTwo", [](auto& in) { in.erdText = "59o"; in.angleDiffText = "x"; },
+                 "ERD: '59o'", Reached::Note, WheelField::Erd},
+        StopCase{"ErdTooLarge", [](auto& in) { in.erdText = "1e300"; }, "ERD is too large", Reached::Scale},
+        StopCase{"NoBeadSeat", [](auto& in) { in.beadSeat = 0; }, "bead seat diameter of 0 mm", Reached::Nothing},
+        StopCase{"NoCountChosen", [](auto& in) { in.hubCountText = in.rimCountText = ""; },
                  "Choose the hub and rim hole counts on the \"Data\" tab", Reached::Discs},
-        StopCase{"NoHubCountChosen", [](auto& in) { in.hubCountText = ""; }, false,
+        StopCase{"NoHubCountChosen", [](auto& in) { in.hubCountText = ""; },
                  "Choose the hub hole count on the \"Data\" tab", Reached::Discs},
-        StopCase{"NoRimCountChosen", [](auto& in) { in.rimCountText = ""; }, false,
+        StopCase{"NoRimCountChosen", [](auto& in) { in.rimCountText = ""; },
                  "Choose the rim hole count on the \"Data\" tab", Reached::Discs},
-        StopCase{"HubCountNotANumber", [](auto& in) { in.hubCountText = "36 "; }, true, "'36 '", Reached::Discs},
-        StopCase{"RimCountZero", [](auto& in) { in.rimCountText = "0"; }, false, "rim hole count must be between 1", Reached::Discs},
-        StopCase{"HubCountNegative", [](auto& in) { in.hubCountText = "-36"; }, false, "hub hole count must be between 1", Reached::Discs},
-        StopCase{"AngleNotANumber", [](auto& in) { in.angleDiffText = "5.6.2"; }, true, "'5.6.2'", Reached::Discs},
-        StopCase{"AngleEmpty", [](auto& in) { in.angleDiffText = ""; }, true, "''", Reached::Discs}),
+        StopCase{"HubCountNotANumber", [](auto& in) { in.hubCountText = "36 "; },
+                 "HUB: '36 ' is not a whole number", Reached::Note, WheelField::HubHoles},
+        StopCase{"RimCountZero", [](auto& in) { in.rimCountText = "0"; }, "rim hole count must be between 1", Reached::Discs},
+        StopCase{"HubCountNegative", [](auto& in) { in.hubCountText = "-36"; }, "hub hole count must be between 1", Reached::Discs},
+        StopCase{"AngleNotANumber", [](auto& in) { in.angleDiffText = "5.6.2"; },
+                 "angle difference: '5.6.2' is not a number", Reached::Note, WheelField::AngleDifference},
+        StopCase{"AngleEmpty", [](auto& in) { in.angleDiffText = ""; }, "angle difference: ''", Reached::Note,
+                 WheelField::AngleDifference}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Values far outside any wheel either draw or stop with a message; none of

@@ -202,24 +202,24 @@ TEST(PreparedWheel, ABadNumberNamesTheFileTheFieldByItsCaptionAndTheText)
         QString field;
         bool quoted;  // the message quotes the text of the record
     } cases[] = {{"ErdE=59O", "ERD", true},
-                 {"dRE=", "dR", false},
-                 {"dLE=4l", "dL", true},
-                 {"WLE=27;5", "WL", true},
-                 {"WRE=x", "WR", true},
-                 {"ShE=2.5mm", "S", true},
-                 {"AdE=half", "Angle difference", true},
+                 {"dRE=", "dR, right flange diameter", true},
+                 {"dLE=4l", "dL, left flange diameter", true},
+                 {"WLE=27;5", "WL, width from center to left flange", true},
+                 {"WRE=x", "WR, width from center to right flange", true},
+                 {"ShE=2.5mm", "S, spoke hole diameter", true},
+                 {"AdE=half", "angle difference", true},
                  {"HubCB=-1", "HUB", false},
                  {"RimCB=99", "RIM", false},
                  {"TyCB=40", "TYPE", false},
                  {"RimOffE=two", "Rim offset", true},
                  {"TensionE=12O", "Tension", true},
-                 {"SpokeDiaE=", "Spoke Ø", false},
+                 {"SpokeDiaE=", "Spoke Ø", true},
                  {"OrderStepCB=7", "Order step", false},
                  // Numbers that give no wheel are named the same way.
                  {"RimOffE=27.5", "Rim offset", false},
                  {"RimOffE=-1", "Rim offset", false},
                  {"TensionE=0", "Tension", false},
-                 {"WRE=0", "WR", false}};
+                 {"WRE=0", "WR, width from center to right flange", false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.record.toStdString());
         // The bad record in place of the good one of the same key.

@@ -47,16 +47,24 @@ struct FieldCase {
     const char* caption;
     QString WheelTexts::*text;        // a field of WheelTexts itself
     QString SpokeLengthInputs::*length;  // or one of the length inputs
+    bool whole = false;               // takes a whole number
 };
 
 const FieldCase kFields[] = {
-    {"HUB", nullptr, &SpokeLengthInputs::hubHoles},     {"RIM", nullptr, &SpokeLengthInputs::rimHoles},
-    {"ERD", nullptr, &SpokeLengthInputs::erd},          {"WL", nullptr, &SpokeLengthInputs::leftOffset},
-    {"WR", nullptr, &SpokeLengthInputs::rightOffset},   {"dL", nullptr, &SpokeLengthInputs::leftFlange},
-    {"dR", nullptr, &SpokeLengthInputs::rightFlange},   {"S", nullptr, &SpokeLengthInputs::spokeHole},
-    {"CL", &WheelTexts::leftCross, nullptr},            {"CR", &WheelTexts::rightCross, nullptr},
-    {"Rim offset", &WheelTexts::rimOffset, nullptr},    {"Tension", &WheelTexts::tension, nullptr},
-    {"Spoke Ø", &WheelTexts::spokeDiameter, nullptr},   {"Order step", &WheelTexts::orderStep, nullptr},
+    {"HUB", nullptr, &SpokeLengthInputs::hubHoles, true},
+    {"RIM", nullptr, &SpokeLengthInputs::rimHoles, true},
+    {"ERD", nullptr, &SpokeLengthInputs::erd},
+    {"WL, width from center to left flange", nullptr, &SpokeLengthInputs::leftOffset},
+    {"WR, width from center to right flange", nullptr, &SpokeLengthInputs::rightOffset},
+    {"dL, left flange diameter", nullptr, &SpokeLengthInputs::leftFlange},
+    {"dR, right flange diameter", nullptr, &SpokeLengthInputs::rightFlange},
+    {"S, spoke hole diameter", nullptr, &SpokeLengthInputs::spokeHole},
+    {"CL, left cross", &WheelTexts::leftCross, nullptr, true},
+    {"CR, right cross", &WheelTexts::rightCross, nullptr, true},
+    {"Rim offset", &WheelTexts::rimOffset, nullptr},
+    {"Tension", &WheelTexts::tension, nullptr},
+    {"Spoke Ø", &WheelTexts::spokeDiameter, nullptr},
+    {"Order step", &WheelTexts::orderStep, nullptr, true},
 };
 
 QString& Field(WheelTexts& t, const FieldCase& f)
@@ -80,6 +88,10 @@ TEST(WheelNumbers, FirstTextThatDoesNotConvertIsNamed)
             const QString message = MessageOf<EConvertError>([&] { ReadWheelNumbers(t); });
             EXPECT_TRUE(message.startsWith(QString::fromUtf8(kFields[i].caption) + ": 'q" + QString::number(i) + "'"))
                 << message.toStdString();
+            const QString expected = kFields[i].whole
+                                         ? QStringLiteral("' is not a whole number")
+                                         : QStringLiteral("' is not a number (decimal mark '%1')").arg(region.decimalPoint());
+            EXPECT_TRUE(message.endsWith(expected)) << message.toStdString();
         }
         // The other region's mark reads as a decimal mark where it cannot be
         // a thousands group; where it can, the text is no number.
@@ -109,9 +121,11 @@ TEST(WheelNumbers, ImpossibleWheelNamesTheInput)
              t.rimOffset = "27.5";
          }, "Rim offset"},
         {"offset below 0", [](WheelTexts& t) { t.rimOffset = "-0.5"; }, "Rim offset"},
-        {"left flange on the centre plane", [](WheelTexts& t) { t.lengths.leftOffset = "0"; }, "WL"},
-        {"right flange across the centre plane", [](WheelTexts& t) { t.lengths.rightOffset = "-3"; }, "WR"},
-        {"spoke hole below 0", [](WheelTexts& t) { t.lengths.spokeHole = "-1"; }, "S"},
+        {"left flange on the centre plane", [](WheelTexts& t) { t.lengths.leftOffset = "0"; },
+         "WL, width from center to left flange"},
+        {"right flange across the centre plane", [](WheelTexts& t) { t.lengths.rightOffset = "-3"; },
+         "WR, width from center to right flange"},
+        {"spoke hole below 0", [](WheelTexts& t) { t.lengths.spokeHole = "-1"; }, "S, spoke hole diameter"},
         {"tension 0", [](WheelTexts& t) { t.tension = "0"; }, "Tension"},
         {"spoke diameter 0", [](WheelTexts& t) { t.spokeDiameter = "0"; }, "Spoke Ø"},
         {"order step 3", [](WheelTexts& t) { t.orderStep = "3"; }, "Order step"},

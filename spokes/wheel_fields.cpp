@@ -1,0 +1,112 @@
+#include "spokes/wheel_fields.h"
+
+#include "platform/convert.h"
+#include "platform/errors.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+namespace rimora {
+
+namespace {
+
+bool IsHoleCount(WheelField field)
+{
+    return field == WheelField::HubHoles || field == WheelField::RimHoles;
+}
+
+}  // namespace
+
+QString FieldCaption(WheelField field)
+{
+    switch (field) {
+    case WheelField::HubHoles: return QCoreApplication::translate("WheelFields", "HUB");
+    case WheelField::RimHoles: return QCoreApplication::translate("WheelFields", "RIM");
+    case WheelField::Erd: return QCoreApplication::translate("WheelFields", "ERD");
+    case WheelField::LeftOffset: return QCoreApplication::translate("WheelFields", "WL, width from center to left flange");
+    case WheelField::RightOffset: return QCoreApplication::translate("WheelFields", "WR, width from center to right flange");
+    case WheelField::LeftFlange: return QCoreApplication::translate("WheelFields", "dL, left flange diameter");
+    case WheelField::RightFlange: return QCoreApplication::translate("WheelFields", "dR, right flange diameter");
+    case WheelField::SpokeHole: return QCoreApplication::translate("WheelFields", "S, spoke hole diameter");
+    case WheelField::LeftCross: return QCoreApplication::translate("WheelFields", "CL, left cross");
+    case WheelField::RightCross: return QCoreApplication::translate("WheelFields", "CR, right cross");
+    case WheelField::RimOffset: return QCoreApplication::translate("WheelFields", "Rim offset");
+    case WheelField::Tension: return QCoreApplication::translate("WheelFields", "Tension");
+    case WheelField::SpokeDiameter: return QCoreApplication::translate("WheelFields", "Spoke Ø");
+    case WheelField::OrderStep: return QCoreApplication::translate("WheelFields", "Order step");
+    case WheelField::AngleDifference: return QCoreApplication::translate("WheelFields", "angle difference");
+    }
+    return QString();
+}
+
+QString FieldShortName(WheelField field)
+{
+    const QString caption = FieldCaption(field);
+    const qsizetype comma = caption.indexOf(QLatin1Char(','));
+    return comma < 0 ? caption : caption.left(comma);
+}
+
+bool TakesWholeNumber(WheelField field)
+{
+    switch (field) {
+    case WheelField::HubHoles:
+    case WheelField::RimHoles:
+    case WheelField::LeftCross:
+    case WheelField::RightCross:
+    case WheelField::OrderStep:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString FieldMessage(WheelField field, const QString& why)
+{
+    return QStringLiteral("%1: %2").arg(FieldCaption(field), why);
+}
+
+QString UnreadableText(WheelField field, const QString& text)
+{
+    if (TakesWholeNumber(field)) {
+        int ignored = 0;
+        if (TryStrToInt(text, ignored)) return QString();
+        // A hole count is chosen from a list, which is empty until then.
+        if (IsHoleCount(field) && text.isEmpty())
+            return FieldMessage(field, QCoreApplication::translate("WheelFields", "choose the number of holes."));
+        return QCoreApplication::translate("WheelFields", "%1: '%2' is not a whole number").arg(FieldCaption(field), text);
+    }
+    double ignored = 0;
+    if (TryStrToFloat(text, ignored)) return QString();
+    return NotADecimalMessage(FieldCaption(field), text);
+}
+
+QString NotADecimalMessage(const QString& caption, const QString& text)
+{
+    return QCoreApplication::translate("WheelFields", "%1: '%2' is not a number (decimal mark '%3')")
+        .arg(caption, text, QLocale().decimalPoint());
+}
+
+double ReadDecimalField(WheelField field, const QString& text)
+{
+    double value = 0;
+    if (!TryStrToFloat(text, value)) throw EConvertError(UnreadableText(field, text));
+    return value;
+}
+
+int ReadWholeField(WheelField field, const QString& text)
+{
+    int value = 0;
+    if (!TryStrToInt(text, value)) throw EConvertError(UnreadableText(field, text));
+    return value;
+}
+
+std::optional<FieldProblem> FirstUnreadable(std::span<const FieldText> texts)
+{
+    for (const FieldText& t : texts) {
+        const QString message = UnreadableText(t.field, t.text);
+        if (!message.isEmpty()) return FieldProblem{t.field, message};
+    }
+    return std::nullopt;
+}
+
+}  // namespace rimora

@@ -1,0 +1,79 @@
+#pragma once
+// The inputs a user types or chooses for the wheel, each known by the caption
+// the window shows for it. Every message about an input names it by this
+// caption, quotes the text and says what the input takes, so the user finds
+// the box at once.
+#include <QString>
+#include <optional>
+#include <span>
+
+namespace rimora {
+
+// In the order of the "Data" tab, then the angle difference of the "Spoke" tab.
+enum class WheelField {
+    HubHoles,
+    RimHoles,
+    Erd,
+    LeftOffset,
+    RightOffset,
+    LeftFlange,
+    RightFlange,
+    SpokeHole,
+    LeftCross,
+    RightCross,
+    RimOffset,
+    Tension,
+    SpokeDiameter,
+    OrderStep,
+    AngleDifference,
+};
+
+inline constexpr WheelField kAllWheelFields[] = {
+    WheelField::HubHoles,    WheelField::RimHoles,      WheelField::Erd,        WheelField::LeftOffset,
+    WheelField::RightOffset, WheelField::LeftFlange,    WheelField::RightFlange, WheelField::SpokeHole,
+    WheelField::LeftCross,   WheelField::RightCross,    WheelField::RimOffset,  WheelField::Tension,
+    WheelField::SpokeDiameter, WheelField::OrderStep,   WheelField::AngleDifference};
+
+// The caption as the window shows it, without the colon ("ERD",
+// "WL, width from center to left flange", "angle difference"), translated.
+QString FieldCaption(WheelField field);
+
+// The short name before the caption's comma ("WL"); the whole caption when it
+// has no comma.
+QString FieldShortName(WheelField field);
+
+// Hole counts, cross numbers and the order step take whole numbers; the rest
+// take decimals in the region's notation.
+bool TakesWholeNumber(WheelField field);
+
+// Empty when the text converts for the field; otherwise the message that names
+// the field, quotes the text and says what is expected, e.g.
+// "ERD: '59o' is not a number (decimal mark '.')". An empty hole count asks
+// for the count to be chosen.
+QString UnreadableText(WheelField field, const QString& text);
+
+// "<caption>: '<text>' is not a number (decimal mark '.')", for any decimal
+// input, also one of a dialog.
+QString NotADecimalMessage(const QString& caption, const QString& text);
+
+// The number of the text, or EConvertError with UnreadableText's message.
+double ReadDecimalField(WheelField field, const QString& text);
+int ReadWholeField(WheelField field, const QString& text);
+
+// A message about a value that converts but gives no wheel: "<caption>: <why>".
+QString FieldMessage(WheelField field, const QString& why);
+
+struct FieldText {
+    WheelField field;
+    QString text;
+};
+
+struct FieldProblem {
+    WheelField field;
+    QString message;
+};
+
+// The first text, in the given order, that does not convert for its field.
+std::optional<FieldProblem> FirstUnreadable(std::span<const FieldText> texts);
+
+}  // namespace rimora
