@@ -4,6 +4,7 @@
 #include "platform/errors.h"
 #include "spokes/rim_offset.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
@@ -14,9 +15,9 @@ namespace {
 
 [[noreturn]] void NotANumber(const QString& caption, const QString& text, bool decimal)
 {
-    QString message = QStringLiteral("%1: '%2' is not a number").arg(caption, text);
+    QString message = QCoreApplication::translate("Spokes", "%1: '%2' is not a number").arg(caption, text);
     if (decimal)
-        message += QStringLiteral(" (the decimal separator here is '%1')").arg(QLocale().decimalPoint());
+        message += QCoreApplication::translate("Spokes", " (the decimal separator here is '%1')").arg(QLocale().decimalPoint());
     throw EConvertError(message + QLatin1Char('.'));
 }
 
@@ -46,27 +47,27 @@ QString Millimetres(double value)
 
 void CheckTension(double tension)
 {
-    if (!(tension > 0)) Impossible(QStringLiteral("Tension"), QStringLiteral("the tension must be more than 0 kgf."));
+    if (!(tension > 0)) Impossible(QCoreApplication::translate("Spokes", "Tension"), QCoreApplication::translate("Spokes", "the tension must be more than 0 kgf."));
 }
 
 void CheckSpokeDiameter(double diameter)
 {
     if (!(diameter > 0))
-        Impossible(QStringLiteral("Spoke Ø"), QStringLiteral("the spoke's diameter must be more than 0 mm."));
+        Impossible(QCoreApplication::translate("Spokes", "Spoke Ø"), QCoreApplication::translate("Spokes", "the spoke's diameter must be more than 0 mm."));
 }
 
 void CheckOrderStep(int step)
 {
     if (step != 1 && step != 2)
-        Impossible(QStringLiteral("Order step"), QStringLiteral("spokes are sold in steps of 1 or 2 mm."));
+        Impossible(QCoreApplication::translate("Spokes", "Order step"), QCoreApplication::translate("Spokes", "spokes are sold in steps of 1 or 2 mm."));
 }
 
 void CheckRimOffset(double offset)
 {
     if (!(offset >= 0))
-        Impossible(QStringLiteral("Rim offset"),
-                   QStringLiteral("the offset is a distance, 0 or more; the holes are always moved toward the "
-                                  "flange farther from the centre plane."));
+        Impossible(QCoreApplication::translate("Spokes", "Rim offset"),
+                   QCoreApplication::translate("Spokes", "the offset is a distance, 0 or more; the holes are always moved toward the "
+                                               "flange farther from the centre plane."));
 }
 
 }  // namespace
@@ -78,7 +79,7 @@ double ReadDecimalInput(const QString& caption, const QString& text)
 
 double ReadRimOffset(const QString& text)
 {
-    const double offset = Decimal(QStringLiteral("Rim offset"), text);
+    const double offset = Decimal(QCoreApplication::translate("Spokes", "Rim offset"), text);
     CheckRimOffset(offset);
     return offset;
 }
@@ -88,28 +89,28 @@ void CheckFlangeOffsets(double leftOffset, double rightOffset, double rimOffset)
     // Spokes need a flange on each side of the rim's plane to brace it.
     if (!(leftOffset > 0))
         Impossible(QStringLiteral("WL"),
-                   QStringLiteral("the left flange must lie left of the centre plane, more than 0 mm."));
+                   QCoreApplication::translate("Spokes", "the left flange must lie left of the centre plane, more than 0 mm."));
     if (!(rightOffset > 0))
         Impossible(QStringLiteral("WR"),
-                   QStringLiteral("the right flange must lie right of the centre plane, more than 0 mm."));
+                   QCoreApplication::translate("Spokes", "the right flange must lie right of the centre plane, more than 0 mm."));
     const EffectiveOffsets w = ApplyRimOffset(leftOffset, rightOffset, rimOffset);
     if (!(w.left > 0 && w.right > 0))
-        Impossible(QStringLiteral("Rim offset"),
-                   QStringLiteral("%1 reaches the %2 flange's offset of %3: the rim's holes would sit in that "
-                                  "flange's plane or beyond it. It must be less than %3.")
+        Impossible(QCoreApplication::translate("Spokes", "Rim offset"),
+                   QCoreApplication::translate("Spokes", "%1 reaches the %2 flange's offset of %3: the rim's holes would sit in that "
+                                                         "flange's plane or beyond it. It must be less than %3.")
                        .arg(Millimetres(rimOffset),
-                            w.holesTowardLeft ? QStringLiteral("left") : QStringLiteral("right"),
+                            w.holesTowardLeft ? QCoreApplication::translate("Spokes", "left") : QCoreApplication::translate("Spokes", "right"),
                             Millimetres(std::max(leftOffset, rightOffset))));
 }
 
 void ReadSideInputs(const WheelTexts& t, WheelNumbers& n)
 {
     n.rimOffset = ReadRimOffset(t.rimOffset);
-    n.tension = Decimal(QStringLiteral("Tension"), t.tension);
+    n.tension = Decimal(QCoreApplication::translate("Spokes", "Tension"), t.tension);
     CheckTension(n.tension);
-    n.spokeDiameter = Decimal(QStringLiteral("Spoke Ø"), t.spokeDiameter);
+    n.spokeDiameter = Decimal(QCoreApplication::translate("Spokes", "Spoke Ø"), t.spokeDiameter);
     CheckSpokeDiameter(n.spokeDiameter);
-    n.orderStep = Whole(QStringLiteral("Order step"), t.orderStep);
+    n.orderStep = Whole(QCoreApplication::translate("Spokes", "Order step"), t.orderStep);
     CheckOrderStep(n.orderStep);
 }
 
@@ -137,14 +138,14 @@ void CheckWheelNumbers(const WheelNumbers& n)
                                          {QStringLiteral("dL"), n.leftFlange},
                                          {QStringLiteral("dR"), n.rightFlange},
                                          {QStringLiteral("S"), n.spokeHole}}) {
-        if (!std::isfinite(value)) Impossible(caption, QStringLiteral("the number is out of range."));
+        if (!std::isfinite(value)) Impossible(caption, QCoreApplication::translate("Spokes", "the number is out of range."));
     }
-    if (n.hubHoles <= 0) Impossible(QStringLiteral("HUB"), QStringLiteral("choose the hub's hole count."));
-    if (n.rimHoles <= 0) Impossible(QStringLiteral("RIM"), QStringLiteral("choose the rim's hole count."));
+    if (n.hubHoles <= 0) Impossible(QStringLiteral("HUB"), QCoreApplication::translate("Spokes", "choose the hub's hole count."));
+    if (n.rimHoles <= 0) Impossible(QStringLiteral("RIM"), QCoreApplication::translate("Spokes", "choose the rim's hole count."));
     CheckRimOffset(n.rimOffset);
     CheckFlangeOffsets(n.leftOffset, n.rightOffset, n.rimOffset);
     if (!(n.spokeHole >= 0))
-        Impossible(QStringLiteral("S"), QStringLiteral("the spoke hole's diameter must be 0 mm or more."));
+        Impossible(QStringLiteral("S"), QCoreApplication::translate("Spokes", "the spoke hole's diameter must be 0 mm or more."));
     CheckTension(n.tension);
     CheckSpokeDiameter(n.spokeDiameter);
     CheckOrderStep(n.orderStep);
