@@ -918,7 +918,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>width from center to left flange:</source>
-        <translation>中心から左フランジまでの幅:</translation>
+        <translation>中心から左フランジ:</translation>
     </message>
     <message>
         <source>WR,</source>
@@ -926,7 +926,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>width from center to right flange:</source>
-        <translation>中心から右フランジまでの幅:</translation>
+        <translation>中心から右フランジ:</translation>
     </message>
     <message>
         <source>dL, left flange diameter:</source>
@@ -950,7 +950,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Rim offset, holes off centre:</source>
-        <translation>リムオフセット (穴の片寄り):</translation>
+        <translation>リム穴オフセット:</translation>
     </message>
     <message>
         <source>Tension, tighter side:</source>
