@@ -103,8 +103,9 @@ void TMainF::CreateControls()
         w->setFont(inputFont);
     for (TEdit* e : {RimOffE, TensionE, SpokeDiaE}) e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     LockBtn = Create<TButton>(dataPage, QStringLiteral("LockBtn"), tr("From locknut…"));
-    LockBtn->setToolTip(tr("WL and WR from the over-locknut width and each flange's distance from its "
-                          "locknut face"));
+    LockBtn->setToolTip(
+        tr("WL and WR from the over-locknut width and each flange's distance from its "
+           "locknut face"));
 
     // The rest holds no value of its own.
     VPnl = Create<TPanel>(this, QStringLiteral("VPnl"));
@@ -225,10 +226,8 @@ void TMainF::ArrangeControls()
     line(1, Caption(dataPage, tr("HUB:")), HubCB, 65, tr("Hole"));
     line(2, Caption(dataPage, tr("RIM:")), RimCB, 65, tr("Hole"));
     line(3, Caption(dataPage, tr("ERD:")), ErdE, 64, QStringLiteral("mm"));
-    line(4, offsetCaption(tr("WL,"), tr("width from center to left flange:")), WLE, 48,
-         QStringLiteral("mm"));
-    line(5, offsetCaption(tr("WR,"), tr("width from center to right flange:")), WRE, 48,
-         QStringLiteral("mm"));
+    line(4, offsetCaption(tr("WL,"), tr("width from center to left flange:")), WLE, 48, QStringLiteral("mm"));
+    line(5, offsetCaption(tr("WR,"), tr("width from center to right flange:")), WRE, 48, QStringLiteral("mm"));
     // Under the two offsets it sets.
     LockBtn->setFixedHeight(22);
     data->addWidget(LockBtn, 6, 1, 1, 2, Qt::AlignLeft);
@@ -286,8 +285,9 @@ void TMainF::ArrangeControls()
     draw->setVerticalSpacing(2);
     int row = 0;
     const std::pair<TColorBox*, const char*> colourLines[] = {
-        {CL1, QT_TR_NOOP("BackGround:")}, {CL2, QT_TR_NOOP("RIM 1:")}, {CL3, QT_TR_NOOP("RIM 2:")}, {CL4, QT_TR_NOOP("HUB:")},
-        {CL6, QT_TR_NOOP("Left Spoke:")}, {CL5, QT_TR_NOOP("Right Spoke:")}, {CL7, QT_TR_NOOP("Selected:")}};
+        {CL1, QT_TR_NOOP("BackGround:")}, {CL2, QT_TR_NOOP("RIM 1:")},      {CL3, QT_TR_NOOP("RIM 2:")},
+        {CL4, QT_TR_NOOP("HUB:")},        {CL6, QT_TR_NOOP("Left Spoke:")}, {CL5, QT_TR_NOOP("Right Spoke:")},
+        {CL7, QT_TR_NOOP("Selected:")}};
     for (const auto& [box, text] : colourLines) {
         TLabel* caption = Caption(drawPage, tr(text));
         draw->addWidget(caption, row, 0, Qt::AlignRight | Qt::AlignVCenter);
@@ -300,8 +300,10 @@ void TMainF::ArrangeControls()
         ++row;
     }
     const std::tuple<TSpinEdit*, const char*, const char*> spinLines[] = {
-        {RIMBK, QT_TR_NOOP("RIM 1 Height:"), "mm"}, {RIMID, QT_TR_NOOP("RIM Inner: ERD -"), "mm"},
-        {HUBOD, QT_TR_NOOP("HUB Outer: dR(dL) +"), "mm"}, {SpkD, QT_TR_NOOP("Spoke Width:"), QT_TR_NOOP("Dot")}};
+        {RIMBK, QT_TR_NOOP("RIM 1 Height:"), "mm"},
+        {RIMID, QT_TR_NOOP("RIM Inner: ERD -"), "mm"},
+        {HUBOD, QT_TR_NOOP("HUB Outer: dR(dL) +"), "mm"},
+        {SpkD, QT_TR_NOOP("Spoke Width:"), QT_TR_NOOP("Dot")}};
     for (const auto& [spin, text, unit] : spinLines) {
         draw->addWidget(Caption(drawPage, tr(text)), row, 0, Qt::AlignRight | Qt::AlignVCenter);
         spin->setFixedSize(43, 26);

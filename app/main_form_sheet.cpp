@@ -151,8 +151,8 @@ void TMainF::PrintItemClick()
 void TMainF::SheetPdfItemClick()
 {
     const SavedWheel wheel = WheelOfWindow(*this);
-    const QString path = ExportFileName(*this, QStringLiteral("PDF|*.pdf"), QStringLiteral("pdf"),
-                                        tr("Save build sheet"));
+    const QString path =
+        ExportFileName(*this, QStringLiteral("PDF|*.pdf"), QStringLiteral("pdf"), tr("Save build sheet"));
     if (path.isEmpty()) return;
     WriteSheetPdf(path, ComposeSheet(wheel, QDate::currentDate()), RegionPageSize());
 }
@@ -160,8 +160,8 @@ void TMainF::SheetPdfItemClick()
 void TMainF::DrawingItemClick()
 {
     const SavedWheel wheel = WheelOfWindow(*this);
-    const QString path = ExportFileName(*this, QStringLiteral("SVG|*.svg|PNG|*.png"), QStringLiteral("svg"),
-                                        tr("Save drawing"));
+    const QString path =
+        ExportFileName(*this, QStringLiteral("SVG|*.svg|PNG|*.png"), QStringLiteral("svg"), tr("Save drawing"));
     if (path.isEmpty()) return;
     // An SVG keeps the paint box's size; a PNG is drawn at the size the user
     // picks, twice the paint box to begin with, so it stays sharp when printed.

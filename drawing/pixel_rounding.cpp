@@ -21,7 +21,8 @@ int RoundHalfEven(double value)
     constexpr double lowest = std::numeric_limits<int>::min();
     constexpr double highest = std::numeric_limits<int>::max();
     if (!(whole >= lowest && whole <= highest))
-        throw EWheelInputError(QCoreApplication::translate("Drawing", "A measurement of the wheel is too large to draw."));
+        throw EWheelInputError(
+            QCoreApplication::translate("Drawing", "A measurement of the wheel is too large to draw."));
     return static_cast<int>(whole);
 }
 

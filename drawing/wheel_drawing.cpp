@@ -28,8 +28,9 @@ int HoleCount(const QString& text, const QString& which)
 {
     const int count = StrToInt(text);
     if (count < 1 || count > kMaxHoleCount)
-        throw EWheelInputError(
-            QCoreApplication::translate("Drawing", "The %1 hole count must be between 1 and %2.").arg(which).arg(kMaxHoleCount));
+        throw EWheelInputError(QCoreApplication::translate("Drawing", "The %1 hole count must be between 1 and %2.")
+                                   .arg(which)
+                                   .arg(kMaxHoleCount));
     return count;
 }
 
@@ -39,16 +40,18 @@ int HoleCount(const QString& text, const QString& which)
 void RequireHubCountChosen(const WheelDrawingInputs& in)
 {
     if (!in.hubCountText.isEmpty()) return;
-    throw EWheelInputError(in.rimCountText.isEmpty()
-                               ? QCoreApplication::translate(
-                                     "Drawing", "Choose the hub and rim hole counts on the \"Data\" tab to draw the spokes.")
-                               : QCoreApplication::translate(
-                                     "Drawing", "Choose the hub hole count on the \"Data\" tab to draw the spokes."));
+    throw EWheelInputError(
+        in.rimCountText.isEmpty()
+            ? QCoreApplication::translate("Drawing",
+                                          "Choose the hub and rim hole counts on the \"Data\" tab to draw the spokes.")
+            : QCoreApplication::translate("Drawing",
+                                          "Choose the hub hole count on the \"Data\" tab to draw the spokes."));
 }
 
 void RequireRimCountChosen(const WheelDrawingInputs& in)
 {
-    if (in.rimCountText.isEmpty()) throw EWheelInputError(QCoreApplication::translate(
+    if (in.rimCountText.isEmpty())
+        throw EWheelInputError(QCoreApplication::translate(
             "Drawing", "Choose the rim hole count on the \"Data\" tab to draw the spokes."));
 }
 

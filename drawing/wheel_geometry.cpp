@@ -30,12 +30,14 @@ int Radius(double pixels, const QString& what)
 WheelScale ScaleWheel(int width, int height, int beadSeat)
 {
     if (width < 0 || height < 0 || width > kMaxBoxSide || height > kMaxBoxSide)
-        throw EWheelInputError(QCoreApplication::translate("Drawing", "The drawing area of %1 x %2 pixels cannot be drawn on.")
-                                   .arg(width)
-                                   .arg(height));
+        throw EWheelInputError(
+            QCoreApplication::translate("Drawing", "The drawing area of %1 x %2 pixels cannot be drawn on.")
+                .arg(width)
+                .arg(height));
     if (beadSeat <= 0)
         throw EWheelInputError(
-            QCoreApplication::translate("Drawing", "The rim type gives a bead seat diameter of %1 mm; choose a rim type on the \"Data\" tab.")
+            QCoreApplication::translate(
+                "Drawing", "The rim type gives a bead seat diameter of %1 mm; choose a rim type on the \"Data\" tab.")
                 .arg(beadSeat));
     WheelScale s;
     s.centre = QPoint(width / 2, height / 2);
@@ -51,7 +53,8 @@ WheelRadii MeasureWheel(const WheelDrawingInputs& in, const WheelScale& s)
     r.rimHole = Radius((erd / 2 - in.rimInnerMm) * s.scale, QStringLiteral("ERD"));
 
     // The band's height is truncated on its own before it is taken off.
-    r.innerBand = Radius(s.beadRadius - std::trunc(in.rimBandMm * s.scale), QCoreApplication::translate("Drawing", "rim band height"));
+    r.innerBand = Radius(s.beadRadius - std::trunc(in.rimBandMm * s.scale),
+                         QCoreApplication::translate("Drawing", "rim band height"));
 
     // The hub disc reaches beyond the larger flange's hole circle, first rounded
     // to whole millimetres; on a tie the left one is taken, which is the same.
@@ -60,12 +63,14 @@ WheelRadii MeasureWheel(const WheelDrawingInputs& in, const WheelScale& s)
     const double right = StrToFloat(in.rightFlangeText);
     const double left = StrToFloat(in.leftFlangeText);
     r.flangeMm = Radius((right > left ? right : left) / 2, QCoreApplication::translate("Drawing", "flange diameter"));
-    r.hub = Radius((static_cast<double>(in.hubMarginMm) + r.flangeMm) * s.scale, QCoreApplication::translate("Drawing", "hub"));
+    r.hub = Radius((static_cast<double>(in.hubMarginMm) + r.flangeMm) * s.scale,
+                   QCoreApplication::translate("Drawing", "hub"));
     r.hubHole = Radius(r.flangeMm * s.scale, QCoreApplication::translate("Drawing", "flange diameter"));
     r.leftHubHole = Radius(Radius(left / 2, QCoreApplication::translate("Drawing", "left flange diameter")) * s.scale,
                            QCoreApplication::translate("Drawing", "left flange diameter"));
-    r.rightHubHole = Radius(Radius(right / 2, QCoreApplication::translate("Drawing", "right flange diameter")) * s.scale,
-                            QCoreApplication::translate("Drawing", "right flange diameter"));
+    r.rightHubHole =
+        Radius(Radius(right / 2, QCoreApplication::translate("Drawing", "right flange diameter")) * s.scale,
+               QCoreApplication::translate("Drawing", "right flange diameter"));
     return r;
 }
 

@@ -16,10 +16,13 @@ QString MissingHoleCountHint(const QString& hubCountText, const QString& rimCoun
 {
     if (!hubCountText.isEmpty() && !rimCountText.isEmpty()) return QString();
     if (hubCountText.isEmpty() && rimCountText.isEmpty())
-        return QCoreApplication::translate("Lacing", "Choose the hub and rim hole counts on the \"Data\" tab to lace the wheel.");
+        return QCoreApplication::translate("Lacing",
+                                           "Choose the hub and rim hole counts on the \"Data\" tab to lace the wheel.");
     return hubCountText.isEmpty()
-               ? QCoreApplication::translate("Lacing", "Choose the hub hole count (HUB) on the \"Data\" tab to lace the wheel.")
-               : QCoreApplication::translate("Lacing", "Choose the rim hole count (RIM) on the \"Data\" tab to lace the wheel.");
+               ? QCoreApplication::translate("Lacing",
+                                             "Choose the hub hole count (HUB) on the \"Data\" tab to lace the wheel.")
+               : QCoreApplication::translate("Lacing",
+                                             "Choose the rim hole count (RIM) on the \"Data\" tab to lace the wheel.");
 }
 
 void ClearLacingTable(GridModel& table)

@@ -70,13 +70,15 @@ QString AlternationNote(const LacingPlan& plan, int hubCount, int rimCount, int 
         }
         if (pairs.isEmpty()) continue;
         if (spokesOnFlange == 0) spokesOnFlange = k;
-        const QString which = pairs.size() >= k ? (clockwise > 0 ? QCoreApplication::translate("Lacing", "all run clockwise")
-                                                                               : QCoreApplication::translate("Lacing", "all run anticlockwise"))
-                                                : pairs.join(QStringLiteral(", "));
+        const QString which = pairs.size() >= k
+                                  ? (clockwise > 0 ? QCoreApplication::translate("Lacing", "all run clockwise")
+                                                   : QCoreApplication::translate("Lacing", "all run anticlockwise"))
+                                  : pairs.join(QStringLiteral(", "));
         sides << QStringLiteral("%1 (%2x) %3").arg(SideName(side)).arg(cross).arg(which);
     }
     if (sides.isEmpty()) return {};
-    return QCoreApplication::translate("Lacing", "Flanges of %1 spokes cannot all alternate leading/trailing; same way: %2.")
+    return QCoreApplication::translate("Lacing",
+                                       "Flanges of %1 spokes cannot all alternate leading/trailing; same way: %2.")
         .arg(spokesOnFlange)
         .arg(sides.join(QStringLiteral("; ")));
 }
@@ -102,7 +104,8 @@ QString BeyondTangentNote(const LacingPlan& plan, int hubCount, int rimCount, in
                 sound = c;
                 break;
             }
-        sides << QCoreApplication::translate("Lacing", "%1 %2x (%3x at most)").arg(SideName(side)).arg(cross).arg(sound);
+        sides
+            << QCoreApplication::translate("Lacing", "%1 %2x (%3x at most)").arg(SideName(side)).arg(cross).arg(sound);
     }
     if (sides.isEmpty()) return {};
     return QCoreApplication::translate("Lacing", "Spokes leave the hub beyond the tangent, across the flange: %1.")

@@ -15,7 +15,8 @@ void InsertGapAndNumberDown(GridModel& table)
     const int row = table.Row();
     const QString text = table.Cells(col, row);
     const int base = text.isEmpty() ? 0 : StrToInt(text);
-    if (row < table.FixedRows()) throw EListError(QCoreApplication::translate("Lacing", "The headings row cannot be renumbered"));
+    if (row < table.FixedRows())
+        throw EListError(QCoreApplication::translate("Lacing", "The headings row cannot be renumbered"));
     // HUB, ->R and RIM number the holes themselves; only ->H and Length are edited.
     if (col < table.FixedCols())
         throw EListError(QCoreApplication::translate("Lacing", "Only the ->H and Length columns can be renumbered"));

@@ -73,13 +73,15 @@ QString SettingsSession::FilePath() const
 QString SettingsSession::NoteFor(const QString& settingsPath) const
 {
     const QString name = QFileInfo(settingsPath).fileName();
-    if (anotherCopy_) return QCoreApplication::translate("Settings", "Settings will not be kept: another Rimora is open.");
+    if (anotherCopy_)
+        return QCoreApplication::translate("Settings", "Settings will not be kept: another Rimora is open.");
     switch (found_) {
     case SettingsFound::Wheel:
     case SettingsFound::Nothing:
         return {};
     case SettingsFound::NoWheel:
-        return QCoreApplication::translate("Settings", "%1 holds no Rimora wheel: started with the defaults.").arg(name);
+        return QCoreApplication::translate("Settings", "%1 holds no Rimora wheel: started with the defaults.")
+            .arg(name);
     case SettingsFound::TooLarge: {
         const qint64 bytes = QFileInfo(settingsPath).size();
         QString size = DataSize(bytes);
@@ -87,12 +89,15 @@ QString SettingsSession::NoteFor(const QString& settingsPath) const
         // Just over the limit both round alike: then in bytes.
         if (size == limit) {
             size = QCoreApplication::translate("Settings", "%1 bytes").arg(QLocale().toString(bytes));
-            limit = QCoreApplication::translate("Settings", "%1 bytes").arg(QLocale().toString(ProfileFile::kMaxFileSize));
+            limit =
+                QCoreApplication::translate("Settings", "%1 bytes").arg(QLocale().toString(ProfileFile::kMaxFileSize));
         }
-        return QCoreApplication::translate("Settings", "%1 is %2, over the %3 limit: not read, kept as it is.").arg(name, size, limit);
+        return QCoreApplication::translate("Settings", "%1 is %2, over the %3 limit: not read, kept as it is.")
+            .arg(name, size, limit);
     }
     case SettingsFound::Unreadable:
-        return QCoreApplication::translate("Settings", "%1 cannot be read: started with the defaults, kept as it is.").arg(name);
+        return QCoreApplication::translate("Settings", "%1 cannot be read: started with the defaults, kept as it is.")
+            .arg(name);
     }
     return {};
 }

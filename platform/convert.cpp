@@ -155,7 +155,8 @@ double StrToFloat(const QString& text, const QLocale& locale)
 {
     double value = 0;
     if (!TryStrToFloat(text, value, locale))
-        throw EConvertError(QCoreApplication::translate("Convert", "'%1' is not a valid floating point value").arg(text));
+        throw EConvertError(
+            QCoreApplication::translate("Convert", "'%1' is not a valid floating point value").arg(text));
     return value;
 }
 

@@ -74,8 +74,8 @@ void PaintHeader(QPainter& p, const SheetLayout& l, const BuildSheet& s)
     // A long profile name is shortened in the middle rather than run into the date.
     p.setFont(SheetFont(20, true));
     const QString title = QFontMetricsF(p.font(), p.device())
-                              .elidedText(QCoreApplication::translate("Sheet", "Build sheet: %1").arg(s.title), Qt::ElideMiddle,
-                                          l.header.width() - dateWidth - kGap);
+                              .elidedText(QCoreApplication::translate("Sheet", "Build sheet: %1").arg(s.title),
+                                          Qt::ElideMiddle, l.header.width() - dateWidth - kGap);
     p.drawText(l.header, Qt::AlignLeft | Qt::AlignVCenter, title);
     p.setPen(QPen(Qt::black, 1.2));
     p.drawLine(l.header.bottomLeft(), l.header.bottomRight());
@@ -128,16 +128,19 @@ void PaintSides(QPainter& p, const SheetLayout& l, const BuildSheet& s)
     double y = l.sides.top() + kHeading;
     p.setPen(Qt::black);
     p.setFont(SheetFont(10.5, true));
-    const QString heads[] = {QCoreApplication::translate("Sheet", "Side"),       QCoreApplication::translate("Sheet", "Spokes"),   QCoreApplication::translate("Sheet", "Crosses"),
-                             QCoreApplication::translate("Sheet", "Length, mm"), QCoreApplication::translate("Sheet", "Order, mm"), QCoreApplication::translate("Sheet", "Bracing"),
-                             QCoreApplication::translate("Sheet", "Tension, kgf")};
+    const QString heads[] = {
+        QCoreApplication::translate("Sheet", "Side"),        QCoreApplication::translate("Sheet", "Spokes"),
+        QCoreApplication::translate("Sheet", "Crosses"),     QCoreApplication::translate("Sheet", "Length, mm"),
+        QCoreApplication::translate("Sheet", "Order, mm"),   QCoreApplication::translate("Sheet", "Bracing"),
+        QCoreApplication::translate("Sheet", "Tension, kgf")};
     for (int c = 0; c < 7; ++c) p.drawText(QRectF(x[c], y, widths[c], kRow), Qt::AlignLeft | Qt::AlignVCenter, heads[c]);
     y += kRow;
     const struct {
         QString name;
         const SideSpan& figures;
         TColor colour;
-    } rows[] = {{QCoreApplication::translate("Sheet", "left"), s.sides.left, s.leftColour}, {QCoreApplication::translate("Sheet", "right"), s.sides.right, s.rightColour}};
+    } rows[] = {{QCoreApplication::translate("Sheet", "left"), s.sides.left, s.leftColour},
+                {QCoreApplication::translate("Sheet", "right"), s.sides.right, s.rightColour}};
     p.setFont(SheetFont(11.5));
     for (const auto& row : rows) {
         Swatch(p, QRectF(x[0], y, widths[0], kRow), row.colour);
@@ -198,7 +201,8 @@ void PaintTable(QPainter& p, const SheetLayout& l, const BuildSheet& s)
     const double top = l.table.top() + kHeading;
     const double fontPx = std::min(11.5, l.rowHeight * 0.7);
     const double fields[] = {0, 0.2, 0.4, 0.68};  // share of a column: hub, rim, side, length
-    const QString heads[] = {QCoreApplication::translate("Sheet", "Hub"), QCoreApplication::translate("Sheet", "Rim"), QCoreApplication::translate("Sheet", "Side"),
+    const QString heads[] = {QCoreApplication::translate("Sheet", "Hub"), QCoreApplication::translate("Sheet", "Rim"),
+                             QCoreApplication::translate("Sheet", "Side"),
                              QCoreApplication::translate("Sheet", "Length")};
     for (int c = 0; c < l.tableColumns; ++c) {
         const double x0 = l.table.left() + c * colWidth;
@@ -228,8 +232,9 @@ void PaintTable(QPainter& p, const SheetLayout& l, const BuildSheet& s)
         p.drawText(cell(1), Qt::AlignLeft | Qt::AlignVCenter, QString::number(spoke.rim));
         const QRectF side = cell(2);
         Swatch(p, side, spoke.left ? s.leftColour : s.rightColour);
-        p.drawText(side.adjusted(14, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                   spoke.left ? QCoreApplication::translate("Sheet", "left") : QCoreApplication::translate("Sheet", "right"));
+        p.drawText(
+            side.adjusted(14, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+            spoke.left ? QCoreApplication::translate("Sheet", "left") : QCoreApplication::translate("Sheet", "right"));
         p.drawText(cell(3), Qt::AlignLeft | Qt::AlignVCenter, spoke.lengthText);
     }
 }
@@ -245,8 +250,10 @@ std::vector<SheetInput> InputsOf(const SavedWheel& w)
         {QCoreApplication::translate("Sheet", "Flange diameter L / R"), SidePair(w.leftFlange, w.rightFlange, mm)},
         {QCoreApplication::translate("Sheet", "Centre to flange L / R"), SidePair(w.leftOffset, w.rightOffset, mm)},
         {QCoreApplication::translate("Sheet", "Spoke hole"), w.spokeHole + mm},
-        {QCoreApplication::translate("Sheet", "Crosses L / R"), SidePair(QString::number(w.leftCross), QString::number(w.rightCross), {})},
-        {QCoreApplication::translate("Sheet", "Angle difference"), w.angleDifference + QCoreApplication::translate("Sheet", " degree")},
+        {QCoreApplication::translate("Sheet", "Crosses L / R"),
+         SidePair(QString::number(w.leftCross), QString::number(w.rightCross), {})},
+        {QCoreApplication::translate("Sheet", "Angle difference"),
+         w.angleDifference + QCoreApplication::translate("Sheet", " degree")},
         {QCoreApplication::translate("Sheet", "Rim offset"), w.rimOffset + mm},
         {QCoreApplication::translate("Sheet", "Tension, tighter side"), w.tension + QStringLiteral(" kgf")},
         {QCoreApplication::translate("Sheet", "Spoke Ø, thinnest"), w.spokeDiameter + mm},

@@ -92,7 +92,9 @@ template <typename Error>
 
 void CheckHoleCount(const SavedWheel& wheel, const QString& field, const QString& text)
 {
-    if (text.isEmpty()) throw EWheelInputError(FieldError(wheel, field, QCoreApplication::translate("Sheet", "no hole count is chosen")));
+    if (text.isEmpty())
+        throw EWheelInputError(
+            FieldError(wheel, field, QCoreApplication::translate("Sheet", "no hole count is chosen")));
     try {
         HoleCountFromText(text);
     } catch (const RimoraError& e) {
@@ -131,14 +133,17 @@ bool TableIsEmpty(const GridModel& table)
 SavedWheel ReadSavedWheel(const QString& path)
 {
     const QFileInfo info(path);
-    if (!info.exists()) throw EInOutError(QCoreApplication::translate("Sheet", "%1: the file does not exist").arg(Shown(path)));
-    if (!info.isFile()) throw EInOutError(QCoreApplication::translate("Sheet", "%1: this is not a file").arg(Shown(path)));
+    if (!info.exists())
+        throw EInOutError(QCoreApplication::translate("Sheet", "%1: the file does not exist").arg(Shown(path)));
+    if (!info.isFile())
+        throw EInOutError(QCoreApplication::translate("Sheet", "%1: this is not a file").arg(Shown(path)));
     const ProfileFile file(info.absoluteFilePath());
     if (file.Unreadable())
-        throw EInOutError(QCoreApplication::translate("Sheet", "%1: it cannot be read, or is too large to be a profile").arg(Shown(path)));
+        throw EInOutError(QCoreApplication::translate("Sheet", "%1: it cannot be read, or is too large to be a profile")
+                              .arg(Shown(path)));
     if (!file.HasSection(kSection))
-        throw EInOutError(
-            QCoreApplication::translate("Sheet", "%1: it is not a profile (it holds no [%2] section)").arg(Shown(path), kSection));
+        throw EInOutError(QCoreApplication::translate("Sheet", "%1: it is not a profile (it holds no [%2] section)")
+                              .arg(Shown(path), kSection));
 
     SavedWheel w;
     w.fileName = info.fileName();
@@ -189,12 +194,14 @@ SavedWheel ReadSavedWheel(const QString& path)
 void PrepareWheel(SavedWheel& w)
 {
     if (w.rimType.isEmpty())
-        throw EWheelInputError(FieldError(w, QStringLiteral("TYPE"), QCoreApplication::translate("Sheet", "no rim size is chosen")));
+        throw EWheelInputError(
+            FieldError(w, QStringLiteral("TYPE"), QCoreApplication::translate("Sheet", "no rim size is chosen")));
     try {
         BeadSeatDiameter(w.rimType);
     } catch (const RimoraError&) {
-        throw EConvertError(FieldError(w, QStringLiteral("TYPE"),
-                                       QCoreApplication::translate("Sheet", "'%1' names no bead seat diameter").arg(w.rimType)));
+        throw EConvertError(
+            FieldError(w, QStringLiteral("TYPE"),
+                       QCoreApplication::translate("Sheet", "'%1' names no bead seat diameter").arg(w.rimType)));
     }
     CheckHoleCount(w, QStringLiteral("HUB"), w.hubHoles);
     CheckHoleCount(w, QStringLiteral("RIM"), w.rimHoles);

@@ -78,7 +78,8 @@ void WriteSheetPdf(const QString& path, const BuildSheet& sheet, const QPageSize
         writer.setTitle(QCoreApplication::translate("Sheet", "Build sheet: %1").arg(sheet.title));
         writer.setCreator(QStringLiteral("Rimora"));
         QPainter painter;
-        if (!painter.begin(&writer)) CannotWrite(path, QCoreApplication::translate("Sheet", "the PDF could not be started"));
+        if (!painter.begin(&writer))
+            CannotWrite(path, QCoreApplication::translate("Sheet", "the PDF could not be started"));
         PaintSheet(painter, sheet);
         painter.end();
     });
@@ -90,7 +91,8 @@ void WriteDrawing(const QString& path, const WheelDrawingInputs& inputs, const G
     if (format == DrawingFormat::Unknown)
         CannotWrite(path, QCoreApplication::translate("Sheet", "a drawing is written as .svg or .png"));
     if (inputs.width < 1 || inputs.height < 1)
-        CannotWrite(path, QCoreApplication::translate("Sheet", "a drawing needs a width and a height of at least one pixel"));
+        CannotWrite(path,
+                    QCoreApplication::translate("Sheet", "a drawing needs a width and a height of at least one pixel"));
     // Draw once where nothing is kept, so that a wheel that cannot be drawn is
     // reported before even a temporary file is made.
     {
@@ -120,7 +122,8 @@ void WriteDrawing(const QString& path, const WheelDrawingInputs& inputs, const G
             painter.setRenderHint(QPainter::Antialiasing);
             PaintDrawing(painter, inputs, table);
         }
-        if (!image.save(&file, "PNG")) CannotWrite(path, QCoreApplication::translate("Sheet", "the image could not be encoded"));
+        if (!image.save(&file, "PNG"))
+            CannotWrite(path, QCoreApplication::translate("Sheet", "the image could not be encoded"));
     });
 }
 

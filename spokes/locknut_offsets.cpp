@@ -25,16 +25,23 @@ FlangeOffsets FlangeOffsetsFromLocknuts(const QString& overLocknut, const QStrin
     const double width = ReadDecimalInput(oldCaption, overLocknut);
     const double left = ReadDecimalInput(leftCaption, leftDistance);
     const double right = ReadDecimalInput(rightCaption, rightDistance);
-    if (!(width > 0)) Impossible(oldCaption, QCoreApplication::translate("Spokes", "the width must be more than 0 mm."));
-    if (!(left >= 0)) Impossible(leftCaption, QCoreApplication::translate("Spokes", "the distance must be 0 mm or more."));
-    if (!(right >= 0)) Impossible(rightCaption, QCoreApplication::translate("Spokes", "the distance must be 0 mm or more."));
+    if (!(width > 0))
+        Impossible(oldCaption, QCoreApplication::translate("Spokes", "the width must be more than 0 mm."));
+    if (!(left >= 0))
+        Impossible(leftCaption, QCoreApplication::translate("Spokes", "the distance must be 0 mm or more."));
+    if (!(right >= 0))
+        Impossible(rightCaption, QCoreApplication::translate("Spokes", "the distance must be 0 mm or more."));
     const FlangeOffsets offsets{width / 2.0 - left, width / 2.0 - right};
     if (!(offsets.left > 0))
-        Impossible(leftCaption, QCoreApplication::translate("Spokes", "the flange would lie on or beyond the hub's centre; it must be "
+        Impossible(leftCaption,
+                   QCoreApplication::translate("Spokes",
+                                               "the flange would lie on or beyond the hub's centre; it must be "
                                                "less than half the over-locknut width."));
     if (!(offsets.right > 0))
-        Impossible(rightCaption, QCoreApplication::translate("Spokes", "the flange would lie on or beyond the hub's centre; it must be "
-                                                "less than half the over-locknut width."));
+        Impossible(rightCaption,
+                   QCoreApplication::translate("Spokes",
+                                               "the flange would lie on or beyond the hub's centre; it must be "
+                                               "less than half the over-locknut width."));
     return offsets;
 }
 

@@ -100,7 +100,8 @@ WheelSides CalcWheelSides(const GridModel& grid, const WheelNumbers& n)
             AddSpoke(right, SpokeSide::Right, n.rightCross, length, result.offsets.right, n.spokeHole);
     }
     if (left.spokes + right.spokes == 0)
-        throw EWheelInputError(QCoreApplication::translate("Spokes", "There are no spoke lengths yet. Choose the hub and rim hole counts on the \"Data\" tab first."));
+        throw EWheelInputError(QCoreApplication::translate(
+            "Spokes", "There are no spoke lengths yet. Choose the hub and rim hole counts on the \"Data\" tab first."));
 
     // Both sides pull the rim sideways by Σ T · sin α; they balance when the
     // flatter side runs at the steeper side's tension times the ratio of pulls.

@@ -61,11 +61,15 @@ void BuildSpokeSummary(const GridModel& grid, QStringList& lines)
 {
     std::vector<LengthEntry> entries = CollectLengths(grid);
     if (entries.empty() && CountSides(grid).left + CountSides(grid).right == 0)
-        throw EWheelInputError(QCoreApplication::translate("Spokes", "The lacing table has no laced spoke: every ->H cell is empty or \"-\". Lace the wheel again by "
+        throw EWheelInputError(QCoreApplication::translate(
+            "Spokes",
+            "The lacing table has no laced spoke: every ->H cell is empty or \"-\". Lace the wheel again by "
             "choosing a hole count or cross number on the \"Data\" tab, or type hub hole numbers into ->H, "
             "then press \"Summary!\" again."));
     if (entries.empty())
-        throw EWheelInputError(QCoreApplication::translate("Spokes", "There are no spoke lengths to list. Press \"Calc!\" to work them out, then press \"Summary!\" again."));
+        throw EWheelInputError(QCoreApplication::translate(
+            "Spokes",
+            "There are no spoke lengths to list. Press \"Calc!\" to work them out, then press \"Summary!\" again."));
     for (LengthEntry& entry : entries) entry.millimetres = ReadBackLength(entry.text);
     const SideCounts sides = CountSides(grid);
 

@@ -17,7 +17,8 @@ namespace {
 {
     QString message = QCoreApplication::translate("Spokes", "%1: '%2' is not a number").arg(caption, text);
     if (decimal)
-        message += QCoreApplication::translate("Spokes", " (the decimal separator here is '%1')").arg(QLocale().decimalPoint());
+        message += QCoreApplication::translate("Spokes", " (the decimal separator here is '%1')")
+                       .arg(QLocale().decimalPoint());
     throw EConvertError(message + QLatin1Char('.'));
 }
 
@@ -47,27 +48,33 @@ QString Millimetres(double value)
 
 void CheckTension(double tension)
 {
-    if (!(tension > 0)) Impossible(QCoreApplication::translate("Spokes", "Tension"), QCoreApplication::translate("Spokes", "the tension must be more than 0 kgf."));
+    if (!(tension > 0))
+        Impossible(QCoreApplication::translate("Spokes", "Tension"),
+                   QCoreApplication::translate("Spokes", "the tension must be more than 0 kgf."));
 }
 
 void CheckSpokeDiameter(double diameter)
 {
     if (!(diameter > 0))
-        Impossible(QCoreApplication::translate("Spokes", "Spoke Ø"), QCoreApplication::translate("Spokes", "the spoke's diameter must be more than 0 mm."));
+        Impossible(QCoreApplication::translate("Spokes", "Spoke Ø"),
+                   QCoreApplication::translate("Spokes", "the spoke's diameter must be more than 0 mm."));
 }
 
 void CheckOrderStep(int step)
 {
     if (step != 1 && step != 2)
-        Impossible(QCoreApplication::translate("Spokes", "Order step"), QCoreApplication::translate("Spokes", "spokes are sold in steps of 1 or 2 mm."));
+        Impossible(QCoreApplication::translate("Spokes", "Order step"),
+                   QCoreApplication::translate("Spokes", "spokes are sold in steps of 1 or 2 mm."));
 }
 
 void CheckRimOffset(double offset)
 {
     if (!(offset >= 0))
-        Impossible(QCoreApplication::translate("Spokes", "Rim offset"),
-                   QCoreApplication::translate("Spokes", "the offset is a distance, 0 or more; the holes are always moved toward the "
-                                               "flange farther from the centre plane."));
+        Impossible(
+            QCoreApplication::translate("Spokes", "Rim offset"),
+            QCoreApplication::translate("Spokes",
+                                        "the offset is a distance, 0 or more; the holes are always moved toward the "
+                                        "flange farther from the centre plane."));
 }
 
 }  // namespace
@@ -89,18 +96,23 @@ void CheckFlangeOffsets(double leftOffset, double rightOffset, double rimOffset)
     // Spokes need a flange on each side of the rim's plane to brace it.
     if (!(leftOffset > 0))
         Impossible(QStringLiteral("WL"),
-                   QCoreApplication::translate("Spokes", "the left flange must lie left of the centre plane, more than 0 mm."));
+                   QCoreApplication::translate("Spokes",
+                                               "the left flange must lie left of the centre plane, more than 0 mm."));
     if (!(rightOffset > 0))
         Impossible(QStringLiteral("WR"),
-                   QCoreApplication::translate("Spokes", "the right flange must lie right of the centre plane, more than 0 mm."));
+                   QCoreApplication::translate("Spokes",
+                                               "the right flange must lie right of the centre plane, more than 0 mm."));
     const EffectiveOffsets w = ApplyRimOffset(leftOffset, rightOffset, rimOffset);
     if (!(w.left > 0 && w.right > 0))
-        Impossible(QCoreApplication::translate("Spokes", "Rim offset"),
-                   QCoreApplication::translate("Spokes", "%1 reaches the %2 flange's offset of %3: the rim's holes would sit in that "
-                                                         "flange's plane or beyond it. It must be less than %3.")
-                       .arg(Millimetres(rimOffset),
-                            w.holesTowardLeft ? QCoreApplication::translate("Spokes", "left") : QCoreApplication::translate("Spokes", "right"),
-                            Millimetres(std::max(leftOffset, rightOffset))));
+        Impossible(
+            QCoreApplication::translate("Spokes", "Rim offset"),
+            QCoreApplication::translate("Spokes",
+                                        "%1 reaches the %2 flange's offset of %3: the rim's holes would sit in that "
+                                        "flange's plane or beyond it. It must be less than %3.")
+                .arg(Millimetres(rimOffset),
+                     w.holesTowardLeft ? QCoreApplication::translate("Spokes", "left")
+                                       : QCoreApplication::translate("Spokes", "right"),
+                     Millimetres(std::max(leftOffset, rightOffset))));
 }
 
 void ReadSideInputs(const WheelTexts& t, WheelNumbers& n)
@@ -138,14 +150,18 @@ void CheckWheelNumbers(const WheelNumbers& n)
                                          {QStringLiteral("dL"), n.leftFlange},
                                          {QStringLiteral("dR"), n.rightFlange},
                                          {QStringLiteral("S"), n.spokeHole}}) {
-        if (!std::isfinite(value)) Impossible(caption, QCoreApplication::translate("Spokes", "the number is out of range."));
+        if (!std::isfinite(value))
+            Impossible(caption, QCoreApplication::translate("Spokes", "the number is out of range."));
     }
-    if (n.hubHoles <= 0) Impossible(QStringLiteral("HUB"), QCoreApplication::translate("Spokes", "choose the hub's hole count."));
-    if (n.rimHoles <= 0) Impossible(QStringLiteral("RIM"), QCoreApplication::translate("Spokes", "choose the rim's hole count."));
+    if (n.hubHoles <= 0)
+        Impossible(QStringLiteral("HUB"), QCoreApplication::translate("Spokes", "choose the hub's hole count."));
+    if (n.rimHoles <= 0)
+        Impossible(QStringLiteral("RIM"), QCoreApplication::translate("Spokes", "choose the rim's hole count."));
     CheckRimOffset(n.rimOffset);
     CheckFlangeOffsets(n.leftOffset, n.rightOffset, n.rimOffset);
     if (!(n.spokeHole >= 0))
-        Impossible(QStringLiteral("S"), QCoreApplication::translate("Spokes", "the spoke hole's diameter must be 0 mm or more."));
+        Impossible(QStringLiteral("S"),
+                   QCoreApplication::translate("Spokes", "the spoke hole's diameter must be 0 mm or more."));
     CheckTension(n.tension);
     CheckSpokeDiameter(n.spokeDiameter);
     CheckOrderStep(n.orderStep);

@@ -21,8 +21,14 @@
 namespace rimora::test {
 namespace {
 
-QLocale Japanese() { return QLocale(QLocale::Japanese, QLocale::Japan); }
-QLocale English() { return QLocale(QLocale::English, QLocale::UnitedStates); }
+QLocale Japanese()
+{
+    return QLocale(QLocale::Japanese, QLocale::Japan);
+}
+QLocale English()
+{
+    return QLocale(QLocale::English, QLocale::UnitedStates);
+}
 
 // A kana or kanji anywhere in the text.
 bool HasJapanese(const QString& text)
@@ -110,15 +116,20 @@ TEST_F(TranslationTest, WindowTextsFollowTheInstalledLanguage)
 // A caption of the "Data" tab is a label of its own among the window's children.
 TEST_F(TranslationTest, DataCaptionsAreTranslatedLabels)
 {
-    const char* const captions[] = {"HUB:", "RIM:", "width from center to left flange:", "CL, left cross:",
-                                    "Tension, tighter side:", "Order step, spokes sold in:"};
+    const char* const captions[] = {"HUB:",
+                                    "RIM:",
+                                    "width from center to left flange:",
+                                    "CL, left cross:",
+                                    "Tension, tighter side:",
+                                    "Order step, spokes sold in:"};
     for (const bool japanese : {true, false}) {
         SCOPED_TRACE(japanese ? "Japanese" : "English");
         StartIn(japanese ? Japanese() : English());
         QStringList labels;
         for (const QLabel* l : mainF->PageControl1->widget(0)->findChildren<QLabel*>()) labels << l->text();
         for (const char* caption : captions) {
-            const QString expected = japanese ? QCoreApplication::translate(kWindow, caption) : QString::fromUtf8(caption);
+            const QString expected =
+                japanese ? QCoreApplication::translate(kWindow, caption) : QString::fromUtf8(caption);
             EXPECT_TRUE(labels.contains(expected)) << caption;
             EXPECT_EQ(HasJapanese(expected), japanese) << caption;
         }
@@ -187,8 +198,8 @@ TEST_F(TranslationTest, NoEnglishCaptionIsLeftInJapanese)
     };
     for (QWidget* window : std::initializer_list<QWidget*>{mainF.get(), sumF.get()}) {
         for (const QWidget* w : window->findChildren<QWidget*>()) {
-            const QString where = w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
-                                                            : w->objectName();
+            const QString where =
+                w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
             check(where + QStringLiteral(" tooltip"), w->toolTip());
             if (const auto* l = qobject_cast<const QLabel*>(w)) check(where, l->text());
             if (const auto* b = qobject_cast<const QAbstractButton*>(w)) check(where, b->text());
@@ -196,7 +207,8 @@ TEST_F(TranslationTest, NoEnglishCaptionIsLeftInJapanese)
         }
         for (const QAction* a : window->findChildren<QAction*>()) check(QStringLiteral("menu"), a->text());
     }
-    for (int i = 0; i < mainF->PageControl1->count(); ++i) check(QStringLiteral("tab"), mainF->PageControl1->tabText(i));
+    for (int i = 0; i < mainF->PageControl1->count(); ++i)
+        check(QStringLiteral("tab"), mainF->PageControl1->tabText(i));
     for (int i = 0; i < mainF->CL1->count(); ++i) check(QStringLiteral("colour"), mainF->CL1->itemText(i));
     EXPECT_TRUE(english.isEmpty()) << english.join(QLatin1Char('\n')).toStdString();
 }
@@ -280,7 +292,8 @@ TEST_F(TranslationTest, UntranslatedLanguageKeepsEnglish)
 {
     EXPECT_FALSE(InstallTranslations(QLocale(QLocale::Swahili, QLocale::Kenya)));
     Start();
-    for (const Shown& row : kShownTexts) EXPECT_EQ(row.text(*mainF, *sumF), QString::fromUtf8(row.english)) << row.where;
+    for (const Shown& row : kShownTexts)
+        EXPECT_EQ(row.text(*mainF, *sumF), QString::fromUtf8(row.english)) << row.where;
     EXPECT_TRUE(InstallTranslations(Japanese()));
 }
 
