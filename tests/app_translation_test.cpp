@@ -3,6 +3,8 @@
 // file checked message by message, and a sweep for captions left in English.
 #include "app/translation.h"
 #include "app_window_fixture.h"
+#include "lacing/cell_painting.h"
+#include "lacing/lacing_table.h"
 #include "platform/errors.h"
 
 #include <QAbstractButton>
@@ -10,6 +12,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QGroupBox>
+#include <QImage>
+#include <QPainter>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTranslator>
@@ -211,6 +215,45 @@ TEST_F(TranslationTest, NoEnglishCaptionIsLeftInJapanese)
         check(QStringLiteral("tab"), mainF->PageControl1->tabText(i));
     for (int i = 0; i < mainF->CL1->count(); ++i) check(QStringLiteral("colour"), mainF->CL1->itemText(i));
     EXPECT_TRUE(english.isEmpty()) << english.join(QLatin1Char('\n')).toStdString();
+}
+
+// One cell of a lacing table painted on its own, with unsmoothed text.
+QImage PaintedCell(const GridModel& table, int col, int row)
+{
+    QImage image(60, 20, QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    QPainter painter(&image);
+    QFont font = painter.font();
+    font.setStyleStrategy(QFont::NoAntialias);
+    painter.setFont(font);
+    Canvas canvas(painter);
+    PaintLacingCell(canvas, table, col, row, image.rect(), colors::Red, colors::Blue);
+    return image;
+}
+
+// The headings row keeps its English texts (the files hold them) and shows
+// each word as the same cell holding its translation would; the signs "->R"
+// and "->H" stay as they are.
+TEST_F(TranslationTest, LacingHeadingsShowInTheUsersLanguage)
+{
+    GridModel table(5, 3);
+    table.SetFixedRows(1);
+    WriteHeadings(table);
+    const QStringList english = kLacingHeadings.split(QLatin1Char(','));
+    std::vector<QImage> inEnglish;
+    for (int col = 0; col < table.ColCount(); ++col) inEnglish.push_back(PaintedCell(table, col, 0));
+
+    ASSERT_TRUE(InstallTranslations(Japanese()));
+    for (int col = 0; col < table.ColCount(); ++col) {
+        SCOPED_TRACE(english[col].toStdString());
+        EXPECT_EQ(table.Cells(col, 0), english[col]);
+        const QString shown = QCoreApplication::translate("Lacing", english[col].toUtf8().constData());
+        GridModel translated(5, 3);
+        translated.SetFixedRows(1);
+        translated.SetCells(col, 0, shown);
+        EXPECT_EQ(PaintedCell(table, col, 0), PaintedCell(translated, col, 0));
+        EXPECT_EQ(PaintedCell(table, col, 0) == inEnglish[static_cast<size_t>(col)], !HasJapanese(shown));
+    }
 }
 
 // One message of the translation file.

@@ -360,11 +360,23 @@
     </message>
     <message>
         <source>Only the -&gt;H and Length columns can be renumbered</source>
-        <translation>番号を振り直せるのは -&gt;H 列と Length 列だけです</translation>
+        <translation>番号を振り直せるのは「-&gt;H」列と「長さ」列だけです</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is no hole count: choose a number of holes from 1 to %2</source>
         <translation>「%1」は穴数ではありません: 1 から %2 までの穴数を選んでください</translation>
+    </message>
+    <message>
+        <source>HUB</source>
+        <translation>ハブ</translation>
+    </message>
+    <message>
+        <source>RIM</source>
+        <translation>リム</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>長さ</translation>
     </message>
 </context>
 <context>
@@ -866,7 +878,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Slide 1/2 angle</source>
-        <translation>1/2 角ずらす</translation>
+        <translation>角度を 1/2 ずらす</translation>
     </message>
     <message>
         <source>HUB hole No.</source>
