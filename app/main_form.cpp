@@ -56,7 +56,7 @@ void TMainF::FormCreate()
     setWindowTitle(ApplicationTitle);
     StartDir = CurrentDesktop().ExecutableFolder() + QLatin1Char('/');
     if (!QDir::setCurrent(StartDir))
-        throw EInOutError(QStringLiteral("Cannot make %1 the current folder").arg(QDir::toNativeSeparators(StartDir)));
+        throw EInOutError(tr("Cannot make %1 the current folder").arg(QDir::toNativeSeparators(StartDir)));
     // The stored placement is centred for the size the window really has.
     EnforceMinimumOuterSize(kMinOuterWidth, kMinOuterHeight);
     RestoreSettings();
@@ -164,7 +164,7 @@ void TMainF::OpenBtnMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modi
 void TMainF::TitleLClick()
 {
     CurrentDesktop().ShowAbout(ApplicationTitle,
-                               ApplicationTitle + QStringLiteral("    Copyright (C) 2026 the Rimora developers"));
+                               tr("%1    Copyright (C) 2026 the Rimora developers").arg(ApplicationTitle));
 }
 
 void TMainF::Image1Click()

@@ -88,9 +88,9 @@ void TMainF::CreateControls()
     RIMID = Create<TSpinEdit>(drawPage, QStringLiteral("RIMID"), 0, 9, 1);
     HUBOD = Create<TSpinEdit>(drawPage, QStringLiteral("HUBOD"), 0, 9, 6);
     SpkD = Create<TSpinEdit>(drawPage, QStringLiteral("SpkD"), 1, 10, 2);
-    AuCB = Create<TCheckBox>(drawPage, QStringLiteral("AuCB"), QStringLiteral("Auto ReDraw"), true);
-    RNCB = Create<TCheckBox>(drawPage, QStringLiteral("RNCB"), QStringLiteral("RIM hole No."), true);
-    Ssd = Create<TRadioGroup>(drawPage, QStringLiteral("Ssd"), QStringLiteral("Spoke Drawing"), SpokeSideItems(), 3, 0);
+    AuCB = Create<TCheckBox>(drawPage, QStringLiteral("AuCB"), tr("Auto ReDraw"), true);
+    RNCB = Create<TCheckBox>(drawPage, QStringLiteral("RNCB"), tr("RIM hole No."), true);
+    Ssd = Create<TRadioGroup>(drawPage, QStringLiteral("Ssd"), tr("Spoke Drawing"), SpokeSideItems(), 3, 0);
     for (QWidget* w : std::initializer_list<QWidget*>{RIMBK, RIMID, HUBOD, SpkD}) w->setFont(inputFont);
 
     // Rim offset, tension and ordering on the "Data" tab: records after every
@@ -103,50 +103,51 @@ void TMainF::CreateControls()
     for (QWidget* w : std::initializer_list<QWidget*>{RimOffE, TensionE, SpokeDiaE, OrderStepCB})
         w->setFont(inputFont);
     for (TEdit* e : {RimOffE, TensionE, SpokeDiaE}) e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    LockBtn = Create<TButton>(dataPage, QStringLiteral("LockBtn"), QString::fromUtf8("From locknut…"));
-    LockBtn->setToolTip(QStringLiteral("WL and WR from the over-locknut width and each flange's distance from its "
-                                       "locknut face"));
+    LockBtn = Create<TButton>(dataPage, QStringLiteral("LockBtn"), tr("From locknut…"));
+    LockBtn->setToolTip(
+        tr("WL and WR from the over-locknut width and each flange's distance from its "
+           "locknut face"));
 
     // The rest holds no value of its own.
     VPnl = Create<TPanel>(this, QStringLiteral("VPnl"));
     PB1 = Create<TPaintBox>(VPnl, QStringLiteral("PB1"));
-    sclL = Create<TLabel>(PB1, QStringLiteral("sclL"), QStringLiteral("scale"));
+    sclL = Create<TLabel>(PB1, QStringLiteral("sclL"), tr("scale"));
     sclL->hide();
     Image1 = Create<TImage>(PB1, QStringLiteral("Image1"));
     Image1->SetPicture(RimoraLogo());
     Image1->setToolTip(WebAddress);
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->setGeometry(2, 73, 151, 60);
-    TitleL = Create<TLabel>(PB1, QStringLiteral("TitleL"), QStringLiteral("Created by Rimora "));
+    TitleL = Create<TLabel>(PB1, QStringLiteral("TitleL"), tr("Created by Rimora "));
     TitleL->setFont(UiGothicFont(19, true, true));
-    TitleL->setToolTip(QStringLiteral("About This Software"));
+    TitleL->setToolTip(tr("About This Software"));
     TitleL->setCursor(Qt::PointingHandCursor);
     TitleL->setGeometry(128, 254, 241, 19);
     BtnPnl = Create<TPanel>(VPnl, QStringLiteral("BtnPnl"));
     // Alt+D, Alt+C and Alt+S press the three buttons from anywhere in the window.
-    DBtn = Create<TButton>(BtnPnl, QStringLiteral("DBtn"), QStringLiteral("&Draw!"));
-    CBtn = Create<TButton>(BtnPnl, QStringLiteral("CBtn"), QStringLiteral("&Calc!"));
-    SBtn = Create<TButton>(BtnPnl, QStringLiteral("SBtn"), QStringLiteral("&Summary!"));
-    DBtn->setToolTip(QStringLiteral("Draw the wheel (Alt+D)"));
-    CBtn->setToolTip(QStringLiteral("Calculate every spoke's length (Alt+C)"));
-    SBtn->setToolTip(QStringLiteral("Show the summary and the spoke bill (Alt+S)"));
+    DBtn = Create<TButton>(BtnPnl, QStringLiteral("DBtn"), tr("&Draw!"));
+    CBtn = Create<TButton>(BtnPnl, QStringLiteral("CBtn"), tr("&Calc!"));
+    SBtn = Create<TButton>(BtnPnl, QStringLiteral("SBtn"), tr("&Summary!"));
+    DBtn->setToolTip(tr("Draw the wheel (Alt+D)"));
+    CBtn->setToolTip(tr("Calculate every spoke's length (Alt+C)"));
+    SBtn->setToolTip(tr("Show the summary and the spoke bill (Alt+S)"));
     Panel3 = Create<TPanel>(Pnl, QStringLiteral("Panel3"));
     ProfL = Create<TLabel>(Panel3, QStringLiteral("ProfL"), QStringLiteral("Profile.prl"));
     SaveBtn = Create<TButton>(Panel3, QStringLiteral("SaveBtn"), QString());
     SaveBtn->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    SaveBtn->setToolTip(QStringLiteral("Save ProfileData (*.prl) (Ctrl+S)"));
+    SaveBtn->setToolTip(tr("Save ProfileData (*.prl) (Ctrl+S)"));
     SaveBtn->setShortcut(QKeySequence::Save);
     OpenBtn = Create<TButton>(Panel3, QStringLiteral("OpenBtn"), QString());
     OpenBtn->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-    OpenBtn->setToolTip(QStringLiteral("Open ProfileData (*.prl) (Ctrl+O)"));
+    OpenBtn->setToolTip(tr("Open ProfileData (*.prl) (Ctrl+O)"));
     OpenBtn->setShortcut(QKeySequence::Open);
     StatusBar = Create<TStatusBar>(this, QStringLiteral("StatusBar"));
-    Label39 = Create<TLabel>(spokePage, QStringLiteral("Label39"), QStringLiteral("degree"));
+    Label39 = Create<TLabel>(spokePage, QStringLiteral("Label39"), tr("degree"));
     Label39->setCursor(Qt::PointingHandCursor);
-    Label39->setToolTip(QStringLiteral("<--- Click enter 0"));
-    SimBtn = Create<TButton>(spokePage, QStringLiteral("SimBtn"), QStringLiteral("Slide 1/2 angle"));
+    Label39->setToolTip(tr("<--- Click enter 0"));
+    SimBtn = Create<TButton>(spokePage, QStringLiteral("SimBtn"), tr("Slide 1/2 angle"));
     // Hub hole numbers in the drawing: a record after every earlier one, so older files open unchanged.
-    HNCB = Create<TCheckBox>(drawPage, QStringLiteral("HNCB"), QStringLiteral("HUB hole No."), false);
+    HNCB = Create<TCheckBox>(drawPage, QStringLiteral("HNCB"), tr("HUB hole No."), false);
     // The recent profiles: a record after HNCB, kept by the settings file only.
     RecentL = Create<TEdit>(Panel3, QStringLiteral("RecentL"));
     RecentL->hide();
@@ -159,11 +160,11 @@ void TMainF::CreateControls()
     RecentMenu->setToolTipsVisible(true);
 
     Pop1 = new QMenu(this);
-    InsItem = Pop1->addAction(QStringLiteral("Insert && No.Down"));  // "&&": a plain ampersand, no mnemonic
+    InsItem = Pop1->addAction(tr("Insert && No.Down"));  // "&&": a plain ampersand, no mnemonic
 
-    PageControl1->addTab(dataPage, QStringLiteral("Data"));
-    PageControl1->addTab(spokePage, QStringLiteral("Spoke"));
-    PageControl1->addTab(drawPage, QStringLiteral("Draw"));
+    PageControl1->addTab(dataPage, tr("Data"));
+    PageControl1->addTab(spokePage, tr("Spoke"));
+    PageControl1->addTab(drawPage, tr("Draw"));
 }
 
 void TMainF::ArrangeControls()
@@ -191,7 +192,7 @@ void TMainF::ArrangeControls()
     Panel3->setFixedHeight(41);
     auto* profile = new QHBoxLayout(Panel3);
     profile->setContentsMargins(8, 2, 4, 2);
-    profile->addWidget(Caption(Panel3, QStringLiteral("Profile:")));
+    profile->addWidget(Caption(Panel3, tr("Profile:")));
     profile->addWidget(ProfL, 1);
     ProfL->setTextInteractionFlags(Qt::TextSelectableByMouse);
     for (QPushButton* b : {SaveBtn, OpenBtn}) {
@@ -235,20 +236,18 @@ void TMainF::ArrangeControls()
     auto* typeLine = new QHBoxLayout();
     typeLine->setSpacing(3);
     typeLine->addStretch(1);
-    typeLine->addWidget(Caption(dataPage, QStringLiteral("TYPE:")));
+    typeLine->addWidget(Caption(dataPage, tr("TYPE:")));
     TyCB->setFixedWidth(119);
     typeLine->addWidget(TyCB);
     typeLine->addSpacing(12);
     data->addLayout(typeLine, 0, 0, 1, 3);
     // The captions are those every message about an input names it by.
     const auto fieldCaption = [&](WheelField field) { return Caption(dataPage, FieldCaption(field) + u':'); };
-    line(1, fieldCaption(WheelField::HubHoles), HubCB, 65, QStringLiteral("Hole"));
-    line(2, fieldCaption(WheelField::RimHoles), RimCB, 65, QStringLiteral("Hole"));
+    line(1, fieldCaption(WheelField::HubHoles), HubCB, 65, tr("Hole"));
+    line(2, fieldCaption(WheelField::RimHoles), RimCB, 65, tr("Hole"));
     line(3, fieldCaption(WheelField::Erd), ErdE, 64, QStringLiteral("mm"));
-    line(4, offsetCaption(WheelField::LeftOffset), WLE, 48,
-         QStringLiteral("mm"));
-    line(5, offsetCaption(WheelField::RightOffset), WRE, 48,
-         QStringLiteral("mm"));
+    line(4, offsetCaption(WheelField::LeftOffset), WLE, 48, QStringLiteral("mm"));
+    line(5, offsetCaption(WheelField::RightOffset), WRE, 48, QStringLiteral("mm"));
     // Under the two offsets it sets.
     LockBtn->setFixedHeight(22);
     data->addWidget(LockBtn, 6, 1, 1, 2, Qt::AlignLeft);
@@ -257,10 +256,10 @@ void TMainF::ArrangeControls()
     line(9, fieldCaption(WheelField::SpokeHole), ShE, 48, QStringLiteral("mm"));
     line(10, fieldCaption(WheelField::LeftCross), CLE, 43, QString());
     line(11, fieldCaption(WheelField::RightCross), CRE, 43, QString());
-    line(12, Caption(dataPage, QStringLiteral("Rim offset, holes off centre:")), RimOffE, 48, QStringLiteral("mm"));
-    line(13, Caption(dataPage, QStringLiteral("Tension, tighter side:")), TensionE, 48, QStringLiteral("kgf"));
-    line(14, Caption(dataPage, QString::fromUtf8("Spoke Ø, thinnest:")), SpokeDiaE, 48, QStringLiteral("mm"));
-    line(15, Caption(dataPage, QStringLiteral("Order step, spokes sold in:")), OrderStepCB, 48, QStringLiteral("mm"));
+    line(12, Caption(dataPage, tr("Rim offset, holes off centre:")), RimOffE, 48, QStringLiteral("mm"));
+    line(13, Caption(dataPage, tr("Tension, tighter side:")), TensionE, 48, QStringLiteral("kgf"));
+    line(14, Caption(dataPage, tr("Spoke Ø, thinnest:")), SpokeDiaE, 48, QStringLiteral("mm"));
+    line(15, Caption(dataPage, tr("Order step, spokes sold in:")), OrderStepCB, 48, QStringLiteral("mm"));
     for (QWidget* w : std::initializer_list<QWidget*>{TyCB, HubCB, RimCB, ErdE, WLE, WRE, dLE, dRE, ShE, RimOffE,
                                                       TensionE, SpokeDiaE, OrderStepCB})
         w->setFixedHeight(24);
@@ -306,10 +305,11 @@ void TMainF::ArrangeControls()
     draw->setVerticalSpacing(2);
     int row = 0;
     const std::pair<TColorBox*, const char*> colourLines[] = {
-        {CL1, "BackGround:"}, {CL2, "RIM 1:"}, {CL3, "RIM 2:"}, {CL4, "HUB:"},
-        {CL6, "Left Spoke:"}, {CL5, "Right Spoke:"}, {CL7, "Selected:"}};
+        {CL1, QT_TR_NOOP("BackGround:")}, {CL2, QT_TR_NOOP("RIM 1:")},      {CL3, QT_TR_NOOP("RIM 2:")},
+        {CL4, QT_TR_NOOP("HUB:")},        {CL6, QT_TR_NOOP("Left Spoke:")}, {CL5, QT_TR_NOOP("Right Spoke:")},
+        {CL7, QT_TR_NOOP("Selected:")}};
     for (const auto& [box, text] : colourLines) {
-        TLabel* caption = Caption(drawPage, QString::fromLatin1(text));
+        TLabel* caption = Caption(drawPage, tr(text));
         draw->addWidget(caption, row, 0, Qt::AlignRight | Qt::AlignVCenter);
         box->setFixedSize(150, 22);
         draw->addWidget(box, row, 1, 1, 2, Qt::AlignLeft);
@@ -320,10 +320,12 @@ void TMainF::ArrangeControls()
         ++row;
     }
     const std::tuple<TSpinEdit*, const char*, const char*> spinLines[] = {
-        {RIMBK, "RIM 1 Height:", "mm"}, {RIMID, "RIM Inner: ERD -", "mm"},
-        {HUBOD, "HUB Outer: dR(dL) +", "mm"}, {SpkD, "Spoke Width:", "Dot"}};
+        {RIMBK, QT_TR_NOOP("RIM 1 Height:"), "mm"},
+        {RIMID, QT_TR_NOOP("RIM Inner: ERD -"), "mm"},
+        {HUBOD, QT_TR_NOOP("HUB Outer: dR(dL) +"), "mm"},
+        {SpkD, QT_TR_NOOP("Spoke Width:"), QT_TR_NOOP("Dot")}};
     for (const auto& [spin, text, unit] : spinLines) {
-        draw->addWidget(Caption(drawPage, QString::fromLatin1(text)), row, 0, Qt::AlignRight | Qt::AlignVCenter);
+        draw->addWidget(Caption(drawPage, tr(text)), row, 0, Qt::AlignRight | Qt::AlignVCenter);
         spin->setFixedSize(43, 26);
         spin->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         auto* holder = new QWidget(drawPage);
@@ -332,7 +334,7 @@ void TMainF::ArrangeControls()
         h->setSpacing(4);
         spin->setParent(holder);
         h->addWidget(spin);
-        h->addWidget(Caption(holder, QString::fromLatin1(unit)));
+        h->addWidget(Caption(holder, tr(unit)));
         h->addStretch(1);
         draw->addWidget(holder, row, 1, 1, 2);
         ++row;

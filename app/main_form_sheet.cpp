@@ -117,11 +117,11 @@ private:
 void TMainF::CreateSheetActions()
 {
     DrawMenu = new QMenu(this);
-    PrintItem = DrawMenu->addAction(QStringLiteral("Print build sheet..."));
+    PrintItem = DrawMenu->addAction(tr("Print build sheet..."));
     PrintItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    SheetPdfItem = DrawMenu->addAction(QStringLiteral("Save build sheet as PDF..."));
+    SheetPdfItem = DrawMenu->addAction(tr("Save build sheet as PDF..."));
     SheetPdfItem->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    DrawingItem = DrawMenu->addAction(QStringLiteral("Save drawing as..."));
+    DrawingItem = DrawMenu->addAction(tr("Save drawing as..."));
     DrawingItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     for (QAction* item : {PrintItem, SheetPdfItem, DrawingItem}) {
         item->setShortcutContext(Qt::WindowShortcut);
@@ -141,7 +141,7 @@ void TMainF::PrintItemClick()
 {
     const SavedWheel wheel = WheelOfWindow(*this);
     const BuildSheet sheet = ComposeSheet(wheel, QDate::currentDate());
-    CurrentDesktop().PrintPreview(QStringLiteral("Build sheet: ") + sheet.title, RegionPageSize(),
+    CurrentDesktop().PrintPreview(tr("Build sheet: %1").arg(sheet.title), RegionPageSize(),
                                   [&sheet](QPaintDevice& page) {
                                       QPainter painter(&page);
                                       PaintSheet(painter, sheet);
@@ -151,8 +151,8 @@ void TMainF::PrintItemClick()
 void TMainF::SheetPdfItemClick()
 {
     const SavedWheel wheel = WheelOfWindow(*this);
-    const QString path = ExportFileName(*this, QStringLiteral("PDF|*.pdf"), QStringLiteral("pdf"),
-                                        QStringLiteral("Save build sheet"));
+    const QString path =
+        ExportFileName(*this, QStringLiteral("PDF|*.pdf"), QStringLiteral("pdf"), tr("Save build sheet"));
     if (path.isEmpty()) return;
     WriteSheetPdf(path, ComposeSheet(wheel, QDate::currentDate()), RegionPageSize());
 }
@@ -160,8 +160,8 @@ void TMainF::SheetPdfItemClick()
 void TMainF::DrawingItemClick()
 {
     const SavedWheel wheel = WheelOfWindow(*this);
-    const QString path = ExportFileName(*this, QStringLiteral("SVG|*.svg|PNG|*.png"), QStringLiteral("svg"),
-                                        QStringLiteral("Save drawing"));
+    const QString path =
+        ExportFileName(*this, QStringLiteral("SVG|*.svg|PNG|*.png"), QStringLiteral("svg"), tr("Save drawing"));
     if (path.isEmpty()) return;
     // An SVG keeps the paint box's size; a PNG is drawn at the size the user
     // picks, twice the paint box to begin with, so it stays sharp when printed.

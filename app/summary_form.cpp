@@ -26,7 +26,7 @@ constexpr int kSummaryColumns = 60;
 
 TSumF::TSumF(QWidget* parent) : TForm(QStringLiteral("SumF"), parent)
 {
-    setWindowTitle(QStringLiteral("Summary"));
+    setWindowTitle(tr("Summary"));
     setWindowIcon(RimoraIcon());
     setFont(TahomaFont(11));
 
@@ -46,7 +46,7 @@ TSumF::TSumF(QWidget* parent) : TForm(QStringLiteral("SumF"), parent)
     Panel1->setFrameShape(QFrame::Panel);
     Panel1->setFrameShadow(QFrame::Sunken);
     Panel1->setFixedHeight(25 + 4);
-    OKBtn = Create<TButton>(Panel1, QStringLiteral("OKBtn"), QStringLiteral("OK"));
+    OKBtn = Create<TButton>(Panel1, QStringLiteral("OKBtn"), tr("OK"));
     OKBtn->setGeometry(0, 2, 75, 24);
     OKBtn->OnClick = [this] { OKBtnClick(); };
 

@@ -2,6 +2,7 @@
 
 #include "platform/errors.h"
 
+#include <QCoreApplication>
 #include <cfenv>
 #include <cmath>
 #include <limits>
@@ -20,7 +21,8 @@ int RoundHalfEven(double value)
     constexpr double lowest = std::numeric_limits<int>::min();
     constexpr double highest = std::numeric_limits<int>::max();
     if (!(whole >= lowest && whole <= highest))
-        throw EWheelInputError(QStringLiteral("A measurement of the wheel is too large to draw."));
+        throw EWheelInputError(
+            QCoreApplication::translate("Drawing", "A measurement of the wheel is too large to draw."));
     return static_cast<int>(whole);
 }
 

@@ -8,7 +8,6 @@
 #include "spokes/wheel_fields.h"
 
 #include <QCoreApplication>
-
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -21,8 +20,6 @@ namespace {
 // More holes than any hub or rim has; keeps the label text and the work bounded.
 constexpr int kMaxHoleCount = 9999;
 
-const QString kDataTab = QStringLiteral("on the \"Data\" tab to draw the spokes.");
-
 // A cell that holds no hole: nothing, the gap mark or a blank.
 bool IsNoHole(const QString& cell)
 {
@@ -33,8 +30,9 @@ int HoleCount(const QString& text, WheelField field, const QString& which)
 {
     const int count = ReadWholeField(field, text);
     if (count < 1 || count > kMaxHoleCount)
-        throw EWheelInputError(
-            QStringLiteral("The %1 hole count must be between 1 and %2.").arg(which).arg(kMaxHoleCount));
+        throw EWheelInputError(QCoreApplication::translate("Drawing", "The %1 hole count must be between 1 and %2.")
+                                   .arg(which)
+                                   .arg(kMaxHoleCount));
     return count;
 }
 
@@ -44,13 +42,19 @@ int HoleCount(const QString& text, WheelField field, const QString& which)
 void RequireHubCountChosen(const WheelDrawingInputs& in)
 {
     if (!in.hubCountText.isEmpty()) return;
-    throw EWheelInputError(in.rimCountText.isEmpty() ? QStringLiteral("Choose the hub and rim hole counts ") + kDataTab
-                                                     : QStringLiteral("Choose the hub hole count ") + kDataTab);
+    throw EWheelInputError(
+        in.rimCountText.isEmpty()
+            ? QCoreApplication::translate("Drawing",
+                                          "Choose the hub and rim hole counts on the \"Data\" tab to draw the spokes.")
+            : QCoreApplication::translate("Drawing",
+                                          "Choose the hub hole count on the \"Data\" tab to draw the spokes."));
 }
 
 void RequireRimCountChosen(const WheelDrawingInputs& in)
 {
-    if (in.rimCountText.isEmpty()) throw EWheelInputError(QStringLiteral("Choose the rim hole count ") + kDataTab);
+    if (in.rimCountText.isEmpty())
+        throw EWheelInputError(QCoreApplication::translate(
+            "Drawing", "Choose the rim hole count on the \"Data\" tab to draw the spokes."));
 }
 
 void DrawDisc(Canvas& canvas, QPoint centre, int radius, TColor color)
@@ -203,9 +207,9 @@ void DrawWheel(Canvas& canvas, const WheelDrawingInputs& in, const GridModel& ta
 
     canvas.SetPenWidth(in.spokeWidth);
     RequireHubCountChosen(in);
-    const double hubStep = 360.0 / HoleCount(in.hubCountText, WheelField::HubHoles, QStringLiteral("hub"));
+    const double hubStep = 360.0 / HoleCount(in.hubCountText, WheelField::HubHoles, QCoreApplication::translate("Drawing", "hub"));
     RequireRimCountChosen(in);
-    const int rimCount = HoleCount(in.rimCountText, WheelField::RimHoles, QStringLiteral("rim"));
+    const int rimCount = HoleCount(in.rimCountText, WheelField::RimHoles, QCoreApplication::translate("Drawing", "rim"));
     const double rimStep = 360.0 / rimCount;
     const double angleDiff = ReadDecimalField(WheelField::AngleDifference, in.angleDiffText);
 

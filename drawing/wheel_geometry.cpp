@@ -5,6 +5,7 @@
 #include "platform/errors.h"
 #include "spokes/wheel_fields.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -21,7 +22,7 @@ constexpr int kMaxRadius = 1 << 28;
 int Radius(double pixels, const QString& what)
 {
     if (!(std::abs(pixels) <= kMaxRadius))
-        throw EWheelInputError(QStringLiteral("The %1 is too large to draw.").arg(what));
+        throw EWheelInputError(QCoreApplication::translate("Drawing", "The %1 is too large to draw.").arg(what));
     return RoundHalfEven(pixels);
 }
 
@@ -30,12 +31,14 @@ int Radius(double pixels, const QString& what)
 WheelScale ScaleWheel(int width, int height, int beadSeat)
 {
     if (width < 0 || height < 0 || width > kMaxBoxSide || height > kMaxBoxSide)
-        throw EWheelInputError(QStringLiteral("The drawing area of %1 x %2 pixels cannot be drawn on.")
-                                   .arg(width)
-                                   .arg(height));
+        throw EWheelInputError(
+            QCoreApplication::translate("Drawing", "The drawing area of %1 x %2 pixels cannot be drawn on.")
+                .arg(width)
+                .arg(height));
     if (beadSeat <= 0)
         throw EWheelInputError(
-            QStringLiteral("The rim type gives a bead seat diameter of %1 mm; choose a rim type on the \"Data\" tab.")
+            QCoreApplication::translate(
+                "Drawing", "The rim type gives a bead seat diameter of %1 mm; choose a rim type on the \"Data\" tab.")
                 .arg(beadSeat));
     WheelScale s;
     s.centre = QPoint(width / 2, height / 2);
@@ -51,7 +54,8 @@ WheelRadii MeasureWheel(const WheelDrawingInputs& in, const WheelScale& s)
     r.rimHole = Radius((erd / 2 - in.rimInnerMm) * s.scale, QStringLiteral("ERD"));
 
     // The band's height is truncated on its own before it is taken off.
-    r.innerBand = Radius(s.beadRadius - std::trunc(in.rimBandMm * s.scale), QStringLiteral("rim band height"));
+    r.innerBand = Radius(s.beadRadius - std::trunc(in.rimBandMm * s.scale),
+                         QCoreApplication::translate("Drawing", "rim band height"));
 
     // The hub disc reaches beyond the larger flange's hole circle, first rounded
     // to whole millimetres; on a tie the left one is taken, which is the same.
@@ -59,13 +63,13 @@ WheelRadii MeasureWheel(const WheelDrawingInputs& in, const WheelScale& s)
     // as the lengths take them.
     const double right = ReadDecimalField(WheelField::RightFlange, in.rightFlangeText);
     const double left = ReadDecimalField(WheelField::LeftFlange, in.leftFlangeText);
-    r.flangeMm = Radius((right > left ? right : left) / 2, QStringLiteral("flange diameter"));
-    r.hub = Radius((static_cast<double>(in.hubMarginMm) + r.flangeMm) * s.scale, QStringLiteral("hub"));
-    r.hubHole = Radius(r.flangeMm * s.scale, QStringLiteral("flange diameter"));
-    r.leftHubHole = Radius(Radius(left / 2, QStringLiteral("left flange diameter")) * s.scale,
-                           QStringLiteral("left flange diameter"));
-    r.rightHubHole = Radius(Radius(right / 2, QStringLiteral("right flange diameter")) * s.scale,
-                            QStringLiteral("right flange diameter"));
+    r.flangeMm = Radius((right > left ? right : left) / 2, QCoreApplication::translate("Drawing", "flange diameter"));
+    r.hub = Radius((static_cast<double>(in.hubMarginMm) + r.flangeMm) * s.scale, QCoreApplication::translate("Drawing", "hub"));
+    r.hubHole = Radius(r.flangeMm * s.scale, QCoreApplication::translate("Drawing", "flange diameter"));
+    r.leftHubHole = Radius(Radius(left / 2, QCoreApplication::translate("Drawing", "left flange diameter")) * s.scale,
+                           QCoreApplication::translate("Drawing", "left flange diameter"));
+    r.rightHubHole = Radius(Radius(right / 2, QCoreApplication::translate("Drawing", "right flange diameter")) * s.scale,
+                            QCoreApplication::translate("Drawing", "right flange diameter"));
     return r;
 }
 

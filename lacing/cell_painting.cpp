@@ -3,7 +3,19 @@
 #include "lacing/lacing_table.h"
 #include "platform/convert.h"
 
+#include <QCoreApplication>
+
 namespace rimora {
+
+namespace {
+
+// The files keep the English headings in the table's first row; they are
+// shown in the user's language. "->R" and "->H" are signs, not words.
+[[maybe_unused]] const char* const kShownHeadings[] = {QT_TRANSLATE_NOOP("Lacing", "HUB"),
+                                                       QT_TRANSLATE_NOOP("Lacing", "RIM"),
+                                                       QT_TRANSLATE_NOOP("Lacing", "Length")};
+
+}  // namespace
 
 void PaintLacingCell(Canvas& canvas, const GridModel& table, int col, int row, const QRect& rect,
                      TColor leftSpokeColor, TColor rightSpokeColor)
@@ -24,7 +36,8 @@ void PaintLacingCell(Canvas& canvas, const GridModel& table, int col, int row, c
         color = (number % 2 != 0) ? leftSpokeColor : rightSpokeColor;
     canvas.SetFontColor(color);
     // Centred across; without single-line mode the text keeps to the top.
-    canvas.DrawText(rect, DT_Center | DT_VCenter, text);
+    canvas.DrawText(rect, DT_Center | DT_VCenter,
+                    headings ? QCoreApplication::translate("Lacing", text.toUtf8().constData()) : text);
 }
 
 }  // namespace rimora

@@ -3,6 +3,7 @@
 #include "platform/convert.h"
 #include "platform/errors.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace rimora {
@@ -17,14 +18,17 @@ int HoleCountFromText(const QString& text)
     const int count = StrToInt(text);
     if (count < 1 || count > kMaxHoleCount)
         throw EWheelInputError(
-            QStringLiteral("'%1' is no hole count: choose a number of holes from 1 to %2").arg(text).arg(kMaxHoleCount));
+            QCoreApplication::translate("Lacing", "'%1' is no hole count: choose a number of holes from 1 to %2")
+                .arg(text)
+                .arg(kMaxHoleCount));
     return count;
 }
 
 int CrossedHoleNumber(int hole, int holeCount, int leftCross, int rightCross)
 {
     if (holeCount < 1)
-        throw EWheelInputError(QStringLiteral("A wheel needs at least one hole (hole count %1)").arg(holeCount));
+        throw EWheelInputError(
+            QCoreApplication::translate("Lacing", "A wheel needs at least one hole (hole count %1)").arg(holeCount));
     // Work in 64 bits on remainders, so any hole number gives a hole of the circle.
     const long long n = holeCount;
     const long long a = hole;

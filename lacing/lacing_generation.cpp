@@ -6,6 +6,7 @@
 #include "platform/convert.h"
 #include "platform/errors.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 
@@ -14,10 +15,14 @@ namespace rimora {
 QString MissingHoleCountHint(const QString& hubCountText, const QString& rimCountText)
 {
     if (!hubCountText.isEmpty() && !rimCountText.isEmpty()) return QString();
-    return QStringLiteral("Choose the %1 on the \"Data\" tab to lace the wheel.")
-        .arg(hubCountText.isEmpty() && rimCountText.isEmpty() ? QStringLiteral("hub and rim hole counts")
-             : hubCountText.isEmpty()                         ? QStringLiteral("hub hole count (HUB)")
-                                                              : QStringLiteral("rim hole count (RIM)"));
+    if (hubCountText.isEmpty() && rimCountText.isEmpty())
+        return QCoreApplication::translate("Lacing",
+                                           "Choose the hub and rim hole counts on the \"Data\" tab to lace the wheel.");
+    return hubCountText.isEmpty()
+               ? QCoreApplication::translate("Lacing",
+                                             "Choose the hub hole count (HUB) on the \"Data\" tab to lace the wheel.")
+               : QCoreApplication::translate("Lacing",
+                                             "Choose the rim hole count (RIM) on the \"Data\" tab to lace the wheel.");
 }
 
 void ClearLacingTable(GridModel& table)

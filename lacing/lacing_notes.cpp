@@ -2,6 +2,7 @@
 
 #include "platform/convert.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -11,7 +12,10 @@ namespace rimora {
 
 namespace {
 
-const char* SideName(int side) { return side == 1 ? "left" : "right"; }
+QString SideName(int side)
+{
+    return side == 1 ? QCoreApplication::translate("Lacing", "left") : QCoreApplication::translate("Lacing", "right");
+}
 
 std::vector<PlannedSpoke> FlangeSpokes(const LacingPlan& plan, int side)
 {
@@ -66,13 +70,15 @@ QString AlternationNote(const LacingPlan& plan, int hubCount, int rimCount, int 
         }
         if (pairs.isEmpty()) continue;
         if (spokesOnFlange == 0) spokesOnFlange = k;
-        const QString which = pairs.size() >= k ? QStringLiteral("all run %1").arg(clockwise > 0 ? QStringLiteral("clockwise")
-                                                                                                 : QStringLiteral("anticlockwise"))
-                                                : pairs.join(QStringLiteral(", "));
-        sides << QStringLiteral("%1 (%2x) %3").arg(QLatin1String(SideName(side))).arg(cross).arg(which);
+        const QString which = pairs.size() >= k
+                                  ? (clockwise > 0 ? QCoreApplication::translate("Lacing", "all run clockwise")
+                                                   : QCoreApplication::translate("Lacing", "all run anticlockwise"))
+                                  : pairs.join(QStringLiteral(", "));
+        sides << QStringLiteral("%1 (%2x) %3").arg(SideName(side)).arg(cross).arg(which);
     }
     if (sides.isEmpty()) return {};
-    return QStringLiteral("Flanges of %1 spokes cannot all alternate leading/trailing; same way: %2.")
+    return QCoreApplication::translate("Lacing",
+                                       "Flanges of %1 spokes cannot all alternate leading/trailing; same way: %2.")
         .arg(spokesOnFlange)
         .arg(sides.join(QStringLiteral("; ")));
 }
@@ -98,10 +104,11 @@ QString BeyondTangentNote(const LacingPlan& plan, int hubCount, int rimCount, in
                 sound = c;
                 break;
             }
-        sides << QStringLiteral("%1 %2x (%3x at most)").arg(QLatin1String(SideName(side))).arg(cross).arg(sound);
+        sides
+            << QCoreApplication::translate("Lacing", "%1 %2x (%3x at most)").arg(SideName(side)).arg(cross).arg(sound);
     }
     if (sides.isEmpty()) return {};
-    return QStringLiteral("Spokes leave the hub beyond the tangent, across the flange: %1.")
+    return QCoreApplication::translate("Lacing", "Spokes leave the hub beyond the tangent, across the flange: %1.")
         .arg(sides.join(QStringLiteral(", ")));
 }
 

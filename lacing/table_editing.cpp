@@ -5,6 +5,8 @@
 #include "platform/convert.h"
 #include "platform/errors.h"
 
+#include <QCoreApplication>
+
 namespace rimora {
 
 void InsertGapAndNumberDown(GridModel& table)
@@ -13,10 +15,11 @@ void InsertGapAndNumberDown(GridModel& table)
     const int row = table.Row();
     const QString text = table.Cells(col, row);
     const int base = text.isEmpty() ? 0 : StrToInt(text);
-    if (row < table.FixedRows()) throw EListError(QStringLiteral("The headings row cannot be renumbered"));
+    if (row < table.FixedRows())
+        throw EListError(QCoreApplication::translate("Lacing", "The headings row cannot be renumbered"));
     // HUB, ->R and RIM number the holes themselves; only ->H and Length are edited.
     if (col < table.FixedCols())
-        throw EListError(QStringLiteral("Only the ->H and Length columns can be renumbered"));
+        throw EListError(QCoreApplication::translate("Lacing", "Only the ->H and Length columns can be renumbered"));
 
     table.SetCells(col, row, kGapMark);
     // 64 bits, so a base near the integer limit still gives the plain sum.

@@ -6,6 +6,7 @@
 #include "platform/desktop.h"
 #include "platform/errors.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -80,9 +81,10 @@ std::optional<QString> SaveProfile(TIniSave& store, const QString& profileName)
     if (chosen.isEmpty()) return std::nullopt;
     const QFileInfo target(chosen);
     const QString path = target.absoluteFilePath();
-    if (target.exists()
-        && !desktop.Confirm(QStringLiteral("Save profile"),
-                            QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(Shown(path))))
+    if (target.exists() &&
+        !desktop.Confirm(
+            QCoreApplication::translate("Profiles", "Save profile"),
+            QCoreApplication::translate("Profiles", "%1 already exists.\nDo you want to replace it?").arg(Shown(path))))
         return std::nullopt;
 
     const QString previous = store.FileName();
@@ -111,13 +113,17 @@ QString OpenProfileFile(TIniSave& store, const QString& chosen, const std::funct
     // Reading a file without the window's records would empty the whole
     // lacing table, so such a file is refused before anything is touched.
     if (!source.isFile())
-        throw EInOutError(QStringLiteral("Cannot open %1: the file does not exist.").arg(Shown(path)));
+        throw EInOutError(
+            QCoreApplication::translate("Profiles", "Cannot open %1: the file does not exist.").arg(Shown(path)));
     const ProfileFile file(path);
     if (file.Unreadable())
-        throw EInOutError(QStringLiteral("Cannot open %1: it is too large to be a profile, or cannot be read.").arg(Shown(path)));
+        throw EInOutError(QCoreApplication::translate(
+                              "Profiles", "Cannot open %1: it is too large to be a profile, or cannot be read.")
+                              .arg(Shown(path)));
     const ProfileExclusions leaveOut(store);
     if (!store.HoldsInfo(file))
-        throw EInOutError(QStringLiteral("Cannot open %1: the file holds no Rimora wheel.").arg(Shown(path)));
+        throw EInOutError(QCoreApplication::translate("Profiles", "Cannot open %1: the file holds no Rimora wheel.")
+                              .arg(Shown(path)));
 
     store.SetFileName(path);
     const FixedRowsSnapshot headings(store.Owner());

@@ -4,6 +4,7 @@
 #include "persist/profile_file.h"
 #include "persist/settings_location.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -72,26 +73,31 @@ QString SettingsSession::FilePath() const
 QString SettingsSession::NoteFor(const QString& settingsPath) const
 {
     const QString name = QFileInfo(settingsPath).fileName();
-    if (anotherCopy_) return QStringLiteral("Settings will not be kept: another Rimora is open.");
+    if (anotherCopy_)
+        return QCoreApplication::translate("Settings", "Settings will not be kept: another Rimora is open.");
     switch (found_) {
     case SettingsFound::Wheel:
     case SettingsFound::Nothing:
         return {};
     case SettingsFound::NoWheel:
-        return QStringLiteral("%1 holds no Rimora wheel: started with the defaults.").arg(name);
+        return QCoreApplication::translate("Settings", "%1 holds no Rimora wheel: started with the defaults.")
+            .arg(name);
     case SettingsFound::TooLarge: {
         const qint64 bytes = QFileInfo(settingsPath).size();
         QString size = DataSize(bytes);
         QString limit = DataSize(ProfileFile::kMaxFileSize);
         // Just over the limit both round alike: then in bytes.
         if (size == limit) {
-            size = QStringLiteral("%1 bytes").arg(QLocale().toString(bytes));
-            limit = QStringLiteral("%1 bytes").arg(QLocale().toString(ProfileFile::kMaxFileSize));
+            size = QCoreApplication::translate("Settings", "%1 bytes").arg(QLocale().toString(bytes));
+            limit =
+                QCoreApplication::translate("Settings", "%1 bytes").arg(QLocale().toString(ProfileFile::kMaxFileSize));
         }
-        return QStringLiteral("%1 is %2, over the %3 limit: not read, kept as it is.").arg(name, size, limit);
+        return QCoreApplication::translate("Settings", "%1 is %2, over the %3 limit: not read, kept as it is.")
+            .arg(name, size, limit);
     }
     case SettingsFound::Unreadable:
-        return QStringLiteral("%1 cannot be read: started with the defaults, kept as it is.").arg(name);
+        return QCoreApplication::translate("Settings", "%1 cannot be read: started with the defaults, kept as it is.")
+            .arg(name);
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The items of the wheel's drop-down lists. A profile stores the index of
 // the chosen item, so whoever reads a profile maps indices through these lists.
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace rimora {
@@ -29,9 +30,11 @@ inline QStringList OrderStepItems()
     return {QStringLiteral("1"), QStringLiteral("2")};
 }
 
+// The drawing's side choice, in the user's language; stored by its index.
 inline QStringList SpokeSideItems()
 {
-    return {QStringLiteral("both side"), QStringLiteral("left side"), QStringLiteral("right side")};
+    return {QCoreApplication::translate("Wheel", "both side"), QCoreApplication::translate("Wheel", "left side"),
+            QCoreApplication::translate("Wheel", "right side")};
 }
 
 }  // namespace rimora

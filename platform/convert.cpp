@@ -2,6 +2,7 @@
 
 #include "platform/errors.h"
 
+#include <QCoreApplication>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -102,7 +103,7 @@ int StrToInt(const QString& text)
 {
     int value = 0;
     if (!TryStrToInt(text, value))
-        throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        throw EConvertError(QCoreApplication::translate("Convert", "'%1' is not a valid integer value").arg(text));
     return value;
 }
 
@@ -154,7 +155,8 @@ double StrToFloat(const QString& text, const QLocale& locale)
 {
     double value = 0;
     if (!TryStrToFloat(text, value, locale))
-        throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+        throw EConvertError(
+            QCoreApplication::translate("Convert", "'%1' is not a valid floating point value").arg(text));
     return value;
 }
 

@@ -119,8 +119,8 @@ public:
         }
         width->setValue(size.width());
         height->setValue(size.height());
-        layout->addRow(QStringLiteral("Image width:"), width);
-        layout->addRow(QStringLiteral("Image height:"), height);
+        layout->addRow(QCoreApplication::translate("Desktop", "Image width:"), width);
+        layout->addRow(QCoreApplication::translate("Desktop", "Image height:"), height);
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
         layout->addRow(buttons);
         QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);

@@ -2,6 +2,8 @@
 
 #include "platform/errors.h"
 
+#include <QCoreApplication>
+
 namespace rimora {
 
 GridModel::GridModel(int colCount, int rowCount, QObject* parent)
@@ -18,8 +20,10 @@ QString GridModel::Cells(int col, int row) const
 
 void GridModel::SetCells(int col, int row, const QString& text)
 {
-    if (col < 0 || col >= cols_) throw EListError(QStringLiteral("Grid index out of range (column %1)").arg(col));
-    if (row < 0 || row >= rows_) throw EListError(QStringLiteral("Grid index out of range (row %1)").arg(row));
+    if (col < 0 || col >= cols_)
+        throw EListError(QCoreApplication::translate("Errors", "Grid index out of range (column %1)").arg(col));
+    if (row < 0 || row >= rows_)
+        throw EListError(QCoreApplication::translate("Errors", "Grid index out of range (row %1)").arg(row));
     QString& cell = cells_[static_cast<size_t>(row) * cols_ + col];
     if (cell == text) return;
     cell = text;

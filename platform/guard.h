@@ -7,6 +7,7 @@
 #include "platform/desktop.h"
 #include "platform/errors.h"
 
+#include <QCoreApplication>
 #include <exception>
 #include <functional>
 #include <utility>
@@ -26,7 +27,7 @@ bool RunGuarded(Handler&& handler, const std::function<void(const QString&)>& re
     } catch (const std::exception& e) {
         message = QString::fromLocal8Bit(e.what());
     } catch (...) {
-        message = QStringLiteral("Unexpected error");
+        message = QCoreApplication::translate("Errors", "Unexpected error");
     }
     if (report)
         report(message);

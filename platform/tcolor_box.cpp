@@ -2,6 +2,7 @@
 
 #include "platform/desktop.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QPainter>
 #include <QPixmap>
@@ -43,7 +44,9 @@ TColorBox::TColorBox(QWidget* parent, const QString& name, TColor defaultColor)
     setFocusPolicy(Qt::StrongFocus);
     int at = 0;
     for (const auto* list : {&StandardColors(), &ExtendedColors(), &SystemColors()})
-        for (const NamedColor& c : *list) AddColorItem(at++, c.value, c.name);
+        // The names are English in the tables and shown in the user's language.
+        for (const NamedColor& c : *list)
+            AddColorItem(at++, c.value, QCoreApplication::translate("Colors", c.name.toUtf8().constData()));
     addItem(tr("Custom..."));
     SelectQuietly(IndexOf(defaultColor));
     connect(this, &QComboBox::activated, this, &TColorBox::ChooseItem);

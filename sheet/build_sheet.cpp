@@ -7,6 +7,7 @@
 #include "platform/errors.h"
 #include "spokes/spoke_bill.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPaintDevice>
 
@@ -73,8 +74,8 @@ void PaintHeader(QPainter& p, const SheetLayout& l, const BuildSheet& s)
     // A long profile name is shortened in the middle rather than run into the date.
     p.setFont(SheetFont(20, true));
     const QString title = QFontMetricsF(p.font(), p.device())
-                              .elidedText(QStringLiteral("Build sheet: ") + s.title, Qt::ElideMiddle,
-                                          l.header.width() - dateWidth - kGap);
+                              .elidedText(QCoreApplication::translate("Sheet", "Build sheet: %1").arg(s.title),
+                                          Qt::ElideMiddle, l.header.width() - dateWidth - kGap);
     p.drawText(l.header, Qt::AlignLeft | Qt::AlignVCenter, title);
     p.setPen(QPen(Qt::black, 1.2));
     p.drawLine(l.header.bottomLeft(), l.header.bottomRight());
@@ -82,7 +83,7 @@ void PaintHeader(QPainter& p, const SheetLayout& l, const BuildSheet& s)
 
 void PaintInputs(QPainter& p, const SheetLayout& l, const BuildSheet& s)
 {
-    Heading(p, l.inputs, QStringLiteral("Wheel"));
+    Heading(p, l.inputs, QCoreApplication::translate("Sheet", "Wheel"));
     double y = l.inputs.top() + kHeading;
     const double labelWidth = l.inputs.width() * 0.55;
     p.setPen(Qt::black);
@@ -104,7 +105,7 @@ QStringList SideCells(const SideSpan& side)
     const auto whole = [&](double v) { return locale.toString(v, 'f', 0); };
     const auto tenth = [&](double v) { return locale.toString(v, 'f', 1); };
     QStringList cells{QString::number(side.spokes), QString::number(side.crosses)};
-    if (!side.Measured()) return cells << QStringLiteral("no length");
+    if (!side.Measured()) return cells << QCoreApplication::translate("Sheet", "no length");
     return cells << SpanText(FormatLength(side.shortest, locale), FormatLength(side.longest, locale))
                  << SpanText(whole(side.shortestOrder), whole(side.longestOrder))
                  << SpanText(tenth(side.flattest), tenth(side.steepest)) + QStringLiteral("°")
@@ -113,7 +114,7 @@ QStringList SideCells(const SideSpan& side)
 
 void PaintSides(QPainter& p, const SheetLayout& l, const BuildSheet& s)
 {
-    Heading(p, l.sides, QStringLiteral("Per side"));
+    Heading(p, l.sides, QCoreApplication::translate("Sheet", "Per side"));
     // Shares of the width: side, spokes, crosses, length, order, bracing, tension.
     const double shares[] = {0.12, 0.1, 0.1, 0.2, 0.16, 0.17, 0.15};
     double x[7];
@@ -127,16 +128,19 @@ void PaintSides(QPainter& p, const SheetLayout& l, const BuildSheet& s)
     double y = l.sides.top() + kHeading;
     p.setPen(Qt::black);
     p.setFont(SheetFont(10.5, true));
-    const QString heads[] = {QStringLiteral("Side"),       QStringLiteral("Spokes"),   QStringLiteral("Crosses"),
-                             QStringLiteral("Length, mm"), QStringLiteral("Order, mm"), QStringLiteral("Bracing"),
-                             QStringLiteral("Tension, kgf")};
+    const QString heads[] = {
+        QCoreApplication::translate("Sheet", "Side"),        QCoreApplication::translate("Sheet", "Spokes"),
+        QCoreApplication::translate("Sheet", "Crosses"),     QCoreApplication::translate("Sheet", "Length, mm"),
+        QCoreApplication::translate("Sheet", "Order, mm"),   QCoreApplication::translate("Sheet", "Bracing"),
+        QCoreApplication::translate("Sheet", "Tension, kgf")};
     for (int c = 0; c < 7; ++c) p.drawText(QRectF(x[c], y, widths[c], kRow), Qt::AlignLeft | Qt::AlignVCenter, heads[c]);
     y += kRow;
     const struct {
         QString name;
         const SideSpan& figures;
         TColor colour;
-    } rows[] = {{QStringLiteral("left"), s.sides.left, s.leftColour}, {QStringLiteral("right"), s.sides.right, s.rightColour}};
+    } rows[] = {{QCoreApplication::translate("Sheet", "left"), s.sides.left, s.leftColour},
+                {QCoreApplication::translate("Sheet", "right"), s.sides.right, s.rightColour}};
     p.setFont(SheetFont(11.5));
     for (const auto& row : rows) {
         Swatch(p, QRectF(x[0], y, widths[0], kRow), row.colour);
@@ -155,7 +159,7 @@ void PaintSides(QPainter& p, const SheetLayout& l, const BuildSheet& s)
 
 void PaintBill(QPainter& p, const SheetLayout& l, const BuildSheet& s)
 {
-    Heading(p, l.bill, QStringLiteral("Spoke bill"));
+    Heading(p, l.bill, QCoreApplication::translate("Sheet", "Spoke bill"));
     p.setPen(Qt::black);
     p.setFont(FixedFont(11));
     double y = l.bill.top() + kHeading;
@@ -192,13 +196,14 @@ void PaintDrawing(QPainter& p, const SheetLayout& l, const BuildSheet& s)
 
 void PaintTable(QPainter& p, const SheetLayout& l, const BuildSheet& s)
 {
-    Heading(p, l.table, QStringLiteral("Lacing"));
+    Heading(p, l.table, QCoreApplication::translate("Sheet", "Lacing"));
     const double colWidth = l.table.width() / l.tableColumns;
     const double top = l.table.top() + kHeading;
     const double fontPx = std::min(11.5, l.rowHeight * 0.7);
     const double fields[] = {0, 0.2, 0.4, 0.68};  // share of a column: hub, rim, side, length
-    const QString heads[] = {QStringLiteral("Hub"), QStringLiteral("Rim"), QStringLiteral("Side"),
-                             QStringLiteral("Length")};
+    const QString heads[] = {QCoreApplication::translate("Sheet", "Hub"), QCoreApplication::translate("Sheet", "Rim"),
+                             QCoreApplication::translate("Sheet", "Side"),
+                             QCoreApplication::translate("Sheet", "Length")};
     for (int c = 0; c < l.tableColumns; ++c) {
         const double x0 = l.table.left() + c * colWidth;
         const double inner = colWidth - 12;
@@ -227,8 +232,9 @@ void PaintTable(QPainter& p, const SheetLayout& l, const BuildSheet& s)
         p.drawText(cell(1), Qt::AlignLeft | Qt::AlignVCenter, QString::number(spoke.rim));
         const QRectF side = cell(2);
         Swatch(p, side, spoke.left ? s.leftColour : s.rightColour);
-        p.drawText(side.adjusted(14, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                   spoke.left ? QStringLiteral("left") : QStringLiteral("right"));
+        p.drawText(
+            side.adjusted(14, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+            spoke.left ? QCoreApplication::translate("Sheet", "left") : QCoreApplication::translate("Sheet", "right"));
         p.drawText(cell(3), Qt::AlignLeft | Qt::AlignVCenter, spoke.lengthText);
     }
 }
@@ -237,19 +243,21 @@ std::vector<SheetInput> InputsOf(const SavedWheel& w)
 {
     const QString mm = QStringLiteral(" mm");
     return {
-        {QStringLiteral("Rim size"), w.rimType},
+        {QCoreApplication::translate("Sheet", "Rim size"), w.rimType},
         {QStringLiteral("ERD"), w.erd + mm},
-        {QStringLiteral("Hub holes"), w.hubHoles},
-        {QStringLiteral("Rim holes"), w.rimHoles},
-        {QStringLiteral("Flange diameter L / R"), SidePair(w.leftFlange, w.rightFlange, mm)},
-        {QStringLiteral("Centre to flange L / R"), SidePair(w.leftOffset, w.rightOffset, mm)},
-        {QStringLiteral("Spoke hole"), w.spokeHole + mm},
-        {QStringLiteral("Crosses L / R"), SidePair(QString::number(w.leftCross), QString::number(w.rightCross), {})},
-        {QStringLiteral("Angle difference"), w.angleDifference + QStringLiteral(" degree")},
-        {QStringLiteral("Rim offset"), w.rimOffset + mm},
-        {QStringLiteral("Tension, tighter side"), w.tension + QStringLiteral(" kgf")},
-        {QStringLiteral("Spoke Ø, thinnest"), w.spokeDiameter + mm},
-        {QStringLiteral("Order step"), w.orderStep + mm},
+        {QCoreApplication::translate("Sheet", "Hub holes"), w.hubHoles},
+        {QCoreApplication::translate("Sheet", "Rim holes"), w.rimHoles},
+        {QCoreApplication::translate("Sheet", "Flange diameter L / R"), SidePair(w.leftFlange, w.rightFlange, mm)},
+        {QCoreApplication::translate("Sheet", "Centre to flange L / R"), SidePair(w.leftOffset, w.rightOffset, mm)},
+        {QCoreApplication::translate("Sheet", "Spoke hole"), w.spokeHole + mm},
+        {QCoreApplication::translate("Sheet", "Crosses L / R"),
+         SidePair(QString::number(w.leftCross), QString::number(w.rightCross), {})},
+        {QCoreApplication::translate("Sheet", "Angle difference"),
+         w.angleDifference + QCoreApplication::translate("Sheet", " degree")},
+        {QCoreApplication::translate("Sheet", "Rim offset"), w.rimOffset + mm},
+        {QCoreApplication::translate("Sheet", "Tension, tighter side"), w.tension + QStringLiteral(" kgf")},
+        {QCoreApplication::translate("Sheet", "Spoke Ø, thinnest"), w.spokeDiameter + mm},
+        {QCoreApplication::translate("Sheet", "Order step"), w.orderStep + mm},
     };
 }
 

@@ -13,6 +13,7 @@
 #include "spokes/spoke_length.h"
 #include "spokes/wheel_numbers.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -91,7 +92,9 @@ template <typename Error>
 
 void CheckHoleCount(const SavedWheel& wheel, const QString& field, const QString& text)
 {
-    if (text.isEmpty()) throw EWheelInputError(FieldError(wheel, field, QStringLiteral("no hole count is chosen")));
+    if (text.isEmpty())
+        throw EWheelInputError(
+            FieldError(wheel, field, QCoreApplication::translate("Sheet", "no hole count is chosen")));
     try {
         HoleCountFromText(text);
     } catch (const RimoraError& e) {
@@ -130,14 +133,17 @@ bool TableIsEmpty(const GridModel& table)
 SavedWheel ReadSavedWheel(const QString& path)
 {
     const QFileInfo info(path);
-    if (!info.exists()) throw EInOutError(QStringLiteral("%1: the file does not exist").arg(Shown(path)));
-    if (!info.isFile()) throw EInOutError(QStringLiteral("%1: this is not a file").arg(Shown(path)));
+    if (!info.exists())
+        throw EInOutError(QCoreApplication::translate("Sheet", "%1: the file does not exist").arg(Shown(path)));
+    if (!info.isFile())
+        throw EInOutError(QCoreApplication::translate("Sheet", "%1: this is not a file").arg(Shown(path)));
     const ProfileFile file(info.absoluteFilePath());
     if (file.Unreadable())
-        throw EInOutError(QStringLiteral("%1: it cannot be read, or is too large to be a profile").arg(Shown(path)));
+        throw EInOutError(QCoreApplication::translate("Sheet", "%1: it cannot be read, or is too large to be a profile")
+                              .arg(Shown(path)));
     if (!file.HasSection(kSection))
-        throw EInOutError(
-            QStringLiteral("%1: it is not a profile (it holds no [%2] section)").arg(Shown(path), kSection));
+        throw EInOutError(QCoreApplication::translate("Sheet", "%1: it is not a profile (it holds no [%2] section)")
+                              .arg(Shown(path), kSection));
 
     SavedWheel w;
     w.fileName = info.fileName();
@@ -188,12 +194,14 @@ SavedWheel ReadSavedWheel(const QString& path)
 void PrepareWheel(SavedWheel& w)
 {
     if (w.rimType.isEmpty())
-        throw EWheelInputError(FieldError(w, QStringLiteral("TYPE"), QStringLiteral("no rim size is chosen")));
+        throw EWheelInputError(
+            FieldError(w, QStringLiteral("TYPE"), QCoreApplication::translate("Sheet", "no rim size is chosen")));
     try {
         BeadSeatDiameter(w.rimType);
     } catch (const RimoraError&) {
-        throw EConvertError(FieldError(w, QStringLiteral("TYPE"),
-                                       QStringLiteral("'%1' names no bead seat diameter").arg(w.rimType)));
+        throw EConvertError(
+            FieldError(w, QStringLiteral("TYPE"),
+                       QCoreApplication::translate("Sheet", "'%1' names no bead seat diameter").arg(w.rimType)));
     }
     CheckHoleCount(w, FieldCaption(WheelField::HubHoles), w.hubHoles);
     CheckHoleCount(w, FieldCaption(WheelField::RimHoles), w.rimHoles);
@@ -216,7 +224,7 @@ void PrepareWheel(SavedWheel& w)
         CalcSpokeLengths(table, WithRimOffset(LengthInputsOf(w), w.rimOffset),
                          [&w](const QString& text) { w.angleDifference = text; });
     } catch (const RimoraError& e) {
-        throw EWheelInputError(FieldError(w, QStringLiteral("lacing table"), e.Message()));
+        throw EWheelInputError(FieldError(w, QCoreApplication::translate("Sheet", "lacing table"), e.Message()));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "platform/canvas.h"
 #include "platform/errors.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -25,7 +26,7 @@ QString Shown(const QString& path)
 
 [[noreturn]] void CannotWrite(const QString& path, const QString& reason)
 {
-    throw EInOutError(QStringLiteral("Cannot write %1: %2").arg(Shown(path), reason));
+    throw EInOutError(QCoreApplication::translate("Sheet", "Cannot write %1: %2").arg(Shown(path), reason));
 }
 
 // Opens the temporary file, lets `write` fill it and puts it in place; on any
@@ -74,10 +75,11 @@ void WriteSheetPdf(const QString& path, const BuildSheet& sheet, const QPageSize
         writer.setPageSize(pageSize);
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         writer.setResolution(600);
-        writer.setTitle(QStringLiteral("Build sheet: ") + sheet.title);
+        writer.setTitle(QCoreApplication::translate("Sheet", "Build sheet: %1").arg(sheet.title));
         writer.setCreator(QStringLiteral("Rimora"));
         QPainter painter;
-        if (!painter.begin(&writer)) CannotWrite(path, QStringLiteral("the PDF could not be started"));
+        if (!painter.begin(&writer))
+            CannotWrite(path, QCoreApplication::translate("Sheet", "the PDF could not be started"));
         PaintSheet(painter, sheet);
         painter.end();
     });
@@ -87,9 +89,10 @@ void WriteDrawing(const QString& path, const WheelDrawingInputs& inputs, const G
 {
     const DrawingFormat format = DrawingFormatOf(path);
     if (format == DrawingFormat::Unknown)
-        CannotWrite(path, QStringLiteral("a drawing is written as .svg or .png"));
+        CannotWrite(path, QCoreApplication::translate("Sheet", "a drawing is written as .svg or .png"));
     if (inputs.width < 1 || inputs.height < 1)
-        CannotWrite(path, QStringLiteral("a drawing needs a width and a height of at least one pixel"));
+        CannotWrite(path,
+                    QCoreApplication::translate("Sheet", "a drawing needs a width and a height of at least one pixel"));
     // Draw once where nothing is kept, so that a wheel that cannot be drawn is
     // reported before even a temporary file is made.
     {
@@ -104,7 +107,7 @@ void WriteDrawing(const QString& path, const WheelDrawingInputs& inputs, const G
             svg.setSize(QSize(inputs.width, inputs.height));
             svg.setViewBox(QRect(0, 0, inputs.width, inputs.height));
             svg.setResolution(96);
-            svg.setTitle(QStringLiteral("Wheel drawing"));
+            svg.setTitle(QCoreApplication::translate("Sheet", "Wheel drawing"));
             QPainter painter(&svg);
             PaintDrawing(painter, inputs, table);
             painter.end();
@@ -119,7 +122,8 @@ void WriteDrawing(const QString& path, const WheelDrawingInputs& inputs, const G
             painter.setRenderHint(QPainter::Antialiasing);
             PaintDrawing(painter, inputs, table);
         }
-        if (!image.save(&file, "PNG")) CannotWrite(path, QStringLiteral("the image could not be encoded"));
+        if (!image.save(&file, "PNG"))
+            CannotWrite(path, QCoreApplication::translate("Sheet", "the image could not be encoded"));
     });
 }
 

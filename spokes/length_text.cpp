@@ -3,6 +3,7 @@
 #include "platform/convert.h"
 #include "platform/errors.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -21,12 +22,14 @@ double ReadBackLength(const QString& text)
         const QRegularExpression grouped(QStringLiteral("^[+-]?[0-9]{1,3}(?:%1[0-9]{3})+$")
                                              .arg(QRegularExpression::escape(group)));
         if (!grouped.match(whole).hasMatch())
-            throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+            throw EConvertError(
+                QCoreApplication::translate("Spokes", "'%1' is not a valid floating point value").arg(text));
         whole.remove(group);
     }
     double value = 0;
     if (!TryStrToFloat(whole + fraction, value))
-        throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+        throw EConvertError(
+            QCoreApplication::translate("Spokes", "'%1' is not a valid floating point value").arg(text));
     return value;
 }
 

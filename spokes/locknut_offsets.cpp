@@ -3,6 +3,8 @@
 #include "platform/errors.h"
 #include "spokes/wheel_numbers.h"
 
+#include <QCoreApplication>
+
 namespace rimora {
 
 namespace {
@@ -17,22 +19,29 @@ namespace {
 FlangeOffsets FlangeOffsetsFromLocknuts(const QString& overLocknut, const QString& leftDistance,
                                         const QString& rightDistance)
 {
-    const QString oldCaption = QStringLiteral("OLD, over-locknut width");
-    const QString leftCaption = QStringLiteral("Left locknut to flange");
-    const QString rightCaption = QStringLiteral("Right locknut to flange");
+    const QString oldCaption = QCoreApplication::translate("Spokes", "OLD, over-locknut width");
+    const QString leftCaption = QCoreApplication::translate("Spokes", "Left locknut to flange");
+    const QString rightCaption = QCoreApplication::translate("Spokes", "Right locknut to flange");
     const double width = ReadDecimalInput(oldCaption, overLocknut);
     const double left = ReadDecimalInput(leftCaption, leftDistance);
     const double right = ReadDecimalInput(rightCaption, rightDistance);
-    if (!(width > 0)) Impossible(oldCaption, QStringLiteral("the width must be more than 0 mm."));
-    if (!(left >= 0)) Impossible(leftCaption, QStringLiteral("the distance must be 0 mm or more."));
-    if (!(right >= 0)) Impossible(rightCaption, QStringLiteral("the distance must be 0 mm or more."));
+    if (!(width > 0))
+        Impossible(oldCaption, QCoreApplication::translate("Spokes", "the width must be more than 0 mm."));
+    if (!(left >= 0))
+        Impossible(leftCaption, QCoreApplication::translate("Spokes", "the distance must be 0 mm or more."));
+    if (!(right >= 0))
+        Impossible(rightCaption, QCoreApplication::translate("Spokes", "the distance must be 0 mm or more."));
     const FlangeOffsets offsets{width / 2.0 - left, width / 2.0 - right};
     if (!(offsets.left > 0))
-        Impossible(leftCaption, QStringLiteral("the flange would lie on or beyond the hub's centre; it must be "
+        Impossible(leftCaption,
+                   QCoreApplication::translate("Spokes",
+                                               "the flange would lie on or beyond the hub's centre; it must be "
                                                "less than half the over-locknut width."));
     if (!(offsets.right > 0))
-        Impossible(rightCaption, QStringLiteral("the flange would lie on or beyond the hub's centre; it must be "
-                                                "less than half the over-locknut width."));
+        Impossible(rightCaption,
+                   QCoreApplication::translate("Spokes",
+                                               "the flange would lie on or beyond the hub's centre; it must be "
+                                               "less than half the over-locknut width."));
     return offsets;
 }
 

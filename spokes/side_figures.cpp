@@ -5,6 +5,7 @@
 #include "platform/errors.h"
 #include "spokes/length_text.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
@@ -99,8 +100,8 @@ WheelSides CalcWheelSides(const GridModel& grid, const WheelNumbers& n)
             AddSpoke(right, SpokeSide::Right, n.rightCross, length, result.offsets.right, n.spokeHole);
     }
     if (left.spokes + right.spokes == 0)
-        throw EWheelInputError(QStringLiteral(
-            "There are no spoke lengths yet. Choose the hub and rim hole counts on the \"Data\" tab first."));
+        throw EWheelInputError(QCoreApplication::translate(
+            "Spokes", "There are no spoke lengths yet. Choose the hub and rim hole counts on the \"Data\" tab first."));
 
     // Both sides pull the rim sideways by Σ T · sin α; they balance when the
     // flatter side runs at the steeper side's tension times the ratio of pulls.
@@ -132,12 +133,13 @@ QStringList SideSummaryLines(const WheelSides& sides, const WheelNumbers& n)
                      + QStringLiteral(" ") + FormatFloat(QStringLiteral("#,##0.0kgf"), f.tension);
     }
     if (n.rimOffset > 0)
-        lines << QStringLiteral("Rim holes ") + FormatLength(n.rimOffset) + QStringLiteral("mm to the ")
-                     + (sides.offsets.holesTowardLeft ? QStringLiteral("left") : QStringLiteral("right"))
-                     + QStringLiteral(": WL' ") + FormatLength(sides.offsets.left) + QStringLiteral("mm  WR' ")
-                     + FormatLength(sides.offsets.right) + QStringLiteral("mm");
+        lines << (sides.offsets.holesTowardLeft
+                      ? QCoreApplication::translate("Spokes", "Rim holes %1mm to the left: WL' %2mm  WR' %3mm")
+                      : QCoreApplication::translate("Spokes", "Rim holes %1mm to the right: WL' %2mm  WR' %3mm"))
+                     .arg(FormatLength(n.rimOffset), FormatLength(sides.offsets.left),
+                          FormatLength(sides.offsets.right));
     if (sides.weightedByCounts)
-        lines << QStringLiteral("Tensions weighed by spoke counts: %1 left, %2 right")
+        lines << QCoreApplication::translate("Spokes", "Tensions weighed by spoke counts: %1 left, %2 right")
                      .arg(sides.leftSpokes)
                      .arg(sides.rightSpokes);
     return lines;

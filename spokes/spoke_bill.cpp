@@ -5,6 +5,7 @@
 #include "platform/errors.h"
 #include "spokes/length_text.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <vector>
 
@@ -60,12 +61,14 @@ void BuildSpokeSummary(const GridModel& grid, QStringList& lines)
 {
     std::vector<LengthEntry> entries = CollectLengths(grid);
     if (entries.empty() && CountSides(grid).left + CountSides(grid).right == 0)
-        throw EWheelInputError(QStringLiteral(
+        throw EWheelInputError(QCoreApplication::translate(
+            "Spokes",
             "The lacing table has no laced spoke: every ->H cell is empty or \"-\". Lace the wheel again by "
             "choosing a hole count or cross number on the \"Data\" tab, or type hub hole numbers into ->H, "
             "then press \"Summary!\" again."));
     if (entries.empty())
-        throw EWheelInputError(QStringLiteral(
+        throw EWheelInputError(QCoreApplication::translate(
+            "Spokes",
             "There are no spoke lengths to list. Press \"Calc!\" to work them out, then press \"Summary!\" again."));
     for (LengthEntry& entry : entries) entry.millimetres = ReadBackLength(entry.text);
     const SideCounts sides = CountSides(grid);

@@ -5,6 +5,7 @@
 #include "platform/convert.h"
 #include "platform/errors.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <numbers>
 
@@ -110,7 +111,8 @@ void CalcSpokeLengths(GridModel& grid, const SpokeLengthInputs& inputs,
         const double length = std::sqrt(planar + offset * offset) - spokeHole.Value() / 2.0;
         if (!std::isfinite(length))
             throw EWheelInputError(
-                QStringLiteral("The spoke at rim hole %1 has no length: the wheel's dimensions are out of range.")
+                QCoreApplication::translate(
+                    "Spokes", "The spoke at rim hole %1 has no length: the wheel's dimensions are out of range.")
                     .arg(rimText));
         grid.SetCells(kLengthCol, row, LengthText(length));
     }

@@ -5,6 +5,8 @@
 #include "spokes/side_figures.h"
 #include "spokes/spoke_bill.h"
 
+#include <QCoreApplication>
+
 namespace rimora {
 
 namespace {
@@ -14,8 +16,10 @@ void RequireHoleCounts(const SpokeLengthInputs& lengthInputs)
     // Until both hole counts are chosen no spoke has a length; the empty list
     // text would otherwise be reported as a number that does not convert.
     if (lengthInputs.hubHoles.isEmpty() || lengthInputs.rimHoles.isEmpty())
-        throw EWheelInputError(QStringLiteral("There are no spoke lengths to list yet. Choose the hub and rim hole "
-                                              "counts on the \"Data\" tab, then press \"Summary!\" again."));
+        throw EWheelInputError(
+            QCoreApplication::translate("Spokes",
+                                        "There are no spoke lengths to list yet. Choose the hub and rim hole "
+                                        "counts on the \"Data\" tab, then press \"Summary!\" again."));
 }
 
 QStringList LengthsAndBill(GridModel& grid, const SpokeLengthInputs& lengthInputs,

@@ -5,6 +5,7 @@
 #include "spokes/rim_offset.h"
 #include "spokes/wheel_fields.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
@@ -35,26 +36,26 @@ QString Millimetres(double value)
 
 void CheckTension(double tension)
 {
-    if (!(tension > 0)) Impossible(WheelField::Tension, QStringLiteral("the tension must be more than 0 kgf."));
+    if (!(tension > 0)) Impossible(WheelField::Tension, QCoreApplication::translate("Spokes", "the tension must be more than 0 kgf."));
 }
 
 void CheckSpokeDiameter(double diameter)
 {
     if (!(diameter > 0))
-        Impossible(WheelField::SpokeDiameter, QStringLiteral("the spoke's diameter must be more than 0 mm."));
+        Impossible(WheelField::SpokeDiameter, QCoreApplication::translate("Spokes", "the spoke's diameter must be more than 0 mm."));
 }
 
 void CheckOrderStep(int step)
 {
     if (step != 1 && step != 2)
-        Impossible(WheelField::OrderStep, QStringLiteral("spokes are sold in steps of 1 or 2 mm."));
+        Impossible(WheelField::OrderStep, QCoreApplication::translate("Spokes", "spokes are sold in steps of 1 or 2 mm."));
 }
 
 void CheckRimOffset(double offset)
 {
     if (!(offset >= 0))
         Impossible(WheelField::RimOffset,
-                   QStringLiteral("the offset is a distance, 0 or more; the holes are always moved toward the "
+                   QCoreApplication::translate("Spokes", "the offset is a distance, 0 or more; the holes are always moved toward the "
                                   "flange farther from the centre plane."));
 }
 
@@ -79,17 +80,17 @@ void CheckFlangeOffsets(double leftOffset, double rightOffset, double rimOffset)
     // Spokes need a flange on each side of the rim's plane to brace it.
     if (!(leftOffset > 0))
         Impossible(WheelField::LeftOffset,
-                   QStringLiteral("the left flange must lie left of the centre plane, more than 0 mm."));
+                   QCoreApplication::translate("Spokes", "the left flange must lie left of the centre plane, more than 0 mm."));
     if (!(rightOffset > 0))
         Impossible(WheelField::RightOffset,
-                   QStringLiteral("the right flange must lie right of the centre plane, more than 0 mm."));
+                   QCoreApplication::translate("Spokes", "the right flange must lie right of the centre plane, more than 0 mm."));
     const EffectiveOffsets w = ApplyRimOffset(leftOffset, rightOffset, rimOffset);
     if (!(w.left > 0 && w.right > 0))
         Impossible(WheelField::RimOffset,
-                   QStringLiteral("%1 reaches the %2 flange's offset of %3: the rim's holes would sit in that "
+                   QCoreApplication::translate("Spokes", "%1 reaches the %2 flange's offset of %3: the rim's holes would sit in that "
                                   "flange's plane or beyond it. It must be less than %3.")
                        .arg(Millimetres(rimOffset),
-                            w.holesTowardLeft ? QStringLiteral("left") : QStringLiteral("right"),
+                            w.holesTowardLeft ? QCoreApplication::translate("Spokes", "left") : QCoreApplication::translate("Spokes", "right"),
                             Millimetres(std::max(leftOffset, rightOffset))));
 }
 
@@ -128,14 +129,14 @@ void CheckWheelNumbers(const WheelNumbers& n)
                                        {WheelField::LeftFlange, n.leftFlange},
                                        {WheelField::RightFlange, n.rightFlange},
                                        {WheelField::SpokeHole, n.spokeHole}}) {
-        if (!std::isfinite(value)) Impossible(field, QStringLiteral("the number is out of range."));
+        if (!std::isfinite(value)) Impossible(field, QCoreApplication::translate("Spokes", "the number is out of range."));
     }
-    if (n.hubHoles <= 0) Impossible(WheelField::HubHoles, QStringLiteral("choose the hub's hole count."));
-    if (n.rimHoles <= 0) Impossible(WheelField::RimHoles, QStringLiteral("choose the rim's hole count."));
+    if (n.hubHoles <= 0) Impossible(WheelField::HubHoles, QCoreApplication::translate("Spokes", "choose the hub's hole count."));
+    if (n.rimHoles <= 0) Impossible(WheelField::RimHoles, QCoreApplication::translate("Spokes", "choose the rim's hole count."));
     CheckRimOffset(n.rimOffset);
     CheckFlangeOffsets(n.leftOffset, n.rightOffset, n.rimOffset);
     if (!(n.spokeHole >= 0))
-        Impossible(WheelField::SpokeHole, QStringLiteral("the spoke hole's diameter must be 0 mm or more."));
+        Impossible(WheelField::SpokeHole, QCoreApplication::translate("Spokes", "the spoke hole's diameter must be 0 mm or more."));
     CheckTension(n.tension);
     CheckSpokeDiameter(n.spokeDiameter);
     CheckOrderStep(n.orderStep);

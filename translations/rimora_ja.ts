@@ -2,6 +2,290 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="en">
 <context>
+    <name>Colors</name>
+    <message>
+        <source>Scroll Bar</source>
+        <translation>スクロールバー</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>デスクトップ</translation>
+    </message>
+    <message>
+        <source>Active Caption</source>
+        <translation>アクティブなタイトルバー</translation>
+    </message>
+    <message>
+        <source>Inactive Caption</source>
+        <translation>非アクティブなタイトルバー</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>メニュー</translation>
+    </message>
+    <message>
+        <source>Window Background</source>
+        <translation>ウィンドウの背景</translation>
+    </message>
+    <message>
+        <source>Window Frame</source>
+        <translation>ウィンドウの枠</translation>
+    </message>
+    <message>
+        <source>Menu Text</source>
+        <translation>メニューの文字</translation>
+    </message>
+    <message>
+        <source>Window Text</source>
+        <translation>ウィンドウの文字</translation>
+    </message>
+    <message>
+        <source>Caption Text</source>
+        <translation>タイトルバーの文字</translation>
+    </message>
+    <message>
+        <source>Active Border</source>
+        <translation>アクティブな境界</translation>
+    </message>
+    <message>
+        <source>Inactive Border</source>
+        <translation>非アクティブな境界</translation>
+    </message>
+    <message>
+        <source>Application Workspace</source>
+        <translation>アプリケーションの作業領域</translation>
+    </message>
+    <message>
+        <source>Highlight</source>
+        <translation>選択項目</translation>
+    </message>
+    <message>
+        <source>Highlighted Text</source>
+        <translation>選択項目の文字</translation>
+    </message>
+    <message>
+        <source>Button Face</source>
+        <translation>ボタンの表面</translation>
+    </message>
+    <message>
+        <source>Button Shadow</source>
+        <translation>ボタンの影</translation>
+    </message>
+    <message>
+        <source>Grey Text</source>
+        <translation>淡色表示の文字</translation>
+    </message>
+    <message>
+        <source>Button Text</source>
+        <translation>ボタンの文字</translation>
+    </message>
+    <message>
+        <source>Inactive Caption Text</source>
+        <translation>非アクティブなタイトルバーの文字</translation>
+    </message>
+    <message>
+        <source>Button Highlight</source>
+        <translation>ボタンのハイライト</translation>
+    </message>
+    <message>
+        <source>3D Dark Shadow</source>
+        <translation>3D の濃い影</translation>
+    </message>
+    <message>
+        <source>3D Light</source>
+        <translation>3D の明るい面</translation>
+    </message>
+    <message>
+        <source>Info Text</source>
+        <translation>ヒントの文字</translation>
+    </message>
+    <message>
+        <source>Info Background</source>
+        <translation>ヒントの背景</translation>
+    </message>
+    <message>
+        <source>Hot Light</source>
+        <translation>ホットトラック</translation>
+    </message>
+    <message>
+        <source>Gradient Active Caption</source>
+        <translation>アクティブなタイトルバー (グラデーション)</translation>
+    </message>
+    <message>
+        <source>Gradient Inactive Caption</source>
+        <translation>非アクティブなタイトルバー (グラデーション)</translation>
+    </message>
+    <message>
+        <source>Menu Highlight</source>
+        <translation>メニューの選択項目</translation>
+    </message>
+    <message>
+        <source>Menu Bar</source>
+        <translation>メニューバー</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>黒</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>栗色</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>緑</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>オリーブ</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>紺</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>紫</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>青緑</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>灰色</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>銀色</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>赤</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>ライム</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>黄</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>青</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>赤紫</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>水色</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>白</translation>
+    </message>
+    <message>
+        <source>Money Green</source>
+        <translation>マネーグリーン</translation>
+    </message>
+    <message>
+        <source>Sky Blue</source>
+        <translation>スカイブルー</translation>
+    </message>
+    <message>
+        <source>Cream</source>
+        <translation>クリーム</translation>
+    </message>
+    <message>
+        <source>Medium Grey</source>
+        <translation>中間の灰色</translation>
+    </message>
+</context>
+<context>
+    <name>Convert</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>「%1」は有効な整数ではありません</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>「%1」は有効な浮動小数点数ではありません</translation>
+    </message>
+</context>
+<context>
+    <name>Desktop</name>
+    <message>
+        <source>Image width:</source>
+        <translation>画像の幅:</translation>
+    </message>
+    <message>
+        <source>Image height:</source>
+        <translation>画像の高さ:</translation>
+    </message>
+</context>
+<context>
+    <name>Drawing</name>
+    <message>
+        <source>A measurement of the wheel is too large to draw.</source>
+        <translation>ホイールの寸法が大きすぎて描画できません。</translation>
+    </message>
+    <message>
+        <source>The %1 hole count must be between 1 and %2.</source>
+        <translation>%1の穴数は 1 から %2 までにしてください。</translation>
+    </message>
+    <message>
+        <source>Choose the hub and rim hole counts on the &quot;Data&quot; tab to draw the spokes.</source>
+        <translation>スポークを描くには「データ」タブでハブとリムの穴数を選んでください。</translation>
+    </message>
+    <message>
+        <source>Choose the hub hole count on the &quot;Data&quot; tab to draw the spokes.</source>
+        <translation>スポークを描くには「データ」タブでハブの穴数を選んでください。</translation>
+    </message>
+    <message>
+        <source>Choose the rim hole count on the &quot;Data&quot; tab to draw the spokes.</source>
+        <translation>スポークを描くには「データ」タブでリムの穴数を選んでください。</translation>
+    </message>
+    <message>
+        <source>hub</source>
+        <translation>ハブ</translation>
+    </message>
+    <message>
+        <source>rim</source>
+        <translation>リム</translation>
+    </message>
+    <message>
+        <source>The %1 is too large to draw.</source>
+        <translation>%1が大きすぎて描画できません。</translation>
+    </message>
+    <message>
+        <source>The drawing area of %1 x %2 pixels cannot be drawn on.</source>
+        <translation>%1 x %2 ピクセルの描画領域には描画できません。</translation>
+    </message>
+    <message>
+        <source>The rim type gives a bead seat diameter of %1 mm; choose a rim type on the &quot;Data&quot; tab.</source>
+        <translation>このリムタイプのビード座径は %1 mm です。「データ」タブでリムタイプを選んでください。</translation>
+    </message>
+    <message>
+        <source>rim band height</source>
+        <translation>リムの帯の高さ</translation>
+    </message>
+    <message>
+        <source>flange diameter</source>
+        <translation>フランジ径</translation>
+    </message>
+    <message>
+        <source>left flange diameter</source>
+        <translation>左フランジ径</translation>
+    </message>
+    <message>
+        <source>right flange diameter</source>
+        <translation>右フランジ径</translation>
+    </message>
+</context>
+<context>
     <name>Errors</name>
     <message>
         <source>Cannot write %1</source>
@@ -9,14 +293,811 @@
     </message>
     <message>
         <source>List index out of bounds (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>リストの添字が範囲外です (%1)</translation>
+    </message>
+    <message>
+        <source>Grid index out of range (column %1)</source>
+        <translation>表の添字が範囲外です (列 %1)</translation>
+    </message>
+    <message>
+        <source>Grid index out of range (row %1)</source>
+        <translation>表の添字が範囲外です (行 %1)</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation>予期しないエラーです</translation>
+    </message>
+</context>
+<context>
+    <name>Lacing</name>
+    <message>
+        <source>A wheel needs at least one hole (hole count %1)</source>
+        <translation>ホイールには少なくとも 1 つの穴が必要です (穴数 %1)</translation>
+    </message>
+    <message>
+        <source>Choose the hub and rim hole counts on the &quot;Data&quot; tab to lace the wheel.</source>
+        <translation>ホイールを組むには「データ」タブでハブとリムの穴数を選んでください。</translation>
+    </message>
+    <message>
+        <source>Choose the hub hole count (HUB) on the &quot;Data&quot; tab to lace the wheel.</source>
+        <translation>ホイールを組むには「データ」タブの「ハブ」で穴数を選んでください。</translation>
+    </message>
+    <message>
+        <source>Choose the rim hole count (RIM) on the &quot;Data&quot; tab to lace the wheel.</source>
+        <translation>ホイールを組むには「データ」タブの「リム」で穴数を選んでください。</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>all run clockwise</source>
+        <translation>すべて時計回り</translation>
+    </message>
+    <message>
+        <source>all run anticlockwise</source>
+        <translation>すべて反時計回り</translation>
+    </message>
+    <message>
+        <source>Flanges of %1 spokes cannot all alternate leading/trailing; same way: %2.</source>
+        <translation>スポーク %1 本のフランジでは引きと押しを交互にできません。同じ向き: %2。</translation>
+    </message>
+    <message>
+        <source>%1 %2x (%3x at most)</source>
+        <translation>%1 %2x (最大 %3x)</translation>
+    </message>
+    <message>
+        <source>Spokes leave the hub beyond the tangent, across the flange: %1.</source>
+        <translation>スポークが接線を越え、フランジを横切ってハブから出ます: %1。</translation>
+    </message>
+    <message>
+        <source>The headings row cannot be renumbered</source>
+        <translation>見出しの行には番号を振り直せません</translation>
+    </message>
+    <message>
+        <source>Only the -&gt;H and Length columns can be renumbered</source>
+        <translation>番号を振り直せるのは「-&gt;H」列と「長さ」列だけです</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no hole count: choose a number of holes from 1 to %2</source>
+        <translation>「%1」は穴数ではありません: 1 から %2 までの穴数を選んでください</translation>
+    </message>
+    <message>
+        <source>HUB</source>
+        <translation>ハブ</translation>
+    </message>
+    <message>
+        <source>RIM</source>
+        <translation>リム</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>長さ</translation>
+    </message>
+</context>
+<context>
+    <name>Profiles</name>
+    <message>
+        <source>Save profile</source>
+        <translation>プロファイルの保存</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 は既にあります。
+置き換えますか?</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: the file does not exist.</source>
+        <translation>%1 を開けません: ファイルがありません。</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: it is too large to be a profile, or cannot be read.</source>
+        <translation>%1 を開けません: プロファイルとしては大きすぎるか、読み込めません。</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: the file holds no Rimora wheel.</source>
+        <translation>%1 を開けません: Rimora のホイールが入っていません。</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Settings will not be kept: another Rimora is open.</source>
+        <translation>設定は保存されません: 別の Rimora が開いています。</translation>
+    </message>
+    <message>
+        <source>%1 holds no Rimora wheel: started with the defaults.</source>
+        <translation>%1 に Rimora のホイールがありません: 既定値で起動しました。</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 バイト</translation>
+    </message>
+    <message>
+        <source>%1 is %2, over the %3 limit: not read, kept as it is.</source>
+        <translation>%1 は %2 で上限の %3 を超えています: 読み込まず、そのまま残します。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: started with the defaults, kept as it is.</source>
+        <translation>%1 を読み込めません: 既定値で起動し、ファイルはそのまま残します。</translation>
+    </message>
+</context>
+<context>
+    <name>Sheet</name>
+    <message>
+        <source>Build sheet: %1</source>
+        <translation>組み立て表: %1</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>ホイール</translation>
+    </message>
+    <message>
+        <source>no length</source>
+        <translation>長さなし</translation>
+    </message>
+    <message>
+        <source>Per side</source>
+        <translation>左右別</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>側</translation>
+    </message>
+    <message>
+        <source>Spokes</source>
+        <translation>スポーク</translation>
+    </message>
+    <message>
+        <source>Crosses</source>
+        <translation>クロス</translation>
+    </message>
+    <message>
+        <source>Length, mm</source>
+        <translation>長さ mm</translation>
+    </message>
+    <message>
+        <source>Order, mm</source>
+        <translation>注文長 mm</translation>
+    </message>
+    <message>
+        <source>Bracing</source>
+        <translation>支え角</translation>
+    </message>
+    <message>
+        <source>Tension, kgf</source>
+        <translation>テンション kgf</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Spoke bill</source>
+        <translation>スポーク明細</translation>
+    </message>
+    <message>
+        <source>Lacing</source>
+        <translation>組み方</translation>
+    </message>
+    <message>
+        <source>Hub</source>
+        <translation>ハブ</translation>
+    </message>
+    <message>
+        <source>Rim</source>
+        <translation>リム</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>長さ</translation>
+    </message>
+    <message>
+        <source>Rim size</source>
+        <translation>リムサイズ</translation>
+    </message>
+    <message>
+        <source>Hub holes</source>
+        <translation>ハブ穴数</translation>
+    </message>
+    <message>
+        <source>Rim holes</source>
+        <translation>リム穴数</translation>
+    </message>
+    <message>
+        <source>Flange diameter L / R</source>
+        <translation>フランジ径 左 / 右</translation>
+    </message>
+    <message>
+        <source>Centre to flange L / R</source>
+        <translation>中心からフランジ 左 / 右</translation>
+    </message>
+    <message>
+        <source>Spoke hole</source>
+        <translation>スポーク穴径</translation>
+    </message>
+    <message>
+        <source>Crosses L / R</source>
+        <translation>クロス 左 / 右</translation>
+    </message>
+    <message>
+        <source>Angle difference</source>
+        <translation>角度差</translation>
+    </message>
+    <message>
+        <source> degree</source>
+        <translation> 度</translation>
+    </message>
+    <message>
+        <source>Rim offset</source>
+        <translation>リムオフセット</translation>
+    </message>
+    <message>
+        <source>Tension, tighter side</source>
+        <translation>テンション (高い側)</translation>
+    </message>
+    <message>
+        <source>Spoke Ø, thinnest</source>
+        <translation>スポーク径 (最細部)</translation>
+    </message>
+    <message>
+        <source>Order step</source>
+        <translation>注文単位</translation>
+    </message>
+    <message>
+        <source>no hole count is chosen</source>
+        <translation>穴数が選ばれていません</translation>
+    </message>
+    <message>
+        <source>%1: the file does not exist</source>
+        <translation>%1: ファイルがありません</translation>
+    </message>
+    <message>
+        <source>%1: this is not a file</source>
+        <translation>%1: ファイルではありません</translation>
+    </message>
+    <message>
+        <source>%1: it cannot be read, or is too large to be a profile</source>
+        <translation>%1: 読み込めないか、プロファイルとしては大きすぎます</translation>
+    </message>
+    <message>
+        <source>%1: it is not a profile (it holds no [%2] section)</source>
+        <translation>%1: プロファイルではありません ([%2] セクションがありません)</translation>
+    </message>
+    <message>
+        <source>no rim size is chosen</source>
+        <translation>リムサイズが選ばれていません</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names no bead seat diameter</source>
+        <translation>「%1」ではビード座径がわかりません</translation>
+    </message>
+    <message>
+        <source>lacing table</source>
+        <translation>組み方の表</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>PDF を作成できませんでした</translation>
+    </message>
+    <message>
+        <source>a drawing is written as .svg or .png</source>
+        <translation>図は .svg か .png で書き出します</translation>
+    </message>
+    <message>
+        <source>a drawing needs a width and a height of at least one pixel</source>
+        <translation>図の幅と高さは 1 ピクセル以上必要です</translation>
+    </message>
+    <message>
+        <source>Wheel drawing</source>
+        <translation>ホイールの図</translation>
+    </message>
+    <message>
+        <source>the image could not be encoded</source>
+        <translation>画像をエンコードできませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>Spokes</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>「%1」は有効な浮動小数点数ではありません</translation>
+    </message>
+    <message>
+        <source>OLD, over-locknut width</source>
+        <translation>OLD、エンド幅</translation>
+    </message>
+    <message>
+        <source>Left locknut to flange</source>
+        <translation>左ロックナットからフランジまで</translation>
+    </message>
+    <message>
+        <source>Right locknut to flange</source>
+        <translation>右ロックナットからフランジまで</translation>
+    </message>
+    <message>
+        <source>the width must be more than 0 mm.</source>
+        <translation>幅は 0 mm より大きくしてください。</translation>
+    </message>
+    <message>
+        <source>the distance must be 0 mm or more.</source>
+        <translation>距離は 0 mm 以上にしてください。</translation>
+    </message>
+    <message>
+        <source>the flange would lie on or beyond the hub&apos;s centre; it must be less than half the over-locknut width.</source>
+        <translation>フランジがハブの中心上かその先に来ます。エンド幅の半分未満にしてください。</translation>
+    </message>
+    <message>
+        <source>There are no spoke lengths yet. Choose the hub and rim hole counts on the &quot;Data&quot; tab first.</source>
+        <translation>まだスポーク長がありません。先に「データ」タブでハブとリムの穴数を選んでください。</translation>
+    </message>
+    <message>
+        <source>Rim holes %1mm to the left: WL&apos; %2mm  WR&apos; %3mm</source>
+        <translation>リム穴は左へ %1mm: WL&apos; %2mm  WR&apos; %3mm</translation>
+    </message>
+    <message>
+        <source>Rim holes %1mm to the right: WL&apos; %2mm  WR&apos; %3mm</source>
+        <translation>リム穴は右へ %1mm: WL&apos; %2mm  WR&apos; %3mm</translation>
+    </message>
+    <message>
+        <source>Tensions weighed by spoke counts: %1 left, %2 right</source>
+        <translation>テンションはスポーク本数で配分: 左 %1 本、右 %2 本</translation>
+    </message>
+    <message>
+        <source>The lacing table has no laced spoke: every -&gt;H cell is empty or &quot;-&quot;. Lace the wheel again by choosing a hole count or cross number on the &quot;Data&quot; tab, or type hub hole numbers into -&gt;H, then press &quot;Summary!&quot; again.</source>
+        <translation>組み方の表に組まれたスポークがありません: -&gt;H のセルがすべて空か「-」です。「データ」タブで穴数かクロス数を選んで組み直すか、-&gt;H にハブ穴番号を入力してから、もう一度「集計!」を押してください。</translation>
+    </message>
+    <message>
+        <source>There are no spoke lengths to list. Press &quot;Calc!&quot; to work them out, then press &quot;Summary!&quot; again.</source>
+        <translation>一覧にするスポーク長がありません。「計算!」で求めてから、もう一度「集計!」を押してください。</translation>
+    </message>
+    <message>
+        <source>The spoke at rim hole %1 has no length: the wheel&apos;s dimensions are out of range.</source>
+        <translation>リム穴 %1 のスポークは長さが求まりません: ホイールの寸法が範囲外です。</translation>
+    </message>
+    <message>
+        <source>There are no spoke lengths to list yet. Choose the hub and rim hole counts on the &quot;Data&quot; tab, then press &quot;Summary!&quot; again.</source>
+        <translation>まだ一覧にするスポーク長がありません。「データ」タブでハブとリムの穴数を選んでから、もう一度「集計!」を押してください。</translation>
+    </message>
+    <message>
+        <source>the tension must be more than 0 kgf.</source>
+        <translation>テンションは 0 kgf より大きくしてください。</translation>
+    </message>
+    <message>
+        <source>the spoke&apos;s diameter must be more than 0 mm.</source>
+        <translation>スポーク径は 0 mm より大きくしてください。</translation>
+    </message>
+    <message>
+        <source>spokes are sold in steps of 1 or 2 mm.</source>
+        <translation>スポークは 1 mm か 2 mm 刻みで売られています。</translation>
+    </message>
+    <message>
+        <source>the offset is a distance, 0 or more; the holes are always moved toward the flange farther from the centre plane.</source>
+        <translation>オフセットは 0 以上の距離です。穴は常に中心面から遠い方のフランジ側へ寄せます。</translation>
+    </message>
+    <message>
+        <source>the left flange must lie left of the centre plane, more than 0 mm.</source>
+        <translation>左フランジは中心面より左、0 mm より大きい位置にしてください。</translation>
+    </message>
+    <message>
+        <source>the right flange must lie right of the centre plane, more than 0 mm.</source>
+        <translation>右フランジは中心面より右、0 mm より大きい位置にしてください。</translation>
+    </message>
+    <message>
+        <source>%1 reaches the %2 flange&apos;s offset of %3: the rim&apos;s holes would sit in that flange&apos;s plane or beyond it. It must be less than %3.</source>
+        <translation>%1 は%2フランジのオフセット %3 に達しています: リムの穴がそのフランジの面上かその外側に来ます。%3 未満にしてください。</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>the number is out of range.</source>
+        <translation>数値が範囲外です。</translation>
+    </message>
+    <message>
+        <source>choose the hub&apos;s hole count.</source>
+        <translation>ハブの穴数を選んでください。</translation>
+    </message>
+    <message>
+        <source>choose the rim&apos;s hole count.</source>
+        <translation>リムの穴数を選んでください。</translation>
+    </message>
+    <message>
+        <source>the spoke hole&apos;s diameter must be 0 mm or more.</source>
+        <translation>スポーク穴径は 0 mm 以上にしてください。</translation>
+    </message>
+</context>
+<context>
+    <name>Wheel</name>
+    <message>
+        <source>both side</source>
+        <translation>両側</translation>
+    </message>
+    <message>
+        <source>left side</source>
+        <translation>左側</translation>
+    </message>
+    <message>
+        <source>right side</source>
+        <translation>右側</translation>
+    </message>
+</context>
+<context>
+    <name>WheelDrawing</name>
+    <message>
+        <source>No drawing: %1 is not a whole number</source>
+        <translation>描画できません: %1 が整数ではありません</translation>
+    </message>
+    <message>
+        <source>No drawing: %1 is not a number</source>
+        <translation>描画できません: %1 が数値ではありません</translation>
+    </message>
+</context>
+<context>
+    <name>WheelFields</name>
+    <message>
+        <source>HUB</source>
+        <translation>ハブ</translation>
+    </message>
+    <message>
+        <source>RIM</source>
+        <translation>リム</translation>
+    </message>
+    <message>
+        <source>ERD</source>
+        <translation>有効リム径</translation>
+    </message>
+    <message>
+        <source>WL, width from center to left flange</source>
+        <translation>WL, 中心から左フランジ</translation>
+    </message>
+    <message>
+        <source>WR, width from center to right flange</source>
+        <translation>WR, 中心から右フランジ</translation>
+    </message>
+    <message>
+        <source>dL, left flange diameter</source>
+        <translation>dL, 左フランジ径</translation>
+    </message>
+    <message>
+        <source>dR, right flange diameter</source>
+        <translation>dR, 右フランジ径</translation>
+    </message>
+    <message>
+        <source>S, spoke hole diameter</source>
+        <translation>S, スポーク穴径</translation>
+    </message>
+    <message>
+        <source>CL, left cross</source>
+        <translation>CL, 左クロス数</translation>
+    </message>
+    <message>
+        <source>CR, right cross</source>
+        <translation>CR, 右クロス数</translation>
+    </message>
+    <message>
+        <source>Rim offset</source>
+        <translation>リム穴オフセット</translation>
+    </message>
+    <message>
+        <source>Tension</source>
+        <translation>テンション</translation>
+    </message>
+    <message>
+        <source>Spoke Ø</source>
+        <translation>スポーク径</translation>
+    </message>
+    <message>
+        <source>Order step</source>
+        <translation>注文単位</translation>
+    </message>
+    <message>
+        <source>angle difference</source>
+        <translation>角度差</translation>
+    </message>
+    <message>
+        <source>choose the number of holes.</source>
+        <translation>穴数を選んでください。</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a whole number</source>
+        <translation>%1: '%2' は整数ではありません</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a number (decimal mark &apos;%3&apos;)</source>
+        <translation>%1: '%2' は数値ではありません (小数点は '%3')</translation>
+    </message>
+</context>
+<context>
+    <name>rimora::LocknutDialog</name>
+    <message>
+        <source>Flange offsets from the locknuts</source>
+        <translation>ロックナットからのフランジ位置</translation>
+    </message>
+    <message>
+        <source>OLD, over-locknut width:</source>
+        <translation>OLD、エンド幅:</translation>
+    </message>
+    <message>
+        <source>Left locknut to flange:</source>
+        <translation>左ロックナット～フランジ:</translation>
+    </message>
+    <message>
+        <source>Right locknut to flange:</source>
+        <translation>右ロックナット～フランジ:</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>WL = OLD/2 - left distance,  WR = OLD/2 - right distance</source>
+        <translation>WL = OLD/2 - 左の距離、 WR = OLD/2 - 右の距離</translation>
     </message>
 </context>
 <context>
     <name>rimora::TColorBox</name>
     <message>
         <source>Custom...</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタム...</translation>
+    </message>
+</context>
+<context>
+    <name>rimora::TMainF</name>
+    <message>
+        <source>Cannot make %1 the current folder</source>
+        <translation>%1 を作業フォルダーにできません</translation>
+    </message>
+    <message>
+        <source>%1    Copyright (C) 2026 the Rimora developers</source>
+        <translation>%1    Copyright (C) 2026 Rimora 開発者</translation>
+    </message>
+    <message>
+        <source>Auto ReDraw</source>
+        <translation>自動再描画</translation>
+    </message>
+    <message>
+        <source>RIM hole No.</source>
+        <translation>リム穴番号</translation>
+    </message>
+    <message>
+        <source>Spoke Drawing</source>
+        <translation>スポークの描画</translation>
+    </message>
+    <message>
+        <source>From locknut…</source>
+        <translation>ロックナットから…</translation>
+    </message>
+    <message>
+        <source>WL and WR from the over-locknut width and each flange&apos;s distance from its locknut face</source>
+        <translation>エンド幅と、各フランジのロックナット面からの距離から WL と WR を求めます</translation>
+    </message>
+    <message>
+        <source>scale</source>
+        <translation>縮尺</translation>
+    </message>
+    <message>
+        <source>Created by Rimora </source>
+        <translation>Rimora で作成 </translation>
+    </message>
+    <message>
+        <source>About This Software</source>
+        <translation>このソフトウェアについて</translation>
+    </message>
+    <message>
+        <source>&amp;Draw!</source>
+        <translation>描画!(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Calc!</source>
+        <translation>計算!(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Summary!</source>
+        <translation>集計!(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Draw the wheel (Alt+D)</source>
+        <translation>ホイールを描画 (Alt+D)</translation>
+    </message>
+    <message>
+        <source>Calculate every spoke&apos;s length (Alt+C)</source>
+        <translation>すべてのスポーク長を計算 (Alt+C)</translation>
+    </message>
+    <message>
+        <source>Show the summary and the spoke bill (Alt+S)</source>
+        <translation>集計とスポーク明細を表示 (Alt+S)</translation>
+    </message>
+    <message>
+        <source>Save ProfileData (*.prl) (Ctrl+S)</source>
+        <translation>プロファイルを保存 (*.prl) (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Open ProfileData (*.prl) (Ctrl+O)</source>
+        <translation>プロファイルを開く (*.prl) (Ctrl+O)</translation>
+    </message>
+    <message>
+        <source>degree</source>
+        <translation>度</translation>
+    </message>
+    <message>
+        <source>Slide 1/2 angle</source>
+        <translation>角度を 1/2 ずらす</translation>
+    </message>
+    <message>
+        <source>HUB hole No.</source>
+        <translation>ハブ穴番号</translation>
+    </message>
+    <message>
+        <source>Insert &amp;&amp; No.Down</source>
+        <translation>挿入して番号を下げる</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>データ</translation>
+    </message>
+    <message>
+        <source>Spoke</source>
+        <translation>スポーク</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>描画</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>プロファイル:</translation>
+    </message>
+    <message>
+        <source>TYPE:</source>
+        <translation>タイプ:</translation>
+    </message>
+    <message>
+        <source>HUB:</source>
+        <translation>ハブ:</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <translation>穴</translation>
+    </message>
+    <message>
+        <source>Rim offset, holes off centre:</source>
+        <translation>リム穴オフセット:</translation>
+    </message>
+    <message>
+        <source>Tension, tighter side:</source>
+        <translation>テンション (高い側):</translation>
+    </message>
+    <message>
+        <source>Spoke Ø, thinnest:</source>
+        <translation>スポーク径 (最細部):</translation>
+    </message>
+    <message>
+        <source>Order step, spokes sold in:</source>
+        <translation>注文単位 (販売刻み):</translation>
+    </message>
+    <message>
+        <source>BackGround:</source>
+        <translation>背景:</translation>
+    </message>
+    <message>
+        <source>RIM 1:</source>
+        <translation>リム 1:</translation>
+    </message>
+    <message>
+        <source>RIM 2:</source>
+        <translation>リム 2:</translation>
+    </message>
+    <message>
+        <source>Left Spoke:</source>
+        <translation>左スポーク:</translation>
+    </message>
+    <message>
+        <source>Right Spoke:</source>
+        <translation>右スポーク:</translation>
+    </message>
+    <message>
+        <source>Selected:</source>
+        <translation>選択:</translation>
+    </message>
+    <message>
+        <source>RIM 1 Height:</source>
+        <translation>リム 1 の高さ:</translation>
+    </message>
+    <message>
+        <source>RIM Inner: ERD -</source>
+        <translation>リム内側: ERD -</translation>
+    </message>
+    <message>
+        <source>HUB Outer: dR(dL) +</source>
+        <translation>ハブ外側: dR(dL) +</translation>
+    </message>
+    <message>
+        <source>Spoke Width:</source>
+        <translation>スポークの太さ:</translation>
+    </message>
+    <message>
+        <source>Dot</source>
+        <translation>ドット</translation>
+    </message>
+    <message>
+        <source>Print build sheet...</source>
+        <translation>組み立て表を印刷...</translation>
+    </message>
+    <message>
+        <source>Save build sheet as PDF...</source>
+        <translation>組み立て表を PDF で保存...</translation>
+    </message>
+    <message>
+        <source>Save drawing as...</source>
+        <translation>図に名前を付けて保存...</translation>
+    </message>
+    <message>
+        <source>Build sheet: %1</source>
+        <translation>組み立て表: %1</translation>
+    </message>
+    <message>
+        <source>Save build sheet</source>
+        <translation>組み立て表の保存</translation>
+    </message>
+    <message>
+        <source>Save drawing</source>
+        <translation>図の保存</translation>
+    </message>
+    <message>
+        <source>&lt;--- Click enter 0</source>
+        <translation>&lt;--- クリックで 0 を入力</translation>
+    </message>
+    <message>
+        <source>Open profile</source>
+        <translation>プロファイルを開く</translation>
+    </message>
+    <message>
+        <source>The wheel has changed since %1 was last saved or opened.
+Save the changes before opening another profile?</source>
+        <translation>%1 を最後に保存または開いてから、ホイールが変更されています。
+別のプロファイルを開く前に変更を保存しますか?</translation>
+    </message>
+    <message>
+        <source>No recent profiles</source>
+        <translation>最近使ったプロファイルはありません</translation>
+    </message>
+    <message>
+        <source>The profile %1 no longer exists; it has been taken off the recent list.</source>
+        <translation>プロファイル %1 はもう存在しないため、最近使った一覧から外しました。</translation>
+    </message>
+    <message>
+        <source>Recent profiles</source>
+        <translation>最近使ったプロファイル</translation>
+    </message>
+</context>
+<context>
+    <name>rimora::TSumF</name>
+    <message>
+        <source>Summary</source>
+        <translation>集計</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>
