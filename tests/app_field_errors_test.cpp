@@ -15,10 +15,7 @@ namespace {
 
 const QColor kFrameRed(0xD4, 0x00, 0x00);
 
-class FieldErrorsTest : public AppWindowTest {
-protected:
-    QString Errors() const { return desktop.errors.join(QLatin1Char('\n')); }
-};
+using FieldErrorsTest = AppWindowTest;
 
 struct FieldRow {
     const char* caption;  // as the window shows it

@@ -159,7 +159,6 @@ void ExpectEveryKey(const QString& path, const QStringList& keys)
 
 class HostileFilesTest : public AppWindowTest {
 protected:
-    QString Errors() const { return desktop.errors.join('\n'); }
     void TearDown() override
     {
         Stop();

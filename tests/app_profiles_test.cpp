@@ -11,20 +11,7 @@
 namespace rimora::test {
 namespace {
 
-class ProfilesTest : public AppWindowTest {
-protected:
-    void Save(const QString& path)
-    {
-        desktop.saveAnswers.push_back(path);
-        Click(mainF->SaveBtn);
-    }
-    void Open(const QString& path)
-    {
-        desktop.openAnswers.push_back(path);
-        Click(mainF->OpenBtn);
-    }
-    QString Errors() const { return desktop.errors.join('\n'); }
-};
+using ProfilesTest = AppWindowTest;
 
 // A radial 16/16 wheel with its lengths: every hole laced to the hole of the
 // same number, left spokes (odd holes) 274.6 mm, right spokes 273.8 mm.

@@ -12,16 +12,6 @@ namespace {
 
 class RecentProfilesWindowTest : public AppWindowTest {
 protected:
-    void Save(const QString& path)
-    {
-        desktop.saveAnswers.push_back(path);
-        Click(mainF->SaveBtn);
-    }
-    void Open(const QString& path)
-    {
-        desktop.openAnswers.push_back(path);
-        Click(mainF->OpenBtn);
-    }
     // The menu as the arrow shows it: entries' tooltips (full paths).
     QStringList MenuPaths()
     {
@@ -55,7 +45,6 @@ protected:
         QFile::remove(SettingsPath());
         return path;
     }
-    QString Errors() const { return desktop.errors.join('\n'); }
 };
 
 TEST_F(RecentProfilesWindowTest, UnchangedWheelIsReplacedWithoutAQuestion)

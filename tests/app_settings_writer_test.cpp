@@ -17,17 +17,6 @@ namespace {
 
 class SettingsWriterTest : public AppWindowTest {
 protected:
-    void Save(const QString& path)
-    {
-        desktop.saveAnswers.push_back(path);
-        Click(mainF->SaveBtn);
-    }
-    void Open(const QString& path)
-    {
-        desktop.openAnswers.push_back(path);
-        Click(mainF->OpenBtn);
-    }
-    QString Errors() const { return desktop.errors.join('\n'); }
     QString LockPath() const { return SettingsSession::LockPath(SettingsPath()); }
 
     // A 32-hole wheel crossed three times, with colours of its own.

@@ -18,7 +18,6 @@ namespace {
 
 class SheetWindowTest : public AppWindowTest {
 protected:
-    QString Errors() const { return desktop.errors.join('\n'); }
     void SaveAnswer(const QString& path) { desktop.saveAnswers.push_back(path); }
 };
 

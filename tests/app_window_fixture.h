@@ -97,6 +97,12 @@ protected:
 
     int Paints() const { return mainF->PB1->PaintCount(); }
 
+    // A profile saved or opened through the profile bar's buttons, the file
+    // dialog answered with `path`.
+    void Save(const QString& path);
+    void Open(const QString& path);
+    QString Errors() const { return desktop.errors.join(QLatin1Char('\n')); }
+
     ScopedLocale region{PointRegion()};
     ScopedRecordingDesktop desktop;
     std::unique_ptr<TMainF> mainF;
@@ -145,6 +151,18 @@ inline void Press(QWidget* widget, Qt::MouseButton button, Qt::KeyboardModifiers
 inline void Click(QWidget* widget)
 {
     Press(widget, Qt::LeftButton);
+}
+
+inline void AppWindowTest::Save(const QString& path)
+{
+    desktop.saveAnswers.push_back(path);
+    Click(mainF->SaveBtn);
+}
+
+inline void AppWindowTest::Open(const QString& path)
+{
+    desktop.openAnswers.push_back(path);
+    Click(mainF->OpenBtn);
 }
 
 // Keys typed into the widget that has them, one character at a time.
