@@ -1,5 +1,7 @@
 #include "platform/unattended_report.h"
 
+#include <QStringList>
+
 namespace rimora {
 
 UnattendedReport::UnattendedReport(bool active, std::FILE* out)
@@ -13,33 +15,36 @@ UnattendedReport::~UnattendedReport()
     if (active_) SetDesktop(previousInstalled_);
 }
 
+namespace {
+
+// One line on the stream, whatever line breaks the parts hold:
+// "<title>: <part>: <part> ...".
+void WriteLine(std::FILE* out, QStringList parts)
+{
+    parts.prepend(ApplicationTitle());
+    QString line = parts.join(QStringLiteral(": "));
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    std::fprintf(out, "%s\n", qUtf8Printable(line));
+    std::fflush(out);
+}
+
+}  // namespace
+
 void UnattendedReport::ShowError(const QString& message)
 {
     failed_ = true;
-    // One line per error, whatever line breaks the message holds.
-    QString line = message;
-    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    std::fprintf(out_, "%s: %s\n", qUtf8Printable(ApplicationTitle()), qUtf8Printable(line));
-    std::fflush(out_);
+    WriteLine(out_, {message});
 }
 
 bool UnattendedReport::Confirm(const QString& title, const QString& question)
 {
-    QString line = question;
-    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    std::fprintf(out_, "%s: %s: %s (answered no)\n", qUtf8Printable(ApplicationTitle()), qUtf8Printable(title),
-                 qUtf8Printable(line));
-    std::fflush(out_);
+    WriteLine(out_, {title, question + QStringLiteral(" (answered no)")});
     return false;
 }
 
 SaveChangesAnswer UnattendedReport::AskSaveChanges(const QString& title, const QString& text)
 {
-    QString line = text;
-    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    std::fprintf(out_, "%s: %s: %s (answered cancel)\n", qUtf8Printable(ApplicationTitle()), qUtf8Printable(title),
-                 qUtf8Printable(line));
-    std::fflush(out_);
+    WriteLine(out_, {title, text + QStringLiteral(" (answered cancel)")});
     return SaveChangesAnswer::Cancel;
 }
 
