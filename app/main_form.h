@@ -165,6 +165,8 @@ private:
     void WriteTableHeadings();
     void ShareButtonBar();
     void ApplyDrawingResult(const WheelDrawingResult& result);
+    void PlaceWheelOverlay();
+    void RepaintWheel();
     void CreateSheetActions();
     void ResetSideInputs();
 
