@@ -66,6 +66,10 @@ void TMainF::PlaceWheelOverlay()
     try {
         WheelDrawingInputs inputs = DrawingInputs(*this);
         inputs.beadSeat = BeadSeatDiameter(TyCB->Text());
+        // The hole numbers come after every conversion and place nothing
+        // that stands on the drawing; measuring their texts would only cost.
+        inputs.numbers = false;
+        inputs.hubNumbers = false;
         RebuildHubLinks(SG1->Model(), HubCB->Text());
         NullPaintDevice device(inputs.width, inputs.height);
         QPainter painter(&device);
