@@ -111,7 +111,7 @@ void TMainF::SBtnClick()
 {
     const QString text = ComposeSummary(SG1->Model(), WheelInputs(), DescriptionTexts(*this),
                                         [this](const QString& t) { AdE->SetText(t); });
-    if (SumF) SumF->ShowSummary(text);
+    if (TSumF* summary = SummaryWindow()) summary->ShowSummary(text);
 }
 
 void TMainF::LockBtnClick()

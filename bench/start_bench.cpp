@@ -40,6 +40,7 @@
 #include <cstdio>
 #include <ctime>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -107,8 +108,11 @@ int RunChild(int argc, char** argv, const QStringList& args)
     desktop.executableFolder = args[1];
 
     auto* mainF = new TMainF();
-    auto* sumF = new TSumF();
-    mainF->SetSummaryWindow(sumF);
+    std::unique_ptr<TSumF> sumF;
+    mainF->SetSummaryWindowMaker([&sumF] {
+        sumF = std::make_unique<TSumF>();
+        return sumF.get();
+    });
     mainF->show();
     while (mainF->PB1->PaintCount() == 0) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     QGuiApplication::sync();
@@ -136,7 +140,8 @@ int RunChild(int argc, char** argv, const QStringList& args)
     });
     // From here as app/main.cpp ends.
     const int result = QApplication::exec();
-    delete sumF;
+    mainF->SetSummaryWindow(nullptr);
+    sumF.reset();
     mainF->FormDestroy();
     delete mainF;
     return result;
