@@ -7,7 +7,9 @@
 //
 // Every operation opens the file afresh, works on it in memory and, when it
 // writes, puts the whole file on disk once at its end; a write that cannot be
-// carried out raises EProfileWriteError and leaves the file as it was.
+// carried out raises EProfileWriteError and leaves the file as it was. The
+// placement and value records can also be read from, or written into, a file
+// the caller has open, so that one pass reads the file once and writes it once.
 #include "platform/component.h"
 
 #include <QString>
@@ -78,6 +80,8 @@ public:
     // The values of the owner's controls.
     void WriteInfo();
     void ReadInfo();
+    void WriteInfo(ProfileFile& file);
+    void ReadInfo(const ProfileFile& file);
     // Whether the file holds at least one record that ReadInfo would take
     // for one of the owner's controls (placement keys do not count). A file
     // without any is no file of this window: reading it would only empty
@@ -86,6 +90,8 @@ public:
     // The owner's left, top, height and width.
     void WritePlace();
     void ReadPlace();
+    void WritePlace(ProfileFile& file);
+    void ReadPlace(const ProfileFile& file);
     // The target label's size, style, face name and colour.
     void WriteFont();
     void ReadFont();

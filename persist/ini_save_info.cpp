@@ -111,6 +111,13 @@ void TIniSave::WriteInfo()
     const QString path = FilePath();
     PrepareSettingsFolder(path);
     ProfileFile file(path);
+    WriteInfo(file);
+    file.Save();
+}
+
+void TIniSave::WriteInfo(ProfileFile& file)
+{
+    if (fPlaceOnly_ || readOnly_) return;
     st_ = ParseNameList(fNotSaveName_);
     const QString section = parent_.Name();
     for (Component* component : parent_.Components()) {
@@ -126,7 +133,6 @@ void TIniSave::WriteInfo()
             file.WriteInteger(section, HeightKey(name), panel->Height());
         }
     }
-    file.Save();
 }
 
 bool TIniSave::HoldsInfo(const ProfileFile& file) const
@@ -154,7 +160,12 @@ bool TIniSave::HoldsInfo(const ProfileFile& file) const
 void TIniSave::ReadInfo()
 {
     if (fPlaceOnly_) return;
-    const ProfileFile file(FilePath());
+    ReadInfo(ProfileFile(FilePath()));
+}
+
+void TIniSave::ReadInfo(const ProfileFile& file)
+{
+    if (fPlaceOnly_) return;
     st_ = ParseNameList(fNotSaveName_);
     const QString section = parent_.Name();
     for (Component* component : parent_.Components()) {
