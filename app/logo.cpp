@@ -57,15 +57,19 @@ QPixmap RimoraLogo(qreal devicePixelRatio)
 
 QIcon RimoraIcon()
 {
-    QIcon icon;
-    for (int side : {16, 32, 48, 64, 128}) {
-        QPixmap pixmap(side, side);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        PaintWheel(p, QPointF(side / 2.0, side / 2.0), side / 2.0 - side / 32.0);
-        icon.addPixmap(pixmap);
-    }
+    // Painted once: the program and each of its windows share it.
+    static const QIcon icon = [] {
+        QIcon sizes;
+        for (int side : {16, 32, 48, 64, 128}) {
+            QPixmap pixmap(side, side);
+            pixmap.fill(Qt::transparent);
+            QPainter p(&pixmap);
+            p.setRenderHint(QPainter::Antialiasing);
+            PaintWheel(p, QPointF(side / 2.0, side / 2.0), side / 2.0 - side / 32.0);
+            sizes.addPixmap(pixmap);
+        }
+        return sizes;
+    }();
     return icon;
 }
 

@@ -1,9 +1,9 @@
 // Program start. With a command-line task (--lengths, --sheet, --draw, --help,
 // --version) no window is made: the task runs on a plain GUI application,
 // headless when there is no display, and the settings file is never touched.
-// Otherwise: the main window, then the hidden summary window, then the event
-// loop. At the end the summary window goes first, then the main window, whose
-// destruction writes the settings file.
+// Otherwise: the main window, then the event loop; the summary window is
+// built the first time it is asked for. At the end the summary window goes
+// first, then the main window, whose destruction writes the settings file.
 #include "app/logo.h"
 #include "app/main_form.h"
 #include "app/summary_form.h"
@@ -17,6 +17,7 @@
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -52,8 +53,11 @@ int main(int argc, char** argv)
     rimora::SetApplicationTitle(rimora::TMainF::ApplicationTitle);
 
     auto* mainF = new rimora::TMainF();
-    auto* sumF = new rimora::TSumF();
-    mainF->SetSummaryWindow(sumF);
+    std::unique_ptr<rimora::TSumF> sumF;
+    mainF->SetSummaryWindowMaker([&sumF] {
+        sumF = std::make_unique<rimora::TSumF>();
+        return sumF.get();
+    });
     rimora::CloseWindowOnTerminationSignal(mainF);
 
     mainF->show();
@@ -62,7 +66,8 @@ int main(int argc, char** argv)
     // Told to end by a signal: errors of the last writes go to stderr, no
     // message box waits for a person, and a failure gives a non-zero status.
     const rimora::UnattendedReport unattended(rimora::TerminationSignalReceived());
-    delete sumF;
+    mainF->SetSummaryWindow(nullptr);
+    sumF.reset();
     mainF->FormDestroy();
     delete mainF;
     return unattended.Failed() ? 1 : result;

@@ -109,6 +109,7 @@ void TMainF::FormResize()
 {
     EnforceMinimumOuterSize(kMinOuterWidth, kMinOuterHeight);
     ShareButtonBar();
+    PlaceWheelOverlay();
     PB1->update();
 }
 
@@ -132,23 +133,23 @@ void TMainF::TyCBChange()
 {
     if (!AuCB->Checked()) return;
     if (!IsIntegerText(AdE->Text())) return;
-    PB1->repaint();
+    RepaintWheel();
 }
 
 void TMainF::SsdClick()
 {
     if (!AuCB->Checked()) return;
-    PB1->repaint();
+    RepaintWheel();
 }
 
 void TMainF::DBtnClick()
 {
-    PB1->repaint();
+    RepaintWheel();
 }
 
 void TMainF::DBtnMouseDown(Qt::MouseButton, Qt::KeyboardModifiers)
 {
-    PB1->repaint();
+    RepaintWheel();
 }
 
 void TMainF::Label39Click()

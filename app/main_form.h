@@ -47,6 +47,9 @@ public:
     // The summary window, created after the main window; it keeps its
     // placement only when this window keeps its settings.
     void SetSummaryWindow(TSumF* summary);
+    // Or how to build it the first time the summary is asked for, so that a
+    // start does not build a window it may never show.
+    void SetSummaryWindowMaker(std::function<TSumF*()> make);
     // Writes the settings file; runs once, when the window is destroyed or the
     // program is asked to end.
     void FormDestroy();
@@ -184,6 +187,8 @@ private:
     void WriteTableHeadings();
     void ShareButtonBar();
     void ApplyDrawingResult(const WheelDrawingResult& result);
+    void PlaceWheelOverlay();
+    void RepaintWheel();
     void CreateSheetActions();
     void ResetSideInputs();
     // Whether the wheel on screen may be replaced: asks first when it has
@@ -195,7 +200,10 @@ private:
     void StopAtUnreadable(const std::vector<FieldText>& texts);
     void WatchFieldMarks();
 
+    TSumF* SummaryWindow();
+
     std::unique_ptr<TIniSave> iniSave_;
+    std::function<TSumF*()> makeSummary_;
     QString lacingNote_;  // what the latest lacing could not give as asked, for the status bar
     std::unique_ptr<SettingsSession> settings_;
     bool shownOnce_ = false;

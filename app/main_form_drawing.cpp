@@ -5,6 +5,7 @@
 #include "app/main_form.h"
 #include "drawing/wheel_drawing.h"
 #include "lacing/lacing_table.h"
+#include "platform/null_paint_device.h"
 
 namespace rimora {
 
@@ -53,6 +54,38 @@ void TMainF::PB1Paint(Canvas& canvas)
         throw;
     }
     ApplyDrawingResult(result);
+}
+
+// The scale and the credits that stand on the drawing are placed before it is
+// painted: moved while it paints, their old and new places would be painted a
+// second time. The drawing runs on a device that keeps nothing, so it works out
+// exactly what the paint will (an error stops both at the same step) and the
+// paint's own placing then changes nothing.
+void TMainF::PlaceWheelOverlay()
+{
+    WheelDrawingResult result;
+    try {
+        WheelDrawingInputs inputs = DrawingInputs(*this);
+        inputs.beadSeat = BeadSeatDiameter(TyCB->Text());
+        // The hole numbers come after every conversion and place nothing
+        // that stands on the drawing; measuring their texts would only cost.
+        inputs.numbers = false;
+        inputs.hubNumbers = false;
+        RebuildHubLinks(SG1->Model(), HubCB->Text());
+        NullPaintDevice device(inputs.width, inputs.height);
+        QPainter painter(&device);
+        Canvas canvas(painter);
+        DrawWheel(canvas, inputs, SG1->Model(), result);
+    } catch (...) {
+        // The paint that follows meets the same error and reports it.
+    }
+    ApplyDrawingResult(result);
+}
+
+void TMainF::RepaintWheel()
+{
+    PlaceWheelOverlay();
+    PB1->repaint();
 }
 
 void TMainF::ApplyDrawingResult(const WheelDrawingResult& result)

@@ -54,6 +54,17 @@ void TMainF::SetSummaryWindow(TSumF* summary)
     if (SumF && settings_) settings_->ShareWith(SumF->IniSave());
 }
 
+void TMainF::SetSummaryWindowMaker(std::function<TSumF*()> make)
+{
+    makeSummary_ = std::move(make);
+}
+
+TSumF* TMainF::SummaryWindow()
+{
+    if (!SumF && makeSummary_) SetSummaryWindow(makeSummary_());
+    return SumF;
+}
+
 void TMainF::SaveBtnClick()
 {
     if (const auto name = SaveProfile(*iniSave_, ProfL->Caption())) {

@@ -3,6 +3,7 @@
 #include "app/fonts.h"
 #include "app/logo.h"
 #include "app/main_form.h"
+#include "app/profile_icons.h"
 #include "persist/wheel_choices.h"
 #include "lacing/lacing_cell_delegate.h"
 #include "platform/convert.h"
@@ -134,11 +135,11 @@ void TMainF::CreateControls()
     Panel3 = Create<TPanel>(Pnl, QStringLiteral("Panel3"));
     ProfL = Create<TLabel>(Panel3, QStringLiteral("ProfL"), QStringLiteral("Profile.prl"));
     SaveBtn = Create<TButton>(Panel3, QStringLiteral("SaveBtn"), QString());
-    SaveBtn->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    SaveBtn->setIcon(SaveProfileIcon(*style()));
     SaveBtn->setToolTip(tr("Save ProfileData (*.prl) (Ctrl+S)"));
     SaveBtn->setShortcut(QKeySequence::Save);
     OpenBtn = Create<TButton>(Panel3, QStringLiteral("OpenBtn"), QString());
-    OpenBtn->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    OpenBtn->setIcon(OpenProfileIcon(*style()));
     OpenBtn->setToolTip(tr("Open ProfileData (*.prl) (Ctrl+O)"));
     OpenBtn->setShortcut(QKeySequence::Open);
     StatusBar = Create<TStatusBar>(this, QStringLiteral("StatusBar"));

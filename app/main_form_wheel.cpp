@@ -115,7 +115,7 @@ void TMainF::SBtnClick()
     StopAtUnreadable(WheelFieldTexts(WheelInputs()));
     const QString text = ComposeSummary(SG1->Model(), WheelInputs(), DescriptionTexts(*this),
                                         [this](const QString& t) { AdE->SetText(t); });
-    if (SumF) SumF->ShowSummary(text);
+    if (TSumF* summary = SummaryWindow()) summary->ShowSummary(text);
 }
 
 void TMainF::LockBtnClick()

@@ -1,63 +1,61 @@
-// Program start to the first painted frame, against a minimal Qt window that
-// paints once, as a ratio.
+// What a user sees of the program's speed, against the floor of a bare Qt
+// window (start_floor, built beside this program but not linked with it):
 //
-// Each measurement is a new process: this benchmark program starts itself
-// again with --child=main or --child=minimal, and the child reports how long
-// after the parent started it its first frame was painted. Both children are the
-// same executable, linked and built alike, so process start, loading the Qt
-// libraries, the application object and the platform plugin weigh the same
-// on both sides; what differs is only the window. The main child does what
-// app/main.cpp does (the main window reading its settings file, the hidden
-// summary window, showing) with a settings file of a laced 36/36 wheel in a
-// temporary folder, so its first frame draws the whole wheel; it is done when
-// the wheel's paint box has painted. The minimal child shows a plain widget
-// that fills itself once. Both run on the offscreen platform unless
-// QT_QPA_PLATFORM says otherwise; the two kinds alternate, and the medians
-// are reported as counters.
+//   - start: from the moment the process is started to its first frame, taken
+//     by the window system (the wheel painted, the server in step);
+//   - exit: from the window's close to the moment the process is gone;
+//   - peak memory: the process's largest resident size, from the kernel;
+//   - key to frame: a key typed into the ERD edit to the settled frame, with
+//     the window at 1920 x 1080 and at 3840 x 2160.
+//
+// Every start is a new process; the program's child is this executable
+// started again with --child, doing what app/main.cpp does with a settings
+// file of a laced 36/36 wheel in a temporary folder. Starts alternate between
+// the program and the floor, and each figure is given as min / median / max
+// with the ratio of the medians. The windows go to the X server named by
+// DISPLAY when there is one (run it under Xvfb), else to the offscreen
+// platform.
 #include "app/logo.h"
 #include "app/main_form.h"
 #include "app/summary_form.h"
+#include "app/translation.h"
+#include "platform/desktop.h"
 #include "platform/recording_desktop.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
-#include <QPainter>
-#include <QProcess>
+#include <QKeyEvent>
 #include <QTemporaryDir>
-#include <QWidget>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
+
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <map>
+#include <memory>
+#include <string>
 #include <vector>
+
+extern char** environ;
 
 namespace {
 
 using namespace rimora;
 
-std::int64_t MonotonicNanoseconds()
+long long MonotonicNanoseconds()
 {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
-    return std::int64_t{now.tv_sec} * 1000000000 + now.tv_nsec;
+    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
 }
-
-class OnePaintWindow : public QWidget {
-public:
-    int paints = 0;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        painter.fillRect(rect(), QColor(166, 202, 240));
-        painter.drawText(rect(), Qt::AlignCenter, windowTitle());
-        ++paints;
-    }
-};
 
 // A settings file of a 36/36 wheel laced with three crossings.
 QByteArray LacedSettings()
@@ -72,112 +70,320 @@ QByteArray LacedSettings()
     return text;
 }
 
-template <typename Done>
-void WaitForFrame(Done done)
+// ---- the program's child -------------------------------------------------
+
+// Delivers what is pending and lets the window system take the frame, again
+// until a round paints the wheel no more.
+void Settle(const TMainF& mainF)
 {
-    while (!done()) QApplication::processEvents(QEventLoop::AllEvents, 5);
+    int before = 0;
+    do {
+        before = mainF.PB1->PaintCount();
+        QGuiApplication::sync();
+    } while (mainF.PB1->PaintCount() != before);
 }
 
-// The child: runs one start and prints the nanoseconds from `forkedAt`.
-int RunChild(int argc, char** argv, const QByteArray& kind, std::int64_t forkedAt, const QString& folder)
+// Backspace and a digit in turn at the end of "590": every key leaves an ERD
+// the wheel is drawn with.
+void TypeKey(QWidget* edit, int i)
+{
+    const bool back = i % 2 == 0;
+    const QString digit = QString::number(1 + i / 2 % 9);
+    const int key = back ? int(Qt::Key_Backspace) : int(Qt::Key_0) + digit.toInt();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, back ? QString() : digit);
+    QApplication::sendEvent(edit, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, back ? QString() : digit);
+    QApplication::sendEvent(edit, &release);
+}
+
+// args: start <folder> | key <folder> W H N
+int RunChild(int argc, char** argv, const QStringList& args)
 {
     QApplication app(argc, argv);
-    if (kind == "main") {
-        QApplication::setApplicationName(QStringLiteral("rimora"));
-        QApplication::setOrganizationName(QStringLiteral("rimora"));
-        QApplication::setWindowIcon(RimoraIcon());
-        ScopedRecordingDesktop desktop;  // settings in the temporary folder, never beside this program
-        desktop.executableFolder = folder;
-        auto* mainF = new TMainF();
-        auto* sumF = new TSumF();
-        mainF->SetSummaryWindow(sumF);
-        mainF->show();
-        WaitForFrame([&] { return mainF->PB1->PaintCount() > 0; });
-        std::printf("%lld\n", static_cast<long long>(MonotonicNanoseconds() - forkedAt));
-        delete sumF;
-        delete mainF;
-    } else {
-        OnePaintWindow window;
-        window.setWindowTitle(QStringLiteral("Rimora Ver0.02"));
-        window.resize(758, 450);
-        window.show();
-        WaitForFrame([&] { return window.paints > 0; });
-        std::printf("%lld\n", static_cast<long long>(MonotonicNanoseconds() - forkedAt));
+    QApplication::setApplicationName(QStringLiteral("rimora"));
+    InstallTranslations(QLocale::system());
+    QApplication::setWindowIcon(RimoraIcon());
+    SetApplicationTitle(TMainF::ApplicationTitle);
+    ScopedRecordingDesktop desktop;  // settings in the temporary folder, never beside this program
+    desktop.executableFolder = args[1];
+
+    auto* mainF = new TMainF();
+    std::unique_ptr<TSumF> sumF;
+    mainF->SetSummaryWindowMaker([&sumF] {
+        sumF = std::make_unique<TSumF>();
+        return sumF.get();
+    });
+    mainF->show();
+    while (mainF->PB1->PaintCount() == 0) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    QGuiApplication::sync();
+    std::printf("frame %lld\nsize %d %d\n", MonotonicNanoseconds(), mainF->width(), mainF->height());
+
+    if (args[0] == QLatin1String("key")) {
+        mainF->resize(args[2].toInt(), args[3].toInt());
+        mainF->PageControl1->setCurrentIndex(0);
+        mainF->ErdE->setFocus();
+        mainF->ErdE->end(false);
+        Settle(*mainF);
+        std::printf("keys");
+        for (int i = 0; i < args[4].toInt(); ++i) {
+            const long long start = MonotonicNanoseconds();
+            TypeKey(mainF->ErdE, i);
+            Settle(*mainF);
+            std::printf(" %.3f", (MonotonicNanoseconds() - start) / 1e6);
+        }
+        std::printf("\n");
     }
-    return 0;
+    QTimer::singleShot(0, mainF, [mainF] {
+        std::printf("close %lld\n", MonotonicNanoseconds());
+        std::fflush(stdout);
+        mainF->close();
+    });
+    // From here as app/main.cpp ends.
+    const int result = QApplication::exec();
+    mainF->SetSummaryWindow(nullptr);
+    sumF.reset();
+    mainF->FormDestroy();
+    delete mainF;
+    return result;
 }
 
-double StartOnce(const QString& kind, const QString& folder)
-{
-    QProcess child;
-    const std::int64_t start = MonotonicNanoseconds();
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--child=") + kind, QString::number(start), folder});
-    if (!child.waitForFinished(60000) || child.exitCode() != 0) return -1;
+// ---- the parent ----------------------------------------------------------
+
+struct ChildRun {
     bool ok = false;
-    const double ns = QString::fromLatin1(child.readAllStandardOutput()).trimmed().toDouble(&ok);
-    return ok ? ns / 1e6 : -1;
+    long long startedAt = 0;
+    long long goneAt = 0;
+    double peakMiB = 0;
+    std::map<std::string, std::vector<std::string>> lines;  // first word -> the rest
+
+    double Ms(const std::string& key, long long from) const
+    {
+        const auto found = lines.find(key);
+        if (found == lines.end() || found->second.empty()) return -1;
+        return (std::stoll(found->second[0]) - from) / 1e6;
+    }
+};
+
+ChildRun Spawn(const std::string& program, const std::vector<std::string>& args)
+{
+    ChildRun run;
+    int out[2];
+    if (pipe(out) != 0) return run;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    posix_spawn_file_actions_addclose(&actions, out[1]);
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(program.c_str()));
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    run.startedAt = MonotonicNanoseconds();
+    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    if (spawned != 0) {
+        close(out[0]);
+        return run;
+    }
+    std::string text;
+    char buffer[4096];
+    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;) text.append(buffer, static_cast<size_t>(n));
+    close(out[0]);
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    run.goneAt = MonotonicNanoseconds();
+    run.peakMiB = usage.ru_maxrss / 1024.0;
+    run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    for (const QString& line : QString::fromStdString(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        QStringList words = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        std::vector<std::string>& rest = run.lines[words.takeFirst().toStdString()];
+        for (const QString& w : words) rest.push_back(w.toStdString());
+    }
+    return run;
 }
 
-double Median(std::vector<double> values)
+std::string Self()
 {
+    return QCoreApplication::applicationFilePath().toStdString();
+}
+
+std::string Floor()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("start_floor")).toStdString();
+}
+
+struct Spread {
+    double min = 0, median = 0, max = 0;
+};
+
+Spread SpreadOf(std::vector<double> values)
+{
+    Spread s;
+    if (values.empty()) return s;
     std::sort(values.begin(), values.end());
     const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+    s.min = values.front();
+    s.max = values.back();
+    s.median = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+    return s;
 }
 
-void BM_StartToFirstPaint(benchmark::State& state)
+// Rows of the table printed after the run: measure, unit, program, floor.
+struct Row {
+    std::string measure;
+    std::string unit;
+    Spread program;
+    Spread floor;
+};
+std::vector<Row>& Table()
 {
-    QTemporaryDir folder;
-    {
-        QFile settings(folder.filePath(QStringLiteral("KELD.ini")));
-        if (!settings.open(QIODevice::WriteOnly)) state.SkipWithError("cannot write the settings file");
-        settings.write(LacedSettings());
-    }
-    // One untimed start of each, so that both find the libraries and fonts
-    // in the system's file cache.
-    StartOnce(QStringLiteral("main"), folder.path());
-    StartOnce(QStringLiteral("minimal"), folder.path());
+    static std::vector<Row> rows;
+    return rows;
+}
 
-    std::vector<double> mainMs;
-    std::vector<double> minimalMs;
-    bool mainFirst = true;
+void Report(benchmark::State& state, const std::string& key, const std::string& measure, const std::string& unit,
+            const std::vector<double>& program, const std::vector<double>& floor)
+{
+    const Spread p = SpreadOf(program);
+    const Spread f = SpreadOf(floor);
+    state.counters[key + "_min"] = p.min;
+    state.counters[key + "_med"] = p.median;
+    state.counters[key + "_max"] = p.max;
+    state.counters[key + "_floor_med"] = f.median;
+    state.counters[key + "_ratio"] = f.median > 0 ? p.median / f.median : 0;
+    Table().push_back({measure, unit, p, f});
+}
+
+class SettingsFolder {
+public:
+    SettingsFolder()
+    {
+        QFile settings(folder_.filePath(QStringLiteral("KELD.ini")));
+        ok_ = settings.open(QIODevice::WriteOnly) && settings.write(LacedSettings()) > 0;
+    }
+    bool Ok() const { return ok_ && folder_.isValid(); }
+    std::string Path() const { return folder_.path().toStdString(); }
+
+private:
+    QTemporaryDir folder_;
+    bool ok_ = false;
+};
+
+void BM_StartExitMemory(benchmark::State& state)
+{
+    SettingsFolder folder;
+    if (!folder.Ok()) {
+        state.SkipWithError("cannot write the settings file");
+        return;
+    }
+    // One untimed start of each, so that both find the libraries and fonts in
+    // the system's file cache; the program's gives the size of its window.
+    const ChildRun first = Spawn(Self(), {"--child", "start", folder.Path()});
+    const auto size = first.lines.find("size");
+    if (!first.ok || size == first.lines.end() || size->second.size() != 2) {
+        state.SkipWithError("the program's child failed");
+        return;
+    }
+    const std::vector<std::string> floorArgs = {"start", size->second[0], size->second[1]};
+    Spawn(Floor(), floorArgs);
+
+    std::vector<double> start[2], exit[2], memory[2];
+    bool programFirst = true;
     for (auto _ : state) {
-        const QString order[2] = {mainFirst ? QStringLiteral("main") : QStringLiteral("minimal"),
-                                  mainFirst ? QStringLiteral("minimal") : QStringLiteral("main")};
-        for (const QString& kind : order) {
-            const double ms = StartOnce(kind, folder.path());
-            if (ms < 0) {
-                state.SkipWithError(("the " + kind.toStdString() + " child failed").c_str());
+        for (int turn = 0; turn < 2; ++turn) {
+            const int side = (turn == 0) == programFirst ? 0 : 1;
+            const ChildRun run = side == 0 ? Spawn(Self(), {"--child", "start", folder.Path()})
+                                           : Spawn(Floor(), floorArgs);
+            const double startMs = run.Ms("frame", run.startedAt);
+            const auto closed = run.lines.find("close");
+            if (!run.ok || startMs < 0 || closed == run.lines.end()) {
+                state.SkipWithError(side == 0 ? "the program's child failed" : "the floor failed");
                 return;
             }
-            (kind == QStringLiteral("main") ? mainMs : minimalMs).push_back(ms);
+            start[side].push_back(startMs);
+            exit[side].push_back((run.goneAt - std::stoll(closed->second[0])) / 1e6);
+            memory[side].push_back(run.peakMiB);
         }
-        mainFirst = !mainFirst;
+        programFirst = !programFirst;
     }
-    const double main = Median(mainMs);
-    const double minimal = Median(minimalMs);
-    state.counters["main_ms"] = main;
-    state.counters["minimal_ms"] = minimal;
-    state.counters["ratio"] = main / minimal;
+    Report(state, "start", "start -> first frame", "ms", start[0], start[1]);
+    Report(state, "exit", "window closed -> process gone", "ms", exit[0], exit[1]);
+    Report(state, "peak", "peak memory", "MiB", memory[0], memory[1]);
 }
 
-BENCHMARK(BM_StartToFirstPaint)->Iterations(15)->Unit(benchmark::kMillisecond);
+std::vector<double> KeyTimes(const ChildRun& run, int warmUp)
+{
+    std::vector<double> ms;
+    const auto keys = run.lines.find("keys");
+    if (keys == run.lines.end()) return ms;
+    for (std::size_t i = warmUp; i < keys->second.size(); ++i) ms.push_back(std::stod(keys->second[i]));
+    return ms;
+}
+
+void BM_KeyToFrame(benchmark::State& state)
+{
+    const std::string width = std::to_string(state.range(0));
+    const std::string height = std::to_string(state.range(1));
+    const std::string keys = "60";
+    constexpr int kWarmUp = 6;
+    SettingsFolder folder;
+    if (!folder.Ok()) {
+        state.SkipWithError("cannot write the settings file");
+        return;
+    }
+    std::vector<double> program, floor;
+    for (auto _ : state) {
+        const ChildRun p = Spawn(Self(), {"--child", "key", folder.Path(), width, height, keys});
+        const ChildRun f = Spawn(Floor(), {"key", width, height, keys});
+        if (!p.ok || !f.ok) {
+            state.SkipWithError(!p.ok ? "the program's child failed" : "the floor failed");
+            return;
+        }
+        for (double ms : KeyTimes(p, kWarmUp)) program.push_back(ms);
+        for (double ms : KeyTimes(f, kWarmUp)) floor.push_back(ms);
+    }
+    Report(state, "key", "key in ERD -> settled frame, " + width + " x " + height, "ms", program, floor);
+}
+
+BENCHMARK(BM_StartExitMemory)->Iterations(40)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_KeyToFrame)->Args({1920, 1080})->Args({3840, 2160})->Iterations(3)->Unit(benchmark::kMillisecond);
+
+void PrintTable()
+{
+    if (Table().empty()) return;
+    std::printf("\n| measure | program min / median / max | floor min / median / max | ratio of medians |\n");
+    std::printf("|---|---|---|---|\n");
+    for (const Row& r : Table()) {
+        std::printf("| %s | %.1f / %.1f / %.1f %s | %.1f / %.1f / %.1f %s | %.2f |\n", r.measure.c_str(),
+                    r.program.min, r.program.median, r.program.max, r.unit.c_str(), r.floor.min, r.floor.median,
+                    r.floor.max, r.unit.c_str(), r.floor.median > 0 ? r.program.median / r.floor.median : 0.0);
+    }
+    std::printf("(platform %s)\n", qPrintable(QGuiApplication::platformName().isEmpty()
+                                                  ? qEnvironmentVariable("QT_QPA_PLATFORM")
+                                                  : QGuiApplication::platformName()));
+}
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (argc == 4 && QByteArray(argv[1]).startsWith("--child=")) {
+    // On an X server when there is one, as a user would see it.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", qEnvironmentVariableIsEmpty("DISPLAY") ? "offscreen" : "xcb");
+    if (argc >= 4 && QByteArray(argv[1]) == "--child") {
+        QStringList args;
+        for (int i = 2; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
         int childArgc = 1;
-        return RunChild(childArgc, argv, QByteArray(argv[1]).mid(8), QByteArray(argv[2]).toLongLong(),
-                        QString::fromLocal8Bit(argv[3]));
+        return RunChild(childArgc, argv, args);
     }
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    PrintTable();
     return 0;
 }

@@ -48,9 +48,12 @@ void DrawCircleLabels(Canvas& canvas, int x, int y, int r, const QString& text, 
     const qsizetype count = text.size() / 2 / cellFactor;
     if (count <= 0) return;
 
-    // A two-digit label is about as wide as one full-width ideograph, so that
-    // character measures the square cell a label occupies.
-    const std::int64_t cell = std::int64_t{canvas.TextWidth(QString(QChar(0x7532)))} * cellFactor;
+    // A two-digit label is about as wide as one full-width ideograph, which is
+    // one em, the font's pixel size: that measures the square cell a label
+    // occupies. (Measuring an ideograph itself would map a CJK face into the
+    // program just for that one width.)
+    const int em = canvas.Font().pixelSize();
+    const std::int64_t cell = std::int64_t{em > 0 ? em : canvas.TextWidth(QString(QChar(0x7532)))} * cellFactor;
     // Anchors are top-left corners: shifting the circle up and left by half a
     // cell puts the cells' middles on a ring just inside radius r. Wider cells
     // are lifted by a quarter only, as their text does not fill them.

@@ -7,7 +7,9 @@
 //
 // Every operation opens the file afresh, works on it in memory and, when it
 // writes, puts the whole file on disk once at its end; a write that cannot be
-// carried out raises EProfileWriteError and leaves the file as it was.
+// carried out raises EProfileWriteError and leaves the file as it was. The
+// placement and value records can also be read from, or written into, a file
+// the caller has open, so that one pass reads the file once and writes it once.
 #include "platform/component.h"
 
 #include <QString>
@@ -80,9 +82,12 @@ public:
     // path, else inside the settings folder.
     QString FilePath() const;
 
-    // The values of the owner's controls.
+    // The values of the owner's controls, in the store's file or in a file
+    // the caller has opened (one read or write for several passes).
     void WriteInfo();
     void ReadInfo();
+    void WriteInfo(ProfileFile& file);
+    void ReadInfo(const ProfileFile& file);
     // The records WriteInfo would write, as "key=value" lines in the order
     // of the file, without touching any file (read-only stores too): two
     // equal lists mean the file would hold the same values.
@@ -95,6 +100,8 @@ public:
     // The owner's left, top, height and width.
     void WritePlace();
     void ReadPlace();
+    void WritePlace(ProfileFile& file);
+    void ReadPlace(const ProfileFile& file);
     // The target label's size, style, face name and colour.
     void WriteFont();
     void ReadFont();

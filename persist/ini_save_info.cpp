@@ -134,6 +134,12 @@ void TIniSave::WriteInfo()
     file.Save();
 }
 
+void TIniSave::WriteInfo(ProfileFile& file)
+{
+    if (fPlaceOnly_ || readOnly_) return;
+    WriteRecords(file);
+}
+
 QStringList TIniSave::InfoRecords()
 {
     if (fPlaceOnly_) return {};
@@ -172,7 +178,12 @@ bool TIniSave::HoldsInfo(const ProfileFile& file) const
 void TIniSave::ReadInfo()
 {
     if (fPlaceOnly_) return;
-    const ProfileFile file(FilePath());
+    ReadInfo(ProfileFile(FilePath()));
+}
+
+void TIniSave::ReadInfo(const ProfileFile& file)
+{
+    if (fPlaceOnly_) return;
     st_ = ParseNameList(fNotSaveName_);
     const QString section = parent_.Name();
     for (Component* component : parent_.Components()) {

@@ -25,17 +25,27 @@ void TIniSave::WritePlace()
     const QString path = FilePath();
     PrepareSettingsFolder(path);
     ProfileFile file(path);
+    WritePlace(file);
+    file.Save();
+}
+
+void TIniSave::WritePlace(ProfileFile& file)
+{
+    if (readOnly_) return;
     const QString section = parent_.Name();
     file.WriteInteger(section, kLeft, parent_.Left());
     file.WriteInteger(section, kTop, parent_.Top());
     file.WriteInteger(section, kHeight, parent_.Height());
     file.WriteInteger(section, kWidth, parent_.Width());
-    file.Save();
 }
 
 void TIniSave::ReadPlace()
 {
-    const ProfileFile file(FilePath());
+    ReadPlace(ProfileFile(FilePath()));
+}
+
+void TIniSave::ReadPlace(const ProfileFile& file)
+{
     const QString section = parent_.Name();
     // Centred for the size the window has before the stored size applies;
     // the same edges replace a stored edge that lies off the screen's left

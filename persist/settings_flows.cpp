@@ -3,6 +3,7 @@
 #include "persist/fixed_rows.h"
 #include "persist/ini_save.h"
 #include "persist/profile_file.h"
+#include "persist/settings_location.h"
 
 #include <QFileInfo>
 
@@ -11,15 +12,16 @@ namespace rimora {
 SettingsFound ReadMainSettings(TIniSave& store)
 {
     store.SetFileName(kSettingsFileName);
-    store.ReadPlace();
     const QString path = store.FilePath();
-    if (!QFileInfo::exists(path)) return SettingsFound::Nothing;
+    // One reading of the file for the placement and the values.
     const ProfileFile file(path);
+    store.ReadPlace(file);
+    if (!QFileInfo::exists(path)) return SettingsFound::Nothing;
     if (file.TooLarge()) return SettingsFound::TooLarge;
     if (file.Unreadable()) return SettingsFound::Unreadable;
     if (!store.HoldsInfo(file)) return SettingsFound::NoWheel;
     const FixedRowsSnapshot headings(store.Owner());
-    store.ReadInfo();
+    store.ReadInfo(file);
     headings.Restore();
     return SettingsFound::Wheel;
 }
@@ -27,8 +29,14 @@ SettingsFound ReadMainSettings(TIniSave& store)
 void WriteMainSettings(TIniSave& store)
 {
     store.SetFileName(kSettingsFileName);
-    store.WritePlace();
-    store.WriteInfo();
+    if (store.ReadOnly()) return;
+    // One writing of the file: the placement and the values together.
+    const QString path = store.FilePath();
+    PrepareSettingsFolder(path);
+    ProfileFile file(path);
+    store.WritePlace(file);
+    store.WriteInfo(file);
+    file.Save();
 }
 
 void ConfigureSummaryStore(TIniSave& store)

@@ -41,6 +41,9 @@ TColorBox::TColorBox(QWidget* parent, const QString& name, TColor defaultColor)
 {
     setObjectName(name);
     setMaxVisibleItems(16);
+    // Sized by its window, never by measuring its fifty names at the first layout.
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    setMinimumContentsLength(12);
     setFocusPolicy(Qt::StrongFocus);
     int at = 0;
     for (const auto* list : {&StandardColors(), &ExtendedColors(), &SystemColors()})

@@ -5,9 +5,22 @@
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
-#include <QRegularExpression>
 
 namespace rimora {
+
+namespace {
+
+// The number of digits 0-9 after at most one leading sign, when nothing
+// else follows; -1 for any other text.
+qsizetype SignedDigitCount(QStringView text)
+{
+    if (text.startsWith(QLatin1Char('+')) || text.startsWith(QLatin1Char('-'))) text = text.mid(1);
+    for (const QChar c : text)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return -1;
+    return text.size();
+}
+
+}  // namespace
 
 TSpinEdit::TSpinEdit(QWidget* parent, const QString& name, int minValue, int maxValue, int value)
     : QAbstractSpinBox(parent), min_(minValue), max_(maxValue)
@@ -57,10 +70,9 @@ QValidator::State TSpinEdit::validate(QString& input, int&) const
 {
     // Digits and one leading sign may be typed; the range is checked only
     // when the box loses the focus.
-    static const QRegularExpression complete(QStringLiteral("^[+-]?\\d+$"));
-    static const QRegularExpression partial(QStringLiteral("^[+-]?$"));
-    if (complete.match(input).hasMatch()) return QValidator::Acceptable;
-    if (partial.match(input).hasMatch()) return QValidator::Intermediate;
+    const qsizetype digits = SignedDigitCount(input);
+    if (digits > 0) return QValidator::Acceptable;
+    if (digits == 0) return QValidator::Intermediate;
     return QValidator::Invalid;
 }
 
@@ -79,8 +91,9 @@ int TSpinEdit::SettledValue() const
     int value = 0;
     if (TryStrToInt(Text(), value)) return Clamp(value);
     // Digits too many for a whole number lie beyond the range's nearer end.
-    static const QRegularExpression overflow(QStringLiteral("^ *[+-]?\\d+$"));
-    if (min_ != max_ && overflow.match(Text()).hasMatch())
+    QStringView text(Text());
+    while (text.startsWith(QLatin1Char(' '))) text = text.mid(1);
+    if (min_ != max_ && SignedDigitCount(text) > 0)
         return Text().trimmed().startsWith(QLatin1Char('-')) ? min_ : max_;
     return Value();
 }

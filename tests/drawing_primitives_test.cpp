@@ -5,6 +5,7 @@
 #include "platform/canvas.h"
 #include "platform/errors.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -143,7 +144,7 @@ protected:
     int CellWidth() const
     {
         int width = 0;
-        Paint([&](Canvas& c) { width = c.TextWidth(QString(QChar(0x7532))); });
+        Paint([&](Canvas& c) { width = c.Font().pixelSize(); });  // one em, a full-width character
         return width;
     }
 
@@ -212,6 +213,27 @@ TEST_F(CircleLabelsTest, WiderCellsHoldFewerLabelsLiftedByAQuarterCell)
     const int quarter = CellWidth() * 2 / 4;
     const QImage expected = ByHand({{QStringLiteral("01"), Anchor(quarter, 180)}, {QStringLiteral("02"), Anchor(quarter, 360)}});
     EXPECT_EQ(DifferingPixels(Paint([&](Canvas& c) { DrawCircleLabels(c, X, Y, R, QStringLiteral("01020304"), 2); }), expected), 0);
+}
+
+// The cell is one em because a full-width ideograph is one em wide: where
+// the system has a face for one, its advance is the em at every size, on a
+// screen-like and on a print-like surface alike.
+TEST(FullWidthCellTest, AnIdeographIsOneEmWideWhereAFaceHasIt)
+{
+    if (QFontDatabase::families(QFontDatabase::Japanese).isEmpty()) GTEST_SKIP() << "no face for Japanese text";
+    QImage screen(8, 8, QImage::Format_RGB32);
+    QImage print(8, 8, QImage::Format_RGB32);
+    print.setDotsPerMeterX(11811);  // 300 dpi
+    print.setDotsPerMeterY(11811);
+    for (QImage* device : {&screen, &print}) {
+        QPainter painter(device);
+        Canvas canvas(painter);
+        for (int points = 1; points <= 60; ++points) {
+            canvas.SetFontSize(points);
+            EXPECT_EQ(canvas.TextWidth(QString(QChar(0x7532))), canvas.Font().pixelSize())
+                << points << " pt at " << device->logicalDpiX() << " dpi";
+        }
+    }
 }
 
 }  // namespace
