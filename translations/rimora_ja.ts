@@ -819,11 +819,11 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is not a whole number</source>
-        <translation>%1: '%2' は整数ではありません</translation>
+        <translation>%1: &apos;%2&apos; は整数ではありません</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is not a number (decimal mark &apos;%3&apos;)</source>
-        <translation>%1: '%2' は数値ではありません (小数点は '%3')</translation>
+        <translation>%1: &apos;%2&apos; は数値ではありません (小数点は &apos;%3&apos;)</translation>
     </message>
 </context>
 <context>
