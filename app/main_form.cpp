@@ -49,6 +49,10 @@ TMainF::TMainF(QWidget* parent) : TForm(QStringLiteral("MainF"), parent)
 TMainF::~TMainF()
 {
     FormDestroy();
+    // The window and its backing store go before the hundred controls: each
+    // control destroyed would otherwise walk its own children to take them
+    // off the backing store's list of places to repaint.
+    destroy();
 }
 
 void TMainF::FormCreate()

@@ -8,26 +8,18 @@
 //   - key to frame: a key typed into the ERD edit to the settled frame, with
 //     the window at 1920 x 1080 and at 3840 x 2160.
 //
-// Every start is a new process; the program's child is this executable
-// started again with --child, doing what app/main.cpp does with a settings
-// file of a laced 36/36 wheel in a temporary folder. Starts alternate between
+// Every start is a new process; the program's side is start_child, which does
+// what app/main.cpp does with a settings file of a laced 36/36 wheel in a
+// temporary folder and, like the floor, links no benchmark code. Starts alternate between
 // the program and the floor, and each figure is given as min / median / max
 // with the ratio of the medians. The windows go to the X server named by
 // DISPLAY when there is one (run it under Xvfb), else to the offscreen
 // platform.
-#include "app/logo.h"
-#include "app/main_form.h"
-#include "app/summary_form.h"
-#include "app/translation.h"
-#include "platform/desktop.h"
-#include "platform/recording_desktop.h"
-
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QKeyEvent>
+#include <QGuiApplication>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -40,15 +32,12 @@
 #include <cstdio>
 #include <ctime>
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
 extern char** environ;
 
 namespace {
-
-using namespace rimora;
 
 long long MonotonicNanoseconds()
 {
@@ -70,84 +59,7 @@ QByteArray LacedSettings()
     return text;
 }
 
-// ---- the program's child -------------------------------------------------
-
-// Delivers what is pending and lets the window system take the frame, again
-// until a round paints the wheel no more.
-void Settle(const TMainF& mainF)
-{
-    int before = 0;
-    do {
-        before = mainF.PB1->PaintCount();
-        QGuiApplication::sync();
-    } while (mainF.PB1->PaintCount() != before);
-}
-
-// Backspace and a digit in turn at the end of "590": every key leaves an ERD
-// the wheel is drawn with.
-void TypeKey(QWidget* edit, int i)
-{
-    const bool back = i % 2 == 0;
-    const QString digit = QString::number(1 + i / 2 % 9);
-    const int key = back ? int(Qt::Key_Backspace) : int(Qt::Key_0) + digit.toInt();
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, back ? QString() : digit);
-    QApplication::sendEvent(edit, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, back ? QString() : digit);
-    QApplication::sendEvent(edit, &release);
-}
-
-// args: start <folder> | key <folder> W H N
-int RunChild(int argc, char** argv, const QStringList& args)
-{
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("rimora"));
-    InstallTranslations(QLocale::system());
-    QApplication::setWindowIcon(RimoraIcon());
-    SetApplicationTitle(TMainF::ApplicationTitle);
-    ScopedRecordingDesktop desktop;  // settings in the temporary folder, never beside this program
-    desktop.executableFolder = args[1];
-
-    auto* mainF = new TMainF();
-    std::unique_ptr<TSumF> sumF;
-    mainF->SetSummaryWindowMaker([&sumF] {
-        sumF = std::make_unique<TSumF>();
-        return sumF.get();
-    });
-    mainF->show();
-    while (mainF->PB1->PaintCount() == 0) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    QGuiApplication::sync();
-    std::printf("frame %lld\nsize %d %d\n", MonotonicNanoseconds(), mainF->width(), mainF->height());
-
-    if (args[0] == QLatin1String("key")) {
-        mainF->resize(args[2].toInt(), args[3].toInt());
-        mainF->PageControl1->setCurrentIndex(0);
-        mainF->ErdE->setFocus();
-        mainF->ErdE->end(false);
-        Settle(*mainF);
-        std::printf("keys");
-        for (int i = 0; i < args[4].toInt(); ++i) {
-            const long long start = MonotonicNanoseconds();
-            TypeKey(mainF->ErdE, i);
-            Settle(*mainF);
-            std::printf(" %.3f", (MonotonicNanoseconds() - start) / 1e6);
-        }
-        std::printf("\n");
-    }
-    QTimer::singleShot(0, mainF, [mainF] {
-        std::printf("close %lld\n", MonotonicNanoseconds());
-        std::fflush(stdout);
-        mainF->close();
-    });
-    // From here as app/main.cpp ends.
-    const int result = QApplication::exec();
-    mainF->SetSummaryWindow(nullptr);
-    sumF.reset();
-    mainF->FormDestroy();
-    delete mainF;
-    return result;
-}
-
-// ---- the parent ----------------------------------------------------------
+// ---- the parent ---- ----------------------------------------------------------
 
 struct ChildRun {
     bool ok = false;
@@ -205,9 +117,9 @@ ChildRun Spawn(const std::string& program, const std::vector<std::string>& args)
     return run;
 }
 
-std::string Self()
+std::string Child()
 {
-    return QCoreApplication::applicationFilePath().toStdString();
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("start_child")).toStdString();
 }
 
 std::string Floor()
@@ -281,7 +193,7 @@ void BM_StartExitMemory(benchmark::State& state)
     }
     // One untimed start of each, so that both find the libraries and fonts in
     // the system's file cache; the program's gives the size of its window.
-    const ChildRun first = Spawn(Self(), {"--child", "start", folder.Path()});
+    const ChildRun first = Spawn(Child(), {"start", folder.Path()});
     const auto size = first.lines.find("size");
     if (!first.ok || size == first.lines.end() || size->second.size() != 2) {
         state.SkipWithError("the program's child failed");
@@ -295,7 +207,7 @@ void BM_StartExitMemory(benchmark::State& state)
     for (auto _ : state) {
         for (int turn = 0; turn < 2; ++turn) {
             const int side = (turn == 0) == programFirst ? 0 : 1;
-            const ChildRun run = side == 0 ? Spawn(Self(), {"--child", "start", folder.Path()})
+            const ChildRun run = side == 0 ? Spawn(Child(), {"start", folder.Path()})
                                            : Spawn(Floor(), floorArgs);
             const double startMs = run.Ms("frame", run.startedAt);
             const auto closed = run.lines.find("close");
@@ -336,7 +248,7 @@ void BM_KeyToFrame(benchmark::State& state)
     }
     std::vector<double> program, floor;
     for (auto _ : state) {
-        const ChildRun p = Spawn(Self(), {"--child", "key", folder.Path(), width, height, keys});
+        const ChildRun p = Spawn(Child(), {"key", folder.Path(), width, height, keys});
         const ChildRun f = Spawn(Floor(), {"key", width, height, keys});
         if (!p.ok || !f.ok) {
             state.SkipWithError(!p.ok ? "the program's child failed" : "the floor failed");
@@ -373,12 +285,6 @@ int main(int argc, char** argv)
     // On an X server when there is one, as a user would see it.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", qEnvironmentVariableIsEmpty("DISPLAY") ? "offscreen" : "xcb");
-    if (argc >= 4 && QByteArray(argv[1]) == "--child") {
-        QStringList args;
-        for (int i = 2; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
-        int childArgc = 1;
-        return RunChild(childArgc, argv, args);
-    }
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

@@ -24,32 +24,40 @@ bool IsBlank(QChar c)
            || c == QLatin1Char('\f');
 }
 
-QString TrimBlanks(const QString& text)
+// The searches below look at every line for every key read or written, so
+// they work on views of the lines and copy nothing.
+QStringView TrimBlanks(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && IsBlank(text[begin])) ++begin;
     while (end > begin && IsBlank(text[end - 1])) --end;
-    return text.mid(begin, end - begin);
+    return text.sliced(begin, end - begin);
 }
 
-bool IsComment(const QString& trimmedLine)
+QString TrimBlanks(const QString& text)
+{
+    return TrimBlanks(QStringView(text)).toString();
+}
+
+bool IsComment(QStringView trimmedLine)
 {
     return trimmedLine.startsWith(QLatin1Char(';'));
 }
 
 // The section name of a "[name]" line, or nothing for any other line.
-std::optional<QString> SectionName(const QString& line)
+std::optional<QStringView> SectionName(QStringView line)
 {
-    const QString trimmed = TrimBlanks(line);
+    const QStringView trimmed = TrimBlanks(line);
     if (!trimmed.startsWith(QLatin1Char('['))) return std::nullopt;
     const qsizetype close = trimmed.indexOf(QLatin1Char(']'));
-    return TrimBlanks(close < 0 ? trimmed.mid(1) : trimmed.mid(1, close - 1));
+    return TrimBlanks(close < 0 ? trimmed.sliced(1) : trimmed.sliced(1, close - 1));
 }
 
-bool SameName(const QString& a, const QString& b)
+bool SameName(QStringView a, QStringView b)
 {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
+    // Case folding maps one UTF-16 unit to one, so names of other lengths differ.
+    return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
 // A value must stay on its own line, or it would end the key and start
@@ -165,9 +173,9 @@ QByteArray ProfileFile::Encode() const
 
 std::optional<ProfileFile::Range> ProfileFile::FindSection(const QString& section) const
 {
-    const QString wanted = TrimBlanks(section);
+    const QStringView wanted = TrimBlanks(QStringView(section));
     for (qsizetype i = 0; i < lines_.size(); ++i) {
-        const std::optional<QString> name = SectionName(lines_[i]);
+        const std::optional<QStringView> name = SectionName(lines_[i]);
         if (!name || !SameName(*name, wanted)) continue;
         qsizetype end = i + 1;
         while (end < lines_.size() && !SectionName(lines_[end])) ++end;
@@ -178,12 +186,12 @@ std::optional<ProfileFile::Range> ProfileFile::FindSection(const QString& sectio
 
 std::optional<qsizetype> ProfileFile::FindKey(const Range& range, const QString& key) const
 {
-    const QString wanted = TrimBlanks(key);
+    const QStringView wanted = TrimBlanks(QStringView(key));
     for (qsizetype i = range.header + 1; i < range.end; ++i) {
         const QString& line = lines_[i];
         const qsizetype eq = line.indexOf(QLatin1Char('='));
         if (eq < 0) continue;
-        const QString name = TrimBlanks(line.left(eq));
+        const QStringView name = TrimBlanks(QStringView(line).first(eq));
         if (IsComment(name)) continue;
         if (SameName(name, wanted)) return i;
     }
@@ -264,7 +272,7 @@ void ProfileFile::WriteString(const QString& section, const QString& key, const 
     // separating it from the next section stay where they are.
     qsizetype insertAt = range->header + 1;
     for (qsizetype i = range->header + 1; i < range->end; ++i)
-        if (!TrimBlanks(lines_[i]).isEmpty()) insertAt = i + 1;
+        if (!TrimBlanks(QStringView(lines_[i])).isEmpty()) insertAt = i + 1;
     lines_.insert(insertAt, key + QLatin1Char('=') + text);
     changed_ = true;
 }
