@@ -16,17 +16,7 @@ Rendered DryRun(const WheelDrawingInputs& in, const GridModel& table)
 {
     Rendered r;
     NullPaintDevice device(in.width, in.height);
-    QPainter painter(&device);
-    Canvas canvas(painter);
-    try {
-        DrawWheel(canvas, in, table, r.result);
-    } catch (const EConvertError& e) {
-        r.error = e.Message();
-        r.convertError = true;
-    } catch (const EWheelInputError& e) {
-        r.error = e.Message();
-        r.wheelInputError = true;
-    }
+    DrawInto(device, in, table, r);
     return r;
 }
 

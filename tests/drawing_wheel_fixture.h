@@ -77,13 +77,10 @@ struct Rendered {
     }
 };
 
-inline Rendered Render(const WheelDrawingInputs& in, const GridModel& table, double dpr = 1.0)
+// Draws the wheel onto `device`, keeping the result and the error, if any, in `r`.
+inline void DrawInto(QPaintDevice& device, const WheelDrawingInputs& in, const GridModel& table, Rendered& r)
 {
-    Rendered r;
-    r.image = QImage(static_cast<int>(in.width * dpr), static_cast<int>(in.height * dpr), QImage::Format_RGB32);
-    r.image.setDevicePixelRatio(dpr);
-    r.image.fill(ToQColor(kUntouched));
-    QPainter painter(&r.image);
+    QPainter painter(&device);
     Canvas canvas(painter);
     try {
         DrawWheel(canvas, in, table, r.result);
@@ -94,6 +91,15 @@ inline Rendered Render(const WheelDrawingInputs& in, const GridModel& table, dou
         r.error = e.Message();
         r.wheelInputError = true;
     }
+}
+
+inline Rendered Render(const WheelDrawingInputs& in, const GridModel& table, double dpr = 1.0)
+{
+    Rendered r;
+    r.image = QImage(static_cast<int>(in.width * dpr), static_cast<int>(in.height * dpr), QImage::Format_RGB32);
+    r.image.setDevicePixelRatio(dpr);
+    r.image.fill(ToQColor(kUntouched));
+    DrawInto(r.image, in, table, r);
     return r;
 }
 
