@@ -1,5 +1,6 @@
 #include "drawing/wheel_drawing.h"
 
+#include "drawing/disc_interior.h"
 #include "drawing/drawing_primitives.h"
 #include "drawing/pixel_rounding.h"
 #include "lacing/lacing_table.h"
@@ -9,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -61,6 +63,37 @@ void DrawDisc(Canvas& canvas, QPoint centre, int radius, TColor color)
 {
     canvas.SetBrushColor(color);
     canvas.Ellipse(centre.x() - radius, centre.y() - radius, centre.x() + radius, centre.y() + radius);
+}
+
+// The background, then each disc over the previous: outer band, inner band,
+// the background again for the inside of the rim, then the hub. At 4K these
+// layers painted whole cost more than the rest of the drawing, most of it
+// painting what the next disc paints over; each layer leaves alone what a
+// later disc certainly covers, which gives the same pixels.
+void DrawBackgroundAndDiscs(Canvas& canvas, const WheelDrawingInputs& in, const WheelScale& s, const WheelRadii& r)
+{
+    struct Disc {
+        int radius;
+        TColor color;
+    };
+    const std::array<Disc, 4> discs{{{s.beadRadius, in.rimOuter},
+                                     {r.innerBand, in.rimInner},
+                                     {r.rimHole, in.background},
+                                     {r.hub, in.hub}}};
+    std::array<QRegion, discs.size()> coveredLater;
+    QRegion covered;
+    for (std::size_t i = discs.size(); i-- > 0;) {
+        coveredLater[i] = covered;
+        covered += DiscInterior(s.centre, discs[i].radius);
+    }
+    canvas.LeaveAlone(covered);
+    canvas.SetBrushColor(in.background);
+    canvas.FillRect(QRect(0, 0, in.width, in.height));
+    for (std::size_t i = 0; i < discs.size(); ++i) {
+        canvas.LeaveAlone(coveredLater[i]);
+        DrawDisc(canvas, s.centre, discs[i].radius, discs[i].color);
+    }
+    canvas.LeaveAlone(QRegion());
 }
 
 struct SpokeLayout {
@@ -195,15 +228,7 @@ void DrawWheel(Canvas& canvas, const WheelDrawingInputs& in, const GridModel& ta
     canvas.SetPenStyle(PenStyle::Solid);
     canvas.SetPenWidth(1);
 
-    canvas.SetBrushColor(in.background);
-    canvas.FillRect(QRect(0, 0, in.width, in.height));
-
-    // Each over the previous: outer band, inner band, then the background again
-    // for the inside of the rim, then the hub.
-    DrawDisc(canvas, s.centre, s.beadRadius, in.rimOuter);
-    DrawDisc(canvas, s.centre, r.innerBand, in.rimInner);
-    DrawDisc(canvas, s.centre, r.rimHole, in.background);
-    DrawDisc(canvas, s.centre, r.hub, in.hub);
+    DrawBackgroundAndDiscs(canvas, in, s, r);
 
     canvas.SetPenWidth(in.spokeWidth);
     RequireHubCountChosen(in);

@@ -1,16 +1,46 @@
 #include "platform/canvas.h"
 
+#include "platform/text_stamp.h"
+
 #include <QFontMetrics>
+#include <QPaintEngine>
 
 #include <cmath>
 
 namespace rimora {
 
-Canvas::Canvas(QPainter& painter) : painter_(painter), font_(painter.font())
+Canvas::Canvas(QPainter& painter, Shortcuts shortcuts)
+    : painter_(painter), font_(painter.font()), shortcuts_(shortcuts == Shortcuts::On)
 {
     fontPoints_ = font_.pointSize() > 0 ? font_.pointSize() : 8;
     SetFontSize(fontPoints_);
     ApplyPen();
+}
+
+Canvas::~Canvas()
+{
+    LeaveAlone(QRegion());
+}
+
+bool Canvas::ClipsCheaply() const
+{
+    const QPaintEngine* engine = painter_.paintEngine();
+    return shortcuts_ && engine && engine->type() == QPaintEngine::Raster && painter_.worldTransform().type() <= QTransform::TxTranslate;
+}
+
+void Canvas::LeaveAlone(const QRegion& covered)
+{
+    if (leavingAlone_) {
+        painter_.restore();
+        leavingAlone_ = false;
+    }
+    if (covered.isEmpty() || !ClipsCheaply()) return;
+    const QPaintDevice* device = painter_.device();
+    const QRect everything =
+        painter_.worldTransform().inverted().mapRect(QRect(0, 0, device->width(), device->height()));
+    painter_.save();
+    painter_.setClipRegion(QRegion(everything) - covered, Qt::IntersectClip);
+    leavingAlone_ = true;
 }
 
 void Canvas::SetBrushColor(TColor color)
@@ -96,10 +126,15 @@ void Canvas::TextOut(int x, int y, const QString& text)
     const QFontMetrics metrics(font_, painter_.device());
     if (brushStyle_ == BrushStyle::Solid)
         painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()), ToQColor(brushColor_));
+    const QPoint baseline(x, y + metrics.ascent());
+    if (shortcuts_ && WorthStamping(painter_, font_)) {
+        DrawTextStamp(painter_, baseline, font_, ToQColor(fontColor_), text);
+        return;
+    }
     painter_.save();
     painter_.setFont(font_);
     painter_.setPen(ToQColor(fontColor_));
-    painter_.drawText(QPoint(x, y + metrics.ascent()), text);
+    painter_.drawText(baseline, text);
     painter_.restore();
 }
 

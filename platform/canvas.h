@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 
 namespace rimora {
@@ -28,7 +29,13 @@ enum DrawTextFlags : unsigned {
 
 class Canvas {
 public:
-    explicit Canvas(QPainter& painter);
+    // Shortcuts leave covered areas alone (LeaveAlone) and draw large text
+    // from stamps; without them every operation is Qt's own, for comparing.
+    enum class Shortcuts { On, Off };
+    explicit Canvas(QPainter& painter, Shortcuts shortcuts = Shortcuts::On);
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
 
     void SetBrushStyle(BrushStyle style) { brushStyle_ = style; }
     BrushStyle GetBrushStyle() const { return brushStyle_; }
@@ -64,10 +71,18 @@ public:
     // centre request has no effect: the text starts at the top.
     void DrawText(const QRect& rect, unsigned flags, const QString& text);
 
+    // What later opaque painting will cover: on a raster device the
+    // operations that follow leave it alone until the next call (an empty
+    // region paints everywhere again). Elsewhere it changes nothing: a vector
+    // file would carry the clip, and a scaled painter could round it onto
+    // pixels nothing covers later.
+    void LeaveAlone(const QRegion& covered);
+
     QPainter& Painter() { return painter_; }
 
 private:
     void ApplyPen();
+    bool ClipsCheaply() const;
 
     QPainter& painter_;
     BrushStyle brushStyle_ = BrushStyle::Solid;
@@ -79,6 +94,8 @@ private:
     int fontPoints_ = 8;
     TColor fontColor_ = colors::Black;
     QPoint pen_;
+    bool shortcuts_ = true;
+    bool leavingAlone_ = false;
 };
 
 }  // namespace rimora

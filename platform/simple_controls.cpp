@@ -2,6 +2,9 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+#include <QTextDocument>
 
 namespace rimora {
 
@@ -61,6 +64,40 @@ void TLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) Fire(OnClick);
+}
+
+// A label drawn as Qt draws a frameless plain-text caption: the style's item
+// text over the whole label, in the label's font and foreground colour. Other
+// labels (rich text, frames, margins, a picture, selectable text) keep Qt's
+// own painting.
+bool TLabel::PaintsPlainCaption() const
+{
+    const bool plain = textFormat() == Qt::PlainText || (textFormat() == Qt::AutoText && !Qt::mightBeRichText(text()));
+    return plain && frameWidth() == 0 && margin() == 0 && indent() <= 0 && pixmap().isNull() && !buddy()
+           && !(textInteractionFlags() & (Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard));
+}
+
+void TLabel::paintEvent(QPaintEvent* event)
+{
+    if (!GlyphsFilledAsOutlines(font()) || devicePixelRatio() != 1.0 || !PaintsPlainCaption()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QStyleOption option;
+    option.initFrom(this);
+    const int flags = QStyle::visualAlignment(text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight, alignment())
+                      | (wordWrap() ? Qt::TextWordWrap : 0)
+                      | (text().isRightToLeft() ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
+    const QString key = text() + QLatin1Char('|') + font().key() + QLatin1Char('|')
+                        + QString::number(option.palette.brush(foregroundRole()).color().rgba(), 16)
+                        + QLatin1Char('|') + QString::number(flags) + QLatin1Char('|') + QString::number(int(isEnabled()));
+    const QImage& picture = stamped_.Picture(key, size(), [&](QImage& image) {
+        QPainter painter(&image);
+        painter.setFont(font());
+        style()->drawItemText(&painter, rect(), flags, option.palette, isEnabled(), text(), foregroundRole());
+    });
+    QPainter painter(this);
+    painter.drawImage(0, 0, picture);
 }
 
 TPanel::TPanel(QWidget* parent, const QString& name) : QFrame(parent)

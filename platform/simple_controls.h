@@ -4,6 +4,7 @@
 // uses.
 #include "platform/component.h"
 #include "platform/notice.h"
+#include "platform/text_stamp.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -38,6 +39,14 @@ public:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // A caption in large type (the title over the wheel) is painted once
+    // into a picture and drawn from it while it stays the same.
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool PaintsPlainCaption() const;
+
+    StampedPainting stamped_;
 };
 
 class TPanel : public QFrame, public Component, public IPanelControl {

@@ -131,7 +131,9 @@ TEST_F(RecentProfilesWindowTest, ChangedWheelAsksAndEachAnswerDoesItsPart)
                 << desktop.saveChangesQuestions[0].toStdString();
             EXPECT_EQ(desktop.saveRequests.size(), row.answer == SaveChangesAnswer::Save ? 1u : 0u);
             // The file dialog comes only once the wheel may be replaced.
-            if (!fromRecent) EXPECT_EQ(desktop.openRequests.size(), row.opened ? 1u : 0u);
+            if (!fromRecent) {
+                EXPECT_EQ(desktop.openRequests.size(), row.opened ? 1u : 0u);
+            }
             EXPECT_EQ(desktop.errors.size(), row.error ? 1 : 0) << Errors().toStdString();
             EXPECT_EQ(mainF->ErdE->Text(), row.opened ? "612" : "577");
             EXPECT_EQ(mainF->SG1->Cells(4, 1), row.opened ? "" : "299.9");

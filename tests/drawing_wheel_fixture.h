@@ -78,10 +78,11 @@ struct Rendered {
 };
 
 // Draws the wheel onto `device`, keeping the result and the error, if any, in `r`.
-inline void DrawInto(QPaintDevice& device, const WheelDrawingInputs& in, const GridModel& table, Rendered& r)
+inline void DrawInto(QPaintDevice& device, const WheelDrawingInputs& in, const GridModel& table, Rendered& r,
+                     Canvas::Shortcuts shortcuts = Canvas::Shortcuts::On)
 {
     QPainter painter(&device);
-    Canvas canvas(painter);
+    Canvas canvas(painter, shortcuts);
     try {
         DrawWheel(canvas, in, table, r.result);
     } catch (const EConvertError& e) {
@@ -93,13 +94,14 @@ inline void DrawInto(QPaintDevice& device, const WheelDrawingInputs& in, const G
     }
 }
 
-inline Rendered Render(const WheelDrawingInputs& in, const GridModel& table, double dpr = 1.0)
+inline Rendered Render(const WheelDrawingInputs& in, const GridModel& table, double dpr = 1.0,
+                       Canvas::Shortcuts shortcuts = Canvas::Shortcuts::On)
 {
     Rendered r;
     r.image = QImage(static_cast<int>(in.width * dpr), static_cast<int>(in.height * dpr), QImage::Format_RGB32);
     r.image.setDevicePixelRatio(dpr);
     r.image.fill(ToQColor(kUntouched));
-    DrawInto(r.image, in, table, r);
+    DrawInto(r.image, in, table, r, shortcuts);
     return r;
 }
 

@@ -1,6 +1,8 @@
 // Controls as a person uses them: what a spin box shows after the focus
-// leaves it, and what the mouse wheel does over a colour box.
+// leaves it, what the mouse wheel does over a colour box, and a caption in
+// large type.
 #include "platform/recording_desktop.h"
+#include "platform/simple_controls.h"
 #include "platform/tcolor_box.h"
 #include "platform/tspin_edit.h"
 
@@ -10,6 +12,8 @@
 #include <QWheelEvent>
 #include <QWidget>
 #include <gtest/gtest.h>
+
+#include "support/image_difference.h"
 
 using namespace rimora;
 
@@ -88,4 +92,35 @@ TEST(ColorBox, WheelTurnsOnlyWithFocusAndNeverOpensTheDialog)
     EXPECT_NE(box->Selected(), colors::NoSelection);
     Scroll(*box, -300);
     EXPECT_EQ(box->currentIndex(), 0);
+}
+
+// A caption too large for Qt's glyph cache is drawn from a picture of itself;
+// it must look as Qt's own label does, also after its text, colour or size
+// change.
+TEST(Label, LargeCaptionLooksAsQtDrawsItAndFollowsEveryChange)
+{
+    TLabel label(nullptr, QStringLiteral("TitleL"), QStringLiteral("Rimora Ver0.02"));
+    QLabel plain(QStringLiteral("Rimora Ver0.02"));
+    const auto same = [&](const char* when) {
+        SCOPED_TRACE(when);
+        plain.setFont(label.font());
+        plain.setPalette(label.palette());
+        plain.resize(label.size());
+        const test::ImageDifference d = test::CompareImages(label.grab().toImage(), plain.grab().toImage());
+        EXPECT_LE(d.largest, 1) << d.pixels << " pixels differ";
+    };
+    label.SetFontSize(100);
+    label.SetFontColor(colors::Navy);
+    label.adjustSize();
+    same("first paint");
+    label.SetCaption(QStringLiteral("Rimora"));
+    plain.setText(QStringLiteral("Rimora"));
+    same("new text");
+    label.SetFontColor(colors::Red);
+    same("new colour");
+    label.resize(label.width() / 2, label.height());
+    same("narrower");
+    label.SetFontSize(12);  // small again: Qt's own painting
+    label.adjustSize();
+    same("small type");
 }

@@ -1,0 +1,66 @@
+// The drawing's shortcuts (layers that leave alone what a later disc covers,
+// large numbers drawn from stamps) against the same drawing done with Qt's
+// own operations only: the same pixels, give or take one step of a colour
+// channel on a glyph's blended edge.
+#include "drawing_wheel_fixture.h"
+#include "support/image_difference.h"
+
+#include <gtest/gtest.h>
+
+namespace rimora {
+namespace {
+
+using test::Render;
+
+TEST(DrawingShortcutsTest, SamePixelsAsQtsOwnOperationsAtEverySize)
+{
+    struct Case {
+        const char* what;
+        QSize size;
+        void (*change)(WheelDrawingInputs&);
+    };
+    const Case cases[] = {
+        {"design size", {482, 354}, [](WheelDrawingInputs&) {}},
+        {"full HD", {1920, 1080}, [](WheelDrawingInputs&) {}},
+        {"4K", {3840, 2160}, [](WheelDrawingInputs&) {}},
+        {"4K, hub numbers, left side, turned rim", {3840, 2160},
+         [](WheelDrawingInputs& in) {
+             in.hubNumbers = true;
+             in.sideIndex = LeftSideOnly;
+             in.angleDiffText = QStringLiteral("4.5");
+         }},
+        // The rim hole circle outside the bead seat: a later disc is larger
+        // than the one before it.
+        {"4K, ERD past the bead seat", {3840, 2160}, [](WheelDrawingInputs& in) { in.erdText = QStringLiteral("700"); }},
+        {"tall box, thick spokes", {900, 2000}, [](WheelDrawingInputs& in) { in.spokeWidth = 5; }},
+        {"hub larger than the rim", {2000, 1600},
+         [](WheelDrawingInputs& in) {
+             in.leftFlangeText = QStringLiteral("400");
+             in.rightFlangeText = QStringLiteral("400");
+         }},
+    };
+    GridModel table;
+    test::FillThreeCross36(table);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WheelDrawingInputs in = test::Wheel3636();
+        in.width = c.size.width();
+        in.height = c.size.height();
+        c.change(in);
+        const test::Rendered fast = Render(in, table, 1.0, Canvas::Shortcuts::On);
+        const test::Rendered plain = Render(in, table, 1.0, Canvas::Shortcuts::Off);
+        ASSERT_EQ(fast.error, plain.error);
+        const test::ImageDifference d = test::CompareImages(fast.image, plain.image);
+        EXPECT_LE(d.largest, 1);
+        // Only blended glyph edges may differ: a stamp out of place or a
+        // layer left unpainted would differ over thousands of pixels.
+        EXPECT_LT(d.pixels, in.width * in.height / 1000) << d.pixels << " pixels differ";
+        // The design size has no text large enough to stamp.
+        if (in.width < 1000) {
+            EXPECT_EQ(d.pixels, 0);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace rimora
