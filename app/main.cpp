@@ -3,7 +3,7 @@
 // headless when there is no display, and the settings file is never touched.
 // Otherwise: the main window, then the event loop; the summary window is
 // built the first time it is asked for. At the end the summary window goes
-// first, then the main window, whose destruction writes the settings file.
+// first, then the main window writes the settings file.
 #include "app/logo.h"
 #include "app/main_form.h"
 #include "app/summary_form.h"
@@ -69,6 +69,9 @@ int main(int argc, char** argv)
     mainF->SetSummaryWindow(nullptr);
     sumF.reset();
     mainF->FormDestroy();
-    delete mainF;
+    // The main window is not deleted: its settings are written and its lock
+    // released, the application's end closes its native window, and the
+    // process's end frees its memory in one go. Freeing its hundred controls
+    // one by one cost more than all the rest of the exit.
     return unattended.Failed() ? 1 : result;
 }

@@ -77,6 +77,9 @@ void TMainF::FormDestroy()
     if (settingsWritten_) return;
     settingsWritten_ = true;
     RunGuarded([this] { SaveSettings(); });
+    // Written: the lock goes now, so the next copy may keep the settings
+    // whether or not this window is ever destroyed.
+    settings_.reset();
 }
 
 void TMainF::showEvent(QShowEvent* event)

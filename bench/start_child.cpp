@@ -111,7 +111,6 @@ int RunChild(int argc, char** argv, const QStringList& args)
     mainF->SetSummaryWindow(nullptr);
     sumF.reset();
     mainF->FormDestroy();
-    delete mainF;
     return result;
 }
 
