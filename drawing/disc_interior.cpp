@@ -10,9 +10,10 @@ namespace {
 // The outline's pixels end a pixel inside the box; one more keeps every
 // rectangle's corners inside the filled part whatever the rounding.
 constexpr int kClearOfOutline = 2;
-// About 32 bands each side of the centre leave a few per cent of the disc
-// outside the stack; more rectangles would cost more to clip than they save.
-constexpr int kBandsPerSide = 32;
+// Sixteen bands each side of the centre leave a few per cent of the disc
+// outside the stack. Qt's clip reserves room for every rectangle on every
+// row, so more bands would cost more to clip than they save.
+constexpr int kBandsPerSide = 16;
 
 }  // namespace
 

@@ -80,13 +80,16 @@ void DrawBackgroundAndDiscs(Canvas& canvas, const WheelDrawingInputs& in, const 
                                      {r.innerBand, in.rimInner},
                                      {r.rimHole, in.background},
                                      {r.hub, in.hub}}};
+    // The discs share their centre, so the largest disc still to come covers
+    // nearly all that any later one does; one stack of bands keeps the clip
+    // simple.
     std::array<QRegion, discs.size()> coveredLater;
-    QRegion covered;
+    int largestLater = 0;
     for (std::size_t i = discs.size(); i-- > 0;) {
-        coveredLater[i] = covered;
-        covered += DiscInterior(s.centre, discs[i].radius);
+        coveredLater[i] = DiscInterior(s.centre, largestLater);
+        largestLater = std::max(largestLater, discs[i].radius);
     }
-    canvas.LeaveAlone(covered);
+    canvas.LeaveAlone(DiscInterior(s.centre, largestLater));
     canvas.SetBrushColor(in.background);
     canvas.FillRect(QRect(0, 0, in.width, in.height));
     for (std::size_t i = 0; i < discs.size(); ++i) {
