@@ -1,5 +1,7 @@
 #include "platform/desktop.h"
 
+#include "platform/output_module.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QCoreApplication>
@@ -10,8 +12,6 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QMessageBox>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QSpinBox>
 #include <QScreen>
 #include <QStandardPaths>
@@ -96,15 +96,8 @@ public:
     void PrintPreview(const QString& title, const QPageSize& pageSize,
                       const std::function<void(QPaintDevice&)>& paintPage) override
     {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setDocName(title);
-        printer.setPageSize(pageSize);
-        printer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
-        dialog.setWindowTitle(title);
-        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                         [&paintPage](QPrinter* target) { paintPage(*target); });
-        dialog.exec();
+        RequireOutputModule(QCoreApplication::translate("Desktop", "Printing"))
+            .printPreview(title, pageSize, paintPage);
     }
     bool ChooseImageSize(QSize& size) override
     {

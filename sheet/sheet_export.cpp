@@ -3,6 +3,7 @@
 #include "drawing/wheel_drawing.h"
 #include "platform/canvas.h"
 #include "platform/errors.h"
+#include "platform/output_module.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,7 +12,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QSvgGenerator>
 
 #include <functional>
 
@@ -102,15 +102,12 @@ void WriteDrawing(const QString& path, const WheelDrawingInputs& inputs, const G
     }
     WriteAtomically(path, [&](QSaveFile& file) {
         if (format == DrawingFormat::Svg) {
-            QSvgGenerator svg;
-            svg.setOutputDevice(&file);
-            svg.setSize(QSize(inputs.width, inputs.height));
-            svg.setViewBox(QRect(0, 0, inputs.width, inputs.height));
-            svg.setResolution(96);
-            svg.setTitle(QCoreApplication::translate("Sheet", "Wheel drawing"));
-            QPainter painter(&svg);
-            PaintDrawing(painter, inputs, table);
-            painter.end();
+            const OutputModule& output =
+                RequireOutputModule(QCoreApplication::translate("Sheet", "Saving a drawing as SVG"));
+            if (!output.writeSvg(file, QSize(inputs.width, inputs.height),
+                                 QCoreApplication::translate("Sheet", "Wheel drawing"),
+                                 [&](QPainter& painter) { PaintDrawing(painter, inputs, table); }))
+                CannotWrite(path, QCoreApplication::translate("Sheet", "the SVG could not be started"));
             return;
         }
         QImage image(inputs.width, inputs.height, QImage::Format_RGB32);

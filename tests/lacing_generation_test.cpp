@@ -99,9 +99,10 @@ TEST(Generation, BareRimHolesFallEveryQthHoleAndEveryPairLacesTheSmallerCount)
         for (int r = 1; r <= row.rim; ++r) {
             const bool laced = !t->Cells(kToHubCol, r).isEmpty();
             spokes += laced;
-            if (!row.bareRim.empty())
+            if (!row.bareRim.empty()) {
                 EXPECT_EQ(laced, std::find(row.bareRim.begin(), row.bareRim.end(), r) == row.bareRim.end())
                     << row.hub << "/" << row.rim << " rim hole " << r;
+            }
         }
         EXPECT_EQ(spokes, std::min(row.hub, row.rim)) << row.hub << "/" << row.rim;
     }

@@ -225,6 +225,10 @@
         <source>Image height:</source>
         <translation>画像の高さ:</translation>
     </message>
+    <message>
+        <source>Printing</source>
+        <translation>印刷</translation>
+    </message>
 </context>
 <context>
     <name>Drawing</name>
@@ -377,6 +381,21 @@
     <message>
         <source>Length</source>
         <translation>長さ</translation>
+    </message>
+</context>
+<context>
+    <name>OutputModule</name>
+    <message>
+        <source>%1 belongs to another version of Rimora</source>
+        <translation>%1 は別のバージョンの Rimora のものです</translation>
+    </message>
+    <message>
+        <source>%1 was found in none of: %2</source>
+        <translation>%1 が次のどのフォルダーにもありません: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not possible: %2</source>
+        <translation>%1 はできません: %2</translation>
     </message>
 </context>
 <context>
@@ -608,6 +627,14 @@ Do you want to replace it?</source>
     <message>
         <source>the image could not be encoded</source>
         <translation>画像をエンコードできませんでした</translation>
+    </message>
+    <message>
+        <source>Saving a drawing as SVG</source>
+        <translation>図の SVG 保存</translation>
+    </message>
+    <message>
+        <source>the SVG could not be started</source>
+        <translation>SVG を書き始められませんでした</translation>
     </message>
 </context>
 <context>

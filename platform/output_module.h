@@ -1,0 +1,50 @@
+#pragma once
+// Printing and SVG writing live in a module of their own, loaded the first
+// time a sheet is printed or a drawing saved as SVG: Qt Print Support and
+// Qt Svg, linked into the program, cost every start about half a megabyte of
+// memory and their share of the start and the exit, for what most runs never
+// use. The module is found beside the executable, where an installation puts
+// it, or in the build folder.
+#include <QIODevice>
+#include <QPageSize>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace rimora {
+
+// What the module offers. A table of functions: the module and the program
+// are built together, so they share one idea of every type in it.
+struct OutputModule {
+    // Bumped whenever a function below changes.
+    static constexpr int kVersion = 1;
+    int version = kVersion;
+    // The desktop's print preview of one page painted by `paintPage`.
+    void (*printPreview)(const QString& title, const QPageSize& pageSize,
+                         const std::function<void(QPaintDevice&)>& paintPage) = nullptr;
+    // An SVG document of `size` pixels at 96 dpi into `out`, painted by
+    // `paint`; false when painting could not start.
+    bool (*writeSvg)(QIODevice& out, QSize size, const QString& title,
+                     const std::function<void(QPainter&)>& paint) = nullptr;
+};
+
+// The module's file name, without a folder.
+QString OutputModuleFileName();
+
+// A load from the first of `folders` that holds the module: the module, or
+// why there is none.
+struct OutputModuleLoad {
+    const OutputModule* module = nullptr;
+    QString problem;
+};
+OutputModuleLoad LoadOutputModule(const QStringList& folders);
+
+// The loaded module; loads it on the first call. Throws EInOutError saying
+// what cannot be done without it and why it could not be loaded.
+const OutputModule& RequireOutputModule(const QString& what);
+
+}  // namespace rimora
