@@ -2,6 +2,7 @@
 // The main window: the wheel drawing on the left, the profile bar and the
 // "Data", "Spoke" and "Draw" tabs on the right. It assembles its controls and
 // routes their events; the work is done in the subsystem folders.
+#include "drawing/wheel_on_screen.h"
 #include "platform/simple_controls.h"
 #include "platform/tcheck_box.h"
 #include "platform/tcolor_box.h"
@@ -27,7 +28,6 @@ class SettingsSession;
 class TSumF;
 struct FlangeOffsets;
 struct WheelTexts;
-struct WheelDrawingResult;
 struct FieldText;
 enum class WheelField;
 
@@ -187,7 +187,8 @@ private:
     void WriteTableHeadings();
     void ShareButtonBar();
     void ApplyDrawingResult(const WheelDrawingResult& result);
-    void PlaceWheelOverlay();
+    // Places the labels that stand on the drawing; returns the drawing's dry run.
+    WheelDrawingResult PlaceWheelOverlay();
     void RepaintWheel();
     void CreateSheetActions();
     void ResetSideInputs();
@@ -209,6 +210,7 @@ private:
     bool shownOnce_ = false;
     bool settingsWritten_ = false;
     QStringList storedRecords_;  // the profile records at the start, the last save or the last open
+    WheelOnScreen wheelOnScreen_;
 };
 
 }  // namespace rimora

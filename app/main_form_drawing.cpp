@@ -50,9 +50,11 @@ void TMainF::PB1Paint(Canvas& canvas)
     try {
         DrawWheel(canvas, inputs, SG1->Model(), result);
     } catch (...) {
+        wheelOnScreen_.Painted(PB1->PaintRegion(), PB1->size(), inputs.background, result);
         ApplyDrawingResult(result);
         throw;
     }
+    wheelOnScreen_.Painted(PB1->PaintRegion(), PB1->size(), inputs.background, result);
     ApplyDrawingResult(result);
 }
 
@@ -61,14 +63,15 @@ void TMainF::PB1Paint(Canvas& canvas)
 // second time. The drawing runs on a device that keeps nothing, so it works out
 // exactly what the paint will (an error stops both at the same step) and the
 // paint's own placing then changes nothing.
-void TMainF::PlaceWheelOverlay()
+WheelDrawingResult TMainF::PlaceWheelOverlay()
 {
     WheelDrawingResult result;
     try {
         WheelDrawingInputs inputs = DrawingInputs(*this);
         inputs.beadSeat = BeadSeatDiameter(TyCB->Text());
-        // The hole numbers come after every conversion and place nothing
-        // that stands on the drawing; measuring their texts would only cost.
+        // The hole numbers come after every conversion, place nothing that
+        // stands on the drawing and leave the wheel's box as it is; drawing
+        // their texts would only cost.
         inputs.numbers = false;
         inputs.hubNumbers = false;
         RebuildHubLinks(SG1->Model(), HubCB->Text());
@@ -80,12 +83,15 @@ void TMainF::PlaceWheelOverlay()
         // The paint that follows meets the same error and reports it.
     }
     ApplyDrawingResult(result);
+    return result;
 }
 
+// Only the wheel's old and new boxes when the rest of the box is known to be
+// the same background; what moved on top of the drawing is repainted too.
 void TMainF::RepaintWheel()
 {
-    PlaceWheelOverlay();
-    PB1->repaint();
+    const WheelDrawingResult next = PlaceWheelOverlay();
+    PB1->repaint(wheelOnScreen_.RepaintArea(PB1->size(), CL1->Selected(), next));
 }
 
 void TMainF::ApplyDrawingResult(const WheelDrawingResult& result)

@@ -139,14 +139,34 @@ void DrawSpokes(Canvas& canvas, const WheelDrawingInputs& in, const GridModel& t
 // background, so the drawing can be read against the HUB column. Where the
 // numbers would not fit round so small a circle, they stand on the ring where
 // they just do. Rows whose HUB cell holds no hole are skipped, as for the spokes.
+struct HubNumberCells {
+    int width = 0;
+    int height = 0;
+    int fittingRadius = 0;  // the smallest ring that holds every number
+};
+
+// Sets the canvas to the hub numbers' font and measures their cells.
+HubNumberCells MeasureHubNumbers(Canvas& canvas, const WheelScale& s, double hubStep)
+{
+    canvas.SetFontSize(std::max(1, RoundHalfEven(s.centre.x() / 30.0)));
+    HubNumberCells cells;
+    cells.width = canvas.TextWidth(QStringLiteral("00"));
+    cells.height = canvas.TextHeight(QStringLiteral("00"));
+    const double perLabel = std::max(cells.width, cells.height) + 2;
+    cells.fittingRadius = static_cast<int>(std::ceil(perLabel * 360.0 / hubStep / (2 * std::numbers::pi)));
+    return cells;
+}
+
+// The square about the centre that holds a circle of `reach` and a pixel more.
+QRect SquareAbout(QPoint centre, int reach)
+{
+    return QRect(centre.x() - reach - 2, centre.y() - reach - 2, 2 * reach + 5, 2 * reach + 5);
+}
+
 void DrawHubHoleNumbers(Canvas& canvas, const WheelDrawingInputs& in, const GridModel& table, const WheelScale& s,
                         const WheelRadii& r, double hubStep)
 {
-    canvas.SetFontSize(std::max(1, RoundHalfEven(s.centre.x() / 30.0)));
-    const int width = canvas.TextWidth(QStringLiteral("00"));
-    const int height = canvas.TextHeight(QStringLiteral("00"));
-    const double perLabel = std::max(width, height) + 2;
-    const int fitting = static_cast<int>(std::ceil(perLabel * 360.0 / hubStep / (2 * std::numbers::pi)));
+    const auto [width, height, fitting] = MeasureHubNumbers(canvas, s, hubStep);
     for (int row = 1; row < table.RowCount(); ++row) {
         const QString hubCell = table.Cells(kHubCol, row);
         if (IsNoHole(hubCell)) continue;
@@ -232,6 +252,7 @@ void DrawWheel(Canvas& canvas, const WheelDrawingInputs& in, const GridModel& ta
     canvas.SetPenWidth(1);
 
     DrawBackgroundAndDiscs(canvas, in, s, r);
+    result.wheelBox = SquareAbout(s.centre, std::max({s.beadRadius, r.innerBand, r.rimHole, r.hub}));
 
     canvas.SetPenWidth(in.spokeWidth);
     RequireHubCountChosen(in);
@@ -241,13 +262,24 @@ void DrawWheel(Canvas& canvas, const WheelDrawingInputs& in, const GridModel& ta
     const double rimStep = 360.0 / rimCount;
     const double angleDiff = ReadDecimalField(WheelField::AngleDifference, in.angleDiffText);
 
+    // The spokes' ends and caps, the rim numbers (an em at most past the rim
+    // hole circle) and the hub numbers' ring, whether drawn or not: a window
+    // repainting only this box after a change repaints the same either way.
+    const int labelFontSize = RoundHalfEven(s.centre.x() / 22.0);
+    canvas.SetFontSize(labelFontSize);
+    const int rimNumberEm = canvas.Font().pixelSize();
+    const HubNumberCells hubCells = MeasureHubNumbers(canvas, s, hubStep);
+    const int hubRing = std::max(std::max(r.leftHubHole, r.rightHubHole) + hubCells.height, hubCells.fittingRadius);
+    result.wheelBox |= SquareAbout(s.centre, std::max(r.rimHole + std::max(in.spokeWidth, rimNumberEm),
+                                                      hubRing + std::max(hubCells.width, hubCells.height)));
+
     DrawSpokes(canvas, in, table,
                SpokeLayout{s.centre, r.leftHubHole, r.rightHubHole, r.rimHole, hubStep, rimStep, angleDiff});
 
     const QString labels = RimHoleLabels(rimCount);
     canvas.SetBrushStyle(BrushStyle::Clear);
     canvas.SetFontColor(ContrastTextColor(in.rimInner));
-    result.labelFontSize = RoundHalfEven(s.centre.x() / 22.0);
+    result.labelFontSize = labelFontSize;
     canvas.SetFontSize(result.labelFontSize);
     // The numbers belong to the rim holes and turn with them.
     if (in.numbers) DrawCircleLabels(canvas, s.centre.x(), s.centre.y(), r.rimHole, labels, 1, angleDiff);

@@ -18,6 +18,8 @@
 #include "spokes/wheel_fields.h"
 
 #include <QString>
+#include <QRect>
+
 #include <optional>
 
 namespace rimora {
@@ -33,6 +35,10 @@ struct WheelDrawingResult {
     // The input whose text did not convert; the drawing then shows only the
     // background with a note naming it, and the credits are hidden.
     std::optional<WheelField> unreadableField;
+    // Everything the drawing puts over the background lies inside this box
+    // (the rim, the hub, the spokes and the hole numbers, drawn or not);
+    // empty when that is not known, e.g. a note stands in for the wheel.
+    QRect wheelBox;
 };
 
 // Draws in logical pixels: a canvas on a dense device gets the same layout,

@@ -2,6 +2,7 @@
 
 #include "platform/guard.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace rimora {
@@ -12,9 +13,10 @@ TPaintBox::TPaintBox(QWidget* parent, const QString& name) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TPaintBox::paintEvent(QPaintEvent*)
+void TPaintBox::paintEvent(QPaintEvent* event)
 {
     ++paintCount_;
+    paintRegion_ = event->region();
     QPainter painter(this);
     Canvas canvas(painter);
     if (!OnPaint) return;

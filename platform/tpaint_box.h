@@ -2,6 +2,7 @@
 #include "platform/canvas.h"
 #include "platform/component.h"
 
+#include <QRegion>
 #include <QWidget>
 #include <functional>
 
@@ -19,12 +20,15 @@ public:
     std::function<void(Canvas&)> OnPaint;
     std::function<void(const QString&)> OnPaintError;
     int PaintCount() const { return paintCount_; }
+    // While OnPaint runs: the part of the box this paint covers.
+    const QRegion& PaintRegion() const { return paintRegion_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     int paintCount_ = 0;
+    QRegion paintRegion_;
 };
 
 }  // namespace rimora

@@ -1,6 +1,11 @@
 // A key typed into a dimension of the wheel paints the wheel once: the paint
-// itself, not a second pass over the labels that sit on the drawing.
+// itself, not a second pass over the labels that sit on the drawing. And what
+// the window shows after each change, though only the wheel's boxes were
+// repainted, is what a whole new paint gives.
 #include "app_window_fixture.h"
+#include "support/image_difference.h"
+
+#include <QScreen>
 
 namespace rimora::test {
 namespace {
@@ -46,6 +51,64 @@ TEST_F(KeystrokePaintTest, EveryKeyTypedIntoADimensionPaintsTheWheelOnce)
         }
     }
     TMainF::ShowCredits = -1;
+}
+
+// An item chosen as a person chooses it, which is what the window answers.
+void Choose(QComboBox* box, int index)
+{
+    box->setCurrentIndex(index);
+    Q_EMIT box->activated(index);
+}
+
+// The paint box as the window shows it: what its backing store holds.
+QImage OnScreen(const TMainF& f)
+{
+    const QPoint at = f.PB1->mapTo(f.window(), QPoint(0, 0));
+    return f.screen()->grabWindow(f.winId(), at.x(), at.y(), f.PB1->width(), f.PB1->height()).toImage();
+}
+
+TEST_F(KeystrokePaintTest, WhatTheWindowShowsAfterEveryChangeIsAWholeNewPaint)
+{
+    Start();
+    LaceWheel(*mainF, "36", "36");
+    mainF->HNCB->SetChecked(true);
+    mainF->resize(1400, 1000);
+    Click(mainF->DBtn);
+    Settle();
+    const auto typeInto = [](TEdit* edit, const QString& text) {
+        return [edit, text](TMainF&) {
+            edit->selectAll();
+            Type(edit, text);
+        };
+    };
+    struct Change {
+        const char* what;
+        std::function<void(TMainF&)> make;
+    };
+    const Change changes[] = {
+        {"ERD smaller", typeInto(mainF->ErdE, QStringLiteral("540"))},
+        {"ERD past the bead seat", typeInto(mainF->ErdE, QStringLiteral("700"))},
+        {"ERD back", typeInto(mainF->ErdE, QStringLiteral("590"))},
+        {"large flanges", typeInto(mainF->dLE, QStringLiteral("300"))},
+        {"small flanges", typeInto(mainF->dLE, QStringLiteral("41"))},
+        {"angle", typeInto(mainF->AdE, QStringLiteral("5"))},
+        {"ERD unreadable", typeInto(mainF->ErdE, QStringLiteral("5x"))},
+        {"ERD readable again", typeInto(mainF->ErdE, QStringLiteral("600"))},
+        {"smaller rim", [](TMainF& f) { Choose(f.TyCB, f.TyCB->count() - 1); }},
+        {"larger rim", [](TMainF& f) { Choose(f.TyCB, 0); }},
+        // The next colour in the list; the last entry opens the colour dialog.
+        {"background", [](TMainF& f) { Choose(f.CL1, (f.CL1->currentIndex() + 1) % (f.CL1->count() - 1)); }},
+        {"one side", [](TMainF& f) { f.Ssd->SetItemIndex(LeftSideOnly); }},
+    };
+    for (const Change& change : changes) {
+        SCOPED_TRACE(change.what);
+        change.make(*mainF);
+        Settle();
+        const QImage shown = OnScreen(*mainF);
+        const QImage whole = mainF->PB1->grab().toImage();
+        const ImageDifference d = CompareImages(shown, whole);
+        EXPECT_EQ(d.pixels, 0) << "largest difference " << d.largest;
+    }
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
-// The drawing's shortcuts (layers that leave alone what a later disc covers,
-// large numbers drawn from stamps) against the same drawing done with Qt's
-// own operations only: the same pixels, give or take one step of a colour
-// channel on a glyph's blended edge.
+// What lets a window repaint the wheel quickly, against what it must give:
+// the shortcuts (layers that leave alone what a later disc covers, large
+// numbers drawn from stamps) the same pixels as Qt's own operations, give or
+// take one step of a colour channel on a glyph's blended edge; and the
+// wheel's box holding everything that is not background, with or without the
+// hole numbers.
 #include "drawing_wheel_fixture.h"
 #include "support/image_difference.h"
 
@@ -12,36 +14,37 @@ namespace {
 
 using test::Render;
 
+struct Case {
+    const char* what;
+    QSize size;
+    void (*change)(WheelDrawingInputs&);
+};
+const Case kCases[] = {
+    {"design size", {482, 354}, [](WheelDrawingInputs&) {}},
+    {"full HD", {1920, 1080}, [](WheelDrawingInputs&) {}},
+    {"4K", {3840, 2160}, [](WheelDrawingInputs&) {}},
+    {"4K, hub numbers, left side, turned rim", {3840, 2160},
+     [](WheelDrawingInputs& in) {
+         in.hubNumbers = true;
+         in.sideIndex = LeftSideOnly;
+         in.angleDiffText = QStringLiteral("4.5");
+     }},
+    // The rim hole circle outside the bead seat: a later disc is larger
+    // than the one before it.
+    {"4K, ERD past the bead seat", {3840, 2160}, [](WheelDrawingInputs& in) { in.erdText = QStringLiteral("700"); }},
+    {"tall box, thick spokes", {900, 2000}, [](WheelDrawingInputs& in) { in.spokeWidth = 5; }},
+    {"hub larger than the rim", {2000, 1600},
+     [](WheelDrawingInputs& in) {
+         in.leftFlangeText = QStringLiteral("400");
+         in.rightFlangeText = QStringLiteral("400");
+     }},
+};
+
 TEST(DrawingShortcutsTest, SamePixelsAsQtsOwnOperationsAtEverySize)
 {
-    struct Case {
-        const char* what;
-        QSize size;
-        void (*change)(WheelDrawingInputs&);
-    };
-    const Case cases[] = {
-        {"design size", {482, 354}, [](WheelDrawingInputs&) {}},
-        {"full HD", {1920, 1080}, [](WheelDrawingInputs&) {}},
-        {"4K", {3840, 2160}, [](WheelDrawingInputs&) {}},
-        {"4K, hub numbers, left side, turned rim", {3840, 2160},
-         [](WheelDrawingInputs& in) {
-             in.hubNumbers = true;
-             in.sideIndex = LeftSideOnly;
-             in.angleDiffText = QStringLiteral("4.5");
-         }},
-        // The rim hole circle outside the bead seat: a later disc is larger
-        // than the one before it.
-        {"4K, ERD past the bead seat", {3840, 2160}, [](WheelDrawingInputs& in) { in.erdText = QStringLiteral("700"); }},
-        {"tall box, thick spokes", {900, 2000}, [](WheelDrawingInputs& in) { in.spokeWidth = 5; }},
-        {"hub larger than the rim", {2000, 1600},
-         [](WheelDrawingInputs& in) {
-             in.leftFlangeText = QStringLiteral("400");
-             in.rightFlangeText = QStringLiteral("400");
-         }},
-    };
     GridModel table;
     test::FillThreeCross36(table);
-    for (const Case& c : cases) {
+    for (const Case& c : kCases) {
         SCOPED_TRACE(c.what);
         WheelDrawingInputs in = test::Wheel3636();
         in.width = c.size.width();
@@ -59,6 +62,33 @@ TEST(DrawingShortcutsTest, SamePixelsAsQtsOwnOperationsAtEverySize)
         if (in.width < 1000) {
             EXPECT_EQ(d.pixels, 0);
         }
+    }
+}
+
+TEST(DrawingShortcutsTest, NothingButBackgroundOutsideTheWheelsBox)
+{
+    GridModel table;
+    test::FillThreeCross36(table);
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.what);
+        WheelDrawingInputs in = test::Wheel3636();
+        in.width = c.size.width();
+        in.height = c.size.height();
+        c.change(in);
+        in.hubNumbers = true;
+        const test::Rendered drawn = Render(in, table);
+        const QRect box = drawn.result.wheelBox;
+        ASSERT_FALSE(box.isEmpty());
+        const QRgb background = ToQColor(in.background).rgb();
+        int outside = 0;
+        for (int y = 0; y < drawn.image.height(); ++y)
+            for (int x = 0; x < drawn.image.width(); ++x)
+                if (!box.contains(x, y) && drawn.image.pixel(x, y) != background) ++outside;
+        EXPECT_EQ(outside, 0);
+        // The window's dry run draws no numbers: its box must be the same.
+        in.numbers = false;
+        in.hubNumbers = false;
+        EXPECT_EQ(Render(in, table).result.wheelBox, box);
     }
 }
 

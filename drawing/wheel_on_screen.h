@@ -1,0 +1,32 @@
+#pragma once
+// What a paint box shows outside the wheel's box: only the background, once a
+// paint has covered the whole box. A change to the wheel then needs only its
+// old box and its new one repainted; at 4K that is about half the window,
+// painted and handed to the window system.
+#include "drawing/wheel_drawing.h"
+#include "platform/color.h"
+
+#include <QRect>
+#include <QRegion>
+#include <QSize>
+
+namespace rimora {
+
+class WheelOnScreen {
+public:
+    // After a paint of `painted`, a region of a paint box of `size`, that drew
+    // `result` over `background`.
+    void Painted(const QRegion& painted, QSize size, TColor background, const WheelDrawingResult& result);
+    // What to repaint for the wheel whose dry run gave `next`: the old box
+    // and the new one, or the whole paint box when what is outside the old
+    // box is not known to be the same background.
+    QRegion RepaintArea(QSize size, TColor background, const WheelDrawingResult& next) const;
+
+private:
+    bool known_ = false;
+    QRect box_;
+    QSize size_;
+    TColor background_ = colors::White;
+};
+
+}  // namespace rimora
