@@ -69,11 +69,11 @@ WheelDrawingResult TMainF::PlaceWheelOverlay()
     try {
         WheelDrawingInputs inputs = DrawingInputs(*this);
         inputs.beadSeat = BeadSeatDiameter(TyCB->Text());
-        // The hole numbers come after every conversion, place nothing that
+        // The rim numbers come after every conversion, place nothing that
         // stands on the drawing and leave the wheel's box as it is; drawing
-        // their texts would only cost.
+        // their texts would only cost. The hub numbers stay: their ring can
+        // widen the box.
         inputs.numbers = false;
-        inputs.hubNumbers = false;
         RebuildHubLinks(SG1->Model(), HubCB->Text());
         NullPaintDevice device(inputs.width, inputs.height);
         QPainter painter(&device);

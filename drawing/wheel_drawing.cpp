@@ -263,15 +263,17 @@ void DrawWheel(Canvas& canvas, const WheelDrawingInputs& in, const GridModel& ta
     const double angleDiff = ReadDecimalField(WheelField::AngleDifference, in.angleDiffText);
 
     // The spokes' ends and caps, the rim numbers (an em at most past the rim
-    // hole circle) and the hub numbers' ring, whether drawn or not: a window
-    // repainting only this box after a change repaints the same either way.
+    // hole circle, drawn or not: a window's dry run leaves them out) and the
+    // hub numbers' ring when they are shown.
     const int labelFontSize = RoundHalfEven(s.centre.x() / 22.0);
     canvas.SetFontSize(labelFontSize);
-    const int rimNumberEm = canvas.Font().pixelSize();
-    const HubNumberCells hubCells = MeasureHubNumbers(canvas, s, hubStep);
-    const int hubRing = std::max(std::max(r.leftHubHole, r.rightHubHole) + hubCells.height, hubCells.fittingRadius);
-    result.wheelBox |= SquareAbout(s.centre, std::max(r.rimHole + std::max(in.spokeWidth, rimNumberEm),
-                                                      hubRing + std::max(hubCells.width, hubCells.height)));
+    int reach = r.rimHole + std::max(in.spokeWidth, canvas.Font().pixelSize());
+    if (in.hubNumbers) {
+        const HubNumberCells cells = MeasureHubNumbers(canvas, s, hubStep);
+        const int ring = std::max(std::max(r.leftHubHole, r.rightHubHole) + cells.height, cells.fittingRadius);
+        reach = std::max(reach, ring + std::max(cells.width, cells.height));
+    }
+    result.wheelBox |= SquareAbout(s.centre, reach);
 
     DrawSpokes(canvas, in, table,
                SpokeLayout{s.centre, r.leftHubHole, r.rightHubHole, r.rimHole, hubStep, rimStep, angleDiff});

@@ -36,8 +36,9 @@ struct WheelDrawingResult {
     // background with a note naming it, and the credits are hidden.
     std::optional<WheelField> unreadableField;
     // Everything the drawing puts over the background lies inside this box
-    // (the rim, the hub, the spokes and the hole numbers, drawn or not);
-    // empty when that is not known, e.g. a note stands in for the wheel.
+    // (the rim, the hub, the spokes, the rim numbers drawn or not, the hub
+    // numbers when shown); empty when that is not known, e.g. a note stands
+    // in for the wheel.
     QRect wheelBox;
 };
 
