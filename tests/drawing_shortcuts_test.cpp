@@ -40,16 +40,22 @@ const Case kCases[] = {
      }},
 };
 
+WheelDrawingInputs InputsOf(const Case& c)
+{
+    WheelDrawingInputs in = test::Wheel3636();
+    in.width = c.size.width();
+    in.height = c.size.height();
+    c.change(in);
+    return in;
+}
+
 TEST(DrawingShortcutsTest, SamePixelsAsQtsOwnOperationsAtEverySize)
 {
     GridModel table;
     test::FillThreeCross36(table);
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.what);
-        WheelDrawingInputs in = test::Wheel3636();
-        in.width = c.size.width();
-        in.height = c.size.height();
-        c.change(in);
+        const WheelDrawingInputs in = InputsOf(c);
         const test::Rendered fast = Render(in, table, 1.0, Canvas::Shortcuts::On);
         const test::Rendered plain = Render(in, table, 1.0, Canvas::Shortcuts::Off);
         ASSERT_EQ(fast.error, plain.error);
@@ -71,10 +77,7 @@ TEST(DrawingShortcutsTest, NothingButBackgroundOutsideTheWheelsBox)
     test::FillThreeCross36(table);
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.what);
-        WheelDrawingInputs in = test::Wheel3636();
-        in.width = c.size.width();
-        in.height = c.size.height();
-        c.change(in);
+        WheelDrawingInputs in = InputsOf(c);
         in.hubNumbers = true;
         const test::Rendered drawn = Render(in, table);
         const QRect box = drawn.result.wheelBox;
