@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 #include <vector>
 
@@ -252,7 +253,11 @@ void DrawWheel(Canvas& canvas, const WheelDrawingInputs& in, const GridModel& ta
     canvas.SetPenWidth(1);
 
     DrawBackgroundAndDiscs(canvas, in, s, r);
-    result.wheelBox = SquareAbout(s.centre, std::max({s.beadRadius, r.innerBand, r.rimHole, r.hub}));
+    // Radii may be negative (a negative ERD or flange reads as a number):
+    // such a circle is drawn about the centre all the same, so the box takes
+    // every radius by its size.
+    result.wheelBox = SquareAbout(
+        s.centre, std::max({std::abs(s.beadRadius), std::abs(r.innerBand), std::abs(r.rimHole), std::abs(r.hub)}));
 
     canvas.SetPenWidth(in.spokeWidth);
     RequireHubCountChosen(in);
@@ -265,12 +270,17 @@ void DrawWheel(Canvas& canvas, const WheelDrawingInputs& in, const GridModel& ta
     // The spokes' ends and caps, the rim numbers (an em at most past the rim
     // hole circle, drawn or not: a window's dry run leaves them out) and the
     // hub numbers' ring when they are shown.
+    // A negative rim radius turns the numbers' cells outwards: three ems then.
     const int labelFontSize = RoundHalfEven(s.centre.x() / 22.0);
     canvas.SetFontSize(labelFontSize);
-    int reach = r.rimHole + std::max(in.spokeWidth, canvas.Font().pixelSize());
+    const int em = canvas.Font().pixelSize();
+    const int rimNumbersReach = r.rimHole >= 0 ? r.rimHole + em : -r.rimHole + 3 * em;
+    const int spokeEnds = std::max({std::abs(r.rimHole), std::abs(r.leftHubHole), std::abs(r.rightHubHole)});
+    int reach = std::max(spokeEnds + in.spokeWidth, rimNumbersReach);
     if (in.hubNumbers) {
         const HubNumberCells cells = MeasureHubNumbers(canvas, s, hubStep);
-        const int ring = std::max(std::max(r.leftHubHole, r.rightHubHole) + cells.height, cells.fittingRadius);
+        const int ring = std::max(std::max(std::abs(r.leftHubHole), std::abs(r.rightHubHole)) + cells.height,
+                                  cells.fittingRadius);
         reach = std::max(reach, ring + std::max(cells.width, cells.height));
     }
     result.wheelBox |= SquareAbout(s.centre, reach);

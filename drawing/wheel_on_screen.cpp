@@ -13,6 +13,8 @@ bool Covers(const QRegion& region, const QRect& rect)
 
 void WheelOnScreen::Painted(const QRegion& painted, QSize size, TColor background, const WheelDrawingResult& result)
 {
+    // Nothing on screen changed (a paint into a picture).
+    if (painted.isEmpty()) return;
     // A note in place of the wheel, or a paint stopped before its background.
     if (result.wheelBox.isEmpty()) {
         known_ = false;

@@ -25,7 +25,8 @@ Canvas::~Canvas()
 bool Canvas::ClipsCheaply() const
 {
     const QPaintEngine* engine = painter_.paintEngine();
-    return shortcuts_ && engine && engine->type() == QPaintEngine::Raster && painter_.worldTransform().type() <= QTransform::TxTranslate;
+    return shortcuts_ && engine && engine->type() == QPaintEngine::Raster
+           && painter_.combinedTransform().type() <= QTransform::TxTranslate;
 }
 
 void Canvas::LeaveAlone(const QRegion& covered)
@@ -37,7 +38,7 @@ void Canvas::LeaveAlone(const QRegion& covered)
     if (covered.isEmpty() || !ClipsCheaply()) return;
     const QPaintDevice* device = painter_.device();
     const QRect everything =
-        painter_.worldTransform().inverted().mapRect(QRect(0, 0, device->width(), device->height()));
+        painter_.combinedTransform().inverted().mapRect(QRect(0, 0, device->width(), device->height()));
     painter_.save();
     painter_.setClipRegion(QRegion(everything) - covered, Qt::IntersectClip);
     leavingAlone_ = true;

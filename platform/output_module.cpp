@@ -13,14 +13,18 @@ namespace rimora {
 namespace {
 
 // Where to look, in order: beside the executable (the build folder and a
-// copied program), the installation's library folder relative to it, and
-// the build folder the program came from (the tests and benchmarks live in
-// folders of their own).
+// copied program), the installation's library folder relative to it, and,
+// for a program inside the build folder (the tests and benchmarks live in
+// folders of their own), that build folder. An installed program never
+// reaches into a build folder, which may hold a module of another build.
 QStringList ModuleFolders()
 {
     const QString executableFolder = QCoreApplication::applicationDirPath();
-    return {executableFolder, QDir::cleanPath(executableFolder + QStringLiteral("/" RIMORA_MODULE_RELATIVE_DIR)),
-            QStringLiteral(RIMORA_BUILD_DIR)};
+    QStringList folders{executableFolder,
+                        QDir::cleanPath(executableFolder + QStringLiteral("/" RIMORA_MODULE_RELATIVE_DIR))};
+    const QString buildFolder = QDir(QStringLiteral(RIMORA_BUILD_DIR)).canonicalPath();
+    if (!buildFolder.isEmpty() && executableFolder.startsWith(buildFolder + QLatin1Char('/'))) folders << buildFolder;
+    return folders;
 }
 
 }  // namespace

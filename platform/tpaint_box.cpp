@@ -2,6 +2,8 @@
 
 #include "platform/guard.h"
 
+#include <QBackingStore>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -16,8 +18,11 @@ TPaintBox::TPaintBox(QWidget* parent, const QString& name) : QWidget(parent)
 void TPaintBox::paintEvent(QPaintEvent* event)
 {
     ++paintCount_;
-    paintRegion_ = event->region();
     QPainter painter(this);
+    // A paint into a picture (grab, render) shows nothing on screen.
+    QBackingStore* store = window()->backingStore();
+    const bool onScreen = store && painter.paintEngine() && painter.paintEngine()->paintDevice() == store->paintDevice();
+    paintRegion_ = onScreen ? event->region() : QRegion();
     Canvas canvas(painter);
     if (!OnPaint) return;
     const bool ok = RunGuarded([&] { OnPaint(canvas); },

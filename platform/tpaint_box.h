@@ -20,7 +20,8 @@ public:
     std::function<void(Canvas&)> OnPaint;
     std::function<void(const QString&)> OnPaintError;
     int PaintCount() const { return paintCount_; }
-    // While OnPaint runs: the part of the box this paint covers.
+    // The part of the box the latest paint covered on screen; empty for a
+    // paint into a picture (grab, render).
     const QRegion& PaintRegion() const { return paintRegion_; }
 
 protected:

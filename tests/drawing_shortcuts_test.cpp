@@ -18,6 +18,7 @@ struct Case {
     const char* what;
     QSize size;
     void (*change)(WheelDrawingInputs&);
+    double pixelRatio = 1.0;
 };
 const Case kCases[] = {
     {"design size", {482, 354}, [](WheelDrawingInputs&) {}},
@@ -38,6 +39,10 @@ const Case kCases[] = {
          in.leftFlangeText = QStringLiteral("400");
          in.rightFlangeText = QStringLiteral("400");
      }},
+    // Negative numbers read: their circles are drawn about the centre all the same.
+    {"negative ERD", {1600, 1200}, [](WheelDrawingInputs& in) { in.erdText = QStringLiteral("-700"); }},
+    {"negative flange", {1600, 1200}, [](WheelDrawingInputs& in) { in.leftFlangeText = QStringLiteral("-900"); }},
+    {"dense screen", {1000, 700}, [](WheelDrawingInputs&) {}, 1.5},
 };
 
 WheelDrawingInputs InputsOf(const Case& c)
@@ -56,8 +61,8 @@ TEST(DrawingShortcutsTest, SamePixelsAsQtsOwnOperationsAtEverySize)
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.what);
         const WheelDrawingInputs in = InputsOf(c);
-        const test::Rendered fast = Render(in, table, 1.0, Canvas::Shortcuts::On);
-        const test::Rendered plain = Render(in, table, 1.0, Canvas::Shortcuts::Off);
+        const test::Rendered fast = Render(in, table, c.pixelRatio, Canvas::Shortcuts::On);
+        const test::Rendered plain = Render(in, table, c.pixelRatio, Canvas::Shortcuts::Off);
         ASSERT_EQ(fast.error, plain.error);
         const test::ImageDifference d = test::CompareImages(fast.image, plain.image);
         EXPECT_LE(d.largest, 1);
@@ -71,26 +76,33 @@ TEST(DrawingShortcutsTest, SamePixelsAsQtsOwnOperationsAtEverySize)
     }
 }
 
+int NotBackgroundOutsideTheBox(const test::Rendered& drawn, QRgb background)
+{
+    const QRect box = drawn.result.wheelBox;
+    int outside = 0;
+    for (int y = 0; y < drawn.image.height(); ++y)
+        for (int x = 0; x < drawn.image.width(); ++x)
+            if (!box.contains(x, y) && drawn.image.pixel(x, y) != background) ++outside;
+    return outside;
+}
+
 TEST(DrawingShortcutsTest, NothingButBackgroundOutsideTheWheelsBox)
 {
     GridModel table;
     test::FillThreeCross36(table);
     for (const Case& c : kCases) {
-        SCOPED_TRACE(c.what);
-        WheelDrawingInputs in = InputsOf(c);
-        in.hubNumbers = true;
-        const test::Rendered drawn = Render(in, table);
-        const QRect box = drawn.result.wheelBox;
-        ASSERT_FALSE(box.isEmpty());
-        const QRgb background = ToQColor(in.background).rgb();
-        int outside = 0;
-        for (int y = 0; y < drawn.image.height(); ++y)
-            for (int x = 0; x < drawn.image.width(); ++x)
-                if (!box.contains(x, y) && drawn.image.pixel(x, y) != background) ++outside;
-        EXPECT_EQ(outside, 0);
-        // The window's dry run draws no rim numbers: its box must be the same.
-        in.numbers = false;
-        EXPECT_EQ(Render(in, table).result.wheelBox, box);
+        if (c.pixelRatio != 1.0) continue;
+        for (const bool hubNumbers : {false, true}) {
+            SCOPED_TRACE(std::string(c.what) + (hubNumbers ? ", hub numbers" : ""));
+            WheelDrawingInputs in = InputsOf(c);
+            in.hubNumbers = hubNumbers;
+            const test::Rendered drawn = Render(in, table);
+            ASSERT_FALSE(drawn.result.wheelBox.isEmpty());
+            EXPECT_EQ(NotBackgroundOutsideTheBox(drawn, ToQColor(in.background).rgb()), 0);
+            // The window's dry run draws no rim numbers: its box must be the same.
+            in.numbers = false;
+            EXPECT_EQ(Render(in, table).result.wheelBox, drawn.result.wheelBox);
+        }
     }
 }
 
