@@ -1,5 +1,6 @@
 // One full drawing of a laced 36/36 wheel with numbers, into an image of the
 // design size, full HD and 4K: what a repaint of the paint box costs.
+#include "benchmark_main.h"
 #include "drawing/wheel_drawing.h"
 #include "platform/convert.h"
 
@@ -52,11 +53,5 @@ BENCHMARK(BM_DrawWheel)->Args({482, 354})->Args({1920, 1080})->Args({3840, 2160}
 int main(int argc, char** argv)
 {
     // Fonts and painting need a GUI application; no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QGuiApplication>(argc, argv, "offscreen");
 }

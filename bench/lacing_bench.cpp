@@ -1,6 +1,7 @@
 // "Calc!" on a freshly chosen wheel: the lacing table generated from the two
 // hole counts, then every spoke's length, for every pair of hole counts the
 // lists offer (3 crossings each side, the design wheel's dimensions).
+#include "benchmark_main.h"
 #include "lacing/lacing_generation.h"
 #include "platform/errors.h"
 #include "spokes/spoke_length.h"
@@ -59,10 +60,5 @@ BENCHMARK(BM_LaceAndCalc)->Apply(EveryPair)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);  // the region comes from QLocale
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QCoreApplication>(argc, argv);  // the region comes from QLocale
 }

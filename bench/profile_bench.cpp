@@ -1,6 +1,7 @@
 // A profile saved and opened again by the real main window's store: every
 // control value and a laced 36/36 table with its lengths, written to a file
 // and read back into the window.
+#include "benchmark_main.h"
 #include "app/main_form.h"
 #include "persist/ini_save.h"
 #include "platform/recording_desktop.h"
@@ -61,11 +62,5 @@ BENCHMARK(BM_ProfileOpen)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QApplication>(argc, argv, "offscreen");
 }

@@ -1,6 +1,7 @@
 // The build sheet of the default 36/36 wheel: preparing a wheel from a saved
 // profile (read, laced, measured), painting the page into an image at 96 and
 // 300 dots per inch, and writing it as a PDF file.
+#include "benchmark_main.h"
 #include "sheet/build_sheet.h"
 #include "sheet/saved_wheel.h"
 #include "sheet/sheet_export.h"
@@ -76,11 +77,5 @@ BENCHMARK(BM_WriteSheetPdf)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv)
 {
     // Fonts and painting need a GUI application; no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QGuiApplication>(argc, argv, "offscreen");
 }

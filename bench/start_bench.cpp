@@ -21,6 +21,8 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
+#include "benchmark_main.h"
+
 #include <benchmark/benchmark.h>
 
 #include <spawn.h>
@@ -283,13 +285,8 @@ void PrintTable()
 int main(int argc, char** argv)
 {
     // On an X server when there is one, as a user would see it.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", qEnvironmentVariableIsEmpty("DISPLAY") ? "offscreen" : "xcb");
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    PrintTable();
-    return 0;
+    const int status =
+        RunBenchmarks<QCoreApplication>(argc, argv, qEnvironmentVariableIsEmpty("DISPLAY") ? "offscreen" : "xcb");
+    if (status == 0) PrintTable();
+    return status;
 }
