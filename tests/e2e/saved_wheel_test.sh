@@ -8,10 +8,7 @@
 #
 # Usage: saved_wheel_test.sh path/to/rimora
 set -euo pipefail
-[ $# -eq 1 ] || { echo "usage: $0 path/to/rimora" >&2; exit 2; }
-EXE=$(realpath "$1")
 source "$(dirname "$0")/x_session.sh"
-[ -x "$EXE" ] || fail "$EXE is not an executable"
 
 # The wheel, as the settings file holds it and the drawing needs it.
 TYPE_INDEX=12 BEAD=305   # "16*1.75:305"

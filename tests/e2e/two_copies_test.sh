@@ -14,11 +14,8 @@
 #
 # Usage: two_copies_test.sh path/to/rimora
 set -euo pipefail
-[ $# -eq 1 ] || { echo "usage: $0 path/to/rimora" >&2; exit 2; }
-EXE=$(realpath "$1")
 SCREEN_W=1024 SCREEN_H=768
 source "$(dirname "$0")/x_session.sh"
-[ -x "$EXE" ] || fail "$EXE is not an executable"
 
 NOT_KEPT="Settings will not be kept: another Rimora is open."
 WIDTH=758 HEIGHT=540

@@ -2,7 +2,7 @@
 # program started from a folder of its own, screenshots and pixel checks.
 #
 # A script sets SCREEN_W and SCREEN_H, sources this file and calls
-# start_x_server. Every failure goes through fail, which says why, names the
+# start_x_server; its one argument, the program under test, is EXE from here. Every failure goes through fail, which says why, names the
 # latest screenshot and keeps the work folder; a passing run removes it
 # unless RIMORA_E2E_KEEP=1.
 
@@ -41,6 +41,10 @@ fail() {
     fi
     exit 1
 }
+
+[ $# -eq 1 ] || { echo "usage: $0 path/to/rimora" >&2; exit 2; }
+EXE=$(realpath "$1")
+[ -x "$EXE" ] || fail "$EXE is not an executable"
 
 need() {
     for tool in "$@"; do
