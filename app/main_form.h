@@ -3,6 +3,7 @@
 // "Data", "Spoke" and "Draw" tabs on the right. It assembles its controls and
 // routes their events; the work is done in the subsystem folders.
 #include "drawing/wheel_on_screen.h"
+#include "sheet/saved_wheel.h"
 #include "platform/simple_controls.h"
 #include "platform/tcheck_box.h"
 #include "platform/tcolor_box.h"
@@ -53,6 +54,8 @@ public:
     // Writes the settings file; runs once, when the window is destroyed or the
     // program is asked to end.
     void FormDestroy();
+    // Every input as the controls hold it, the lacing table left empty.
+    SavedWheel WheelOfControls() const;
 
     // Handlers, named after the control and the event.
     void TyCBChange();

@@ -6,35 +6,17 @@
 #include "drawing/wheel_drawing.h"
 #include "lacing/lacing_table.h"
 #include "platform/null_paint_device.h"
+#include "sheet/build_sheet.h"
 
 namespace rimora {
 
 namespace {
 
+// The inputs a saved wheel's drawing takes, read from the controls, with the
+// credits the window shows.
 WheelDrawingInputs DrawingInputs(const TMainF& f)
 {
-    WheelDrawingInputs in;
-    in.width = f.PB1->width();
-    in.height = f.PB1->height();
-    in.erdText = f.ErdE->Text();
-    in.rimInnerMm = f.RIMID->Value();
-    in.rimBandMm = f.RIMBK->Value();
-    in.rightFlangeText = f.dRE->Text();
-    in.leftFlangeText = f.dLE->Text();
-    in.hubMarginMm = f.HUBOD->Value();
-    in.spokeWidth = f.SpkD->Value();
-    in.hubCountText = f.HubCB->Text();
-    in.rimCountText = f.RimCB->Text();
-    in.angleDiffText = f.AdE->Text();
-    in.background = f.CL1->Selected();
-    in.rimOuter = f.CL2->Selected();
-    in.rimInner = f.CL3->Selected();
-    in.hub = f.CL4->Selected();
-    in.rightSpoke = f.CL5->Selected();
-    in.leftSpoke = f.CL6->Selected();
-    in.sideIndex = f.Ssd->ItemIndex();
-    in.numbers = f.RNCB->Checked();
-    in.hubNumbers = f.HNCB->Checked();
+    WheelDrawingInputs in = DrawingInputsOf(f.WheelOfControls(), f.PB1->width(), f.PB1->height());
     in.credits = TMainF::ShowCredits != 0;
     return in;
 }
@@ -44,7 +26,6 @@ WheelDrawingInputs DrawingInputs(const TMainF& f)
 void TMainF::PB1Paint(Canvas& canvas)
 {
     WheelDrawingInputs inputs = DrawingInputs(*this);
-    inputs.beadSeat = BeadSeatDiameter(TyCB->Text());
     RebuildHubLinks(SG1->Model(), HubCB->Text());
     WheelDrawingResult result;
     try {
@@ -68,7 +49,6 @@ WheelDrawingResult TMainF::PlaceWheelOverlay()
     WheelDrawingResult result;
     try {
         WheelDrawingInputs inputs = DrawingInputs(*this);
-        inputs.beadSeat = BeadSeatDiameter(TyCB->Text());
         // The rim numbers come after every conversion, place nothing that
         // stands on the drawing and leave the wheel's box as it is; drawing
         // their texts would only cost. The hub numbers stay: their ring can

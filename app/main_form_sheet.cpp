@@ -23,37 +23,7 @@ namespace {
 
 SavedWheel WheelOfWindow(const TMainF& f)
 {
-    SavedWheel w;
-    w.fileName = f.ProfL->Caption();
-    w.rimType = f.TyCB->Text();
-    w.hubHoles = f.HubCB->Text();
-    w.rimHoles = f.RimCB->Text();
-    w.rightFlange = f.dRE->Text();
-    w.leftFlange = f.dLE->Text();
-    w.leftCross = f.CLE->Value();
-    w.leftOffset = f.WLE->Text();
-    w.rightOffset = f.WRE->Text();
-    w.spokeHole = f.ShE->Text();
-    w.erd = f.ErdE->Text();
-    w.rightCross = f.CRE->Value();
-    w.angleDifference = f.AdE->Text();
-    w.background = f.CL1->Selected();
-    w.rimOuter = f.CL2->Selected();
-    w.rimInner = f.CL3->Selected();
-    w.hub = f.CL4->Selected();
-    w.rightSpoke = f.CL5->Selected();
-    w.leftSpoke = f.CL6->Selected();
-    w.rimBandMm = f.RIMBK->Value();
-    w.rimInnerMm = f.RIMID->Value();
-    w.hubMarginMm = f.HUBOD->Value();
-    w.spokeWidth = f.SpkD->Value();
-    w.numbers = f.RNCB->Checked();
-    w.hubNumbers = f.HNCB->Checked();
-    w.sideIndex = f.Ssd->ItemIndex();
-    w.rimOffset = f.RimOffE->Text();
-    w.tension = f.TensionE->Text();
-    w.spokeDiameter = f.SpokeDiaE->Text();
-    w.orderStep = f.OrderStepCB->Text();
+    SavedWheel w = f.WheelOfControls();
     const GridModel& from = f.SG1->Model();
     GridModel& to = *w.table;
     to.SetRowCount(from.RowCount());
@@ -67,20 +37,12 @@ SavedWheel WheelOfWindow(const TMainF& f)
 // after the profile; an existing file is replaced only when the user agrees.
 QString ExportFileName(TMainF& f, const QString& filter, const QString& extension, const QString& title)
 {
-    Desktop& desktop = CurrentDesktop();
     FileDialogRequest request;
     request.filter = filter;
     request.defaultExtension = extension;
     request.fileName = QFileInfo(f.ProfL->Caption()).completeBaseName() + QLatin1Char('.') + extension;
     request.folder = ProfileFolder(f.IniSave());
-    const QString chosen = desktop.SaveFileName(request);
-    if (chosen.isEmpty()) return {};
-    const QFileInfo target(chosen);
-    if (target.exists()
-        && !desktop.Confirm(title, QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                                       .arg(QDir::toNativeSeparators(target.absoluteFilePath()))))
-        return {};
-    return target.absoluteFilePath();
+    return ChooseFileToWrite(request, title);
 }
 
 // Text boxes claim Ctrl+E (end of line) and others for themselves; the
@@ -113,6 +75,42 @@ private:
 };
 
 }  // namespace
+
+SavedWheel TMainF::WheelOfControls() const
+{
+    SavedWheel w;
+    w.fileName = ProfL->Caption();
+    w.rimType = TyCB->Text();
+    w.hubHoles = HubCB->Text();
+    w.rimHoles = RimCB->Text();
+    w.rightFlange = dRE->Text();
+    w.leftFlange = dLE->Text();
+    w.leftCross = CLE->Value();
+    w.leftOffset = WLE->Text();
+    w.rightOffset = WRE->Text();
+    w.spokeHole = ShE->Text();
+    w.erd = ErdE->Text();
+    w.rightCross = CRE->Value();
+    w.angleDifference = AdE->Text();
+    w.background = CL1->Selected();
+    w.rimOuter = CL2->Selected();
+    w.rimInner = CL3->Selected();
+    w.hub = CL4->Selected();
+    w.rightSpoke = CL5->Selected();
+    w.leftSpoke = CL6->Selected();
+    w.rimBandMm = RIMBK->Value();
+    w.rimInnerMm = RIMID->Value();
+    w.hubMarginMm = HUBOD->Value();
+    w.spokeWidth = SpkD->Value();
+    w.numbers = RNCB->Checked();
+    w.hubNumbers = HNCB->Checked();
+    w.sideIndex = Ssd->ItemIndex();
+    w.rimOffset = RimOffE->Text();
+    w.tension = TensionE->Text();
+    w.spokeDiameter = SpokeDiaE->Text();
+    w.orderStep = OrderStepCB->Text();
+    return w;
+}
 
 void TMainF::CreateSheetActions()
 {

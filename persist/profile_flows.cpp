@@ -76,16 +76,9 @@ QString ProfileFolder(const TIniSave& store)
 
 std::optional<QString> SaveProfile(TIniSave& store, const QString& profileName)
 {
-    Desktop& desktop = CurrentDesktop();
-    const QString chosen = desktop.SaveFileName(ProfileRequest(store, profileName));
-    if (chosen.isEmpty()) return std::nullopt;
-    const QFileInfo target(chosen);
-    const QString path = target.absoluteFilePath();
-    if (target.exists() &&
-        !desktop.Confirm(
-            QCoreApplication::translate("Profiles", "Save profile"),
-            QCoreApplication::translate("Profiles", "%1 already exists.\nDo you want to replace it?").arg(Shown(path))))
-        return std::nullopt;
+    const QString path =
+        ChooseFileToWrite(ProfileRequest(store, profileName), QCoreApplication::translate("Profiles", "Save profile"));
+    if (path.isEmpty()) return std::nullopt;
 
     const QString previous = store.FileName();
     store.SetFileName(path);
@@ -96,7 +89,7 @@ std::optional<QString> SaveProfile(TIniSave& store, const QString& profileName)
         store.SetFileName(previous);
         throw;
     }
-    return target.fileName();
+    return QFileInfo(path).fileName();
 }
 
 std::optional<QString> OpenProfile(TIniSave& store, const std::function<void()>& beforeRead)

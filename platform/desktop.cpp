@@ -184,6 +184,20 @@ Desktop* InstalledDesktop()
     return g_installed;
 }
 
+QString ChooseFileToWrite(const FileDialogRequest& request, const QString& title)
+{
+    Desktop& desktop = CurrentDesktop();
+    const QString chosen = desktop.SaveFileName(request);
+    if (chosen.isEmpty()) return {};
+    const QFileInfo target(chosen);
+    const QString path = target.absoluteFilePath();
+    if (target.exists()
+        && !desktop.Confirm(title, QCoreApplication::translate("Desktop", "%1 already exists.\nDo you want to replace it?")
+                                       .arg(QDir::toNativeSeparators(path))))
+        return {};
+    return path;
+}
+
 QStringList QtNameFilters(const QString& filter)
 {
     const QStringList parts = filter.split(QLatin1Char('|'));

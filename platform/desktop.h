@@ -72,6 +72,11 @@ void SetDesktop(Desktop* desktop);
 // The desktop installed by SetDesktop, nullptr while the Qt one is in use.
 Desktop* InstalledDesktop();
 
+// The save dialog, then, for a file that exists already, the question
+// whether to replace it (captioned `title`): the absolute path to write, or
+// empty when the user cancels either.
+QString ChooseFileToWrite(const FileDialogRequest& request, const QString& title);
+
 // "prl|*.prl|*.*|*.*" as Qt name filters: "prl (*.prl)", "*.* (*)".
 QStringList QtNameFilters(const QString& filter);
 

@@ -229,6 +229,12 @@
         <source>Printing</source>
         <translation>印刷</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 は既にあります。
+置き換えますか?</translation>
+    </message>
 </context>
 <context>
     <name>Drawing</name>
@@ -403,12 +409,6 @@
     <message>
         <source>Save profile</source>
         <translation>プロファイルの保存</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 は既にあります。
-置き換えますか?</translation>
     </message>
     <message>
         <source>Cannot open %1: the file does not exist.</source>
