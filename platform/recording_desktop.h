@@ -6,6 +6,8 @@
 
 #include <QStringList>
 #include <deque>
+#include <utility>
+#include <vector>
 
 namespace rimora {
 
@@ -38,30 +40,29 @@ public:
     bool Confirm(const QString&, const QString& question) override
     {
         confirmations << question;
-        if (confirmAnswers.empty()) return true;
-        const bool answer = confirmAnswers.front();
-        confirmAnswers.pop_front();
-        return answer;
+        return NextOr(confirmAnswers, true);
     }
     SaveChangesAnswer AskSaveChanges(const QString&, const QString& text) override
     {
         saveChangesQuestions << text;
-        if (saveChangesAnswers.empty()) return SaveChangesAnswer::Discard;
-        const SaveChangesAnswer answer = saveChangesAnswers.front();
-        saveChangesAnswers.pop_front();
-        return answer;
+        return NextOr(saveChangesAnswers, SaveChangesAnswer::Discard);
     }
     void ShowAbout(const QString& title, const QString& text) override { abouts << title + QLatin1Char('\n') + text; }
     void OpenUrl(const QString& url) override { urls << url; }
-    QString OpenFileName(const FileDialogRequest& request) override { return Next(openRequests, openAnswers, request); }
-    QString SaveFileName(const FileDialogRequest& request) override { return Next(saveRequests, saveAnswers, request); }
+    QString OpenFileName(const FileDialogRequest& request) override
+    {
+        openRequests.push_back(request);
+        return NextOr(openAnswers, QString());
+    }
+    QString SaveFileName(const FileDialogRequest& request) override
+    {
+        saveRequests.push_back(request);
+        return NextOr(saveAnswers, QString());
+    }
     bool ChooseColor(QColor& color) override
     {
         colorRequests << color;
-        if (colorAnswers.empty()) return false;
-        color = colorAnswers.front();
-        colorAnswers.pop_front();
-        return true;
+        return Take(colorAnswers, color);
     }
     // The page is painted into an image of the page's size at 96 dots per
     // inch, as a preview would show it.
@@ -78,10 +79,7 @@ public:
     bool ChooseImageSize(QSize& size) override
     {
         sizeRequests << size;
-        if (sizeAnswers.empty()) return false;
-        size = sizeAnswers.front();
-        sizeAnswers.pop_front();
-        return true;
+        return Take(sizeAnswers, size);
     }
     QString ExecutableFolder() override { return executableFolder; }
     QString DocumentsFolder() override { return documentsFolder; }
@@ -90,13 +88,20 @@ public:
     QList<QRect> ScreenGeometries() override { return screens.isEmpty() ? Desktop::ScreenGeometries() : screens; }
 
 private:
-    static QString Next(std::vector<FileDialogRequest>& log, std::deque<QString>& answers, const FileDialogRequest& r)
+    // The next queued answer into `value`; false, `value` untouched, when none is left.
+    template <typename T>
+    static bool Take(std::deque<T>& answers, T& value)
     {
-        log.push_back(r);
-        if (answers.empty()) return {};
-        QString a = answers.front();
+        if (answers.empty()) return false;
+        value = std::move(answers.front());
         answers.pop_front();
-        return a;
+        return true;
+    }
+    template <typename T>
+    static T NextOr(std::deque<T>& answers, T otherwise)
+    {
+        Take(answers, otherwise);
+        return otherwise;
     }
 };
 
