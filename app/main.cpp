@@ -72,11 +72,16 @@ int main(int argc, char** argv)
     const rimora::UnattendedReport unattended(rimora::TerminationSignalReceived());
     mainF->SetSummaryWindow(nullptr);
     sumF.reset();
-    mainF->FormDestroy();
+    // Settings that cannot be written are said on stderr too, for a desktop
+    // session's log, and end the process with a failure status.
+    const bool settingsWritten = mainF->FormDestroy([&unattended](const QString& message) {
+        if (!unattended.Active()) rimora::WriteLine(stderr, {message});
+        rimora::CurrentDesktop().ShowError(message);
+    });
     // The main window is not deleted: its settings are written and its lock
     // released, the application's end closes its native window, and the
     // process's end frees its memory in one go. Freeing its hundred controls
     // one by one cost more than all the rest of the exit.
     gMainWindow = mainF;
-    return unattended.Failed() ? 1 : result;
+    return unattended.Failed() || !settingsWritten ? 1 : result;
 }

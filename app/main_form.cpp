@@ -72,14 +72,15 @@ void TMainF::FormCreate()
     storedRecords_ = ProfileRecords(*iniSave_);
 }
 
-void TMainF::FormDestroy()
+bool TMainF::FormDestroy(const std::function<void(const QString&)>& report)
 {
-    if (settingsWritten_) return;
+    if (settingsWritten_) return true;
     settingsWritten_ = true;
-    RunGuarded([this] { SaveSettings(); });
+    const bool written = RunGuarded([this] { SaveSettings(); }, report);
     // Written: the lock goes now, so the next copy may keep the settings
     // whether or not this window is ever destroyed.
     settings_.reset();
+    return written;
 }
 
 void TMainF::showEvent(QShowEvent* event)

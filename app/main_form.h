@@ -52,8 +52,9 @@ public:
     // start does not build a window it may never show.
     void SetSummaryWindowMaker(std::function<TSumF*()> make);
     // Writes the settings file; runs once, when the window is destroyed or the
-    // program is asked to end.
-    void FormDestroy();
+    // program is asked to end. False when the write failed; the error went
+    // to `report` (the desktop's error report when none is given).
+    bool FormDestroy(const std::function<void(const QString&)>& report = {});
     // Every input as the controls hold it, the lacing table left empty.
     SavedWheel WheelOfControls() const;
 

@@ -121,7 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     try {
         ini.Save();
-    } catch (const rimora::EProfileWriteError&) {
+    } catch (const rimora::EFileWriteError&) {
         return 0;
     }
     checkAll(ProfileFile(path), "after the save");

@@ -7,7 +7,7 @@
 //
 // Every operation opens the file afresh, works on it in memory and, when it
 // writes, puts the whole file on disk once at its end; a write that cannot be
-// carried out raises EProfileWriteError and leaves the file as it was. The
+// carried out raises EFileWriteError and leaves the file as it was. The
 // placement and value records can also be read from, or written into, a file
 // the caller has open, so that one pass reads the file once and writes it once.
 #include "platform/component.h"

@@ -1,14 +1,17 @@
 #include "persist/profile_file.h"
 
+#include "platform/atomic_file.h"
 #include "platform/convert.h"
 #include "platform/errors.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <cerrno>
 
 namespace rimora {
 
@@ -84,6 +87,7 @@ ProfileFile::ProfileFile(const QString& path) : path_(path)
     fileSize_ = file.size();
     if (!file.open(QIODevice::ReadOnly) || fileSize_ > kMaxFileSize) {
         unreadable_ = true;
+        readError_ = file.errorString();
         return;
     }
     Decode(file.readAll());
@@ -290,15 +294,16 @@ void ProfileFile::WriteBool(const QString& section, const QString& key, bool val
 void ProfileFile::Save()
 {
     if (!changed_) return;
-    if (unreadable_) throw EProfileWriteError(FullPath(path_));
-    const QByteArray bytes = Encode();
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly)) throw EProfileWriteError(FullPath(path_));
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        throw EProfileWriteError(FullPath(path_));
+    // A file that could not be read is never replaced by one that lacks
+    // what it held.
+    if (unreadable_) {
+        if (QFileInfo(path_).isDir()) throw EFileWriteError(FullPath(path_), SystemReason(EISDIR));
+        const QString reason =
+            TooLarge() ? QCoreApplication::translate("Errors", "it is too large to be one of Rimora's files, so it is kept as it is")
+                       : QCoreApplication::translate("Errors", "it could not be read (%1), so it is kept as it is").arg(readError_);
+        throw EFileWriteError(FullPath(path_), reason);
     }
-    if (!file.commit()) throw EProfileWriteError(FullPath(path_));
+    WriteFileAtomically(FullPath(path_), Encode());
     changed_ = false;
 }
 

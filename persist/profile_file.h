@@ -58,7 +58,7 @@ public:
     void WriteInteger(const QString& section, const QString& key, int value);
     void WriteBool(const QString& section, const QString& key, bool value);
 
-    // Writes the file when a write changed it. Throws EProfileWriteError
+    // Writes the file when a write changed it. Throws EFileWriteError
     // (with the full path) when it cannot, leaving the old file untouched.
     void Save();
 
@@ -83,6 +83,7 @@ private:
     qint64 fileSize_ = 0;
     Encoding encoding_ = Encoding::Utf8;
     bool unreadable_ = false;    // exists but could not be read: never overwrite it
+    QString readError_;          // the system's reason, when it could not be read
     bool changed_ = false;
 };
 

@@ -3,6 +3,8 @@
 #include "persist/ini_save.h"
 #include "persist/profile_file.h"
 #include "persist/settings_location.h"
+#include "platform/atomic_file.h"
+#include "platform/unattended_report.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,7 +12,7 @@
 #include <QLocale>
 #include <QLockFile>
 
-#include <cstdio>
+#include <cerrno>
 
 namespace rimora {
 
@@ -45,11 +47,18 @@ void SettingsSession::TakeLock(const QString& settingsPath)
     // whose process no longer runs is stale and is taken over.
     lock_->setStaleLockTime(0);
     if (lock_->tryLock(0)) return;
-    // A folder where no lock can be made is no sign of another copy: this
-    // run writes as before, and a write that fails says so then.
-    if (lock_->error() != QLockFile::LockFailedError) return;
-    anotherCopy_ = true;
     keeps_ = false;
+    if (lock_->error() == QLockFile::LockFailedError) {
+        anotherCopy_ = true;
+        return;
+    }
+    // No lock can be made (a full disk, a read-only folder): a write at the
+    // end would most likely fail too, and a copy without the lock cannot
+    // know that it is the only one, so this run keeps nothing.
+    const QString folder = QFileInfo(settingsPath).absolutePath();
+    lockProblem_ = FolderRefusesFiles(folder);
+    if (lockProblem_.isEmpty())
+        lockProblem_ = lock_->error() == QLockFile::PermissionError ? SystemReason(EACCES) : SystemReason(EIO);
 }
 
 QString SettingsSession::Restore()
@@ -60,7 +69,7 @@ QString SettingsSession::Restore()
     found_ = ReadMainSettings(store_);
     if (found_ == SettingsFound::TooLarge || found_ == SettingsFound::Unreadable) keeps_ = false;
     note_ = NoteFor(path);
-    if (!note_.isEmpty()) std::fprintf(stderr, "rimora: %s (%s)\n", qUtf8Printable(note_), qUtf8Printable(Shown(path)));
+    if (!note_.isEmpty()) WriteLine(stderr, {note_ + QStringLiteral(" (") + Shown(path) + QLatin1Char(')')});
     return note_;
 }
 
@@ -75,6 +84,9 @@ QString SettingsSession::NoteFor(const QString& settingsPath) const
     const QString name = QFileInfo(settingsPath).fileName();
     if (anotherCopy_)
         return QCoreApplication::translate("Settings", "Settings will not be kept: another Rimora is open.");
+    if (!lockProblem_.isEmpty())
+        return QCoreApplication::translate("Settings", "Settings will not be kept: %1 cannot be made (%2).")
+            .arg(QFileInfo(LockPath(settingsPath)).fileName(), lockProblem_);
     switch (found_) {
     case SettingsFound::Wheel:
     case SettingsFound::Nothing:

@@ -4,7 +4,8 @@
 // beside the settings file and is the one writer until it ends; any copy
 // started while it runs reads the settings as usual, says that its own will
 // not be kept, and writes nothing to the settings file. A lock left behind by
-// a copy that crashed is taken over.
+// a copy that crashed is taken over. A copy that cannot make the lock at all
+// (a full disk, a read-only folder) says why and keeps nothing either.
 //
 // A settings file that cannot be used (too large, not readable, or holding
 // none of the main window's records) leaves the window at its defaults; the
@@ -36,7 +37,7 @@ public:
 
     // At the end of the run: the placement and every control value, when
     // this run keeps the settings. A write that fails throws
-    // EProfileWriteError, as every settings write does.
+    // EFileWriteError, as every settings write does.
     void Save();
 
     // Another copy's summary window must not write either: its store is
@@ -61,6 +62,7 @@ private:
     std::unique_ptr<QLockFile> lock_;
     bool keeps_ = true;
     bool anotherCopy_ = false;
+    QString lockProblem_;  // why no lock could be made, when none could
     SettingsFound found_ = SettingsFound::Nothing;
     QString note_;
 };

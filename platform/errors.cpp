@@ -9,8 +9,10 @@ EListError EListError::OutOfBounds(long long index)
     return EListError(QCoreApplication::translate("Errors", "List index out of bounds (%1)").arg(index));
 }
 
-EProfileWriteError::EProfileWriteError(const QString& path)
-    : RimoraError(QCoreApplication::translate("Errors", "Cannot write %1").arg(path)), path_(path)
+EFileWriteError::EFileWriteError(const QString& path, const QString& reason)
+    : EInOutError(QCoreApplication::translate("Errors", "Cannot write %1: %2").arg(path, reason)),
+      path_(path),
+      reason_(reason)
 {
 }
 

@@ -37,14 +37,17 @@ public:
     using RimoraError::RimoraError;
 };
 
-// A settings or profile file that could not be written.
-class EProfileWriteError : public RimoraError {
+// A file that could not be written (a profile, the settings, an export),
+// with the reason: the system's own, or what kept the program from it.
+class EFileWriteError : public EInOutError {
 public:
-    explicit EProfileWriteError(const QString& path);
+    EFileWriteError(const QString& path, const QString& reason);
     const QString& Path() const { return path_; }
+    const QString& Reason() const { return reason_; }
 
 private:
     QString path_;
+    QString reason_;
 };
 
 // A wheel that cannot be worked on yet, with a message that says what to do.

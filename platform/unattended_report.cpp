@@ -15,20 +15,14 @@ UnattendedReport::~UnattendedReport()
     if (active_) SetDesktop(previousInstalled_);
 }
 
-namespace {
-
-// One line on the stream, whatever line breaks the parts hold:
-// "<title>: <part>: <part> ...".
 void WriteLine(std::FILE* out, QStringList parts)
 {
-    parts.prepend(ApplicationTitle());
+    parts.prepend(QStringLiteral("rimora"));
     QString line = parts.join(QStringLiteral(": "));
     line.replace(QLatin1Char('\n'), QLatin1Char(' '));
     std::fprintf(out, "%s\n", qUtf8Printable(line));
     std::fflush(out);
 }
-
-}  // namespace
 
 void UnattendedReport::ShowError(const QString& message)
 {

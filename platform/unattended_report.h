@@ -6,9 +6,16 @@
 // process can end with a non-zero status.
 #include "platform/desktop.h"
 
+#include <QStringList>
+
 #include <cstdio>
 
 namespace rimora {
+
+// One line on the stream, whatever line breaks the parts hold:
+// "rimora: <part>: <part> ...". Every message the program gives on stderr
+// starts the same way, whatever the window's title.
+void WriteLine(std::FILE* out, QStringList parts);
 
 class UnattendedReport : public Desktop {
 public:
@@ -21,6 +28,7 @@ public:
 
     // An error was reported while installed.
     bool Failed() const { return failed_; }
+    bool Active() const { return active_; }
 
     void ShowError(const QString& message) override;
     bool Confirm(const QString& title, const QString& question) override;

@@ -1,17 +1,18 @@
 #include "sheet/sheet_export.h"
 
 #include "drawing/wheel_drawing.h"
+#include "platform/atomic_file.h"
 #include "platform/canvas.h"
 #include "platform/errors.h"
 #include "platform/output_module.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <functional>
 
@@ -26,27 +27,19 @@ QString Shown(const QString& path)
 
 [[noreturn]] void CannotWrite(const QString& path, const QString& reason)
 {
-    throw EInOutError(QCoreApplication::translate("Sheet", "Cannot write %1: %2").arg(Shown(path), reason));
+    throw EFileWriteError(Shown(path), reason);
 }
 
-// Opens the temporary file, lets `write` fill it and puts it in place; on any
-// failure the temporary file is removed and the target stays as it was.
-void WriteAtomically(const QString& path, const std::function<void(QSaveFile&)>& write)
+// Lets `write` make the whole file in memory (a sheet or a drawing is a few
+// hundred kilobytes), then puts it in place at once: nothing is on disk
+// until every byte is there.
+void WriteAtomically(const QString& path, const std::function<void(QIODevice&)>& write)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) CannotWrite(path, file.errorString());
-    try {
-        write(file);
-    } catch (...) {
-        file.cancelWriting();
-        throw;
-    }
-    if (file.error() != QFileDevice::NoError) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        CannotWrite(path, reason);
-    }
-    if (!file.commit()) CannotWrite(path, file.errorString());
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    write(buffer);
+    buffer.close();
+    WriteFileAtomically(path, buffer.data());
 }
 
 // The drawing's own errors (a wheel that cannot be drawn) stop the export:
@@ -70,7 +63,7 @@ DrawingFormat DrawingFormatOf(const QString& path)
 
 void WriteSheetPdf(const QString& path, const BuildSheet& sheet, const QPageSize& pageSize)
 {
-    WriteAtomically(path, [&](QSaveFile& file) {
+    WriteAtomically(path, [&](QIODevice& file) {
         QPdfWriter writer(&file);
         writer.setPageSize(pageSize);
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -100,7 +93,7 @@ void WriteDrawing(const QString& path, const WheelDrawingInputs& inputs, const G
         QPainter painter(&scratch);
         PaintDrawing(painter, inputs, table);
     }
-    WriteAtomically(path, [&](QSaveFile& file) {
+    WriteAtomically(path, [&](QIODevice& file) {
         if (format == DrawingFormat::Svg) {
             const OutputModule& output =
                 RequireOutputModule(QCoreApplication::translate("Sheet", "Saving a drawing as SVG"));

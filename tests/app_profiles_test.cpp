@@ -4,6 +4,7 @@
 // window reads once at creation and writes once at destruction.
 #include "app/translation.h"
 #include "app_window_fixture.h"
+#include "support/failing_disk.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -254,23 +255,46 @@ TEST_F(ProfilesTest, RefusedTargetReportsTheErrorAndKeepsTheOldFile)
     const struct {
         QLocale language;
         const char* pattern;
-    } languages[] = {{QLocale(QLocale::Japanese, QLocale::Japan), "%1 に書き込めません"},
-                     {QLocale(QLocale::English, QLocale::UnitedStates), "Cannot write %1"}};
+    } languages[] = {{QLocale(QLocale::Japanese, QLocale::Japan), "%1 に書き込めません: %2"},
+                     {QLocale(QLocale::English, QLocale::UnitedStates), "Cannot write %1: %2"}};
+    // The reason is the system's own.
+    const std::pair<QString, QString> targets[] = {{Path("missing/wheel.prl"), "No such file or directory"},
+                                                   {Path("folder.prl"), "Is a directory"}};
     for (const auto& language : languages) {
-        for (const QString& target : {Path("missing/wheel.prl"), Path("folder.prl")}) {
+        for (const auto& [target, reason] : targets) {
             SCOPED_TRACE(target.toStdString());
             EXPECT_EQ(InstallTranslations(language.language), language.language.language() == QLocale::Japanese);
             desktop.errors.clear();
             Save(target);
             InstallTranslations(QLocale(QLocale::English));
             ASSERT_EQ(desktop.errors.size(), 1);
-            EXPECT_EQ(desktop.errors[0], QString::fromUtf8(language.pattern).arg(QDir::toNativeSeparators(target)));
+            EXPECT_EQ(desktop.errors[0],
+                      QString::fromUtf8(language.pattern).arg(QDir::toNativeSeparators(target), reason));
             EXPECT_EQ(mainF->ProfL->Caption(), "good.prl");
             EXPECT_EQ(Bytes(Path("good.prl")), good);
             EXPECT_EQ(FolderEntries(), QStringList({"folder.prl", "good.prl"}));
             EXPECT_TRUE(QDir(Path("folder.prl")).isEmpty());
         }
     }
+
+    // A full disk under the profile itself: the file keeps its bytes and the
+    // wheel stays unsaved, so opening another one still asks.
+    {
+        const ScopedFailingDisk full(ScopedFailingDisk::Step::Write, ENOSPC, 16);
+        desktop.errors.clear();
+        Save(Path("good.prl"));
+    }
+    ASSERT_EQ(desktop.errors.size(), 1);
+    EXPECT_EQ(desktop.errors[0], QString("Cannot write %1: No space left on device")
+                                     .arg(QDir::toNativeSeparators(Path("good.prl"))));
+    EXPECT_EQ(Bytes(Path("good.prl")), good);
+    EXPECT_EQ(FolderEntries(), QStringList({"folder.prl", "good.prl"}));
+    desktop.saveChangesQuestions.clear();
+    desktop.saveChangesAnswers.push_back(SaveChangesAnswer::Cancel);
+    desktop.openAnswers.push_back(Path("good.prl"));
+    Click(mainF->OpenBtn);
+    EXPECT_EQ(desktop.saveChangesQuestions.size(), 1);
+    EXPECT_EQ(mainF->ErdE->Text(), "600");
 
     // The store is not left pointing at the refused target: the next save
     // over the old profile, and the settings at the end, go where they belong.

@@ -5,6 +5,7 @@
 // reads the settings file but leaves it to the first.
 #include "app_window_fixture.h"
 #include "persist/settings_session.h"
+#include "support/failing_disk.h"
 
 #include <QFileInfo>
 #include <QLockFile>
@@ -193,6 +194,48 @@ TEST_F(SettingsWriterTest, TwoWindowsInEitherOrderOfClosingKeepTheFirstsValues)
         EXPECT_TRUE(written.contains("\nErdE=610\n")) << written.toStdString();
         EXPECT_FALSE(written.contains("ErdE=600"));
     }
+}
+
+// A disk that fills while the program runs: the last write fails, the
+// settings file keeps every byte, and the end says so and fails. A disk
+// already full at the start: no lock can be made, the start says why, and
+// nothing is written at the end.
+TEST_F(SettingsWriterTest, AFullDiskKeepsTheSettingsFileWhole)
+{
+    Start();
+    SetAWheel(*mainF);
+    Stop();
+    const QByteArray kept = Bytes(SettingsPath());
+
+    Start();
+    mainF->ErdE->SetText(QStringLiteral("590"));
+    QString reported;
+    {
+        const ScopedFailingDisk full(ScopedFailingDisk::Step::Write, ENOSPC, 100);
+        EXPECT_FALSE(mainF->FormDestroy([&](const QString& message) { reported = message; }));
+    }
+    EXPECT_EQ(reported, QStringLiteral("Cannot write %1: No space left on device").arg(SettingsPath()));
+    EXPECT_EQ(Bytes(SettingsPath()), kept);
+    EXPECT_EQ(FolderEntries(), QStringList{"KELD.ini"}) << "no temporary file left";
+    Stop();
+
+    // The folder's file system is full from the start (a real one where this
+    // build may mount one).
+    const QString full = Path(QStringLiteral("full"));
+    const ScopedSmallFileSystem disk(full);
+    if (!disk.Mounted()) GTEST_SKIP() << "cannot mount a small file system here";
+    WriteBytes(full + QStringLiteral("/KELD.ini"), kept);
+    disk.Fill();
+    desktop.executableFolder = full;
+    Start();
+    EXPECT_EQ(mainF->ErdE->Text(), "610");
+    EXPECT_EQ(mainF->StatusBar->Note(),
+              QStringLiteral("Settings will not be kept: KELD.ini.lock cannot be made (No space left on device)."));
+    mainF->ErdE->SetText(QStringLiteral("590"));
+    EXPECT_TRUE(mainF->FormDestroy());
+    Stop();
+    EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
+    EXPECT_EQ(Bytes(full + QStringLiteral("/KELD.ini")), kept);
 }
 
 TEST_F(SettingsWriterTest, LockOfACrashedCopyIsTakenOver)

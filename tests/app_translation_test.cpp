@@ -189,9 +189,10 @@ TEST_F(TranslationTest, ErrorsAreInTheUsersLanguage)
         EXPECT_TRUE(desktop.errors.last().contains(QStringLiteral("59o")));
 
         const QString path = Path(QStringLiteral("wheel.prl"));
-        const QString written = EProfileWriteError(path).Message();
+        const QString written = EFileWriteError(path, QStringLiteral("No space left on device")).Message();
         EXPECT_TRUE(written.contains(path));
-        EXPECT_EQ(written.endsWith(QString::fromUtf8("に書き込めません")), japanese) << written.toStdString();
+        EXPECT_TRUE(written.endsWith(QStringLiteral(": No space left on device"))) << written.toStdString();
+        EXPECT_EQ(written.contains(QString::fromUtf8("に書き込めません")), japanese) << written.toStdString();
         EXPECT_EQ(written.startsWith(QStringLiteral("Cannot write ")), !japanese) << written.toStdString();
         Stop();
     }

@@ -334,6 +334,6 @@ TEST_F(FormRecordsTest, PassThatFailsLeavesTheFileAsItWas)
     ASSERT_TRUE(QDir().mkpath(folder));
     WheelWindow second;
     second.store.SetFileName(folder);
-    EXPECT_THROW(second.store.WriteInfo(), EProfileWriteError);
+    EXPECT_THROW(second.store.WriteInfo(), EFileWriteError);
     EXPECT_TRUE(QFileInfo(folder).isDir());
 }

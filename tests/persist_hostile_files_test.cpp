@@ -138,7 +138,7 @@ TEST_F(HostileProfileFileTest, FiftyMegabyteFileReadsEmptyAndIsNeverOverwritten)
     try {
         file.Save();
         FAIL() << "a 50 MB file was overwritten";
-    } catch (const EProfileWriteError& e) {
+    } catch (const EFileWriteError& e) {
         EXPECT_TRUE(e.Message().contains(QStringLiteral("huge.prl"))) << e.what();
     }
     EXPECT_EQ(QFileInfo(path).size(), bytes.size());

@@ -178,8 +178,9 @@ TEST_F(ProfileFileTest, RefusedWriteRaisesWithTheFullPathAndLeavesTheDiskAsItWas
     try {
         inMissing.Save();
         FAIL() << "write into a missing folder succeeded";
-    } catch (const EProfileWriteError& e) {
-        EXPECT_EQ(e.Message(), QStringLiteral("Cannot write ") + QDir::toNativeSeparators(missing));
+    } catch (const EFileWriteError& e) {
+        EXPECT_EQ(e.Message(),
+                  QStringLiteral("Cannot write %1: No such file or directory").arg(QDir::toNativeSeparators(missing)));
         EXPECT_EQ(e.Path(), QDir::toNativeSeparators(missing));
     }
     EXPECT_FALSE(QFileInfo::exists(PathOf(QStringLiteral("no-such-folder"))));
@@ -191,7 +192,7 @@ TEST_F(ProfileFileTest, RefusedWriteRaisesWithTheFullPathAndLeavesTheDiskAsItWas
     ProfileFile onFolder(folder);
     EXPECT_EQ(onFolder.ReadString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("d")), QStringLiteral("d"));
     onFolder.WriteString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("1"));
-    EXPECT_THROW(onFolder.Save(), EProfileWriteError);
+    EXPECT_THROW(onFolder.Save(), EFileWriteError);
     EXPECT_TRUE(QFileInfo(folder).isDir());
     EXPECT_EQ(ReadBytes(folder + QStringLiteral("/inside.txt")), QByteArray("keep"));
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList()) << "no temporary file left behind";

@@ -246,14 +246,14 @@ TEST_F(ProfileFlowsTest, RefusedSaveReportsAndLeavesEverythingAsItWas)
     try {
         SaveProfile(window.store, kDefaultProfileName);
         FAIL() << "saving onto a folder succeeded";
-    } catch (const EProfileWriteError& e) {
-        EXPECT_EQ(e.Message(), QStringLiteral("Cannot write ") + QDir::toNativeSeparators(folder));
+    } catch (const EFileWriteError& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("Cannot write %1: Is a directory").arg(QDir::toNativeSeparators(folder)));
     }
     EXPECT_TRUE(QFileInfo(folder).isDir());
     EXPECT_EQ(window.store.FileName(), kSettingsFileName);
 
     desktop_.saveAnswers.push_back(PathOf(QStringLiteral("gone/w.prl")));
-    EXPECT_THROW(SaveProfile(window.store, kDefaultProfileName), EProfileWriteError);
+    EXPECT_THROW(SaveProfile(window.store, kDefaultProfileName), EFileWriteError);
     EXPECT_FALSE(QFileInfo::exists(PathOf(QStringLiteral("gone"))));
 }
 

@@ -139,6 +139,6 @@ TEST_F(StoreSettingsTest, UnwritableExecutableFolderMovesSettingsToTheConfigFold
 
     // A folder the user chose is never created for them.
     store.SetFileName(PathOf(QStringLiteral("not-there/p.prl")));
-    EXPECT_THROW(store.WriteInfo(), EProfileWriteError);
+    EXPECT_THROW(store.WriteInfo(), EFileWriteError);
     EXPECT_FALSE(QFileInfo::exists(PathOf(QStringLiteral("not-there"))));
 }

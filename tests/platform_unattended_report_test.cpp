@@ -38,6 +38,7 @@ private:
 
 TEST(UnattendedReport, ErrorsGoToTheStreamOneLineEach)
 {
+    // Whatever the window is titled, stderr says "rimora:".
     SetApplicationTitle(QStringLiteral("Rimora Ver0.02"));
     struct Row {
         const char* what;
@@ -45,9 +46,9 @@ TEST(UnattendedReport, ErrorsGoToTheStreamOneLineEach)
         QByteArray line;
     };
     const Row rows[] = {
-        {"a write error", QStringLiteral("/w/KELD.ini に書き込めません"), "Rimora Ver0.02: /w/KELD.ini に書き込めません\n"},
-        {"line breaks joined", QStringLiteral("first\nsecond"), "Rimora Ver0.02: first second\n"},
-        {"an empty message", QString(), "Rimora Ver0.02: \n"},
+        {"a write error", QStringLiteral("/w/KELD.ini に書き込めません"), "rimora: /w/KELD.ini に書き込めません\n"},
+        {"line breaks joined", QStringLiteral("first\nsecond"), "rimora: first second\n"},
+        {"an empty message", QString(), "rimora: \n"},
     };
     for (const Row& row : rows) {
         ScopedRecordingDesktop recorder;

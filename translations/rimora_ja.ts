@@ -298,10 +298,6 @@ Do you want to replace it?</source>
 <context>
     <name>Errors</name>
     <message>
-        <source>Cannot write %1</source>
-        <translation>%1 に書き込めません</translation>
-    </message>
-    <message>
         <source>List index out of bounds (%1)</source>
         <translation>リストの添字が範囲外です (%1)</translation>
     </message>
@@ -316,6 +312,18 @@ Do you want to replace it?</source>
     <message>
         <source>Unexpected error</source>
         <translation>予期しないエラーです</translation>
+    </message>
+    <message>
+        <source>it is too large to be one of Rimora&apos;s files, so it is kept as it is</source>
+        <translation>Rimora のファイルとしては大きすぎるため、そのまま残します</translation>
+    </message>
+    <message>
+        <source>it could not be read (%1), so it is kept as it is</source>
+        <translation>読み込めなかった (%1) ため、そのまま残します</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
     </message>
 </context>
 <context>
@@ -444,6 +452,10 @@ Do you want to replace it?</source>
     <message>
         <source>%1 cannot be read: started with the defaults, kept as it is.</source>
         <translation>%1 を読み込めません: 既定値で起動し、ファイルはそのまま残します。</translation>
+    </message>
+    <message>
+        <source>Settings will not be kept: %1 cannot be made (%2).</source>
+        <translation>設定は保存されません: %1 を作成できません (%2)。</translation>
     </message>
 </context>
 <context>
@@ -603,10 +615,6 @@ Do you want to replace it?</source>
     <message>
         <source>lacing table</source>
         <translation>組み方の表</translation>
-    </message>
-    <message>
-        <source>Cannot write %1: %2</source>
-        <translation>%1 に書き込めません: %2</translation>
     </message>
     <message>
         <source>the PDF could not be started</source>

@@ -1,0 +1,169 @@
+#include "platform/atomic_file.h"
+
+#include "platform/errors.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace rimora {
+
+namespace {
+
+int RealOpen(const char* path, int flags, mode_t mode)
+{
+    return ::open(path, flags, mode);
+}
+
+const FileSystemCalls kRealCalls{RealOpen, ::write, ::fsync, ::close, ::rename};
+const FileSystemCalls* gCalls = &kRealCalls;
+
+QString Shown(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+[[noreturn]] void Fail(const QString& path, int error)
+{
+    throw EFileWriteError(Shown(path), SystemReason(error));
+}
+
+// The file a link points at is the one to replace; the link stays a link.
+QString TargetOf(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink()) return info.absoluteFilePath();
+    const QString target = info.symLinkTarget();
+    return target.isEmpty() ? info.absoluteFilePath() : target;
+}
+
+// A replaced file keeps its permissions; a new one gets what the user's
+// umask leaves of rw-rw-rw-, as any file the user makes.
+void KeepPermissions(int fd, const QByteArray& target)
+{
+    struct stat existing {};
+    if (::stat(target.constData(), &existing) == 0) ::fchmod(fd, existing.st_mode & 07777);
+}
+
+// Opens a new temporary file beside the target: "<name>.<random>.tmp", in
+// plain sight, so that one a crash leaves behind is seen and can be removed.
+int OpenTemporary(const QString& target, QByteArray& temporary)
+{
+    const QFileInfo info(target);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString name = QStringLiteral("%1.%2.tmp")
+                                 .arg(info.fileName())
+                                 .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        temporary = QFile::encodeName(info.absolutePath() + QLatin1Char('/') + name);
+        const int fd = gCalls->open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+bool WriteAll(int fd, const QByteArray& bytes)
+{
+    const char* data = bytes.constData();
+    size_t left = static_cast<size_t>(bytes.size());
+    while (left > 0) {
+        const ssize_t written = gCalls->write(fd, data, left);
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (written == 0) {
+            // A device that takes nothing and says nothing is full.
+            errno = ENOSPC;
+            return false;
+        }
+        data += written;
+        left -= static_cast<size_t>(written);
+    }
+    return true;
+}
+
+// Makes the rename itself durable. The new file is already in place when
+// this runs, so a folder that cannot be synced (some file systems refuse)
+// is not reported as a failed write.
+void SyncFolder(const QString& folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace
+
+QString SystemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+void WriteFileAtomically(const QString& path, const QByteArray& bytes)
+{
+    const QString target = TargetOf(path);
+    const QByteArray targetName = QFile::encodeName(target);
+    if (QFileInfo(target).isDir()) Fail(path, EISDIR);
+
+    QByteArray temporary;
+    const int fd = OpenTemporary(target, temporary);
+    if (fd < 0) Fail(path, errno);
+    KeepPermissions(fd, targetName);
+
+    const auto discard = [&](int error) {
+        ::unlink(temporary.constData());
+        Fail(path, error);
+    };
+    if (!WriteAll(fd, bytes) || gCalls->fsync(fd) != 0) {
+        const int error = errno;
+        gCalls->close(fd);
+        discard(error);
+    }
+    // A network file system may report a failed write only at the close.
+    if (gCalls->close(fd) != 0) discard(errno);
+    if (gCalls->rename(temporary.constData(), targetName.constData()) != 0) discard(errno);
+    SyncFolder(QFileInfo(target).absolutePath());
+}
+
+QString FolderRefusesFiles(const QString& folder)
+{
+    const QString probe = QDir(folder).filePath(QStringLiteral("rimora-probe"));
+    QByteArray temporary;
+    const int fd = OpenTemporary(probe, temporary);
+    if (fd < 0) return SystemReason(errno);
+    // As much as a lock file holds: a process id, a program and a host name.
+    const bool written = WriteAll(fd, QByteArray(256, ' ')) && gCalls->fsync(fd) == 0;
+    const int error = errno;
+    const bool closed = gCalls->close(fd) == 0;
+    const int closeError = errno;
+    ::unlink(temporary.constData());
+    if (!written) return SystemReason(error);
+    if (!closed) return SystemReason(closeError);
+    return {};
+}
+
+const FileSystemCalls& CurrentFileSystemCalls()
+{
+    return *gCalls;
+}
+
+void SetFileSystemCalls(const FileSystemCalls* calls)
+{
+    gCalls = calls ? calls : &kRealCalls;
+}
+
+const FileSystemCalls& RealFileSystemCalls()
+{
+    return kRealCalls;
+}
+
+}  // namespace rimora
