@@ -179,7 +179,7 @@ void TMainF::ProfileOpened(const QString& fileName)
                      .arg(fileName, heldRecords_.join(QStringLiteral(", ")));
     else if (!absentRecords_.isEmpty())
         notes << tr("%1 lacks %2: their defaults are used.").arg(fileName, absent);
-    if (laced) notes << tr("The table is laced from the hole counts and cross numbers.");
+    if (laced) notes << tr("Its table is laced from the hole counts.");
     absentRecords_.clear();
     heldRecords_.clear();
     if (notes.isEmpty()) return;

@@ -19,7 +19,7 @@ class PartialProfileTest : public AppWindowTest, public ::testing::WithParamInte
 const PartialProfile kPartialProfiles[] = {
     {"Whole", {}, {}, "", 36},
     {"OlderThanTheSideInputs", {}, {"RimOffE", "TensionE", "SpokeDiaE", "OrderStepCB", "HNCB"}, "", 36},
-    {"WithoutTable", {}, {"SG1"}, "full.prl lacks lacing table: its default is used.  The table is laced", 36},
+    {"WithoutTable", {}, {"SG1"}, "full.prl lacks lacing table: its default is used.  Its table is laced", 36},
     {"WithoutCrossAndColour", {}, {"CLE", "CL4", "CL7"}, "full.prl lacks CL (left cross), HUB colour: their defaults", 36},
     {"ErdOnly", "ErdE=590", {}, "full.prl holds only ERD: the other inputs take their defaults.", 0},
     {"CountsAndErd", "HubCB=0\nRimCB=0\nErdE=590", {}, "full.prl holds only HUB, RIM, ERD: the other", 36},

@@ -1196,7 +1196,7 @@ Save the changes before opening another profile?</source>
         <translation>%1 には %2 がありません。既定値を使います。</translation>
     </message>
     <message>
-        <source>The table is laced from the hole counts and cross numbers.</source>
+        <source>Its table is laced from the hole counts.</source>
         <translation>表は穴数と交差数から組みました。</translation>
     </message>
     <message>
