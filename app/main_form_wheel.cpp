@@ -97,7 +97,9 @@ void TMainF::CheckLengths()
     if (lengthCheckHold_ > 0) return;
     std::vector<bool> stale = StaleLengthRows(SG1->Model(), LengthInputs(*this), RimOffE->Text());
     // Only a change of which lengths are stale is shown.
-    const auto anyStale = [](const std::vector<bool>& rows) { return std::find(rows.begin(), rows.end(), true) != rows.end(); };
+    const auto anyStale = [](const std::vector<bool>& rows) {
+        return std::find(rows.begin(), rows.end(), true) != rows.end();
+    };
     if (!anyStale(stale) && !anyStale(staleLengths_)) {
         staleLengths_ = std::move(stale);
         return;
@@ -168,7 +170,8 @@ void TMainF::CBtnClick()
     // The "Data" tab shows no table: the status bar says what came out.
     QString lengths = SideLengthsText(SG1->Model());
     if (lengths.isEmpty()) lengths = tr("No spoke is laced, so no length was worked out.");
-    StatusBar->SetSimpleText(WithStaleHint(lacingNote_.isEmpty() ? lengths : lengths + QStringLiteral("  ") + lacingNote_));
+    if (!lacingNote_.isEmpty()) lengths += QStringLiteral("  ") + lacingNote_;
+    StatusBar->SetSimpleText(WithStaleHint(lengths));
 }
 
 void TMainF::SBtnClick()

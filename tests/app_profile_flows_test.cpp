@@ -20,7 +20,7 @@ const PartialProfile kPartialProfiles[] = {
     {"Whole", {}, {}, "", 36},
     {"OlderThanTheSideInputs", {}, {"RimOffE", "TensionE", "SpokeDiaE", "OrderStepCB", "HNCB"}, "", 36},
     {"WithoutTable", {}, {"SG1"}, "full.prl lacks lacing table: its default is used.  Its table is laced", 36},
-    {"WithoutCrossAndColour", {}, {"CLE", "CL4", "CL7"}, "full.prl lacks CL (left cross), HUB colour: their defaults", 36},
+    {"WithoutCrossAndColour", {}, {"CLE", "CL4", "CL7"}, "full.prl lacks CL (left cross), HUB colour: their", 36},
     {"ErdOnly", "ErdE=590", {}, "full.prl holds only ERD: the other inputs take their defaults.", 0},
     {"CountsAndErd", "HubCB=0\nRimCB=0\nErdE=590", {}, "full.prl holds only HUB, RIM, ERD: the other", 36},
     {"SideInputsOnly", "TensionE=120", {}, "full.prl holds none of the wheel's sizes, table or drawing settings", 0},
