@@ -63,7 +63,8 @@ void TMainF::FormCreate()
         throw EInOutError(tr("Cannot make %1 the current folder").arg(QDir::toNativeSeparators(StartDir)));
     // The stored placement is centred for the size the window really has.
     EnforceMinimumOuterSize(kMinOuterWidth, kMinOuterHeight);
-    RestoreSettings();
+    // The lengths the settings bring are checked once they are all read.
+    WithLengthCheckHeld([this] { RestoreSettings(); });
     WriteTableHeadings();
     SG1->Model().SetCurrent(0, 0);
     ShowCredits = -1;
@@ -184,7 +185,7 @@ void TMainF::Image1Click()
 void TMainF::ShowPaintError(const QString& message)
 {
     // A drawing without error gives the status bar back to the lacing's note.
-    StatusBar->SetSimpleText(message.isEmpty() ? lacingNote_ : message);
+    StatusBar->SetSimpleText(WithStaleHint(message.isEmpty() ? lacingNote_ : message));
 }
 
 }  // namespace rimora

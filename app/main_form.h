@@ -24,6 +24,7 @@
 
 namespace rimora {
 
+class ProfileFile;
 class TIniSave;
 class SettingsSession;
 class TSumF;
@@ -171,6 +172,10 @@ public:
     QStringList RecentProfiles() const;
 
     TIniSave& IniSave() { return *iniSave_; }
+
+    // Whether the Length of a table row no longer matches the inputs: the
+    // table shows it grey until the next "Calc!".
+    bool LengthStale(int row) const;
     TSumF* SumF = nullptr;
 
 protected:
@@ -196,6 +201,28 @@ private:
     void RepaintWheel();
     void CreateSheetActions();
     void ResetSideInputs();
+    // The lengths that no longer match the inputs, worked out again after
+    // every change of an input they depend on (the table's hole columns
+    // included); when they change, the table is repainted and the status
+    // bar's hint put in or taken out.
+    void WatchLengthInputs();
+    // The lacing table generated afresh from the hole counts and crosses.
+    void LaceAfresh();
+    void CheckLengths();
+    // Runs `work` with the length check held, then checks once: for handlers
+    // that rewrite many cells.
+    void WithLengthCheckHeld(const std::function<void()>& work);
+    // The text with the stale-length hint after it while any length is stale.
+    QString WithStaleHint(const QString& text) const;
+    // Before a profile's values are read: the inputs the file lacks take
+    // their defaults, and `absentRecords_` names the first program's ones.
+    void BeforeProfileRead(const ProfileFile& file);
+    // After: a table without a spoke is laced from the hole counts and
+    // crosses, the wheel drawn, and the status bar names what the file lacked.
+    void ProfileOpened(const QString& fileName);
+    // The question's "Save": to the wheel's own file, without a dialog, when
+    // it has one; else as the Save button saves.
+    void SaveBeforeReplacing();
     // Whether the wheel on screen may be replaced: asks first when it has
     // changed since the start, its last save or its last open.
     bool MayReplaceWheel();
@@ -214,6 +241,12 @@ private:
     bool shownOnce_ = false;
     bool settingsWritten_ = false;
     QStringList storedRecords_;  // the profile records at the start, the last save or the last open
+    QString profilePath_;        // the file last saved or opened; empty until then
+    QStringList designRecords_;  // the profile records of the window as it was created
+    QStringList absentRecords_;  // names of the first inputs the profile being opened lacks
+    QStringList heldRecords_;    // and of those it holds
+    std::vector<bool> staleLengths_;  // per table row
+    int lengthCheckHold_ = 0;
     WheelOnScreen wheelOnScreen_;
 };
 

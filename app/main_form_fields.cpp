@@ -3,6 +3,7 @@
 // taken off as soon as the text converts.
 #include "app/input_mark.h"
 #include "app/main_form.h"
+#include "lacing/lacing_table.h"
 #include "platform/errors.h"
 #include "spokes/wheel_fields.h"
 
@@ -69,6 +70,25 @@ void TMainF::WatchFieldMarks()
         else if (auto* line = control->findChild<QLineEdit*>())
             connect(line, &QLineEdit::textChanged, this, unmarkWhenReadable);
     }
+}
+
+void TMainF::WatchLengthInputs()
+{
+    // Plain connections after the change notices, so a redraw that a change
+    // sets off has run when the check puts its hint into the status bar.
+    for (TEdit* edit : {ErdE, dRE, dLE, AdE, WLE, WRE, ShE, RimOffE})
+        connect(edit, &QLineEdit::textChanged, this, [this] { CheckLengths(); });
+    for (TComboBox* list : {HubCB, RimCB})
+        connect(list, &QComboBox::currentTextChanged, this, [this] { CheckLengths(); });
+    // The lengths hang on the rim hole, the hub hole laced to it and the
+    // length itself; the other columns are rewritten at every drawing.
+    GridModel& table = SG1->Model();
+    connect(&table, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& from, const QModelIndex& to) {
+        if (to.column() >= kRimCol && from.column() <= kLengthCol) CheckLengths();
+    });
+    connect(&table, &QAbstractItemModel::modelReset, this, [this] { CheckLengths(); });
+    connect(&table, &QAbstractItemModel::rowsRemoved, this, [this] { CheckLengths(); });
+    connect(&table, &QAbstractItemModel::rowsInserted, this, [this] { CheckLengths(); });
 }
 
 }  // namespace rimora

@@ -2,6 +2,8 @@
 // right file and the persistence code does the reading and writing.
 #include "app/main_form.h"
 #include "app/summary_form.h"
+#include "lacing/lacing_generation.h"
+#include "lacing/lacing_notes.h"
 #include "lacing/lacing_table.h"
 #include "persist/ini_save.h"
 #include "persist/profile_flows.h"
@@ -10,6 +12,8 @@
 #include "persist/settings_session.h"
 #include "platform/convert.h"
 #include "platform/desktop.h"
+#include "sheet/saved_wheel.h"
+#include "spokes/wheel_fields.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -38,6 +42,8 @@ void TMainF::RestoreSettings()
     });
     // The recent list is this computer's, not the wheel's.
     iniSave_->SetSettingsOnlyNames(RecentL->Name());
+    // What a profile that lacks an input gives it.
+    designRecords_ = ProfileRecords(*iniSave_);
     settings_ = std::make_unique<SettingsSession>(*iniSave_);
     StatusBar->SetNote(settings_->Restore(), settings_->FilePath());
     RecentL->SetText(RecentProfilesText(ParseRecentProfiles(RecentL->Text())));
@@ -76,42 +82,146 @@ void TMainF::SaveBtnClick()
 void TMainF::OpenBtnClick()
 {
     if (!MayReplaceWheel()) return;
-    // A profile written before the rim offset, tension and ordering inputs
-    // existed opens with their defaults, not with the previous wheel's values.
-    if (const auto name = OpenProfile(*iniSave_, [this] { ResetSideInputs(); })) {
-        ProfL->SetCaption(*name);
-        DBtnClick();
-        WheelStored(iniSave_->FileName());
-    }
+    std::optional<QString> name;
+    WithLengthCheckHeld([this, &name] {
+        name = OpenProfile(*iniSave_, [this](const ProfileFile& file) { BeforeProfileRead(file); });
+    });
+    if (name) ProfileOpened(*name);
 }
 
 void TMainF::OpenProfilePath(const QString& path)
 {
-    ProfL->SetCaption(OpenProfileFile(*iniSave_, path, [this] { ResetSideInputs(); }));
+    QString name;
+    WithLengthCheckHeld([this, &name, &path] {
+        name = OpenProfileFile(*iniSave_, path, [this](const ProfileFile& file) { BeforeProfileRead(file); });
+    });
+    ProfileOpened(name);
+}
+
+void TMainF::BeforeProfileRead(const ProfileFile& file)
+{
+    // The records of the first program, each by the name the user knows it
+    // by; those added since (rim offset, tension, spoke Ø, order step, hub
+    // hole numbers) are expected to be missing from older files and are not
+    // named. The hidden "Selected" colour is never seen, so never named.
+    const auto field = [](WheelField f) {
+        const QString caption = FieldCaption(f);
+        const QString shortName = FieldShortName(f);
+        return shortName == caption ? caption
+                                    : shortName + QStringLiteral(" (") + caption.mid(shortName.size() + 1).trimmed()
+                                          + QLatin1Char(')');
+    };
+    const std::pair<Component*, QString> named[] = {
+        {TyCB, tr("TYPE")},
+        {HubCB, field(WheelField::HubHoles)},
+        {RimCB, field(WheelField::RimHoles)},
+        {dRE, field(WheelField::RightFlange)},
+        {dLE, field(WheelField::LeftFlange)},
+        {CLE, field(WheelField::LeftCross)},
+        {WLE, field(WheelField::LeftOffset)},
+        {WRE, field(WheelField::RightOffset)},
+        {ShE, field(WheelField::SpokeHole)},
+        {ErdE, field(WheelField::Erd)},
+        {CRE, field(WheelField::RightCross)},
+        {SG1, tr("lacing table")},
+        {AdE, field(WheelField::AngleDifference)},
+        {CL1, tr("BackGround colour")},
+        {CL2, tr("RIM 1 colour")},
+        {CL3, tr("RIM 2 colour")},
+        {CL4, tr("HUB colour")},
+        {CL5, tr("Right Spoke colour")},
+        {CL6, tr("Left Spoke colour")},
+        {RIMBK, tr("RIM 1 Height")},
+        {RIMID, tr("RIM Inner")},
+        {HUBOD, tr("HUB Outer")},
+        {SpkD, tr("Spoke Width")},
+        {AuCB, tr("Auto ReDraw")},
+        {RNCB, tr("RIM hole No.")},
+        {Ssd, tr("Spoke Drawing")}};
+    absentRecords_.clear();
+    heldRecords_.clear();
+    for (const auto& [control, name] : named)
+        (HoldsRecord(*iniSave_, file, control->Name(), control == static_cast<Component*>(SG1)) ? heldRecords_
+                                                                                                 : absentRecords_)
+            << name;
+    ResetAbsentRecords(*iniSave_, file, designRecords_);
+}
+
+void TMainF::ProfileOpened(const QString& fileName)
+{
+    // A wheel saved before it was laced is laced now, as the command line
+    // laces it; the angle difference stays as the file gives it.
+    bool laced = false;
+    int hub = 0;
+    int rim = 0;
+    if (TableIsEmpty(SG1->Model()) && TryStrToInt(HubCB->Text(), hub) && TryStrToInt(RimCB->Text(), rim)) {
+        WithLengthCheckHeld([this] {
+            ClearLacingTable(SG1->Model());
+            lacingNote_ = LaceTable(SG1->Model(), HubCB->Text(), RimCB->Text(), CLE->Value(), CRE->Value(),
+                                    FlangeReachFromTexts(ErdE->Text(), dLE->Text(), dRE->Text()));
+            WriteTableHeadings();
+        });
+        laced = true;
+    }
+    ProfL->SetCaption(fileName);
     DBtnClick();
     WheelStored(iniSave_->FileName());
+
+    QStringList notes;
+    const QString absent = absentRecords_.join(QStringLiteral(", "));
+    if (absentRecords_.size() == 1)
+        notes << tr("%1 lacks %2: its default is used.").arg(fileName, absent);
+    else if (absentRecords_.size() > 1 && heldRecords_.isEmpty())
+        notes << tr("%1 holds none of the wheel's sizes, table or drawing settings: their defaults are used.")
+                     .arg(fileName);
+    else if (absentRecords_.size() > heldRecords_.size())
+        notes << tr("%1 holds only %2: the other inputs take their defaults.")
+                     .arg(fileName, heldRecords_.join(QStringLiteral(", ")));
+    else if (!absentRecords_.isEmpty())
+        notes << tr("%1 lacks %2: their defaults are used.").arg(fileName, absent);
+    if (laced) notes << tr("Its table is laced from the hole counts.");
+    absentRecords_.clear();
+    heldRecords_.clear();
+    if (notes.isEmpty()) return;
+    const QString shown = StatusBar->SimpleText();
+    if (!shown.isEmpty()) notes << shown;
+    StatusBar->SetSimpleText(WithStaleHint(notes.join(QStringLiteral("  "))));
 }
 
 // The values the window has now become those of the file just saved or
 // opened, and the file goes to the top of the recent list.
 void TMainF::WheelStored(const QString& profilePath)
 {
+    profilePath_ = profilePath;
     storedRecords_ = ProfileRecords(*iniSave_);
     RecentL->SetText(RecentProfilesText(WithRecentProfile(RecentProfiles(), profilePath)));
+}
+
+void TMainF::SaveBeforeReplacing()
+{
+    if (profilePath_.isEmpty()) {
+        SaveBtnClick();
+        return;
+    }
+    ProfL->SetCaption(SaveProfileTo(*iniSave_, profilePath_));
+    WheelStored(iniSave_->FileName());
 }
 
 bool TMainF::MayReplaceWheel()
 {
     if (ProfileRecords(*iniSave_) == storedRecords_) return true;
-    const QString profile = ProfL->Caption();
-    switch (CurrentDesktop().AskSaveChanges(
-        tr("Open profile"), tr("The wheel has changed since %1 was last saved or opened.\n"
-                               "Save the changes before opening another profile?")
-                                .arg(profile))) {
+    // A wheel never saved nor opened has no file to compare with.
+    const QString question =
+        profilePath_.isEmpty()
+            ? tr("The wheel has not been saved yet.\nSave it before opening another profile?")
+            : tr("The wheel has changed since %1 was last saved or opened.\n"
+                 "Save the changes before opening another profile?")
+                  .arg(ProfL->Caption());
+    switch (CurrentDesktop().AskSaveChanges(tr("Open profile"), question)) {
     case SaveChangesAnswer::Save: {
         // A save that is cancelled keeps the wheel on screen, as one that
         // fails does (its error leaves this handler).
-        SaveBtnClick();
+        SaveBeforeReplacing();
         return ProfileRecords(*iniSave_) == storedRecords_;
     }
     case SaveChangesAnswer::Discard:

@@ -414,10 +414,10 @@ void TMainF::WireEvents()
     connect(InsItem, &QAction::triggered, this, [this] { RunGuarded([this] { InsItemClick(); }); });
     connect(SG1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { Pop1->popup(SG1->viewport()->mapToGlobal(at)); });
-    SG1->setItemDelegate(new LacingCellDelegate([this] { return CL6->Selected(); },
-                                                [this] { return CL5->Selected(); },
-                                                [this](const QString& message) { StatusBar->SetSimpleText(message); },
-                                                SG1));
+    auto* cells = new LacingCellDelegate([this] { return CL6->Selected(); }, [this] { return CL5->Selected(); },
+                                         [this](const QString& message) { StatusBar->SetSimpleText(message); }, SG1);
+    cells->SetStaleLength([this](int row) { return LengthStale(row); });
+    SG1->setItemDelegate(cells);
     // The table shows hub holes in the spoke colours: repaint it when they change.
     for (TColorBox* c : {CL5, CL6}) c->OnChange = [this] {
         SG1->viewport()->update();
@@ -426,6 +426,7 @@ void TMainF::WireEvents()
     PB1->OnPaint = [this](Canvas& canvas) { PB1Paint(canvas); };
     PB1->OnPaintError = [this](const QString& message) { ShowPaintError(message); };
     WatchFieldMarks();
+    WatchLengthInputs();
 }
 
 }  // namespace rimora

@@ -7,9 +7,12 @@
 #include "lacing/lacing_table.h"
 #include "lacing/table_editing.h"
 #include "platform/convert.h"
+#include "spokes/length_status.h"
 #include "spokes/rim_offset.h"
 #include "spokes/summary_text.h"
 #include "spokes/wheel_numbers.h"
+
+#include <algorithm>
 
 namespace rimora {
 
@@ -84,7 +87,61 @@ void TMainF::WriteTableHeadings()
     WriteHeadings(SG1->Model());
 }
 
+bool TMainF::LengthStale(int row) const
+{
+    return row >= 0 && static_cast<size_t>(row) < staleLengths_.size() && staleLengths_[static_cast<size_t>(row)];
+}
+
+void TMainF::CheckLengths()
+{
+    if (lengthCheckHold_ > 0) return;
+    std::vector<bool> stale = StaleLengthRows(SG1->Model(), LengthInputs(*this), RimOffE->Text());
+    // Only a change of which lengths are stale is shown.
+    const auto anyStale = [](const std::vector<bool>& rows) {
+        return std::find(rows.begin(), rows.end(), true) != rows.end();
+    };
+    if (!anyStale(stale) && !anyStale(staleLengths_)) {
+        staleLengths_ = std::move(stale);
+        return;
+    }
+    if (stale == staleLengths_) return;
+    staleLengths_ = std::move(stale);
+    SG1->viewport()->update();
+    StatusBar->SetSimpleText(WithStaleHint(StatusBar->SimpleText()));
+}
+
+void TMainF::WithLengthCheckHeld(const std::function<void()>& work)
+{
+    ++lengthCheckHold_;
+    try {
+        work();
+    } catch (...) {
+        // What was done before the error is checked all the same.
+        --lengthCheckHold_;
+        CheckLengths();
+        throw;
+    }
+    --lengthCheckHold_;
+    CheckLengths();
+}
+
+QString TMainF::WithStaleHint(const QString& text) const
+{
+    static const QString separator = QStringLiteral("  ");
+    const QString hint = tr("Lengths in grey no longer match the inputs: Calc! works them out again.");
+    QString shown = text;
+    if (shown.endsWith(hint)) shown.chop(hint.size());
+    if (shown.endsWith(separator)) shown.chop(separator.size());
+    if (std::find(staleLengths_.begin(), staleLengths_.end(), true) == staleLengths_.end()) return shown;
+    return shown.isEmpty() ? hint : shown + separator + hint;
+}
+
 void TMainF::HubCBChange()
+{
+    WithLengthCheckHeld([this] { LaceAfresh(); });
+}
+
+void TMainF::LaceAfresh()
 {
     ClearLacingTable(SG1->Model());
     AdE->SetText(QStringLiteral("0"));
@@ -104,17 +161,27 @@ void TMainF::HubCBChange()
 
 void TMainF::CBtnClick()
 {
-    // Every text is read before the first length is written.
-    StopAtUnreadable(LengthFieldTexts(LengthInputs(*this), RimOffE->Text()));
-    CalcSpokeLengths(SG1->Model(), WithRimOffset(LengthInputs(*this), RimOffE->Text()),
-                     [this](const QString& text) { AdE->SetText(text); });
+    WithLengthCheckHeld([this] {
+        // Every text is read before the first length is written.
+        StopAtUnreadable(LengthFieldTexts(LengthInputs(*this), RimOffE->Text()));
+        CalcSpokeLengths(SG1->Model(), WithRimOffset(LengthInputs(*this), RimOffE->Text()),
+                         [this](const QString& text) { AdE->SetText(text); });
+    });
+    // The "Data" tab shows no table: the status bar says what came out.
+    QString lengths = SideLengthsText(SG1->Model());
+    if (lengths.isEmpty()) lengths = tr("No spoke is laced, so no length was worked out.");
+    if (!lacingNote_.isEmpty()) lengths += QStringLiteral("  ") + lacingNote_;
+    StatusBar->SetSimpleText(WithStaleHint(lengths));
 }
 
 void TMainF::SBtnClick()
 {
-    StopAtUnreadable(WheelFieldTexts(WheelInputs()));
-    const QString text = ComposeSummary(SG1->Model(), WheelInputs(), DescriptionTexts(*this),
-                                        [this](const QString& t) { AdE->SetText(t); });
+    QString text;
+    WithLengthCheckHeld([this, &text] {
+        StopAtUnreadable(WheelFieldTexts(WheelInputs()));
+        text = ComposeSummary(SG1->Model(), WheelInputs(), DescriptionTexts(*this),
+                              [this](const QString& t) { AdE->SetText(t); });
+    });
     if (TSumF* summary = SummaryWindow()) summary->ShowSummary(text);
 }
 
@@ -128,7 +195,7 @@ void TMainF::LockBtnClick()
 
 void TMainF::InsItemClick()
 {
-    InsertGapAndNumberDown(SG1->Model());
+    WithLengthCheckHeld([this] { InsertGapAndNumberDown(SG1->Model()); });
 }
 
 void TMainF::SimBtnClick()

@@ -18,7 +18,7 @@ namespace {
 }  // namespace
 
 void PaintLacingCell(Canvas& canvas, const GridModel& table, int col, int row, const QRect& rect,
-                     TColor leftSpokeColor, TColor rightSpokeColor)
+                     TColor leftSpokeColor, TColor rightSpokeColor, bool staleLength)
 {
     canvas.SetBrushColor(row % 2 == 0 ? colors::InactiveBorder : colors::WindowBackground);
     canvas.FillRect(rect);
@@ -34,6 +34,10 @@ void PaintLacingCell(Canvas& canvas, const GridModel& table, int col, int row, c
         color = kLacingHeadingColor;
     else if (col == kHubCol || col == kToHubCol)
         color = (number % 2 != 0) ? leftSpokeColor : rightSpokeColor;
+    else if (col == kLengthCol && staleLength) {
+        color = kStaleLengthColor;
+        canvas.SetFontStyle(false, true);
+    }
     canvas.SetFontColor(color);
     // Centred across; without single-line mode the text keeps to the top.
     canvas.DrawText(rect, DT_Center | DT_VCenter,

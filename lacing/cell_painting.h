@@ -2,7 +2,9 @@
 // Painting of one lacing-table cell. Rows are striped; the number columns show
 // only whole numbers, so gap marks and stray text look like empty holes; hub
 // hole numbers take the colour of their flange (odd left, even right), the
-// same colours the wheel drawing uses for the spokes. Length always shows.
+// same colours the wheel drawing uses for the spokes. Length always shows; a
+// stale one (the inputs have changed since it was worked out) in grey italics,
+// so it still reads but no longer looks like the wheel's.
 #include "platform/canvas.h"
 #include "platform/color.h"
 #include "platform/grid_model.h"
@@ -13,8 +15,10 @@ namespace rimora {
 
 // Colour of the headings, which name no hole.
 constexpr TColor kLacingHeadingColor = colors::Black;
+// Colour of a length that no longer matches the inputs.
+constexpr TColor kStaleLengthColor = colors::Gray;
 
 void PaintLacingCell(Canvas& canvas, const GridModel& table, int col, int row, const QRect& rect,
-                     TColor leftSpokeColor, TColor rightSpokeColor);
+                     TColor leftSpokeColor, TColor rightSpokeColor, bool staleLength = false);
 
 }  // namespace rimora

@@ -1,6 +1,7 @@
 #include "lacing/lacing_cell_delegate.h"
 
 #include "lacing/cell_painting.h"
+#include "lacing/lacing_table.h"
 #include "platform/canvas.h"
 #include "platform/errors.h"
 #include "platform/grid_model.h"
@@ -32,7 +33,8 @@ void LacingCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
         const TColor right = rightSpokeColor_ ? rightSpokeColor_() : colors::Black;
         painter->setFont(option.font);
         Canvas canvas(*painter);
-        PaintLacingCell(canvas, *table, index.column(), index.row(), option.rect, left, right);
+        const bool stale = index.column() == kLengthCol && staleLength_ && staleLength_(index.row());
+        PaintLacingCell(canvas, *table, index.column(), index.row(), option.rect, left, right, stale);
     } catch (const RimoraError& e) {
         failure = e.Message();
     } catch (const std::exception& e) {

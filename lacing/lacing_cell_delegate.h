@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStyledItemDelegate>
 #include <functional>
+#include <utility>
 
 namespace rimora {
 
@@ -15,11 +16,15 @@ class LacingCellDelegate : public QStyledItemDelegate {
 public:
     using ColorGetter = std::function<TColor()>;
     using ErrorReport = std::function<void(const QString&)>;
+    using StaleGetter = std::function<bool(int row)>;
 
     // An error while painting stops that cell and goes to `reportError` (the
     // status bar), never to the event loop.
     LacingCellDelegate(ColorGetter leftSpokeColor, ColorGetter rightSpokeColor, ErrorReport reportError = {},
                        QObject* parent = nullptr);
+
+    // Which rows' lengths no longer match the inputs, asked at every paint.
+    void SetStaleLength(StaleGetter staleLength) { staleLength_ = std::move(staleLength); }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     // The in-place editor leaves the right button to the table, so its popup
@@ -31,6 +36,7 @@ private:
     ColorGetter leftSpokeColor_;
     ColorGetter rightSpokeColor_;
     ErrorReport reportError_;
+    StaleGetter staleLength_;
 };
 
 }  // namespace rimora

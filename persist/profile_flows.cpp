@@ -3,6 +3,7 @@
 #include "persist/fixed_rows.h"
 #include "persist/ini_save.h"
 #include "persist/profile_file.h"
+#include "platform/convert.h"
 #include "platform/desktop.h"
 #include "platform/errors.h"
 
@@ -79,7 +80,11 @@ std::optional<QString> SaveProfile(TIniSave& store, const QString& profileName)
     const QString path =
         ChooseFileToWrite(ProfileRequest(store, profileName), QCoreApplication::translate("Profiles", "Save profile"));
     if (path.isEmpty()) return std::nullopt;
+    return SaveProfileTo(store, path);
+}
 
+QString SaveProfileTo(TIniSave& store, const QString& path)
+{
     const QString previous = store.FileName();
     store.SetFileName(path);
     try {
@@ -92,14 +97,14 @@ std::optional<QString> SaveProfile(TIniSave& store, const QString& profileName)
     return QFileInfo(path).fileName();
 }
 
-std::optional<QString> OpenProfile(TIniSave& store, const std::function<void()>& beforeRead)
+std::optional<QString> OpenProfile(TIniSave& store, const BeforeProfileRead& beforeRead)
 {
     const QString chosen = CurrentDesktop().OpenFileName(ProfileRequest(store, QString()));
     if (chosen.isEmpty()) return std::nullopt;
     return OpenProfileFile(store, chosen, beforeRead);
 }
 
-QString OpenProfileFile(TIniSave& store, const QString& chosen, const std::function<void()>& beforeRead)
+QString OpenProfileFile(TIniSave& store, const QString& chosen, const BeforeProfileRead& beforeRead)
 {
     const QFileInfo source(chosen);
     const QString path = source.absoluteFilePath();
@@ -120,10 +125,55 @@ QString OpenProfileFile(TIniSave& store, const QString& chosen, const std::funct
 
     store.SetFileName(path);
     const FixedRowsSnapshot headings(store.Owner());
-    if (beforeRead) beforeRead();
+    if (beforeRead) beforeRead(file);
     store.ReadInfo();
     headings.Restore();
     return source.fileName();
+}
+
+bool HoldsRecord(const TIniSave& store, const ProfileFile& file, const QString& name, bool grid)
+{
+    const QString rowPrefix = name + QStringLiteral("-Row");
+    for (const QString& key : file.Keys(store.Owner().Name())) {
+        if (!grid) {
+            if (key.compare(name, Qt::CaseInsensitive) == 0) return true;
+            continue;
+        }
+        if (!key.startsWith(rowPrefix, Qt::CaseInsensitive)) continue;
+        bool isNumber = false;
+        const int row = key.mid(rowPrefix.size()).toInt(&isNumber);
+        if (isNumber && row >= 1) return true;
+    }
+    return false;
+}
+
+void ResetAbsentRecords(TIniSave& store, const ProfileFile& file, const QStringList& design)
+{
+    const QString section = store.Owner().Name();
+    const QStringList held = file.Keys(section);
+    QStringList reset;
+    for (const QString& record : design) {
+        const QString key = record.section(QLatin1Char('='), 0, 0);
+        if (key.contains(QStringLiteral("-Row")) || held.contains(key, Qt::CaseInsensitive)) continue;
+        reset << record;
+    }
+    if (reset.isEmpty()) return;
+    // A read leaves a control whose key is absent as it is, but for a colour,
+    // which takes its default, and a grid, whose rows are emptied (the
+    // profile's own read fills them next). So the colours read back what
+    // they hold now, which changes nothing and tells no handler.
+    ProfileFile values{QString()};
+    int ignored = 0;
+    for (const QString& record : store.InfoRecords()) {
+        const qsizetype at = record.indexOf(QLatin1Char('='));
+        if (!record.left(at).contains(QStringLiteral("-Row")) && TryStrToInt(record.mid(at + 1), ignored))
+            values.WriteString(section, record.left(at), record.mid(at + 1));
+    }
+    for (const QString& record : reset) {
+        const qsizetype at = record.indexOf(QLatin1Char('='));
+        values.WriteString(section, record.left(at), record.mid(at + 1));
+    }
+    store.ReadInfo(values);
 }
 
 QStringList ProfileRecords(TIniSave& store)

@@ -11,6 +11,7 @@
 
 namespace rimora {
 
+class ProfileFile;
 class TIniSave;
 
 // The profile label's caption at every start.
@@ -22,17 +23,32 @@ inline const QString kProfileExtension = QStringLiteral("prl");
 // before replacing an existing file, and writes every control value of the
 // store's window into it. The store stays pointed at the file.
 std::optional<QString> SaveProfile(TIniSave& store, const QString& profileName);
+// The same to a file already chosen (the profile's own file), without a
+// dialog and without asking: returns the file's name without its folder.
+QString SaveProfileTo(TIniSave& store, const QString& path);
 
 // Asks for a file and reads every control value of the store's window from
 // it; the table's heading row is kept. A file that does not exist or holds
 // none of the window's records raises EInOutError and changes nothing. The
-// caller redraws the wheel afterwards. `beforeRead`, when given, runs once the
-// file is known to be a profile, just before its values are read: a window
-// puts back the defaults of inputs that older profiles do not hold.
-std::optional<QString> OpenProfile(TIniSave& store, const std::function<void()>& beforeRead = {});
+// caller redraws the wheel afterwards. `beforeRead`, when given, runs with the
+// file once it is known to be a profile, just before its values are read: a
+// window puts back the defaults of the inputs the file lacks
+// (ResetAbsentRecords) and notes which they were.
+using BeforeProfileRead = std::function<void(const ProfileFile& file)>;
+std::optional<QString> OpenProfile(TIniSave& store, const BeforeProfileRead& beforeRead = {});
 // The same without the dialog, for a path already chosen (the recent list);
 // returns the file's name without its folder.
-QString OpenProfileFile(TIniSave& store, const QString& chosen, const std::function<void()>& beforeRead = {});
+QString OpenProfileFile(TIniSave& store, const QString& chosen, const BeforeProfileRead& beforeRead = {});
+
+// Whether the file holds the record of the store's control `name`; for a
+// grid, whether it holds any of its rows below the headings.
+bool HoldsRecord(const TIniSave& store, const ProfileFile& file, const QString& name, bool grid = false);
+
+// Gives the controls whose records the file lacks the values of `design`
+// (ProfileRecords of the window as it was created) and leaves every other
+// control as it is; grid rows are left alone, as a read empties those the
+// file lacks. Runs inside `beforeRead`.
+void ResetAbsentRecords(TIniSave& store, const ProfileFile& file, const QStringList& design);
 
 // The records a profile save would write now, in file order, as "key=value"
 // lines (the store's settings-only controls left out); no file is touched.

@@ -40,14 +40,14 @@ protected:
     void TearDown() override { QGuiApplication::setPalette(saved_); }
 
     // Paints cell (col, row) alone into an image of one cell.
-    QImage Paint(int col, int row)
+    QImage Paint(int col, int row, bool stale = false)
     {
         QImage image(kW, kH, QImage::Format_RGB32);
         image.fill(Qt::magenta);
         QPainter painter(&image);
         painter.setFont(font_);
         Canvas canvas(painter);
-        PaintLacingCell(canvas, table_, col, row, QRect(0, 0, kW, kH), kLeft, kRight);
+        PaintLacingCell(canvas, table_, col, row, QRect(0, 0, kW, kH), kLeft, kRight, stale);
         return image;
     }
 
@@ -95,6 +95,20 @@ TEST_F(LacingPainting, HubNumbersTakeTheirSidesColourOthersBlack)
             }
         // Text starts at the top: the lowest line of the cell stays background.
         for (int x = 0; x < kW; ++x) ASSERT_EQ(image.pixelColor(x, kH - 1), kWindowColor);
+    }
+}
+
+// A stale length still reads, in grey; the flag means nothing in other columns.
+TEST_F(LacingPainting, StaleLengthIsGreyOnlyInTheLengthColumn)
+{
+    const QColor grey = ToQColor(kStaleLengthColor);
+    const std::tuple<int, bool, QColor, QColor> rows[] = {  // column, stale, ink, colour never seen
+        {kLengthCol, true, grey, Qt::black}, {kLengthCol, false, Qt::black, grey}, {kRimCol, true, Qt::black, grey}};
+    for (const auto& [col, stale, ink, absent] : rows) {
+        table_.SetCells(col, 1, QStringLiteral("17"));
+        const QImage image = Paint(col, 1, stale);
+        EXPECT_GT(Count(image, ink), 0) << col << " " << stale;
+        EXPECT_EQ(Count(image, absent), 0) << col << " " << stale;
     }
 }
 

@@ -759,6 +759,22 @@ Do you want to replace it?</source>
         <source>the spoke hole&apos;s diameter must be 0 mm or more.</source>
         <translation>スポーク穴径は 0 mm 以上にしてください。</translation>
     </message>
+    <message>
+        <source>no length</source>
+        <translation>長さなし</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>%1 – %2 mm</source>
+        <translation>%1 – %2 mm</translation>
+    </message>
+    <message>
+        <source>Left %1, right %2</source>
+        <translation>左 %1、右 %2</translation>
+    </message>
 </context>
 <context>
     <name>Wheel</name>
@@ -1122,6 +1138,88 @@ Save the changes before opening another profile?</source>
     <message>
         <source>Recent profiles</source>
         <translation>最近使ったプロファイル</translation>
+    </message>
+    <message>
+        <source>TYPE</source>
+        <translation>タイプ</translation>
+    </message>
+    <message>
+        <source>lacing table</source>
+        <translation>組み方の表</translation>
+    </message>
+    <message>
+        <source>BackGround colour</source>
+        <translation>背景の色</translation>
+    </message>
+    <message>
+        <source>RIM 1 colour</source>
+        <translation>リム 1 の色</translation>
+    </message>
+    <message>
+        <source>RIM 2 colour</source>
+        <translation>リム 2 の色</translation>
+    </message>
+    <message>
+        <source>HUB colour</source>
+        <translation>ハブの色</translation>
+    </message>
+    <message>
+        <source>Right Spoke colour</source>
+        <translation>右スポークの色</translation>
+    </message>
+    <message>
+        <source>Left Spoke colour</source>
+        <translation>左スポークの色</translation>
+    </message>
+    <message>
+        <source>RIM 1 Height</source>
+        <translation>リム 1 の高さ</translation>
+    </message>
+    <message>
+        <source>RIM Inner</source>
+        <translation>リム内側</translation>
+    </message>
+    <message>
+        <source>HUB Outer</source>
+        <translation>ハブ外側</translation>
+    </message>
+    <message>
+        <source>Spoke Width</source>
+        <translation>スポークの太さ</translation>
+    </message>
+    <message>
+        <source>%1 lacks %2: its default is used.</source>
+        <translation>%1 には %2 がありません。既定値を使います。</translation>
+    </message>
+    <message>
+        <source>%1 holds none of the wheel&apos;s sizes, table or drawing settings: their defaults are used.</source>
+        <translation>%1 にはホイールの寸法、表、描画の設定がどれもありません。既定値を使います。</translation>
+    </message>
+    <message>
+        <source>%1 holds only %2: the other inputs take their defaults.</source>
+        <translation>%1 にあるのは %2 だけです。ほかの入力は既定値を使います。</translation>
+    </message>
+    <message>
+        <source>%1 lacks %2: their defaults are used.</source>
+        <translation>%1 には %2 がありません。既定値を使います。</translation>
+    </message>
+    <message>
+        <source>Its table is laced from the hole counts.</source>
+        <translation>表は穴数と交差数から組みました。</translation>
+    </message>
+    <message>
+        <source>The wheel has not been saved yet.
+Save it before opening another profile?</source>
+        <translation>このホイールはまだ保存されていません。
+別のプロファイルを開く前に保存しますか?</translation>
+    </message>
+    <message>
+        <source>Lengths in grey no longer match the inputs: Calc! works them out again.</source>
+        <translation>灰色の長さは入力と合っていません。「計算!」で計算し直します。</translation>
+    </message>
+    <message>
+        <source>No spoke is laced, so no length was worked out.</source>
+        <translation>組まれたスポークがないので、長さは計算されませんでした。</translation>
     </message>
 </context>
 <context>

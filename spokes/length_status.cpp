@@ -1,0 +1,105 @@
+#include "spokes/length_status.h"
+
+#include "lacing/lacing_table.h"
+#include "platform/convert.h"
+#include "platform/errors.h"
+#include "spokes/length_text.h"
+#include "spokes/rim_offset.h"
+
+#include <QCoreApplication>
+#include <cmath>
+#include <optional>
+
+namespace rimora {
+
+namespace {
+
+// The length a cell shows, or nothing when it does not read back.
+std::optional<double> ShownLength(const QString& text)
+{
+    try {
+        return ReadBackLength(text);
+    } catch (const RimoraError&) {
+        return std::nullopt;
+    }
+}
+
+// The same length in two spellings ("1,234.5" and "1234.5") is the same
+// length; a text that reads as no number never matches.
+bool SameLength(const QString& shown, const QString& computed)
+{
+    if (shown == computed) return true;
+    const std::optional<double> a = ShownLength(shown);
+    const std::optional<double> b = ShownLength(computed);
+    return a && b && std::fabs(*a - *b) < 1e-9;
+}
+
+struct SideRange {
+    int spokes = 0;
+    double low = 0;
+    double high = 0;
+    QString lowText;
+    QString highText;
+
+    void Add(double value, const QString& text)
+    {
+        if (spokes == 0 || value < low) {
+            low = value;
+            lowText = text;
+        }
+        if (spokes == 0 || value > high) {
+            high = value;
+            highText = text;
+        }
+        ++spokes;
+    }
+
+    QString Text() const
+    {
+        if (spokes == 0) return QCoreApplication::translate("Spokes", "no length");
+        if (lowText == highText) return QCoreApplication::translate("Spokes", "%1 mm").arg(lowText);
+        return QCoreApplication::translate("Spokes", "%1 – %2 mm").arg(lowText, highText);
+    }
+};
+
+}  // namespace
+
+std::vector<bool> StaleLengthRows(const GridModel& table, const SpokeLengthInputs& inputs,
+                                  const QString& rimOffsetText)
+{
+    const int rows = table.RowCount();
+    std::vector<bool> stale(static_cast<size_t>(std::max(rows, 0)), false);
+    GridModel fresh(table.ColCount(), rows);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < table.ColCount(); ++c) fresh.SetCells(c, r, table.Cells(c, r));
+    bool computed = true;
+    try {
+        CalcSpokeLengths(fresh, WithRimOffset(inputs, rimOffsetText), {});
+    } catch (const RimoraError&) {
+        computed = false;
+    }
+    for (int r = 1; r < rows; ++r) {
+        const QString shown = table.Cells(kLengthCol, r);
+        if (shown.isEmpty()) continue;
+        stale[static_cast<size_t>(r)] = !computed || !SameLength(shown, fresh.Cells(kLengthCol, r));
+    }
+    return stale;
+}
+
+QString SideLengthsText(const GridModel& table)
+{
+    SideRange left;
+    SideRange right;
+    for (int r = 1; r < table.RowCount(); ++r) {
+        const QString length = table.Cells(kLengthCol, r);
+        int hub = 0;
+        if (length.isEmpty() || !TryStrToInt(table.Cells(kToHubCol, r), hub)) continue;
+        const std::optional<double> value = ShownLength(length);
+        if (!value) continue;
+        (hub % 2 != 0 ? left : right).Add(*value, length);
+    }
+    if (left.spokes == 0 && right.spokes == 0) return QString();
+    return QCoreApplication::translate("Spokes", "Left %1, right %2").arg(left.Text(), right.Text());
+}
+
+}  // namespace rimora
