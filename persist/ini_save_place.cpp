@@ -60,14 +60,13 @@ void TIniSave::ReadPlace(const ProfileFile& file)
     if (parent_.Left() < 0) parent_.SetLeft(centredLeft);
     if (parent_.Top() < 0) parent_.SetTop(centredTop);
     // A place on a screen no longer there (or far beyond the right or
-    // bottom edge) comes back onto the nearest screen.
-    const QRect stored(parent_.Left(), parent_.Top(), parent_.Width(), parent_.Height());
-    const QRect shown = OntoNearestScreen(stored, CurrentDesktop().ScreenGeometries());
-    if (shown == stored) return;
-    parent_.SetWidth(shown.width());
-    parent_.SetHeight(shown.height());
-    parent_.SetLeft(shown.left());
-    parent_.SetTop(shown.top());
+    // bottom edge), or a size larger than the screen, comes back onto the
+    // nearest screen, no larger than it.
+    const QRect stored = OuterRect(parent_);
+    const QSize minimum(parent_.MinimumOuterWidth(), parent_.MinimumOuterHeight());
+    const QRect shown = OntoNearestScreen(stored, CurrentDesktop().ScreenGeometries(), minimum);
+    placeCorrected_ = shown != stored;
+    if (placeCorrected_) SetOuterRect(parent_, shown);
 }
 
 void TIniSave::WriteFont()

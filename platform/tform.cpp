@@ -48,6 +48,8 @@ void TForm::showEvent(QShowEvent* event)
 
 void TForm::EnforceMinimumOuterSize(int minWidth, int minHeight)
 {
+    minOuterWidth_ = minWidth;
+    minOuterHeight_ = minHeight;
     const int frameWidth = frameGeometry().width() - geometry().width();
     const int frameHeight = frameGeometry().height() - geometry().height();
     setMinimumSize(minWidth - frameWidth, minHeight - frameHeight);

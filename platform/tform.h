@@ -38,6 +38,8 @@ public:
     // Keeps the outer size at least width x height: the frame can no longer be
     // dragged smaller, and a size set smaller is set back.
     void EnforceMinimumOuterSize(int width, int height);
+    int MinimumOuterWidth() const override { return minOuterWidth_; }
+    int MinimumOuterHeight() const override { return minOuterHeight_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -48,6 +50,8 @@ private:
     // not framed the window yet; set again once the frame is known.
     int pendingOuterWidth_ = 0;
     int pendingOuterHeight_ = 0;
+    int minOuterWidth_ = 0;
+    int minOuterHeight_ = 0;
 };
 
 }  // namespace rimora
