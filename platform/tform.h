@@ -43,11 +43,17 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Whether the window manager has framed the window yet.
+    bool FrameKnown() const;
+    void ApplyPendingOuterSize();
+
     std::vector<Component*> components_;
-    // Outer sizes set before the first showing, while the window system had
-    // not framed the window yet; set again once the frame is known.
+    // Outer sizes set while the window manager had not framed the window
+    // yet; set again once the frame is known.
     int pendingOuterWidth_ = 0;
     int pendingOuterHeight_ = 0;
     int minOuterWidth_ = 0;
