@@ -114,8 +114,8 @@ QRect OuterRect(const IForm& form)
 
 void SetOuterRect(IForm& form, const QRect& rect)
 {
-    form.SetWidth(rect.width());
-    form.SetHeight(rect.height());
+    if (rect.width() != form.Width()) form.SetWidth(rect.width());
+    if (rect.height() != form.Height()) form.SetHeight(rect.height());
     form.SetLeft(rect.left());
     form.SetTop(rect.top());
 }

@@ -42,8 +42,8 @@ QRect OntoNearestScreen(const QRect& window, const QList<QRect>& screens, const 
 // whole window stays on the screen. No screens at all: only moved.
 QRect BesideAnotherCopy(const QRect& window, const QList<QRect>& screens, const QSize& minimum = {});
 
-// A window's outer rectangle, and setting it: the size first, so that the
-// place is taken for the size it will have.
+// A window's outer rectangle, and setting it: the size first (only what
+// changes), so that the place is taken for the size it will have.
 QRect OuterRect(const IForm& form);
 void SetOuterRect(IForm& form, const QRect& rect);
 

@@ -15,28 +15,20 @@ TForm::TForm(const QString& name, QWidget* parent) : QWidget(parent, Qt::Window)
 // nothing, so the size is set again as soon as the frame is known;
 // otherwise a stored outer size would become the inner size, the window
 // would grow at every start, and one fitted to the screen would reach past
-// its bottom by the title bar. A size set to what the window already has
-// (the default of a first start) asks for nothing and is not set again.
+// its bottom by the title bar. A size that is never set (the design size of
+// a first start) stays the inner size.
 void TForm::SetWidth(int width)
 {
-    const bool asked = width != Width();
     const int frame = frameGeometry().width() - geometry().width();
     resize(std::max(1, width - frame), height());
-    if (FrameKnown())
-        pendingOuterWidth_ = 0;
-    else if (asked)
-        pendingOuterWidth_ = width;
+    pendingOuterWidth_ = FrameKnown() ? 0 : width;
 }
 
 void TForm::SetHeight(int height)
 {
-    const bool asked = height != Height();
     const int frame = frameGeometry().height() - geometry().height();
     resize(width(), std::max(1, height - frame));
-    if (FrameKnown())
-        pendingOuterHeight_ = 0;
-    else if (asked)
-        pendingOuterHeight_ = height;
+    pendingOuterHeight_ = FrameKnown() ? 0 : height;
 }
 
 bool TForm::FrameKnown() const
@@ -49,6 +41,10 @@ void TForm::ApplyPendingOuterSize()
     if (!FrameKnown()) return;
     const int width = std::exchange(pendingOuterWidth_, 0);
     const int height = std::exchange(pendingOuterHeight_, 0);
+    if (width == 0 && height == 0) return;
+    // The minimum, too, was set while the frame counted as nothing: as it
+    // stands it would hold a window stored at its minimum larger by the frame.
+    if (minOuterWidth_ > 0 || minOuterHeight_ > 0) EnforceMinimumOuterSize(minOuterWidth_, minOuterHeight_);
     if (width > 0) SetWidth(width);
     if (height > 0) SetHeight(height);
 }
