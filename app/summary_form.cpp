@@ -65,6 +65,8 @@ TSumF::~TSumF() = default;
 
 void TSumF::FormCreate()
 {
+    // A stored place is fitted to the screen no smaller than this.
+    EnforceMinimumOuterSize(kMinOuterWidth, kMinOuterHeight);
     ReadSummaryPlacement(*iniSave_);
 }
 

@@ -102,6 +102,9 @@ public:
     void ReadPlace();
     void WritePlace(ProfileFile& file);
     void ReadPlace(const ProfileFile& file);
+    // Whether the latest ReadPlace had to move or shrink the stored place to
+    // show the window on a screen there is now.
+    bool PlaceCorrected() const { return placeCorrected_; }
     // The target label's size, style, face name and colour.
     void WriteFont();
     void ReadFont();
@@ -117,6 +120,7 @@ private:
     bool fSaveSplitPos_ = false;
     bool fPlaceOnly_ = false;
     bool readOnly_ = false;
+    bool placeCorrected_ = false;
     QString fFileName_;
     QString fNotSaveName_;
     QString fSettingsOnlyName_;

@@ -8,6 +8,8 @@
 
 #include <QSize>
 
+#include <limits>
+
 namespace rimora {
 
 namespace {
@@ -16,6 +18,7 @@ const QString kLeft = QStringLiteral("Left");
 const QString kTop = QStringLiteral("Top");
 const QString kHeight = QStringLiteral("Height");
 const QString kWidth = QStringLiteral("Width");
+constexpr int kNotStored = std::numeric_limits<int>::min();
 
 }  // namespace
 
@@ -55,19 +58,22 @@ void TIniSave::ReadPlace(const ProfileFile& file)
     const int centredTop = screen.height() / 2 - parent_.Height() / 2;
     parent_.SetLeft(file.ReadInteger(section, kLeft, centredLeft));
     parent_.SetTop(file.ReadInteger(section, kTop, centredTop));
-    parent_.SetHeight(file.ReadInteger(section, kHeight, parent_.Height()));
-    parent_.SetWidth(file.ReadInteger(section, kWidth, parent_.Width()));
+    // A size not stored is the one the window has and is left alone: set,
+    // the design's inner size would count as an outer one.
+    const int height = file.ReadInteger(section, kHeight, kNotStored);
+    if (height != kNotStored) parent_.SetHeight(height);
+    const int width = file.ReadInteger(section, kWidth, kNotStored);
+    if (width != kNotStored) parent_.SetWidth(width);
     if (parent_.Left() < 0) parent_.SetLeft(centredLeft);
     if (parent_.Top() < 0) parent_.SetTop(centredTop);
     // A place on a screen no longer there (or far beyond the right or
-    // bottom edge) comes back onto the nearest screen.
-    const QRect stored(parent_.Left(), parent_.Top(), parent_.Width(), parent_.Height());
-    const QRect shown = OntoNearestScreen(stored, CurrentDesktop().ScreenGeometries());
-    if (shown == stored) return;
-    parent_.SetWidth(shown.width());
-    parent_.SetHeight(shown.height());
-    parent_.SetLeft(shown.left());
-    parent_.SetTop(shown.top());
+    // bottom edge), or a size larger than the screen, comes back onto the
+    // nearest screen, no larger than it.
+    const QRect stored = OuterRect(parent_);
+    const QSize minimum(parent_.MinimumOuterWidth(), parent_.MinimumOuterHeight());
+    const QRect shown = OntoNearestScreen(stored, CurrentDesktop().ScreenGeometries(), minimum);
+    placeCorrected_ = shown != stored;
+    if (placeCorrected_) SetOuterRect(parent_, shown);
 }
 
 void TIniSave::WriteFont()

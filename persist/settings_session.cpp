@@ -2,8 +2,11 @@
 
 #include "persist/ini_save.h"
 #include "persist/profile_file.h"
+#include "persist/screen_placement.h"
 #include "persist/settings_location.h"
 #include "platform/atomic_file.h"
+#include "platform/desktop.h"
+#include "platform/errors.h"
 #include "platform/unattended_report.h"
 
 #include <QCoreApplication>
@@ -26,6 +29,14 @@ QString Shown(const QString& path)
 QString DataSize(qint64 bytes)
 {
     return QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat);
+}
+
+// Both copies read the same places: the second one's windows would cover
+// the first one's exactly.
+void MoveBesideAnotherCopy(IForm& window)
+{
+    const QSize minimum(window.MinimumOuterWidth(), window.MinimumOuterHeight());
+    SetOuterRect(window, BesideAnotherCopy(OuterRect(window), CurrentDesktop().ScreenGeometries(), minimum));
 }
 
 }  // namespace
@@ -67,6 +78,7 @@ QString SettingsSession::Restore()
     const QString path = store_.FilePath();
     TakeLock(path);
     found_ = ReadMainSettings(store_);
+    if (anotherCopy_) MoveBesideAnotherCopy(store_.Owner());
     if (found_ == SettingsFound::TooLarge || found_ == SettingsFound::Unreadable) keeps_ = false;
     note_ = NoteFor(path);
     if (!note_.isEmpty()) WriteLine(stderr, {note_ + QStringLiteral(" (") + Shown(path) + QLatin1Char(')')});
@@ -123,6 +135,17 @@ void SettingsSession::Save()
 void SettingsSession::ShareWith(TIniSave& otherStore) const
 {
     otherStore.SetReadOnly(!keeps_);
+    if (anotherCopy_) {
+        MoveBesideAnotherCopy(otherStore.Owner());
+        return;
+    }
+    if (!otherStore.PlaceCorrected()) return;
+    // The window's own close writes its place again, and says so if that
+    // fails too; opening the window is not held up for it.
+    try {
+        otherStore.WritePlace();
+    } catch (const EProfileWriteError&) {
+    }
 }
 
 }  // namespace rimora

@@ -40,8 +40,12 @@ public:
     // EFileWriteError, as every settings write does.
     void Save();
 
-    // Another copy's summary window must not write either: its store is
-    // made read-only when this run does not keep the settings.
+    // Another window's store (the summary window's), once it has read its
+    // placement, joins this run: made read-only when this run does not keep
+    // the settings. When another copy keeps them, the window moves down and
+    // right of where that copy shows it, as the main window did at Restore;
+    // otherwise a place that had to be brought onto the screen is written
+    // back at once.
     void ShareWith(TIniSave& otherStore) const;
 
     bool KeepsSettings() const { return keeps_; }

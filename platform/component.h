@@ -111,6 +111,9 @@ public:
     virtual void SetTop(int top) = 0;
     virtual void SetWidth(int width) = 0;
     virtual void SetHeight(int height) = 0;
+    // The outer size the window will not be made smaller than; 0 for none.
+    virtual int MinimumOuterWidth() const { return 0; }
+    virtual int MinimumOuterHeight() const { return 0; }
 };
 
 }  // namespace rimora

@@ -10,44 +10,68 @@ TForm::TForm(const QString& name, QWidget* parent) : QWidget(parent, Qt::Window)
 }
 
 // Outer sizes: the frame the window manager adds is kept out of the client.
-// Before the window is shown its frame is not known and counts as nothing,
-// so the size is set again when it is shown; otherwise a stored outer size
-// would become the inner size and the window would grow at every start.
-// A size set to what the window already has (the default of a first start)
-// asks for nothing and is not set again.
+// Until the window manager has framed the window (after its first showing,
+// often only once it is mapped) its frame is not known and counts as
+// nothing, so the size is set again as soon as the frame is known;
+// otherwise a stored outer size would become the inner size, the window
+// would grow at every start, and one fitted to the screen would reach past
+// its bottom by the title bar. A size that is never set (the design size of
+// a first start) stays the inner size.
 void TForm::SetWidth(int width)
 {
-    const bool asked = width != Width();
     const int frame = frameGeometry().width() - geometry().width();
     resize(std::max(1, width - frame), height());
-    if (isVisible())
-        pendingOuterWidth_ = 0;
-    else if (asked)
-        pendingOuterWidth_ = width;
+    pendingOuterWidth_ = FrameKnown() ? 0 : width;
 }
 
 void TForm::SetHeight(int height)
 {
-    const bool asked = height != Height();
     const int frame = frameGeometry().height() - geometry().height();
     resize(width(), std::max(1, height - frame));
-    if (isVisible())
-        pendingOuterHeight_ = 0;
-    else if (asked)
-        pendingOuterHeight_ = height;
+    pendingOuterHeight_ = FrameKnown() ? 0 : height;
+}
+
+bool TForm::FrameKnown() const
+{
+    return isVisible() && frameGeometry() != geometry();
+}
+
+void TForm::ApplyPendingOuterSize()
+{
+    if (!FrameKnown()) return;
+    const int width = std::exchange(pendingOuterWidth_, 0);
+    const int height = std::exchange(pendingOuterHeight_, 0);
+    if (width == 0 && height == 0) return;
+    // The minimum, too, was set while the frame counted as nothing: as it
+    // stands it would hold a window stored at its minimum larger by the frame.
+    if (minOuterWidth_ > 0 || minOuterHeight_ > 0) EnforceMinimumOuterSize(minOuterWidth_, minOuterHeight_);
+    if (width > 0) SetWidth(width);
+    if (height > 0) SetHeight(height);
 }
 
 void TForm::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    const int width = std::exchange(pendingOuterWidth_, 0);
-    const int height = std::exchange(pendingOuterHeight_, 0);
-    if (width > 0) SetWidth(width);
-    if (height > 0) SetHeight(height);
+    ApplyPendingOuterSize();
+}
+
+// The window manager's frame arrives with a move of the client into it.
+void TForm::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    ApplyPendingOuterSize();
+}
+
+void TForm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    ApplyPendingOuterSize();
 }
 
 void TForm::EnforceMinimumOuterSize(int minWidth, int minHeight)
 {
+    minOuterWidth_ = minWidth;
+    minOuterHeight_ = minHeight;
     const int frameWidth = frameGeometry().width() - geometry().width();
     const int frameHeight = frameGeometry().height() - geometry().height();
     setMinimumSize(minWidth - frameWidth, minHeight - frameHeight);

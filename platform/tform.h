@@ -38,16 +38,26 @@ public:
     // Keeps the outer size at least width x height: the frame can no longer be
     // dragged smaller, and a size set smaller is set back.
     void EnforceMinimumOuterSize(int width, int height);
+    int MinimumOuterWidth() const override { return minOuterWidth_; }
+    int MinimumOuterHeight() const override { return minOuterHeight_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Whether the window manager has framed the window yet.
+    bool FrameKnown() const;
+    void ApplyPendingOuterSize();
+
     std::vector<Component*> components_;
-    // Outer sizes set before the first showing, while the window system had
-    // not framed the window yet; set again once the frame is known.
+    // Outer sizes set while the window manager had not framed the window
+    // yet; set again once the frame is known.
     int pendingOuterWidth_ = 0;
     int pendingOuterHeight_ = 0;
+    int minOuterWidth_ = 0;
+    int minOuterHeight_ = 0;
 };
 
 }  // namespace rimora

@@ -2,13 +2,14 @@
 # The real program, several copies of it and the ways it is ended, under a
 # private X server:
 # - a second copy started beside a running one says that its settings will
-#   not be kept, and whichever closes last, the settings file holds the
-#   first copy's values (here its window's place, which each copy is moved
-#   to by hand);
+#   not be kept and opens down and right of the first, and whichever closes
+#   last, the settings file holds the first copy's values (here its window's
+#   place, which each copy is moved to by hand);
 # - a copy killed outright leaves its lock behind, and the next start takes
 #   it over and keeps its settings;
 # - a window stored at Left=5000 (a monitor since unplugged) comes back onto
-#   the screen at its size;
+#   the screen at its size, and one stored larger than the screen at the
+#   screen's size;
 # - SIGTERM while the settings cannot be written ends the program within a
 #   second, with the reason on stderr and a non-zero status.
 #
@@ -64,6 +65,7 @@ for order in second-first first-second; do
     PID2=$APP_PID LOG2=$APP_LOG
     WID2=$(window_of "$PID2")
     [ "$WID1" != "$WID2" ] || fail "both copies show the same window"
+    expect_place "$WID2" $(((SCREEN_W - WIDTH) / 2 + 30)) $(((SCREEN_H - HEIGHT) / 2 + 30)) $WIDTH $HEIGHT "second copy"
     grep -Fq "$NOT_KEPT" "$LOG2" || fail "the second copy did not say its settings will not be kept: $(cat "$LOG2")"
     if grep -Fq "$NOT_KEPT" "$LOG1"; then fail "the first copy says its settings will not be kept"; fi
     move_to "$WID1" 40 30
@@ -103,6 +105,13 @@ expect_place "$WID" $((SCREEN_W - WIDTH)) 100 $WIDTH $HEIGHT "off-screen place"
 take_screenshot off-screen-restored
 stop_program
 expect_lines "$SETTINGS" "Left=$((SCREEN_W - WIDTH))" "Top=100"
+
+echo "a window larger than the screen comes back at the screen's size"
+sed -i -e 's/^Left=.*/Left=0/' -e 's/^Top=.*/Top=0/' -e 's/^Width=.*/Width=1920/' -e 's/^Height=.*/Height=1200/' "$SETTINGS"
+start_program "$APP_DIR" too-large.log
+expect_place "$(window_of "$APP_PID")" 0 0 $SCREEN_W $SCREEN_H "too large a place"
+stop_program
+expect_lines "$SETTINGS" "Left=0" "Top=0" "Width=$SCREEN_W" "Height=$SCREEN_H"
 
 echo "SIGTERM with settings that cannot be written"
 start_program "$APP_DIR" unwritable.log

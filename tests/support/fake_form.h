@@ -6,6 +6,7 @@
 #include "platform/component.h"
 #include "platform/grid_model.h"
 
+#include <QSize>
 #include <QStringList>
 #include <algorithm>
 #include <memory>
@@ -198,6 +199,9 @@ public:
     void SetTop(int v) override { top_ = v; }
     void SetWidth(int v) override { width_ = v; }
     void SetHeight(int v) override { height_ = v; }
+    int MinimumOuterWidth() const override { return minimum.width(); }
+    int MinimumOuterHeight() const override { return minimum.height(); }
+    QSize minimum;
 
 private:
     QString name_;
