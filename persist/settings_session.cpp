@@ -144,7 +144,7 @@ void SettingsSession::ShareWith(TIniSave& otherStore) const
     // fails too; opening the window is not held up for it.
     try {
         otherStore.WritePlace();
-    } catch (const EProfileWriteError&) {
+    } catch (const EFileWriteError&) {
     }
 }
 
