@@ -63,7 +63,7 @@ private:
 INSTANTIATE_TEST_SUITE_P(CLibraryLocales, RegionConversions, ::testing::Values("C", "de_DE.UTF-8"),
                          [](const auto& info) { return std::string(info.index == 0 ? "Point" : "Comma"); });
 
-TEST_P(RegionConversions, DecimalTextReadsEitherMarkButNoGrouping)
+TEST_P(RegionConversions, DecimalTextReadsEitherMark)
 {
     {
         ScopedLocale region(rimora::test::PointRegion());
@@ -77,7 +77,7 @@ TEST_P(RegionConversions, DecimalTextReadsEitherMarkButNoGrouping)
         EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("5.")), 5);
         EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("1234,567")), 1234.567);
         EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("1,5900")), 1.59);
-        for (const char* bad : {"1,590", "-12,345", "1,234.5", "", "abc", "1.2.3", "1,2,3", "1.2,3", "e5", "5e", "0x10", "+-5", "--5",
+        for (const char* bad : {"1,590", "-12,345", "", "abc", "1.2.3", "1,2,3", "1.2,3", "e5", "5e", "0x10", "+-5", "--5",
                                 "1e999", "+", ".", ","})
             EXPECT_THROW(StrToFloat(QString::fromLatin1(bad)), EConvertError) << bad;
     }
@@ -85,11 +85,74 @@ TEST_P(RegionConversions, DecimalTextReadsEitherMarkButNoGrouping)
         ScopedLocale region(rimora::test::CommaRegion());
         EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("27,5")), 27.5);
         EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("27.5")), 27.5);
-        EXPECT_THROW(StrToFloat(QStringLiteral("1.234,5")), EConvertError);
         EXPECT_THROW(StrToFloat(QStringLiteral("1.590")), EConvertError);
-        EXPECT_THROW(StrToFloat(QStringLiteral("1.234.567")), EConvertError);
     }
 }
+
+// A typed number may be grouped the region's way; a file holds one mark at
+// most, its decimal mark in every region, and shows in the region's form.
+enum class From { Typed, File };
+enum class Reads { Value, TwoWays, Refused };
+struct NumberForm {
+    const char* name;
+    const char* text;
+    bool comma;  // read in the comma region, else in the point region
+    From from;
+    Reads reads;
+    double value = 0;             // for two ways, the grouped reading
+    double decimal = 0;           // for two ways, the decimal reading
+    const char* shown = nullptr;  // a file's text as its input shows it
+};
+
+void PrintTo(const NumberForm& form, std::ostream* os) { *os << form.name; }
+
+class NumberForms : public ::testing::TestWithParam<NumberForm> {};
+
+TEST_P(NumberForms, ReadAsTheRegionAndTheSourceSay)
+{
+    const NumberForm& f = GetParam();
+    const QLocale region = f.comma ? rimora::test::CommaRegion() : rimora::test::PointRegion();
+    QString text = QString::fromUtf8(f.text);
+    if (f.from == From::File) {
+        text = FileDecimalInRegion(text, region);
+        EXPECT_EQ(text, QString::fromUtf8(f.shown));
+    }
+    const DecimalReading r = ReadDecimal(text, region);
+    EXPECT_EQ(r.ok, f.reads == Reads::Value);
+    EXPECT_EQ(r.twoWays, f.reads == Reads::TwoWays);
+    if (f.reads != Reads::Refused) {
+        EXPECT_DOUBLE_EQ(r.value, f.value);
+    }
+    if (f.reads == Reads::TwoWays) {
+        EXPECT_DOUBLE_EQ(r.decimalValue, f.decimal);
+    }
+}
+
+constexpr bool kPoint = false, kComma = true;
+INSTANTIATE_TEST_SUITE_P(Conversions, NumberForms, ::testing::Values(
+    NumberForm{"TypedGroupsBeforeThePoint", "1,590.5", kPoint, From::Typed, Reads::Value, 1590.5},
+    NumberForm{"TypedGroupsOfMillions", "12,345,678.5", kPoint, From::Typed, Reads::Value, 12345678.5},
+    NumberForm{"TypedGroupsWithoutDecimals", "12,345,678", kPoint, From::Typed, Reads::Value, 12345678},
+    NumberForm{"TypedGroupOfTwoDigits", "1,59.5", kPoint, From::Typed, Reads::Refused},
+    NumberForm{"TypedCommaAfterThePoint", "1.590,5", kPoint, From::Typed, Reads::Refused},
+    NumberForm{"TypedBrokenGroups", "1,590,5", kPoint, From::Typed, Reads::Refused},
+    NumberForm{"TypedLoneCommaNoGroup", "27,5", kPoint, From::Typed, Reads::Value, 27.5},
+    NumberForm{"TypedLeadingZeroNoGroup", "0,590", kPoint, From::Typed, Reads::Value, 0.59},
+    NumberForm{"TypedCommaEitherWay", "1,590", kPoint, From::Typed, Reads::TwoWays, 1590, 1.59},
+    NumberForm{"TypedGroupsBeforeTheComma", "1.590,5", kComma, From::Typed, Reads::Value, 1590.5},
+    NumberForm{"TypedPointGroupsOnly", "1.234.567", kComma, From::Typed, Reads::Value, 1234567},
+    NumberForm{"TypedPointAfterTheComma", "1,590.5", kComma, From::Typed, Reads::Refused},
+    NumberForm{"TypedLonePointNoGroup", "27.1250", kComma, From::Typed, Reads::Value, 27.125},
+    NumberForm{"TypedPointEitherWay", "-1.590", kComma, From::Typed, Reads::TwoWays, -1590, -1.59},
+    NumberForm{"FileCommaInPointRegion", "41,125", kPoint, From::File, Reads::Value, 41.125, 0, "41.125"},
+    NumberForm{"FilePointInPointRegion", "41.125", kPoint, From::File, Reads::Value, 41.125, 0, "41.125"},
+    NumberForm{"FilePointInCommaRegion", "41.125", kComma, From::File, Reads::Value, 41.125, 0, "41,125"},
+    NumberForm{"FileExponentInCommaRegion", "-1.5E-5", kComma, From::File, Reads::Value, -1.5e-5, 0, "-1,5E-5"},
+    NumberForm{"FileWholeNumber", "590", kComma, From::File, Reads::Value, 590, 0, "590"},
+    NumberForm{"FileCommaEitherWayInPointRegion", "1,590", kPoint, From::File, Reads::Value, 1.59, 0, "1.590"},
+    NumberForm{"FileTwoMarksKeptAsTheyAre", "1.2.3", kComma, From::File, Reads::Refused, 0, 0, "1.2.3"},
+    NumberForm{"FileNoNumberKeptAsItIs", "59o,5", kPoint, From::File, Reads::Refused, 0, 0, "59o,5"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_P(RegionConversions, LengthsRoundHalfAwayFromZeroAndGroupByRegion)
 {
