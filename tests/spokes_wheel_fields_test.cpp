@@ -82,13 +82,23 @@ TEST(WheelFields, TheSummaryReadsInTheOrderOfTheDataTab)
 }
 
 // What the message says is expected follows the region: a comma region names
-// its comma, and a point still reads where it cannot group thousands.
+// its comma, a point still reads where it cannot group thousands, and a text
+// that may be a group or a decimal is answered with both ways to write it.
 TEST(WheelFields, TheExpectedDecimalMarkIsTheRegions)
 {
-    ScopedLocale region(CommaRegion());
-    EXPECT_EQ(UnreadableText(WheelField::LeftOffset, QStringLiteral("27.5")), QString());
-    EXPECT_EQ(UnreadableText(WheelField::Erd, QStringLiteral("1.590")),
-              QStringLiteral("ERD: '1.590' is not a number (decimal mark ',')"));
-    EXPECT_EQ(UnreadableText(WheelField::LeftCross, QStringLiteral("3,5")),
-              QStringLiteral("CL, left cross: '3,5' is not a whole number"));
+    const struct {
+        QLocale region;
+        WheelField field;
+        const char *text, *message;
+    } cases[] = {
+        {CommaRegion(), WheelField::LeftOffset, "27.5", ""},
+        {CommaRegion(), WheelField::Erd, "59o", "ERD: '59o' is not a number (decimal mark ',')"},
+        {CommaRegion(), WheelField::Erd, "1.590", "ERD: '1.590' could be 1590 or 1,59: write 1590 or 1,59"},
+        {PointRegion(), WheelField::Erd, "1,590", "ERD: '1,590' could be 1590 or 1.59: write 1590 or 1.59"},
+        {CommaRegion(), WheelField::LeftCross, "3,5", "CL, left cross: '3,5' is not a whole number"},
+    };
+    for (const auto& c : cases) {
+        ScopedLocale region(c.region);
+        EXPECT_EQ(UnreadableText(c.field, QString::fromUtf8(c.text)), QString::fromUtf8(c.message)) << c.text;
+    }
 }
