@@ -10,6 +10,7 @@
 #include "persist/settings_session.h"
 #include "platform/convert.h"
 #include "platform/desktop.h"
+#include "spokes/wheel_fields.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -38,6 +39,11 @@ void TMainF::RestoreSettings()
     });
     // The recent list is this computer's, not the wheel's.
     iniSave_->SetSettingsOnlyNames(RecentL->Name());
+    // A decimal input opens in this region's form whichever region wrote it.
+    QStringList decimalInputs;
+    for (const WheelField field : kAllWheelFields)
+        if (!TakesWholeNumber(field)) decimalInputs << FieldControl(field)->objectName();
+    iniSave_->SetDecimalNames(decimalInputs);
     settings_ = std::make_unique<SettingsSession>(*iniSave_);
     StatusBar->SetNote(settings_->Restore(), settings_->FilePath());
     RecentL->SetText(RecentProfilesText(ParseRecentProfiles(RecentL->Text())));
