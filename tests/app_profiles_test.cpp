@@ -4,7 +4,6 @@
 // window reads once at creation and writes once at destruction.
 #include "app/translation.h"
 #include "app_window_fixture.h"
-#include "sheet/command_line.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -537,41 +536,21 @@ TEST_F(ProfilesTest, ProfilesCrossBetweenPointAndCommaRegions)
 }
 
 
-// The command line's lines for a profile, or its error.
-QString CommandLineLengths(const QString& profile)
-{
-    QString out;
-    QTextStream stream(&out);
-    const int status = RunCommandLine({QStringLiteral("rimora"), QStringLiteral("--lengths"), profile}, stream, stream);
-    stream.flush();
-    return QString::number(status) + out;
-}
-
-// Three decimals cross regions both ways, in the window and on the command
-// line; in its own region a profile reopens as the same screen, saves to the
-// same bytes and leaves nothing to save.
+// Three decimals cross regions both ways; in its own region a profile
+// reopens as the same screen, saves to the same bytes and leaves nothing to
+// save.
 TEST_F(ProfilesTest, ThreeDecimalsCrossRegionsAndReopenUnchanged)
 {
     for (const bool commaFirst : {true, false}) {
-        const QLocale saved = commaFirst ? CommaRegion() : PointRegion();
-        const QLocale opened = commaFirst ? PointRegion() : CommaRegion();
-        const auto decimals = [this] { return QStringList{mainF->dLE->Text(), mainF->ErdE->Text(), mainF->AdE->Text()}; };
-        const auto lengths = [this] { return TableRow(*mainF, 1) + TableRow(*mainF, 2); };
-        QStringList savedDecimals, savedLengths;
-        QString lines;
+        const QLocale saved = commaFirst ? CommaRegion() : PointRegion(), opened = commaFirst ? PointRegion() : CommaRegion();
         {
             ScopedLocale region(saved);
             Restart();
             LaceWheel(*mainF, "32", "36");
             mainF->dLE->SetText(saved.toString(41.125));
-            mainF->ErdE->SetText(saved.toString(590.375));
-            Click(mainF->SimBtn);
-            Click(mainF->CBtn);
+            Click(mainF->SimBtn);  // an angle difference of 5.625
             Save(Path("wheel.prl"));
             const QStringList screen = Snapshot(*mainF);
-            savedDecimals = decimals();
-            savedLengths = lengths();
-            lines = CommandLineLengths(Path("wheel.prl"));
             Restart();
             Open(Path("wheel.prl"));
             EXPECT_EQ(Snapshot(*mainF), screen);
@@ -583,12 +562,8 @@ TEST_F(ProfilesTest, ThreeDecimalsCrossRegionsAndReopenUnchanged)
         Open(Path("wheel.prl"));
         Open(Path("wheel.prl"));
         EXPECT_TRUE(desktop.saveChangesQuestions.isEmpty()) << "opening is no change";
-        EXPECT_EQ(decimals(), savedDecimals.replaceInStrings(saved.decimalPoint(), opened.decimalPoint()));
-        EXPECT_EQ(mainF->dLE->Text(), opened.toString(41.125));
-        EXPECT_EQ(CommandLineLengths(Path("wheel.prl")), lines);
-        EXPECT_TRUE(lines.startsWith("0left: 16 spokes")) << lines.toStdString();
+        EXPECT_EQ(mainF->dLE->Text() + ' ' + mainF->AdE->Text(), opened.toString(41.125) + ' ' + opened.toString(5.625));
         Click(mainF->CBtn);
-        EXPECT_EQ(lengths(), savedLengths.replaceInStrings(saved.decimalPoint(), opened.decimalPoint()));
         EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
     }
 }

@@ -86,19 +86,12 @@ TEST(WheelFields, TheSummaryReadsInTheOrderOfTheDataTab)
 // that may be a group or a decimal is answered with both ways to write it.
 TEST(WheelFields, TheExpectedDecimalMarkIsTheRegions)
 {
-    const struct {
-        QLocale region;
-        WheelField field;
-        const char *text, *message;
-    } cases[] = {
-        {CommaRegion(), WheelField::LeftOffset, "27.5", ""},
-        {CommaRegion(), WheelField::Erd, "59o", "ERD: '59o' is not a number (decimal mark ',')"},
-        {CommaRegion(), WheelField::Erd, "1.590", "ERD: '1.590' could be 1590 or 1,59: write 1590 or 1,59"},
-        {PointRegion(), WheelField::Erd, "1,590", "ERD: '1,590' could be 1590 or 1.59: write 1590 or 1.59"},
-        {CommaRegion(), WheelField::LeftCross, "3,5", "CL, left cross: '3,5' is not a whole number"},
-    };
-    for (const auto& c : cases) {
-        ScopedLocale region(c.region);
-        EXPECT_EQ(UnreadableText(c.field, QString::fromUtf8(c.text)), QString::fromUtf8(c.message)) << c.text;
-    }
+    ScopedLocale region(CommaRegion());
+    EXPECT_EQ(UnreadableText(WheelField::LeftOffset, QStringLiteral("27.5")), QString());
+    EXPECT_EQ(UnreadableText(WheelField::Erd, QStringLiteral("59o")),
+              QStringLiteral("ERD: '59o' is not a number (decimal mark ',')"));
+    EXPECT_EQ(UnreadableText(WheelField::Erd, QStringLiteral("1.590")),
+              QStringLiteral("ERD: '1.590' could be 1590 or 1,59: write 1590 or 1,59"));
+    EXPECT_EQ(UnreadableText(WheelField::LeftCross, QStringLiteral("3,5")),
+              QStringLiteral("CL, left cross: '3,5' is not a whole number"));
 }
