@@ -29,11 +29,11 @@ DecimalReading ReadDecimal(const QString& text, const QLocale& locale = QLocale(
 bool TryStrToFloat(const QString& text, double& value, const QLocale& locale = QLocale());
 double StrToFloat(const QString& text, const QLocale& locale = QLocale());  // throws EConvertError
 
-// Files never hold a group separator, so a decimal read from a profile or the
-// settings has one point or comma at most, and that is its decimal mark in
-// every region. The text comes back with the region's own mark in its place
-// ("41.125" becomes "41,125" in a comma region), to show and read as typed;
-// any other text comes back as it is, for its input to show and mark.
+// A decimal the program writes into a profile or the settings has one point
+// or comma at most, and that is its decimal mark whichever region wrote it.
+// Such a text comes back with the region's own mark in its place ("41.125"
+// becomes "41,125" in a comma region), to show and read as typed; any other
+// text, such as one typed with groups, comes back as it is.
 QString FileDecimalInRegion(const QString& text, const QLocale& locale = QLocale());
 
 // "#,##0.0" with literal text around it, e.g. " +#,##0.0mm". Rounds half away
