@@ -44,6 +44,11 @@ void TMainF::RestoreSettings()
     iniSave_->SetSettingsOnlyNames(RecentL->Name());
     // What a profile that lacks an input gives it.
     designRecords_ = ProfileRecords(*iniSave_);
+    // A decimal input opens in this region's form whichever region wrote it.
+    QStringList decimalInputs;
+    for (const WheelField field : kAllWheelFields)
+        if (!TakesWholeNumber(field)) decimalInputs << FieldControl(field)->objectName();
+    iniSave_->SetDecimalNames(decimalInputs);
     settings_ = std::make_unique<SettingsSession>(*iniSave_);
     StatusBar->SetNote(settings_->Restore(), settings_->FilePath());
     RecentL->SetText(RecentProfilesText(ParseRecentProfiles(RecentL->Text())));

@@ -12,8 +12,12 @@
 //   back as itself;
 // - a decimal read is finite, and written with FloatToStr reads back within
 //   the 15 digits written;
-// - FormatLength rounds to the nearest tenth: without its grouping it reads
-//   back within half a tenth.
+// - a text read two ways is never read as a number, and both its readings
+//   are finite;
+// - a file's decimal shown in either region's form reads there as one and
+//   the same number;
+// - FormatLength rounds to the nearest tenth: it reads back, with its
+//   grouping, within half a tenth.
 #include "fuzz/fuzz_check.h"
 #include "platform/convert.h"
 #include "platform/errors.h"
@@ -67,8 +71,27 @@ void CheckIntegerRoundTrips(int n)
     }
 }
 
+void CheckFileDecimal(const QString& text, const QLocale& point, const QLocale& comma)
+{
+    const QString shownInPoint = rimora::FileDecimalInRegion(text, point);
+    const QString shownInComma = rimora::FileDecimalInRegion(text, comma);
+    // A text that is no file decimal is shown as it is in both.
+    if (shownInPoint == text && shownInComma == text) return;
+    double inPoint = 0;
+    double inComma = 0;
+    const bool pointReads = rimora::TryStrToFloat(shownInPoint, inPoint, point);
+    const bool commaReads = rimora::TryStrToFloat(shownInComma, inComma, comma);
+    // Only a number beyond a double's range reads in neither.
+    Check(pointReads == commaReads && (!pointReads || inPoint == inComma),
+          QStringLiteral("%1 from a file reads as %2 and %3").arg(Shown(text)).arg(inPoint, 0, 'g', 17).arg(inComma, 0, 'g', 17));
+}
+
 void CheckDecimal(const QString& text, const QLocale& region)
 {
+    const rimora::DecimalReading reading = rimora::ReadDecimal(text, region);
+    Check(!(reading.ok && reading.twoWays)
+              && (!reading.twoWays || (std::isfinite(reading.value) && std::isfinite(reading.decimalValue))),
+          QStringLiteral("%1 read two ways and also as a number").arg(Shown(text)));
     double value = 0;
     if (!rimora::TryStrToFloat(text, value, region)) return;
     Check(std::isfinite(value), QStringLiteral("%1 read as a non-finite number").arg(Shown(text)));
@@ -85,10 +108,8 @@ void CheckLength(double value, const QLocale& region)
 {
     if (!std::isfinite(value) || std::fabs(value) > 1e15) return;
     const QString length = rimora::FormatLength(value, region);
-    QString plain = length;
-    plain.remove(region.groupSeparator());
     double back = 0;
-    Check(rimora::TryStrToFloat(plain, back, region) && std::fabs(back - value) <= 0.05 + std::fabs(value) * 1e-15,
+    Check(rimora::TryStrToFloat(length, back, region) && std::fabs(back - value) <= 0.05 + std::fabs(value) * 1e-15,
           QStringLiteral("%1 formatted as %2 reads back as %3").arg(value, 0, 'g', 17).arg(Shown(length)).arg(back, 0, 'g', 17));
     Check(length.endsWith(region.decimalPoint() + length.right(1)) && length.right(1).front().isDigit(),
           QStringLiteral("%1 formatted as %2 has no single decimal").arg(value, 0, 'g', 17).arg(Shown(length)));
@@ -104,6 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     CheckInteger(text);
     for (const QLocale& region : {point, comma}) CheckDecimal(text, region);
+    CheckFileDecimal(text, point, comma);
 
     if (size >= sizeof(std::int32_t)) {
         std::int32_t n = 0;

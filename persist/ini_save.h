@@ -63,6 +63,11 @@ public:
     // leave them out as they leave out NotSaveName's.
     const QString& SettingsOnlyNames() const { return fSettingsOnlyName_; }
     void SetSettingsOnlyNames(const QString& value) { fSettingsOnlyName_ = value; }
+    // Names of edit boxes that hold a decimal number. Their records are read
+    // with either mark as the decimal mark and shown in the region's form, so
+    // a file written in any region opens in any other (FileDecimalInRegion).
+    const QStringList& DecimalNames() const { return decimalNames_; }
+    void SetDecimalNames(const QStringList& names) { decimalNames_ = names; }
     // The list parsed from NotSaveName at the start of the latest pass.
     const QStringList& ExclusionList() const { return st_; }
 
@@ -124,6 +129,7 @@ private:
     QString fFileName_;
     QString fNotSaveName_;
     QString fSettingsOnlyName_;
+    QStringList decimalNames_;
     IFontLabel* theLabel_ = nullptr;
     QStringList st_;
     GridReadHook gridReadHook_;

@@ -5,6 +5,7 @@
 #include "persist/name_list.h"
 #include "persist/profile_file.h"
 #include "persist/settings_location.h"
+#include "platform/convert.h"
 #include "platform/grid_model.h"
 
 namespace rimora {
@@ -47,7 +48,7 @@ void WriteValue(ProfileFile& file, const QString& section, Component& component)
     }
 }
 
-void ReadValue(const ProfileFile& file, const QString& section, Component& component)
+void ReadValue(const ProfileFile& file, const QString& section, Component& component, bool decimal)
 {
     const QString key = component.Name();
     if (auto* color = dynamic_cast<IColorControl*>(&component)) {
@@ -62,7 +63,11 @@ void ReadValue(const ProfileFile& file, const QString& section, Component& compo
     } else if (auto* check = dynamic_cast<ICheckControl*>(&component)) {
         check->SetChecked(file.ReadBool(section, key, check->Checked()));
     } else if (auto* edit = dynamic_cast<ITextControl*>(&component)) {
-        edit->SetText(file.ReadString(section, key, edit->Text()));
+        // No value in the file holds a line break: this one means the key is
+        // absent, and the box keeps its text as it is.
+        const QString absent = QStringLiteral("\n");
+        const QString text = file.ReadString(section, key, absent);
+        if (text != absent) edit->SetText(decimal ? FileDecimalInRegion(text) : text);
     }
 }
 
@@ -189,7 +194,7 @@ void TIniSave::ReadInfo(const ProfileFile& file)
     for (Component* component : parent_.Components()) {
         if (component == nullptr || Excluded(*component)) continue;
         const QString name = component->Name();
-        ReadValue(file, section, *component);
+        ReadValue(file, section, *component, decimalNames_.contains(name, Qt::CaseSensitive));
         auto* panel = dynamic_cast<IPanelControl*>(component);
         if (panel && fSavePanelColor_) panel->SetColor(file.ReadInteger(section, name, panel->Color()));
         if (auto* grid = dynamic_cast<IGridControl*>(component); grid && fSaveStringGrid_) {

@@ -3,6 +3,8 @@
 #include "platform/errors.h"
 
 #include <QCoreApplication>
+#include <QStringList>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -27,19 +29,75 @@ QString DecimalSeparator(const QLocale& locale)
     return locale.decimalPoint();
 }
 
-// A decimal text carries no grouping, so one point or one comma is the
-// decimal mark wherever it cannot be a thousands group: a profile written in
-// a point region opens in a comma region and the other way round.
-qsizetype DecimalMarkLength(const QString& t, qsizetype at, const QString& regionMark)
-{
-    if (t.mid(at, regionMark.size()) == regionMark) return regionMark.size();
-    if (t[at] == QLatin1Char('.') || t[at] == QLatin1Char(',')) return 1;
-    return 0;
-}
-
 QString GroupSeparator(const QLocale& locale)
 {
     return locale.groupSeparator();
+}
+
+bool IsAsciiDigit(QChar ch)
+{
+    return ch.unicode() >= u'0' && ch.unicode() <= u'9';
+}
+
+// The marks a typed number may hold between its digits.
+enum class Mark { Decimal, Group, Foreign, GroupOrForeign };
+
+// The region's own mark, its group separator, or the other region's decimal
+// mark (a point or a comma) that is not the region's. Where a region groups
+// with a non-breaking space, the plain space a keyboard types counts too.
+qsizetype MarkAt(const QString& t, qsizetype at, const QLocale& locale, Mark& mark)
+{
+    const QString decimal = DecimalSeparator(locale);
+    const QString group = GroupSeparator(locale);
+    if (t.mid(at, decimal.size()) == decimal) {
+        mark = Mark::Decimal;
+        return decimal.size();
+    }
+    const bool foreign = t[at] == QLatin1Char('.') || t[at] == QLatin1Char(',');
+    if (!group.isEmpty() && t.mid(at, group.size()) == group) {
+        mark = foreign ? Mark::GroupOrForeign : Mark::Group;
+        return group.size();
+    }
+    if (group.size() == 1 && group[0].isSpace() && t[at] == QLatin1Char(' ')) {
+        mark = Mark::Group;
+        return 1;
+    }
+    if (foreign) {
+        mark = Mark::Foreign;
+        return 1;
+    }
+    return 0;
+}
+
+bool IsGroup(Mark mark)
+{
+    return mark == Mark::Group || mark == Mark::GroupOrForeign;
+}
+
+// Groups of three digits after a first group of one to three that does not
+// begin with 0 ("0,590" is no grouped number).
+bool WellGrouped(const QStringList& runs, qsizetype count)
+{
+    if (runs[0].isEmpty() || runs[0].size() > 3 || runs[0][0] == QLatin1Char('0')) return false;
+    for (qsizetype k = 1; k < count; ++k)
+        if (runs[k].size() != 3) return false;
+    return true;
+}
+
+// The number in C notation from its sign, digits before and after the
+// decimal mark and exponent; false when it is no finite number.
+bool Compose(const QByteArray& sign, const QString& whole, const QString& fraction, bool hasMark,
+             const QByteArray& exponent, double& value)
+{
+    if (whole.isEmpty() && fraction.isEmpty()) return false;
+    QByteArray c = sign + whole.toLatin1();
+    if (hasMark) c += '.' + fraction.toLatin1();
+    c += exponent;
+    double v = 0;
+    const auto [end, error] = std::from_chars(c.constData(), c.constData() + c.size(), v);
+    if (error != std::errc() || end != c.constData() + c.size() || !std::isfinite(v)) return false;
+    value = v;
+    return true;
 }
 
 }  // namespace
@@ -107,48 +165,113 @@ int StrToInt(const QString& text)
     return value;
 }
 
+DecimalReading ReadDecimal(const QString& text, const QLocale& locale)
+{
+    DecimalReading r;
+    const QString t = text.trimmed();
+    const qsizetype n = t.size();
+    qsizetype i = 0;
+    // from_chars takes a minus sign but no plus sign.
+    QByteArray sign;
+    if (i < n && (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-'))) {
+        if (t[i] == QLatin1Char('-')) sign = "-";
+        ++i;
+    }
+    QStringList runs{QString()};
+    QList<Mark> marks;
+    while (i < n) {
+        if (IsAsciiDigit(t[i])) {
+            runs.back() += t[i++];
+            continue;
+        }
+        Mark mark = Mark::Decimal;
+        const qsizetype length = MarkAt(t, i, locale, mark);
+        if (length == 0) break;
+        marks << mark;
+        runs << QString();
+        i += length;
+    }
+    QByteArray exponent;
+    if (i < n && (t[i] == QLatin1Char('e') || t[i] == QLatin1Char('E'))) {
+        exponent = "e";
+        ++i;
+        if (i < n && (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-'))) exponent += static_cast<char>(t[i++].unicode());
+        qsizetype digits = 0;
+        for (; i < n && IsAsciiDigit(t[i]); ++i, ++digits) exponent += static_cast<char>(t[i].unicode());
+        if (digits == 0) return r;
+    }
+    if (i != n) return r;
+
+    // With the region's own mark, only groups may stand before it and no
+    // mark after it.
+    if (const qsizetype decimalAt = marks.indexOf(Mark::Decimal); decimalAt >= 0) {
+        if (decimalAt != marks.size() - 1) return r;
+        if (decimalAt > 0
+            && (!std::all_of(marks.begin(), marks.end() - 1, IsGroup) || !WellGrouped(runs, decimalAt + 1)))
+            return r;
+        r.ok = Compose(sign, runs.mid(0, decimalAt + 1).join(QString()), runs.back(), true, exponent, r.value);
+        return r;
+    }
+    if (marks.isEmpty()) {
+        r.ok = Compose(sign, runs[0], QString(), false, exponent, r.value);
+        return r;
+    }
+    // Without it, groups of three or one other region's mark; "1,590" in a
+    // point region may be either and is not read at all.
+    const bool grouped = std::all_of(marks.begin(), marks.end(), IsGroup) && WellGrouped(runs, runs.size());
+    const bool decimal = marks.size() == 1 && (marks[0] == Mark::Foreign || marks[0] == Mark::GroupOrForeign);
+    double asGroups = 0;
+    double asDecimal = 0;
+    const bool groupsRead = grouped && Compose(sign, runs.join(QString()), QString(), false, exponent, asGroups);
+    const bool decimalRead = decimal && Compose(sign, runs[0], runs[1], true, exponent, asDecimal);
+    if (grouped && decimal) {
+        r.twoWays = groupsRead && decimalRead;
+        r.value = asGroups;
+        r.decimalValue = asDecimal;
+        return r;
+    }
+    r.ok = groupsRead || decimalRead;
+    r.value = groupsRead ? asGroups : asDecimal;
+    return r;
+}
+
 bool TryStrToFloat(const QString& text, double& value, const QLocale& locale)
 {
-    const QString sep = DecimalSeparator(locale);
-    const QString t = text.trimmed();
-    if (t.isEmpty()) return false;
+    const DecimalReading r = ReadDecimal(text, locale);
+    if (r.ok) value = r.value;
+    return r.ok;
+}
 
-    // Rebuild the number in C notation.
-    QByteArray c;
+QString FileDecimalInRegion(const QString& text, const QLocale& locale)
+{
+    const qsizetype n = text.size();
     qsizetype i = 0;
-    const qsizetype n = t.size();
-    // from_chars takes a minus sign but no plus sign.
-    if (t[i] == QLatin1Char('-')) c.append('-');
-    if (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-')) ++i;
-    int digits = 0;
-    while (i < n && t[i].isDigit() && t[i].unicode() < 128) { c.append(static_cast<char>(t[i++].unicode())); ++digits; }
-    if (const qsizetype mark = i < n ? DecimalMarkLength(t, i, sep) : 0; mark > 0) {
-        const bool foreignMark = t.mid(i, mark) != sep;
-        const bool couldBeGrouping = foreignMark && t.mid(i, mark) == locale.groupSeparator();
-        const int digitsBefore = digits;
-        c.append('.');
-        i += mark;
-        while (i < n && t[i].isDigit() && t[i].unicode() < 128) { c.append(static_cast<char>(t[i++].unicode())); ++digits; }
-        // "1,590" in a point region may be 1590 with a thousands group: a
-        // number that can be read two ways is not read at all.
-        if (couldBeGrouping && digitsBefore >= 1 && digitsBefore <= 3 && digits - digitsBefore == 3) return false;
+    while (i < n && text[i].isSpace()) ++i;
+    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) ++i;
+    qsizetype digits = 0;
+    qsizetype markAt = -1;
+    for (; i < n; ++i) {
+        if (IsAsciiDigit(text[i])) {
+            ++digits;
+        } else if ((text[i] == QLatin1Char('.') || text[i] == QLatin1Char(',')) && markAt < 0) {
+            markAt = i;
+        } else {
+            break;
+        }
     }
-    if (digits == 0) return false;
-    if (i < n && (t[i] == QLatin1Char('e') || t[i] == QLatin1Char('E'))) {
-        c.append('e');
+    if (digits == 0 || markAt < 0) return text;
+    if (i < n && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E'))) {
         ++i;
-        if (i < n && (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-'))) c.append(static_cast<char>(t[i++].unicode()));
-        int expDigits = 0;
-        while (i < n && t[i].isDigit() && t[i].unicode() < 128) { c.append(static_cast<char>(t[i++].unicode())); ++expDigits; }
-        if (expDigits == 0) return false;
+        if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) ++i;
+        const qsizetype exponentAt = i;
+        while (i < n && IsAsciiDigit(text[i])) ++i;
+        if (i == exponentAt) return text;
     }
-    if (i != n) return false;
-
-    double v = 0;
-    const auto [end, error] = std::from_chars(c.constData(), c.constData() + c.size(), v);
-    if (error != std::errc() || end != c.constData() + c.size() || !std::isfinite(v)) return false;
-    value = v;
-    return true;
+    while (i < n && text[i].isSpace()) ++i;
+    if (i != n) return text;
+    QString inRegion = text;
+    inRegion.replace(markAt, 1, DecimalSeparator(locale));
+    return inRegion;
 }
 
 double StrToFloat(const QString& text, const QLocale& locale)

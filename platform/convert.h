@@ -14,12 +14,27 @@ bool IsIntegerText(const QString& text);
 bool TryStrToInt(const QString& text, int& value);
 int StrToInt(const QString& text);  // throws EConvertError
 
-// Decimal number with no grouping. The decimal mark is the region's; the other
-// region's mark (a point or a comma) is read as the decimal mark too wherever
-// it cannot be a thousands group ("27,5" is 27.5 in a point region, "1,590" is
-// refused there). Surrounding blanks and an exponent are accepted.
+// A decimal number as the user types it. The region's decimal mark is the
+// decimal mark; its group separator is read in groups of three digits before
+// it ("1,590.5" in a point region); the other region's mark (a point or a
+// comma) alone is a decimal mark wherever it cannot be a group ("27,5" is
+// 27.5 in a point region). Surrounding blanks and an exponent are accepted.
+struct DecimalReading {
+    bool ok = false;          // `value` is the number
+    bool twoWays = false;     // a grouped whole number or a decimal ("1,590"): refused
+    double value = 0;         // the number; for a two-way text, its grouped reading
+    double decimalValue = 0;  // for a two-way text, its reading with a decimal mark
+};
+DecimalReading ReadDecimal(const QString& text, const QLocale& locale = QLocale());
 bool TryStrToFloat(const QString& text, double& value, const QLocale& locale = QLocale());
 double StrToFloat(const QString& text, const QLocale& locale = QLocale());  // throws EConvertError
+
+// A decimal the program writes into a profile or the settings has one point
+// or comma at most, and that is its decimal mark whichever region wrote it.
+// Such a text comes back with the region's own mark in its place ("41.125"
+// becomes "41,125" in a comma region), to show and read as typed; any other
+// text, such as one typed with groups, comes back as it is.
+QString FileDecimalInRegion(const QString& text, const QLocale& locale = QLocale());
 
 // "#,##0.0" with literal text around it, e.g. " +#,##0.0mm". Rounds half away
 // from zero; a negative value gets its minus sign in front of the whole result.

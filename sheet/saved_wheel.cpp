@@ -53,6 +53,13 @@ QString ItemText(const ProfileFile& file, const QString& key, const QStringList&
     return index >= 0 && index < items.size() ? items[index] : QString();
 }
 
+// A decimal input's text in the region's form, whichever region wrote it,
+// as the window shows it.
+QString DecimalText(const ProfileFile& file, const QString& key, const QString& defaultText)
+{
+    return FileDecimalInRegion(file.ReadString(kSection, key, defaultText));
+}
+
 int SpinValue(const ProfileFile& file, const QString& key, int min, int max, int defaultValue)
 {
     return std::clamp(file.ReadInteger(kSection, key, defaultValue), min, max);
@@ -151,13 +158,13 @@ SavedWheel ReadSavedWheel(const QString& path)
     w.rimType = ItemText(file, QStringLiteral("TyCB"), RimSizeItems(), 0);
     w.hubHoles = ItemText(file, QStringLiteral("HubCB"), HoleCountItems(), -1);
     w.rimHoles = ItemText(file, QStringLiteral("RimCB"), HoleCountItems(), -1);
-    w.rightFlange = file.ReadString(kSection, QStringLiteral("dRE"), w.rightFlange);
-    w.leftFlange = file.ReadString(kSection, QStringLiteral("dLE"), w.leftFlange);
+    w.rightFlange = DecimalText(file, QStringLiteral("dRE"), w.rightFlange);
+    w.leftFlange = DecimalText(file, QStringLiteral("dLE"), w.leftFlange);
     w.leftCross = SpinValue(file, QStringLiteral("CLE"), 0, kMaxCrossNumber, w.leftCross);
-    w.leftOffset = file.ReadString(kSection, QStringLiteral("WLE"), w.leftOffset);
-    w.rightOffset = file.ReadString(kSection, QStringLiteral("WRE"), w.rightOffset);
-    w.spokeHole = file.ReadString(kSection, QStringLiteral("ShE"), w.spokeHole);
-    w.erd = file.ReadString(kSection, QStringLiteral("ErdE"), w.erd);
+    w.leftOffset = DecimalText(file, QStringLiteral("WLE"), w.leftOffset);
+    w.rightOffset = DecimalText(file, QStringLiteral("WRE"), w.rightOffset);
+    w.spokeHole = DecimalText(file, QStringLiteral("ShE"), w.spokeHole);
+    w.erd = DecimalText(file, QStringLiteral("ErdE"), w.erd);
     w.rightCross = SpinValue(file, QStringLiteral("CRE"), 0, kMaxCrossNumber, w.rightCross);
 
     GridModel& table = *w.table;
@@ -168,7 +175,7 @@ SavedWheel ReadSavedWheel(const QString& path)
         for (int c = 0; c < table.ColCount(); ++c) table.SetCells(c, r, cells[c]);
     }
 
-    w.angleDifference = file.ReadString(kSection, QStringLiteral("AdE"), w.angleDifference);
+    w.angleDifference = DecimalText(file, QStringLiteral("AdE"), w.angleDifference);
     w.background = ColourValue(file, QStringLiteral("CL1"), w.background);
     w.rimOuter = ColourValue(file, QStringLiteral("CL2"), w.rimOuter);
     w.rimInner = ColourValue(file, QStringLiteral("CL3"), w.rimInner);
@@ -182,9 +189,9 @@ SavedWheel ReadSavedWheel(const QString& path)
     w.numbers = file.ReadBool(kSection, QStringLiteral("RNCB"), w.numbers);
     const int side = file.ReadInteger(kSection, QStringLiteral("Ssd"), w.sideIndex);
     w.sideIndex = side >= 0 && side < SpokeSideItems().size() ? side : -1;
-    w.rimOffset = file.ReadString(kSection, QStringLiteral("RimOffE"), w.rimOffset);
-    w.tension = file.ReadString(kSection, QStringLiteral("TensionE"), w.tension);
-    w.spokeDiameter = file.ReadString(kSection, QStringLiteral("SpokeDiaE"), w.spokeDiameter);
+    w.rimOffset = DecimalText(file, QStringLiteral("RimOffE"), w.rimOffset);
+    w.tension = DecimalText(file, QStringLiteral("TensionE"), w.tension);
+    w.spokeDiameter = DecimalText(file, QStringLiteral("SpokeDiaE"), w.spokeDiameter);
     w.orderStep = ItemText(file, QStringLiteral("OrderStepCB"), OrderStepItems(),
                            static_cast<int>(OrderStepItems().indexOf(w.orderStep)));
     w.hubNumbers = file.ReadBool(kSection, QStringLiteral("HNCB"), w.hubNumbers);

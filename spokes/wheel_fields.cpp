@@ -75,13 +75,20 @@ QString UnreadableText(WheelField field, const QString& text)
             return FieldMessage(field, QCoreApplication::translate("WheelFields", "choose the number of holes."));
         return QCoreApplication::translate("WheelFields", "%1: '%2' is not a whole number").arg(FieldCaption(field), text);
     }
-    double ignored = 0;
-    if (TryStrToFloat(text, ignored)) return QString();
-    return NotADecimalMessage(FieldCaption(field), text);
+    return UnreadableDecimal(FieldCaption(field), text);
 }
 
-QString NotADecimalMessage(const QString& caption, const QString& text)
+QString UnreadableDecimal(const QString& caption, const QString& text)
 {
+    const DecimalReading reading = ReadDecimal(text);
+    if (reading.ok) return QString();
+    if (reading.twoWays) {
+        // Both readings as the region writes them, so either can be typed in.
+        const QString grouped = FloatToStr(reading.value);
+        const QString decimal = FloatToStr(reading.decimalValue);
+        return QCoreApplication::translate("WheelFields", "%1: '%2' could be %3 or %4: write %3 or %4")
+            .arg(caption, text, grouped, decimal);
+    }
     return QCoreApplication::translate("WheelFields", "%1: '%2' is not a number (decimal mark '%3')")
         .arg(caption, text, QLocale().decimalPoint());
 }

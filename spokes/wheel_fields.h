@@ -48,13 +48,15 @@ bool TakesWholeNumber(WheelField field);
 
 // Empty when the text converts for the field; otherwise the message that names
 // the field, quotes the text and says what is expected, e.g.
-// "ERD: '59o' is not a number (decimal mark '.')". An empty hole count asks
-// for the count to be chosen.
+// "ERD: '59o' is not a number (decimal mark '.')" (UnreadableDecimal). An
+// empty hole count asks for the count to be chosen.
 QString UnreadableText(WheelField field, const QString& text);
 
-// "<caption>: '<text>' is not a number (decimal mark '.')", for any decimal
-// input, also one of a dialog.
-QString NotADecimalMessage(const QString& caption, const QString& text);
+// Empty when the text reads as a decimal in the region; otherwise, for any
+// decimal input, also one of a dialog, "<caption>: '<text>' is not a number
+// (decimal mark '.')", or for a text that reads two ways
+// "<caption>: '1,590' could be 1590 or 1.59: write 1590 or 1.59".
+QString UnreadableDecimal(const QString& caption, const QString& text);
 
 // The number of the text, or EConvertError with UnreadableText's message.
 double ReadDecimalField(WheelField field, const QString& text);

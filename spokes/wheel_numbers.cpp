@@ -64,7 +64,7 @@ void CheckRimOffset(double offset)
 double ReadDecimalInput(const QString& caption, const QString& text)
 {
     double value = 0;
-    if (!TryStrToFloat(text, value)) throw EConvertError(NotADecimalMessage(caption, text));
+    if (!TryStrToFloat(text, value)) throw EConvertError(UnreadableDecimal(caption, text));
     return value;
 }
 

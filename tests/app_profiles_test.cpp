@@ -559,5 +559,38 @@ TEST_F(ProfilesTest, ProfilesCrossBetweenPointAndCommaRegions)
     }
 }
 
+
+// Three decimals cross regions both ways; in its own region a profile
+// reopens as the same screen, saves to the same bytes and leaves nothing to
+// save.
+TEST_F(ProfilesTest, ThreeDecimalsCrossRegionsAndReopenUnchanged)
+{
+    for (const bool commaFirst : {true, false}) {
+        const QLocale saved = commaFirst ? CommaRegion() : PointRegion(), opened = commaFirst ? PointRegion() : CommaRegion();
+        {
+            ScopedLocale region(saved);
+            Restart();
+            LaceWheel(*mainF, "32", "36");
+            mainF->dLE->SetText(saved.toString(41.125));
+            Click(mainF->SimBtn);  // an angle difference of 5.625
+            Save(Path("wheel.prl"));
+            const QStringList screen = Snapshot(*mainF);
+            Restart();
+            Open(Path("wheel.prl"));
+            EXPECT_EQ(Snapshot(*mainF), screen);
+            Save(Path("again.prl"));
+            EXPECT_EQ(Bytes(Path("again.prl")), Bytes(Path("wheel.prl")));
+        }
+        ScopedLocale region(opened);
+        Restart();
+        Open(Path("wheel.prl"));
+        Open(Path("wheel.prl"));
+        EXPECT_TRUE(desktop.saveChangesQuestions.isEmpty()) << "opening is no change";
+        EXPECT_EQ(mainF->dLE->Text() + ' ' + mainF->AdE->Text(), opened.toString(41.125) + ' ' + opened.toString(5.625));
+        Click(mainF->CBtn);
+        EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
+    }
+}
+
 }  // namespace
 }  // namespace rimora::test

@@ -6,6 +6,7 @@
 
 #include <clocale>
 #include <string>
+#include <utility>
 
 using namespace rimora;
 using rimora::test::ScopedLocale;
@@ -63,7 +64,7 @@ private:
 INSTANTIATE_TEST_SUITE_P(CLibraryLocales, RegionConversions, ::testing::Values("C", "de_DE.UTF-8"),
                          [](const auto& info) { return std::string(info.index == 0 ? "Point" : "Comma"); });
 
-TEST_P(RegionConversions, DecimalTextReadsEitherMarkButNoGrouping)
+TEST_P(RegionConversions, DecimalTextReadsEitherMark)
 {
     {
         ScopedLocale region(rimora::test::PointRegion());
@@ -77,7 +78,7 @@ TEST_P(RegionConversions, DecimalTextReadsEitherMarkButNoGrouping)
         EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("5.")), 5);
         EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("1234,567")), 1234.567);
         EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("1,5900")), 1.59);
-        for (const char* bad : {"1,590", "-12,345", "1,234.5", "", "abc", "1.2.3", "1,2,3", "1.2,3", "e5", "5e", "0x10", "+-5", "--5",
+        for (const char* bad : {"1,590", "-12,345", "", "abc", "1.2.3", "1,2,3", "1.2,3", "e5", "5e", "0x10", "+-5", "--5",
                                 "1e999", "+", ".", ","})
             EXPECT_THROW(StrToFloat(QString::fromLatin1(bad)), EConvertError) << bad;
     }
@@ -85,9 +86,42 @@ TEST_P(RegionConversions, DecimalTextReadsEitherMarkButNoGrouping)
         ScopedLocale region(rimora::test::CommaRegion());
         EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("27,5")), 27.5);
         EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("27.5")), 27.5);
-        EXPECT_THROW(StrToFloat(QStringLiteral("1.234,5")), EConvertError);
         EXPECT_THROW(StrToFloat(QStringLiteral("1.590")), EConvertError);
-        EXPECT_THROW(StrToFloat(QStringLiteral("1.234.567")), EConvertError);
+    }
+}
+
+// A typed number may be grouped the region's way; a file holds one mark at
+// most, its decimal mark in every region, and shows in the region's form.
+TEST(NumberForms, ReadAsTheRegionAndTheSourceSay)
+{
+    enum Reads { Value, TwoWays, Refused };
+    const bool point = false, comma = true, typed = false, file = true;
+    // Read two ways, `value` is the grouped reading and `decimal` the other.
+    const struct { const char* text; bool comma, file; Reads reads; double value = 0, decimal = 0; const char* shown = ""; } rows[] = {
+        {"1,590.5", point, typed, Value, 1590.5},
+        {"12,345,678", point, typed, Value, 12345678},
+        {"1,59.5", point, typed, Refused},
+        {"1.590,5", point, typed, Refused},
+        {"0,590", point, typed, Value, 0.59},
+        {"1,590", point, typed, TwoWays, 1590, 1.59},
+        {"1.590,5", comma, typed, Value, 1590.5},
+        {"1.234.567", comma, typed, Value, 1234567},
+        {"1,590.5", comma, typed, Refused},
+        {"-1.590", comma, typed, TwoWays, -1590, -1.59},
+        {"41,125", point, file, Value, 41.125, 0, "41.125"},
+        {"41.125", comma, file, Value, 41.125, 0, "41,125"},
+        {"-1.5E-5", comma, file, Value, -1.5e-5, 0, "-1,5E-5"},
+        {"1.2.3", comma, file, Refused, 0, 0, "1.2.3"},
+        {"59o,5", point, file, Refused, 0, 0, "59o,5"},
+    };
+    for (const auto& f : rows) {
+        ScopedLocale region(f.comma ? rimora::test::CommaRegion() : rimora::test::PointRegion());
+        const QString text = f.file ? FileDecimalInRegion(QString::fromUtf8(f.text)) : QString::fromUtf8(f.text);
+        EXPECT_EQ(text, QString::fromUtf8(f.file ? f.shown : f.text)) << f.text;
+        const DecimalReading r = ReadDecimal(text);
+        const Reads reads = r.ok ? Value : r.twoWays ? TwoWays : Refused;
+        EXPECT_EQ(reads, f.reads) << f.text << (f.comma ? " in a comma region" : " in a point region");
+        EXPECT_EQ(reads == Refused ? std::pair(0.0, 0.0) : std::pair(r.value, r.decimalValue), std::pair(f.value, f.decimal)) << f.text;
     }
 }
 

@@ -177,14 +177,16 @@ TEST(CommandLineRules, HelpAndVersionGoToStandardOutput)
 }
 
 // Lengths are printed with a decimal point whatever the region; the profile's
-// own texts are read in the region, as the window reads them.
+// numbers take either mark, as the window reads them.
 TEST(CommandLineLengths, PrintsPointDecimalsInEveryRegion)
 {
     for (const QLocale& locale : {PointRegion(), CommaRegion()}) {
         ScopedLocale region(locale);
         ProfileFolder folder;
         QByteArray records = DefaultWheelRecords();
-        if (locale.decimalPoint() == QStringLiteral(",")) records.replace("27.5", "27,5").replace("18.1", "18,1").replace("2.5\n", "2,5\n");
+        // Three decimals with the other region's mark.
+        const QByteArray other = locale.decimalPoint() == QStringLiteral(".") ? "," : ".";
+        records.replace("27.5", "27" + other + "125").replace("18.1", "18" + other + "125");
         const QString profile = folder.Write("w.prl", records);
         const CliRun lines = RunWith({"--lengths", profile});
         EXPECT_EQ(lines.status, 0) << lines.err.toStdString();

@@ -82,13 +82,16 @@ TEST(WheelFields, TheSummaryReadsInTheOrderOfTheDataTab)
 }
 
 // What the message says is expected follows the region: a comma region names
-// its comma, and a point still reads where it cannot group thousands.
+// its comma, a point still reads where it cannot group thousands, and a text
+// that may be a group or a decimal is answered with both ways to write it.
 TEST(WheelFields, TheExpectedDecimalMarkIsTheRegions)
 {
     ScopedLocale region(CommaRegion());
     EXPECT_EQ(UnreadableText(WheelField::LeftOffset, QStringLiteral("27.5")), QString());
+    EXPECT_EQ(UnreadableText(WheelField::Erd, QStringLiteral("59o")),
+              QStringLiteral("ERD: '59o' is not a number (decimal mark ',')"));
     EXPECT_EQ(UnreadableText(WheelField::Erd, QStringLiteral("1.590")),
-              QStringLiteral("ERD: '1.590' is not a number (decimal mark ',')"));
+              QStringLiteral("ERD: '1.590' could be 1590 or 1,59: write 1590 or 1,59"));
     EXPECT_EQ(UnreadableText(WheelField::LeftCross, QStringLiteral("3,5")),
               QStringLiteral("CL, left cross: '3,5' is not a whole number"));
 }

@@ -876,6 +876,10 @@ Do you want to replace it?</source>
         <source>%1: &apos;%2&apos; is not a number (decimal mark &apos;%3&apos;)</source>
         <translation>%1: &apos;%2&apos; は数値ではありません (小数点は &apos;%3&apos;)</translation>
     </message>
+    <message>
+        <source>%1: &apos;%2&apos; could be %3 or %4: write %3 or %4</source>
+        <translation>%1: &apos;%2&apos; は %3 とも %4 とも読めます: %3 か %4 と書いてください</translation>
+    </message>
 </context>
 <context>
     <name>rimora::LocknutDialog</name>
