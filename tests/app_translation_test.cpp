@@ -9,6 +9,8 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QCoreApplication>
 #include <QFile>
 #include <QGroupBox>
@@ -135,7 +137,9 @@ TEST_F(TranslationTest, DataCaptionsAreTranslatedLabels)
         SCOPED_TRACE(japanese ? "Japanese" : "English");
         StartIn(japanese ? Japanese() : English());
         QStringList labels;
-        for (const QLabel* l : mainF->PageControl1->widget(0)->findChildren<QLabel*>()) labels << l->text();
+        // A long caption may be set on two lines; it reads as one.
+        for (const QLabel* l : mainF->PageControl1->widget(0)->findChildren<QLabel*>())
+            labels << QString(l->text()).replace(u'\n', u' ');
         for (const auto& caption : captions) {
             const QString text = japanese ? QCoreApplication::translate(caption.context, caption.source)
                                           : QString::fromUtf8(caption.source);
@@ -349,6 +353,33 @@ TEST_F(TranslationTest, UntranslatedLanguageKeepsEnglish)
     for (const Shown& row : kShownTexts)
         EXPECT_EQ(row.text(*mainF, *sumF), QString::fromUtf8(row.english)) << row.where;
     EXPECT_TRUE(InstallTranslations(Japanese()));
+}
+
+// One language per window: Qt's own buttons speak the program's language,
+// and where the program has no translation they stay English like the rest.
+TEST(TranslationChoice, QtOwnTextsFollowTheProgramsLanguage)
+{
+    const auto cancelText = [] {
+        QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+        return buttons.button(QDialogButtonBox::Cancel)->text();
+    };
+    InstallTranslations(English());
+    const QString english = cancelText();
+    const struct {
+        const char* locale;
+        bool programTranslated;
+        bool japaneseButtons;
+    } rows[] = {{"en_US", false, false}, {"de_DE", false, false}, {"fr_FR", false, false}, {"ja_JP", true, true}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.locale);
+        EXPECT_EQ(InstallTranslations(QLocale(QString::fromLatin1(row.locale))), row.programTranslated);
+        const QString cancel = cancelText();
+        EXPECT_EQ(HasJapanese(cancel), row.japaneseButtons) << cancel.toStdString();
+        if (!row.japaneseButtons) {
+            EXPECT_EQ(cancel, english);
+        }
+    }
+    InstallTranslations(English());
 }
 
 }  // namespace

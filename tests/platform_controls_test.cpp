@@ -1,9 +1,10 @@
 // Controls as a person uses them: what a spin box shows after the focus
-// leaves it, what the mouse wheel does over a colour box, and a caption in
-// large type.
+// leaves it, what the mouse wheel does over a list or number box, and a
+// caption in large type.
 #include "platform/recording_desktop.h"
 #include "platform/simple_controls.h"
 #include "platform/tcolor_box.h"
+#include "platform/tcombo_box.h"
 #include "platform/tspin_edit.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QWheelEvent>
 #include <QWidget>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "support/image_difference.h"
@@ -25,12 +27,40 @@ void LeaveFocus(TSpinEdit& spin)
     QCoreApplication::sendEvent(&spin, &out);
 }
 
-void Scroll(QWidget& widget, int steps)
+// Whether the control took the wheel (else it passes on to the page behind).
+bool Scroll(QWidget& widget, int steps)
 {
     // One notch of a mouse wheel is 120; a positive delta turns up the list.
     QWheelEvent wheel(QPointF(5, 5), widget.mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120 * steps),
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(&widget, &wheel);
+    return wheel.isAccepted();
+}
+
+void SendFocus(QWidget& widget, QEvent::Type type, Qt::FocusReason reason)
+{
+    QFocusEvent event(type, reason);
+    QCoreApplication::sendEvent(&widget, &event);
+}
+
+// A press of the left button on the part of the control under (5, 5).
+void Press(QWidget& widget)
+{
+    QWidget* part = widget.childAt(5, 5) ? widget.childAt(5, 5) : &widget;
+    const QPointF at = part->mapFrom(&widget, QPointF(5, 5));
+    QMouseEvent press(QEvent::MouseButtonPress, at, part->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(part, &press);
+    if (auto* list = qobject_cast<QComboBox*>(&widget)) {
+        list->hidePopup();
+        QApplication::processEvents();
+        // A desktop hands the focus back as the list closes; the offscreen one drops it.
+        if (!list->hasFocus()) {
+            list->window()->activateWindow();
+            list->setFocus(Qt::ActiveWindowFocusReason);
+        }
+    }
+    QApplication::processEvents();
 }
 
 }  // namespace
@@ -56,7 +86,7 @@ TEST(SpinBox, ShowsTheValueItUsesOnceTheFocusLeaves)
     }
 }
 
-TEST(ColorBox, WheelTurnsOnlyWithFocusAndNeverOpensTheDialog)
+TEST(ColorBox, WheelTurnsOnlyWhenPickedAndNeverOpensTheDialog)
 {
     RecordingDesktop desktop;
     SetDesktop(&desktop);
@@ -78,7 +108,7 @@ TEST(ColorBox, WheelTurnsOnlyWithFocusAndNeverOpensTheDialog)
     EXPECT_EQ(box->Selected(), before) << "a wheel passing over the box must not change it";
     EXPECT_EQ(changes, 0);
 
-    box->setFocus();
+    box->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
     ASSERT_TRUE(box->hasFocus());
     Scroll(*box, 1);
@@ -92,6 +122,96 @@ TEST(ColorBox, WheelTurnsOnlyWithFocusAndNeverOpensTheDialog)
     EXPECT_NE(box->Selected(), colors::NoSelection);
     Scroll(*box, -300);
     EXPECT_EQ(box->currentIndex(), 0);
+}
+
+// How the focus reached a list or number box decides whether the mouse wheel
+// may turn it: a click or Tab picks it; the focus handed over when a tab page
+// comes up, or by the program, leaves the wheel to the page behind.
+TEST(WheelOverAControl, TurnsItOnlyOnceTheUserPickedIt)
+{
+    struct Way {
+        const char* name;
+        std::function<void(QWidget& box, QWidget& other)> focus;
+        bool turns;
+    };
+    const Way ways[] = {
+        {"never focused", [](QWidget&, QWidget&) {}, false},
+        {"focus handed over by a page change", [](QWidget& b, QWidget&) { b.setFocus(Qt::OtherFocusReason); }, false},
+        {"reached with Tab", [](QWidget& b, QWidget&) { b.setFocus(Qt::TabFocusReason); }, true},
+        {"reached with Shift+Tab", [](QWidget& b, QWidget&) { b.setFocus(Qt::BacktabFocusReason); }, true},
+        {"focused by a click", [](QWidget& b, QWidget&) { b.setFocus(Qt::MouseFocusReason); }, true},
+        {"clicked after a page change focused it",
+         [](QWidget& b, QWidget&) {
+             b.setFocus(Qt::OtherFocusReason);
+             Press(b);
+         },
+         true},
+        {"picked, then away to another window and back",
+         [](QWidget& b, QWidget&) {
+             b.setFocus(Qt::TabFocusReason);
+             SendFocus(b, QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+             SendFocus(b, QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+         },
+         true},
+        {"picked, left, then handed the focus again",
+         [](QWidget& b, QWidget& other) {
+             b.setFocus(Qt::TabFocusReason);
+             other.setFocus(Qt::TabFocusReason);
+             b.setFocus(Qt::OtherFocusReason);
+         },
+         false},
+    };
+    struct Kind {
+        const char* name;
+        std::function<QWidget*(QWidget* parent, int& changes)> make;
+        std::function<int(QWidget&)> value;
+    };
+    const Kind kinds[] = {
+        {"drop-down list",
+         [](QWidget* parent, int& changes) {
+             auto* list = new TComboBox(parent, QStringLiteral("HubCB"), {QStringLiteral("24"), QStringLiteral("28"),
+                                                                          QStringLiteral("32")});
+             list->SetItemIndex(1);
+             list->OnChange = [&changes] { ++changes; };
+             return list;
+         },
+         [](QWidget& w) { return static_cast<TComboBox&>(w).ItemIndex(); }},
+        {"colour box",
+         [](QWidget* parent, int& changes) {
+             auto* box = new TColorBox(parent, QStringLiteral("CL1"), colors::SkyBlue);
+             box->OnChange = [&changes] { ++changes; };
+             return box;
+         },
+         [](QWidget& w) { return static_cast<int>(static_cast<TColorBox&>(w).Selected()); }},
+        {"spin box",
+         [](QWidget* parent, int& changes) {
+             auto* spin = new TSpinEdit(parent, QStringLiteral("CLE"), 0, 4, 2);
+             spin->OnChange = [&changes] { ++changes; };
+             return spin;
+         },
+         [](QWidget& w) { return static_cast<TSpinEdit&>(w).Value(); }},
+    };
+    for (const Kind& kind : kinds) {
+        for (const Way& way : ways) {
+            SCOPED_TRACE(std::string(kind.name) + ", " + way.name);
+            QWidget window;
+            int changes = 0;
+            QWidget* box = kind.make(&window, changes);
+            auto* other = new QLineEdit(&window);
+            other->move(0, 40);
+            window.show();
+            window.activateWindow();
+            other->setFocus(Qt::TabFocusReason);
+            QApplication::processEvents();
+            way.focus(*box, *other);
+            QApplication::processEvents();
+            const int before = kind.value(*box);
+            changes = 0;
+            EXPECT_EQ(Scroll(*box, 1), way.turns);
+            EXPECT_EQ(kind.value(*box) != before, way.turns);
+            EXPECT_EQ(changes, way.turns ? 1 : 0);
+        }
+    }
 }
 
 // A caption too large for Qt's glyph cache is drawn from a picture of itself;
