@@ -29,9 +29,9 @@ TLabel* Caption(QWidget* parent, const QString& text)
     return new TLabel(parent, QString(), text);
 }
 
-// `text` on two lines, broken at the space nearest its middle, when on one
-// line it would be wider than `width`; a text without spaces (Japanese)
-// stays on one line.
+// `text` on two lines when on one line it would be wider than `width`:
+// broken at the space nearest its middle, or, in a text written without
+// spaces (Japanese), at its middle.
 QString FitCaption(const QString& text, const QFontMetrics& metrics, int width)
 {
     if (metrics.horizontalAdvance(text) <= width) return text;
@@ -39,7 +39,7 @@ QString FitCaption(const QString& text, const QFontMetrics& metrics, int width)
     qsizetype best = -1;
     for (qsizetype i = 0; i < text.size(); ++i)
         if (text[i] == u' ' && (best < 0 || std::abs(i - middle) < std::abs(best - middle))) best = i;
-    if (best < 0) return text;
+    if (best < 0) return text.left(middle) + u'\n' + text.mid(middle);
     return text.left(best) + u'\n' + text.mid(best + 1);
 }
 
