@@ -137,9 +137,10 @@ TEST_F(TranslationTest, DataCaptionsAreTranslatedLabels)
         SCOPED_TRACE(japanese ? "Japanese" : "English");
         StartIn(japanese ? Japanese() : English());
         QStringList labels;
-        // A long caption may be set on two lines; it reads as one.
+        // A long caption may be set on two lines, broken at a space or, in
+        // Japanese, anywhere; it reads as one.
         for (const QLabel* l : mainF->PageControl1->widget(0)->findChildren<QLabel*>())
-            labels << QString(l->text()).replace(u'\n', u' ');
+            labels << QString(l->text()).replace(u'\n', u' ') << QString(l->text()).remove(u'\n');
         for (const auto& caption : captions) {
             const QString text = japanese ? QCoreApplication::translate(caption.context, caption.source)
                                           : QString::fromUtf8(caption.source);
