@@ -20,7 +20,11 @@ protected:
     {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick: picked_ = true; break;
+        case QEvent::MouseButtonDblClick:
+            picked_ = true;
+            // The box the wheel now turns shows its focus frame, as after Tab.
+            static_cast<QWidget*>(parent())->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+            break;
         case QEvent::FocusIn:
             if (watched == parent()) picked_ = ArrivesPicked(static_cast<QFocusEvent*>(event)->reason());
             break;

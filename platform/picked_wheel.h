@@ -10,7 +10,9 @@ namespace rimora {
 // frame). The focus a box is handed when its tab page comes up, or by the
 // program, leaves the wheel to the page behind, so that scrolling over the
 // window never changes a colour, a hole count or a cross number unseen.
-// A trip to a pop-up list or another window keeps the box picked.
+// A trip to a pop-up list or another window keeps the box picked. A click
+// that picks a box shows its focus frame, so the user sees which box the
+// wheel turns.
 void TurnOnlyWhenPicked(QWidget* control);
 
 }  // namespace rimora
