@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QStyleOption>
 #include <QWheelEvent>
 #include <QWidget>
 #include <functional>
@@ -211,6 +212,28 @@ TEST(WheelOverAControl, TurnsItOnlyOnceTheUserPickedIt)
             EXPECT_EQ(kind.value(*box) != before, way.turns);
             EXPECT_EQ(changes, way.turns ? 1 : 0);
         }
+    }
+}
+
+// The box a click picked shows its focus frame, so the user sees which box
+// the wheel turns; focus merely handed over by a page change does not.
+TEST(WheelOverAControl, ABoxPickedByAClickShowsItsFocus)
+{
+    const auto framed = [](const QWidget& box) {
+        QStyleOption option;
+        option.initFrom(&box);
+        return (option.state & QStyle::State_HasFocus) && (option.state & QStyle::State_KeyboardFocusChange);
+    };
+    for (const bool clicked : {false, true}) {
+        SCOPED_TRACE(clicked ? "clicked" : "handed the focus");
+        QWidget window;
+        auto* spin = new TSpinEdit(&window, QStringLiteral("CRE"), 0, 4, 3);
+        window.show();
+        window.activateWindow();
+        spin->setFocus(Qt::OtherFocusReason);
+        QApplication::processEvents();
+        if (clicked) Press(*spin);
+        EXPECT_EQ(framed(*spin), clicked);
     }
 }
 
