@@ -10,7 +10,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QDialogButtonBox>
-#include <QPushButton>
 #include <QCoreApplication>
 #include <QFile>
 #include <QGroupBox>
@@ -137,8 +136,7 @@ TEST_F(TranslationTest, DataCaptionsAreTranslatedLabels)
         SCOPED_TRACE(japanese ? "Japanese" : "English");
         StartIn(japanese ? Japanese() : English());
         QStringList labels;
-        // A long caption may be set on two lines, broken at a space or, in
-        // Japanese, anywhere; it reads as one.
+        // A long caption may stand on two lines (Japanese breaks without a space).
         for (const QLabel* l : mainF->PageControl1->widget(0)->findChildren<QLabel*>())
             labels << QString(l->text()).replace(u'\n', u' ') << QString(l->text()).remove(u'\n');
         for (const auto& caption : captions) {
@@ -357,28 +355,17 @@ TEST_F(TranslationTest, UntranslatedLanguageKeepsEnglish)
 }
 
 // One language per window: Qt's own buttons speak the program's language,
-// and where the program has no translation they stay English like the rest.
+// and stay English where the program has no translation.
 TEST(TranslationChoice, QtOwnTextsFollowTheProgramsLanguage)
 {
-    const auto cancelText = [] {
-        QDialogButtonBox buttons(QDialogButtonBox::Cancel);
-        return buttons.button(QDialogButtonBox::Cancel)->text();
-    };
+    const auto cancel = [] { return QDialogButtonBox(QDialogButtonBox::Cancel).buttons().first()->text(); };
     InstallTranslations(English());
-    const QString english = cancelText();
-    const struct {
-        const char* locale;
-        bool programTranslated;
-        bool japaneseButtons;
-    } rows[] = {{"en_US", false, false}, {"de_DE", false, false}, {"fr_FR", false, false}, {"ja_JP", true, true}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.locale);
-        EXPECT_EQ(InstallTranslations(QLocale(QString::fromLatin1(row.locale))), row.programTranslated);
-        const QString cancel = cancelText();
-        EXPECT_EQ(HasJapanese(cancel), row.japaneseButtons) << cancel.toStdString();
-        if (!row.japaneseButtons) {
-            EXPECT_EQ(cancel, english);
-        }
+    const QString english = cancel();
+    const std::pair<const char*, bool> rows[] = {{"en_US", false}, {"de_DE", false}, {"fr_FR", false}, {"ja_JP", true}};
+    for (const auto& [locale, japanese] : rows) {
+        EXPECT_EQ(InstallTranslations(QLocale(QString::fromLatin1(locale))), japanese) << locale;
+        EXPECT_EQ(HasJapanese(cancel()), japanese) << locale << ": " << cancel().toStdString();
+        EXPECT_EQ(cancel() == english, !japanese) << locale;
     }
     InstallTranslations(English());
 }

