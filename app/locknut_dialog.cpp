@@ -1,11 +1,14 @@
 #include "app/locknut_dialog.h"
 
+#include "app/fonts.h"
 #include "platform/guard.h"
+#include "platform/tedit.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QVBoxLayout>
 
 namespace rimora {
@@ -13,6 +16,9 @@ namespace rimora {
 LocknutDialog::LocknutDialog(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr("Flange offsets from the locknuts"));
+    // The type of the "Data" tab whose offsets it fills, not the main
+    // window's small one.
+    setFont(TahomaFont(13));
     OldE = new QLineEdit(this);
     LeftE = new QLineEdit(this);
     RightE = new QLineEdit(this);
@@ -22,7 +28,9 @@ LocknutDialog::LocknutDialog(QWidget* parent) : QDialog(parent)
                                                         {RightE, QT_TR_NOOP("Right locknut to flange:")}};
     for (const auto& [edit, caption] : lines) {
         edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        edit->setFixedWidth(64);
+        edit->setFont(InputFont(15));
+        // An over-locknut width to the thousandth, "135.125", shown whole.
+        edit->setFixedWidth(std::max(64, WidthShowing(*edit, QLocale().toString(135.125, 'f', 3))));
         auto* row = new QHBoxLayout();
         row->addWidget(edit);
         row->addWidget(new QLabel(tr("mm"), this));

@@ -7,10 +7,13 @@
 #include "persist/wheel_choices.h"
 #include "lacing/lacing_cell_delegate.h"
 #include "platform/convert.h"
+#include "platform/tedit.h"
 #include "spokes/wheel_fields.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QRadioButton>
+#include <QFontMetrics>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -24,6 +27,20 @@ constexpr int kButtonBarHeight = 32;
 TLabel* Caption(QWidget* parent, const QString& text)
 {
     return new TLabel(parent, QString(), text);
+}
+
+// `text` on two lines when on one line it would be wider than `width`:
+// broken at the space nearest its middle, or, in a text written without
+// spaces (Japanese), at its middle.
+QString FitCaption(const QString& text, const QFontMetrics& metrics, int width)
+{
+    if (metrics.horizontalAdvance(text) <= width) return text;
+    const qsizetype middle = text.size() / 2;
+    qsizetype best = -1;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i] == u' ' && (best < 0 || std::abs(i - middle) < std::abs(best - middle))) best = i;
+    if (best < 0) return text.left(middle) + u'\n' + text.mid(middle);
+    return text.left(best) + u'\n' + text.mid(best + 1);
 }
 
 void Bevel(QFrame* frame, QFrame::Shadow shadow)
@@ -210,7 +227,7 @@ void TMainF::ArrangeControls()
     auto* data = new QGridLayout(PageControl1->widget(0));
     data->setContentsMargins(3, 6, 3, 6);
     data->setHorizontalSpacing(3);
-    data->setVerticalSpacing(3);
+    data->setVerticalSpacing(2);  // room for the offsets' two-line captions
     auto line = [&](int row, QWidget* caption, QWidget* input, int width, const QString& unit) {
         data->addWidget(caption, row, 0, Qt::AlignRight | Qt::AlignVCenter);
         input->setFixedWidth(width);
@@ -218,7 +235,19 @@ void TMainF::ArrangeControls()
         if (!unit.isEmpty()) data->addWidget(Caption(input->parentWidget(), unit), row, 2);
     };
     QWidget* dataPage = PageControl1->widget(0);
-    // "WL," large, the rest of its caption small beside it.
+    // The captions are those every message about an input names it by.
+    const auto fieldCaption = [&](WheelField field) { return Caption(dataPage, FieldCaption(field) + u':'); };
+    TLabel* const longCaptions[] = {fieldCaption(WheelField::LeftFlange),
+                                    fieldCaption(WheelField::RightFlange),
+                                    fieldCaption(WheelField::SpokeHole),
+                                    Caption(dataPage, tr("Rim offset, holes off centre:")),
+                                    Caption(dataPage, tr("Tension, tighter side:")),
+                                    Caption(dataPage, tr("Spoke Ø, thinnest:")),
+                                    Caption(dataPage, tr("Order step, spokes sold in:"))};
+    int captionsWidth = 0;
+    for (const TLabel* caption : longCaptions) captionsWidth = std::max(captionsWidth, caption->sizeHint().width());
+    // "WL," in the captions' size, the rest of its caption smaller beside it,
+    // on two lines where one would widen the captions' column.
     auto offsetCaption = [&](WheelField field) {
         const QString shortText = FieldShortName(field);
         const QString longText = FieldCaption(field).mid(shortText.size() + 1).trimmed() + u':';
@@ -226,12 +255,22 @@ void TMainF::ArrangeControls()
         auto* row = new QHBoxLayout(box);
         row->setContentsMargins(0, 0, 0, 0);
         row->setSpacing(2);
-        row->addWidget(Caption(box, shortText + u','));
-        TLabel* detail = Caption(box, longText);
-        detail->setFont(TahomaFont(9));
+        TLabel* name = Caption(box, shortText + u',');
+        row->addWidget(name);
+        TLabel* detail = Caption(box, QString());
+        detail->setFont(TahomaFont(12));
+        detail->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        detail->setText(FitCaption(longText, detail->fontMetrics(),
+                                   captionsWidth - name->sizeHint().width() - row->spacing()));
         row->addWidget(detail);
         return box;
     };
+    // Each box as wide as the longest value it is meant to hold, in the
+    // region's notation: an ERD to the thousandth ("1,590.125"), the other
+    // lengths three decimals on two whole millimetres ("41.125").
+    const QLocale region;
+    const int erdWidth = WidthShowing(*ErdE, region.toString(1590.125, 'f', 3));
+    const int boxWidth = std::max(65, WidthShowing(*WLE, region.toString(41.125, 'f', 3)));
     // The rim type's list is wider than the other inputs; on a line of its own
     // it does not widen the unit column at the captions' expense.
     auto* typeLine = new QHBoxLayout();
@@ -242,25 +281,32 @@ void TMainF::ArrangeControls()
     typeLine->addWidget(TyCB);
     typeLine->addSpacing(12);
     data->addLayout(typeLine, 0, 0, 1, 3);
-    // The captions are those every message about an input names it by.
-    const auto fieldCaption = [&](WheelField field) { return Caption(dataPage, FieldCaption(field) + u':'); };
-    line(1, fieldCaption(WheelField::HubHoles), HubCB, 65, tr("Hole"));
-    line(2, fieldCaption(WheelField::RimHoles), RimCB, 65, tr("Hole"));
-    line(3, fieldCaption(WheelField::Erd), ErdE, 64, QStringLiteral("mm"));
-    line(4, offsetCaption(WheelField::LeftOffset), WLE, 48, QStringLiteral("mm"));
-    line(5, offsetCaption(WheelField::RightOffset), WRE, 48, QStringLiteral("mm"));
+    line(1, fieldCaption(WheelField::HubHoles), HubCB, boxWidth, tr("Hole"));
+    line(2, fieldCaption(WheelField::RimHoles), RimCB, boxWidth, tr("Hole"));
+    // The ERD's box, the widest, reaches into the room its short caption
+    // leaves; its right edge stays in line with the boxes below.
+    auto* erdLine = new QHBoxLayout();
+    erdLine->setSpacing(data->horizontalSpacing());
+    erdLine->addStretch(1);
+    erdLine->addWidget(fieldCaption(WheelField::Erd));
+    ErdE->setFixedWidth(erdWidth);
+    erdLine->addWidget(ErdE);
+    data->addLayout(erdLine, 3, 0, 1, 2);
+    data->addWidget(Caption(dataPage, QStringLiteral("mm")), 3, 2);
+    line(4, offsetCaption(WheelField::LeftOffset), WLE, boxWidth, QStringLiteral("mm"));
+    line(5, offsetCaption(WheelField::RightOffset), WRE, boxWidth, QStringLiteral("mm"));
     // Under the two offsets it sets.
     LockBtn->setFixedHeight(22);
     data->addWidget(LockBtn, 6, 1, 1, 2, Qt::AlignLeft);
-    line(7, fieldCaption(WheelField::LeftFlange), dLE, 48, QStringLiteral("mm"));
-    line(8, fieldCaption(WheelField::RightFlange), dRE, 48, QStringLiteral("mm"));
-    line(9, fieldCaption(WheelField::SpokeHole), ShE, 48, QStringLiteral("mm"));
+    line(7, longCaptions[0], dLE, boxWidth, QStringLiteral("mm"));
+    line(8, longCaptions[1], dRE, boxWidth, QStringLiteral("mm"));
+    line(9, longCaptions[2], ShE, boxWidth, QStringLiteral("mm"));
     line(10, fieldCaption(WheelField::LeftCross), CLE, 43, QString());
     line(11, fieldCaption(WheelField::RightCross), CRE, 43, QString());
-    line(12, Caption(dataPage, tr("Rim offset, holes off centre:")), RimOffE, 48, QStringLiteral("mm"));
-    line(13, Caption(dataPage, tr("Tension, tighter side:")), TensionE, 48, QStringLiteral("kgf"));
-    line(14, Caption(dataPage, tr("Spoke Ø, thinnest:")), SpokeDiaE, 48, QStringLiteral("mm"));
-    line(15, Caption(dataPage, tr("Order step, spokes sold in:")), OrderStepCB, 48, QStringLiteral("mm"));
+    line(12, longCaptions[3], RimOffE, boxWidth, QStringLiteral("mm"));
+    line(13, longCaptions[4], TensionE, boxWidth, QStringLiteral("kgf"));
+    line(14, longCaptions[5], SpokeDiaE, boxWidth, QStringLiteral("mm"));
+    line(15, longCaptions[6], OrderStepCB, boxWidth, QStringLiteral("mm"));
     for (QWidget* w : std::initializer_list<QWidget*>{TyCB, HubCB, RimCB, ErdE, WLE, WRE, dLE, dRE, ShE, RimOffE,
                                                       TensionE, SpokeDiaE, OrderStepCB})
         w->setFixedHeight(24);
@@ -283,7 +329,8 @@ void TMainF::ArrangeControls()
     barRow->setSpacing(3);
     barRow->addWidget(Caption(bar, FieldCaption(WheelField::AngleDifference) + u':'));
     AdE->setParent(bar);
-    AdE->setFixedSize(44, 20);
+    // Room for half the angle between 32 holes turned back, "-5.625".
+    AdE->setFixedSize(std::max(44, WidthShowing(*AdE, QLocale().toString(-5.625, 'f', 3))), 20);
     barRow->addWidget(AdE);
     Label39->setParent(bar);
     barRow->addWidget(Label39);
@@ -367,11 +414,20 @@ void TMainF::ArrangeControls()
     root->addWidget(StatusBar);
     StatusBar->setFixedHeight(19 + 4);
 
-    // Tab goes down each page as it reads, whatever the order of creation.
-    ChainTabOrder({TyCB, HubCB, RimCB, ErdE, WLE, WRE, LockBtn, dLE, dRE, ShE, CLE, CRE, RimOffE, TensionE,
-                   SpokeDiaE, OrderStepCB});
-    ChainTabOrder({AdE, SimBtn, SG1});
-    ChainTabOrder({CL1, CL2, CL3, CL4, CL6, CL5, RIMBK, RIMID, HUBOD, SpkD, AuCB, RNCB, HNCB, Ssd});
+    // Tab goes down each page as it reads, whatever the order of creation,
+    // then on to the three buttons under the drawing and round to the
+    // profile bar and the tabs. Only the page shown takes the focus, so the
+    // three pages follow each other in one chain.
+    ChainTabOrder({PageControl1, TyCB, HubCB, RimCB, ErdE, WLE, WRE, LockBtn, dLE, dRE, ShE, CLE, CRE, RimOffE,
+                   TensionE, SpokeDiaE, OrderStepCB, AdE, SimBtn, SG1, CL1, CL2, CL3, CL4, CL6, CL5, RIMBK, RIMID,
+                   HUBOD, SpkD, AuCB, RNCB, HNCB, Ssd, DBtn, CBtn, SBtn, SaveBtn, OpenBtn, RecentBtn});
+    // The side choice holds no focus of its own: Tab stops at its buttons.
+    QWidget* beforeSide = HNCB;
+    for (QRadioButton* side : Ssd->findChildren<QRadioButton*>()) {
+        setTabOrder(beforeSide, side);
+        beforeSide = side;
+    }
+    setTabOrder(beforeSide, DBtn);
 }
 
 void TMainF::ChainTabOrder(std::initializer_list<QWidget*> widgets)

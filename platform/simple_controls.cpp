@@ -134,6 +134,20 @@ void TButton::mousePressEvent(QMouseEvent* event)
     QPushButton::mousePressEvent(event);
 }
 
+void TButton::paintEvent(QPaintEvent* event)
+{
+    QPushButton::paintEvent(event);
+    if (!hasFocus() || !window()->testAttribute(Qt::WA_KeyboardFocusChange)) return;
+    QStyleOptionButton button;
+    initStyleOption(&button);
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    frame.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &button, this);
+    frame.backgroundColor = palette().color(QPalette::Button);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+}
+
 TImage::TImage(QWidget* parent, const QString& name) : QWidget(parent)
 {
     setObjectName(name);

@@ -73,6 +73,9 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    // Fusion marks a focused button only by a slightly bluer outline; the
+    // button reached with Tab shows the focus frame a check box shows.
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A picture stretched to the control's size.

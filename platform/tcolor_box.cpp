@@ -1,6 +1,7 @@
 #include "platform/tcolor_box.h"
 
 #include "platform/desktop.h"
+#include "platform/picked_wheel.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -45,6 +46,7 @@ TColorBox::TColorBox(QWidget* parent, const QString& name, TColor defaultColor)
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     setMinimumContentsLength(12);
     setFocusPolicy(Qt::StrongFocus);
+    TurnOnlyWhenPicked(this);
     int at = 0;
     for (const auto* list : {&StandardColors(), &ExtendedColors(), &SystemColors()})
         // The names are English in the tables and shown in the user's language.
@@ -107,10 +109,7 @@ void TColorBox::SetSelected(TColor color)
 
 void TColorBox::wheelEvent(QWheelEvent* event)
 {
-    if (!hasFocus()) {
-        event->ignore();  // the page behind scrolls instead
-        return;
-    }
+    // Reached only once the user picked the box (see TurnOnlyWhenPicked).
     event->accept();
     // A notch is 120; fine-grained wheels send parts of one.
     wheelRemainder_ += event->angleDelta().y();

@@ -10,9 +10,9 @@ namespace rimora {
 // Colour list: the standard, extended and system colours by name, each with a
 // swatch, then one custom colour (when one was chosen or read) and the entry
 // that opens the colour dialog. OnChange runs only for the user's selection.
-// The mouse wheel turns through the colours only while the box has the focus
-// and never onto the dialog entry, so scrolling past never redraws the wheel
-// fifty times or opens a dialog.
+// The mouse wheel turns through the colours only once the user picked the
+// box, and never onto the dialog entry, so scrolling past never redraws the
+// wheel fifty times or opens a dialog.
 class TColorBox : public QComboBox, public Component, public IColorControl {
     Q_OBJECT
 public:

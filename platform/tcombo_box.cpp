@@ -1,5 +1,7 @@
 #include "platform/tcombo_box.h"
 
+#include "platform/picked_wheel.h"
+
 namespace rimora {
 
 TComboBox::TComboBox(QWidget* parent, const QString& name, const QStringList& items) : QComboBox(parent)
@@ -7,6 +9,7 @@ TComboBox::TComboBox(QWidget* parent, const QString& name, const QStringList& it
     setObjectName(name);
     addItems(items);
     setCurrentIndex(-1);
+    TurnOnlyWhenPicked(this);
     connect(this, &QComboBox::activated, this, [this](int index) {
         if (index == lastIndex_) return;
         lastIndex_ = index;

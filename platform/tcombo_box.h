@@ -8,7 +8,7 @@ namespace rimora {
 
 // Drop-down list that allows only its items. OnChange runs only for the
 // user's own selection of another item; a selection made by the program
-// reports nothing.
+// reports nothing. The mouse wheel turns it only once the user picked it.
 class TComboBox : public QComboBox, public Component, public IItemIndexControl {
     Q_OBJECT
 public:

@@ -19,4 +19,9 @@ public:
     Notice OnChange;
 };
 
+// The width at which `edit`, in its font and style, shows `longest` whole:
+// narrower, a right-aligned number loses its first digits and reads as
+// another number ("1.125" for "41.125").
+int WidthShowing(const QLineEdit& edit, const QString& longest);
+
 }  // namespace rimora

@@ -1,6 +1,7 @@
 #include "platform/tspin_edit.h"
 
 #include "platform/convert.h"
+#include "platform/picked_wheel.h"
 
 #include <QCoreApplication>
 #include <QFocusEvent>
@@ -30,6 +31,7 @@ TSpinEdit::TSpinEdit(QWidget* parent, const QString& name, int minValue, int max
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     setKeyboardTracking(true);
     lineEdit()->setText(QString::number(Clamp(value)));
+    TurnOnlyWhenPicked(this);
     connect(lineEdit(), &QLineEdit::textChanged, this, [this] { Fire(OnChange); });
 }
 

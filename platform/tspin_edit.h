@@ -10,7 +10,8 @@ namespace rimora {
 // as a whole number, else the range minimum. A typed value outside the range
 // stays as typed until the box loses the focus; then the box shows the value
 // it uses: pulled to the nearer end (also for digits beyond 32 bits), written
-// plainly ("7" for "007"), which is a change like any other.
+// plainly ("7" for "007"), which is a change like any other. The mouse wheel
+// steps it only once the user picked it.
 class TSpinEdit : public QAbstractSpinBox, public Component, public ISpinControl {
     Q_OBJECT
 public:

@@ -1,6 +1,7 @@
 #include "platform/tstring_grid.h"
 
 #include <QHeaderView>
+#include <QPainter>
 
 namespace rimora {
 
@@ -46,6 +47,30 @@ void TStringGrid::currentChanged(const QModelIndex& current, const QModelIndex& 
 {
     QTableView::currentChanged(current, previous);
     if (current.isValid()) model_.SetCurrent(current.column(), current.row());
+}
+
+void TStringGrid::paintEvent(QPaintEvent* event)
+{
+    QTableView::paintEvent(event);
+    if (!hasFocus() || !window()->testAttribute(Qt::WA_KeyboardFocusChange)) return;
+    // An outline in the selection colour: the style's focus rectangle would
+    // tint the whole table.
+    QPainter painter(viewport());
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(viewport()->rect()).adjusted(1, 1, -1, -1));
+}
+
+void TStringGrid::focusInEvent(QFocusEvent* event)
+{
+    QTableView::focusInEvent(event);
+    viewport()->update();
+}
+
+void TStringGrid::focusOutEvent(QFocusEvent* event)
+{
+    QTableView::focusOutEvent(event);
+    viewport()->update();
 }
 
 }  // namespace rimora

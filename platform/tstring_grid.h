@@ -30,6 +30,11 @@ public:
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    // The table reached with Tab shows a focus frame round what it shows: its
+    // current cell may be a heading, whose painting marks nothing.
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     GridModel model_;

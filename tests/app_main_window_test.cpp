@@ -360,5 +360,23 @@ TEST_F(MainWindowTest, TitleAndLogoOpenTheAboutBoxAndTheWebPage)
     EXPECT_EQ(desktop.abouts.size(), 1);
 }
 
+// A number box shows the longest value it is meant to hold whole, first character
+// included, in either region.
+TEST_F(MainWindowTest, NumberBoxesShowTheirLongestValueWhole)
+{
+    for (const QLocale& region : {PointRegion(), CommaRegion()}) {
+        ScopedLocale scoped(region);
+        Start();
+        const std::pair<TEdit*, double> rows[] = {{mainF->ErdE, 1590.125}, {mainF->dLE, 41.125}, {mainF->AdE, -5.625}};
+        for (const auto& [edit, value] : rows) {
+            mainF->PageControl1->setCurrentIndex(edit == mainF->AdE ? 1 : 0);
+            edit->setText(region.toString(value, 'f', 3));  // the cursor at the end, as after typing
+            edit->grab();  // the box works out which part of its text it shows as it paints
+            EXPECT_EQ(edit->cursorPositionAt(QPoint(edit->contentsRect().left() + 4, 8)), 0) << value;
+        }
+        Stop();
+    }
+}
+
 }  // namespace
 }  // namespace rimora::test

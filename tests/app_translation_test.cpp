@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QGroupBox>
@@ -135,7 +136,9 @@ TEST_F(TranslationTest, DataCaptionsAreTranslatedLabels)
         SCOPED_TRACE(japanese ? "Japanese" : "English");
         StartIn(japanese ? Japanese() : English());
         QStringList labels;
-        for (const QLabel* l : mainF->PageControl1->widget(0)->findChildren<QLabel*>()) labels << l->text();
+        // A long caption may stand on two lines (Japanese breaks without a space).
+        for (const QLabel* l : mainF->PageControl1->widget(0)->findChildren<QLabel*>())
+            labels << QString(l->text()).replace(u'\n', u' ') << QString(l->text()).remove(u'\n');
         for (const auto& caption : captions) {
             const QString text = japanese ? QCoreApplication::translate(caption.context, caption.source)
                                           : QString::fromUtf8(caption.source);
@@ -350,6 +353,22 @@ TEST_F(TranslationTest, UntranslatedLanguageKeepsEnglish)
     for (const Shown& row : kShownTexts)
         EXPECT_EQ(row.text(*mainF, *sumF), QString::fromUtf8(row.english)) << row.where;
     EXPECT_TRUE(InstallTranslations(Japanese()));
+}
+
+// One language per window: Qt's own buttons speak the program's language,
+// and stay English where the program has no translation.
+TEST(TranslationChoice, QtOwnTextsFollowTheProgramsLanguage)
+{
+    const auto cancel = [] { return QDialogButtonBox(QDialogButtonBox::Cancel).buttons().first()->text(); };
+    InstallTranslations(English());
+    const QString english = cancel();
+    const std::pair<const char*, bool> rows[] = {{"en_US", false}, {"de_DE", false}, {"fr_FR", false}, {"ja_JP", true}};
+    for (const auto& [locale, japanese] : rows) {
+        EXPECT_EQ(InstallTranslations(QLocale(QString::fromLatin1(locale))), japanese) << locale;
+        EXPECT_EQ(HasJapanese(cancel()), japanese) << locale << ": " << cancel().toStdString();
+        EXPECT_EQ(cancel() == english, !japanese) << locale;
+    }
+    InstallTranslations(English());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "platform/recording_desktop.h"
 #include "platform/simple_controls.h"
 #include "platform/tcolor_box.h"
+#include "platform/tcombo_box.h"
 #include "platform/tspin_edit.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QWheelEvent>
 #include <QWidget>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "support/image_difference.h"
@@ -25,12 +27,24 @@ void LeaveFocus(TSpinEdit& spin)
     QCoreApplication::sendEvent(&spin, &out);
 }
 
-void Scroll(QWidget& widget, int steps)
+bool Scroll(QWidget& widget, int steps)  // whether the box took the wheel from the page behind
 {
     // One notch of a mouse wheel is 120; a positive delta turns up the list.
     QWheelEvent wheel(QPointF(5, 5), widget.mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120 * steps),
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(&widget, &wheel);
+    return wheel.isAccepted();
+}
+
+// A click: the press, then the focus back from the pop-up list (offscreen drops it).
+void Click(QWidget& box)
+{
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(), Qt::LeftButton, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(&box, &press);
+    if (auto* list = qobject_cast<QComboBox*>(&box)) list->hidePopup();
+    box.window()->activateWindow();
+    QApplication::processEvents();
+    box.setFocus(Qt::ActiveWindowFocusReason);
 }
 
 }  // namespace
@@ -56,7 +70,7 @@ TEST(SpinBox, ShowsTheValueItUsesOnceTheFocusLeaves)
     }
 }
 
-TEST(ColorBox, WheelTurnsOnlyWithFocusAndNeverOpensTheDialog)
+TEST(ColorBox, WheelTurnsOnlyWhenPickedAndNeverOpensTheDialog)
 {
     RecordingDesktop desktop;
     SetDesktop(&desktop);
@@ -78,7 +92,7 @@ TEST(ColorBox, WheelTurnsOnlyWithFocusAndNeverOpensTheDialog)
     EXPECT_EQ(box->Selected(), before) << "a wheel passing over the box must not change it";
     EXPECT_EQ(changes, 0);
 
-    box->setFocus();
+    box->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
     ASSERT_TRUE(box->hasFocus());
     Scroll(*box, 1);
@@ -92,6 +106,45 @@ TEST(ColorBox, WheelTurnsOnlyWithFocusAndNeverOpensTheDialog)
     EXPECT_NE(box->Selected(), colors::NoSelection);
     Scroll(*box, -300);
     EXPECT_EQ(box->currentIndex(), 0);
+}
+
+// A list or number box turns with the wheel once a click or Tab picked it; the focus
+// handed over by a page change or the program leaves the wheel to the page behind.
+TEST(WheelOverAControl, TurnsItOnlyOnceTheUserPickedIt)
+{
+    const struct {
+        const char* way;
+        std::vector<Qt::FocusReason> arrivals;  // each from another control; "Mouse": a real click
+        bool turns;
+    } rows[] = {{"never focused", {}, false},
+                {"handed over by a page change", {Qt::OtherFocusReason}, false},
+                {"reached with Tab", {Qt::TabFocusReason}, true},
+                {"clicked after a page change", {Qt::OtherFocusReason, Qt::MouseFocusReason}, true},
+                {"picked, back from another window", {Qt::TabFocusReason, Qt::ActiveWindowFocusReason}, true},
+                {"picked, later handed over again", {Qt::TabFocusReason, Qt::OtherFocusReason}, false}};
+    int changes = 0;
+    const std::function<QWidget*(QWidget*)> kinds[] = {
+        [&](QWidget* p) { auto* b = new TComboBox(p, "HubCB", {"24"}); b->OnChange = [&] { ++changes; }; return b; },
+        [&](QWidget* p) { auto* b = new TColorBox(p, "CL1", colors::Red); b->OnChange = [&] { ++changes; }; return b; },
+        [&](QWidget* p) { auto* b = new TSpinEdit(p, "CLE", 0, 4, 2); b->OnChange = [&] { ++changes; }; return b; }};
+    for (const auto& make : kinds) {
+        for (const auto& row : rows) {
+            QWidget window;
+            QWidget* box = make(&window);
+            SCOPED_TRACE(std::string(box->metaObject()->className()) + ", " + row.way);
+            auto* other = new QLineEdit(&window);
+            window.show();
+            window.activateWindow();
+            QApplication::processEvents();
+            for (const Qt::FocusReason reason : row.arrivals) {
+                other->setFocus(Qt::TabFocusReason);
+                reason == Qt::MouseFocusReason ? Click(*box) : box->setFocus(reason);
+            }
+            changes = 0;
+            EXPECT_EQ(Scroll(*box, 1), row.turns);
+            EXPECT_EQ(changes, row.turns ? 1 : 0);
+        }
+    }
 }
 
 // A caption too large for Qt's glyph cache is drawn from a picture of itself;
