@@ -99,12 +99,13 @@ void WriteGrid(ProfileFile& file, const QString& section, const QString& name, G
 }
 
 // The grid's size at the time of the read decides what is read; a row whose
-// key is absent is emptied.
+// key is absent is emptied. A cell's decimal (a spoke's length) comes in the
+// region's form, as the inputs do; hole numbers and gap marks hold no mark.
 void ReadGrid(const ProfileFile& file, const QString& section, const QString& name, GridModel& model)
 {
     for (int r = 0; r < model.RowCount(); ++r) {
         const QStringList cells = SplitRowCells(file.ReadString(section, RowKey(name, r), QString()), model.ColCount());
-        for (int c = 0; c < model.ColCount(); ++c) model.SetCells(c, r, cells[c]);
+        for (int c = 0; c < model.ColCount(); ++c) model.SetCells(c, r, FileDecimalInRegion(cells[c]));
     }
 }
 

@@ -4,6 +4,7 @@
 // window reads once at creation and writes once at destruction.
 #include "app/translation.h"
 #include "app_window_fixture.h"
+#include "lacing/lacing_table.h"
 #include "support/failing_disk.h"
 
 #include <QFileInfo>
@@ -567,12 +568,15 @@ TEST_F(ProfilesTest, ThreeDecimalsCrossRegionsAndReopenUnchanged)
 {
     for (const bool commaFirst : {true, false}) {
         const QLocale saved = commaFirst ? CommaRegion() : PointRegion(), opened = commaFirst ? PointRegion() : CommaRegion();
+        double length = 0;
         {
             ScopedLocale region(saved);
             Restart();
             LaceWheel(*mainF, "32", "36");
             mainF->dLE->SetText(saved.toString(41.125));
             Click(mainF->SimBtn);  // an angle difference of 5.625
+            Click(mainF->CBtn);
+            length = saved.toDouble(mainF->SG1->Cells(kLengthCol, 1));
             Save(Path("wheel.prl"));
             const QStringList screen = Snapshot(*mainF);
             Restart();
@@ -587,6 +591,10 @@ TEST_F(ProfilesTest, ThreeDecimalsCrossRegionsAndReopenUnchanged)
         Open(Path("wheel.prl"));
         EXPECT_TRUE(desktop.saveChangesQuestions.isEmpty()) << "opening is no change";
         EXPECT_EQ(mainF->dLE->Text() + ' ' + mainF->AdE->Text(), opened.toString(41.125) + ' ' + opened.toString(5.625));
+        // The table's lengths too: they match the inputs, and the summary reads them.
+        EXPECT_EQ(mainF->SG1->Cells(kLengthCol, 1), opened.toString(length, 'f', 1));
+        EXPECT_FALSE(mainF->LengthStale(1));
+        Click(mainF->SBtn);
         Click(mainF->CBtn);
         EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
     }
