@@ -18,6 +18,7 @@ WheelDrawingInputs DrawingInputs(const TMainF& f)
 {
     WheelDrawingInputs in = DrawingInputsOf(f.WheelOfControls(), f.PB1->width(), f.PB1->height());
     in.credits = TMainF::ShowCredits != 0;
+    in.creditsTitle = {f.TitleL->Caption(), f.TitleL->font()};
     return in;
 }
 
@@ -85,13 +86,15 @@ void TMainF::ApplyDrawingResult(const WheelDrawingResult& result)
     case CreditsAction::Unchanged:
         break;
     case CreditsAction::Show:
-        TitleL->SetFontSize(result.credits.titleFontSize);
-        TitleL->SetFontColor(result.credits.titleColor);
-        TitleL->adjustSize();
-        TitleL->move(result.credits.titlePos);
-        TitleL->show();
-        Image1->setGeometry(result.credits.imageRect);
-        Image1->show();
+        // A credit with no room clear of the wheel is hidden until there is.
+        if (!result.credits.titleRect.isEmpty()) {
+            TitleL->SetFontSize(result.credits.titleFontSize);
+            TitleL->SetFontColor(result.credits.titleColor);
+            TitleL->setGeometry(result.credits.titleRect);
+        }
+        TitleL->setVisible(!result.credits.titleRect.isEmpty());
+        if (!result.credits.imageRect.isEmpty()) Image1->setGeometry(result.credits.imageRect);
+        Image1->setVisible(!result.credits.imageRect.isEmpty());
         break;
     case CreditsAction::Hide:
         TitleL->hide();

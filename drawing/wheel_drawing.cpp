@@ -256,8 +256,9 @@ void DrawWheel(Canvas& canvas, const WheelDrawingInputs& in, const GridModel& ta
     // Radii may be negative (a negative ERD or flange reads as a number):
     // such a circle is drawn about the centre all the same, so the box takes
     // every radius by its size.
-    result.wheelBox = SquareAbout(
-        s.centre, std::max({std::abs(s.beadRadius), std::abs(r.innerBand), std::abs(r.rimHole), std::abs(r.hub)}));
+    const int discReach =
+        std::max({std::abs(s.beadRadius), std::abs(r.innerBand), std::abs(r.rimHole), std::abs(r.hub)});
+    result.wheelBox = SquareAbout(s.centre, discReach);
 
     canvas.SetPenWidth(in.spokeWidth);
     RequireHubCountChosen(in);
@@ -290,7 +291,8 @@ void DrawWheel(Canvas& canvas, const WheelDrawingInputs& in, const GridModel& ta
 
     const QString labels = RimHoleLabels(rimCount);
     canvas.SetBrushStyle(BrushStyle::Clear);
-    canvas.SetFontColor(ContrastTextColor(in.rimInner));
+    // The numbers stand inside the rim hole circle, on the background.
+    canvas.SetFontColor(ContrastTextColor(in.background));
     result.labelFontSize = labelFontSize;
     canvas.SetFontSize(result.labelFontSize);
     // The numbers belong to the rim holes and turn with them.
@@ -298,7 +300,8 @@ void DrawWheel(Canvas& canvas, const WheelDrawingInputs& in, const GridModel& ta
     if (in.hubNumbers) DrawHubHoleNumbers(canvas, in, table, s, r, hubStep);
 
     if (in.credits) {
-        result.credits = PlaceCredits(s, r.rimHole, in.rimInner);
+        result.credits = PlaceCredits(CreditsRoom{QSize(in.width, in.height), s.centre, std::max(discReach, reach)},
+                                      r.rimHole, in.background, in.creditsTitle);
     } else {
         result.credits = CreditsOverlay{};
         result.credits.action = CreditsAction::Hide;
