@@ -22,6 +22,15 @@ WheelDrawingInputs DrawingInputs(const TMainF& f)
     return in;
 }
 
+// Where the credits stand on the drawing, the hidden ones left out.
+QRegion CreditsArea(const TMainF& f)
+{
+    QRegion area;
+    if (f.TitleL->isVisibleTo(f.PB1)) area |= f.TitleL->geometry();
+    if (f.Image1->isVisibleTo(f.PB1)) area |= f.Image1->geometry();
+    return area;
+}
+
 }  // namespace
 
 void TMainF::PB1Paint(Canvas& canvas)
@@ -69,10 +78,20 @@ WheelDrawingResult TMainF::PlaceWheelOverlay()
 
 // Only the wheel's old and new boxes when the rest of the box is known to be
 // the same background; what moved on top of the drawing is repainted too.
+// The credits stand in the corners of the wheel's box or outside it: when
+// they move or change size their old and new places join the same paint, and
+// one that the area meets is painted whole, as the stretched logo painted in
+// part comes out a shade different from the logo painted whole.
 void TMainF::RepaintWheel()
 {
+    const QRegion creditsBefore = CreditsArea(*this);
     const WheelDrawingResult next = PlaceWheelOverlay();
-    PB1->repaint(wheelOnScreen_.RepaintArea(PB1->size(), CL1->Selected(), next));
+    const QRegion creditsAfter = CreditsArea(*this);
+    QRegion area = wheelOnScreen_.RepaintArea(PB1->size(), CL1->Selected(), next);
+    if (creditsBefore != creditsAfter) area |= creditsBefore | creditsAfter;
+    for (const QRect& credit : creditsAfter)
+        if (area.intersects(credit)) area |= credit;
+    PB1->repaint(area);
 }
 
 void TMainF::ApplyDrawingResult(const WheelDrawingResult& result)
