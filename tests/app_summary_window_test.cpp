@@ -1,6 +1,7 @@
 // "Summary!" on the real main window and the summary window it shows: the
 // text, what an error leaves alone, the window's size rules and placement.
 #include "app_window_fixture.h"
+#include "persist/wheel_choices.h"
 
 #include <QFontInfo>
 #include <QScrollBar>
@@ -61,8 +62,8 @@ TEST_F(SummaryWindowTest, SummaryButtonShowsTheNineteenLinesOfTheDefaultWheel)
     EXPECT_EQ(lines.takeLast(), "");
     EXPECT_EQ(lines.mid(0, 19), DefaultWheelSummary(".", "27.5", "18.1", "2.5"));
     EXPECT_EQ(lines[19], "");
-    EXPECT_TRUE(lines[20].startsWith("Left : 18 pcs 3 cross 285.4mm order ")) << lines[20].toStdString();
-    EXPECT_TRUE(lines[21].startsWith("Right: 18 pcs 3 cross 284.6mm order ")) << lines[21].toStdString();
+    EXPECT_TRUE(lines[20].startsWith("Left : 18 pcs 3 cross  length 285.4mm  order ")) << lines[20].toStdString();
+    EXPECT_TRUE(lines[21].startsWith("Right: 18 pcs 3 cross  length 284.6mm  order ")) << lines[21].toStdString();
     EXPECT_FALSE(sumF->Memo1->Text().contains('\r'));
     // The lengths were computed on the way.
     EXPECT_EQ(mainF->SG1->Cells(4, 1), "285.4");
@@ -91,7 +92,7 @@ TEST_F(SummaryWindowTest, CommaRegionSummaryUsesCommaDecimals)
     QStringList lines = MemoLines(*sumF);
     ASSERT_EQ(lines.size(), 23);
     EXPECT_EQ(lines.mid(0, 19), DefaultWheelSummary(",", "27,5", "18,1", "2,5"));
-    EXPECT_TRUE(lines[20].startsWith("Left : 18 pcs 3 cross 285,4mm order ")) << lines[20].toStdString();
+    EXPECT_TRUE(lines[20].startsWith("Left : 18 pcs 3 cross  length 285,4mm  order ")) << lines[20].toStdString();
 }
 
 // An error ends "Summary!" before the memo or the window change, and the
@@ -247,6 +248,60 @@ TEST_F(SummaryWindowTest, FirstCreationCentresTheWindow)
     EXPECT_GE(sumF->Memo1->document()->lineCount(), 19);
     EXPECT_EQ(sumF->Memo1->verticalScrollBar()->maximum(), 0);
     EXPECT_EQ(sumF->Memo1->horizontalScrollBar()->maximum(), 0);
+}
+
+// At its first showing the window grows to show the whole summary, the long
+// bills of unequal hole counts too, as far as the screen has room; a
+// window the user placed keeps its size.
+struct FirstShowingCase {
+    const char* name;
+    const char* hub;
+    const char* rim;
+    const char* rightCross;
+    const char* rimOffset;
+    QSize screen;
+    bool stored;      // a place from the last run in the settings file
+    bool wholeText;   // expected: nothing to scroll
+};
+
+const FirstShowingCase kFirstShowings[] = {
+    {"36/36 keeps the default size", "36", "36", "3", "0", {1920, 1080}, false, true},
+    {"32/36", "32", "36", "3", "2", {1920, 1080}, false, true},
+    {"24/32 crosses 3/2", "24", "32", "2", "2", {1920, 1080}, false, true},
+    {"28/32, a line a spoke", "28", "32", "3", "0", {2560, 1600}, false, true},
+    {"36/32 crosses 3/2", "36", "32", "2", "2", {2560, 1600}, false, true},
+    {"28/32 taller than the screen", "28", "32", "3", "0", {1920, 1080}, false, false},
+    {"a stored place", "32", "36", "3", "2", {1920, 1080}, true, false},
+};
+
+TEST_F(SummaryWindowTest, FirstShowingShowsTheWholeSummaryWhereTheScreenHasRoom)
+{
+    for (const FirstShowingCase& c : kFirstShowings) {
+        SCOPED_TRACE(c.name);
+        desktop.screen = c.screen;
+        if (c.stored) WriteBytes(SettingsPath(), "[SumF]\nLeft=20\nTop=30\nHeight=320\nWidth=420\n");
+        Start();
+        mainF->CRE->SetText(c.rightCross);
+        mainF->RimOffE->SetText(c.rimOffset);
+        LaceWheel(*mainF, c.hub, c.rim);
+        const QSize laidOut = sumF->size();
+        desktop.errors.clear();
+        Click(mainF->SBtn);
+        ASSERT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
+        Settle();
+        const int hidden = sumF->Memo1->verticalScrollBar()->maximum() + sumF->Memo1->horizontalScrollBar()->maximum();
+        EXPECT_EQ(hidden == 0, c.wholeText) << sumF->Memo1->document()->lineCount() << " lines in " << sumF->width()
+                                            << " x " << sumF->height();
+        EXPECT_TRUE(QRect(QPoint(0, 0), c.screen).contains(sumF->frameGeometry()));
+        if (QString(c.hub) == c.rim) {
+            EXPECT_EQ(sumF->size(), laidOut);
+        }
+        if (c.stored) {
+            EXPECT_EQ(QSize(sumF->Width(), sumF->Height()), QSize(420, 320));
+        }
+        Stop();
+        QFile::remove(SettingsPath());
+    }
 }
 
 }  // namespace
