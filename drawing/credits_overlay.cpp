@@ -38,14 +38,15 @@ QRect InCorner(QSize box, QSize item, Corner c)
                  item);
 }
 
-// No point of the box comes nearer the centre than the wheel's reach and the gap.
+// No point of the box comes nearer the centre than the wheel's reach and a
+// gap that grows with the credit, so that large type does not crowd the rim.
 bool ClearOfWheel(const QRect& r, const CreditsRoom& room)
 {
     const double cx = room.centre.x();
     const double cy = room.centre.y();
     const double dx = std::max({0.0, r.left() - cx, cx - (r.right() + 1.0)});
     const double dy = std::max({0.0, r.top() - cy, cy - (r.bottom() + 1.0)});
-    const double clear = std::abs(static_cast<double>(room.wheelReach)) + kWheelGap;
+    const double clear = std::abs(static_cast<double>(room.wheelReach)) + kWheelGap + r.height() / 6.0;
     return dx * dx + dy * dy >= clear * clear;
 }
 
