@@ -18,7 +18,17 @@ WheelDrawingInputs DrawingInputs(const TMainF& f)
 {
     WheelDrawingInputs in = DrawingInputsOf(f.WheelOfControls(), f.PB1->width(), f.PB1->height());
     in.credits = TMainF::ShowCredits != 0;
+    in.creditsTitle = {f.TitleL->Caption(), f.TitleL->font()};
     return in;
+}
+
+// Where the credits stand on the drawing, the hidden ones left out.
+QRegion CreditsArea(const TMainF& f)
+{
+    QRegion area;
+    if (f.TitleL->isVisibleTo(f.PB1)) area |= f.TitleL->geometry();
+    if (f.Image1->isVisibleTo(f.PB1)) area |= f.Image1->geometry();
+    return area;
 }
 
 }  // namespace
@@ -68,10 +78,20 @@ WheelDrawingResult TMainF::PlaceWheelOverlay()
 
 // Only the wheel's old and new boxes when the rest of the box is known to be
 // the same background; what moved on top of the drawing is repainted too.
+// The credits stand in the corners of the wheel's box or outside it: when
+// they move or change size their old and new places join the same paint, and
+// one that the area meets is painted whole, as the stretched logo painted in
+// part comes out a shade different from the logo painted whole.
 void TMainF::RepaintWheel()
 {
+    const QRegion creditsBefore = CreditsArea(*this);
     const WheelDrawingResult next = PlaceWheelOverlay();
-    PB1->repaint(wheelOnScreen_.RepaintArea(PB1->size(), CL1->Selected(), next));
+    const QRegion creditsAfter = CreditsArea(*this);
+    QRegion area = wheelOnScreen_.RepaintArea(PB1->size(), CL1->Selected(), next);
+    if (creditsBefore != creditsAfter) area |= creditsBefore | creditsAfter;
+    for (const QRect& credit : creditsAfter)
+        if (area.intersects(credit)) area |= credit;
+    PB1->repaint(area);
 }
 
 void TMainF::ApplyDrawingResult(const WheelDrawingResult& result)
@@ -85,13 +105,15 @@ void TMainF::ApplyDrawingResult(const WheelDrawingResult& result)
     case CreditsAction::Unchanged:
         break;
     case CreditsAction::Show:
-        TitleL->SetFontSize(result.credits.titleFontSize);
-        TitleL->SetFontColor(result.credits.titleColor);
-        TitleL->adjustSize();
-        TitleL->move(result.credits.titlePos);
-        TitleL->show();
-        Image1->setGeometry(result.credits.imageRect);
-        Image1->show();
+        // A credit with no room clear of the wheel is hidden until there is.
+        if (!result.credits.titleRect.isEmpty()) {
+            TitleL->SetFontSize(result.credits.titleFontSize);
+            TitleL->SetFontColor(result.credits.titleColor);
+            TitleL->setGeometry(result.credits.titleRect);
+        }
+        TitleL->setVisible(!result.credits.titleRect.isEmpty());
+        if (!result.credits.imageRect.isEmpty()) Image1->setGeometry(result.credits.imageRect);
+        Image1->setVisible(!result.credits.imageRect.isEmpty());
         break;
     case CreditsAction::Hide:
         TitleL->hide();

@@ -17,7 +17,9 @@ public:
     explicit TSumF(QWidget* parent = nullptr);
     ~TSumF() override;
 
-    // Replaces the memo's text and shows the window in front, not modal.
+    // Replaces the memo's text and shows the window in front, not modal. At
+    // the first showing of a window without a stored place, the window grows
+    // as far as the screen allows to show the whole text.
     void ShowSummary(const QString& text);
 
     void FormResize();
@@ -35,6 +37,10 @@ protected:
 private:
     void FormCreate();
     void FormClose();
+    QSize SizeForText(int textHeight, int textWidth) const;
+    void FitToText();
+
+    bool fitsFirstSummary_ = false;
 
     std::unique_ptr<TIniSave> iniSave_;
 };

@@ -31,6 +31,11 @@ void BM_DrawWheel(benchmark::State& state)
     in.height = static_cast<int>(state.range(1));
     in.hubCountText = QStringLiteral("36");
     in.rimCountText = QStringLiteral("36");
+    // The window's title, which the credits measure to find it a corner.
+    in.creditsTitle.text = QStringLiteral("Created by Rimora ");
+    in.creditsTitle.font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("DejaVu Sans")});
+    in.creditsTitle.font.setBold(true);
+    in.creditsTitle.font.setItalic(true);
     GridModel table;
     FillThreeCross36(table);
     QImage image(in.width, in.height, QImage::Format_ARGB32_Premultiplied);

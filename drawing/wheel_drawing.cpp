@@ -256,16 +256,9 @@ void DrawWheel(Canvas& canvas, const WheelDrawingInputs& in, const GridModel& ta
     // Radii may be negative (a negative ERD or flange reads as a number):
     // such a circle is drawn about the centre all the same, so the box takes
     // every radius by its size.
-    result.wheelBox = SquareAbout(
-        s.centre, std::max({std::abs(s.beadRadius), std::abs(r.innerBand), std::abs(r.rimHole), std::abs(r.hub)}));
-
-    canvas.SetPenWidth(in.spokeWidth);
-    RequireHubCountChosen(in);
-    const double hubStep = 360.0 / HoleCount(in.hubCountText, WheelField::HubHoles, QCoreApplication::translate("Drawing", "hub"));
-    RequireRimCountChosen(in);
-    const int rimCount = HoleCount(in.rimCountText, WheelField::RimHoles, QCoreApplication::translate("Drawing", "rim"));
-    const double rimStep = 360.0 / rimCount;
-    const double angleDiff = ReadDecimalField(WheelField::AngleDifference, in.angleDiffText);
+    const int discReach =
+        std::max({std::abs(s.beadRadius), std::abs(r.innerBand), std::abs(r.rimHole), std::abs(r.hub)});
+    result.wheelBox = SquareAbout(s.centre, discReach);
 
     // The spokes' ends and caps, the rim numbers (an em at most past the rim
     // hole circle, drawn or not: a window's dry run leaves them out) and the
@@ -277,11 +270,38 @@ void DrawWheel(Canvas& canvas, const WheelDrawingInputs& in, const GridModel& ta
     const int rimNumbersReach = r.rimHole >= 0 ? r.rimHole + em : -r.rimHole + 3 * em;
     const int spokeEnds = std::max({std::abs(r.rimHole), std::abs(r.leftHubHole), std::abs(r.rightHubHole)});
     int reach = std::max(spokeEnds + in.spokeWidth, rimNumbersReach);
+
+    // The credits find their corners as soon as the wheel's size is known, so
+    // that a wheel without hole counts yet does not leave them over its rim;
+    // the hub numbers' ring, known only with the counts, can move them again.
+    const auto placeCredits = [&] {
+        result.credits = PlaceCredits(CreditsRoom{QSize(in.width, in.height), s.centre, std::max(discReach, reach)},
+                                      r.rimHole, in.background, in.creditsTitle);
+    };
+    if (in.credits) {
+        placeCredits();
+    } else {
+        result.credits = CreditsOverlay{};
+        result.credits.action = CreditsAction::Hide;
+    }
+
+    canvas.SetPenWidth(in.spokeWidth);
+    RequireHubCountChosen(in);
+    const double hubStep = 360.0 / HoleCount(in.hubCountText, WheelField::HubHoles, QCoreApplication::translate("Drawing", "hub"));
+    RequireRimCountChosen(in);
+    const int rimCount = HoleCount(in.rimCountText, WheelField::RimHoles, QCoreApplication::translate("Drawing", "rim"));
+    const double rimStep = 360.0 / rimCount;
+    const double angleDiff = ReadDecimalField(WheelField::AngleDifference, in.angleDiffText);
+
     if (in.hubNumbers) {
         const HubNumberCells cells = MeasureHubNumbers(canvas, s, hubStep);
         const int ring = std::max(std::max(std::abs(r.leftHubHole), std::abs(r.rightHubHole)) + cells.height,
                                   cells.fittingRadius);
-        reach = std::max(reach, ring + std::max(cells.width, cells.height));
+        const int withHubNumbers = std::max(reach, ring + std::max(cells.width, cells.height));
+        if (withHubNumbers != reach) {
+            reach = withHubNumbers;
+            if (in.credits) placeCredits();
+        }
     }
     result.wheelBox |= SquareAbout(s.centre, reach);
 
@@ -290,19 +310,13 @@ void DrawWheel(Canvas& canvas, const WheelDrawingInputs& in, const GridModel& ta
 
     const QString labels = RimHoleLabels(rimCount);
     canvas.SetBrushStyle(BrushStyle::Clear);
-    canvas.SetFontColor(ContrastTextColor(in.rimInner));
+    // The numbers stand inside the rim hole circle, on the background.
+    canvas.SetFontColor(ContrastTextColor(in.background));
     result.labelFontSize = labelFontSize;
     canvas.SetFontSize(result.labelFontSize);
     // The numbers belong to the rim holes and turn with them.
     if (in.numbers) DrawCircleLabels(canvas, s.centre.x(), s.centre.y(), r.rimHole, labels, 1, angleDiff);
     if (in.hubNumbers) DrawHubHoleNumbers(canvas, in, table, s, r, hubStep);
-
-    if (in.credits) {
-        result.credits = PlaceCredits(s, r.rimHole, in.rimInner);
-    } else {
-        result.credits = CreditsOverlay{};
-        result.credits.action = CreditsAction::Hide;
-    }
 }
 
 }  // namespace rimora

@@ -3,6 +3,7 @@
 // moment of the drawing. Texts stay texts: the drawing reads them all before
 // it paints, and a text that does not convert gives a note naming its input in
 // place of the wheel. The defaults are the design values of the controls.
+#include "drawing/credits_overlay.h"
 #include "platform/color.h"
 
 #include <QString>
@@ -39,6 +40,7 @@ struct WheelDrawingInputs {
     bool numbers = true;        // RNCB: rim hole numbers
     bool hubNumbers = false;    // HNCB: hub hole numbers, in the side colours
     bool credits = true;        // ShowCredits != 0
+    CreditsTitle creditsTitle;  // the title label's text and face, to find it room
 };
 
 }  // namespace rimora

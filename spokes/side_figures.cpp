@@ -63,6 +63,19 @@ QString Count(int value)
     return QString::number(value);
 }
 
+// One decimal and the region's mark, without grouping: the thousands sign of
+// many regions is the other region's decimal mark, and a line that shows both
+// a point and a comma cannot be read at a glance.
+QString Ungrouped(const QString& formatted)
+{
+    return QString(formatted).remove(QLocale().groupSeparator());
+}
+
+QString Figure(double value)
+{
+    return Ungrouped(FormatLength(value));
+}
+
 }  // namespace
 
 double BracingDegrees(double effectiveOffset, double length, double spokeHole)
@@ -123,21 +136,23 @@ WheelSides CalcWheelSides(const GridModel& grid, const WheelNumbers& n)
 
 QStringList SideSummaryLines(const WheelSides& sides, const WheelNumbers& n)
 {
-    const QLocale locale;
     QStringList lines;
     for (const SideFigures& f : sides.lines) {
-        lines << (f.side == SpokeSide::Left ? QStringLiteral("Left : ") : QStringLiteral("Right: ")) + Count(f.spokes)
-                     + QStringLiteral(" pcs ") + Count(f.crosses) + QStringLiteral(" cross ") + f.lengthText
-                     + QStringLiteral("mm order ") + locale.toString(static_cast<qlonglong>(f.orderLength))
-                     + QStringLiteral("mm ") + FormatFloat(QStringLiteral("#,##0.0°"), f.bracingDegrees)
-                     + QStringLiteral(" ") + FormatFloat(QStringLiteral("#,##0.0kgf"), f.tension);
+        const QString line =
+            f.side == SpokeSide::Left
+                ? QCoreApplication::translate(
+                      "Spokes", "Left : %1 pcs %2 cross  length %3mm  order %4mm  bracing %5°  tension %6kgf")
+                : QCoreApplication::translate(
+                      "Spokes", "Right: %1 pcs %2 cross  length %3mm  order %4mm  bracing %5°  tension %6kgf");
+        lines << line.arg(Count(f.spokes), Count(f.crosses), Ungrouped(f.lengthText),
+                          QString::number(static_cast<qlonglong>(f.orderLength)), Figure(f.bracingDegrees),
+                          Figure(f.tension));
     }
     if (n.rimOffset > 0)
         lines << (sides.offsets.holesTowardLeft
                       ? QCoreApplication::translate("Spokes", "Rim holes %1mm to the left: WL' %2mm  WR' %3mm")
                       : QCoreApplication::translate("Spokes", "Rim holes %1mm to the right: WL' %2mm  WR' %3mm"))
-                     .arg(FormatLength(n.rimOffset), FormatLength(sides.offsets.left),
-                          FormatLength(sides.offsets.right));
+                     .arg(Figure(n.rimOffset), Figure(sides.offsets.left), Figure(sides.offsets.right));
     if (sides.weightedByCounts)
         lines << QCoreApplication::translate("Spokes", "Tensions weighed by spoke counts: %1 left, %2 right")
                      .arg(sides.leftSpokes)

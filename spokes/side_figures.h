@@ -64,8 +64,9 @@ double OrderLength(double length, double stretch, int step);
 // Length text does not read back, both before anything is returned.
 WheelSides CalcWheelSides(const GridModel& grid, const WheelNumbers& n);
 
-// The lines that follow the spoke bill, one per side and length:
-//   "Left : 18 pcs 3 cross 285.4mm order 284mm 5.5° 79.2kgf"
+// The lines that follow the spoke bill, one per side and length, each figure
+// named and every decimal in the region's mark without grouping:
+//   "Left : 18 pcs 3 cross  length 285.4mm  order 286mm  bracing 5.5°  tension 79.2kgf"
 // then, only when it applies, where the rim's holes sit ("Rim holes 2.0mm to
 // the left: WL' 25.5mm  WR' 20.1mm") and that the tensions are weighed by
 // unequal spoke counts.

@@ -89,10 +89,10 @@ TEST_F(SideFiguresWindowTest, WorkedExamplesThroughTheSummaryButton)
             EXPECT_EQ(lines[19], "");
 
             const auto degrees = [](double d) { return FormatFloat("#,##0.0", d) + QString::fromUtf8("°"); };
-            EXPECT_EQ(lines[20], "Left : 18 pcs 3 cross " + Dec(e.leftLength) + "mm order " + e.leftOrder + "mm "
-                                     + degrees(e.leftBracing) + " " + Dec(e.leftTension) + "kgf");
-            EXPECT_EQ(lines[21], "Right: 18 pcs 3 cross " + Dec(e.rightLength) + "mm order " + e.rightOrder + "mm "
-                                     + degrees(e.rightBracing) + " " + Dec("120.0") + "kgf");
+            EXPECT_EQ(lines[20], "Left : 18 pcs 3 cross  length " + Dec(e.leftLength) + "mm  order " + e.leftOrder
+                                     + "mm  bracing " + degrees(e.leftBracing) + "  tension " + Dec(e.leftTension) + "kgf");
+            EXPECT_EQ(lines[21], "Right: 18 pcs 3 cross  length " + Dec(e.rightLength) + "mm  order " + e.rightOrder
+                                     + "mm  bracing " + degrees(e.rightBracing) + "  tension " + Dec("120.0") + "kgf");
             if (offset) {
                 EXPECT_TRUE(lines[22].startsWith("Rim holes " + Dec(QString(e.rimOffset) + ".0") + "mm to the left: "))
                     << lines[22].toStdString();

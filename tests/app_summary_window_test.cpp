@@ -61,8 +61,8 @@ TEST_F(SummaryWindowTest, SummaryButtonShowsTheNineteenLinesOfTheDefaultWheel)
     EXPECT_EQ(lines.takeLast(), "");
     EXPECT_EQ(lines.mid(0, 19), DefaultWheelSummary(".", "27.5", "18.1", "2.5"));
     EXPECT_EQ(lines[19], "");
-    EXPECT_TRUE(lines[20].startsWith("Left : 18 pcs 3 cross 285.4mm order ")) << lines[20].toStdString();
-    EXPECT_TRUE(lines[21].startsWith("Right: 18 pcs 3 cross 284.6mm order ")) << lines[21].toStdString();
+    EXPECT_TRUE(lines[20].startsWith("Left : 18 pcs 3 cross  length 285.4mm  order ")) << lines[20].toStdString();
+    EXPECT_TRUE(lines[21].startsWith("Right: 18 pcs 3 cross  length 284.6mm  order ")) << lines[21].toStdString();
     EXPECT_FALSE(sumF->Memo1->Text().contains('\r'));
     // The lengths were computed on the way.
     EXPECT_EQ(mainF->SG1->Cells(4, 1), "285.4");
@@ -91,7 +91,7 @@ TEST_F(SummaryWindowTest, CommaRegionSummaryUsesCommaDecimals)
     QStringList lines = MemoLines(*sumF);
     ASSERT_EQ(lines.size(), 23);
     EXPECT_EQ(lines.mid(0, 19), DefaultWheelSummary(",", "27,5", "18,1", "2,5"));
-    EXPECT_TRUE(lines[20].startsWith("Left : 18 pcs 3 cross 285,4mm order ")) << lines[20].toStdString();
+    EXPECT_TRUE(lines[20].startsWith("Left : 18 pcs 3 cross  length 285,4mm  order ")) << lines[20].toStdString();
 }
 
 // An error ends "Summary!" before the memo or the window change, and the
@@ -247,6 +247,31 @@ TEST_F(SummaryWindowTest, FirstCreationCentresTheWindow)
     EXPECT_GE(sumF->Memo1->document()->lineCount(), 19);
     EXPECT_EQ(sumF->Memo1->verticalScrollBar()->maximum(), 0);
     EXPECT_EQ(sumF->Memo1->horizontalScrollBar()->maximum(), 0);
+}
+
+// At its first showing the window grows to show the whole summary, the long
+// bills of unequal hole counts too, as far as the screen has room. (A size
+// the user left it at stays: see the stored sizes above.)
+TEST_F(SummaryWindowTest, FirstShowingShowsTheWholeSummaryWhereTheScreenHasRoom)
+{
+    const struct { const char* hub; const char* rim; const char* cross; QSize screen; bool whole; } cases[] = {
+        {"32", "36", "3", {1920, 1080}, true}, {"24", "32", "2", {1920, 1080}, true},
+        {"28", "32", "3", {2560, 1600}, true}, {"28", "32", "3", {1920, 1080}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(QStringLiteral("%1/%2, screen %3 high").arg(c.hub, c.rim).arg(c.screen.height()).toStdString());
+        desktop.screen = c.screen;
+        Start();
+        mainF->CRE->SetText(c.cross);
+        mainF->RimOffE->SetText("2");
+        LaceWheel(*mainF, c.hub, c.rim);
+        Click(mainF->SBtn);
+        Settle();
+        const QPlainTextEdit& memo = *sumF->Memo1;
+        EXPECT_EQ(memo.verticalScrollBar()->maximum() + memo.horizontalScrollBar()->maximum() == 0, c.whole);
+        EXPECT_TRUE(QRect(QPoint(0, 0), c.screen).contains(sumF->frameGeometry()));
+        Stop();
+    }
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ void ExpectSameResult(const Rendered& dry, const Rendered& real)
     const CreditsOverlay& b = real.result.credits;
     EXPECT_EQ(a.action, b.action);
     EXPECT_EQ(a.titleFontSize, b.titleFontSize);
-    EXPECT_EQ(a.titlePos, b.titlePos);
+    EXPECT_EQ(a.titleRect, b.titleRect);
     EXPECT_EQ(a.titleColor, b.titleColor);
     EXPECT_EQ(a.imageRect, b.imageRect);
 }

@@ -49,6 +49,12 @@ inline WheelDrawingInputs Wheel3636()
     WheelDrawingInputs in;
     in.hubCountText = QStringLiteral("36");
     in.rimCountText = QStringLiteral("36");
+    // The window's title label: its text in its bold italic Gothic face.
+    in.creditsTitle.text = QStringLiteral("Created by Rimora ");
+    in.creditsTitle.font.setFamilies({QStringLiteral("MS UI Gothic"), QStringLiteral("IPAPGothic"),
+                                      QStringLiteral("IPAGothic"), QStringLiteral("DejaVu Sans")});
+    in.creditsTitle.font.setBold(true);
+    in.creditsTitle.font.setItalic(true);
     return in;
 }
 

@@ -176,6 +176,7 @@ TEST(WheelRenderTest, HoleNumbersFollowTheirHoles)
     WheelDrawingInputs in = test::Wheel3636();
     in.sideIndex = LeftSideOnly;
     in.width = in.height = 900;
+    in.background = colors::Navy;  // the rim numbers white, unlike anything else
     const Rendered plain = Render(in);
     const int rim = plain.result.radii->rimHole;
     in.angleDiffText = QStringLiteral("5");
@@ -198,7 +199,7 @@ TEST(WheelRenderTest, HoleNumbersFollowTheirHoles)
 }
 
 // Turning the numbers off changes only pixels of the ring just inside the rim
-// hole circle; their colour contrasts with the inner band.
+// hole circle.
 TEST(WheelRenderTest, RimHoleNumbersStandInARingInsideTheRim)
 {
     ScopedLocale region(test::PointRegion());
@@ -207,8 +208,6 @@ TEST(WheelRenderTest, RimHoleNumbersStandInARingInsideTheRim)
     in.numbers = false;
     const Rendered off = Render(in);
     ASSERT_TRUE(on.error.isEmpty() && off.error.isEmpty());
-    EXPECT_EQ(off.Count(colors::White), 0);
-    EXPECT_GT(on.Count(colors::White), 100);
 
     int changed = 0;
     for (int y = 0; y < in.height; ++y)
@@ -222,14 +221,6 @@ TEST(WheelRenderTest, RimHoleNumbersStandInARingInsideTheRim)
             EXPECT_LT(d, 167 + 15 / 2) << x << "," << y;
         }
     EXPECT_GT(changed, 100);
-
-    // On a silver inner band the numbers turn black.
-    in.numbers = true;
-    in.rimInner = colors::Silver;
-    const Rendered silver = Render(in);
-    EXPECT_EQ(silver.Count(colors::White), 0);
-    in.numbers = false;
-    EXPECT_GT(silver.Count(colors::Black), Render(in).Count(colors::Black) + 100);
 }
 
 // The bead seat circle fits the shorter side, centred on the longer one: the
@@ -290,7 +281,8 @@ TEST(WheelRenderTest, ErdAboveTheBeadSeatHidesBothBands)
 }
 
 // At the first start no hole count is chosen: background, rim and hub are
-// painted, then the drawing stops with a message that says what to choose.
+// painted and the credits placed, then the drawing stops with a message that
+// says what to choose.
 TEST(WheelRenderTest, FirstDrawingWithoutHoleCountsStopsAfterTheHub)
 {
     ScopedLocale region(test::PointRegion());
@@ -304,7 +296,8 @@ TEST(WheelRenderTest, FirstDrawingWithoutHoleCountsStopsAfterTheHub)
     EXPECT_EQ(r.Count(colors::White), 0);
     ASSERT_TRUE(r.result.scale.has_value());
     EXPECT_EQ(r.result.scaleCaption, QStringLiteral("0.569131832797428"));
-    EXPECT_EQ(r.result.credits.action, CreditsAction::Unchanged);
+    // The credits stand clear of the rim already.
+    EXPECT_EQ(r.result.credits.action, CreditsAction::Show);
 }
 
 // On a device with two pixels per logical pixel the layout stays, drawn with

@@ -308,6 +308,29 @@ TEST(WheelSides, EverySideLengthHasItsLineAndTheSidesBalance)
     }
 }
 
+// Each side's line names its figures, and in every region one decimal mark
+// stands on it: no thousands sign, which in many regions is the other mark.
+TEST(WheelSides, EachSideLineNamesItsFiguresInOneDecimalMark)
+{
+    const struct { bool comma; const char* length; const char* line; } cases[] = {
+        {false, "1,234.5", "Left : 3 pcs 3 cross  length 1234.5mm  order 1210mm  bracing 1.3°  tension 1205.0kgf"},
+        {true, "1.234,5", "Left : 3 pcs 3 cross  length 1234,5mm  order 1210mm  bracing 1,3°  tension 1205,0kgf"},
+    };
+    for (const auto& c : cases) {
+        ScopedLocale scoped(c.comma ? CommaRegion() : PointRegion());
+        GridModel grid;
+        grid.SetRowCount(4);
+        for (int row = 1; row <= 3; ++row) {  // the left flange only: it runs at the full tension
+            grid.SetCells(3, row, Hole(2 * row - 1));
+            grid.SetCells(4, row, QString::fromUtf8(c.length));
+        }
+        WheelTexts texts = DefaultTexts();
+        texts.tension = "1205";
+        const WheelNumbers n = ReadWheelNumbers(texts);
+        EXPECT_EQ(SideSummaryLines(CalcWheelSides(grid, n), n), QStringList{QString::fromUtf8(c.line)});
+    }
+}
+
 TEST(WheelSides, NoLengthIsAnError)
 {
     GridModel grid;

@@ -775,6 +775,14 @@ Do you want to replace it?</source>
         <source>Left %1, right %2</source>
         <translation>左 %1、右 %2</translation>
     </message>
+    <message>
+        <source>Left : %1 pcs %2 cross  length %3mm  order %4mm  bracing %5°  tension %6kgf</source>
+        <translation>左 : %1 本 %2 クロス  長さ %3mm  注文長 %4mm  支え角 %5°  テンション %6kgf</translation>
+    </message>
+    <message>
+        <source>Right: %1 pcs %2 cross  length %3mm  order %4mm  bracing %5°  tension %6kgf</source>
+        <translation>右 : %1 本 %2 クロス  長さ %3mm  注文長 %4mm  支え角 %5°  テンション %6kgf</translation>
+    </message>
 </context>
 <context>
     <name>Wheel</name>
