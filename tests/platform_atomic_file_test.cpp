@@ -6,49 +6,42 @@
 #include "support/file_bytes.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
 
 using namespace rimora;
 using namespace rimora::test;
 
 namespace {
 
-using Step = ScopedFailingDisk::Step;
-
 QStringList Entries(const QString& folder)
 {
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
 }  // namespace
 
 TEST(AtomicFile, EveryRefusedStepKeepsTheOldFileAndGivesTheSystemsReason)
 {
+    using Step = ScopedFailingDisk::Step;
     const struct {
-        const char* what;
         Step step;
         int error;
         size_t accepted;
         const char* reason;
     } rows[] = {
-        {"no room for the temporary file", Step::Open, ENOSPC, 0, "No space left on device"},
-        {"read-only file system", Step::Open, EROFS, 0, "Read-only file system"},
-        {"full at the first byte", Step::Write, ENOSPC, 0, "No space left on device"},
-        {"full after a part", Step::Write, ENOSPC, 3, "No space left on device"},
-        {"quota at the sync", Step::Sync, EDQUOT, 0, "Disk quota exceeded"},
-        {"error at the close", Step::Close, EIO, 0, "Input/output error"},
-        {"rename not permitted", Step::Rename, EPERM, 0, "Operation not permitted"},
+        {Step::Open, ENOSPC, 0, "No space left on device"},  {Step::Open, EROFS, 0, "Read-only file system"},
+        {Step::Write, ENOSPC, 0, "No space left on device"}, {Step::Write, ENOSPC, 3, "No space left on device"},
+        {Step::Sync, EDQUOT, 0, "Disk quota exceeded"},      {Step::Close, EIO, 0, "Input/output error"},
+        {Step::Rename, EPERM, 0, "Operation not permitted"},
     };
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("wheel.prl"));
     WriteBytes(path, "[MainF]\nErdE=590\n");
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.what);
+        SCOPED_TRACE(row.reason);
         try {
             const ScopedFailingDisk disk(row.step, row.error, row.accepted);
             WriteFileAtomically(path, QByteArray("[MainF]\nErdE=600\n"));
@@ -61,8 +54,9 @@ TEST(AtomicFile, EveryRefusedStepKeepsTheOldFileAndGivesTheSystemsReason)
     }
 }
 
-// A good write replaces the file, keeps its permissions and a link to it.
-TEST(AtomicFile, ReplacesThroughALinkAndKeepsPermissions)
+// A good write replaces the file through a link to it and keeps its
+// permissions; a real full file system refuses and keeps the old file.
+TEST(AtomicFile, ReplacesThroughALinkKeepsPermissionsAndSurvivesAFullDisk)
 {
     QTemporaryDir dir;
     const QString real = dir.filePath(QStringLiteral("real.prl"));
@@ -70,30 +64,22 @@ TEST(AtomicFile, ReplacesThroughALinkAndKeepsPermissions)
     WriteBytes(real, "old");
     ASSERT_TRUE(QFile::setPermissions(real, QFile::ReadOwner | QFile::WriteOwner));
     ASSERT_TRUE(QFile::link(real, link));
-
     WriteFileAtomically(link, QByteArray("new"));
     EXPECT_EQ(ReadBytes(real), QByteArray("new"));
     EXPECT_TRUE(QFileInfo(link).isSymLink());
-    const QFile::Permissions ownerGroupOther(0x7077);
-    EXPECT_EQ(QFile::permissions(real) & ownerGroupOther, QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(QFile::permissions(real) & QFile::Permissions(0x7077), QFile::ReadOwner | QFile::WriteOwner);
     EXPECT_EQ(Entries(dir.path()), QStringList({QStringLiteral("link.prl"), QStringLiteral("real.prl")}));
-    EXPECT_TRUE(FolderRefusesFiles(dir.path()).isEmpty());
-    EXPECT_EQ(FolderRefusesFiles(dir.filePath(QStringLiteral("missing"))), QStringLiteral("No such file or directory"));
-}
+    EXPECT_EQ(FolderRefusesFiles(dir.filePath(QStringLiteral("gone"))), QStringLiteral("No such file or directory"));
 
-// The real thing: a file system that is full. Needs the right to mount,
-// which a root build has; elsewhere the refused steps above stand in.
-TEST(AtomicFile, AFullFileSystemKeepsTheOldFile)
-{
-    QTemporaryDir dir;
-    const QString mountPoint = dir.filePath(QStringLiteral("full"));
-    const ScopedSmallFileSystem disk(mountPoint);
+    const QString full = dir.filePath(QStringLiteral("full"));
+    const ScopedSmallFileSystem disk(full);
     if (!disk.Mounted()) GTEST_SKIP() << "cannot mount a small file system here";
-    const QString path = mountPoint + QStringLiteral("/wheel.prl");
+    const QString path = full + QStringLiteral("/wheel.prl");
     WriteBytes(path, "[MainF]\nErdE=590\n");
+    EXPECT_TRUE(FolderRefusesFiles(full).isEmpty());
     disk.Fill();
     EXPECT_THROW(WriteFileAtomically(path, QByteArray(8192, 'y')), EFileWriteError);
     EXPECT_EQ(ReadBytes(path), QByteArray("[MainF]\nErdE=590\n"));
-    EXPECT_EQ(Entries(mountPoint), QStringList({QStringLiteral("filler"), QStringLiteral("wheel.prl")}));
-    EXPECT_EQ(FolderRefusesFiles(mountPoint), QStringLiteral("No space left on device"));
+    EXPECT_EQ(Entries(full), QStringList({QStringLiteral("filler"), QStringLiteral("wheel.prl")}));
+    EXPECT_EQ(FolderRefusesFiles(full), QStringLiteral("No space left on device"));
 }
