@@ -30,7 +30,7 @@ QString HeightKey(const QString& name)
 // Each control keeps one value. A control that offers more than one value
 // interface is taken as the most specific kind, so it never writes two keys
 // of the same name.
-void WriteValue(ProfileFile& file, const QString& section, Component& component)
+void WriteValue(ProfileFile& file, const QString& section, Component& component, bool decimal)
 {
     const QString key = component.Name();
     if (auto* color = dynamic_cast<IColorControl*>(&component)) {
@@ -44,7 +44,7 @@ void WriteValue(ProfileFile& file, const QString& section, Component& component)
     } else if (auto* check = dynamic_cast<ICheckControl*>(&component)) {
         file.WriteBool(section, key, check->Checked());
     } else if (auto* edit = dynamic_cast<ITextControl*>(&component)) {
-        file.WriteString(section, key, edit->Text());
+        file.WriteString(section, key, decimal ? DecimalForFile(edit->Text()) : edit->Text());
     }
 }
 
@@ -118,7 +118,7 @@ void TIniSave::WriteRecords(ProfileFile& file)
     for (Component* component : parent_.Components()) {
         if (component == nullptr || Excluded(*component)) continue;
         const QString name = component->Name();
-        WriteValue(file, section, *component);
+        WriteValue(file, section, *component, decimalNames_.contains(name, Qt::CaseSensitive));
         auto* panel = dynamic_cast<IPanelControl*>(component);
         if (panel && fSavePanelColor_) file.WriteInteger(section, name, panel->Color());
         if (auto* grid = dynamic_cast<IGridControl*>(component); grid && fSaveStringGrid_)

@@ -12,6 +12,8 @@
 #include <QStringEncoder>
 
 #include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace rimora {
 
@@ -87,7 +89,10 @@ ProfileFile::ProfileFile(const QString& path) : path_(path)
     fileSize_ = file.size();
     if (!file.open(QIODevice::ReadOnly) || fileSize_ > kMaxFileSize) {
         unreadable_ = true;
-        readError_ = file.errorString();
+        // The reason in the program's words, not in the C library's language.
+        const int fd = ::open(QFile::encodeName(path_).constData(), O_RDONLY | O_CLOEXEC);
+        readError_ = SystemReason(fd < 0 ? errno : QFileInfo(path_).isDir() ? EISDIR : EIO);
+        if (fd >= 0) ::close(fd);
         return;
     }
     Decode(file.readAll());

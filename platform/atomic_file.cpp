@@ -2,13 +2,16 @@
 
 #include "platform/errors.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <clocale>
 #include <cstring>
+#include <locale.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -35,13 +38,24 @@ QString Shown(const QString& path)
     throw EFileWriteError(Shown(path), SystemReason(error));
 }
 
-// The file a link points at is the one to replace; the link stays a link.
+// The file a link points at, through any chain of links, is the one to
+// replace; the links stay links. A link to a file not made yet makes it.
 QString TargetOf(const QString& path)
 {
-    const QFileInfo info(path);
-    if (!info.isSymLink()) return info.absoluteFilePath();
-    const QString target = info.symLinkTarget();
-    return target.isEmpty() ? info.absoluteFilePath() : target;
+    QFileInfo info(path);
+    for (int hops = 0; info.isSymLink() && hops < 40; ++hops) {
+        const QString canonical = info.canonicalFilePath();
+        if (!canonical.isEmpty()) return canonical;
+        info = QFileInfo(info.symLinkTarget());
+    }
+    return info.absoluteFilePath();
+}
+
+// A file system that cannot sync a file (some shared-folder and FUSE mounts)
+// says so with these; the bytes were all taken, so the file is put in place.
+bool SyncNotSupported(int error)
+{
+    return error == EINVAL || error == EOPNOTSUPP;
 }
 
 // A replaced file keeps its permissions; a new one gets what the user's
@@ -105,7 +119,28 @@ void SyncFolder(const QString& folder)
 
 QString SystemReason(int error)
 {
-    return QString::fromLocal8Bit(std::strerror(error));
+    // The reasons a write meets most, in the window's language; any other in
+    // the system's own English words, whatever language the C library speaks.
+    static const struct {
+        int error;
+        const char* reason;
+    } kKnown[] = {
+        {ENOSPC, QT_TRANSLATE_NOOP("SystemReasons", "No space left on device")},
+        {EROFS, QT_TRANSLATE_NOOP("SystemReasons", "Read-only file system")},
+        {EPERM, QT_TRANSLATE_NOOP("SystemReasons", "Operation not permitted")},
+        {EACCES, QT_TRANSLATE_NOOP("SystemReasons", "Permission denied")},
+        {EDQUOT, QT_TRANSLATE_NOOP("SystemReasons", "Disk quota exceeded")},
+        {EIO, QT_TRANSLATE_NOOP("SystemReasons", "Input/output error")},
+        {ENOENT, QT_TRANSLATE_NOOP("SystemReasons", "No such file or directory")},
+        {EISDIR, QT_TRANSLATE_NOOP("SystemReasons", "Is a directory")},
+        {ENOTDIR, QT_TRANSLATE_NOOP("SystemReasons", "Not a directory")},
+    };
+    for (const auto& known : kKnown)
+        if (known.error == error) return QCoreApplication::translate("SystemReasons", known.reason);
+    const locale_t c = ::newlocale(LC_MESSAGES_MASK, "C", locale_t(0));
+    const QString reason = QString::fromLocal8Bit(c ? ::strerror_l(error, c) : std::strerror(error));
+    if (c) ::freelocale(c);
+    return reason;
 }
 
 void WriteFileAtomically(const QString& path, const QByteArray& bytes)
@@ -123,7 +158,7 @@ void WriteFileAtomically(const QString& path, const QByteArray& bytes)
         ::unlink(temporary.constData());
         Fail(path, error);
     };
-    if (!WriteAll(fd, bytes) || gCalls->fsync(fd) != 0) {
+    if (!WriteAll(fd, bytes) || (gCalls->fsync(fd) != 0 && !SyncNotSupported(errno))) {
         const int error = errno;
         gCalls->close(fd);
         discard(error);

@@ -274,6 +274,26 @@ QString FileDecimalInRegion(const QString& text, const QLocale& locale)
     return inRegion;
 }
 
+QString DecimalForFile(const QString& text, const QLocale& locale)
+{
+    const QString t = text.trimmed();
+    qsizetype marks = 0;
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        if (t[i] == QLatin1Char('e') || t[i] == QLatin1Char('E')) return text;
+        const bool sign = i == 0 && (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-'));
+        if (!IsAsciiDigit(t[i]) && !sign) ++marks;
+    }
+    // One mark at most is read as the decimal mark wherever the file goes.
+    if (marks <= 1) return text;
+    const DecimalReading reading = ReadDecimal(t, locale);
+    if (!reading.ok) return text;
+    const qsizetype decimalAt = t.lastIndexOf(DecimalSeparator(locale));
+    const qsizetype decimals = decimalAt < 0 ? 0 : t.size() - decimalAt - DecimalSeparator(locale).size();
+    QLocale plain(locale);
+    plain.setNumberOptions(plain.numberOptions() | QLocale::OmitGroupSeparator);
+    return plain.toString(reading.value, 'f', static_cast<int>(decimals));
+}
+
 double StrToFloat(const QString& text, const QLocale& locale)
 {
     double value = 0;

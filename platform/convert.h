@@ -35,6 +35,10 @@ double StrToFloat(const QString& text, const QLocale& locale = QLocale());  // t
 // becomes "41,125" in a comma region), to show and read as typed; any other
 // text, such as one typed with groups, comes back as it is.
 QString FileDecimalInRegion(const QString& text, const QLocale& locale = QLocale());
+// What a decimal input writes into a file: the text as typed, but a number
+// typed with groups ("1,590.5") without them ("1590.5"), so that its one
+// mark is read as the decimal mark in any region.
+QString DecimalForFile(const QString& text, const QLocale& locale = QLocale());
 
 // "#,##0.0" with literal text around it, e.g. " +#,##0.0mm". Rounds half away
 // from zero; a negative value gets its minus sign in front of the whole result.

@@ -239,7 +239,7 @@ TEST_F(MainWindowTest, TypedValueBeyondTheRangeIsPulledBackWhenTheFocusLeaves)
     EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
 }
 
-// Tab walks every page top to bottom, as it reads.
+// Tab walks every page top to bottom, as it reads, and on to the buttons.
 TEST_F(MainWindowTest, TabWalksEveryPageTopToBottom)
 {
     Start();
@@ -251,7 +251,7 @@ TEST_F(MainWindowTest, TabWalksEveryPageTopToBottom)
         std::vector<QWidget*> order;
     } pages[] = {
         {0, {f.TyCB, f.HubCB, f.RimCB, f.ErdE, f.WLE, f.WRE, f.LockBtn, f.dLE, f.dRE, f.ShE, f.CLE, f.CRE, f.RimOffE,
-             f.TensionE, f.SpokeDiaE, f.OrderStepCB}},
+             f.TensionE, f.SpokeDiaE, f.OrderStepCB, f.DBtn, f.CBtn, f.SBtn}},
         {1, {f.AdE, f.SimBtn, f.SG1}},
         {2, {f.CL1, f.CL2, f.CL3, f.CL4, f.CL6, f.CL5, f.RIMBK, f.RIMID, f.HUBOD, f.SpkD, f.AuCB, f.RNCB, f.HNCB}},
     };

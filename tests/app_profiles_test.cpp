@@ -258,11 +258,13 @@ TEST_F(ProfilesTest, RefusedTargetReportsTheErrorAndKeepsTheOldFile)
         const char* pattern;
     } languages[] = {{QLocale(QLocale::Japanese, QLocale::Japan), "%1 に書き込めません: %2"},
                      {QLocale(QLocale::English, QLocale::UnitedStates), "Cannot write %1: %2"}};
-    // The reason is the system's own.
-    const std::pair<QString, QString> targets[] = {{Path("missing/wheel.prl"), "No such file or directory"},
-                                                   {Path("folder.prl"), "Is a directory"}};
+    // The reason is the system's own, in the window's language.
+    const std::tuple<QString, QString, QString> targets[] = {
+        {Path("missing/wheel.prl"), "No such file or directory", "そのようなファイルやフォルダーはありません"},
+        {Path("folder.prl"), "Is a directory", "フォルダーです"}};
     for (const auto& language : languages) {
-        for (const auto& [target, reason] : targets) {
+        for (const auto& [target, english, japanese] : targets) {
+            const QString reason = language.language.language() == QLocale::Japanese ? japanese : english;
             SCOPED_TRACE(target.toStdString());
             EXPECT_EQ(InstallTranslations(language.language), language.language.language() == QLocale::Japanese);
             desktop.errors.clear();
@@ -584,6 +586,8 @@ TEST_F(ProfilesTest, ThreeDecimalsCrossRegionsAndReopenUnchanged)
             EXPECT_EQ(Snapshot(*mainF), screen);
             Save(Path("again.prl"));
             EXPECT_EQ(Bytes(Path("again.prl")), Bytes(Path("wheel.prl")));
+            mainF->ErdE->SetText(saved.toString(1590.5));  // typed with the region's groups
+            Save(Path("grouped.prl"));
         }
         ScopedLocale region(opened);
         Restart();
@@ -597,6 +601,9 @@ TEST_F(ProfilesTest, ThreeDecimalsCrossRegionsAndReopenUnchanged)
         Click(mainF->SBtn);
         Click(mainF->CBtn);
         EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
+        // A grouped number is kept without its groups, and reads anywhere.
+        Open(Path("grouped.prl"));
+        EXPECT_EQ(mainF->ErdE->Text(), opened.toString(1590.5).remove(opened.groupSeparator()));
     }
 }
 

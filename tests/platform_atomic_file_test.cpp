@@ -54,7 +54,7 @@ TEST(AtomicFile, EveryRefusedStepKeepsTheOldFileAndGivesTheSystemsReason)
     }
 }
 
-// A good write replaces the file through a link to it and keeps its
+// A good write replaces the file through links to it and keeps its
 // permissions; a real full file system refuses and keeps the old file.
 TEST(AtomicFile, ReplacesThroughALinkKeepsPermissionsAndSurvivesAFullDisk)
 {
@@ -63,12 +63,15 @@ TEST(AtomicFile, ReplacesThroughALinkKeepsPermissionsAndSurvivesAFullDisk)
     const QString link = dir.filePath(QStringLiteral("link.prl"));
     WriteBytes(real, "old");
     ASSERT_TRUE(QFile::setPermissions(real, QFile::ReadOwner | QFile::WriteOwner));
+    const QString chain = dir.filePath(QStringLiteral("chain.prl"));
     ASSERT_TRUE(QFile::link(real, link));
-    WriteFileAtomically(link, QByteArray("new"));
+    ASSERT_TRUE(QFile::link(link, chain));
+    WriteFileAtomically(chain, QByteArray("new"));
     EXPECT_EQ(ReadBytes(real), QByteArray("new"));
-    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(QFileInfo(link).isSymLink() && QFileInfo(chain).isSymLink());
     EXPECT_EQ(QFile::permissions(real) & QFile::Permissions(0x7077), QFile::ReadOwner | QFile::WriteOwner);
-    EXPECT_EQ(Entries(dir.path()), QStringList({QStringLiteral("link.prl"), QStringLiteral("real.prl")}));
+    EXPECT_EQ(Entries(dir.path()),
+              QStringList({QStringLiteral("chain.prl"), QStringLiteral("link.prl"), QStringLiteral("real.prl")}));
     EXPECT_EQ(FolderRefusesFiles(dir.filePath(QStringLiteral("gone"))), QStringLiteral("No such file or directory"));
 
     const QString full = dir.filePath(QStringLiteral("full"));

@@ -785,6 +785,45 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>SystemReasons</name>
+    <message>
+        <source>No space left on device</source>
+        <translation>デバイスに空き領域がありません</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>読み込み専用のファイルシステムです</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>操作は許可されていません</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>アクセスが拒否されました</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>ディスク使用量の制限を超えました</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>入出力エラーです</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>そのようなファイルやフォルダーはありません</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>フォルダーです</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>フォルダーではありません</translation>
+    </message>
+</context>
+<context>
     <name>Wheel</name>
     <message>
         <source>both side</source>
