@@ -111,14 +111,32 @@ CreditsOverlay PlaceCredits(const CreditsRoom& room, int rimHoleRadius, TColor b
     o.action = CreditsAction::Show;
     o.titleColor = ContrastTextColor(background);
 
+    // Measuring the face at a size loads its glyphs at that size, a good part
+    // of a start: the search scales one measurement (a little generously),
+    // and only the size it settles on is measured again, as the label draws it.
     QFont font = title.font;
     const int titlePoints = std::clamp(RoundHalfEven(room.centre.x() / 17.0), kSmallestTitlePoints, kLargestTitlePoints);
-    const Fit titleFit = LargestThatFits(kSmallestTitlePoints, titlePoints,
-                                            [&](int points) {
+    const auto measure = [&](int points) {
         font.setPixelSize(LabelPixels(points));
-        return FindCorner(LabelTextSize(font, title.text), room,
-                          {Corner::BottomRight, Corner::BottomLeft, Corner::TopRight, Corner::TopLeft}, QRect());
-    });
+        return LabelTextSize(font, title.text);
+    };
+    const QSize atLargest = measure(titlePoints);
+    const auto estimate = [&](int points) {
+        if (points == titlePoints) return atLargest;
+        const double k = static_cast<double>(LabelPixels(points)) / LabelPixels(titlePoints);
+        return QSize(static_cast<int>(std::ceil(atLargest.width() * k)) + 2,
+                     static_cast<int>(std::ceil(atLargest.height() * k)) + 2);
+    };
+    const auto place = [&](QSize size) {
+        return FindCorner(size, room, {Corner::BottomRight, Corner::BottomLeft, Corner::TopRight, Corner::TopLeft},
+                          QRect());
+    };
+    Fit titleFit = LargestThatFits(kSmallestTitlePoints, titlePoints, [&](int points) { return place(estimate(points)); });
+    for (; titleFit.size >= kSmallestTitlePoints && titleFit.size != titlePoints; --titleFit.size) {
+        titleFit.rect = place(measure(titleFit.size));
+        if (!titleFit.rect.isEmpty()) break;
+    }
+    if (titleFit.rect.isEmpty()) titleFit = {};
     o.titleFontSize = titleFit.size;
     o.titleRect = titleFit.rect;
 
