@@ -3,6 +3,7 @@
 #include "drawing/disc_interior.h"
 #include "drawing/drawing_primitives.h"
 #include "drawing/pixel_rounding.h"
+#include "lacing/crossing_rule.h"
 #include "lacing/lacing_table.h"
 #include "platform/convert.h"
 #include "platform/errors.h"
@@ -19,9 +20,6 @@
 namespace rimora {
 
 namespace {
-
-// More holes than any hub or rim has; keeps the label text and the work bounded.
-constexpr int kMaxHoleCount = 9999;
 
 // A cell that holds no hole: nothing, the gap mark or a blank.
 bool IsNoHole(const QString& cell)
