@@ -81,7 +81,8 @@ int main(int argc, char** argv)
     // The main window is not deleted: its settings are written and its lock
     // released, the application's end closes its native window, and the
     // process's end frees its memory in one go. Freeing its hundred controls
-    // one by one cost more than all the rest of the exit.
+    // one by one would be most of the exit's work, for memory the process's
+    // end gives back anyway.
     gMainWindow = mainF;
     return unattended.Failed() || !settingsWritten ? 1 : result;
 }

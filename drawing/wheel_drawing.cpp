@@ -3,6 +3,7 @@
 #include "drawing/disc_interior.h"
 #include "drawing/drawing_primitives.h"
 #include "drawing/pixel_rounding.h"
+#include "lacing/crossing_rule.h"
 #include "lacing/lacing_table.h"
 #include "platform/convert.h"
 #include "platform/errors.h"
@@ -19,9 +20,6 @@
 namespace rimora {
 
 namespace {
-
-// More holes than any hub or rim has; keeps the label text and the work bounded.
-constexpr int kMaxHoleCount = 9999;
 
 // A cell that holds no hole: nothing, the gap mark or a blank.
 bool IsNoHole(const QString& cell)
@@ -67,10 +65,10 @@ void DrawDisc(Canvas& canvas, QPoint centre, int radius, TColor color)
 }
 
 // The background, then each disc over the previous: outer band, inner band,
-// the background again for the inside of the rim, then the hub. At 4K these
-// layers painted whole cost more than the rest of the drawing, most of it
-// painting what the next disc paints over; each layer leaves alone what a
-// later disc certainly covers, which gives the same pixels.
+// the background again for the inside of the rim, then the hub. Painted
+// whole, most of each layer would be painted over by the next disc, and on a
+// large window those fills outweigh the rest of the drawing; so each layer
+// leaves alone what a later disc certainly covers, which gives the same pixels.
 void DrawBackgroundAndDiscs(Canvas& canvas, const WheelDrawingInputs& in, const WheelScale& s, const WheelRadii& r)
 {
     struct Disc {

@@ -1,8 +1,8 @@
 #pragma once
 // What a paint box shows outside the wheel's box: only the background, once a
 // paint has covered the whole box. A change to the wheel then needs only its
-// old box and its new one repainted; at 4K that is about half the window,
-// painted and handed to the window system.
+// old box and its new one repainted, so a large window neither paints nor
+// hands to the window system the background around the wheel again.
 #include "drawing/wheel_drawing.h"
 #include "platform/color.h"
 

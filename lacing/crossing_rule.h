@@ -9,6 +9,9 @@
 namespace rimora {
 
 constexpr int kMaxCrossNumber = 4;
+// More holes than any hub or rim has. The lacing and the drawing share it, so
+// a count the table laces is one the drawing draws; it keeps the hole numbers'
+// texts and the work of both bounded.
 constexpr int kMaxHoleCount = 999;
 
 // Cross numbers can be typed out of range before their spin box pulls them

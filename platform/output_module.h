@@ -1,9 +1,9 @@
 #pragma once
 // Printing and SVG writing live in a module of their own, loaded the first
 // time a sheet is printed or a drawing saved as SVG: Qt Print Support and
-// Qt Svg, linked into the program, cost every start about half a megabyte of
-// memory and their share of the start and the exit, for what most runs never
-// use. The module is found beside the executable, where an installation puts
+// Qt Svg, linked into the program, would be loaded and relocated at every
+// start, in memory and in the time of the start and the exit, for what most
+// runs never use. The module is found beside the executable, where an installation puts
 // it, or in the build folder.
 #include <QIODevice>
 #include <QPageSize>

@@ -12,7 +12,9 @@ namespace {
 
 // Qt's raster engine fills glyphs larger than this as outlines.
 constexpr int kLargestCachedGlyph = 64;
-// A 4K wheel's hole numbers, hub numbers and title need about 5 MiB of stamps.
+// Room for the stamps of a 4K wheel's hole numbers, hub numbers and title at
+// once, with some to spare: while the wheel stays the same, no stamp is
+// dropped to make room for another and made again at the next frame.
 constexpr qsizetype kStampBytes = 8 * 1024 * 1024;
 
 struct Stamp {

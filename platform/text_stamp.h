@@ -1,8 +1,8 @@
 #pragma once
 // Large text drawn from a picture made once. Qt keeps glyphs up to 64 pixels
 // in its glyph cache; larger ones are loaded, hinted and filled as outlines
-// at every paint, which at 4K made the wheel's hole numbers and the title
-// cost as much as the rest of a frame. A stamp is the text painted once onto
+// at every paint, so on a large window the wheel's hole numbers and title
+// would be a large share of every frame. A stamp is the text painted once onto
 // a clear image; drawn over a picture it gives the same pixels, give or take
 // one step of a colour channel where a glyph's edge is blended.
 #include <QFont>
