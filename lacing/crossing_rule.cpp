@@ -24,25 +24,4 @@ int HoleCountFromText(const QString& text)
     return count;
 }
 
-int CrossedHoleNumber(int hole, int holeCount, int leftCross, int rightCross)
-{
-    if (holeCount < 1)
-        throw EWheelInputError(
-            QCoreApplication::translate("Lacing", "A wheel needs at least one hole (hole count %1)").arg(holeCount));
-    // Work in 64 bits on remainders, so any hole number gives a hole of the circle.
-    const long long n = holeCount;
-    const long long a = hole;
-    const long long c = LimitCrossNumber((a % 2 != 0) ? leftCross : rightCross);
-    const long long quarter = ((a % 4) + 4) % 4;
-    const long long step = quarter <= 1 ? 2 * c : -2 * c;
-    long long p = ((a + step) % n + n) % n;
-    if (p == 0) p = n;
-    return static_cast<int>(p);
-}
-
-QString CrossedHole(const QString& holeText, int hubCount, int leftCross, int rightCross)
-{
-    return FormatHoleNumber(CrossedHoleNumber(StrToInt(holeText), hubCount, leftCross, rightCross));
-}
-
 }  // namespace rimora

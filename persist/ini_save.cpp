@@ -4,32 +4,12 @@
 
 namespace rimora {
 
-namespace {
-
-QString& ProgramKeyName()
-{
-    static QString keyName;
-    return keyName;
-}
-
-}  // namespace
-
 TIniSave::TIniSave(IForm& owner) : parent_(owner) {}
 
 QString TIniSave::FileName() const
 {
     if (fFileName_.isEmpty()) return parent_.Name() + QStringLiteral(".ini");
     return fFileName_;
-}
-
-QString TIniSave::KeyName()
-{
-    return ProgramKeyName();
-}
-
-void TIniSave::SetKeyName(const QString& value)
-{
-    ProgramKeyName() = value;
 }
 
 QString TIniSave::FilePath() const

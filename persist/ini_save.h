@@ -1,7 +1,6 @@
 #pragma once
 // TIniSave: the form-state store a window owns. On request it writes the
-// window's placement, one label's font and the values of the window's input
-// controls to an INI file and reads them back. It knows nothing of wheels: it
+// window's placement and the values of the window's input controls to an INI file and reads them back. It knows nothing of wheels: it
 // walks the window's components in creation order and saves what each kind of
 // control holds.
 //
@@ -31,19 +30,10 @@ public:
 
     IForm& Owner() const { return parent_; }
 
-    // Panels' colours are part of the control-value records.
-    bool SavePanelColor() const { return fSavePanelColor_; }
-    void SetSavePanelColor(bool value) { fSavePanelColor_ = value; }
-    // Kept for the window's description; no record depends on it.
-    bool SaveGroupBoxCaption() const { return fSaveGroupBoxCaption_; }
-    void SetSaveGroupBoxCaption(bool value) { fSaveGroupBoxCaption_ = value; }
     // String grids are saved row by row.
     bool SaveStringGrid() const { return fSaveStringGrid_; }
     void SetSaveStringGrid(bool value) { fSaveStringGrid_ = value; }
-    // Panels' widths and heights are saved.
-    bool SaveSplitPos() const { return fSaveSplitPos_; }
-    void SetSaveSplitPos(bool value) { fSaveSplitPos_ = value; }
-    // ReadInfo and WriteInfo do nothing; placement and font still work.
+    // ReadInfo and WriteInfo do nothing; placement still works.
     bool PlaceOnly() const { return fPlaceOnly_; }
     void SetPlaceOnly(bool value) { fPlaceOnly_ = value; }
     // Every write does nothing; reads work as usual. For a window whose
@@ -70,16 +60,6 @@ public:
     void SetDecimalNames(const QStringList& names) { decimalNames_ = names; }
     // The list parsed from NotSaveName at the start of the latest pass.
     const QStringList& ExclusionList() const { return st_; }
-
-    // The label whose font ReadFont and WriteFont keep; not owned, it must
-    // outlive the store or be unset first.
-    IFontLabel* TargetLabel() const { return theLabel_; }
-    void SetTargetLabel(IFontLabel* label) { theLabel_ = label; }
-
-    // A registry-style key name shared by every store of the program; no
-    // operation reads it.
-    static QString KeyName();
-    static void SetKeyName(const QString& value);
 
     void SetGridReadHook(GridReadHook hook) { gridReadHook_ = std::move(hook); }
 
@@ -110,19 +90,13 @@ public:
     // Whether the latest ReadPlace had to move or shrink the stored place to
     // show the window on a screen there is now.
     bool PlaceCorrected() const { return placeCorrected_; }
-    // The target label's size, style, face name and colour.
-    void WriteFont();
-    void ReadFont();
 
 private:
     bool Excluded(const Component& component) const;
     void WriteRecords(ProfileFile& file);
 
     IForm& parent_;
-    bool fSavePanelColor_ = false;
-    bool fSaveGroupBoxCaption_ = false;
     bool fSaveStringGrid_ = true;
-    bool fSaveSplitPos_ = false;
     bool fPlaceOnly_ = false;
     bool readOnly_ = false;
     bool placeCorrected_ = false;
@@ -130,7 +104,6 @@ private:
     QString fNotSaveName_;
     QString fSettingsOnlyName_;
     QStringList decimalNames_;
-    IFontLabel* theLabel_ = nullptr;
     QStringList st_;
     GridReadHook gridReadHook_;
 };

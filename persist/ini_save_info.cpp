@@ -17,16 +17,6 @@ QString RowKey(const QString& gridName, int row)
     return gridName + QStringLiteral("-Row") + QString::number(row);
 }
 
-QString WidthKey(const QString& name)
-{
-    return name + QStringLiteral("_Width");
-}
-
-QString HeightKey(const QString& name)
-{
-    return name + QStringLiteral("_Height");
-}
-
 // Each control keeps one value. A control that offers more than one value
 // interface is taken as the most specific kind, so it never writes two keys
 // of the same name.
@@ -119,14 +109,8 @@ void TIniSave::WriteRecords(ProfileFile& file)
         if (component == nullptr || Excluded(*component)) continue;
         const QString name = component->Name();
         WriteValue(file, section, *component, decimalNames_.contains(name, Qt::CaseSensitive));
-        auto* panel = dynamic_cast<IPanelControl*>(component);
-        if (panel && fSavePanelColor_) file.WriteInteger(section, name, panel->Color());
         if (auto* grid = dynamic_cast<IGridControl*>(component); grid && fSaveStringGrid_)
             WriteGrid(file, section, name, grid->Model());
-        if (panel && fSaveSplitPos_) {
-            file.WriteInteger(section, WidthKey(name), panel->Width());
-            file.WriteInteger(section, HeightKey(name), panel->Height());
-        }
     }
 }
 
@@ -168,13 +152,10 @@ bool TIniSave::HoldsInfo(const ProfileFile& file) const
         if (component == nullptr) continue;
         const QString name = component->Name();
         if (name.isEmpty() || excluded.contains(name, Qt::CaseSensitive)) continue;
-        auto* panel = dynamic_cast<IPanelControl*>(component);
         const bool grid = fSaveStringGrid_ && dynamic_cast<IGridControl*>(component);
-        QStringList own;
-        if (KeepsValue(*component) || (panel && fSavePanelColor_)) own << name;
-        if (panel && fSaveSplitPos_) own << WidthKey(name) << HeightKey(name);
+        const bool value = KeepsValue(*component);
         for (const QString& key : keys) {
-            if (own.contains(key, Qt::CaseInsensitive)) return true;
+            if (value && key.compare(name, Qt::CaseInsensitive) == 0) return true;
             if (grid && IsRowKeyOf(key, name)) return true;
         }
     }
@@ -196,15 +177,9 @@ void TIniSave::ReadInfo(const ProfileFile& file)
         if (component == nullptr || Excluded(*component)) continue;
         const QString name = component->Name();
         ReadValue(file, section, *component, decimalNames_.contains(name, Qt::CaseSensitive));
-        auto* panel = dynamic_cast<IPanelControl*>(component);
-        if (panel && fSavePanelColor_) panel->SetColor(file.ReadInteger(section, name, panel->Color()));
         if (auto* grid = dynamic_cast<IGridControl*>(component); grid && fSaveStringGrid_) {
             if (gridReadHook_) gridReadHook_(*component);
             ReadGrid(file, section, name, grid->Model());
-        }
-        if (panel && fSaveSplitPos_) {
-            panel->SetWidth(file.ReadInteger(section, WidthKey(name), panel->Width()));
-            panel->SetHeight(file.ReadInteger(section, HeightKey(name), panel->Height()));
         }
     }
 }

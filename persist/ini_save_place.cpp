@@ -1,5 +1,4 @@
-// The placement record of the owning window and the font record of the
-// target label.
+// The placement record of the owning window.
 #include "persist/ini_save.h"
 #include "persist/profile_file.h"
 #include "persist/screen_placement.h"
@@ -74,36 +73,6 @@ void TIniSave::ReadPlace(const ProfileFile& file)
     const QRect shown = OntoNearestScreen(stored, CurrentDesktop().ScreenGeometries(), minimum);
     placeCorrected_ = shown != stored;
     if (placeCorrected_) SetOuterRect(parent_, shown);
-}
-
-void TIniSave::WriteFont()
-{
-    if (theLabel_ == nullptr || readOnly_) return;
-    const QString path = FilePath();
-    PrepareSettingsFolder(path);
-    ProfileFile file(path);
-    const QString section = theLabel_->Name();
-    file.WriteInteger(section, QStringLiteral("Size"), theLabel_->FontSize());
-    file.WriteInteger(section, QStringLiteral("Style"), theLabel_->FontStyle());
-    file.WriteString(section, QStringLiteral("Name"), theLabel_->FontName());
-    file.WriteInteger(section, QStringLiteral("Color"), theLabel_->FontColor());
-    file.Save();
-}
-
-void TIniSave::ReadFont()
-{
-    if (theLabel_ == nullptr) return;
-    const ProfileFile file(FilePath());
-    const QString section = theLabel_->Name();
-    const int size = file.ReadInteger(section, QStringLiteral("Size"), theLabel_->FontSize());
-    const int style = file.ReadInteger(section, QStringLiteral("Style"), 0);
-    const QString name = file.ReadString(section, QStringLiteral("Name"), theLabel_->FontName());
-    theLabel_->SetFontColor(file.ReadInteger(section, QStringLiteral("Color"), theLabel_->FontColor()));
-    theLabel_->SetFontSize(size);
-    theLabel_->SetFontName(name);
-    // Only the four style bits the font knows are in the low byte.
-    theLabel_->SetFontStyle(style & 0xFF);
-    theLabel_->SetCaption(name + QString::number(size) + QStringLiteral("point"));
 }
 
 }  // namespace rimora

@@ -12,8 +12,7 @@ namespace rimora {
 Canvas::Canvas(QPainter& painter, Shortcuts shortcuts)
     : painter_(painter), font_(painter.font()), shortcuts_(shortcuts == Shortcuts::On)
 {
-    fontPoints_ = font_.pointSize() > 0 ? font_.pointSize() : 8;
-    SetFontSize(fontPoints_);
+    SetFontSize(font_.pointSize() > 0 ? font_.pointSize() : 8);
     ApplyPen();
 }
 
@@ -75,7 +74,6 @@ void Canvas::SetFontName(const QString& family)
 
 void Canvas::SetFontSize(int points)
 {
-    fontPoints_ = points;
     // Points at 96 pixels per inch, the same on every device.
     font_.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0))));
 }

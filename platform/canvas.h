@@ -38,22 +38,16 @@ public:
     Canvas& operator=(const Canvas&) = delete;
 
     void SetBrushStyle(BrushStyle style) { brushStyle_ = style; }
-    BrushStyle GetBrushStyle() const { return brushStyle_; }
     void SetBrushColor(TColor color);
-    TColor BrushColor() const { return brushColor_; }
 
     void SetPenColor(TColor color);
-    TColor PenColor() const { return penColor_; }
     void SetPenStyle(PenStyle style);
     void SetPenWidth(int width);
-    int PenWidth() const { return penWidth_; }
 
     void SetFontName(const QString& family);
     void SetFontSize(int points);
-    int FontSize() const { return fontPoints_; }
     void SetFontStyle(bool bold, bool italic);
     void SetFontColor(TColor color) { fontColor_ = color; }
-    TColor FontColor() const { return fontColor_; }
     const QFont& Font() const { return font_; }
 
     void FillRect(const QRect& rect);
@@ -62,7 +56,6 @@ public:
     void Ellipse(int x1, int y1, int x2, int y2);
     void MoveTo(int x, int y) { pen_ = QPoint(x, y); }
     void LineTo(int x, int y);
-    QPoint PenPos() const { return pen_; }
     // Text with its top-left corner at (x, y); a solid brush fills behind it.
     void TextOut(int x, int y, const QString& text);
     int TextWidth(const QString& text) const;
@@ -78,8 +71,6 @@ public:
     // pixels nothing covers later.
     void LeaveAlone(const QRegion& covered);
 
-    QPainter& Painter() { return painter_; }
-
 private:
     void ApplyPen();
     bool ClipsCheaply() const;
@@ -91,7 +82,6 @@ private:
     PenStyle penStyle_ = PenStyle::Solid;
     int penWidth_ = 1;
     QFont font_;
-    int fontPoints_ = 8;
     TColor fontColor_ = colors::Black;
     QPoint pen_;
     bool shortcuts_ = true;

@@ -62,38 +62,10 @@ public:
     virtual TColor DefaultColorColor() const = 0;
 };
 
-class IPanelControl {
-public:
-    virtual ~IPanelControl() = default;
-    virtual TColor Color() const = 0;
-    virtual void SetColor(TColor color) = 0;
-    virtual int Width() const = 0;
-    virtual void SetWidth(int width) = 0;
-    virtual int Height() const = 0;
-    virtual void SetHeight(int height) = 0;
-};
-
 class IGridControl {
 public:
     virtual ~IGridControl() = default;
     virtual GridModel& Model() = 0;
-};
-
-// A label whose font can be kept (size in points, style bits 1 bold,
-// 2 italic, 4 underline, 8 strike-out).
-class IFontLabel {
-public:
-    virtual ~IFontLabel() = default;
-    virtual QString Name() const = 0;
-    virtual int FontSize() const = 0;
-    virtual int FontStyle() const = 0;
-    virtual QString FontName() const = 0;
-    virtual TColor FontColor() const = 0;
-    virtual void SetFontSize(int points) = 0;
-    virtual void SetFontStyle(int styleBits) = 0;
-    virtual void SetFontName(const QString& name) = 0;
-    virtual void SetFontColor(TColor color) = 0;
-    virtual void SetCaption(const QString& caption) = 0;
 };
 
 // A top-level window as the store sees it: its component name, its components

@@ -13,43 +13,10 @@ TLabel::TLabel(QWidget* parent, const QString& name, const QString& caption) : Q
     setObjectName(name);
 }
 
-int TLabel::FontSize() const
-{
-    return font().pointSize() > 0 ? font().pointSize() : qRound(font().pixelSize() * 72.0 / 96.0);
-}
-
-int TLabel::FontStyle() const
-{
-    const QFont& f = font();
-    return (f.bold() ? 1 : 0) | (f.italic() ? 2 : 0) | (f.underline() ? 4 : 0) | (f.strikeOut() ? 8 : 0);
-}
-
-TColor TLabel::FontColor() const
-{
-    return FromQColor(palette().color(QPalette::WindowText));
-}
-
 void TLabel::SetFontSize(int points)
 {
     QFont f = font();
     f.setPixelSize(std::max(1, qRound(points * 96.0 / 72.0)));
-    setFont(f);
-}
-
-void TLabel::SetFontStyle(int styleBits)
-{
-    QFont f = font();
-    f.setBold(styleBits & 1);
-    f.setItalic(styleBits & 2);
-    f.setUnderline(styleBits & 4);
-    f.setStrikeOut(styleBits & 8);
-    setFont(f);
-}
-
-void TLabel::SetFontName(const QString& name)
-{
-    QFont f = font();
-    f.setFamily(name);
     setFont(f);
 }
 
@@ -103,19 +70,6 @@ void TLabel::paintEvent(QPaintEvent* event)
 TPanel::TPanel(QWidget* parent, const QString& name) : QFrame(parent)
 {
     setObjectName(name);
-}
-
-TColor TPanel::Color() const
-{
-    return FromQColor(palette().color(QPalette::Window));
-}
-
-void TPanel::SetColor(TColor color)
-{
-    QPalette p = palette();
-    p.setColor(QPalette::Window, ToQColor(color));
-    setPalette(p);
-    setAutoFillBackground(true);
 }
 
 TButton::TButton(QWidget* parent, const QString& name, const QString& caption) : QPushButton(caption, parent)

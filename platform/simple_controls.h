@@ -18,22 +18,17 @@ namespace rimora {
 
 using MouseNotice = std::function<void(Qt::MouseButton, Qt::KeyboardModifiers)>;
 
-class TLabel : public QLabel, public Component, public IFontLabel {
+class TLabel : public QLabel, public Component {
     Q_OBJECT
 public:
     TLabel(QWidget* parent, const QString& name, const QString& caption);
     QString Name() const override { return objectName(); }
     QString Caption() const { return text(); }
-    void SetCaption(const QString& caption) override { setText(caption); }
+    void SetCaption(const QString& caption) { setText(caption); }
 
-    int FontSize() const override;
-    int FontStyle() const override;
-    QString FontName() const override { return font().family(); }
-    TColor FontColor() const override;
-    void SetFontSize(int points) override;
-    void SetFontStyle(int styleBits) override;
-    void SetFontName(const QString& name) override;
-    void SetFontColor(TColor color) override;
+    // Points at 96 pixels per inch, as the drawing measures its type.
+    void SetFontSize(int points);
+    void SetFontColor(TColor color);
 
     Notice OnClick;
 
@@ -49,17 +44,11 @@ private:
     StampedPainting stamped_;
 };
 
-class TPanel : public QFrame, public Component, public IPanelControl {
+class TPanel : public QFrame, public Component {
     Q_OBJECT
 public:
     TPanel(QWidget* parent, const QString& name);
     QString Name() const override { return objectName(); }
-    TColor Color() const override;
-    void SetColor(TColor color) override;
-    int Width() const override { return width(); }
-    void SetWidth(int w) override { resize(w, height()); }
-    int Height() const override { return height(); }
-    void SetHeight(int h) override { resize(width(), h); }
 };
 
 class TButton : public QPushButton, public Component {

@@ -1,4 +1,3 @@
-#include "lacing/crossing_rule.h"
 #include "lacing/lacing_generation.h"
 #include "lacing/lacing_table.h"
 #include "platform/errors.h"
@@ -29,19 +28,15 @@ std::unique_ptr<GridModel> Laced(int hub, int rim, int cl, int cr)
 
 }  // namespace
 
-TEST(CrossingRule, PartnersByQuarterAndSide)
+// Cross numbers typed out of range lace as the nearest of 0 .. 4.
+TEST(Generation, OutOfRangeCrossNumbersLaceAsTheNearestInRange)
 {
-    struct Row { const char* hole; int n, cl, cr; const char* partner; };
-    const Row rows[] = {
-        {"30", 36, 3, 3, "24"}, {"33", 36, 3, 3, "03"}, {"36", 36, 3, 3, "06"}, {"01", 36, 3, 3, "07"},
-        {"02", 36, 3, 1, "36"}, {"04", 36, 3, 1, "06"}, {"03", 36, 3, 1, "33"}, {"05", 36, 0, 0, "05"},
-        {" 7", 36, 3, 3, "01"}, {"+7", 36, 3, 3, "01"}, {"$7", 36, 3, 3, "01"},
-        // Out-of-range cross numbers act as 4 or 0: never a negative partner.
-        {"01", 36, 9, 9, "09"}, {"02", 16, -5, -5, "02"}, {"03", 16, 99, 0, "11"},
-    };
-    for (const Row& r : rows) EXPECT_EQ(CrossedHole(r.hole, r.n, r.cl, r.cr), QString(r.partner)) << r.hole;
-    EXPECT_THROW(CrossedHole("7 ", 36, 3, 3), EConvertError);
-    EXPECT_THROW(CrossedHole("07", 0, 3, 3), EWheelInputError);
+    struct Row { int cl, cr, asLeft, asRight; };
+    const Row rows[] = {{9, 9, 4, 4}, {-5, -5, 0, 0}, {99, 0, 4, 0}, {1, -2, 1, 0}};
+    for (const Row& r : rows)
+        EXPECT_EQ(Column(*Laced(36, 36, r.cl, r.cr), kToRimCol, 1, 36),
+                  Column(*Laced(36, 36, r.asLeft, r.asRight), kToRimCol, 1, 36))
+            << r.cl << "," << r.cr;
 }
 
 TEST(Generation, EqualCountsLaceBothColumnsByTheRule)

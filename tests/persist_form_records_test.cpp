@@ -122,7 +122,7 @@ TEST_F(FormRecordsTest, EachKindOfControlWritesItsValueInCreationOrder)
     form.Add<FakeCheckBox>(QStringLiteral("RNCB"), false);
     form.Add<FakeRadioGroup>(QStringLiteral("Ssd"), 3, 1);
     form.Add<FakeEdit>(QStringLiteral(""), QStringLiteral("nameless, never saved"));
-    form.Add<FakePanel>(QStringLiteral("Pnl"), colors::Silver, 272, 500);
+    form.Add<FakePanel>(QStringLiteral("Pnl"));
     TIniSave store(form);
     store.SetFileName(QStringLiteral("kinds.ini"));
     store.WriteInfo();
@@ -135,15 +135,6 @@ TEST_F(FormRecordsTest, EachKindOfControlWritesItsValueInCreationOrder)
                                                                           "AuCB=1\n"
                                                                           "RNCB=0\n"
                                                                           "Ssd=1\n"));
-
-    // Panels join in only when asked: colour first, then width and height.
-    store.SetFileName(QStringLiteral("panels.ini"));
-    store.SetSavePanelColor(true);
-    store.SetSaveSplitPos(true);
-    store.SetNotSaveName(QStringLiteral("TyCB,CLE,CL1,CL2,CL3,AuCB,RNCB,Ssd"));
-    store.WriteInfo();
-    EXPECT_EQ(ReadBytes(PathOf(QStringLiteral("panels.ini"))),
-              QByteArray("[MainF]\nPnl=12632256\nPnl_Width=272\nPnl_Height=500\n"));
 }
 
 TEST_F(FormRecordsTest, ReadingSetsEachKindFromItsKeyOrKeepsItsValue)

@@ -1,4 +1,4 @@
-// The window placement record and the label font record.
+// The window placement record.
 #include "persist/ini_save.h"
 #include "persist_test_files.h"
 #include "support/fake_form.h"
@@ -82,66 +82,4 @@ TEST_F(PlacementTest, BothWindowsShareTheSettingsFile)
     mainStore.WritePlace();
     EXPECT_EQ(ReadBytes(PathOf(QStringLiteral("KELD.ini"))),
               QByteArray(expected).replace("Width=800", "Width=1000").replace("Left=300", "Left=-20"));
-}
-
-TEST_F(PlacementTest, FontRecordOfTheTargetLabel)
-{
-    FakeForm form(QStringLiteral("MainF"));
-    FakeLabel label(QStringLiteral("TitleL"));
-    label.size = 8;
-    label.style = 1 | 4;
-    label.face = QStringLiteral("Tahoma");
-    label.color = colors::Navy;
-    TIniSave store(form);
-    store.SetFileName(QStringLiteral("font.ini"));
-    store.SetTargetLabel(&label);
-    store.WriteFont();
-    const QString path = PathOf(QStringLiteral("font.ini"));
-    EXPECT_EQ(ReadBytes(path), QByteArray("[TitleL]\nSize=8\nStyle=5\nName=Tahoma\nColor=8388608\n"));
-
-    struct Row {
-        const char* keys;
-        int size;
-        int style;
-        const char* face;
-        TColor color;
-        const char* caption;
-    };
-    const Row rows[] = {
-        {"Size=8\nStyle=5\nName=Tahoma\nColor=8388608\n", 8, 5, "Tahoma", colors::Navy, "Tahoma8point"},
-        {"Style=3\n", 12, 3, "Arial", colors::Red, "Arial12point"},
-        {"Style=259\nSize=14\n", 14, 3, "Arial", colors::Red, "Arial14point"},
-        {"Name=\"MS Gothic\"\nColor=-16777201\n", 12, 0, "MS Gothic", colors::ButtonFace, "MS Gothic12point"},
-        {"Size=big\nStyle=x\n", 12, 0, "Arial", colors::Red, "Arial12point"},
-    };
-    for (const Row& row : rows) {
-        WriteBytes(path, QByteArray("[TitleL]\n") + row.keys);
-        FakeLabel target(QStringLiteral("TitleL"));
-        target.size = 12;
-        target.style = 2;  // a missing Style means none, not the current one
-        target.face = QStringLiteral("Arial");
-        target.color = colors::Red;
-        store.SetTargetLabel(&target);
-        store.ReadFont();
-        EXPECT_EQ(target.size, row.size) << row.keys;
-        EXPECT_EQ(target.style, row.style) << row.keys;
-        EXPECT_EQ(target.face, QString::fromUtf8(row.face)) << row.keys;
-        EXPECT_EQ(target.color, row.color) << row.keys;
-        EXPECT_EQ(target.caption, QString::fromUtf8(row.caption)) << row.keys;
-    }
-}
-
-TEST_F(PlacementTest, NoTargetLabelTouchesNoFile)
-{
-    FakeForm form(QStringLiteral("MainF"));
-    TIniSave store(form);
-    store.SetFileName(QStringLiteral("font.ini"));
-    ASSERT_EQ(store.TargetLabel(), nullptr);
-    store.WriteFont();
-    store.ReadFont();
-    EXPECT_FALSE(QFileInfo::exists(PathOf(QStringLiteral("font.ini"))));
-
-    // Nor does a refused path matter then.
-    store.SetFileName(PathOf(QStringLiteral("missing/font.ini")));
-    EXPECT_NO_THROW(store.WriteFont());
 }

@@ -22,7 +22,7 @@ protected:
         form.Add<FakeEdit>(QStringLiteral("ErdE"), QStringLiteral("590"));
         form.Add<FakeComboBox>(QStringLiteral("HubCB"), 5, 1);
         form.Add<FakeStringGrid>(QStringLiteral("SG1"), 2, 3);
-        form.Add<FakePanel>(QStringLiteral("Pnl"), colors::Red, 100, 50);
+        form.Add<FakePanel>(QStringLiteral("Pnl"));
         form.Add<FakeButton>(QStringLiteral("DBtn"));
     }
 
@@ -52,7 +52,7 @@ TEST_F(RecordPresenceTest, AFileCountsWhenItHoldsOneRecordOfTheWindow)
         {"placement keys only", "[MainF]\nLeft=5\nTop=5\nHeight=300\nWidth=400\n", false},
         {"keys of no control", "[MainF]\nColour=1\nErdE2=3\nSG1=1\n", false},
         {"a button stores nothing", "[MainF]\nDBtn=1\n", false},
-        {"a panel's colour is not kept by default", "[MainF]\nPnl=255\nPnl_Width=3\n", false},
+        {"a panel keeps no record", "[MainF]\nPnl=255\nPnl_Width=3\n", false},
         {"another window's section", "[SumF]\nErdE=590\n", false},
         {"a commented-out record", "[MainF]\n;ErdE=590\n", false},
         {"a row key without a number", "[MainF]\nSG1-Row=x,\nSG1-RowA=x,\nSG1-Row1x=x,\n", false},
@@ -71,24 +71,18 @@ TEST_F(RecordPresenceTest, TheStoresSettingsDecideWhatIsARecord)
     struct Row {
         const char* what;
         QString notSaveName;
-        bool panelColor;
-        bool splitPos;
         bool grids;
         QByteArray bytes;
         bool holds;
     };
     const Row rows[] = {
-        {"an excluded control's record", "ErdE", false, false, true, "[MainF]\nErdE=610\n", false},
-        {"exclusion is by exact letter case", "erde", false, false, true, "[MainF]\nErdE=610\n", true},
-        {"panel colour kept", "", true, false, true, "[MainF]\nPnl=255\n", true},
-        {"panel sizes kept", "", false, true, true, "[MainF]\nPnl_Height=40\n", true},
-        {"grids not kept", "", false, false, false, "[MainF]\nSG1-Row0=a,b,\n", false},
-        {"grids kept", "", false, false, true, "[MainF]\nSG1-Row0=a,b,\n", true},
+        {"an excluded control's record", "ErdE", true, "[MainF]\nErdE=610\n", false},
+        {"exclusion is by exact letter case", "erde", true, "[MainF]\nErdE=610\n", true},
+        {"grids not kept", "", false, "[MainF]\nSG1-Row0=a,b,\n", false},
+        {"grids kept", "", true, "[MainF]\nSG1-Row0=a,b,\n", true},
     };
     for (const Row& row : rows) {
         store.SetNotSaveName(row.notSaveName);
-        store.SetSavePanelColor(row.panelColor);
-        store.SetSaveSplitPos(row.splitPos);
         store.SetSaveStringGrid(row.grids);
         EXPECT_EQ(Holds(row.bytes), row.holds) << row.what;
     }

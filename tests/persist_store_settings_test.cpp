@@ -42,25 +42,15 @@ TEST_F(StoreSettingsTest, DefaultsAndFileNameFallback)
 {
     FakeForm form(QStringLiteral("MainF"));
     TIniSave store(form);
-    EXPECT_FALSE(store.SavePanelColor());
-    EXPECT_FALSE(store.SaveGroupBoxCaption());
     EXPECT_TRUE(store.SaveStringGrid());
-    EXPECT_FALSE(store.SaveSplitPos());
     EXPECT_FALSE(store.PlaceOnly());
     EXPECT_EQ(store.NotSaveName(), QString());
-    EXPECT_EQ(store.TargetLabel(), nullptr);
     EXPECT_EQ(store.FileName(), QStringLiteral("MainF.ini"));
     EXPECT_EQ(store.FilePath(), PathOf(QStringLiteral("MainF.ini")));
     store.SetFileName(QStringLiteral("KELD.ini"));
     EXPECT_EQ(store.FileName(), QStringLiteral("KELD.ini"));
     store.SetFileName(QString());
     EXPECT_EQ(store.FileName(), QStringLiteral("MainF.ini"));
-
-    TIniSave::SetKeyName(QStringLiteral("Software\\Rimora"));
-    FakeForm other(QStringLiteral("SumF"));
-    TIniSave second(other);
-    EXPECT_EQ(second.KeyName(), QStringLiteral("Software\\Rimora")) << "one key name for the whole program";
-    TIniSave::SetKeyName(QString());
 }
 
 TEST(NameList, ParsesCommaTextWithQuotedItems)

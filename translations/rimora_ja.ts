@@ -329,10 +329,6 @@ Do you want to replace it?</source>
 <context>
     <name>Lacing</name>
     <message>
-        <source>A wheel needs at least one hole (hole count %1)</source>
-        <translation>ホイールには少なくとも 1 つの穴が必要です (穴数 %1)</translation>
-    </message>
-    <message>
         <source>Choose the hub and rim hole counts on the &quot;Data&quot; tab to lace the wheel.</source>
         <translation>ホイールを組むには「データ」タブでハブとリムの穴数を選んでください。</translation>
     </message>

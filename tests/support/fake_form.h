@@ -80,19 +80,10 @@ public:
     TColor selected;
 };
 
-class FakePanel : public FakeNamed, public IPanelControl {
+// A panel: it holds controls, never a value of its own.
+class FakePanel : public FakeNamed {
 public:
-    FakePanel(QString name, TColor color, int width, int height)
-        : FakeNamed(std::move(name)), color(color), width(width), height(height) {}
-    TColor Color() const override { return color; }
-    void SetColor(TColor value) override { color = value; }
-    int Width() const override { return width; }
-    void SetWidth(int value) override { width = value; }
-    int Height() const override { return height; }
-    void SetHeight(int value) override { height = value; }
-    TColor color;
-    int width;
-    int height;
+    using FakeNamed::FakeNamed;
 };
 
 class FakeStringGrid : public FakeNamed, public IGridControl {
@@ -119,24 +110,10 @@ public:
     using FakeNamed::FakeNamed;
 };
 
-class FakeLabel : public FakeNamed, public IFontLabel {
+// A caption: shown, never stored.
+class FakeLabel : public FakeNamed {
 public:
-    explicit FakeLabel(QString name) : FakeNamed(std::move(name)) {}
-    QString Name() const override { return FakeNamed::Name(); }
-    int FontSize() const override { return size; }
-    int FontStyle() const override { return style; }
-    QString FontName() const override { return face; }
-    TColor FontColor() const override { return color; }
-    void SetFontSize(int points) override { size = points; }
-    void SetFontStyle(int bits) override { style = bits; }
-    void SetFontName(const QString& name) override { face = name; }
-    void SetFontColor(TColor value) override { color = value; }
-    void SetCaption(const QString& text) override { caption = text; }
-    int size = 9;
-    int style = 0;
-    QString face = QStringLiteral("Arial");
-    TColor color = 0;
-    QString caption = QStringLiteral("Label1");
+    using FakeNamed::FakeNamed;
 };
 
 // A window: its name, its components in creation order, its placement.
