@@ -12,7 +12,7 @@ constexpr int kMaxCrossNumber = 4;
 constexpr int kMaxHoleCount = 999;
 
 // Cross numbers can be typed out of range before their spin box pulls them
-// back; the lacing only ever sees 0 .. 4, so a partner is never negative.
+// back; the lacing only ever sees 0 .. 4.
 int LimitCrossNumber(int cross);
 
 // A hole count as a whole number from 1 to kMaxHoleCount. EConvertError for a
