@@ -104,6 +104,17 @@ bool WriteAll(int fd, const QByteArray& bytes)
     return true;
 }
 
+// Writes every byte, syncs and closes `fd` (closed whatever happens): 0 when
+// all of it went through, else the errno of the first step that failed. A
+// network file system may report a failed write only at the close.
+int WriteSyncAndClose(int fd, const QByteArray& bytes)
+{
+    int error = 0;
+    if (!WriteAll(fd, bytes) || (gCalls->fsync(fd) != 0 && !SyncNotSupported(errno))) error = errno;
+    if (gCalls->close(fd) != 0 && error == 0) error = errno;
+    return error;
+}
+
 // Makes the rename itself durable. The new file is already in place when
 // this runs, so a folder that cannot be synced (some file systems refuse)
 // is not reported as a failed write.
@@ -158,13 +169,7 @@ void WriteFileAtomically(const QString& path, const QByteArray& bytes)
         ::unlink(temporary.constData());
         Fail(path, error);
     };
-    if (!WriteAll(fd, bytes) || (gCalls->fsync(fd) != 0 && !SyncNotSupported(errno))) {
-        const int error = errno;
-        gCalls->close(fd);
-        discard(error);
-    }
-    // A network file system may report a failed write only at the close.
-    if (gCalls->close(fd) != 0) discard(errno);
+    if (const int error = WriteSyncAndClose(fd, bytes)) discard(error);
     if (gCalls->rename(temporary.constData(), targetName.constData()) != 0) discard(errno);
     SyncFolder(QFileInfo(target).absolutePath());
 }
@@ -176,19 +181,9 @@ QString FolderRefusesFiles(const QString& folder)
     const int fd = OpenTemporary(probe, temporary);
     if (fd < 0) return SystemReason(errno);
     // As much as a lock file holds: a process id, a program and a host name.
-    const bool written = WriteAll(fd, QByteArray(256, ' ')) && gCalls->fsync(fd) == 0;
-    const int error = errno;
-    const bool closed = gCalls->close(fd) == 0;
-    const int closeError = errno;
+    const int error = WriteSyncAndClose(fd, QByteArray(256, ' '));
     ::unlink(temporary.constData());
-    if (!written) return SystemReason(error);
-    if (!closed) return SystemReason(closeError);
-    return {};
-}
-
-const FileSystemCalls& CurrentFileSystemCalls()
-{
-    return *gCalls;
+    return error != 0 ? SystemReason(error) : QString();
 }
 
 void SetFileSystemCalls(const FileSystemCalls* calls)

@@ -38,8 +38,6 @@ struct FileSystemCalls {
     int (*rename)(const char* from, const char* to);
 };
 
-// The calls in use; the real ones unless a test installed others.
-const FileSystemCalls& CurrentFileSystemCalls();
 // Installs `calls` (nullptr: the real ones again). Tests only.
 void SetFileSystemCalls(const FileSystemCalls* calls);
 const FileSystemCalls& RealFileSystemCalls();
