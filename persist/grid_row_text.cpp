@@ -79,4 +79,13 @@ QStringList SplitRowCells(const QString& rowText, int count)
     return cells;
 }
 
+bool IsRowKeyOf(const QString& key, const QString& gridName)
+{
+    const QString prefix = gridName + QStringLiteral("-Row");
+    if (key.size() <= prefix.size() || !key.startsWith(prefix, Qt::CaseInsensitive)) return false;
+    for (qsizetype i = prefix.size(); i < key.size(); ++i)
+        if (!key[i].isDigit() || key[i].unicode() > 0x7F) return false;
+    return true;
+}
+
 }  // namespace rimora

@@ -15,4 +15,8 @@ QString JoinRowCells(const QStringList& cells);
 // rest empty; text after the last cell is ignored.
 QStringList SplitRowCells(const QString& rowText, int count);
 
+// Whether `key` holds a row of the grid `gridName`: "SG1-Row12" for "SG1",
+// the name, "-Row" and a row number (row 0 the headings).
+bool IsRowKeyOf(const QString& key, const QString& gridName);
+
 }  // namespace rimora

@@ -69,16 +69,6 @@ bool KeepsValue(Component& component)
            || dynamic_cast<ICheckControl*>(&component) || dynamic_cast<ITextControl*>(&component);
 }
 
-// "SG1-Row12" for the grid "SG1": the name, "-Row" and a row number.
-bool IsRowKeyOf(const QString& key, const QString& gridName)
-{
-    const QString prefix = gridName + QStringLiteral("-Row");
-    if (key.size() <= prefix.size() || !key.startsWith(prefix, Qt::CaseInsensitive)) return false;
-    for (qsizetype i = prefix.size(); i < key.size(); ++i)
-        if (!key[i].isDigit() || key[i].unicode() > 0x7F) return false;
-    return true;
-}
-
 void WriteGrid(ProfileFile& file, const QString& section, const QString& name, GridModel& model)
 {
     for (int r = 0; r < model.RowCount(); ++r) {

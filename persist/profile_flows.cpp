@@ -1,6 +1,7 @@
 #include "persist/profile_flows.h"
 
 #include "persist/fixed_rows.h"
+#include "persist/grid_row_text.h"
 #include "persist/ini_save.h"
 #include "persist/profile_file.h"
 #include "platform/convert.h"
@@ -10,6 +11,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace rimora {
 
@@ -133,17 +136,13 @@ QString OpenProfileFile(TIniSave& store, const QString& chosen, const BeforeProf
 
 bool HoldsRecord(const TIniSave& store, const ProfileFile& file, const QString& name, bool grid)
 {
-    const QString rowPrefix = name + QStringLiteral("-Row");
-    for (const QString& key : file.Keys(store.Owner().Name())) {
-        if (!grid) {
-            if (key.compare(name, Qt::CaseInsensitive) == 0) return true;
-            continue;
-        }
-        if (!key.startsWith(rowPrefix, Qt::CaseInsensitive)) continue;
-        bool isNumber = false;
-        const int row = key.mid(rowPrefix.size()).toInt(&isNumber);
-        if (isNumber && row >= 1) return true;
-    }
+    // A row below the headings: a row number that is not all zeros.
+    const auto bodyRow = [&](const QString& key) {
+        const QStringView number = QStringView(key).sliced(name.size() + QStringLiteral("-Row").size());
+        return std::any_of(number.begin(), number.end(), [](QChar c) { return c != QLatin1Char('0'); });
+    };
+    for (const QString& key : file.Keys(store.Owner().Name()))
+        if (grid ? IsRowKeyOf(key, name) && bodyRow(key) : key.compare(name, Qt::CaseInsensitive) == 0) return true;
     return false;
 }
 
