@@ -208,6 +208,9 @@ private:
     void WatchLengthInputs();
     // The lacing table generated afresh from the hole counts and crosses.
     void LaceAfresh();
+    // Laces the cleared table from the hole counts, crosses and flanges;
+    // returns what the holes could not give as asked.
+    QString LaceFromInputs();
     void CheckLengths();
     // Runs `work` with the length check held, then checks once: for handlers
     // that rewrite many cells.

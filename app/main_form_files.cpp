@@ -3,7 +3,6 @@
 #include "app/main_form.h"
 #include "app/summary_form.h"
 #include "lacing/lacing_generation.h"
-#include "lacing/lacing_notes.h"
 #include "lacing/lacing_table.h"
 #include "persist/ini_save.h"
 #include "persist/profile_flows.h"
@@ -162,8 +161,7 @@ void TMainF::ProfileOpened(const QString& fileName)
     if (TableIsEmpty(SG1->Model()) && TryStrToInt(HubCB->Text(), hub) && TryStrToInt(RimCB->Text(), rim)) {
         WithLengthCheckHeld([this] {
             ClearLacingTable(SG1->Model());
-            lacingNote_ = LaceTable(SG1->Model(), HubCB->Text(), RimCB->Text(), CLE->Value(), CRE->Value(),
-                                    FlangeReachFromTexts(ErdE->Text(), dLE->Text(), dRE->Text()));
+            lacingNote_ = LaceFromInputs();
             WriteTableHeadings();
         });
         laced = true;

@@ -151,12 +151,17 @@ void TMainF::LaceAfresh()
     const QString missing = MissingHoleCountHint(HubCB->Text(), RimCB->Text());
     lacingNote_ = missing;
     if (missing.isEmpty()) {
-        lacingNote_ = LaceTable(SG1->Model(), HubCB->Text(), RimCB->Text(), CLE->Value(), CRE->Value(),
-                                FlangeReachFromTexts(ErdE->Text(), dLE->Text(), dRE->Text()));
+        lacingNote_ = LaceFromInputs();
         StatusBar->SetSimpleText(lacingNote_);
     }
     TyCBChange();
     if (!missing.isEmpty()) StatusBar->SetSimpleText(missing);
+}
+
+QString TMainF::LaceFromInputs()
+{
+    return LaceTable(SG1->Model(), HubCB->Text(), RimCB->Text(), CLE->Value(), CRE->Value(),
+                     FlangeReachFromTexts(ErdE->Text(), dLE->Text(), dRE->Text()));
 }
 
 void TMainF::CBtnClick()
