@@ -5,7 +5,7 @@
 #include "app/main_form.h"
 #include "lacing/lacing_table.h"
 #include "platform/errors.h"
-#include "spokes/wheel_fields.h"
+#include "wheel/wheel_fields.h"
 
 #include <QLineEdit>
 

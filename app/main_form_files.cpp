@@ -12,7 +12,7 @@
 #include "platform/convert.h"
 #include "platform/desktop.h"
 #include "sheet/saved_wheel.h"
-#include "spokes/wheel_fields.h"
+#include "wheel/wheel_fields.h"
 
 #include <QDir>
 #include <QFileInfo>

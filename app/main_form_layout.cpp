@@ -4,11 +4,11 @@
 #include "app/logo.h"
 #include "app/main_form.h"
 #include "app/profile_icons.h"
-#include "persist/wheel_choices.h"
+#include "wheel/wheel_choices.h"
 #include "lacing/lacing_cell_delegate.h"
 #include "platform/convert.h"
 #include "platform/tedit.h"
-#include "spokes/wheel_fields.h"
+#include "wheel/wheel_fields.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -7,7 +7,7 @@
 #include "lacing/lacing_table.h"
 #include "platform/convert.h"
 #include "platform/errors.h"
-#include "spokes/wheel_fields.h"
+#include "wheel/wheel_fields.h"
 
 #include <QCoreApplication>
 #include <algorithm>

@@ -15,7 +15,7 @@
 #include "drawing/wheel_inputs.h"
 #include "platform/canvas.h"
 #include "platform/grid_model.h"
-#include "spokes/wheel_fields.h"
+#include "wheel/wheel_fields.h"
 
 #include <QString>
 #include <QRect>

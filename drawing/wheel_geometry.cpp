@@ -3,7 +3,7 @@
 #include "drawing/pixel_rounding.h"
 #include "platform/convert.h"
 #include "platform/errors.h"
-#include "spokes/wheel_fields.h"
+#include "wheel/wheel_fields.h"
 
 #include <QCoreApplication>
 #include <algorithm>

@@ -6,7 +6,7 @@
 #include "lacing/lacing_table.h"
 #include "persist/grid_row_text.h"
 #include "persist/profile_file.h"
-#include "persist/wheel_choices.h"
+#include "wheel/wheel_choices.h"
 #include "platform/convert.h"
 #include "platform/errors.h"
 #include "spokes/rim_offset.h"

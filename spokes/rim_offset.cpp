@@ -1,6 +1,6 @@
 #include "spokes/rim_offset.h"
 
-#include "spokes/wheel_fields.h"
+#include "wheel/wheel_fields.h"
 #include "spokes/wheel_numbers.h"
 
 #include <QLocale>

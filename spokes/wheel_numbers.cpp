@@ -3,7 +3,7 @@
 #include "platform/convert.h"
 #include "platform/errors.h"
 #include "spokes/rim_offset.h"
-#include "spokes/wheel_fields.h"
+#include "wheel/wheel_fields.h"
 
 #include <QCoreApplication>
 #include <QLocale>

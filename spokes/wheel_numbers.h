@@ -4,7 +4,7 @@
 // bracing, tension, stretch, order lengths) and for anything else that works
 // from a profile rather than from the window.
 #include "spokes/spoke_length.h"
-#include "spokes/wheel_fields.h"
+#include "wheel/wheel_fields.h"
 
 #include <QString>
 #include <vector>

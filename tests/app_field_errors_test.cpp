@@ -5,7 +5,7 @@
 #include "app/input_mark.h"
 #include "app_window_fixture.h"
 #include "lacing/lacing_table.h"
-#include "spokes/wheel_fields.h"
+#include "wheel/wheel_fields.h"
 
 #include <QImage>
 

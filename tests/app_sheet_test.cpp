@@ -5,7 +5,7 @@
 #include "app_window_fixture.h"
 
 #include "lacing/lacing_table.h"
-#include "persist/wheel_choices.h"
+#include "wheel/wheel_choices.h"
 #include "sheet/saved_wheel.h"
 #include "sheet/laced_spokes.h"
 

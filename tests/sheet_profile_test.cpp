@@ -2,7 +2,7 @@
 // record becomes, which files are refused, how an empty table is laced and
 // an edited one kept, and which field a bad number is reported under.
 #include "lacing/lacing_table.h"
-#include "persist/wheel_choices.h"
+#include "wheel/wheel_choices.h"
 #include "platform/errors.h"
 #include "sheet/laced_spokes.h"
 #include "sheet/saved_wheel.h"

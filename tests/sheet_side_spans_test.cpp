@@ -3,7 +3,7 @@
 // and balanced against each other, sides with several lengths as ranges, the
 // worked wheels with and without a rim offset, and the lines and the JSON.
 #include "lacing/lacing_table.h"
-#include "persist/wheel_choices.h"
+#include "wheel/wheel_choices.h"
 #include "platform/convert.h"
 #include "sheet/laced_spokes.h"
 #include "sheet/saved_wheel.h"

@@ -6,15 +6,24 @@
 
 namespace rimora {
 
-// Rim sizes: a name, a colon and the bead seat diameter in millimetres.
+struct RimSize {
+    const char* name;  // as the list shows it: a name, a colon and the bead seat
+    int beadSeat;      // mm
+};
+
+inline constexpr RimSize kRimSizes[] = {
+    {"700c:622", 622},     {"26MTB:559", 559},    {"650C:571", 571},     {"650B:584", 584},
+    {"650A:590", 590},     {"26*1 3/8:590", 590}, {"24*1 3/8:540", 540}, {"24\"BMX:507", 507},
+    {"20*1 3/8:451", 451}, {"20\"BMX:406", 406},  {"17*1 1/4:369", 369}, {"16\"1 3/8:349", 349},
+    {"16*1.75:305", 305},  {"550A:490", 490},     {"500A:448", 448},     {"400A:340", 340},
+    {"27\":630", 630}};
+
+// Rim sizes, as the list shows them.
 inline QStringList RimSizeItems()
 {
-    return {QStringLiteral("700c:622"),     QStringLiteral("26MTB:559"),    QStringLiteral("650C:571"),
-            QStringLiteral("650B:584"),     QStringLiteral("650A:590"),     QStringLiteral("26*1 3/8:590"),
-            QStringLiteral("24*1 3/8:540"), QStringLiteral("24\"BMX:507"),  QStringLiteral("20*1 3/8:451"),
-            QStringLiteral("20\"BMX:406"),  QStringLiteral("17*1 1/4:369"), QStringLiteral("16\"1 3/8:349"),
-            QStringLiteral("16*1.75:305"),  QStringLiteral("550A:490"),     QStringLiteral("500A:448"),
-            QStringLiteral("400A:340"),     QStringLiteral("27\":630")};
+    QStringList items;
+    for (const RimSize& size : kRimSizes) items << QString::fromUtf8(size.name);
+    return items;
 }
 
 // Hole counts of hubs and rims, most holes first.

@@ -1,4 +1,4 @@
-#include "spokes/wheel_fields.h"
+#include "wheel/wheel_fields.h"
 
 #include "platform/convert.h"
 #include "platform/errors.h"

@@ -1,0 +1,63 @@
+#pragma once
+// The wheel as the program works with it: every input as a number, a count
+// or a choice, read once from the window's controls or from a profile file.
+// Lacing, lengths, the bill, the summary, the drawing, the sheet and the
+// command line take it as it is; none of them reads a text.
+//
+// A default-made wheel holds the window's design values, taken from the
+// record table (wheel/wheel_records.h), the one place they are written.
+#include "platform/color.h"
+
+#include <QString>
+
+namespace rimora {
+
+// Which spokes the drawing shows, as the radio group's item index.
+enum SpokeSideIndex : int { BothSides = 0, LeftSideOnly = 1, RightSideOnly = 2 };
+
+// How the wheel is drawn: the "Draw" tab.
+struct WheelStyle {
+    TColor background = 0;  // also the inside of the rim
+    TColor rimOuter = 0;    // outer band
+    TColor rimInner = 0;    // inner band; the rim numbers contrast with it
+    TColor hub = 0;
+    TColor rightSpoke = 0;  // even hub holes
+    TColor leftSpoke = 0;   // odd hub holes
+    int rimBandMm = 0;      // radial height of the outer band
+    int rimInnerMm = 0;     // rim's inner edge inside the ERD radius
+    int hubMarginMm = 0;    // hub disc beyond the flange hole circle
+    int spokeWidth = 0;     // pixels
+    bool numbers = false;     // rim hole numbers
+    bool hubNumbers = false;  // hub hole numbers, in the side colours
+    int sideIndex = BothSides;  // -1 (nothing chosen) draws both sides
+};
+
+struct Wheel {
+    Wheel();  // the design values
+
+    int rimType = 0;        // index into RimSizes(); -1 when none is chosen
+    int hubHoles = 0;       // 0 until a count is chosen
+    int rimHoles = 0;
+    double erd = 0;         // effective rim diameter, mm
+    double leftOffset = 0;  // WL, centre plane to left flange as typed, mm
+    double rightOffset = 0; // WR
+    double leftFlange = 0;  // dL, hole-circle diameter, mm
+    double rightFlange = 0; // dR
+    double spokeHole = 0;   // S, mm
+    int leftCross = 0;
+    int rightCross = 0;
+    double angleDifference = 0;  // degrees the rim holes are turned against the hub
+    double rimOffset = 0;        // rim's spoke holes off its centre plane, mm
+    double tension = 0;          // kgf of the tighter side
+    double spokeDiameter = 0;    // thinnest diameter of the spoke, mm
+    int orderStep = 0;           // mm steps in which spokes are sold
+
+    WheelStyle style;
+};
+
+// The bead seat diameter of the wheel's rim size in mm; 0 when none is chosen.
+int BeadSeat(const Wheel& wheel);
+// The rim size as the list shows it ("700c:622"); empty when none is chosen.
+QString RimTypeName(const Wheel& wheel);
+
+}  // namespace rimora
