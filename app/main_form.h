@@ -2,8 +2,9 @@
 // The main window: the wheel drawing on the left, the profile bar and the
 // "Data", "Spoke" and "Draw" tabs on the right. It assembles its controls and
 // routes their events; the work is done in the subsystem folders.
+#include "app/wheel_controls.h"
 #include "drawing/wheel_on_screen.h"
-#include "sheet/saved_wheel.h"
+#include "sheet/laced_wheel.h"
 #include "platform/simple_controls.h"
 #include "platform/tcheck_box.h"
 #include "platform/tcolor_box.h"
@@ -29,8 +30,6 @@ class TIniSave;
 class SettingsSession;
 class TSumF;
 struct FlangeOffsets;
-struct WheelTexts;
-struct FieldText;
 enum class WheelField;
 
 class TMainF : public TForm {
@@ -57,7 +56,7 @@ public:
     // to `report` (the desktop's error report when none is given).
     bool FormDestroy(const std::function<void(const QString&)>& report = {});
     // Every input as the controls hold it, the lacing table left empty.
-    SavedWheel WheelOfControls() const;
+    LacedWheel WheelOfControls() const;
 
     // Handlers, named after the control and the event.
     void TyCBChange();
@@ -147,9 +146,10 @@ public:
     QAction* SheetPdfItem = nullptr;   // Ctrl+Shift+S
     QAction* DrawingItem = nullptr;    // Ctrl+E
 
-    // Every input of the "Data" tab as typed, for the calculations that read
-    // the wheel as numbers.
-    WheelTexts WheelInputs() const;
+    // The wheel as the controls hold it, each text converted once when it
+    // changed; a text that does not read keeps its last good value and its
+    // message (WheelReading::Problem).
+    const WheelReading& CurrentWheel() const;
 
     // The control that holds a field's text.
     QWidget* FieldControl(WheelField field) const;
@@ -200,7 +200,6 @@ private:
     WheelDrawingResult PlaceWheelOverlay();
     void RepaintWheel();
     void CreateSheetActions();
-    void ResetSideInputs();
     // The lengths that no longer match the inputs, worked out again after
     // every change of an input they depend on (the table's hole columns
     // included); when they change, the table is repainted and the status
@@ -231,8 +230,11 @@ private:
     bool MayReplaceWheel();
     void WheelStored(const QString& profilePath);
     void OpenProfilePath(const QString& path);
-    // Marks the first text that does not convert and stops with its message.
-    void StopAtUnreadable(const std::vector<FieldText>& texts);
+    // Marks the first of the fields whose text does not read and stops with
+    // its message; else the wheel.
+    const Wheel& StopAtUnreadable(const std::vector<WheelField>& fields);
+    // With equal hole counts the angle difference box shows the 0 the lengths used.
+    void ShowAngleDifferenceInUse(const Wheel& wheel);
     void WatchFieldMarks();
 
     TSumF* SummaryWindow();
@@ -251,6 +253,7 @@ private:
     std::vector<bool> staleLengths_;  // per table row
     int lengthCheckHold_ = 0;
     WheelOnScreen wheelOnScreen_;
+    mutable WheelControls wheelControls_;  // read lazily: a cache of the converted texts
 };
 
 }  // namespace rimora

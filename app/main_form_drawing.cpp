@@ -17,6 +17,11 @@ namespace {
 WheelDrawingInputs DrawingInputs(const TMainF& f)
 {
     WheelDrawingInputs in = DrawingInputsOf(f.WheelOfControls(), f.PB1->width(), f.PB1->height());
+    // A text that does not read goes to the drawing as typed, for its note.
+    const WheelReading& reading = f.CurrentWheel();
+    for (const auto& [field, text] : {std::pair{WheelField::Erd, &in.erdText}, {WheelField::RightFlange, &in.rightFlangeText},
+                                      {WheelField::LeftFlange, &in.leftFlangeText}, {WheelField::AngleDifference, &in.angleDiffText}})
+        if (!reading.Problem(field).isEmpty()) *text = static_cast<TEdit*>(f.FieldControl(field))->Text();
     in.credits = TMainF::ShowCredits != 0;
     in.creditsTitle = {f.TitleL->Caption(), f.TitleL->font()};
     return in;
@@ -36,7 +41,7 @@ QRegion CreditsArea(const TMainF& f)
 void TMainF::PB1Paint(Canvas& canvas)
 {
     WheelDrawingInputs inputs = DrawingInputs(*this);
-    RebuildHubLinks(SG1->Model(), HubCB->Text());
+    RebuildHubLinks(SG1->Model(), CurrentWheel().wheel.hubHoles);
     WheelDrawingResult result;
     try {
         DrawWheel(canvas, inputs, SG1->Model(), result);
@@ -64,7 +69,7 @@ WheelDrawingResult TMainF::PlaceWheelOverlay()
         // their texts would only cost. The hub numbers stay: their ring can
         // widen the box.
         inputs.numbers = false;
-        RebuildHubLinks(SG1->Model(), HubCB->Text());
+        RebuildHubLinks(SG1->Model(), CurrentWheel().wheel.hubHoles);
         NullPaintDevice device(inputs.width, inputs.height);
         QPainter painter(&device);
         Canvas canvas(painter);

@@ -11,44 +11,16 @@
 
 namespace rimora {
 
-namespace {
-
-QString TextOf(const QWidget* control)
-{
-    if (const auto* edit = qobject_cast<const TEdit*>(control)) return edit->Text();
-    if (const auto* spin = qobject_cast<const TSpinEdit*>(control)) return spin->Text();
-    if (const auto* list = qobject_cast<const TComboBox*>(control)) return list->Text();
-    return QString();
-}
-
-}  // namespace
-
 QWidget* TMainF::FieldControl(WheelField field) const
 {
-    switch (field) {
-    case WheelField::HubHoles: return HubCB;
-    case WheelField::RimHoles: return RimCB;
-    case WheelField::Erd: return ErdE;
-    case WheelField::LeftOffset: return WLE;
-    case WheelField::RightOffset: return WRE;
-    case WheelField::LeftFlange: return dLE;
-    case WheelField::RightFlange: return dRE;
-    case WheelField::SpokeHole: return ShE;
-    case WheelField::LeftCross: return CLE;
-    case WheelField::RightCross: return CRE;
-    case WheelField::RimOffset: return RimOffE;
-    case WheelField::Tension: return TensionE;
-    case WheelField::SpokeDiameter: return SpokeDiaE;
-    case WheelField::OrderStep: return OrderStepCB;
-    case WheelField::AngleDifference: return AdE;
-    }
-    return nullptr;
+    return wheelControls_.Control(field);
 }
 
-void TMainF::StopAtUnreadable(const std::vector<FieldText>& texts)
+const Wheel& TMainF::StopAtUnreadable(const std::vector<WheelField>& fields)
 {
-    const std::optional<FieldProblem> problem = FirstUnreadable(texts);
-    if (!problem) return;
+    const WheelReading& reading = CurrentWheel();
+    const std::optional<FieldProblem> problem = reading.FirstUnreadable(fields);
+    if (!problem) return reading.wheel;
     SetInputMarked(FieldControl(problem->field), true);
     throw EConvertError(problem->message);
 }
@@ -58,8 +30,7 @@ void TMainF::WatchFieldMarks()
     for (const WheelField field : kAllWheelFields) {
         QWidget* control = FieldControl(field);
         const auto unmarkWhenReadable = [this, field, control] {
-            if (InputMarked(control) && UnreadableText(field, TextOf(control)).isEmpty())
-                SetInputMarked(control, false);
+            if (InputMarked(control) && CurrentWheel().Problem(field).isEmpty()) SetInputMarked(control, false);
         };
         // Plain connections beside the change notices: any change, from the
         // user, a profile or the program, takes the frame off once it reads.

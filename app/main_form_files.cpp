@@ -11,7 +11,7 @@
 #include "persist/settings_session.h"
 #include "platform/convert.h"
 #include "platform/desktop.h"
-#include "sheet/saved_wheel.h"
+#include "sheet/laced_wheel.h"
 #include "wheel/wheel_fields.h"
 
 #include <QDir>
@@ -24,12 +24,9 @@ namespace {
 
 // Before the table's rows are read, the table gets the size of the hole
 // counts just read, so that no row of a wheel of another size is lost.
-void SizeTableFromHoleCounts(TStringGrid& grid, const QString& hubText, const QString& rimText)
+void SizeTableFromHoleCounts(TStringGrid& grid, const Wheel& wheel)
 {
-    int hub = 0;
-    int rim = 0;
-    if (!TryStrToInt(hubText, hub) || !TryStrToInt(rimText, rim)) return;
-    grid.SetRowCount(std::max(hub, rim) + 1);
+    if (wheel.hubHoles > 0 && wheel.rimHoles > 0) grid.SetRowCount(std::max(wheel.hubHoles, wheel.rimHoles) + 1);
 }
 
 }  // namespace
@@ -37,17 +34,14 @@ void SizeTableFromHoleCounts(TStringGrid& grid, const QString& hubText, const QS
 void TMainF::RestoreSettings()
 {
     iniSave_->SetGridReadHook([this](Component& grid) {
-        if (&grid == static_cast<Component*>(SG1)) SizeTableFromHoleCounts(*SG1, HubCB->Text(), RimCB->Text());
+        if (&grid == static_cast<Component*>(SG1)) SizeTableFromHoleCounts(*SG1, CurrentWheel().wheel);
     });
     // The recent list is this computer's, not the wheel's.
     iniSave_->SetSettingsOnlyNames(RecentL->Name());
     // What a profile that lacks an input gives it.
     designRecords_ = ProfileRecords(*iniSave_);
     // A decimal input opens in this region's form whichever region wrote it.
-    QStringList decimalInputs;
-    for (const WheelField field : kAllWheelFields)
-        if (!TakesWholeNumber(field)) decimalInputs << FieldControl(field)->objectName();
-    iniSave_->SetDecimalNames(decimalInputs);
+    iniSave_->SetDecimalNames(wheelControls_.DecimalKeys());
     settings_ = std::make_unique<SettingsSession>(*iniSave_);
     StatusBar->SetNote(settings_->Restore(), settings_->FilePath());
     RecentL->SetText(RecentProfilesText(ParseRecentProfiles(RecentL->Text())));
@@ -156,9 +150,8 @@ void TMainF::ProfileOpened(const QString& fileName)
     // A wheel saved before it was laced is laced now, as the command line
     // laces it; the angle difference stays as the file gives it.
     bool laced = false;
-    int hub = 0;
-    int rim = 0;
-    if (TableIsEmpty(SG1->Model()) && TryStrToInt(HubCB->Text(), hub) && TryStrToInt(RimCB->Text(), rim)) {
+    const Wheel& wheel = CurrentWheel().wheel;
+    if (TableIsEmpty(SG1->Model()) && wheel.hubHoles > 0 && wheel.rimHoles > 0) {
         WithLengthCheckHeld([this] {
             ClearLacingTable(SG1->Model());
             lacingNote_ = LaceFromInputs();

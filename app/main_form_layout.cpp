@@ -64,63 +64,48 @@ void TMainF::CreateControls()
     auto* drawPage = new TPanel(PageControl1, QStringLiteral("Panel2"));
     dataPage->setFont(TahomaFont(13));
 
+    // Every stored control, in the order of its record in the files.
+    QWidget* const pages[] = {dataPage, spokePage, drawPage};
+    Panel3 = Create<TPanel>(Pnl, QStringLiteral("Panel3"));
+    wheelControls_.Create(*this, pages, Panel3);
+    TyCB = wheelControls_.Get<TComboBox>("TyCB");
+    HubCB = wheelControls_.Get<TComboBox>("HubCB");
+    RimCB = wheelControls_.Get<TComboBox>("RimCB");
+    dRE = wheelControls_.Get<TEdit>("dRE");
+    dLE = wheelControls_.Get<TEdit>("dLE");
+    CLE = wheelControls_.Get<TSpinEdit>("CLE");
+    WLE = wheelControls_.Get<TEdit>("WLE");
+    WRE = wheelControls_.Get<TEdit>("WRE");
+    ShE = wheelControls_.Get<TEdit>("ShE");
+    ErdE = wheelControls_.Get<TEdit>("ErdE");
+    CRE = wheelControls_.Get<TSpinEdit>("CRE");
+    SG1 = wheelControls_.Get<TStringGrid>("SG1");
+    AdE = wheelControls_.Get<TEdit>("AdE");
+    CL1 = wheelControls_.Get<TColorBox>("CL1");
+    CL2 = wheelControls_.Get<TColorBox>("CL2");
+    CL3 = wheelControls_.Get<TColorBox>("CL3");
+    CL4 = wheelControls_.Get<TColorBox>("CL4");
+    CL5 = wheelControls_.Get<TColorBox>("CL5");
+    CL6 = wheelControls_.Get<TColorBox>("CL6");
+    CL7 = wheelControls_.Get<TColorBox>("CL7");
+    RIMBK = wheelControls_.Get<TSpinEdit>("RIMBK");
+    RIMID = wheelControls_.Get<TSpinEdit>("RIMID");
+    HUBOD = wheelControls_.Get<TSpinEdit>("HUBOD");
+    SpkD = wheelControls_.Get<TSpinEdit>("SpkD");
+    AuCB = wheelControls_.Get<TCheckBox>("AuCB");
+    RNCB = wheelControls_.Get<TCheckBox>("RNCB");
+    Ssd = wheelControls_.Get<TRadioGroup>("Ssd");
+    RimOffE = wheelControls_.Get<TEdit>("RimOffE");
+    TensionE = wheelControls_.Get<TEdit>("TensionE");
+    SpokeDiaE = wheelControls_.Get<TEdit>("SpokeDiaE");
+    OrderStepCB = wheelControls_.Get<TComboBox>("OrderStepCB");
+    HNCB = wheelControls_.Get<TCheckBox>("HNCB");
+    RecentL = wheelControls_.Get<TEdit>("RecentL");
     const QFont inputFont = InputFont(15);
-    TyCB = Create<TComboBox>(dataPage, QStringLiteral("TyCB"), RimSizeItems());
-    TyCB->SetItemIndex(0);
-    HubCB = Create<TComboBox>(dataPage, QStringLiteral("HubCB"), HoleCountItems());
-    RimCB = Create<TComboBox>(dataPage, QStringLiteral("RimCB"), HoleCountItems());
-    dRE = Create<TEdit>(dataPage, QStringLiteral("dRE"));
-    dLE = Create<TEdit>(dataPage, QStringLiteral("dLE"));
-    CLE = Create<TSpinEdit>(dataPage, QStringLiteral("CLE"), 0, 4, 3);
-    WLE = Create<TEdit>(dataPage, QStringLiteral("WLE"));
-    WRE = Create<TEdit>(dataPage, QStringLiteral("WRE"));
-    ShE = Create<TEdit>(dataPage, QStringLiteral("ShE"));
-    ErdE = Create<TEdit>(dataPage, QStringLiteral("ErdE"));
-    CRE = Create<TSpinEdit>(dataPage, QStringLiteral("CRE"), 0, 4, 3);
-    // The design values in the region's own notation ("27,5" in a comma region).
-    ErdE->SetText(FloatToStr(590));
-    WLE->SetText(FloatToStr(27.5));
-    WRE->SetText(FloatToStr(18.1));
-    dLE->SetText(FloatToStr(41));
-    dRE->SetText(FloatToStr(41));
-    ShE->SetText(FloatToStr(2.5));
-    for (QWidget* w : std::initializer_list<QWidget*>{TyCB, HubCB, RimCB, ErdE, WLE, WRE, dLE, dRE, ShE, CLE, CRE})
+    for (QWidget* w : std::initializer_list<QWidget*>{TyCB, HubCB, RimCB, ErdE, WLE, WRE, dLE, dRE, ShE, CLE, CRE,
+                                                      RimOffE, TensionE, SpokeDiaE, OrderStepCB, RIMBK, RIMID,
+                                                      HUBOD, SpkD})
         w->setFont(inputFont);
-    for (TEdit* e : {ErdE, WLE, WRE, dLE, dRE, ShE}) e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    CLE->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    CRE->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    SG1 = Create<TStringGrid>(spokePage, QStringLiteral("SG1"), 5, 40, 3, 1);
-    AdE = Create<TEdit>(spokePage, QStringLiteral("AdE"));
-    AdE->SetText(QStringLiteral("0"));
-    AdE->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    CL1 = Create<TColorBox>(drawPage, QStringLiteral("CL1"), colors::SkyBlue);
-    CL2 = Create<TColorBox>(drawPage, QStringLiteral("CL2"), colors::Silver);
-    CL3 = Create<TColorBox>(drawPage, QStringLiteral("CL3"), colors::Gray);
-    CL4 = Create<TColorBox>(drawPage, QStringLiteral("CL4"), colors::MedGray);
-    CL5 = Create<TColorBox>(drawPage, QStringLiteral("CL5"), colors::Blue);
-    CL6 = Create<TColorBox>(drawPage, QStringLiteral("CL6"), colors::Lime);
-    CL7 = Create<TColorBox>(drawPage, QStringLiteral("CL7"), colors::Red);
-    RIMBK = Create<TSpinEdit>(drawPage, QStringLiteral("RIMBK"), 0, 9, 8);
-    RIMID = Create<TSpinEdit>(drawPage, QStringLiteral("RIMID"), 0, 9, 1);
-    HUBOD = Create<TSpinEdit>(drawPage, QStringLiteral("HUBOD"), 0, 9, 6);
-    SpkD = Create<TSpinEdit>(drawPage, QStringLiteral("SpkD"), 1, 10, 2);
-    AuCB = Create<TCheckBox>(drawPage, QStringLiteral("AuCB"), tr("Auto ReDraw"), true);
-    RNCB = Create<TCheckBox>(drawPage, QStringLiteral("RNCB"), tr("RIM hole No."), true);
-    Ssd = Create<TRadioGroup>(drawPage, QStringLiteral("Ssd"), tr("Spoke Drawing"), SpokeSideItems(), 3, 0);
-    for (QWidget* w : std::initializer_list<QWidget*>{RIMBK, RIMID, HUBOD, SpkD}) w->setFont(inputFont);
-
-    // Rim offset, tension and ordering on the "Data" tab: records after every
-    // earlier one, so a profile written before them opens with these defaults.
-    RimOffE = Create<TEdit>(dataPage, QStringLiteral("RimOffE"));
-    TensionE = Create<TEdit>(dataPage, QStringLiteral("TensionE"));
-    SpokeDiaE = Create<TEdit>(dataPage, QStringLiteral("SpokeDiaE"));
-    OrderStepCB = Create<TComboBox>(dataPage, QStringLiteral("OrderStepCB"), OrderStepItems());
-    ResetSideInputs();
-    for (QWidget* w : std::initializer_list<QWidget*>{RimOffE, TensionE, SpokeDiaE, OrderStepCB})
-        w->setFont(inputFont);
-    for (TEdit* e : {RimOffE, TensionE, SpokeDiaE}) e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     LockBtn = Create<TButton>(dataPage, QStringLiteral("LockBtn"), tr("From locknut…"));
     LockBtn->setToolTip(
         tr("WL and WR from the over-locknut width and each flange's distance from its "
@@ -149,7 +134,6 @@ void TMainF::CreateControls()
     DBtn->setToolTip(tr("Draw the wheel (Alt+D)"));
     CBtn->setToolTip(tr("Calculate every spoke's length (Alt+C)"));
     SBtn->setToolTip(tr("Show the summary and the spoke bill (Alt+S)"));
-    Panel3 = Create<TPanel>(Pnl, QStringLiteral("Panel3"));
     ProfL = Create<TLabel>(Panel3, QStringLiteral("ProfL"), QStringLiteral("Profile.prl"));
     SaveBtn = Create<TButton>(Panel3, QStringLiteral("SaveBtn"), QString());
     SaveBtn->setIcon(SaveProfileIcon(*style()));
@@ -164,10 +148,6 @@ void TMainF::CreateControls()
     Label39->setCursor(Qt::PointingHandCursor);
     Label39->setToolTip(tr("<--- Click enter 0"));
     SimBtn = Create<TButton>(spokePage, QStringLiteral("SimBtn"), tr("Slide 1/2 angle"));
-    // Hub hole numbers in the drawing: a record after every earlier one, so older files open unchanged.
-    HNCB = Create<TCheckBox>(drawPage, QStringLiteral("HNCB"), tr("HUB hole No."), false);
-    // The recent profiles: a record after HNCB, kept by the settings file only.
-    RecentL = Create<TEdit>(Panel3, QStringLiteral("RecentL"));
     RecentL->hide();
     RecentL->setFocusPolicy(Qt::NoFocus);
     RecentBtn = new QToolButton(Panel3);

@@ -7,7 +7,7 @@
 #include "platform/desktop.h"
 #include "platform/guard.h"
 #include "sheet/build_sheet.h"
-#include "sheet/saved_wheel.h"
+#include "sheet/laced_wheel.h"
 #include "sheet/sheet_export.h"
 
 #include <QCoreApplication>
@@ -21,9 +21,9 @@ namespace rimora {
 
 namespace {
 
-SavedWheel WheelOfWindow(const TMainF& f)
+LacedWheel WheelOfWindow(const TMainF& f)
 {
-    SavedWheel w = f.WheelOfControls();
+    LacedWheel w = f.WheelOfControls();
     const GridModel& from = f.SG1->Model();
     GridModel& to = *w.table;
     to.SetRowCount(from.RowCount());
@@ -76,39 +76,11 @@ private:
 
 }  // namespace
 
-SavedWheel TMainF::WheelOfControls() const
+LacedWheel TMainF::WheelOfControls() const
 {
-    SavedWheel w;
+    LacedWheel w;
     w.fileName = ProfL->Caption();
-    w.rimType = TyCB->Text();
-    w.hubHoles = HubCB->Text();
-    w.rimHoles = RimCB->Text();
-    w.rightFlange = dRE->Text();
-    w.leftFlange = dLE->Text();
-    w.leftCross = CLE->Value();
-    w.leftOffset = WLE->Text();
-    w.rightOffset = WRE->Text();
-    w.spokeHole = ShE->Text();
-    w.erd = ErdE->Text();
-    w.rightCross = CRE->Value();
-    w.angleDifference = AdE->Text();
-    w.background = CL1->Selected();
-    w.rimOuter = CL2->Selected();
-    w.rimInner = CL3->Selected();
-    w.hub = CL4->Selected();
-    w.rightSpoke = CL5->Selected();
-    w.leftSpoke = CL6->Selected();
-    w.rimBandMm = RIMBK->Value();
-    w.rimInnerMm = RIMID->Value();
-    w.hubMarginMm = HUBOD->Value();
-    w.spokeWidth = SpkD->Value();
-    w.numbers = RNCB->Checked();
-    w.hubNumbers = HNCB->Checked();
-    w.sideIndex = Ssd->ItemIndex();
-    w.rimOffset = RimOffE->Text();
-    w.tension = TensionE->Text();
-    w.spokeDiameter = SpokeDiaE->Text();
-    w.orderStep = OrderStepCB->Text();
+    w.reading = CurrentWheel();
     return w;
 }
 
@@ -137,7 +109,7 @@ void TMainF::CreateSheetActions()
 
 void TMainF::PrintItemClick()
 {
-    const SavedWheel wheel = WheelOfWindow(*this);
+    const LacedWheel wheel = WheelOfWindow(*this);
     const BuildSheet sheet = ComposeSheet(wheel, QDate::currentDate());
     CurrentDesktop().PrintPreview(tr("Build sheet: %1").arg(sheet.title), RegionPageSize(),
                                   [&sheet](QPaintDevice& page) {
@@ -148,7 +120,7 @@ void TMainF::PrintItemClick()
 
 void TMainF::SheetPdfItemClick()
 {
-    const SavedWheel wheel = WheelOfWindow(*this);
+    const LacedWheel wheel = WheelOfWindow(*this);
     const QString path =
         ExportFileName(*this, QStringLiteral("PDF|*.pdf"), QStringLiteral("pdf"), tr("Save build sheet"));
     if (path.isEmpty()) return;
@@ -157,7 +129,7 @@ void TMainF::SheetPdfItemClick()
 
 void TMainF::DrawingItemClick()
 {
-    const SavedWheel wheel = WheelOfWindow(*this);
+    const LacedWheel wheel = WheelOfWindow(*this);
     const QString path =
         ExportFileName(*this, QStringLiteral("SVG|*.svg|PNG|*.png"), QStringLiteral("svg"), tr("Save drawing"));
     if (path.isEmpty()) return;

@@ -10,28 +10,14 @@
 #include "spokes/length_status.h"
 #include "spokes/rim_offset.h"
 #include "spokes/summary_text.h"
-#include "spokes/wheel_numbers.h"
+#include "spokes/spoke_length.h"
+#include "spokes/wheel_checks.h"
 
 #include <algorithm>
 
 namespace rimora {
 
 namespace {
-
-SpokeLengthInputs LengthInputs(const TMainF& f)
-{
-    SpokeLengthInputs in;
-    in.erd = f.ErdE->Text();
-    in.rightFlange = f.dRE->Text();
-    in.leftFlange = f.dLE->Text();
-    in.hubHoles = f.HubCB->Text();
-    in.rimHoles = f.RimCB->Text();
-    in.angleDifference = f.AdE->Text();
-    in.leftOffset = f.WLE->Text();
-    in.rightOffset = f.WRE->Text();
-    in.spokeHole = f.ShE->Text();
-    return in;
-}
 
 std::optional<FlangeOffsets> RunLocknutDialog(QWidget* parent)
 {
@@ -40,46 +26,11 @@ std::optional<FlangeOffsets> RunLocknutDialog(QWidget* parent)
     return dialog.Result();
 }
 
-WheelDescriptionTexts DescriptionTexts(const TMainF& f)
-{
-    WheelDescriptionTexts t;
-    t.profile = f.ProfL->Caption();
-    t.rimType = f.TyCB->Text();
-    t.hubHoles = f.HubCB->Text();
-    t.rimHoles = f.RimCB->Text();
-    t.erd = f.ErdE->Text();
-    t.leftOffset = f.WLE->Text();
-    t.rightOffset = f.WRE->Text();
-    t.leftFlange = f.dLE->Text();
-    t.rightFlange = f.dRE->Text();
-    t.spokeHole = f.ShE->Text();
-    t.leftCross = f.CLE->Text();
-    t.rightCross = f.CRE->Text();
-    return t;
-}
-
 }  // namespace
 
-WheelTexts TMainF::WheelInputs() const
+const WheelReading& TMainF::CurrentWheel() const
 {
-    WheelTexts t;
-    t.lengths = LengthInputs(*this);
-    t.leftCross = CLE->Text();
-    t.rightCross = CRE->Text();
-    t.rimOffset = RimOffE->Text();
-    t.tension = TensionE->Text();
-    t.spokeDiameter = SpokeDiaE->Text();
-    t.orderStep = OrderStepCB->Text();
-    return t;
-}
-
-// The defaults are whole numbers, which read alike in every region.
-void TMainF::ResetSideInputs()
-{
-    RimOffE->SetText(FloatToStr(kDefaultRimOffset));
-    TensionE->SetText(FloatToStr(kDefaultTension));
-    SpokeDiaE->SetText(FloatToStr(kDefaultSpokeDiameter));
-    OrderStepCB->SetItemIndex(OrderStepCB->findText(QString::number(kDefaultOrderStep)));
+    return wheelControls_.Read();
 }
 
 void TMainF::WriteTableHeadings()
@@ -95,7 +46,9 @@ bool TMainF::LengthStale(int row) const
 void TMainF::CheckLengths()
 {
     if (lengthCheckHold_ > 0) return;
-    std::vector<bool> stale = StaleLengthRows(SG1->Model(), LengthInputs(*this), RimOffE->Text());
+    const WheelReading& reading = CurrentWheel();
+    std::vector<bool> stale =
+        StaleLengthRows(SG1->Model(), reading.wheel, !reading.FirstUnreadable(LengthFields(reading.wheel)));
     // Only a change of which lengths are stale is shown.
     const auto anyStale = [](const std::vector<bool>& rows) {
         return std::find(rows.begin(), rows.end(), true) != rows.end();
@@ -148,7 +101,8 @@ void TMainF::LaceAfresh()
     // Choosing the first of the two counts is a normal first step, not an
     // error: the status bar says which count is still to be chosen. What the
     // holes could not give as asked stays there while this table stands.
-    const QString missing = MissingHoleCountHint(HubCB->Text(), RimCB->Text());
+    const Wheel& wheel = CurrentWheel().wheel;
+    const QString missing = MissingHoleCountHint(wheel.hubHoles, wheel.rimHoles);
     lacingNote_ = missing;
     if (missing.isEmpty()) {
         lacingNote_ = LaceFromInputs();
@@ -160,17 +114,18 @@ void TMainF::LaceAfresh()
 
 QString TMainF::LaceFromInputs()
 {
-    return LaceTable(SG1->Model(), HubCB->Text(), RimCB->Text(), CLE->Value(), CRE->Value(),
-                     FlangeReachFromTexts(ErdE->Text(), dLE->Text(), dRE->Text()));
+    const Wheel& w = CurrentWheel().wheel;
+    return LaceTable(SG1->Model(), w.hubHoles, w.rimHoles, CLE->Value(), CRE->Value(),
+                     FlangeReachOf(w.erd, w.leftFlange, w.rightFlange));
 }
 
 void TMainF::CBtnClick()
 {
     WithLengthCheckHeld([this] {
-        // Every text is read before the first length is written.
-        StopAtUnreadable(LengthFieldTexts(LengthInputs(*this), RimOffE->Text()));
-        CalcSpokeLengths(SG1->Model(), WithRimOffset(LengthInputs(*this), RimOffE->Text()),
-                         [this](const QString& text) { AdE->SetText(text); });
+        // Every input is read before the first length is written.
+        const Wheel& wheel = StopAtUnreadable(LengthFields(CurrentWheel().wheel));
+        CalcSpokeLengths(SG1->Model(), WithRimOffset(wheel));
+        ShowAngleDifferenceInUse(wheel);
     });
     // The "Data" tab shows no table: the status bar says what came out.
     QString lengths = SideLengthsText(SG1->Model());
@@ -183,9 +138,9 @@ void TMainF::SBtnClick()
 {
     QString text;
     WithLengthCheckHeld([this, &text] {
-        StopAtUnreadable(WheelFieldTexts(WheelInputs()));
-        text = ComposeSummary(SG1->Model(), WheelInputs(), DescriptionTexts(*this),
-                              [this](const QString& t) { AdE->SetText(t); });
+        const Wheel& wheel = StopAtUnreadable(SummaryFields(CurrentWheel().wheel));
+        text = ComposeSummary(SG1->Model(), wheel, ProfL->Caption());
+        ShowAngleDifferenceInUse(wheel);
     });
     if (TSumF* summary = SummaryWindow()) summary->ShowSummary(text);
 }
@@ -205,7 +160,14 @@ void TMainF::InsItemClick()
 
 void TMainF::SimBtnClick()
 {
-    AdE->SetText(HalfPitchAngleText(HubCB->Text(), RimCB->Text()));
+    const Wheel& wheel = CurrentWheel().wheel;
+    AdE->SetText(FloatToStr(HalfPitchAngle(wheel.hubHoles, wheel.rimHoles)));
+}
+
+void TMainF::ShowAngleDifferenceInUse(const Wheel& wheel)
+{
+    // With equal hole counts the lengths take no angle difference; the box says so.
+    if (!AngleDifferenceApplies(wheel)) AdE->SetText(QStringLiteral("0"));
 }
 
 }  // namespace rimora

@@ -19,33 +19,23 @@ const int kHoleCounts[] = {36, 32, 28, 24, 20, 18, 16};
 
 void BM_LaceAndCalc(benchmark::State& state)
 {
-    const QString hub = QString::number(state.range(0));
-    const QString rim = QString::number(state.range(1));
-    SpokeLengthInputs in;
-    in.erd = QStringLiteral("590");
-    in.rightFlange = QStringLiteral("41");
-    in.leftFlange = QStringLiteral("41");
-    in.hubHoles = hub;
-    in.rimHoles = rim;
-    in.angleDifference = QStringLiteral("0");
-    in.leftOffset = QStringLiteral("27.5");
-    in.rightOffset = QStringLiteral("18.1");
-    in.spokeHole = QStringLiteral("2.5");
+    Wheel wheel;  // the design wheel
+    wheel.hubHoles = static_cast<int>(state.range(0));
+    wheel.rimHoles = static_cast<int>(state.range(1));
     GridModel table(5, 40);
-    QString angle;
 
     for (auto _ : state) {
         try {
             ClearLacingTable(table);
-            LaceTable(table, hub, rim, 3, 3);
-            CalcSpokeLengths(table, in, [&](const QString& text) { angle = text; });
+            LaceTable(table, wheel.hubHoles, wheel.rimHoles, 3, 3);
+            CalcSpokeLengths(table, wheel);
         } catch (const RimoraError& e) {
             state.SkipWithError(e.what());
             break;
         }
         benchmark::DoNotOptimize(table.Cells(4, 1));
     }
-    state.SetLabel((hub + QLatin1Char('/') + rim).toStdString());
+    state.SetLabel(std::to_string(wheel.hubHoles) + '/' + std::to_string(wheel.rimHoles));
 }
 
 void EveryPair(benchmark::internal::Benchmark* b)

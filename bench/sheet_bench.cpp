@@ -3,7 +3,7 @@
 // 300 dots per inch, and writing it as a PDF file.
 #include "benchmark_main.h"
 #include "sheet/build_sheet.h"
-#include "sheet/saved_wheel.h"
+#include "sheet/laced_wheel.h"
 #include "sheet/sheet_export.h"
 
 #include <QFile>
@@ -34,7 +34,7 @@ void BM_PrepareSavedWheel(benchmark::State& state)
     QTemporaryDir dir;
     const QString path = WriteProfile(dir);
     for (auto _ : state) {
-        SavedWheel wheel = ReadSavedWheel(path);
+        LacedWheel wheel = ReadLacedWheel(path);
         PrepareWheel(wheel);
         benchmark::DoNotOptimize(wheel.table.get());
     }
@@ -44,7 +44,7 @@ BENCHMARK(BM_PrepareSavedWheel)->Unit(benchmark::kMicrosecond);
 void BM_PaintSheet(benchmark::State& state)
 {
     QTemporaryDir dir;
-    SavedWheel wheel = ReadSavedWheel(WriteProfile(dir));
+    LacedWheel wheel = ReadLacedWheel(WriteProfile(dir));
     PrepareWheel(wheel);
     const BuildSheet sheet = ComposeSheet(wheel, QDate(2026, 1, 1));
     const int dpi = static_cast<int>(state.range(0));
@@ -64,7 +64,7 @@ BENCHMARK(BM_PaintSheet)->Arg(96)->Arg(300)->Unit(benchmark::kMillisecond);
 void BM_WriteSheetPdf(benchmark::State& state)
 {
     QTemporaryDir dir;
-    SavedWheel wheel = ReadSavedWheel(WriteProfile(dir));
+    LacedWheel wheel = ReadLacedWheel(WriteProfile(dir));
     PrepareWheel(wheel);
     const BuildSheet sheet = ComposeSheet(wheel, QDate(2026, 1, 1));
     const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));

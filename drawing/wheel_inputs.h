@@ -5,13 +5,12 @@
 // place of the wheel. The defaults are the design values of the controls.
 #include "drawing/credits_overlay.h"
 #include "platform/color.h"
+#include "wheel/wheel.h"
 
 #include <QString>
 
 namespace rimora {
 
-// Which spokes are drawn, as the radio group's item index.
-enum SpokeSideIndex : int { BothSides = 0, LeftSideOnly = 1, RightSideOnly = 2 };
 
 struct WheelDrawingInputs {
     int width = 482;   // paint box, logical pixels

@@ -13,13 +13,14 @@ int LimitCrossNumber(int cross)
     return std::clamp(cross, 0, kMaxCrossNumber);
 }
 
-int HoleCountFromText(const QString& text)
+int CheckHoleCount(int count)
 {
-    const int count = StrToInt(text);
-    if (count < 1 || count > kMaxHoleCount)
+    if (count < 1)
+        throw EWheelInputError(QCoreApplication::translate("Lacing", "Choose the hole counts on the \"Data\" tab."));
+    if (count > kMaxHoleCount)
         throw EWheelInputError(
             QCoreApplication::translate("Lacing", "'%1' is no hole count: choose a number of holes from 1 to %2")
-                .arg(text)
+                .arg(count)
                 .arg(kMaxHoleCount));
     return count;
 }

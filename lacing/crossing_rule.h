@@ -1,7 +1,6 @@
 #pragma once
 // The two numbers every lacing starts from: the hole counts and the cross
 // numbers, each brought into the range the pattern can be laced in.
-#include <QString>
 
 namespace rimora {
 
@@ -15,8 +14,8 @@ constexpr int kMaxHoleCount = 999;
 // back; the lacing only ever sees 0 .. 4.
 int LimitCrossNumber(int cross);
 
-// A hole count as a whole number from 1 to kMaxHoleCount. EConvertError for a
-// text that is no whole number, EWheelInputError for one out of that range.
-int HoleCountFromText(const QString& text);
+// The hole count when it is one from 1 to kMaxHoleCount; else
+// EWheelInputError: for 0 or less, that no count is chosen yet.
+int CheckHoleCount(int count);
 
 }  // namespace rimora

@@ -12,13 +12,13 @@
 
 namespace rimora {
 
-QString MissingHoleCountHint(const QString& hubCountText, const QString& rimCountText)
+QString MissingHoleCountHint(int hubCount, int rimCount)
 {
-    if (!hubCountText.isEmpty() && !rimCountText.isEmpty()) return QString();
-    if (hubCountText.isEmpty() && rimCountText.isEmpty())
+    if (hubCount > 0 && rimCount > 0) return QString();
+    if (hubCount <= 0 && rimCount <= 0)
         return QCoreApplication::translate("Lacing",
                                            "Choose the hub and rim hole counts on the \"Data\" tab to lace the wheel.");
-    return hubCountText.isEmpty()
+    return hubCount <= 0
                ? QCoreApplication::translate("Lacing",
                                              "Choose the hub hole count (HUB) on the \"Data\" tab to lace the wheel.")
                : QCoreApplication::translate("Lacing",
@@ -31,14 +31,14 @@ void ClearLacingTable(GridModel& table)
         for (int c = 0; c < table.ColCount(); ++c) table.SetCells(c, r, QString());
 }
 
-QString LaceTable(GridModel& table, const QString& hubCountText, const QString& rimCountText, int leftCross,
+QString LaceTable(GridModel& table, int hubCount, int rimCount, int leftCross,
                   int rightCross, const FlangeReach& reach)
 {
     // Say what is missing instead of a bare conversion message about an empty text.
-    if (const QString missing = MissingHoleCountHint(hubCountText, rimCountText); !missing.isEmpty())
+    if (const QString missing = MissingHoleCountHint(hubCount, rimCount); !missing.isEmpty())
         throw EWheelInputError(missing);
-    const int hub = HoleCountFromText(hubCountText);
-    const int rim = HoleCountFromText(rimCountText);
+    const int hub = CheckHoleCount(hubCount);
+    const int rim = CheckHoleCount(rimCount);
     const int left = LimitCrossNumber(leftCross);
     const int right = LimitCrossNumber(rightCross);
 

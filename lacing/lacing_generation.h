@@ -12,7 +12,7 @@ namespace rimora {
 
 // What to choose before the wheel can be laced, or an empty text when both
 // hole counts are there.
-QString MissingHoleCountHint(const QString& hubCountText, const QString& rimCountText);
+QString MissingHoleCountHint(int hubCount, int rimCount);
 
 // Empties every data cell (rows 1 .. row count - 1, all columns). The headings
 // and the row count stay.
@@ -23,14 +23,14 @@ void ClearLacingTable(GridModel& table);
 // as the smaller circle has holes, the bare holes of the larger circle spread
 // evenly, ->H and ->R each other's inverse. Cross numbers are limited to 0 .. 4.
 // The table is cleared again first, so no earlier cell survives even without
-// ClearLacingTable. A count that is no whole number throws EConvertError (one
-// out of range EWheelInputError) before the table is touched, so the cleared
-// table keeps its row count.
+// ClearLacingTable. A count not chosen (0) or out of range throws
+// EWheelInputError before the table is touched, so the cleared table keeps
+// its row count.
 //
 // Returns what the builder should know about the pattern, for the status bar:
 // flanges whose spokes cannot all alternate, sides laced beyond the tangent
 // (judged with `reach`); empty when the wheel is laced as asked.
-QString LaceTable(GridModel& table, const QString& hubCountText, const QString& rimCountText, int leftCross,
+QString LaceTable(GridModel& table, int hubCount, int rimCount, int leftCross,
                   int rightCross, const FlangeReach& reach = {});
 
 }  // namespace rimora

@@ -37,15 +37,9 @@ double Reach(double flangeDiameter, double erd)
 
 }  // namespace
 
-FlangeReach FlangeReachFromTexts(const QString& erdText, const QString& leftFlangeText,
-                                 const QString& rightFlangeText)
+FlangeReach FlangeReachOf(double erd, double leftFlange, double rightFlange)
 {
-    double erd = 0, left = 0, right = 0;
-    if (!TryStrToFloat(erdText, erd)) return {};
-    FlangeReach reach;
-    if (TryStrToFloat(leftFlangeText, left)) reach.left = Reach(left, erd);
-    if (TryStrToFloat(rightFlangeText, right)) reach.right = Reach(right, erd);
-    return reach;
+    return {Reach(leftFlange, erd), Reach(rightFlange, erd)};
 }
 
 QString AlternationNote(const LacingPlan& plan, int hubCount, int rimCount, int leftCross, int rightCross)

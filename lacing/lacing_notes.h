@@ -16,10 +16,9 @@ struct FlangeReach {
     double right = 0;
 };
 
-// From the texts of the ERD and the two flange diameters; a text that is no
-// number gives 0 for what it feeds, never an error (the lengths report it).
-FlangeReach FlangeReachFromTexts(const QString& erdText, const QString& leftFlangeText,
-                                 const QString& rightFlangeText);
+// From the ERD and the two flange diameters, mm; a diameter that gives no
+// reach (0 or less, or not finite) gives 0 for what it feeds.
+FlangeReach FlangeReachOf(double erd, double leftFlange, double rightFlange);
 
 // Names, per flange, the neighbouring hub holes whose spokes head the same way
 // ("... cannot all alternate leading and trailing ..."); empty when they all

@@ -1,5 +1,6 @@
 #include "lacing/lacing_table.h"
 
+#include "lacing/crossing_rule.h"
 #include "platform/convert.h"
 
 #include <optional>
@@ -11,12 +12,12 @@ void WriteHeadings(GridModel& table)
     table.SetRowFromCommaText(0, kLacingHeadings);
 }
 
-void RebuildHubLinks(GridModel& table, const QString& hubCountText)
+void RebuildHubLinks(GridModel& table, int hubCount)
 {
     const int rows = table.RowCount();
     for (int r = 1; r < rows; ++r) table.SetCells(kToRimCol, r, QString());
 
-    std::optional<int> hubCount;
+    bool countChecked = false;
     for (int r = 1; r < rows; ++r) {
         const QString text = table.Cells(kToHubCol, r);
         if (IsEmptyOrGap(text)) continue;
@@ -25,8 +26,11 @@ void RebuildHubLinks(GridModel& table, const QString& hubCountText)
             table.SetCells(kToHubCol, r, QString());
             continue;
         }
-        if (!hubCount) hubCount = StrToInt(hubCountText);
-        if (hub < 1 || hub > *hubCount || hub >= rows) {
+        if (!countChecked) {
+            CheckHoleCount(hubCount);
+            countChecked = true;
+        }
+        if (hub < 1 || hub > hubCount || hub >= rows) {
             table.SetCells(kToHubCol, r, QString());
             continue;
         }

@@ -32,9 +32,9 @@ void WriteHeadings(GridModel& table);
 // Makes ->R the inverse of ->H again and clears every ->H entry that cannot
 // name a hub hole: not a whole number, outside 1 .. hub count, or a row the
 // table does not have (a table restored from a wheel of another size). Gap
-// marks and empty cells stay as they are. The hub count is converted only when
-// the first whole-number entry needs it, so a table without links never fails;
-// if it is no whole number, EConvertError leaves the rows done so far as they are.
-void RebuildHubLinks(GridModel& table, const QString& hubCountText);
+// marks and empty cells stay as they are. A table without links never fails;
+// one with links and no hub count chosen (0) throws EWheelInputError and
+// keeps its links.
+void RebuildHubLinks(GridModel& table, int hubCount);
 
 }  // namespace rimora

@@ -27,14 +27,14 @@ void InsertGapAndNumberDown(GridModel& table)
         table.SetCells(col, r, QString::number(static_cast<qint64>(base) + r));
 }
 
-QString HalfPitchAngleText(const QString& hubCountText, const QString& rimCountText)
+double HalfPitchAngle(int hubCount, int rimCount)
 {
-    const int hub = HoleCountFromText(hubCountText);
-    const int rim = HoleCountFromText(rimCountText);
-    if (hub == rim) return QStringLiteral("0");
+    const int hub = CheckHoleCount(hubCount);
+    const int rim = CheckHoleCount(rimCount);
+    if (hub == rim) return 0;
     const double hubPitch = 360.0 / hub;
     const double rimPitch = 360.0 / rim;
-    return FloatToStr((hubPitch > rimPitch ? hubPitch : rimPitch) / 2.0);
+    return (hubPitch > rimPitch ? hubPitch : rimPitch) / 2.0;
 }
 
 }  // namespace rimora

@@ -15,9 +15,8 @@ namespace rimora {
 void InsertGapAndNumberDown(GridModel& table);
 
 // "Slide 1/2 angle": half the hole pitch, in degrees, of the circle with fewer
-// holes, as the angle-difference text ("0" when the counts are equal, else
-// general format in the current region: "5.625", "10"). A count that is no
-// whole number throws EConvertError, one out of range EWheelInputError.
-QString HalfPitchAngleText(const QString& hubCountText, const QString& rimCountText);
+// holes (0 when the counts are equal). A count not chosen or out of range
+// throws EWheelInputError.
+double HalfPitchAngle(int hubCount, int rimCount);
 
 }  // namespace rimora

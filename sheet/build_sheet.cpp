@@ -239,67 +239,71 @@ void PaintTable(QPainter& p, const SheetLayout& l, const BuildSheet& s)
     }
 }
 
-std::vector<SheetInput> InputsOf(const SavedWheel& w)
+std::vector<SheetInput> InputsOf(const Wheel& w)
 {
     const QString mm = QStringLiteral(" mm");
+    const auto n = [](double value) { return FloatToStr(value); };
     return {
-        {QCoreApplication::translate("Sheet", "Rim size"), w.rimType},
-        {QStringLiteral("ERD"), w.erd + mm},
-        {QCoreApplication::translate("Sheet", "Hub holes"), w.hubHoles},
-        {QCoreApplication::translate("Sheet", "Rim holes"), w.rimHoles},
-        {QCoreApplication::translate("Sheet", "Flange diameter L / R"), SidePair(w.leftFlange, w.rightFlange, mm)},
-        {QCoreApplication::translate("Sheet", "Centre to flange L / R"), SidePair(w.leftOffset, w.rightOffset, mm)},
-        {QCoreApplication::translate("Sheet", "Spoke hole"), w.spokeHole + mm},
+        {QCoreApplication::translate("Sheet", "Rim size"), RimTypeName(w)},
+        {QStringLiteral("ERD"), n(w.erd) + mm},
+        {QCoreApplication::translate("Sheet", "Hub holes"), QString::number(w.hubHoles)},
+        {QCoreApplication::translate("Sheet", "Rim holes"), QString::number(w.rimHoles)},
+        {QCoreApplication::translate("Sheet", "Flange diameter L / R"), SidePair(n(w.leftFlange), n(w.rightFlange), mm)},
+        {QCoreApplication::translate("Sheet", "Centre to flange L / R"), SidePair(n(w.leftOffset), n(w.rightOffset), mm)},
+        {QCoreApplication::translate("Sheet", "Spoke hole"), n(w.spokeHole) + mm},
         {QCoreApplication::translate("Sheet", "Crosses L / R"),
          SidePair(QString::number(w.leftCross), QString::number(w.rightCross), {})},
         {QCoreApplication::translate("Sheet", "Angle difference"),
-         w.angleDifference + QCoreApplication::translate("Sheet", " degree")},
-        {QCoreApplication::translate("Sheet", "Rim offset"), w.rimOffset + mm},
-        {QCoreApplication::translate("Sheet", "Tension, tighter side"), w.tension + QStringLiteral(" kgf")},
-        {QCoreApplication::translate("Sheet", "Spoke Ø, thinnest"), w.spokeDiameter + mm},
-        {QCoreApplication::translate("Sheet", "Order step"), w.orderStep + mm},
+         n(w.angleDifference) + QCoreApplication::translate("Sheet", " degree")},
+        {QCoreApplication::translate("Sheet", "Rim offset"), n(w.rimOffset) + mm},
+        {QCoreApplication::translate("Sheet", "Tension, tighter side"), n(w.tension) + QStringLiteral(" kgf")},
+        {QCoreApplication::translate("Sheet", "Spoke Ø, thinnest"), n(w.spokeDiameter) + mm},
+        {QCoreApplication::translate("Sheet", "Order step"), QString::number(w.orderStep) + mm},
     };
 }
 
 }  // namespace
 
-WheelDrawingInputs DrawingInputsOf(const SavedWheel& w, int width, int height)
+WheelDrawingInputs DrawingInputsOf(const LacedWheel& laced, int width, int height)
 {
+    const Wheel& w = laced.wheel();
+    const QString hubText = w.hubHoles > 0 ? QString::number(w.hubHoles) : QString();
+    const QString rimText = w.rimHoles > 0 ? QString::number(w.rimHoles) : QString();
     WheelDrawingInputs in;
     in.width = width;
     in.height = height;
-    in.beadSeat = BeadSeatDiameter(w.rimType);
-    in.erdText = w.erd;
-    in.rimInnerMm = w.rimInnerMm;
-    in.rimBandMm = w.rimBandMm;
-    in.rightFlangeText = w.rightFlange;
-    in.leftFlangeText = w.leftFlange;
-    in.hubMarginMm = w.hubMarginMm;
-    in.spokeWidth = w.spokeWidth;
-    in.hubCountText = w.hubHoles;
-    in.rimCountText = w.rimHoles;
-    in.angleDiffText = w.angleDifference;
-    in.background = w.background;
-    in.rimOuter = w.rimOuter;
-    in.rimInner = w.rimInner;
-    in.hub = w.hub;
-    in.rightSpoke = w.rightSpoke;
-    in.leftSpoke = w.leftSpoke;
-    in.sideIndex = w.sideIndex;
-    in.numbers = w.numbers;
-    in.hubNumbers = w.hubNumbers;
+    in.beadSeat = BeadSeat(w);
+    in.erdText = FloatToStr(w.erd);
+    in.rimInnerMm = w.style.rimInnerMm;
+    in.rimBandMm = w.style.rimBandMm;
+    in.rightFlangeText = FloatToStr(w.rightFlange);
+    in.leftFlangeText = FloatToStr(w.leftFlange);
+    in.hubMarginMm = w.style.hubMarginMm;
+    in.spokeWidth = w.style.spokeWidth;
+    in.hubCountText = hubText;
+    in.rimCountText = rimText;
+    in.angleDiffText = FloatToStr(w.angleDifference);
+    in.background = w.style.background;
+    in.rimOuter = w.style.rimOuter;
+    in.rimInner = w.style.rimInner;
+    in.hub = w.style.hub;
+    in.rightSpoke = w.style.rightSpoke;
+    in.leftSpoke = w.style.leftSpoke;
+    in.sideIndex = w.style.sideIndex;
+    in.numbers = w.style.numbers;
+    in.hubNumbers = w.style.hubNumbers;
     in.credits = false;
     return in;
 }
 
-BuildSheet ComposeSheet(const SavedWheel& wheel, const QDate& date)
+BuildSheet ComposeSheet(const LacedWheel& wheel, const QDate& date)
 {
     BuildSheet s;
     s.title = wheel.fileName;
     s.date = date;
-    s.inputs = InputsOf(wheel);
+    s.inputs = InputsOf(wheel.wheel());
     s.spokes = LacedSpokes(*wheel.table);
-    s.sides = SpansOfTable(*wheel.table, wheel.inputNumbers);
+    s.sides = SpansOfTable(*wheel.table, wheel.wheel());
     // A wheel is laced hub hole by hub hole, so the sheet lists them that way.
     std::stable_sort(s.spokes.begin(), s.spokes.end(),
                      [](const LacedSpoke& a, const LacedSpoke& b) { return a.hub < b.hub; });
@@ -313,8 +317,8 @@ BuildSheet ComposeSheet(const SavedWheel& wheel, const QDate& date)
     s.drawing.numbers = true;
     s.drawing.hubNumbers = true;
     s.table = wheel.table.get();
-    s.leftColour = wheel.leftSpoke;
-    s.rightColour = wheel.rightSpoke;
+    s.leftColour = wheel.wheel().style.leftSpoke;
+    s.rightColour = wheel.wheel().style.rightSpoke;
     return s;
 }
 

@@ -6,7 +6,7 @@
 // paint device, so the printer, a PDF and a test image get the same page;
 // on a vector device text stays text and lines stay lines.
 #include "drawing/wheel_inputs.h"
-#include "sheet/saved_wheel.h"
+#include "sheet/laced_wheel.h"
 #include "sheet/laced_spokes.h"
 #include "sheet/side_spans.h"
 
@@ -39,11 +39,11 @@ struct BuildSheet {
 
 // The drawing's inputs for a wheel, at the given size in logical pixels. The
 // credits overlay belongs to the window and is never part of an export.
-WheelDrawingInputs DrawingInputsOf(const SavedWheel& wheel, int width, int height);
+WheelDrawingInputs DrawingInputsOf(const LacedWheel& wheel, int width, int height);
 
 // A sheet of a prepared wheel (PrepareWheel). It keeps a pointer to the
 // wheel's table, which must outlive it.
-BuildSheet ComposeSheet(const SavedWheel& wheel, const QDate& date);
+BuildSheet ComposeSheet(const LacedWheel& wheel, const QDate& date);
 
 // Where each part of the page goes, in logical pixels (1/96 inch) of a page
 // of the given size.

@@ -2,7 +2,7 @@
 
 #include "platform/errors.h"
 #include "sheet/build_sheet.h"
-#include "sheet/saved_wheel.h"
+#include "sheet/laced_wheel.h"
 #include "sheet/sheet_export.h"
 #include "sheet/side_spans.h"
 #include "sheet/wheel_report.h"
@@ -41,9 +41,9 @@ void Require(bool condition, const QString& message)
     if (!condition) throw Failure{message};
 }
 
-SavedWheel PreparedWheel(const QString& path)
+LacedWheel PreparedWheel(const QString& path)
 {
-    SavedWheel wheel = ReadSavedWheel(path);
+    LacedWheel wheel = ReadLacedWheel(path);
     PrepareWheel(wheel);
     return wheel;
 }
@@ -131,7 +131,7 @@ int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
 
         if (lengthsTask) {
             Require(positional.isEmpty(), QStringLiteral("--lengths writes no file: unexpected %1").arg(positional.value(0)));
-            const SavedWheel wheel = PreparedWheel(lengthsProfile);
+            const LacedWheel wheel = PreparedWheel(lengthsProfile);
             const WheelReport report = ReportOf(wheel);
             out << (parser.isSet(json) ? ReportJson(report) : ReportLines(report));
             return 0;
@@ -139,7 +139,7 @@ int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
         Require(positional.size() == 1, QStringLiteral("Give one output file after the profile."));
         const QString output = positional.constFirst();
         if (parser.isSet(sheet)) {
-            const SavedWheel wheel = PreparedWheel(parser.value(sheet));
+            const LacedWheel wheel = PreparedWheel(parser.value(sheet));
             WriteSheetPdf(output, ComposeSheet(wheel, QDate::currentDate()), RegionPageSize());
             return 0;
         }
@@ -152,7 +152,7 @@ int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
                         .arg(kMaxImageSide));
         Require(DrawingFormatOf(output) != DrawingFormat::Unknown,
                 QStringLiteral("%1: a drawing is written as .svg or .png").arg(output));
-        const SavedWheel wheel = PreparedWheel(parser.value(draw));
+        const LacedWheel wheel = PreparedWheel(parser.value(draw));
         WriteDrawing(output, DrawingInputsOf(wheel, width, height), *wheel.table);
         return 0;
     } catch (const Failure& f) {

@@ -37,7 +37,7 @@ void Widen(SideSpan& span, const SideFigures& f)
 
 }  // namespace
 
-WheelSpans SpansOf(const WheelSides& sides, const WheelNumbers& n)
+WheelSpans SpansOf(const WheelSides& sides, const Wheel& n)
 {
     WheelSpans spans;
     spans.left.crosses = n.leftCross;
@@ -50,7 +50,7 @@ WheelSpans SpansOf(const WheelSides& sides, const WheelNumbers& n)
     return spans;
 }
 
-WheelSpans SpansOfTable(const GridModel& table, const WheelNumbers& n)
+WheelSpans SpansOfTable(const GridModel& table, const Wheel& n)
 {
     if (HoldsALength(table)) return SpansOf(CalcWheelSides(table, n), n);
     WheelSides none;

@@ -5,7 +5,7 @@
 // shows its shortest and longest figures and one tension.
 #include "platform/grid_model.h"
 #include "spokes/side_figures.h"
-#include "spokes/wheel_numbers.h"
+#include "spokes/wheel_checks.h"
 
 #include <QString>
 #include <QStringList>
@@ -39,10 +39,10 @@ struct WheelSpans {
 // A table without any length yet gives sides without spokes rather than an
 // error, so an unlaced wheel still gets its sheet and its lines. A Length
 // text that does not read back throws EConvertError, as CalcWheelSides does.
-WheelSpans SpansOfTable(const GridModel& table, const WheelNumbers& n);
+WheelSpans SpansOfTable(const GridModel& table, const Wheel& n);
 
 // The same from figures already worked out.
-WheelSpans SpansOf(const WheelSides& sides, const WheelNumbers& n);
+WheelSpans SpansOf(const WheelSides& sides, const Wheel& n);
 
 // "285.4" when both ends read the same, else "284.9 - 285.7".
 QString SpanText(const QString& low, const QString& high);

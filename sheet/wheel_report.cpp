@@ -3,6 +3,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
+
+#include "platform/convert.h"
 
 
 namespace rimora {
@@ -70,30 +73,33 @@ QJsonObject SideObject(const SideSpan& side)
 
 }  // namespace
 
-WheelReport ReportOf(const SavedWheel& w)
+WheelReport ReportOf(const LacedWheel& laced)
 {
+    const Wheel& w = laced.wheel();
+    // A point whatever the region: the report is read by programs.
+    const auto n = [](double value) { return FloatToStr(value, QLocale::c()); };
     WheelReport r;
-    r.fileName = w.fileName;
+    r.fileName = laced.fileName;
     r.inputs = {
-        {QStringLiteral("rimType"), w.rimType},
-        {QStringLiteral("hubHoles"), w.hubHoles},
-        {QStringLiteral("rimHoles"), w.rimHoles},
-        {QStringLiteral("erd"), w.erd},
-        {QStringLiteral("leftFlangeDiameter"), w.leftFlange},
-        {QStringLiteral("rightFlangeDiameter"), w.rightFlange},
-        {QStringLiteral("leftFlangeOffset"), w.leftOffset},
-        {QStringLiteral("rightFlangeOffset"), w.rightOffset},
-        {QStringLiteral("spokeHole"), w.spokeHole},
+        {QStringLiteral("rimType"), RimTypeName(w)},
+        {QStringLiteral("hubHoles"), QString::number(w.hubHoles)},
+        {QStringLiteral("rimHoles"), QString::number(w.rimHoles)},
+        {QStringLiteral("erd"), n(w.erd)},
+        {QStringLiteral("leftFlangeDiameter"), n(w.leftFlange)},
+        {QStringLiteral("rightFlangeDiameter"), n(w.rightFlange)},
+        {QStringLiteral("leftFlangeOffset"), n(w.leftOffset)},
+        {QStringLiteral("rightFlangeOffset"), n(w.rightOffset)},
+        {QStringLiteral("spokeHole"), n(w.spokeHole)},
         {QStringLiteral("leftCrosses"), QString::number(w.leftCross)},
         {QStringLiteral("rightCrosses"), QString::number(w.rightCross)},
-        {QStringLiteral("angleDifference"), w.angleDifference},
-        {QStringLiteral("rimOffset"), w.rimOffset},
-        {QStringLiteral("tension"), w.tension},
-        {QStringLiteral("spokeDiameter"), w.spokeDiameter},
-        {QStringLiteral("orderStep"), w.orderStep},
+        {QStringLiteral("angleDifference"), n(w.angleDifference)},
+        {QStringLiteral("rimOffset"), n(w.rimOffset)},
+        {QStringLiteral("tension"), n(w.tension)},
+        {QStringLiteral("spokeDiameter"), n(w.spokeDiameter)},
+        {QStringLiteral("orderStep"), QString::number(w.orderStep)},
     };
-    r.spokes = LacedSpokes(*w.table);
-    r.sides = SpansOfTable(*w.table, w.inputNumbers);
+    r.spokes = LacedSpokes(*laced.table);
+    r.sides = SpansOfTable(*laced.table, w);
     return r;
 }
 

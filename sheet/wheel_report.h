@@ -4,7 +4,7 @@
 // one JSON object with the inputs and every laced spoke. Numbers are written
 // with a decimal point whatever the region, so that scripts can read them.
 #include "sheet/laced_spokes.h"
-#include "sheet/saved_wheel.h"
+#include "sheet/laced_wheel.h"
 #include "sheet/side_spans.h"
 
 #include <QString>
@@ -21,7 +21,7 @@ struct WheelReport {
 };
 
 // From a prepared wheel (PrepareWheel).
-WheelReport ReportOf(const SavedWheel& wheel);
+WheelReport ReportOf(const LacedWheel& wheel);
 
 // One line per side:
 //   left: 18 spokes, 3 crosses, 285.4 mm, order 286 mm, bracing 5.5°, 79.2 kgf

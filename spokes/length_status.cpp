@@ -5,6 +5,7 @@
 #include "platform/errors.h"
 #include "spokes/length_text.h"
 #include "spokes/rim_offset.h"
+#include "spokes/spoke_length.h"
 
 #include <QCoreApplication>
 #include <cmath>
@@ -64,17 +65,16 @@ struct SideRange {
 
 }  // namespace
 
-std::vector<bool> StaleLengthRows(const GridModel& table, const SpokeLengthInputs& inputs,
-                                  const QString& rimOffsetText)
+std::vector<bool> StaleLengthRows(const GridModel& table, const Wheel& wheel, bool inputsRead)
 {
     const int rows = table.RowCount();
     std::vector<bool> stale(static_cast<size_t>(std::max(rows, 0)), false);
     GridModel fresh(table.ColCount(), rows);
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < table.ColCount(); ++c) fresh.SetCells(c, r, table.Cells(c, r));
-    bool computed = true;
+    bool computed = inputsRead;
     try {
-        CalcSpokeLengths(fresh, WithRimOffset(inputs, rimOffsetText), {});
+        if (computed) CalcSpokeLengths(fresh, WithRimOffset(wheel));
     } catch (const RimoraError&) {
         computed = false;
     }

@@ -3,7 +3,7 @@
 // lengths no longer belong to the wheel's inputs, and each side's lengths
 // once they are worked out.
 #include "platform/grid_model.h"
-#include "spokes/spoke_length.h"
+#include "wheel/wheel.h"
 
 #include <QString>
 #include <vector>
@@ -11,12 +11,11 @@
 namespace rimora {
 
 // One flag per table row: true where the row shows a length that "Calc!"
-// would not write now from these inputs (rim offset applied as "Calc!"
-// applies it). While the inputs give no lengths at all (a text that does not
-// read, an impossible wheel) every length shown is stale. Empty Length cells
+// would not write now for this wheel (rim offset applied as "Calc!" applies
+// it). While the inputs give no lengths at all (`inputsRead` false: a text
+// that does not read; or an impossible wheel) every length shown is stale. Empty Length cells
 // and the heading row are never stale. The table is not touched.
-std::vector<bool> StaleLengthRows(const GridModel& table, const SpokeLengthInputs& inputs,
-                                  const QString& rimOffsetText);
+std::vector<bool> StaleLengthRows(const GridModel& table, const Wheel& wheel, bool inputsRead);
 
 // Each side's lengths as the table shows them, for the status bar:
 // "Left 285.4 mm, right 284.6 mm", a side whose spokes differ as its

@@ -1,7 +1,7 @@
 #include "spokes/locknut_offsets.h"
 
 #include "platform/errors.h"
-#include "spokes/wheel_numbers.h"
+#include "wheel/wheel_fields.h"
 
 #include <QCoreApplication>
 

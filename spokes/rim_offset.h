@@ -3,9 +3,7 @@
 // plane. Mounted with the holes toward the flange that lies farther from the
 // centre plane (the way that reduces dish), that flange's spokes lean less and
 // the other flange's spokes lean more.
-#include "spokes/spoke_length.h"
-
-#include <QString>
+#include "wheel/wheel.h"
 
 namespace rimora {
 
@@ -19,13 +17,10 @@ struct EffectiveOffsets {
 // the mirror otherwise. An offset of 0 gives WL and WR unchanged.
 EffectiveOffsets ApplyRimOffset(double leftOffset, double rightOffset, double rimOffset);
 
-// The inputs of the length calculation with WL and WR replaced by WL' and WR'.
-// An offset of 0 returns the inputs untouched, texts included, so the lengths
-// are today's to the last bit and a bad WL text is still reported by the
-// calculation where it always was. Otherwise WL and WR are converted here
-// (EConvertError naming them) and the rim offset is checked against them
-// (EWheelInputError naming "Rim offset"). A rim offset text that is no number
-// throws EConvertError naming "Rim offset".
-SpokeLengthInputs WithRimOffset(const SpokeLengthInputs& inputs, const QString& rimOffsetText);
+// The wheel the spoke lengths are worked out for: WL and WR replaced by WL'
+// and WR'. The rim offset is checked first (EWheelInputError naming it when
+// below 0), and, unless it is 0, against WL and WR (CheckFlangeOffsets); an
+// offset of 0 gives the wheel as it is.
+Wheel WithRimOffset(const Wheel& wheel);
 
 }  // namespace rimora

@@ -46,7 +46,7 @@ void AddSpoke(SideSpokes& side, SpokeSide which, int crosses, const QString& tex
     side.pull += effectiveOffset / (same->length + spokeHole / 2.0);
 }
 
-void FinishSide(SideSpokes& side, double tension, const WheelNumbers& n, std::vector<SideFigures>& out)
+void FinishSide(SideSpokes& side, double tension, const Wheel& n, std::vector<SideFigures>& out)
 {
     std::sort(side.lengths.begin(), side.lengths.end(),
               [](const SideFigures& a, const SideFigures& b) { return a.length < b.length; });
@@ -97,7 +97,7 @@ double OrderLength(double length, double stretch, int step)
     return std::ceil(steps - 0.5) * step;
 }
 
-WheelSides CalcWheelSides(const GridModel& grid, const WheelNumbers& n)
+WheelSides CalcWheelSides(const GridModel& grid, const Wheel& n)
 {
     WheelSides result;
     result.offsets = ApplyRimOffset(n.leftOffset, n.rightOffset, n.rimOffset);
@@ -134,7 +134,7 @@ WheelSides CalcWheelSides(const GridModel& grid, const WheelNumbers& n)
     return result;
 }
 
-QStringList SideSummaryLines(const WheelSides& sides, const WheelNumbers& n)
+QStringList SideSummaryLines(const WheelSides& sides, const Wheel& n)
 {
     QStringList lines;
     for (const SideFigures& f : sides.lines) {

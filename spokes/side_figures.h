@@ -4,7 +4,7 @@
 // far the spokes stretch under it and the length to order.
 #include "platform/grid_model.h"
 #include "spokes/rim_offset.h"
-#include "spokes/wheel_numbers.h"
+#include "spokes/wheel_checks.h"
 
 #include <QString>
 #include <QStringList>
@@ -62,7 +62,7 @@ double OrderLength(double length, double stretch, int step);
 //
 // Throws EWheelInputError when no row holds a length, EConvertError when a
 // Length text does not read back, both before anything is returned.
-WheelSides CalcWheelSides(const GridModel& grid, const WheelNumbers& n);
+WheelSides CalcWheelSides(const GridModel& grid, const Wheel& n);
 
 // The lines that follow the spoke bill, one per side and length, each figure
 // named and every decimal in the region's mark without grouping:
@@ -70,6 +70,6 @@ WheelSides CalcWheelSides(const GridModel& grid, const WheelNumbers& n);
 // then, only when it applies, where the rim's holes sit ("Rim holes 2.0mm to
 // the left: WL' 25.5mm  WR' 20.1mm") and that the tensions are weighed by
 // unequal spoke counts.
-QStringList SideSummaryLines(const WheelSides& sides, const WheelNumbers& n);
+QStringList SideSummaryLines(const WheelSides& sides, const Wheel& n);
 
 }  // namespace rimora

@@ -4,6 +4,7 @@
 #include "lacing/lacing_table.h"
 #include "platform/convert.h"
 #include "platform/errors.h"
+#include "wheel/wheel_fields.h"
 
 #include <QCoreApplication>
 #include <cmath>
@@ -42,51 +43,26 @@ QString LengthText(double length)
     return FormatLength(static_cast<double>(tenths) / 10.0);
 }
 
-// A text that is the same for every row, converted when the first row that
-// needs it comes, and only once.
-class RowDecimal {
-public:
-    explicit RowDecimal(const QString& text) : text_(text) {}
-    double Value()
-    {
-        if (!converted_) {
-            value_ = StrToFloat(text_);
-            converted_ = true;
-        }
-        return value_;
-    }
-
-private:
-    const QString& text_;
-    double value_ = 0;
-    bool converted_ = false;
-};
-
 }  // namespace
 
-void CalcSpokeLengths(GridModel& grid, const SpokeLengthInputs& inputs,
-                      const std::function<void(const QString&)>& setAngleDifference)
+bool AngleDifferenceApplies(const Wheel& wheel)
 {
-    // The drawing reads the ERD as a decimal number too, so a rim measured to
-    // half a millimetre gives lengths rather than an error.
-    const double rimRadius = StrToFloat(inputs.erd) / 2.0;
+    return wheel.hubHoles != wheel.rimHoles;
+}
+
+void CalcSpokeLengths(GridModel& grid, const Wheel& wheel)
+{
+    for (const auto& [field, count] : {std::pair{WheelField::HubHoles, wheel.hubHoles}, {WheelField::RimHoles, wheel.rimHoles}})
+        if (count < 1 || count > kMaxHoleCount) throw EWheelInputError(UnreadableText(field, QString()));
+    const double rimRadius = wheel.erd / 2.0;
     // Each flange has its own hole circle: a spoke on the smaller flange is
     // longer than one on the larger flange at the same offset.
-    const double rightRadius = StrToFloat(inputs.rightFlange) / 2.0;
-    const double leftRadius = StrToFloat(inputs.leftFlange) / 2.0;
-    const int hubCount = HoleCountFromText(inputs.hubHoles);
-    const int rimCount = HoleCountFromText(inputs.rimHoles);
+    const double rightRadius = wheel.rightFlange / 2.0;
+    const double leftRadius = wheel.leftFlange / 2.0;
+    const int hubCount = wheel.hubHoles;
+    const int rimCount = wheel.rimHoles;
+    const double angleDifference = AngleDifferenceApplies(wheel) ? wheel.angleDifference : 0.0;
 
-    QString angleText = inputs.angleDifference;
-    if (hubCount == rimCount) {
-        angleText = QStringLiteral("0");
-        if (setAngleDifference) setAngleDifference(angleText);
-    }
-    const double angleDifference = StrToFloat(angleText);
-
-    RowDecimal leftOffset(inputs.leftOffset);
-    RowDecimal rightOffset(inputs.rightOffset);
-    RowDecimal spokeHole(inputs.spokeHole);
     for (int row = 1; row < grid.RowCount(); ++row) {
         grid.SetCells(kLengthCol, row, QString());
 
@@ -105,10 +81,10 @@ void CalcSpokeLengths(GridModel& grid, const SpokeLengthInputs& inputs,
         // The planar distance between the rim hole and the hub hole (law of cosines).
         const double planar = rimRadius * rimRadius + hubRadius * hubRadius
                                - 2.0 * rimRadius * hubRadius * std::cos(angle);
-        const double offset = left ? leftOffset.Value() : rightOffset.Value();
+        const double offset = left ? wheel.leftOffset : wheel.rightOffset;
         // The spoke bends round the edge of its flange hole, not its centre, so
         // half the hole's diameter comes off the centre-to-centre distance.
-        const double length = std::sqrt(planar + offset * offset) - spokeHole.Value() / 2.0;
+        const double length = std::sqrt(planar + offset * offset) - wheel.spokeHole / 2.0;
         if (!std::isfinite(length))
             throw EWheelInputError(
                 QCoreApplication::translate(

@@ -1,19 +1,24 @@
 #include "spokes/wheel_description.h"
 
+#include "platform/convert.h"
+
 namespace rimora {
 
-QStringList WheelDescriptionLines(const WheelDescriptionTexts& t)
+QStringList WheelDescriptionLines(const Wheel& w, const QString& profileName)
 {
+    const auto mm = [](double value) { return FloatToStr(value); };
+    const auto count = [](int value) { return value > 0 ? QString::number(value) : QString(); };
     return {
-        t.profile,
-        t.rimType,
-        QStringLiteral("HUB:") + t.hubHoles + QStringLiteral(" hole"),
-        QStringLiteral("RIM:") + t.rimHoles + QStringLiteral(" hole"),
-        QStringLiteral("ERD:") + t.erd + QStringLiteral(" mm"),
-        QStringLiteral("WL:") + t.leftOffset + QStringLiteral(" mm  WR:") + t.rightOffset + QStringLiteral(" mm"),
-        QStringLiteral("dL:") + t.leftFlange + QStringLiteral(" mm  dR:") + t.rightFlange + QStringLiteral(" mm"),
-        QStringLiteral("S:") + t.spokeHole + QStringLiteral(" mm"),
-        QStringLiteral("CL:") + t.leftCross + QStringLiteral(" cross  CR:") + t.rightCross + QStringLiteral(" cross"),
+        profileName,
+        RimTypeName(w),
+        QStringLiteral("HUB:") + count(w.hubHoles) + QStringLiteral(" hole"),
+        QStringLiteral("RIM:") + count(w.rimHoles) + QStringLiteral(" hole"),
+        QStringLiteral("ERD:") + mm(w.erd) + QStringLiteral(" mm"),
+        QStringLiteral("WL:") + mm(w.leftOffset) + QStringLiteral(" mm  WR:") + mm(w.rightOffset) + QStringLiteral(" mm"),
+        QStringLiteral("dL:") + mm(w.leftFlange) + QStringLiteral(" mm  dR:") + mm(w.rightFlange) + QStringLiteral(" mm"),
+        QStringLiteral("S:") + mm(w.spokeHole) + QStringLiteral(" mm"),
+        QStringLiteral("CL:") + QString::number(w.leftCross) + QStringLiteral(" cross  CR:")
+            + QString::number(w.rightCross) + QStringLiteral(" cross"),
         QString(),
     };
 }

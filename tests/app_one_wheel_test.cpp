@@ -32,10 +32,10 @@ double LengthAt(double degrees, double offset)
            - kSpokeHole / 2;
 }
 
-void Lace(GridModel& t, const char* hub, const char* rim, int cross)
+void Lace(GridModel& t, int hub, int rim, int cross)
 {
     WriteHeadings(t);
-    LaceTable(t, QString::fromLatin1(hub), QString::fromLatin1(rim), cross, cross);
+    LaceTable(t, hub, rim, cross, cross);
 }
 
 WheelDrawingInputs BigDrawing(const char* hub, const char* rim, const char* angle)
@@ -72,13 +72,13 @@ TEST(OneWheel, AngleDifferenceTurnsTheRimAlikeInLengthsAndDrawing)
 {
     ScopedLocale scoped(PointRegion());
     GridModel t(kLacingColCount, kLacingInitialRowCount);
-    Lace(t, "32", "36", 3);
-    SpokeLengthInputs wheel = DefaultWheel(32, 36);
-    wheel.angleDifference = QStringLiteral("5.625");
-    CalcSpokeLengths(t, wheel, {});
+    Lace(t, 32, 36, 3);
+    Wheel wheel = DefaultWheel(32, 36);
+    wheel.angleDifference = 5.625;
+    CalcSpokeLengths(t, wheel);
     EXPECT_EQ(t.Cells(kLengthCol, 1), "286.4");
     EXPECT_EQ(t.Cells(kLengthCol, 2), "288.2");
-    RebuildHubLinks(t, "32");
+    RebuildHubLinks(t, 32);
 
     for (int rim : {1, 2}) {
         const int hub = t.Cells(kToHubCol, rim).toInt();
@@ -97,8 +97,8 @@ TEST(OneWheel, EighteenHolesThreeCrossBillOneLengthPerSideAndEverySpokeDrawn)
 {
     ScopedLocale scoped(PointRegion());
     GridModel t(kLacingColCount, kLacingInitialRowCount);
-    Lace(t, "18", "18", 3);
-    CalcSpokeLengths(t, DefaultWheel(18, 18), {});
+    Lace(t, 18, 18, 3);
+    CalcSpokeLengths(t, DefaultWheel(18, 18));
     QStringList lines;
     BuildSpokeSummary(t, lines);
     // Every spoke spans 120 degrees; each left one is exactly 305.75 mm, a half
@@ -108,7 +108,7 @@ TEST(OneWheel, EighteenHolesThreeCrossBillOneLengthPerSideAndEverySpokeDrawn)
     EXPECT_TRUE(lines.value(1).startsWith("305.8mm * 9 pcs +")) << lines.value(1).toStdString();
     EXPECT_EQ(lines.value(2), QString());
 
-    RebuildHubLinks(t, "18");
+    RebuildHubLinks(t, 18);
     const WheelDrawingInputs d = BigDrawing("18", "18", "0");
     const Rendered r = Render(d, t);
     ASSERT_TRUE(r.error.isEmpty()) << r.error.toStdString();

@@ -6,7 +6,7 @@
 
 #include "lacing/lacing_table.h"
 #include "wheel/wheel_choices.h"
-#include "sheet/saved_wheel.h"
+#include "sheet/laced_wheel.h"
 #include "sheet/laced_spokes.h"
 
 #include <QFileInfo>
@@ -243,7 +243,7 @@ TEST_F(SheetWindowTest, AnEmptyProfileIsLacedAndMeasuredAsTheWindowDoes)
                                     .arg(mainF->CRE->Value())
                                     .arg(offset)
                                     .toUtf8());
-            SavedWheel w = ReadSavedWheel(profile);
+            LacedWheel w = ReadLacedWheel(profile);
             PrepareWheel(w);
             const GridModel& window = mainF->SG1->Model();
             ASSERT_EQ(w.table->RowCount(), window.RowCount());

@@ -103,7 +103,7 @@ TEST_F(SideFiguresWindowTest, WorkedExamplesThroughTheSummaryButton)
 
             // The figures behind the lines, to the worked figures' precision, from the
             // same texts and table as the window used.
-            const WheelNumbers numbers = ReadWheelNumbers(f.WheelInputs());
+            const Wheel numbers = f.CurrentWheel().wheel;
             const WheelSides sides = CalcWheelSides(f.SG1->Model(), numbers);
             ASSERT_EQ(sides.lines.size(), 2u);
             const SideFigures& left = sides.lines[0];

@@ -68,12 +68,13 @@ TEST_F(SummaryWindowTest, SummaryButtonShowsTheNineteenLinesOfTheDefaultWheel)
     EXPECT_EQ(mainF->SG1->Cells(4, 1), "285.4");
     EXPECT_EQ(mainF->SG1->Cells(4, 2), "284.6");
 
-    // Texts stand as typed; the next "Summary!" replaces the whole memo again.
+    // The numbers as read, in the region's notation; the next "Summary!"
+    // replaces the whole memo again.
     mainF->WLE->SetText("27.50");
     sumF->Memo1->appendPlainText("a note");
     Click(mainF->SBtn);
     lines = MemoLines(*sumF);
-    EXPECT_EQ(lines.value(5), "WL:27.50 mm  WR:18.1 mm");
+    EXPECT_EQ(lines.value(5), "WL:27.5 mm  WR:18.1 mm");
     EXPECT_FALSE(sumF->Memo1->Text().contains("a note"));
     EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
 }

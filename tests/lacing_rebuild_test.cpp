@@ -36,7 +36,7 @@ TEST(RebuildHubLinks, KeepsWholeNumbersInRangeAndClearsTheRest)
         const auto table = NumberedTable();
     GridModel& t = *table;
         t.SetCells(kToHubCol, 1, QString::fromLatin1(row.text));
-        RebuildHubLinks(t, QStringLiteral("36"));
+        RebuildHubLinks(t, 36);
         EXPECT_EQ(t.Cells(kToHubCol, 1), QString::fromLatin1(row.after)) << row.text;
         EXPECT_EQ(t.Cells(kToRimCol, 7), row.links7 ? QStringLiteral("01") : QString()) << row.text;
         for (int r = 1; r < 37; ++r)
@@ -56,7 +56,7 @@ TEST(RebuildHubLinks, LastRowNamingAHubHoleWinsAndRimTextIsCopied)
     t.SetCells(kToHubCol, 5, QStringLiteral("7"));
     t.SetCells(kRimCol, 6, QStringLiteral("6"));
     t.SetCells(kToHubCol, 6, QStringLiteral("36"));
-    RebuildHubLinks(t, QStringLiteral("36"));
+    RebuildHubLinks(t, 36);
     EXPECT_EQ(t.Cells(kToRimCol, 7), QStringLiteral("05"));
     EXPECT_EQ(t.Cells(kToRimCol, 36), QStringLiteral("6"));
     EXPECT_EQ(t.Cells(kToHubCol, 1), QStringLiteral("07"));
@@ -70,31 +70,22 @@ TEST(RebuildHubLinks, DropsLinksToRowsTheTableDoesNotHave)
     t.SetCells(kToHubCol, 1, QStringLiteral("20"));
     t.SetCells(kToHubCol, 2, QStringLiteral("21"));
     t.SetCells(kToHubCol, 3, QStringLiteral("30"));
-    RebuildHubLinks(t, QStringLiteral("36"));
+    RebuildHubLinks(t, 36);
     EXPECT_EQ(t.Cells(kToRimCol, 20), QStringLiteral("01"));
     EXPECT_EQ(t.Cells(kToHubCol, 2), QString());
     EXPECT_EQ(t.Cells(kToHubCol, 3), QString());
 }
 
-TEST(RebuildHubLinks, HubCountIsConvertedOnlyForAValidLookingLink)
+TEST(RebuildHubLinks, HubCountIsNeededOnlyForAValidLookingLink)
 {
     const auto table = NumberedTable();
     GridModel& t = *table;
     t.SetCells(kToHubCol, 1, QStringLiteral("abc"));
     t.SetCells(kToHubCol, 2, QStringLiteral("-"));
-    EXPECT_NO_THROW(RebuildHubLinks(t, QString()));
+    EXPECT_NO_THROW(RebuildHubLinks(t, 0));
 
-    t.SetCells(kToHubCol, 1, QStringLiteral("abc"));
+    // A link and no count chosen: the links are kept, not cleared as out of range.
     t.SetCells(kToHubCol, 3, QStringLiteral("07"));
-    t.SetCells(kToHubCol, 4, QStringLiteral("xyz"));
-    try {
-        RebuildHubLinks(t, QStringLiteral("3 6"));
-        FAIL() << "no conversion error";
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), QStringLiteral("'3 6' is not a valid integer value"));
-    }
-    // Rows before the failing one are done, the rest untouched.
-    EXPECT_EQ(t.Cells(kToHubCol, 1), QString());
+    EXPECT_THROW(RebuildHubLinks(t, 0), EWheelInputError);
     EXPECT_EQ(t.Cells(kToHubCol, 3), QStringLiteral("07"));
-    EXPECT_EQ(t.Cells(kToHubCol, 4), QStringLiteral("xyz"));
 }

@@ -157,7 +157,7 @@ TEST(LacingSoundness, EveryOfferedPairAndCrossNumbersGiveALaceableWheel)
                     const Case c{hub, rim, cl, cr};
                     ++cases;
                     GridModel t(kLacingColCount, kLacingInitialRowCount);
-                    const QString note = LaceTable(t, QString::number(hub), QString::number(rim), cl, cr,
+                    const QString note = LaceTable(t, hub, rim, cl, cr,
                                                    FlangeReach{kReach, kReach});
                     Verdict v = Judge(t, c);
                     // Where the holes cannot give what was asked, the builder is told.

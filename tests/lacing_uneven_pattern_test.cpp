@@ -29,14 +29,13 @@ TEST(LacingNotes, OddFlangesAndCrossNumbersBeyondTheTangent)
     };
     for (const Row& row : rows) {
         GridModel t(kLacingColCount, kLacingInitialRowCount);
-        const QString n = QString::number(row.holes);
-        const QString note = LaceTable(t, n, n, row.cl, row.cr, {row.reach, row.reach});
+        const QString note = LaceTable(t, row.holes, row.holes, row.cl, row.cr, {row.reach, row.reach});
         const QString says = QString::fromLatin1(row.says);
         EXPECT_TRUE(says.isEmpty() ? note.isEmpty() : note.contains(says)) << row.holes << ": " << note.toStdString();
         EXPECT_FALSE(t.Cells(kToHubCol, 1).isEmpty()) << row.holes;  // laced all the same
     }
-    // The reach from the Data tab's texts; a text that is no number counts as no reach.
-    const FlangeReach reach = FlangeReachFromTexts(QStringLiteral("590"), QStringLiteral("41"), QStringLiteral("x"));
+    // A diameter that gives no reach counts as none.
+    const FlangeReach reach = FlangeReachOf(590, 41, 0);
     EXPECT_DOUBLE_EQ(reach.left, 41.0 / 590.0);
     EXPECT_EQ(reach.right, 0.0);
 }

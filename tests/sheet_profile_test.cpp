@@ -5,7 +5,7 @@
 #include "wheel/wheel_choices.h"
 #include "platform/errors.h"
 #include "sheet/laced_spokes.h"
-#include "sheet/saved_wheel.h"
+#include "sheet/laced_wheel.h"
 #include "sheet_test_support.h"
 #include "spokes/spoke_length.h"
 #include "support/scoped_locale.h"
@@ -46,7 +46,7 @@ TEST(SavedWheelFile, RefusesWhatIsNoProfileNamingTheFile)
         SCOPED_TRACE(c.path.toStdString());
         QString message;
         try {
-            ReadSavedWheel(c.path);
+            ReadLacedWheel(c.path);
         } catch (const EInOutError& e) {
             message = e.Message();
         }
@@ -66,10 +66,10 @@ TEST(SavedWheelFile, ListIndicesBecomeTheTextsOfTheWindowsLists)
         const int rimIndex = holes.size() - 1 - i;  // the other end of the list
         const QString path = folder.Write("w.prl", "[MainF]\nTyCB=" + n + "\nHubCB=" + n + "\nRimCB="
                                                        + QByteArray::number(rimIndex) + "\n");
-        const SavedWheel w = ReadSavedWheel(path);
-        EXPECT_EQ(w.rimType, i >= 0 && i < sizes.size() ? sizes[i] : QString());
-        EXPECT_EQ(w.hubHoles, i >= 0 && i < holes.size() ? holes[i] : QString());
-        EXPECT_EQ(w.rimHoles, rimIndex >= 0 && rimIndex < holes.size() ? holes[rimIndex] : QString());
+        const LacedWheel w = ReadLacedWheel(path);
+        EXPECT_EQ(RimTypeName(w.wheel()), i >= 0 && i < sizes.size() ? sizes[i] : QString());
+        EXPECT_EQ(w.wheel().hubHoles, i >= 0 && i < holes.size() ? holes[i].toInt() : 0);
+        EXPECT_EQ(w.wheel().rimHoles, rimIndex >= 0 && rimIndex < holes.size() ? holes[rimIndex].toInt() : 0);
     }
 }
 
@@ -85,43 +85,46 @@ TEST(SavedWheelFile, SpinValuesArePulledIntoTheirRangesAsTheBoxesDo)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stored);
         const QByteArray v = QByteArray::number(c.stored);
-        const SavedWheel w = ReadSavedWheel(folder.Write(
+        const LacedWheel w = ReadLacedWheel(folder.Write(
             "w.prl", "[MainF]\nCLE=" + v + "\nCRE=" + v + "\nRIMBK=" + v + "\nRIMID=" + v + "\nHUBOD=" + v
                          + "\nSpkD=" + v + "\n"));
-        EXPECT_EQ(w.leftCross, c.cross);
-        EXPECT_EQ(w.rightCross, c.cross);
-        EXPECT_EQ(w.spokeWidth, c.width);
-        EXPECT_EQ(w.rimBandMm, c.band);
-        EXPECT_EQ(w.rimInnerMm, c.band);
-        EXPECT_EQ(w.hubMarginMm, c.band);
+        EXPECT_EQ(w.wheel().leftCross, c.cross);
+        EXPECT_EQ(w.wheel().rightCross, c.cross);
+        EXPECT_EQ(w.wheel().style.spokeWidth, c.width);
+        EXPECT_EQ(w.wheel().style.rimBandMm, c.band);
+        EXPECT_EQ(w.wheel().style.rimInnerMm, c.band);
+        EXPECT_EQ(w.wheel().style.hubMarginMm, c.band);
     }
 }
 
 TEST(SavedWheelFile, AbsentRecordsKeepTheDesignValues)
 {
     ProfileFolder folder;
-    const SavedWheel design;
-    const SavedWheel w = ReadSavedWheel(folder.Write("bare.prl", "[MainF]\n"));
-    EXPECT_EQ(w.rimType, design.rimType);
-    EXPECT_EQ(w.erd, design.erd);
-    EXPECT_EQ(w.leftOffset, design.leftOffset);
-    EXPECT_EQ(w.rightFlange, design.rightFlange);
-    EXPECT_EQ(w.background, design.background);
-    EXPECT_EQ(w.leftSpoke, design.leftSpoke);
-    EXPECT_TRUE(w.numbers);
-    EXPECT_EQ(w.hubHoles, QString());
-    EXPECT_TRUE(TableIsEmpty(*w.table));
-    EXPECT_EQ(w.table->Cells(kLengthCol, 0), "Length");
+    const Wheel design;
+    const LacedWheel laced = ReadLacedWheel(folder.Write("bare.prl", "[MainF]\n"));
+    const Wheel& w = laced.wheel();
+    EXPECT_EQ(RimTypeName(w), "700c:622");
+    EXPECT_EQ(w.erd, 590);
+    EXPECT_EQ(w.leftOffset, 27.5);
+    EXPECT_EQ(w.rightOffset, 18.1);
+    EXPECT_EQ(w.rightFlange, 41);
+    EXPECT_EQ(w.style.background, colors::SkyBlue);
+    EXPECT_EQ(w.style.leftSpoke, design.style.leftSpoke);
+    EXPECT_TRUE(w.style.numbers);
+    EXPECT_EQ(w.hubHoles, 0);
+    const LacedWheel& wt = laced;
+    EXPECT_TRUE(TableIsEmpty(*wt.table));
+    EXPECT_EQ(wt.table->Cells(kLengthCol, 0), "Length");
 }
 
 TEST(SavedWheelFile, ColoursKeepPlainAndSystemValuesAndDropAStrayTopByte)
 {
     ProfileFolder folder;
-    const SavedWheel w = ReadSavedWheel(folder.Write(
+    const LacedWheel w = ReadLacedWheel(folder.Write(
         "c.prl", "[MainF]\nCL1=255\nCL2=-16777211\nCL3=" + QByteArray::number(0x12345678) + "\n"));
-    EXPECT_EQ(w.background, colors::Red);
-    EXPECT_EQ(w.rimOuter, colors::WindowBackground);
-    EXPECT_EQ(w.rimInner, 0x00345678);
+    EXPECT_EQ(w.wheel().style.background, colors::Red);
+    EXPECT_EQ(w.wheel().style.rimOuter, colors::WindowBackground);
+    EXPECT_EQ(w.wheel().style.rimInner, 0x00345678);
 }
 
 TEST(SavedWheelFile, TableRowsComeFromTheFileSizedByTheHoleCounts)
@@ -130,7 +133,7 @@ TEST(SavedWheelFile, TableRowsComeFromTheFileSizedByTheHoleCounts)
     // 20 hub holes (item 4), 24 rim holes (item 3): 25 rows, as the window sizes it.
     QByteArray rows;
     for (int r = 1; r <= 30; ++r) rows += "SG1-Row" + QByteArray::number(r) + "=a,b,c" + QByteArray::number(r) + ",d,e,\n";
-    const SavedWheel w = ReadSavedWheel(folder.Write("t.prl", "[MainF]\nHubCB=4\nRimCB=3\n" + rows));
+    const LacedWheel w = ReadLacedWheel(folder.Write("t.prl", "[MainF]\nHubCB=4\nRimCB=3\n" + rows));
     ASSERT_EQ(w.table->RowCount(), 25);
     EXPECT_EQ(w.table->Cells(kRimCol, 24), "c24");
     EXPECT_EQ(w.table->Cells(kHubCol, 0), "HUB");  // the headings are never read from a file
@@ -150,7 +153,7 @@ TEST(PreparedWheel, AnEmptyTableIsLacedFromTheCountsAndCrosses)
             SCOPED_TRACE(holes[hubIndex].toStdString() + " holes, " + std::to_string(cross) + " cross");
             const QByteArray i = QByteArray::number(hubIndex);
             const QByteArray c = QByteArray::number(cross);
-            SavedWheel w = ReadSavedWheel(folder.Write(
+            LacedWheel w = ReadLacedWheel(folder.Write(
                 "w.prl", "[MainF]\nHubCB=" + i + "\nRimCB=" + i + "\nCLE=" + c + "\nCRE=" + c + "\n"));
             PrepareWheel(w);
             const int count = holes[hubIndex].toInt();
@@ -184,7 +187,7 @@ TEST(PreparedWheel, AnEditedTableIsKeptAsItStands)
         const int hub = r == 1 ? 3 : r == 3 ? 1 : r;
         rows += QStringLiteral("SG1-Row%1=%2,,%2,%3,999.9,\n").arg(r).arg(r, 2, 10, QChar('0')).arg(hub, 2, 10, QChar('0')).toUtf8();
     }
-    SavedWheel w = ReadSavedWheel(folder.Write("edited.prl", "[MainF]\nHubCB=6\nRimCB=6\nCLE=0\nCRE=0\n" + rows));
+    LacedWheel w = ReadLacedWheel(folder.Write("edited.prl", "[MainF]\nHubCB=6\nRimCB=6\nCLE=0\nCRE=0\n" + rows));
     PrepareWheel(w);
     EXPECT_EQ(w.table->Cells(kToHubCol, 1), "03");
     EXPECT_EQ(w.table->Cells(kToHubCol, 3), "01");
@@ -229,7 +232,7 @@ TEST(PreparedWheel, ABadNumberNamesTheFileTheFieldByItsCaptionAndTheText)
         ASSERT_GT(at, 0);
         records.replace(at, records.indexOf('\n', at) - at, c.record);
         const QString path = folder.Write("bad.prl", records);
-        SavedWheel w = ReadSavedWheel(path);
+        LacedWheel w = ReadLacedWheel(path);
         const QString message = ErrorOf([&] { PrepareWheel(w); });
         EXPECT_TRUE(message.startsWith("bad.prl: " + c.field + ":")) << message.toStdString();
         if (c.quoted) {
@@ -246,20 +249,20 @@ TEST(PreparedWheel, ABadNumberNamesTheFileTheFieldByItsCaptionAndTheText)
 TEST(SavedWheelFile, TheSideRecordsAreReadAndDefaultWhenAbsent)
 {
     ProfileFolder folder;
-    const SavedWheel bare = ReadSavedWheel(folder.Write("bare.prl", DefaultWheelRecords()));
-    EXPECT_EQ(bare.rimOffset, "0");
-    EXPECT_EQ(bare.tension, "120");
-    EXPECT_EQ(bare.spokeDiameter, "2");
-    EXPECT_EQ(bare.orderStep, "2");
-    const SavedWheel set = ReadSavedWheel(folder.Write(
+    const LacedWheel bare = ReadLacedWheel(folder.Write("bare.prl", DefaultWheelRecords()));
+    EXPECT_EQ(bare.wheel().rimOffset, 0);
+    EXPECT_EQ(bare.wheel().tension, 120);
+    EXPECT_EQ(bare.wheel().spokeDiameter, 2);
+    EXPECT_EQ(bare.wheel().orderStep, 2);
+    const LacedWheel set = ReadLacedWheel(folder.Write(
         "set.prl", DefaultWheelRecords() + "RimOffE=2.5\nTensionE=110\nSpokeDiaE=1.8\nOrderStepCB=0\n"));
-    EXPECT_EQ(set.rimOffset, "2.5");
-    EXPECT_EQ(set.tension, "110");
-    EXPECT_EQ(set.spokeDiameter, "1.8");
-    EXPECT_EQ(set.orderStep, "1");
+    EXPECT_EQ(set.wheel().rimOffset, 2.5);
+    EXPECT_EQ(set.wheel().tension, 110);
+    EXPECT_EQ(set.wheel().spokeDiameter, 1.8);
+    EXPECT_EQ(set.wheel().orderStep, 1);
     // An index outside the list leaves nothing chosen, as the window's list does.
-    const SavedWheel outside = ReadSavedWheel(folder.Write("o.prl", DefaultWheelRecords() + "OrderStepCB=2\n"));
-    EXPECT_EQ(outside.orderStep, "");
+    const LacedWheel outside = ReadLacedWheel(folder.Write("o.prl", DefaultWheelRecords() + "OrderStepCB=2\n"));
+    EXPECT_EQ(outside.wheel().orderStep, 0);
 }
 
 // A profile saved before the rim offset existed is measured exactly as the
@@ -273,24 +276,24 @@ TEST(PreparedWheel, AnOldProfileGivesTodaysLengthsAndAnOffsetMovesTheFlanges)
     for (int i = 0; i < counts.size(); ++i) {
         SCOPED_TRACE(counts[i].toStdString());
         const QByteArray holes = "[MainF]\nHubCB=" + QByteArray::number(i) + "\nRimCB=" + QByteArray::number(i) + "\n";
-        SavedWheel old = ReadSavedWheel(folder.Write("old.prl", holes + "WLE=27.5\nWRE=18.1\n"));
+        LacedWheel old = ReadLacedWheel(folder.Write("old.prl", holes + "WLE=27.5\nWRE=18.1\n"));
         PrepareWheel(old);
-        SavedWheel moved = ReadSavedWheel(folder.Write("moved.prl", holes + "WLE=27.5\nWRE=18.1\nRimOffE=2\n"));
+        LacedWheel moved = ReadLacedWheel(folder.Write("moved.prl", holes + "WLE=27.5\nWRE=18.1\nRimOffE=2\n"));
         PrepareWheel(moved);
-        SavedWheel shifted = ReadSavedWheel(folder.Write("shifted.prl", holes + "WLE=25.5\nWRE=20.1\n"));
+        LacedWheel shifted = ReadLacedWheel(folder.Write("shifted.prl", holes + "WLE=25.5\nWRE=20.1\n"));
         PrepareWheel(shifted);
 
         GridModel today(kLacingColCount, old.table->RowCount());
         for (int r = 0; r < today.RowCount(); ++r)
             for (int c = 0; c < today.ColCount(); ++c) today.SetCells(c, r, old.table->Cells(c, r));
         for (int r = 1; r < today.RowCount(); ++r) today.SetCells(kLengthCol, r, QString());
-        CalcSpokeLengths(today, LengthInputsOf(old), [](const QString&) {});
+        CalcSpokeLengths(today, old.wheel());
         for (int r = 1; r < today.RowCount(); ++r) {
             ASSERT_EQ(old.table->Cells(kLengthCol, r), today.Cells(kLengthCol, r)) << r;
             ASSERT_EQ(moved.table->Cells(kLengthCol, r), shifted.table->Cells(kLengthCol, r)) << r;
         }
-        EXPECT_DOUBLE_EQ(old.inputNumbers.rimOffset, 0.0);
-        EXPECT_DOUBLE_EQ(moved.inputNumbers.rimOffset, 2.0);
+        EXPECT_DOUBLE_EQ(old.wheel().rimOffset, 0.0);
+        EXPECT_DOUBLE_EQ(moved.wheel().rimOffset, 2.0);
     }
 }
 
@@ -303,12 +306,12 @@ TEST(PreparedWheel, ACommaRegionReadsItsOwnDecimals)
     std::vector<LacedSpoke> inComma;
     {
         ScopedLocale region(CommaRegion());
-        SavedWheel w = ReadSavedWheel(folder.Write("c.prl", comma));
+        LacedWheel w = ReadLacedWheel(folder.Write("c.prl", comma));
         PrepareWheel(w);
         inComma = LacedSpokes(*w.table);
     }
     ScopedLocale region(PointRegion());
-    SavedWheel w = ReadSavedWheel(folder.Write("p.prl", point));
+    LacedWheel w = ReadLacedWheel(folder.Write("p.prl", point));
     PrepareWheel(w);
     const std::vector<LacedSpoke> inPoint = LacedSpokes(*w.table);
     ASSERT_EQ(inComma.size(), inPoint.size());

@@ -5,7 +5,7 @@
 #include "platform/color.h"
 #include "platform/errors.h"
 #include "sheet/build_sheet.h"
-#include "sheet/saved_wheel.h"
+#include "sheet/laced_wheel.h"
 #include "sheet/sheet_export.h"
 #include "sheet_test_support.h"
 #include "support/scoped_locale.h"
@@ -22,10 +22,10 @@ constexpr TColor kLeft = RGBColor(255, 128, 0);
 constexpr TColor kRight = RGBColor(255, 0, 255);
 
 // The default 36/36 wheel, laced, in spoke colours found nowhere else on the page.
-SavedWheel DefaultWheel(const ProfileFolder& folder)
+LacedWheel DefaultWheel(const ProfileFolder& folder)
 {
     const QByteArray colours = "CL5=" + QByteArray::number(kRight) + "\nCL6=" + QByteArray::number(kLeft) + "\n";
-    SavedWheel w = ReadSavedWheel(folder.Write("default.prl", DefaultWheelRecords() + "AdE=0\n" + colours));
+    LacedWheel w = ReadLacedWheel(folder.Write("default.prl", DefaultWheelRecords() + "AdE=0\n" + colours));
     PrepareWheel(w);
     return w;
 }
@@ -54,7 +54,7 @@ TEST(SheetPage, ShowsEachSpokeInItsSideColourWhereItRuns)
 {
     ScopedLocale region(PointRegion());
     ProfileFolder folder;
-    const SavedWheel w = DefaultWheel(folder);
+    const LacedWheel w = DefaultWheel(folder);
     const BuildSheet sheet = ComposeSheet(w, QDate(2026, 3, 14));
     const QImage page = PageImage(sheet);
     const SheetLayout layout = LayOutSheet(LogicalPageSize(page), static_cast<int>(sheet.bill.size()),
@@ -96,9 +96,7 @@ TEST(SheetPage, WritesEveryLengthInTheTableAreaAndEachSidesFigures)
         ScopedLocale region(locale);
         SCOPED_TRACE(locale.name().toStdString());
         ProfileFolder folder;
-        SavedWheel w = ReadSavedWheel(folder.Write("default.prl", DefaultWheelRecords() + DrawingRecords() + "RimOffE=2\n"));
-        for (QString* text : {&w.leftOffset, &w.rightOffset, &w.spokeHole})
-            text->replace(QLatin1Char('.'), locale.decimalPoint());
+        LacedWheel w = ReadLacedWheel(folder.Write("default.prl", DefaultWheelRecords() + DrawingRecords() + "RimOffE=2\n"));
         PrepareWheel(w);
         const BuildSheet sheet = ComposeSheet(w, QDate(2026, 3, 14));
         TextRecordingDevice device;
@@ -180,7 +178,7 @@ TEST(SheetExport, PdfIsWrittenWholeAndARefusedTargetLeavesNothing)
 {
     ScopedLocale region(PointRegion());
     ProfileFolder folder;
-    const SavedWheel w = DefaultWheel(folder);
+    const LacedWheel w = DefaultWheel(folder);
     const BuildSheet sheet = ComposeSheet(w, QDate(2026, 3, 14));
     const QString pdf = folder.Path("sheet.pdf");
     WriteSheetPdf(pdf, sheet, QPageSize(QPageSize::A4));
@@ -204,7 +202,7 @@ TEST(SheetExport, DrawingIsWrittenByItsExtensionAtTheAskedSize)
 {
     ScopedLocale region(PointRegion());
     ProfileFolder folder;
-    const SavedWheel w = DefaultWheel(folder);
+    const LacedWheel w = DefaultWheel(folder);
     const QSize sizes[] = {{640, 480}, {301, 777}, {1000, 1000}};
     for (const QSize& size : sizes) {
         const WheelDrawingInputs in = DrawingInputsOf(w, size.width(), size.height());
@@ -234,7 +232,7 @@ TEST(SheetExport, AnUnknownExtensionOrAWheelThatCannotBeDrawnWritesNothing)
 {
     ScopedLocale region(PointRegion());
     ProfileFolder folder;
-    const SavedWheel w = DefaultWheel(folder);
+    const LacedWheel w = DefaultWheel(folder);
     const QString jpg = folder.Path("wheel.jpg");
     EXPECT_THROW(WriteDrawing(jpg, DrawingInputsOf(w, 100, 100), *w.table), EInOutError);
     EXPECT_FALSE(QFile::exists(jpg));

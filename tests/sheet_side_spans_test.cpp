@@ -6,7 +6,7 @@
 #include "wheel/wheel_choices.h"
 #include "platform/convert.h"
 #include "sheet/laced_spokes.h"
-#include "sheet/saved_wheel.h"
+#include "sheet/laced_wheel.h"
 #include "sheet/side_spans.h"
 #include "sheet/wheel_report.h"
 #include "sheet_test_support.h"
@@ -40,9 +40,9 @@ std::pair<int, int> BillSideCounts(const GridModel& table)
     return {left, right};
 }
 
-SavedWheel PreparedWheelOf(const ProfileFolder& folder, const QByteArray& records)
+LacedWheel PreparedWheelOf(const ProfileFolder& folder, const QByteArray& records)
 {
-    SavedWheel w = ReadSavedWheel(folder.Write("w.prl", records));
+    LacedWheel w = ReadLacedWheel(folder.Write("w.prl", records));
     PrepareWheel(w);
     return w;
 }
@@ -65,11 +65,11 @@ TEST(SideSpans, AgreeWithTheSpokeBillAndBalanceForEveryPairOfHoleCounts)
     for (int hub = 0; hub < holeItems; ++hub) {
         for (int rim = 0; rim < holeItems; ++rim) {
             SCOPED_TRACE(HoleCountItems()[hub].toStdString() + "/" + HoleCountItems()[rim].toStdString());
-            const SavedWheel w = PreparedWheelOf(
+            const LacedWheel w = PreparedWheelOf(
                 folder, "[MainF]\nHubCB=" + QByteArray::number(hub) + "\nRimCB=" + QByteArray::number(rim)
                             + "\nCLE=3\nCRE=2\nRimOffE=1.5\nTensionE=110\nOrderStepCB=0\n");
             const std::vector<LacedSpoke> spokes = LacedSpokes(*w.table);
-            const WheelSpans sides = SpansOfTable(*w.table, w.inputNumbers);
+            const WheelSpans sides = SpansOfTable(*w.table, w.wheel());
             EXPECT_EQ(sides.left.crosses, 3);
             EXPECT_EQ(sides.right.crosses, 2);
             if (spokes.empty()) {
@@ -131,7 +131,7 @@ TEST(SideSpans, ASideOfSeveralLengthsIsARangeAndRowsWithoutASpokeAreLeftOut)
     EXPECT_DOUBLE_EQ(*spokes[0].length, 1002.5);
     EXPECT_FALSE(spokes[2].length.has_value());
 
-    WheelNumbers n;
+    Wheel n;
     n.leftOffset = 30;
     n.rightOffset = 20;
     n.spokeHole = 2.5;
@@ -172,7 +172,7 @@ TEST(SideSpans, ATableWithoutLengthsGivesSidesWithoutSpokesNotAnError)
 {
     GridModel table(kLacingColCount, 5);
     WriteHeadings(table);
-    WheelNumbers n;
+    Wheel n;
     n.leftOffset = 27.5;
     n.rightOffset = 18.1;
     n.leftCross = 3;
@@ -254,10 +254,8 @@ TEST(WheelReportOutput, LinesAndJsonCarryTheSameFiguresInAnyRegion)
         ScopedLocale region(locale);
         SCOPED_TRACE(locale.name().toStdString());
         ProfileFolder folder;
-        SavedWheel w = ReadSavedWheel(folder.Write("default.prl", DefaultWheelRecords() + "TensionE=100\n"));
-        for (QString* text : {&w.leftOffset, &w.rightOffset, &w.spokeHole})
-            text->replace(QLatin1Char('.'), locale.decimalPoint());
-        w.rimOffset = QStringLiteral("1") + locale.decimalPoint() + QStringLiteral("5");
+        LacedWheel w = ReadLacedWheel(folder.Write("default.prl", DefaultWheelRecords() + "TensionE=100\n"));
+        w.reading.wheel.rimOffset = 1.5;
         PrepareWheel(w);
         const WheelReport report = ReportOf(w);
         const QStringList rows = ReportLines(report).split('\n', Qt::SkipEmptyParts);
@@ -270,8 +268,9 @@ TEST(WheelReportOutput, LinesAndJsonCarryTheSameFiguresInAnyRegion)
         const QJsonObject root = doc.object();
         EXPECT_EQ(root["profile"].toString(), "default.prl");
         EXPECT_EQ(root["inputs"].toObject()["hubHoles"].toString(), "36");
-        EXPECT_EQ(root["inputs"].toObject()["leftFlangeOffset"].toString(), w.leftOffset);
-        EXPECT_EQ(root["inputs"].toObject()["rimOffset"].toString(), w.rimOffset);
+        // The inputs with a point too: the report is read by programs.
+        EXPECT_EQ(root["inputs"].toObject()["leftFlangeOffset"].toString(), "27.5");
+        EXPECT_EQ(root["inputs"].toObject()["rimOffset"].toString(), "1.5");
         const QString names[] = {QStringLiteral("left"), QStringLiteral("right")};
         for (int i = 0; i < 2; ++i) {
             const QJsonObject side = root["sides"].toObject()[names[i]].toObject();

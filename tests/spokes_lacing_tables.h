@@ -43,11 +43,13 @@ inline QString Dec(const char* pointText)
     return QString::fromLatin1(pointText).replace(QLatin1Char('.'), QLocale().decimalPoint());
 }
 
-// The design defaults of the Data tab, in the current region.
-inline SpokeLengthInputs DefaultWheel(int hub = 36, int rim = 36)
+// The design defaults of the Data tab with the hole counts chosen.
+inline Wheel DefaultWheel(int hub = 36, int rim = 36)
 {
-    return {QStringLiteral("590"), QStringLiteral("41"), QStringLiteral("41"), QString::number(hub),
-            QString::number(rim), QStringLiteral("0"), Dec("27.5"), Dec("18.1"), Dec("2.5")};
+    Wheel wheel;
+    wheel.hubHoles = hub;
+    wheel.rimHoles = rim;
+    return wheel;
 }
 
 }  // namespace rimora::test

@@ -1,11 +1,13 @@
-// The wheel as numbers and each side's figures: which input a bad text or an
-// impossible wheel is blamed on, the rim offset, the lateral balance of the two
-// sides, the stretch and the rounding to the sizes sold.
+// Each side's figures: which input an impossible wheel is blamed on, the rim
+// offset, the lateral balance of the two sides, the stretch and the rounding
+// to the sizes sold.
 #include "platform/convert.h"
 #include "platform/errors.h"
 #include "spokes/locknut_offsets.h"
 #include "spokes/rim_offset.h"
 #include "spokes/side_figures.h"
+#include "spokes/spoke_length.h"
+#include "spokes/wheel_checks.h"
 #include "spokes_lacing_tables.h"
 #include "support/scoped_locale.h"
 
@@ -17,142 +19,53 @@
 using namespace rimora;
 using namespace rimora::test;
 
-namespace {
-
-WheelTexts DefaultTexts()
-{
-    WheelTexts t;
-    t.lengths = DefaultWheel();
-    t.leftCross = "3";
-    t.rightCross = "3";
-    t.rimOffset = "0";
-    t.tension = "120";
-    t.spokeDiameter = "2";
-    t.orderStep = "2";
-    return t;
-}
-
-template <class Error>
-QString MessageOf(const std::function<void()>& run)
-{
-    try {
-        run();
-    } catch (const Error& e) {
-        return e.Message();
-    }
-    return QStringLiteral("(nothing thrown)");
-}
-
-struct FieldCase {
-    const char* caption;
-    QString WheelTexts::*text;        // a field of WheelTexts itself
-    QString SpokeLengthInputs::*length;  // or one of the length inputs
-    bool whole = false;               // takes a whole number
-};
-
-const FieldCase kFields[] = {
-    {"HUB", nullptr, &SpokeLengthInputs::hubHoles, true},
-    {"RIM", nullptr, &SpokeLengthInputs::rimHoles, true},
-    {"ERD", nullptr, &SpokeLengthInputs::erd},
-    {"WL, width from center to left flange", nullptr, &SpokeLengthInputs::leftOffset},
-    {"WR, width from center to right flange", nullptr, &SpokeLengthInputs::rightOffset},
-    {"dL, left flange diameter", nullptr, &SpokeLengthInputs::leftFlange},
-    {"dR, right flange diameter", nullptr, &SpokeLengthInputs::rightFlange},
-    {"S, spoke hole diameter", nullptr, &SpokeLengthInputs::spokeHole},
-    {"CL, left cross", &WheelTexts::leftCross, nullptr, true},
-    {"CR, right cross", &WheelTexts::rightCross, nullptr, true},
-    {"Rim offset", &WheelTexts::rimOffset, nullptr},
-    {"Tension", &WheelTexts::tension, nullptr},
-    {"Spoke Ø", &WheelTexts::spokeDiameter, nullptr},
-    {"Order step", &WheelTexts::orderStep, nullptr, true},
-};
-
-QString& Field(WheelTexts& t, const FieldCase& f)
-{
-    return f.text ? t.*(f.text) : t.lengths.*(f.length);
-}
-
-}  // namespace
-
-// Each input spoiled in turn, together with every input after it: the message
-// names the first, in the order of the "Data" tab, and quotes its text.
-TEST(WheelNumbers, FirstTextThatDoesNotConvertIsNamed)
-{
-    for (const QLocale& region : {PointRegion(), CommaRegion()}) {
-        ScopedLocale scoped(region);
-        EXPECT_NO_THROW(ReadWheelNumbers(DefaultTexts()));
-        for (size_t i = 0; i < std::size(kFields); ++i) {
-            SCOPED_TRACE(kFields[i].caption);
-            WheelTexts t = DefaultTexts();
-            for (size_t j = i; j < std::size(kFields); ++j) Field(t, kFields[j]) = QStringLiteral("q%1").arg(j);
-            const QString message = MessageOf<EConvertError>([&] { ReadWheelNumbers(t); });
-            EXPECT_TRUE(message.startsWith(QString::fromUtf8(kFields[i].caption) + ": 'q" + QString::number(i) + "'"))
-                << message.toStdString();
-            const QString expected = kFields[i].whole
-                                         ? QStringLiteral("' is not a whole number")
-                                         : QStringLiteral("' is not a number (decimal mark '%1')").arg(region.decimalPoint());
-            EXPECT_TRUE(message.endsWith(expected)) << message.toStdString();
-        }
-        // The other region's mark reads as a decimal mark where it cannot be
-        // a thousands group; where it can, the text is no number.
-        WheelTexts t = DefaultTexts();
-        t.tension = region.decimalPoint() == "." ? "1,205" : "1.205";
-        EXPECT_TRUE(MessageOf<EConvertError>([&] { ReadWheelNumbers(t); }).startsWith("Tension:"));
-        t.tension = region.decimalPoint() == "." ? "120,5" : "120.5";
-        EXPECT_EQ(ReadWheelNumbers(t).tension, 120.5);
-        t.tension = Dec("120.5");
-        EXPECT_EQ(ReadWheelNumbers(t).tension, 120.5);
-    }
-}
-
-// Numbers that convert but describe no wheel: the input to change is named
-// (the window's own test goes through the rest with "Summary!").
-TEST(WheelNumbers, ImpossibleWheelNamesTheInput)
+// Numbers that describe no wheel: the input to change is named (the window's
+// own test goes through the rest with "Summary!").
+TEST(Wheel, ImpossibleWheelNamesTheInput)
 {
     ScopedLocale scoped(PointRegion());
     const struct {
         const char* name;
-        std::function<void(WheelTexts&)> set;
+        std::function<void(Wheel&)> set;
         const char* named;
     } cases[] = {
-        {"offset as large as WR, the larger", [](WheelTexts& t) {
-             t.lengths.leftOffset = "18.1";
-             t.lengths.rightOffset = "27.5";
-             t.rimOffset = "27.5";
+        {"offset as large as WR, the larger", [](Wheel& w) {
+             w.leftOffset = 18.1;
+             w.rightOffset = 27.5;
+             w.rimOffset = 27.5;
          }, "Rim offset"},
-        {"offset below 0", [](WheelTexts& t) { t.rimOffset = "-0.5"; }, "Rim offset"},
-        {"left flange on the centre plane", [](WheelTexts& t) { t.lengths.leftOffset = "0"; },
-         "WL, width from center to left flange"},
-        {"right flange across the centre plane", [](WheelTexts& t) { t.lengths.rightOffset = "-3"; },
+        {"offset below 0", [](Wheel& w) { w.rimOffset = -0.5; }, "Rim offset"},
+        {"left flange on the centre plane", [](Wheel& w) { w.leftOffset = 0; }, "WL, width from center to left flange"},
+        {"right flange across the centre plane", [](Wheel& w) { w.rightOffset = -3; },
          "WR, width from center to right flange"},
-        {"spoke hole below 0", [](WheelTexts& t) { t.lengths.spokeHole = "-1"; }, "S, spoke hole diameter"},
-        {"tension 0", [](WheelTexts& t) { t.tension = "0"; }, "Tension"},
-        {"spoke diameter 0", [](WheelTexts& t) { t.spokeDiameter = "0"; }, "Spoke Ø"},
-        {"order step 3", [](WheelTexts& t) { t.orderStep = "3"; }, "Order step"},
-        {"order step 0", [](WheelTexts& t) { t.orderStep = "0"; }, "Order step"},
-        {"ERD too large to be a number", [](WheelTexts& t) { t.lengths.erd = "1e999"; }, "ERD"},
+        {"spoke hole below 0", [](Wheel& w) { w.spokeHole = -1; }, "S, spoke hole diameter"},
+        {"tension 0", [](Wheel& w) { w.tension = 0; }, "Tension"},
+        {"spoke diameter 0", [](Wheel& w) { w.spokeDiameter = 0; }, "Spoke Ø"},
+        {"order step 3", [](Wheel& w) { w.orderStep = 3; }, "Order step"},
+        {"order step 0", [](Wheel& w) { w.orderStep = 0; }, "Order step"},
+        {"ERD too large to be a number", [](Wheel& w) { w.erd = HUGE_VAL; }, "ERD"},
+        {"no hub count", [](Wheel& w) { w.hubHoles = 0; }, "HUB"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        WheelTexts t = DefaultTexts();
-        c.set(t);
-        QString message;
+        Wheel w = DefaultWheel();
+        c.set(w);
+        QString message = QStringLiteral("(nothing thrown)");
         try {
-            ReadWheelNumbers(t);
-        } catch (const RimoraError& e) {
+            CheckWheel(w);
+        } catch (const EWheelInputError& e) {
             message = e.Message();
         }
         EXPECT_TRUE(message.startsWith(QString::fromUtf8(c.named) + ":")) << message.toStdString();
     }
     // Just inside the limit is a wheel.
-    WheelTexts t = DefaultTexts();
-    t.rimOffset = "27.4";
-    EXPECT_NEAR(ReadWheelNumbers(t).rimOffset, 27.4, 0);
+    Wheel w = DefaultWheel();
+    w.rimOffset = 27.4;
+    EXPECT_NO_THROW(CheckWheel(w));
 }
 
-// The holes go toward the flange farther from the centre; the texts handed to
-// the length calculation convert back to exactly WL - d and WR + d.
-TEST(RimOffset, MovesTheFartherFlangeInAndTheTextsConvertBackExactly)
+// The holes go toward the flange farther from the centre, by exactly the offset.
+TEST(RimOffset, MovesTheFartherFlangeInByExactlyTheOffset)
 {
     const EffectiveOffsets left = ApplyRimOffset(27.5, 18.1, 2);
     EXPECT_EQ(left.left, 27.5 - 2);
@@ -166,26 +79,18 @@ TEST(RimOffset, MovesTheFartherFlangeInAndTheTextsConvertBackExactly)
     EXPECT_EQ(even.left, 18.5);
     EXPECT_EQ(even.right, 21.5);
 
-    for (const QLocale& region : {PointRegion(), CommaRegion()}) {
-        ScopedLocale scoped(region);
-        const SpokeLengthInputs inputs = DefaultWheel();
-        for (const char* zero : {"0", "0.0", " 0", "-0"}) {
-            const SpokeLengthInputs same = WithRimOffset(inputs, Dec(zero));
-            EXPECT_EQ(same.leftOffset, inputs.leftOffset) << zero;
-            EXPECT_EQ(same.rightOffset, inputs.rightOffset) << zero;
-        }
-        for (int tenths = 1; tenths < 275; ++tenths) {
-            const double d = tenths / 10.0;
-            const SpokeLengthInputs moved = WithRimOffset(inputs, FloatToStr(d));
-            SCOPED_TRACE(moved.leftOffset.toStdString() + " / " + moved.rightOffset.toStdString());
-            EXPECT_EQ(StrToFloat(moved.leftOffset), 27.5 - d);
-            EXPECT_EQ(StrToFloat(moved.rightOffset), 18.1 + d);
-            EXPECT_EQ(moved.erd, inputs.erd);
-            EXPECT_EQ(moved.spokeHole, inputs.spokeHole);
-        }
-        EXPECT_THROW(WithRimOffset(inputs, Dec("27.5")), EWheelInputError);
-        EXPECT_THROW(WithRimOffset(inputs, "two"), EConvertError);
+    Wheel wheel = DefaultWheel();
+    for (int tenths = 0; tenths < 275; ++tenths) {
+        wheel.rimOffset = tenths / 10.0;
+        const Wheel moved = WithRimOffset(wheel);
+        EXPECT_EQ(moved.leftOffset, 27.5 - wheel.rimOffset) << tenths;
+        EXPECT_EQ(moved.rightOffset, 18.1 + wheel.rimOffset) << tenths;
+        EXPECT_EQ(moved.erd, wheel.erd);
     }
+    wheel.rimOffset = 27.5;
+    EXPECT_THROW(WithRimOffset(wheel), EWheelInputError);
+    wheel.rimOffset = -1;
+    EXPECT_THROW(WithRimOffset(wheel), EWheelInputError);
 }
 
 // Hooke's law for the wire, against what builders see: a butted spoke of
@@ -249,7 +154,7 @@ TEST(WheelSides, UnequalCountsAreWeightedAndTheSidesBalance)
         grid.SetCells(3, r + 1, rows[r][0]);
         grid.SetCells(4, r + 1, rows[r][1]);
     }
-    WheelNumbers n = ReadWheelNumbers(DefaultTexts());
+    Wheel n = DefaultWheel();
     const WheelSides sides = CalcWheelSides(grid, n);
     ASSERT_EQ(sides.lines.size(), 2u);
     EXPECT_EQ(sides.leftSpokes, 3);
@@ -276,11 +181,9 @@ TEST(WheelSides, EverySideLengthHasItsLineAndTheSidesBalance)
         ScopedLocale scoped(region);
         GridModel grid;
         FillLacingTable(grid, 32, 36);
-        WheelTexts texts = DefaultTexts();
-        texts.lengths = DefaultWheel(32, 36);
-        texts.rimOffset = Dec("1.5");
-        CalcSpokeLengths(grid, WithRimOffset(texts.lengths, texts.rimOffset), {});
-        const WheelNumbers n = ReadWheelNumbers(texts);
+        Wheel n = DefaultWheel(32, 36);
+        n.rimOffset = 1.5;
+        CalcSpokeLengths(grid, WithRimOffset(n));
         const WheelSides sides = CalcWheelSides(grid, n);
 
         double pull[2] = {0, 0};
@@ -324,9 +227,8 @@ TEST(WheelSides, EachSideLineNamesItsFiguresInOneDecimalMark)
             grid.SetCells(3, row, Hole(2 * row - 1));
             grid.SetCells(4, row, QString::fromUtf8(c.length));
         }
-        WheelTexts texts = DefaultTexts();
-        texts.tension = "1205";
-        const WheelNumbers n = ReadWheelNumbers(texts);
+        Wheel n = DefaultWheel();
+        n.tension = 1205;
         EXPECT_EQ(SideSummaryLines(CalcWheelSides(grid, n), n), QStringList{QString::fromUtf8(c.line)});
     }
 }
@@ -335,7 +237,7 @@ TEST(WheelSides, NoLengthIsAnError)
 {
     GridModel grid;
     FillLacingTable(grid, 36, 36);
-    EXPECT_THROW(CalcWheelSides(grid, ReadWheelNumbers(DefaultTexts())), EWheelInputError);
+    EXPECT_THROW(CalcWheelSides(grid, DefaultWheel()), EWheelInputError);
 }
 
 TEST(LocknutOffsets, HalfTheWidthLessEachDistanceAndNamedErrors)

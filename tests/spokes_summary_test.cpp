@@ -1,5 +1,6 @@
 #include "platform/errors.h"
 #include "spokes/summary_text.h"
+#include "spokes/wheel_description.h"
 #include "spokes_lacing_tables.h"
 #include "support/scoped_locale.h"
 
@@ -8,23 +9,23 @@
 using namespace rimora;
 using namespace rimora::test;
 
-namespace {
-
-WheelDescriptionTexts DefaultDescription()
+TEST(WheelDescription, TheWheelsNumbersInTheRegionAndEveryLineEndedWithCrLf)
 {
-    return {"Profile.prl", "700c:622", "36",      "36",     "590", Dec("27.5"),
-            Dec("18.1"),   "41",       "41",      Dec("2.5"), "3",  "3"};
-}
-
-}  // namespace
-
-TEST(WheelDescription, ShowsTheTextsAsTypedAndEndsEveryLineWithCrLf)
-{
-    WheelDescriptionTexts texts = {"wheel.prl", "26\":559", "32", "36", "544", "27.50",
-                                   "18,1",      "38",       "45", "2.6", "2", "0"};
-    EXPECT_EQ(WheelDescriptionLines(texts),
-              QStringList({"wheel.prl", "26\":559", "HUB:32 hole", "RIM:36 hole", "ERD:544 mm",
-                           "WL:27.50 mm  WR:18,1 mm", "dL:38 mm  dR:45 mm", "S:2.6 mm", "CL:2 cross  CR:0 cross",
+    ScopedLocale scoped(CommaRegion());
+    Wheel w;
+    w.rimType = 1;
+    w.hubHoles = 32;
+    w.rimHoles = 36;
+    w.erd = 544;
+    w.leftOffset = 27.5;
+    w.leftFlange = 38;
+    w.rightFlange = 45;
+    w.spokeHole = 2.6;
+    w.leftCross = 2;
+    w.rightCross = 0;
+    EXPECT_EQ(WheelDescriptionLines(w, "wheel.prl"),
+              QStringList({"wheel.prl", "26MTB:559", "HUB:32 hole", "RIM:36 hole", "ERD:544 mm",
+                           "WL:27,5 mm  WR:18,1 mm", "dL:38 mm  dR:45 mm", "S:2,6 mm", "CL:2 cross  CR:0 cross",
                            ""}));
     EXPECT_EQ(JoinSummaryText({"a", "", "b"}), "a\r\n\r\nb\r\n");
     EXPECT_EQ(JoinSummaryText({}), "");
@@ -47,12 +48,11 @@ TEST(Summary, DefaultWheelGivesTheNineteenLines)
 
         GridModel grid;
         FillLacingTable(grid, 36, 36);
-        SpokeLengthInputs inputs = DefaultWheel();
-        inputs.angleDifference = "3";  // turned earlier: equal counts put it back to 0
-        QString angle = "3";
-        const QString text = ComposeSummary(grid, inputs, DefaultDescription(), [&](const QString& t) { angle = t; });
-        EXPECT_EQ(text.toStdString(), expected.toStdString());
-        EXPECT_EQ(angle, "0");
+        Wheel wheel = DefaultWheel();
+        wheel.angleDifference = 3;  // turned earlier: equal counts take no angle
+        const QString text = ComposeSummary(grid, wheel, "Profile.prl");
+        // Each side's own lines follow the nineteen.
+        EXPECT_EQ(text.left(expected.size()).toStdString(), expected.toStdString());
         EXPECT_EQ(grid.Cells(4, 36), Dec("284.6"));
     }
 }
@@ -63,17 +63,17 @@ TEST(Summary, ErrorsComeBeforeAnyText)
     {
         // Hole counts not chosen yet: the table has no rim holes.
         GridModel grid;
-        SpokeLengthInputs inputs = DefaultWheel();
-        EXPECT_THROW(ComposeSummary(grid, inputs, DefaultDescription(), {}), EWheelInputError);
+        Wheel wheel = DefaultWheel(0, 0);
+        EXPECT_THROW(ComposeSummary(grid, wheel, "Profile.prl"), EWheelInputError);
     }
     {
-        // The right offset fails at row 2: row 1 keeps its fresh length.
+        // A wheel that cannot be built is refused before any length changes.
         GridModel grid;
         FillLacingTable(grid, 36, 36);
-        SpokeLengthInputs inputs = DefaultWheel();
-        inputs.rightOffset = "18.1mm";
-        EXPECT_THROW(ComposeSummary(grid, inputs, DefaultDescription(), {}), EConvertError);
-        EXPECT_EQ(grid.Cells(4, 1), "285.4");
-        EXPECT_EQ(grid.Cells(4, 2), "");
+        grid.SetCells(4, 1, "old");
+        Wheel wheel = DefaultWheel();
+        wheel.tension = 0;
+        EXPECT_THROW(ComposeSummary(grid, wheel, "Profile.prl"), EWheelInputError);
+        EXPECT_EQ(grid.Cells(4, 1), "old");
     }
 }

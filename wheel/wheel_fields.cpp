@@ -93,6 +93,13 @@ QString UnreadableDecimal(const QString& caption, const QString& text)
         .arg(caption, text, QLocale().decimalPoint());
 }
 
+double ReadDecimalInput(const QString& caption, const QString& text)
+{
+    double value = 0;
+    if (!TryStrToFloat(text, value)) throw EConvertError(UnreadableDecimal(caption, text));
+    return value;
+}
+
 double ReadDecimalField(WheelField field, const QString& text)
 {
     double value = 0;

@@ -58,6 +58,10 @@ QString UnreadableText(WheelField field, const QString& text);
 // "<caption>: '1,590' could be 1590 or 1.59: write 1590 or 1.59".
 QString UnreadableDecimal(const QString& caption, const QString& text);
 
+// One decimal input of a dialog: EConvertError naming `caption` and quoting
+// the text when it is not a number in the current region.
+double ReadDecimalInput(const QString& caption, const QString& text);
+
 // The number of the text, or EConvertError with UnreadableText's message.
 double ReadDecimalField(WheelField field, const QString& text);
 int ReadWholeField(WheelField field, const QString& text);

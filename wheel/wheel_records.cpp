@@ -73,16 +73,16 @@ constexpr WheelRecord kRecords[] = {
     Spin("RIMID", P::Draw, &WheelStyle::rimInnerMm, 1, 0, 9),
     Spin("HUBOD", P::Draw, &WheelStyle::hubMarginMm, 6, 0, 9),
     Spin("SpkD", P::Draw, &WheelStyle::spokeWidth, 2, 1, 10),
-    Flag("AuCB", std::monostate{}, true, QT_TRANSLATE_NOOP("TMainF", "Auto ReDraw")),
-    Flag("RNCB", &WheelStyle::numbers, true, QT_TRANSLATE_NOOP("TMainF", "RIM hole No.")),
+    Flag("AuCB", std::monostate{}, true, QT_TRANSLATE_NOOP("rimora::TMainF", "Auto ReDraw")),
+    Flag("RNCB", &WheelStyle::numbers, true, QT_TRANSLATE_NOOP("rimora::TMainF", "RIM hole No.")),
     {"Ssd", K::Radio, P::Draw, &WheelStyle::sideIndex, BothSides, 0, 0, std::nullopt, SpokeSideItems,
-     QT_TRANSLATE_NOOP("TMainF", "Spoke Drawing")},
+     QT_TRANSLATE_NOOP("rimora::TMainF", "Spoke Drawing")},
     // Rim offset, tension and ordering came after the first program's inputs.
     Decimal("RimOffE", P::Data, &Wheel::rimOffset, 0, F::RimOffset),
     Decimal("TensionE", P::Data, &Wheel::tension, 120, F::Tension),
     Decimal("SpokeDiaE", P::Data, &Wheel::spokeDiameter, 2, F::SpokeDiameter),
     List("OrderStepCB", K::CountList, &Wheel::orderStep, 2, F::OrderStep, OrderStepItems),
-    Flag("HNCB", &WheelStyle::hubNumbers, false, QT_TRANSLATE_NOOP("TMainF", "HUB hole No.")),
+    Flag("HNCB", &WheelStyle::hubNumbers, false, QT_TRANSLATE_NOOP("rimora::TMainF", "HUB hole No.")),
     // The recent profiles: kept by the settings file only.
     Plain("RecentL", K::Text, P::None),
 };

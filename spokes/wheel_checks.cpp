@@ -1,4 +1,4 @@
-#include "spokes/wheel_numbers.h"
+#include "spokes/wheel_checks.h"
 
 #include "platform/convert.h"
 #include "platform/errors.h"
@@ -13,16 +13,6 @@
 namespace rimora {
 
 namespace {
-
-double Decimal(WheelField field, const QString& text)
-{
-    return ReadDecimalField(field, text);
-}
-
-int Whole(WheelField field, const QString& text)
-{
-    return ReadWholeField(field, text);
-}
 
 [[noreturn]] void Impossible(WheelField field, const QString& why)
 {
@@ -51,28 +41,14 @@ void CheckOrderStep(int step)
         Impossible(WheelField::OrderStep, QCoreApplication::translate("Spokes", "spokes are sold in steps of 1 or 2 mm."));
 }
 
+}  // namespace
+
 void CheckRimOffset(double offset)
 {
     if (!(offset >= 0))
         Impossible(WheelField::RimOffset,
                    QCoreApplication::translate("Spokes", "the offset is a distance, 0 or more; the holes are always moved toward the "
                                   "flange farther from the centre plane."));
-}
-
-}  // namespace
-
-double ReadDecimalInput(const QString& caption, const QString& text)
-{
-    double value = 0;
-    if (!TryStrToFloat(text, value)) throw EConvertError(UnreadableDecimal(caption, text));
-    return value;
-}
-
-double ReadRimOffset(const QString& text)
-{
-    const double offset = Decimal(WheelField::RimOffset, text);
-    CheckRimOffset(offset);
-    return offset;
 }
 
 void CheckFlangeOffsets(double leftOffset, double rightOffset, double rimOffset)
@@ -94,36 +70,15 @@ void CheckFlangeOffsets(double leftOffset, double rightOffset, double rimOffset)
                             Millimetres(std::max(leftOffset, rightOffset))));
 }
 
-void ReadSideInputs(const WheelTexts& t, WheelNumbers& n)
+void CheckSideInputs(const Wheel& n)
 {
-    n.rimOffset = ReadRimOffset(t.rimOffset);
-    n.tension = Decimal(WheelField::Tension, t.tension);
+    CheckRimOffset(n.rimOffset);
     CheckTension(n.tension);
-    n.spokeDiameter = Decimal(WheelField::SpokeDiameter, t.spokeDiameter);
     CheckSpokeDiameter(n.spokeDiameter);
-    n.orderStep = Whole(WheelField::OrderStep, t.orderStep);
     CheckOrderStep(n.orderStep);
 }
 
-WheelNumbers ReadWheelNumbers(const WheelTexts& t)
-{
-    WheelNumbers n;
-    n.hubHoles = Whole(WheelField::HubHoles, t.lengths.hubHoles);
-    n.rimHoles = Whole(WheelField::RimHoles, t.lengths.rimHoles);
-    n.erd = Decimal(WheelField::Erd, t.lengths.erd);
-    n.leftOffset = Decimal(WheelField::LeftOffset, t.lengths.leftOffset);
-    n.rightOffset = Decimal(WheelField::RightOffset, t.lengths.rightOffset);
-    n.leftFlange = Decimal(WheelField::LeftFlange, t.lengths.leftFlange);
-    n.rightFlange = Decimal(WheelField::RightFlange, t.lengths.rightFlange);
-    n.spokeHole = Decimal(WheelField::SpokeHole, t.lengths.spokeHole);
-    n.leftCross = Whole(WheelField::LeftCross, t.leftCross);
-    n.rightCross = Whole(WheelField::RightCross, t.rightCross);
-    ReadSideInputs(t, n);
-    CheckWheelNumbers(n);
-    return n;
-}
-
-void CheckWheelNumbers(const WheelNumbers& n)
+void CheckWheel(const Wheel& n)
 {
     for (const auto& [field, value] : {std::pair{WheelField::Erd, n.erd},
                                        {WheelField::LeftFlange, n.leftFlange},
@@ -140,46 +95,6 @@ void CheckWheelNumbers(const WheelNumbers& n)
     CheckTension(n.tension);
     CheckSpokeDiameter(n.spokeDiameter);
     CheckOrderStep(n.orderStep);
-}
-
-namespace {
-
-bool EqualHoleCounts(const SpokeLengthInputs& in)
-{
-    int hub = 0;
-    int rim = 0;
-    return TryStrToInt(in.hubHoles, hub) && TryStrToInt(in.rimHoles, rim) && hub == rim;
-}
-
-}  // namespace
-
-std::vector<FieldText> LengthFieldTexts(const SpokeLengthInputs& in, const QString& rimOffsetText)
-{
-    std::vector<FieldText> texts{{WheelField::HubHoles, in.hubHoles},       {WheelField::RimHoles, in.rimHoles},
-                                 {WheelField::Erd, in.erd},                 {WheelField::LeftOffset, in.leftOffset},
-                                 {WheelField::RightOffset, in.rightOffset}, {WheelField::LeftFlange, in.leftFlange},
-                                 {WheelField::RightFlange, in.rightFlange}, {WheelField::SpokeHole, in.spokeHole},
-                                 {WheelField::RimOffset, rimOffsetText}};
-    if (!EqualHoleCounts(in)) texts.push_back({WheelField::AngleDifference, in.angleDifference});
-    return texts;
-}
-
-std::vector<FieldText> WheelFieldTexts(const WheelTexts& t)
-{
-    std::vector<FieldText> texts = LengthFieldTexts(t.lengths, t.rimOffset);
-    // CL and CR come after S, Tension, Spoke Ø and Order step after the rim offset.
-    const auto afterField = [&texts](WheelField field) {
-        return std::find_if(texts.begin(), texts.end(), [field](const FieldText& f) { return f.field == field; }) + 1;
-    };
-    texts.insert(afterField(WheelField::SpokeHole),
-                 {{WheelField::LeftCross, t.leftCross}, {WheelField::RightCross, t.rightCross}});
-    texts.insert(afterField(WheelField::RimOffset), {{WheelField::Tension, t.tension},
-                                                     {WheelField::SpokeDiameter, t.spokeDiameter},
-                                                     {WheelField::OrderStep, t.orderStep}});
-    std::erase_if(texts, [](const FieldText& f) {
-        return (f.field == WheelField::HubHoles || f.field == WheelField::RimHoles) && f.text.isEmpty();
-    });
-    return texts;
 }
 
 }  // namespace rimora

@@ -1,0 +1,147 @@
+#include "app/wheel_controls.h"
+
+#include "platform/convert.h"
+#include "platform/tcheck_box.h"
+#include "platform/tcolor_box.h"
+#include "platform/tcombo_box.h"
+#include "platform/tedit.h"
+#include "platform/tradio_group.h"
+#include "platform/tspin_edit.h"
+#include "platform/tstring_grid.h"
+#include "lacing/lacing_table.h"
+
+#include <QCoreApplication>
+
+namespace rimora {
+
+namespace {
+
+QWidget* MakeControl(TForm& form, const WheelRecord& r, QWidget* parent)
+{
+    const QString key = QString::fromLatin1(r.key);
+    const auto caption = [&r] { return QCoreApplication::translate("rimora::TMainF", r.caption); };
+    switch (r.kind) {
+    case RecordKind::RimList:
+    case RecordKind::CountList: {
+        auto* list = form.Create<TComboBox>(parent, key, r.items());
+        list->SetItemIndex(ListIndex(r, static_cast<int>(r.defaultValue)));
+        return list;
+    }
+    case RecordKind::Decimal: {
+        auto* edit = form.Create<TEdit>(parent, key);
+        // The design value in the region's own notation ("27,5" in a comma region).
+        edit->SetText(FloatToStr(r.defaultValue));
+        edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        return edit;
+    }
+    case RecordKind::Spin: {
+        auto* spin = form.Create<TSpinEdit>(parent, key, r.minimum, r.maximum, static_cast<int>(r.defaultValue));
+        if (r.page == RecordPage::Data) spin->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        return spin;
+    }
+    case RecordKind::Colour:
+        return form.Create<TColorBox>(parent, key, static_cast<TColor>(r.defaultValue));
+    case RecordKind::Flag:
+        return form.Create<TCheckBox>(parent, key, caption(), r.defaultValue != 0);
+    case RecordKind::Radio:
+        return form.Create<TRadioGroup>(parent, key, caption(), r.items(), 3, static_cast<int>(r.defaultValue));
+    case RecordKind::Grid:
+        return form.Create<TStringGrid>(parent, key, kLacingColCount, kLacingInitialRowCount, 3, 1);
+    case RecordKind::Text:
+        return form.Create<TEdit>(parent, key);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void WheelControls::Create(TForm& form, QWidget* const (&pages)[3], QWidget* hidden)
+{
+    for (const WheelRecord& record : WheelRecords()) {
+        QWidget* parent = record.page == RecordPage::None ? hidden : pages[static_cast<int>(record.page)];
+        entries_.push_back({&record, MakeControl(form, record, parent), QString(), false});
+    }
+    Read();
+}
+
+QWidget* WheelControls::Control(const char* key) const
+{
+    for (const Entry& e : entries_)
+        if (qstrcmp(e.record->key, key) == 0) return e.control;
+    return nullptr;
+}
+
+QWidget* WheelControls::Control(WheelField field) const
+{
+    return Control(RecordOf(field).key);
+}
+
+QString WheelControls::TextOf(WheelField field) const
+{
+    const QWidget* control = Control(field);
+    if (const auto* edit = qobject_cast<const TEdit*>(control)) return edit->Text();
+    if (const auto* spin = qobject_cast<const TSpinEdit*>(control)) return spin->Text();
+    if (const auto* list = qobject_cast<const TComboBox*>(control)) return list->Text();
+    return QString();
+}
+
+const WheelReading& WheelControls::Read()
+{
+    for (Entry& e : entries_) {
+        const WheelRecord& r = *e.record;
+        if (std::holds_alternative<std::monostate>(r.member)) continue;
+        switch (r.kind) {
+        case RecordKind::RimList:
+        case RecordKind::CountList:
+            reading_.TakeListIndex(r, static_cast<TComboBox*>(e.control)->ItemIndex());
+            break;
+        case RecordKind::Decimal: {
+            const QString text = static_cast<TEdit*>(e.control)->Text();
+            if (e.read && text == e.readText) break;
+            reading_.Take(r, ReadDecimalRecord(r, text));
+            e.readText = text;
+            e.read = true;
+            break;
+        }
+        case RecordKind::Spin: {
+            auto* spin = static_cast<TSpinEdit*>(e.control);
+            if (!r.field) {
+                SetValue(reading_.wheel, r, spin->Value());
+                break;
+            }
+            // A cross number can be typed out of its box's sense before the box settles it.
+            const QString text = spin->Text();
+            if (e.read && text == e.readText) break;
+            int value = 0;
+            reading_.Take(r, TryStrToInt(text, value) ? RecordReading{static_cast<double>(value), QString()}
+                                                      : RecordReading{0, UnreadableText(*r.field, text)});
+            e.readText = text;
+            e.read = true;
+            break;
+        }
+        case RecordKind::Colour:
+            SetValue(reading_.wheel, r, static_cast<TColorBox*>(e.control)->Selected());
+            break;
+        case RecordKind::Flag:
+            SetValue(reading_.wheel, r, static_cast<TCheckBox*>(e.control)->Checked() ? 1 : 0);
+            break;
+        case RecordKind::Radio:
+            SetValue(reading_.wheel, r, static_cast<TRadioGroup*>(e.control)->ItemIndex());
+            break;
+        case RecordKind::Grid:
+        case RecordKind::Text:
+            break;
+        }
+    }
+    return reading_;
+}
+
+QStringList WheelControls::DecimalKeys() const
+{
+    QStringList keys;
+    for (const Entry& e : entries_)
+        if (e.record->kind == RecordKind::Decimal) keys << QString::fromLatin1(e.record->key);
+    return keys;
+}
+
+}  // namespace rimora

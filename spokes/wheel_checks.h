@@ -1,0 +1,27 @@
+#pragma once
+// Whether the wheel can be built: the checks on the numbers that every figure
+// after the lacing needs (lengths, bracing, tension, stretch, order lengths).
+// Each failure names the input by its caption and says what it takes.
+#include "wheel/wheel.h"
+
+namespace rimora {
+
+// The rim offset must be 0 or more: EWheelInputError naming it.
+void CheckRimOffset(double rimOffset);
+
+// The flange offsets WL and WR with the rim offset taken off one of them must
+// both stay above 0: EWheelInputError naming WL, WR or the rim offset.
+void CheckFlangeOffsets(double leftOffset, double rightOffset, double rimOffset);
+
+// The four inputs of the tension and ordering figures, in the order rim
+// offset, tension, spoke diameter, order step.
+void CheckSideInputs(const Wheel& wheel);
+
+// EWheelInputError naming the input when the wheel cannot be built: a hole
+// count not chosen, a rim offset below zero or as large as the flange offset
+// it shrinks (that side's spokes would lie in the rim's plane or beyond), a
+// flange offset of zero or less, a tension or spoke diameter of zero or less,
+// an order step other than 1 or 2 mm, or a number that is not finite.
+void CheckWheel(const Wheel& wheel);
+
+}  // namespace rimora
