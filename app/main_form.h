@@ -4,16 +4,16 @@
 // routes their events; the work is done in the subsystem folders.
 #include "drawing/wheel_on_screen.h"
 #include "sheet/saved_wheel.h"
-#include "platform/simple_controls.h"
-#include "platform/tcheck_box.h"
-#include "platform/tcolor_box.h"
-#include "platform/tcombo_box.h"
-#include "platform/tedit.h"
-#include "platform/tform.h"
-#include "platform/tpaint_box.h"
-#include "platform/tradio_group.h"
-#include "platform/tspin_edit.h"
-#include "platform/tstring_grid.h"
+#include "widgets/simple_controls.h"
+#include "widgets/tcheck_box.h"
+#include "widgets/tcolor_box.h"
+#include "widgets/tcombo_box.h"
+#include "widgets/tedit.h"
+#include "widgets/tform.h"
+#include "widgets/tpaint_box.h"
+#include "widgets/tradio_group.h"
+#include "widgets/tspin_edit.h"
+#include "widgets/tstring_grid.h"
 
 #include <QMenu>
 #include <QToolButton>
