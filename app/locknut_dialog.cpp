@@ -2,7 +2,7 @@
 
 #include "app/fonts.h"
 #include "platform/guard.h"
-#include "platform/tedit.h"
+#include "widgets/tedit.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

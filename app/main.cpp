@@ -12,6 +12,7 @@
 #include "platform/desktop.h"
 #include "platform/unattended_report.h"
 #include "sheet/command_line.h"
+#include "widgets/qt_desktop.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -52,6 +53,7 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("rimora"));
+    rimora::UseWindowDialogs();
     rimora::InstallTranslations(QLocale::system());
     QApplication::setWindowIcon(rimora::RimoraIcon());
     rimora::SetApplicationTitle(rimora::TMainF::ApplicationTitle);

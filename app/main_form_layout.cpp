@@ -5,9 +5,9 @@
 #include "app/main_form.h"
 #include "app/profile_icons.h"
 #include "wheel/wheel_choices.h"
-#include "lacing/lacing_cell_delegate.h"
+#include "app/lacing_cell_delegate.h"
 #include "platform/convert.h"
-#include "platform/tedit.h"
+#include "widgets/tedit.h"
 #include "wheel/wheel_fields.h"
 
 #include <QGridLayout>

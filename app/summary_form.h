@@ -2,8 +2,8 @@
 // The summary window: the wheel's description and its bill of spokes in a
 // memo, with an "OK" button that hides it. It keeps its placement in the
 // settings file and lives until the program ends.
-#include "platform/simple_controls.h"
-#include "platform/tform.h"
+#include "widgets/simple_controls.h"
+#include "widgets/tform.h"
 
 #include <memory>
 

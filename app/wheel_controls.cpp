@@ -1,13 +1,13 @@
 #include "app/wheel_controls.h"
 
 #include "platform/convert.h"
-#include "platform/tcheck_box.h"
-#include "platform/tcolor_box.h"
-#include "platform/tcombo_box.h"
-#include "platform/tedit.h"
-#include "platform/tradio_group.h"
-#include "platform/tspin_edit.h"
-#include "platform/tstring_grid.h"
+#include "widgets/tcheck_box.h"
+#include "widgets/tcolor_box.h"
+#include "widgets/tcombo_box.h"
+#include "widgets/tedit.h"
+#include "widgets/tradio_group.h"
+#include "widgets/tspin_edit.h"
+#include "widgets/tstring_grid.h"
 #include "lacing/lacing_table.h"
 
 #include <QCoreApplication>

@@ -4,7 +4,7 @@
 // number text is converted only when it has changed since the last reading;
 // one that does not read keeps the wheel's last good value and leaves the
 // message that names it.
-#include "platform/tform.h"
+#include "widgets/tform.h"
 #include "wheel/wheel_reading.h"
 
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 // What the form-state store and the subsystems may know of a window and its
-// controls, without any widget header. The Qt controls implement these; tests
-// use small fakes.
+// controls, without any widget header. The controls in widgets/ implement
+// these.
 #include "platform/color.h"
 
 #include <QString>

@@ -1,8 +1,9 @@
 #pragma once
 // Everything the program asks of the desktop around it: message boxes, the
 // about box, a web link, the file dialogs, the executable's folder and the
-// screen. The program uses the Qt implementation; tests install a recorder so
-// that no flow opens a real dialog or writes beside the test executable.
+// screen. The window program uses the Qt dialogs (widgets/qt_desktop.h);
+// tests install a recorder so that no flow opens a real dialog or writes
+// beside the test executable.
 #include <QColor>
 #include <QList>
 #include <QRect>
@@ -61,16 +62,43 @@ public:
     virtual QList<QRect> ScreenGeometries() { return {QRect(QPoint(0, 0), ScreenSize())}; }
 };
 
+// The system's folders and screens, for a program without windows: nobody
+// is there to answer, so an error goes to stderr, every question is answered
+// "no" and every dialog is cancelled. The window program's dialogs build on it.
+class SystemDesktop : public Desktop {
+public:
+    void ShowError(const QString& message) override;
+    bool Confirm(const QString&, const QString&) override { return false; }
+    SaveChangesAnswer AskSaveChanges(const QString&, const QString&) override { return SaveChangesAnswer::Cancel; }
+    void ShowAbout(const QString&, const QString&) override {}
+    void OpenUrl(const QString&) override {}
+    QString OpenFileName(const FileDialogRequest&) override { return {}; }
+    QString SaveFileName(const FileDialogRequest&) override { return {}; }
+    bool ChooseColor(QColor&) override { return false; }
+    void PrintPreview(const QString&, const QPageSize&, const std::function<void(QPaintDevice&)>&) override {}
+    bool ChooseImageSize(QSize&) override { return false; }
+    QString ExecutableFolder() override;
+    QString DocumentsFolder() override;
+    QString HomeFolder() override;
+    QSize ScreenSize() override;
+    QList<QRect> ScreenGeometries() override;
+};
+
 // The caption of the program's message boxes (the application title).
 void SetApplicationTitle(const QString& title);
 QString ApplicationTitle();
 
-// The desktop in use; the Qt one unless a test installed another.
+// The desktop in use: the one installed by SetDesktop, else the window
+// program's dialogs (SetWindowDesktop), else the system's.
 Desktop& CurrentDesktop();
-// Installs a desktop (not owned); nullptr goes back to the Qt one.
+// Installs a desktop (not owned); nullptr goes back to the window's or the
+// system's.
 void SetDesktop(Desktop* desktop);
-// The desktop installed by SetDesktop, nullptr while the Qt one is in use.
+// The desktop installed by SetDesktop, nullptr while none is.
 Desktop* InstalledDesktop();
+// The dialogs of the window program (not owned), in use whenever no desktop
+// is installed. The core never shows a window, so it cannot make them itself.
+void SetWindowDesktop(Desktop* desktop);
 
 // The save dialog, then, for a file that exists already, the question
 // whether to replace it (captioned `title`): the absolute path to write, or

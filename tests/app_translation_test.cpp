@@ -1,9 +1,9 @@
 // The window in the user's language: the real main and summary windows built
 // under the Japanese and the English translations, the shipped translation
 // file checked message by message, and a sweep for captions left in English.
+#include "app/cell_painting.h"
 #include "app/translation.h"
 #include "app_window_fixture.h"
-#include "lacing/cell_painting.h"
 #include "lacing/lacing_table.h"
 #include "platform/errors.h"
 

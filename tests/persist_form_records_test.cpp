@@ -3,7 +3,7 @@
 #include "persist/ini_save.h"
 #include "persist_test_files.h"
 #include "platform/errors.h"
-#include "support/fake_form.h"
+#include "support/small_form.h"
 
 #include <gtest/gtest.h>
 
@@ -22,18 +22,18 @@ const QByteArray kWorkedExample = "[WheelF]\n"
 // selected and a grid of `cols` x `rows`.
 struct WheelWindow {
     explicit WheelWindow(int cols = 2, int rows = 2)
-        : name(form.Add<FakeEdit>(QStringLiteral("NameE"), QStringLiteral("Front 32H"))),
-          size(form.Add<FakeComboBox>(QStringLiteral("SizeCB"), 5, 2)),
-          grid(form.Add<FakeStringGrid>(QStringLiteral("G1"), cols, rows)),
+        : name(form.Edit(QStringLiteral("NameE"), QStringLiteral("Front 32H"))),
+          size(form.ComboBox(QStringLiteral("SizeCB"), 5, 2)),
+          grid(form.StringGrid(QStringLiteral("G1"), cols, rows)),
           store(form)
     {
-        grid.SetRows({QStringLiteral("A,B"), QStringLiteral("1,")});
+        SetGridRows(grid, {QStringLiteral("A,B"), QStringLiteral("1,")});
         store.SetFileName(QStringLiteral("wheel.prl"));
     }
-    FakeForm form{QStringLiteral("WheelF")};
-    FakeEdit& name;
-    FakeComboBox& size;
-    FakeStringGrid& grid;
+    SmallForm form{QStringLiteral("WheelF")};
+    TEdit& name;
+    TComboBox& size;
+    TStringGrid& grid;
     TIniSave store;
 };
 
@@ -41,11 +41,10 @@ class FormRecordsTest : public PersistTest {};
 
 // A control whose value cannot be taken, as when a conversion fails halfway
 // through a pass.
-class FailingSpin : public FakeNamed, public ISpinControl {
+class FailingSpin : public TSpinEdit {
 public:
-    using FakeNamed::FakeNamed;
+    FailingSpin(QWidget* parent, const QString& name) : TSpinEdit(parent, name, 0, 4, 0) {}
     int Value() const override { throw EConvertError(QStringLiteral("'x' is not a valid integer value")); }
-    void SetValue(int) override {}
 };
 
 }  // namespace
@@ -64,65 +63,65 @@ TEST_F(FormRecordsTest, WorkedExampleReadsBack)
         SCOPED_TRACE("into the same window, changed in between");
         WriteBytes(path, kWorkedExample);
         WheelWindow window;
-        window.name.text = QStringLiteral("other");
-        window.size.index = 4;
-        window.grid.SetRows({QStringLiteral("x,y"), QStringLiteral("z,w")});
+        window.name.SetText(QStringLiteral("other"));
+        window.size.SetItemIndex(4);
+        SetGridRows(window.grid, {QStringLiteral("x,y"), QStringLiteral("z,w")});
         window.store.ReadInfo();
-        EXPECT_EQ(window.name.text, QStringLiteral("Front 32H"));
-        EXPECT_EQ(window.size.index, 2);
-        EXPECT_EQ(window.grid.Row(0), QStringList({"A", "B"}));
-        EXPECT_EQ(window.grid.Row(1), QStringList({"1", ""}));
+        EXPECT_EQ(window.name.Text(), QStringLiteral("Front 32H"));
+        EXPECT_EQ(window.size.ItemIndex(), 2);
+        EXPECT_EQ(GridRow(window.grid, 0), QStringList({"A", "B"}));
+        EXPECT_EQ(GridRow(window.grid, 1), QStringList({"1", ""}));
     }
     {
         SCOPED_TRACE("grid with three rows: the third is emptied");
         WheelWindow window(2, 3);
-        window.grid.SetRows({QStringLiteral("x,y"), QStringLiteral("z,w"), QStringLiteral("p,q")});
+        SetGridRows(window.grid, {QStringLiteral("x,y"), QStringLiteral("z,w"), QStringLiteral("p,q")});
         window.store.ReadInfo();
-        EXPECT_EQ(window.grid.Row(0), QStringList({"A", "B"}));
-        EXPECT_EQ(window.grid.Row(1), QStringList({"1", ""}));
-        EXPECT_EQ(window.grid.Row(2), QStringList({"", ""}));
+        EXPECT_EQ(GridRow(window.grid, 0), QStringList({"A", "B"}));
+        EXPECT_EQ(GridRow(window.grid, 1), QStringList({"1", ""}));
+        EXPECT_EQ(GridRow(window.grid, 2), QStringList({"", ""}));
     }
     {
         SCOPED_TRACE("grid with three columns: the third cell is emptied");
         WheelWindow window(3, 2);
-        window.grid.SetRows({QStringLiteral("x,y,z"), QStringLiteral("p,q,r")});
+        SetGridRows(window.grid, {QStringLiteral("x,y,z"), QStringLiteral("p,q,r")});
         window.store.ReadInfo();
-        EXPECT_EQ(window.grid.Row(0), QStringList({"A", "B", ""}));
-        EXPECT_EQ(window.grid.Row(1), QStringList({"1", "", ""}));
+        EXPECT_EQ(GridRow(window.grid, 0), QStringList({"A", "B", ""}));
+        EXPECT_EQ(GridRow(window.grid, 1), QStringList({"1", "", ""}));
     }
     {
         SCOPED_TRACE("NameE= with nothing after it empties the edit");
         WriteBytes(path, QByteArray(kWorkedExample).replace("NameE=Front 32H", "NameE="));
         WheelWindow window;
         window.store.ReadInfo();
-        EXPECT_EQ(window.name.text, QString());
+        EXPECT_EQ(window.name.Text(), QString());
     }
     {
         SCOPED_TRACE("SizeCB missing: the list keeps its selection");
         WriteBytes(path, QByteArray(kWorkedExample).replace("SizeCB=2\n", ""));
         WheelWindow window;
-        window.size.index = 4;
+        window.size.SetItemIndex(4);
         window.store.ReadInfo();
-        EXPECT_EQ(window.size.index, 4);
-        EXPECT_EQ(window.name.text, QStringLiteral("Front 32H"));
+        EXPECT_EQ(window.size.ItemIndex(), 4);
+        EXPECT_EQ(window.name.Text(), QStringLiteral("Front 32H"));
     }
 }
 
 TEST_F(FormRecordsTest, EachKindOfControlWritesItsValueInCreationOrder)
 {
-    FakeForm form(QStringLiteral("MainF"));
-    form.Add<FakeComboBox>(QStringLiteral("TyCB"), 3, -1);
-    form.Add<FakeButton>(QStringLiteral("CBtn"));
-    form.Add<FakeSpinEdit>(QStringLiteral("CLE"), 0, 4, 3);
-    form.Add<FakeLabel>(QStringLiteral("ProfL"));
-    form.Add<FakeColorBox>(QStringLiteral("CL1"), colors::Red, colors::ButtonFace);
-    form.Add<FakeColorBox>(QStringLiteral("CL2"), colors::Red, colors::NoSelection);
-    form.Add<FakeColorBox>(QStringLiteral("CL3"), colors::Red, colors::Blue);
-    form.Add<FakeCheckBox>(QStringLiteral("AuCB"), true);
-    form.Add<FakeCheckBox>(QStringLiteral("RNCB"), false);
-    form.Add<FakeRadioGroup>(QStringLiteral("Ssd"), 3, 1);
-    form.Add<FakeEdit>(QStringLiteral(""), QStringLiteral("nameless, never saved"));
-    form.Add<FakePanel>(QStringLiteral("Pnl"));
+    SmallForm form(QStringLiteral("MainF"));
+    form.ComboBox(QStringLiteral("TyCB"), 3, -1);
+    form.Button(QStringLiteral("CBtn"));
+    form.SpinEdit(QStringLiteral("CLE"), 0, 4, 3);
+    form.Label(QStringLiteral("ProfL"));
+    form.ColorBox(QStringLiteral("CL1"), colors::Red, colors::ButtonFace);
+    form.ColorBox(QStringLiteral("CL2"), colors::Red, colors::NoSelection);
+    form.ColorBox(QStringLiteral("CL3"), colors::Red, colors::Blue);
+    form.CheckBox(QStringLiteral("AuCB"), true);
+    form.CheckBox(QStringLiteral("RNCB"), false);
+    form.RadioGroup(QStringLiteral("Ssd"), 3, 1);
+    form.Edit(QStringLiteral(""), QStringLiteral("nameless, never saved"));
+    form.Panel(QStringLiteral("Pnl"));
     TIniSave store(form);
     store.SetFileName(QStringLiteral("kinds.ini"));
     store.WriteInfo();
@@ -139,21 +138,21 @@ TEST_F(FormRecordsTest, EachKindOfControlWritesItsValueInCreationOrder)
 
 TEST_F(FormRecordsTest, ReadingSetsEachKindFromItsKeyOrKeepsItsValue)
 {
-    FakeForm form(QStringLiteral("MainF"));
-    auto& list = form.Add<FakeComboBox>(QStringLiteral("HubCB"), 10, 1);
-    auto& badList = form.Add<FakeComboBox>(QStringLiteral("RimCB"), 10, 3);
-    auto& spin = form.Add<FakeSpinEdit>(QStringLiteral("CLE"), 0, 4, 1);
-    auto& pulled = form.Add<FakeSpinEdit>(QStringLiteral("CRE"), 0, 4, 1);
-    auto& absentColour = form.Add<FakeColorBox>(QStringLiteral("CL1"), colors::Red, colors::Lime);
-    auto& storedColour = form.Add<FakeColorBox>(QStringLiteral("CL2"), colors::Red, colors::Lime);
-    auto& seven = form.Add<FakeCheckBox>(QStringLiteral("AuCB"), false);
-    auto& yesFromOn = form.Add<FakeCheckBox>(QStringLiteral("RNCB"), true);
-    auto& yesFromOff = form.Add<FakeCheckBox>(QStringLiteral("XCB"), false);
-    auto& zero = form.Add<FakeCheckBox>(QStringLiteral("YCB"), true);
-    auto& radio = form.Add<FakeRadioGroup>(QStringLiteral("Ssd"), 3, 0);
-    auto& padded = form.Add<FakeEdit>(QStringLiteral("dRE"), QStringLiteral("old"));
-    auto& quoted = form.Add<FakeEdit>(QStringLiteral("dLE"), QStringLiteral("old"));
-    auto& absentText = form.Add<FakeEdit>(QStringLiteral("WLE"), QStringLiteral("keep me"));
+    SmallForm form(QStringLiteral("MainF"));
+    auto& list = form.ComboBox(QStringLiteral("HubCB"), 10, 1);
+    auto& badList = form.ComboBox(QStringLiteral("RimCB"), 10, 3);
+    auto& spin = form.SpinEdit(QStringLiteral("CLE"), 0, 4, 1);
+    auto& pulled = form.SpinEdit(QStringLiteral("CRE"), 0, 4, 1);
+    auto& absentColour = form.ColorBox(QStringLiteral("CL1"), colors::Red, colors::Lime);
+    auto& storedColour = form.ColorBox(QStringLiteral("CL2"), colors::Red, colors::Lime);
+    auto& seven = form.CheckBox(QStringLiteral("AuCB"), false);
+    auto& yesFromOn = form.CheckBox(QStringLiteral("RNCB"), true);
+    auto& yesFromOff = form.CheckBox(QStringLiteral("XCB"), false);
+    auto& zero = form.CheckBox(QStringLiteral("YCB"), true);
+    auto& radio = form.RadioGroup(QStringLiteral("Ssd"), 3, 0);
+    auto& padded = form.Edit(QStringLiteral("dRE"), QStringLiteral("old"));
+    auto& quoted = form.Edit(QStringLiteral("dLE"), QStringLiteral("old"));
+    auto& absentText = form.Edit(QStringLiteral("WLE"), QStringLiteral("keep me"));
     WriteBytes(PathOf(QStringLiteral("in.ini")), "[MainF]\n"
                                                  "HubCB=0x5\n"
                                                  "RimCB=many\n"
@@ -170,20 +169,20 @@ TEST_F(FormRecordsTest, ReadingSetsEachKindFromItsKeyOrKeepsItsValue)
     TIniSave store(form);
     store.SetFileName(QStringLiteral("in.ini"));
     store.ReadInfo();
-    EXPECT_EQ(list.index, 5);
-    EXPECT_EQ(badList.index, 3) << "a value that is no integer keeps the selection";
-    EXPECT_EQ(spin.value, 2);
-    EXPECT_EQ(pulled.value, 4) << "the spin edit pulls a value into its range itself";
-    EXPECT_EQ(absentColour.selected, colors::Red) << "absent colour key gives the default colour";
-    EXPECT_EQ(storedColour.selected, colors::ButtonFace);
-    EXPECT_TRUE(seven.checked);
-    EXPECT_TRUE(yesFromOn.checked);
-    EXPECT_FALSE(yesFromOff.checked);
-    EXPECT_FALSE(zero.checked);
-    EXPECT_EQ(radio.index, 2);
-    EXPECT_EQ(padded.text, QStringLiteral("45.5"));
-    EXPECT_EQ(quoted.text, QStringLiteral("  42 "));
-    EXPECT_EQ(absentText.text, QStringLiteral("keep me"));
+    EXPECT_EQ(list.ItemIndex(), 5);
+    EXPECT_EQ(badList.ItemIndex(), 3) << "a value that is no integer keeps the selection";
+    EXPECT_EQ(spin.Value(), 2);
+    EXPECT_EQ(pulled.Value(), 4) << "the spin edit pulls a value into its range itself";
+    EXPECT_EQ(absentColour.Selected(), colors::Red) << "absent colour key gives the default colour";
+    EXPECT_EQ(storedColour.Selected(), colors::ButtonFace);
+    EXPECT_TRUE(seven.Checked());
+    EXPECT_TRUE(yesFromOn.Checked());
+    EXPECT_FALSE(yesFromOff.Checked());
+    EXPECT_FALSE(zero.Checked());
+    EXPECT_EQ(radio.ItemIndex(), 2);
+    EXPECT_EQ(padded.Text(), QStringLiteral("45.5"));
+    EXPECT_EQ(quoted.Text(), QStringLiteral("  42 "));
+    EXPECT_EQ(absentText.Text(), QStringLiteral("keep me"));
 }
 
 TEST_F(FormRecordsTest, WritingIntoAnExistingFileKeepsOrderAndOtherSections)
@@ -198,11 +197,11 @@ TEST_F(FormRecordsTest, WritingIntoAnExistingFileKeepsOrderAndOtherSections)
 
 TEST_F(FormRecordsTest, ExcludedControlsAreNeitherWrittenNorRead)
 {
-    FakeForm form(QStringLiteral("MainF"));
-    auto& erd = form.Add<FakeEdit>(QStringLiteral("ErdE"), QStringLiteral("594"));
-    auto& lower = form.Add<FakeEdit>(QStringLiteral("erde"), QStringLiteral("600"));
-    auto& hub = form.Add<FakeComboBox>(QStringLiteral("HubCB"), 10, 4);
-    auto& spaced = form.Add<FakeEdit>(QStringLiteral("My Edit"), QStringLiteral("x"));
+    SmallForm form(QStringLiteral("MainF"));
+    auto& erd = form.Edit(QStringLiteral("ErdE"), QStringLiteral("594"));
+    auto& lower = form.Edit(QStringLiteral("erde"), QStringLiteral("600"));
+    auto& hub = form.ComboBox(QStringLiteral("HubCB"), 10, 4);
+    auto& spaced = form.Edit(QStringLiteral("My Edit"), QStringLiteral("x"));
     const QString path = PathOf(QStringLiteral("ex.ini"));
     WriteBytes(path, "[MainF]\nHubCB=7\n");
     TIniSave store(form);
@@ -217,10 +216,10 @@ TEST_F(FormRecordsTest, ExcludedControlsAreNeitherWrittenNorRead)
     // read from the key ErdE while the control ErdE itself is left alone.
     WriteBytes(path, "[MainF]\nErdE=1\nHubCB=0\nMy Edit=3\n");
     store.ReadInfo();
-    EXPECT_EQ(erd.text, QStringLiteral("594"));
-    EXPECT_EQ(lower.text, QStringLiteral("1"));
-    EXPECT_EQ(hub.index, 4);
-    EXPECT_EQ(spaced.text, QStringLiteral("x"));
+    EXPECT_EQ(erd.Text(), QStringLiteral("594"));
+    EXPECT_EQ(lower.Text(), QStringLiteral("1"));
+    EXPECT_EQ(hub.ItemIndex(), 4);
+    EXPECT_EQ(spaced.Text(), QStringLiteral("x"));
 }
 
 TEST_F(FormRecordsTest, GridsLeftOutWhenSaveStringGridIsOff)
@@ -232,12 +231,12 @@ TEST_F(FormRecordsTest, GridsLeftOutWhenSaveStringGridIsOff)
     EXPECT_EQ(ReadBytes(path), QByteArray("[WheelF]\nNameE=Front 32H\nSizeCB=2\n"));
 
     WriteBytes(path, kWorkedExample);
-    window.grid.SetRows({QStringLiteral("x,y"), QStringLiteral("z,w")});
+    SetGridRows(window.grid, {QStringLiteral("x,y"), QStringLiteral("z,w")});
     bool hookCalled = false;
     window.store.SetGridReadHook([&](Component&) { hookCalled = true; });
     window.store.ReadInfo();
-    EXPECT_EQ(window.grid.Row(0), QStringList({"x", "y"}));
-    EXPECT_EQ(window.grid.Row(1), QStringList({"z", "w"}));
+    EXPECT_EQ(GridRow(window.grid, 0), QStringList({"x", "y"}));
+    EXPECT_EQ(GridRow(window.grid, 1), QStringList({"z", "w"}));
     EXPECT_FALSE(hookCalled);
 }
 
@@ -254,7 +253,7 @@ TEST_F(FormRecordsTest, PlaceOnlyStoreTouchesNoControlValues)
     window.store.WriteInfo();
     EXPECT_EQ(ReadBytes(path), before);
     window.store.ReadInfo();
-    EXPECT_EQ(window.name.text, QStringLiteral("Front 32H"));
+    EXPECT_EQ(window.name.Text(), QStringLiteral("Front 32H"));
 
     window.form.SetLeft(10);
     window.store.WritePlace();
@@ -264,20 +263,20 @@ TEST_F(FormRecordsTest, PlaceOnlyStoreTouchesNoControlValues)
 TEST_F(FormRecordsTest, CellsWithCommasOrQuotesKeepTheirPlace)
 {
     const QString path = PathOf(QStringLiteral("cells.prl"));
-    FakeForm form(QStringLiteral("MainF"));
-    auto& grid = form.Add<FakeStringGrid>(QStringLiteral("SG1"), 5, 2);
+    SmallForm form(QStringLiteral("MainF"));
+    auto& grid = form.StringGrid(QStringLiteral("SG1"), 5, 2);
     const QStringList tricky = {"1,234.6", "\"x", "say \"hi\", ok", "a\"b", ""};
-    for (int c = 0; c < 5; ++c) grid.model.SetCells(c, 1, tricky[c]);
-    grid.SetRows({QStringLiteral("HUB,->R,RIM,->H,Length")});
+    for (int c = 0; c < 5; ++c) grid.Model().SetCells(c, 1, tricky[c]);
+    SetGridRows(grid, {QStringLiteral("HUB,->R,RIM,->H,Length")});
     TIniSave store(form);
     store.SetFileName(QStringLiteral("cells.prl"));
     store.WriteInfo();
     EXPECT_EQ(ReadBytes(path), QByteArray("[MainF]\nSG1-Row0=HUB,->R,RIM,->H,Length,\n"
                                           "SG1-Row1=\"1,234.6\",\"\"\"x\",\"say \"\"hi\"\", ok\",a\"b,,\n"));
-    grid.SetRows({QStringLiteral(",,,,"), QStringLiteral("q,q,q,q,q")});
+    SetGridRows(grid, {QStringLiteral(",,,,"), QStringLiteral("q,q,q,q,q")});
     store.ReadInfo();
-    EXPECT_EQ(grid.Row(0), QStringList({"HUB", "->R", "RIM", "->H", "Length"}));
-    EXPECT_EQ(grid.Row(1), tricky);
+    EXPECT_EQ(GridRow(grid, 0), QStringList({"HUB", "->R", "RIM", "->H", "Length"}));
+    EXPECT_EQ(GridRow(grid, 1), tricky);
 
     // Files without quoted cells read exactly as they always have: a comma
     // inside an old unquoted cell still shifts the rest of the row, text
@@ -285,15 +284,15 @@ TEST_F(FormRecordsTest, CellsWithCommasOrQuotesKeepTheirPlace)
     // text.
     WriteBytes(path, "[MainF]\nSG1-Row0=01,->03,285,4,05,->01,\nSG1-Row1=\"ab,cd,e\n");
     store.ReadInfo();
-    EXPECT_EQ(grid.Row(0), QStringList({"01", "->03", "285", "4", "05"}));
-    EXPECT_EQ(grid.Row(1), QStringList({"\"ab", "cd", "", "", ""}));
+    EXPECT_EQ(GridRow(grid, 0), QStringList({"01", "->03", "285", "4", "05"}));
+    EXPECT_EQ(GridRow(grid, 1), QStringList({"\"ab", "cd", "", "", ""}));
 }
 
 TEST_F(FormRecordsTest, GridHookRunsAfterEarlierControlsAndBeforeTheRows)
 {
-    FakeForm form(QStringLiteral("MainF"));
-    auto& holes = form.Add<FakeSpinEdit>(QStringLiteral("HubE"), 0, 100, 2);
-    auto& grid = form.Add<FakeStringGrid>(QStringLiteral("SG1"), 2, 3);
+    SmallForm form(QStringLiteral("MainF"));
+    auto& holes = form.SpinEdit(QStringLiteral("HubE"), 0, 100, 2);
+    auto& grid = form.StringGrid(QStringLiteral("SG1"), 2, 3);
     WriteBytes(PathOf(QStringLiteral("h.prl")), "[MainF]\nHubE=4\nSG1-Row0=H,R,\nSG1-Row1=01,02,\nSG1-Row2=02,03,\n"
                                                 "SG1-Row3=03,04,\nSG1-Row4=04,01,\n");
     TIniSave store(form);
@@ -301,13 +300,13 @@ TEST_F(FormRecordsTest, GridHookRunsAfterEarlierControlsAndBeforeTheRows)
     std::vector<QString> seen;
     store.SetGridReadHook([&](Component& component) {
         seen.push_back(component.Name());
-        EXPECT_EQ(holes.value, 4) << "the hole count is read before the hook runs";
-        grid.model.SetRowCount(holes.value + 1);
+        EXPECT_EQ(holes.Value(), 4) << "the hole count is read before the hook runs";
+        grid.Model().SetRowCount(holes.Value() + 1);
     });
     store.ReadInfo();
     EXPECT_EQ(seen, std::vector<QString>({"SG1"}));
-    ASSERT_EQ(grid.model.RowCount(), 5);
-    EXPECT_EQ(grid.Row(4), QStringList({"04", "01"})) << "no row is lost to the old table size";
+    ASSERT_EQ(grid.Model().RowCount(), 5);
+    EXPECT_EQ(GridRow(grid, 4), QStringList({"04", "01"})) << "no row is lost to the old table size";
 }
 
 TEST_F(FormRecordsTest, PassThatFailsLeavesTheFileAsItWas)
@@ -316,7 +315,7 @@ TEST_F(FormRecordsTest, PassThatFailsLeavesTheFileAsItWas)
     const QByteArray before = "[WheelF]\r\nNameE=Rear\r\nSizeCB=0\r\n";
     WriteBytes(path, before);
     WheelWindow window;
-    window.form.Add<FailingSpin>(QStringLiteral("CLE"));
+    window.form.Create<FailingSpin>(&window.form, QStringLiteral("CLE"));
     EXPECT_THROW(window.store.WriteInfo(), EConvertError);
     EXPECT_EQ(ReadBytes(path), before) << "keys before the failing one are not written either";
 

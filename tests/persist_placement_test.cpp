@@ -1,7 +1,7 @@
 // The window placement record.
 #include "persist/ini_save.h"
 #include "persist_test_files.h"
-#include "support/fake_form.h"
+#include "support/small_form.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -43,7 +43,7 @@ TEST_F(PlacementTest, ReadPlaceCentresMissingEdgesAndPullsBackNegativeOnes)
         QFile::remove(path);
         if (row.keys) WriteBytes(path, "[SumF]\n" + *row.keys);
         desktop_.screen = row.screen;
-        FakeForm form(QStringLiteral("SumF"), row.window.width(), row.window.height());
+        SmallForm form(QStringLiteral("SumF"), row.window.width(), row.window.height());
         form.SetLeft(7);
         form.SetTop(7);
         TIniSave store(form);
@@ -58,10 +58,10 @@ TEST_F(PlacementTest, ReadPlaceCentresMissingEdgesAndPullsBackNegativeOnes)
 
 TEST_F(PlacementTest, BothWindowsShareTheSettingsFile)
 {
-    FakeForm mainForm(QStringLiteral("MainF"), 800, 480);
+    SmallForm mainForm(QStringLiteral("MainF"), 800, 480);
     mainForm.SetLeft(120);
     mainForm.SetTop(80);
-    FakeForm sumForm(QStringLiteral("SumF"), 400, 300);
+    SmallForm sumForm(QStringLiteral("SumF"), 400, 300);
     sumForm.SetLeft(300);
     sumForm.SetTop(200);
     TIniSave mainStore(mainForm);

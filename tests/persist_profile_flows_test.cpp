@@ -6,7 +6,7 @@
 #include "persist_test_files.h"
 #include "platform/convert.h"
 #include "platform/errors.h"
-#include "support/fake_form.h"
+#include "support/small_form.h"
 #include "support/scoped_locale.h"
 
 #include <gtest/gtest.h>
@@ -24,37 +24,37 @@ const QStringList kHoleCounts = {"4", "6", "28", "32", "36"};
 struct MainWindow {
     MainWindow()
     {
-        form.Add<FakeComboBox>(QStringLiteral("TyCB"), 8, 2);
-        form.Add<FakeComboBox>(QStringLiteral("HubCB"), kHoleCounts.size(), 0);
-        form.Add<FakeComboBox>(QStringLiteral("RimCB"), kHoleCounts.size(), 0);
-        form.Add<FakeLabel>(QStringLiteral("ProfL"));
-        form.Add<FakeEdit>(QStringLiteral("dRE"), QStringLiteral("45"));
-        form.Add<FakeEdit>(QStringLiteral("dLE"), QStringLiteral("45"));
-        form.Add<FakeSpinEdit>(QStringLiteral("CLE"), 0, 4, 1);
-        form.Add<FakeEdit>(QStringLiteral("WLE"), QStringLiteral("35"));
-        form.Add<FakeEdit>(QStringLiteral("WRE"), QStringLiteral("20"));
-        form.Add<FakeEdit>(QStringLiteral("ShE"), QStringLiteral("2.6"));
-        form.Add<FakeEdit>(QStringLiteral("ErdE"), QStringLiteral("594"));
-        form.Add<FakeSpinEdit>(QStringLiteral("CRE"), 0, 4, 1);
-        sg1 = &form.Add<FakeStringGrid>(QStringLiteral("SG1"), 5, 5);
-        form.Add<FakeEdit>(QStringLiteral("AdE"), QStringLiteral("0"));
+        form.ComboBox(QStringLiteral("TyCB"), 8, 2);
+        form.ComboBox(QStringLiteral("HubCB"), kHoleCounts.size(), 0);
+        form.ComboBox(QStringLiteral("RimCB"), kHoleCounts.size(), 0);
+        form.Label(QStringLiteral("ProfL"));
+        form.Edit(QStringLiteral("dRE"), QStringLiteral("45"));
+        form.Edit(QStringLiteral("dLE"), QStringLiteral("45"));
+        form.SpinEdit(QStringLiteral("CLE"), 0, 4, 1);
+        form.Edit(QStringLiteral("WLE"), QStringLiteral("35"));
+        form.Edit(QStringLiteral("WRE"), QStringLiteral("20"));
+        form.Edit(QStringLiteral("ShE"), QStringLiteral("2.6"));
+        form.Edit(QStringLiteral("ErdE"), QStringLiteral("594"));
+        form.SpinEdit(QStringLiteral("CRE"), 0, 4, 1);
+        sg1 = &form.StringGrid(QStringLiteral("SG1"), 5, 5);
+        form.Edit(QStringLiteral("AdE"), QStringLiteral("0"));
         const TColor colours[] = {colors::White, colors::Black, colors::Silver,    colors::Gray,
                                   colors::Red,   colors::Blue,  colors::ButtonFace};
         for (int i = 0; i < 7; ++i)
-            form.Add<FakeColorBox>(QStringLiteral("CL%1").arg(i + 1), colours[i], colours[i]);
-        form.Add<FakeSpinEdit>(QStringLiteral("RIMBK"), 1, 50, 20);
-        form.Add<FakeSpinEdit>(QStringLiteral("RIMID"), 1, 50, 10);
-        form.Add<FakeSpinEdit>(QStringLiteral("HUBOD"), 1, 100, 50);
-        form.Add<FakeSpinEdit>(QStringLiteral("SpkD"), 1, 5, 1);
-        form.Add<FakeButton>(QStringLiteral("PB1"));
-        form.Add<FakeCheckBox>(QStringLiteral("AuCB"), true);
-        form.Add<FakeCheckBox>(QStringLiteral("RNCB"), false);
-        form.Add<FakeRadioGroup>(QStringLiteral("Ssd"), 3, 0);
-        sg1->SetRows({QStringLiteral("HUB,->R,RIM,->H,Length")});
+            form.ColorBox(QStringLiteral("CL%1").arg(i + 1), colours[i], colours[i]);
+        form.SpinEdit(QStringLiteral("RIMBK"), 1, 50, 20);
+        form.SpinEdit(QStringLiteral("RIMID"), 1, 50, 10);
+        form.SpinEdit(QStringLiteral("HUBOD"), 1, 100, 50);
+        form.SpinEdit(QStringLiteral("SpkD"), 1, 5, 1);
+        form.Button(QStringLiteral("PB1"));
+        form.CheckBox(QStringLiteral("AuCB"), true);
+        form.CheckBox(QStringLiteral("RNCB"), false);
+        form.RadioGroup(QStringLiteral("Ssd"), 3, 0);
+        SetGridRows(*sg1, {QStringLiteral("HUB,->R,RIM,->H,Length")});
         store.SetFileName(kSettingsFileName);
         store.SetGridReadHook([this](Component&) {
-            const int hub = form.Get<FakeComboBox>(QStringLiteral("HubCB")).index;
-            sg1->model.SetRowCount(kHoleCounts.value(hub, QStringLiteral("0")).toInt() + 1);
+            const int hub = form.Get<TComboBox>(QStringLiteral("HubCB")).ItemIndex();
+            sg1->Model().SetRowCount(kHoleCounts.value(hub, QStringLiteral("0")).toInt() + 1);
         });
     }
 
@@ -67,26 +67,26 @@ struct MainWindow {
     // A wheel of four holes, laced and measured.
     void ChooseWheel()
     {
-        Get<FakeComboBox>("TyCB").index = 5;
-        Get<FakeEdit>("dRE").text = QStringLiteral("52");
-        Get<FakeSpinEdit>("CLE").value = 2;
-        Get<FakeEdit>("ErdE").text = QStringLiteral("607");
-        sg1->SetRows({QStringLiteral("HUB,->R,RIM,->H,Length"), QStringLiteral("01,->03,01,->03,290.1"),
+        Get<TComboBox>("TyCB").SetItemIndex(5);
+        Get<TEdit>("dRE").SetText(QStringLiteral("52"));
+        Get<TSpinEdit>("CLE").SetValue(2);
+        Get<TEdit>("ErdE").SetText(QStringLiteral("607"));
+        SetGridRows(*sg1, {QStringLiteral("HUB,->R,RIM,->H,Length"), QStringLiteral("01,->03,01,->03,290.1"),
                       QStringLiteral("02,->04,02,->04,290.2"), QStringLiteral("03,->01,03,->01,291.0"),
                       QStringLiteral("04,->02,04,->02,291.5")});
-        Get<FakeEdit>("AdE").text = QStringLiteral("1.5");
-        Get<FakeColorBox>("CL5").selected = colors::Green;
-        Get<FakeColorBox>("CL7").selected = colors::NoSelection;
-        Get<FakeSpinEdit>("SpkD").value = 3;
-        Get<FakeCheckBox>("AuCB").checked = false;
-        Get<FakeCheckBox>("RNCB").checked = true;
-        Get<FakeRadioGroup>("Ssd").index = 2;
+        Get<TEdit>("AdE").SetText(QStringLiteral("1.5"));
+        Get<TColorBox>("CL5").SetSelected(colors::Green);
+        Get<TColorBox>("CL7").SetSelected(colors::NoSelection);
+        Get<TSpinEdit>("SpkD").SetValue(3);
+        Get<TCheckBox>("AuCB").SetChecked(false);
+        Get<TCheckBox>("RNCB").SetChecked(true);
+        Get<TRadioGroup>("Ssd").SetItemIndex(2);
     }
 
     QStringList Values() const { return form.Values(); }
 
-    FakeForm form{QStringLiteral("MainF"), 800, 600};
-    FakeStringGrid* sg1 = nullptr;
+    SmallForm form{QStringLiteral("MainF"), 800, 600};
+    TStringGrid* sg1 = nullptr;
     TIniSave store{form};
 };
 
@@ -158,13 +158,13 @@ TEST_F(ProfileFlowsTest, SaveThenOpenGivesBackEveryValueInBothRegions)
         MainWindow saved;
         saved.ChooseWheel();
         // A wheel of 32 holes with lengths as this region writes them.
-        saved.Get<FakeComboBox>("HubCB").index = 3;
-        saved.sg1->model.SetRowCount(33);
+        saved.Get<TComboBox>("HubCB").SetItemIndex(3);
+        saved.sg1->Model().SetRowCount(33);
         for (int r = 1; r <= 32; ++r) {
-            saved.sg1->model.SetCells(0, r, FormatHoleNumber(r));
-            saved.sg1->model.SetCells(4, r, FormatLength(1000.0 + r * 10.04));
+            saved.sg1->Model().SetCells(0, r, FormatHoleNumber(r));
+            saved.sg1->Model().SetCells(4, r, FormatLength(1000.0 + r * 10.04));
         }
-        saved.Get<FakeEdit>("AdE").text = FloatToStr(-5.625);
+        saved.Get<TEdit>("AdE").SetText(FloatToStr(-5.625));
         const QString path = PathOf(QStringLiteral("wheel.prl"));
         QFile::remove(path);
         desktop_.saveAnswers.push_back(path);
@@ -177,7 +177,7 @@ TEST_F(ProfileFlowsTest, SaveThenOpenGivesBackEveryValueInBothRegions)
         EXPECT_EQ(OpenProfile(opened.store), std::optional<QString>(QStringLiteral("wheel.prl")));
         EXPECT_EQ(opened.Values(), saved.Values());
         // The grouped length reads back as the number it was written from.
-        QString length = opened.sg1->model.Cells(4, 32);
+        QString length = opened.sg1->Model().Cells(4, 32);
         EXPECT_EQ(length, FormatLength(1321.28));
         EXPECT_DOUBLE_EQ(StrToFloat(length.remove(region.groupSeparator())), 1321.3);
         EXPECT_EQ(opened.store.FileName(), path);
@@ -192,8 +192,8 @@ TEST_F(ProfileFlowsTest, OpenNeverTakesTheHeadingRowFromTheFile)
     MainWindow window;
     desktop_.openAnswers.push_back(path);
     ASSERT_TRUE(OpenProfile(window.store));
-    EXPECT_EQ(window.sg1->Row(0), QStringList({"HUB", "->R", "RIM", "->H", "Length"}));
-    EXPECT_EQ(window.sg1->Row(1), QStringList({"01", "->03", "01", "->03", "290.1"}));
+    EXPECT_EQ(GridRow(*window.sg1, 0), QStringList({"HUB", "->R", "RIM", "->H", "Length"}));
+    EXPECT_EQ(GridRow(*window.sg1, 1), QStringList({"01", "->03", "01", "->03", "290.1"}));
 }
 
 TEST_F(ProfileFlowsTest, CancelChangesNothing)
@@ -299,8 +299,8 @@ TEST_F(ProfileFlowsTest, SettingsFileKeepsBothWindowsBetweenRuns)
     {
         // First run: nothing stored yet.
         MainWindow window;
-        FakeForm summary(QStringLiteral("SumF"), 406, 298);
-        summary.Add<FakeEdit>(QStringLiteral("Memo1"), QStringLiteral("Memo1"));
+        SmallForm summary(QStringLiteral("SumF"), 406, 298);
+        summary.Edit(QStringLiteral("Memo1"), QStringLiteral("Memo1"));
         TIniSave summaryStore(summary);
         ConfigureSummaryStore(summaryStore);
         ReadMainSettings(window.store);
@@ -308,7 +308,7 @@ TEST_F(ProfileFlowsTest, SettingsFileKeepsBothWindowsBetweenRuns)
         EXPECT_EQ(window.form.Left(), 640 - 400);
         EXPECT_EQ(window.form.Top(), 512 - 300);
         EXPECT_EQ(summary.Left(), 640 - 203);
-        EXPECT_EQ(window.Get<FakeComboBox>("TyCB").index, 2) << "design values stay";
+        EXPECT_EQ(window.Get<TComboBox>("TyCB").ItemIndex(), 2) << "design values stay";
 
         window.ChooseWheel();
         window.form.SetLeft(15);
@@ -329,7 +329,7 @@ TEST_F(ProfileFlowsTest, SettingsFileKeepsBothWindowsBetweenRuns)
     {
         // Next run: both windows and every value come back.
         MainWindow window;
-        FakeForm summary(QStringLiteral("SumF"), 406, 298);
+        SmallForm summary(QStringLiteral("SumF"), 406, 298);
         TIniSave summaryStore(summary);
         ConfigureSummaryStore(summaryStore);
         ReadMainSettings(window.store);

@@ -7,7 +7,7 @@
 #include "persist/recent_profiles.h"
 #include "persist_test_files.h"
 #include "platform/errors.h"
-#include "support/fake_form.h"
+#include "support/small_form.h"
 
 #include <QDir>
 #include <functional>
@@ -26,25 +26,25 @@ QString P(int n)
 // A small window: a few kinds of control, a table, and the recent list last.
 struct SmallWindow {
     SmallWindow()
-        : name(form.Add<FakeEdit>(QStringLiteral("NameE"), QStringLiteral("Front 32H"))),
-          holes(form.Add<FakeComboBox>(QStringLiteral("HubCB"), 5, 2)),
-          cross(form.Add<FakeSpinEdit>(QStringLiteral("CLE"), 0, 4, 3)),
-          grid(form.Add<FakeStringGrid>(QStringLiteral("SG1"), 2, 2)),
-          auto_(form.Add<FakeCheckBox>(QStringLiteral("AuCB"), true)),
-          recent(form.Add<FakeEdit>(QStringLiteral("RecentL"), P(1) + QLatin1Char('|') + P(2))),
+        : name(form.Edit(QStringLiteral("NameE"), QStringLiteral("Front 32H"))),
+          holes(form.ComboBox(QStringLiteral("HubCB"), 5, 2)),
+          cross(form.SpinEdit(QStringLiteral("CLE"), 0, 4, 3)),
+          grid(form.StringGrid(QStringLiteral("SG1"), 2, 2)),
+          auto_(form.CheckBox(QStringLiteral("AuCB"), true)),
+          recent(form.Edit(QStringLiteral("RecentL"), P(1) + QLatin1Char('|') + P(2))),
           store(form)
     {
-        grid.SetRows({QStringLiteral("HUB,RIM"), QStringLiteral("01,03")});
+        SetGridRows(grid, {QStringLiteral("HUB,RIM"), QStringLiteral("01,03")});
         store.SetFileName(QStringLiteral("KELD.ini"));
         store.SetSettingsOnlyNames(QStringLiteral("RecentL"));
     }
-    FakeForm form{QStringLiteral("MainF")};
-    FakeEdit& name;
-    FakeComboBox& holes;
-    FakeSpinEdit& cross;
-    FakeStringGrid& grid;
-    FakeCheckBox& auto_;
-    FakeEdit& recent;
+    SmallForm form{QStringLiteral("MainF")};
+    TEdit& name;
+    TComboBox& holes;
+    TSpinEdit& cross;
+    TStringGrid& grid;
+    TCheckBox& auto_;
+    TEdit& recent;
     TIniSave store;
 };
 
@@ -155,12 +155,12 @@ TEST_F(RecentProfilesTest, EveryStoredValueChangesTheProfileRecordsButTheRecentL
         bool changesProfile;
     };
     const Change changes[] = {
-        {"text", [](SmallWindow& w) { w.name.text = QStringLiteral("Rear"); }, true},
-        {"list item", [](SmallWindow& w) { w.holes.index = 3; }, true},
-        {"spin value", [](SmallWindow& w) { w.cross.value = 2; }, true},
-        {"table cell", [](SmallWindow& w) { w.grid.model.SetCells(1, 1, QStringLiteral("05")); }, true},
-        {"switch", [](SmallWindow& w) { w.auto_.checked = false; }, true},
-        {"recent list", [](SmallWindow& w) { w.recent.text = P(7); }, false},
+        {"text", [](SmallWindow& w) { w.name.SetText(QStringLiteral("Rear")); }, true},
+        {"list item", [](SmallWindow& w) { w.holes.SetItemIndex(3); }, true},
+        {"spin value", [](SmallWindow& w) { w.cross.SetValue(2); }, true},
+        {"table cell", [](SmallWindow& w) { w.grid.Model().SetCells(1, 1, QStringLiteral("05")); }, true},
+        {"switch", [](SmallWindow& w) { w.auto_.SetChecked(false); }, true},
+        {"recent list", [](SmallWindow& w) { w.recent.SetText(P(7)); }, false},
     };
     for (const Change& change : changes) {
         SmallWindow window;
@@ -191,8 +191,8 @@ TEST_F(RecentProfilesTest, ProfilesNeitherCarryNorTakeTheRecentList)
     WriteBytes(profile, "[MainF]\nHubCB=4\nRecentL=/somebody/else.prl\n");
     window.store.SetNotSaveName(QString());
     EXPECT_EQ(OpenProfileFile(window.store, profile), QStringLiteral("shared.prl"));
-    EXPECT_EQ(window.holes.index, 4);
-    EXPECT_EQ(window.recent.text, P(1) + QLatin1Char('|') + P(2));
+    EXPECT_EQ(window.holes.ItemIndex(), 4);
+    EXPECT_EQ(window.recent.Text(), P(1) + QLatin1Char('|') + P(2));
     // A file holding only the list is no wheel.
     WriteBytes(profile, "[MainF]\nRecentL=/somebody/else.prl\n");
     EXPECT_THROW(OpenProfileFile(window.store, profile), EInOutError);

@@ -5,7 +5,7 @@
 #include "persist/profile_flows.h"
 #include "persist_test_files.h"
 #include "platform/errors.h"
-#include "support/fake_form.h"
+#include "support/small_form.h"
 
 #include <gtest/gtest.h>
 
@@ -19,11 +19,11 @@ protected:
     // A small window: an edit, a list, a grid, a panel and a button.
     RecordPresenceTest()
     {
-        form.Add<FakeEdit>(QStringLiteral("ErdE"), QStringLiteral("590"));
-        form.Add<FakeComboBox>(QStringLiteral("HubCB"), 5, 1);
-        form.Add<FakeStringGrid>(QStringLiteral("SG1"), 2, 3);
-        form.Add<FakePanel>(QStringLiteral("Pnl"));
-        form.Add<FakeButton>(QStringLiteral("DBtn"));
+        form.Edit(QStringLiteral("ErdE"), QStringLiteral("590"));
+        form.ComboBox(QStringLiteral("HubCB"), 5, 1);
+        form.StringGrid(QStringLiteral("SG1"), 2, 3);
+        form.Panel(QStringLiteral("Pnl"));
+        form.Button(QStringLiteral("DBtn"));
     }
 
     bool Holds(const QByteArray& bytes)
@@ -33,7 +33,7 @@ protected:
         return store.HoldsInfo(ProfileFile(path));
     }
 
-    FakeForm form{QStringLiteral("MainF")};
+    SmallForm form{QStringLiteral("MainF")};
     TIniSave store{form};
 };
 
@@ -92,7 +92,7 @@ TEST_F(RecordPresenceTest, AControlAddedLaterCountsByItself)
 {
     const QByteArray file = "[MainF]\nTensionE=1200\n";
     EXPECT_FALSE(Holds(file));
-    form.Add<FakeEdit>(QStringLiteral("TensionE"), QStringLiteral("1000"));
+    form.Edit(QStringLiteral("TensionE"), QStringLiteral("1000"));
     EXPECT_TRUE(Holds(file));
 }
 

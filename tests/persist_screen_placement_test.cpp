@@ -5,7 +5,7 @@
 #include "persist/settings_flows.h"
 #include "persist/settings_session.h"
 #include "persist_test_files.h"
-#include "support/fake_form.h"
+#include "support/small_form.h"
 
 #include <gtest/gtest.h>
 
@@ -71,9 +71,9 @@ TEST_F(ScreenPlacementTest, ReadPlaceBringsAStoredPlaceOnScreen)
         QRect expected;
     };
     const Row rows[] = {
-        {"Left=5000 of an unplugged monitor", kOne, "Left=5000\nTop=80\nHeight=480\nWidth=800\n", {1120, 80, 800, 480}},
-        {"kept on the second monitor", kTwo, "Left=2000\nTop=80\nHeight=480\nWidth=800\n", {2000, 80, 800, 480}},
-        {"a negative edge is centred first", kOne, "Left=-8\nTop=5\nHeight=480\nWidth=800\n", {560, 5, 800, 480}},
+        {"Left=5000 of an unplugged monitor", kOne, "Left=5000\nTop=80\nHeight=600\nWidth=800\n", {1120, 80, 800, 600}},
+        {"kept on the second monitor", kTwo, "Left=2000\nTop=80\nHeight=600\nWidth=800\n", {2000, 80, 800, 600}},
+        {"a negative edge is centred first", kOne, "Left=-8\nTop=5\nHeight=600\nWidth=800\n", {560, 5, 800, 600}},
         {"too large for the screen", kOne, "Left=4000\nTop=3000\nHeight=2000\nWidth=3000\n", {0, 0, 1920, 1080}},
         {"1920 x 1200 on 1280 x 1024", kSmall, "Left=0\nTop=0\nHeight=1200\nWidth=1920\n", {0, 0, 1280, 1024}},
         {"the window's minimum stands", {QRect(0, 0, 640, 480)}, "Left=9\nTop=9\nHeight=600\nWidth=700\n", {0, 0, 640, 540}},
@@ -83,8 +83,8 @@ TEST_F(ScreenPlacementTest, ReadPlaceBringsAStoredPlaceOnScreen)
         WriteBytes(path, "[MainF]\n" + row.keys);
         desktop_.screen = QSize(1920, 1080);
         desktop_.screens = row.screens;
-        FakeForm form(QStringLiteral("MainF"), 800, 480);
-        form.minimum = kMainMinimum;
+        SmallForm form(QStringLiteral("MainF"), 800, 480);
+        form.EnforceMinimumOuterSize(kMainMinimum.width(), kMainMinimum.height());
         TIniSave store(form);
         store.SetFileName(QStringLiteral("KELD.ini"));
         store.ReadPlace();
@@ -111,7 +111,7 @@ TEST_F(ScreenPlacementTest, ACorrectedSummaryPlaceIsWrittenBackOnlyByTheCopyThat
     const QByteArray tooLarge = "[SumF]\nLeft=0\nTop=0\nHeight=1200\nWidth=1920\n";
     WriteBytes(PathOf(kSettingsFileName), tooLarge + "[MainF]\nLeft=10\nTop=20\nHeight=600\nWidth=800\n");
     struct Copy {
-        FakeForm main{QStringLiteral("MainF")}, summary{QStringLiteral("SumF")};
+        SmallForm main{QStringLiteral("MainF")}, summary{QStringLiteral("SumF")};
         TIniSave mainStore{main}, summaryStore{summary};
         SettingsSession session{mainStore};
         void OpenSummary() { ConfigureSummaryStore(summaryStore); ReadSummaryPlacement(summaryStore); session.ShareWith(summaryStore); }

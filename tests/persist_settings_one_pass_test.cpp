@@ -7,7 +7,7 @@
 #include "persist/profile_file.h"
 #include "persist/settings_flows.h"
 #include "persist_test_files.h"
-#include "support/fake_form.h"
+#include "support/small_form.h"
 #include "support/file_bytes.h"
 
 #include <QFile>
@@ -19,15 +19,15 @@ namespace {
 class SettingsOnePassTest : public PersistTest {
 protected:
     // A window with one control of every kind the store keeps.
-    static void Fill(FakeForm& form, int variant)
+    static void Fill(SmallForm& form, int variant)
     {
-        form.Add<FakeEdit>(QStringLiteral("ErdE"), variant ? QStringLiteral("600") : QStringLiteral("590"));
-        form.Add<FakeComboBox>(QStringLiteral("HubCB"), 7, variant);
-        form.Add<FakeSpinEdit>(QStringLiteral("CLE"), 0, 4, 3 - variant);
-        form.Add<FakeCheckBox>(QStringLiteral("AuCB"), variant == 0);
-        form.Add<FakeColorBox>(QStringLiteral("CL1"), 0xF0CAA6, variant ? 0x00FF00 : 0xF0CAA6);
-        auto& grid = form.Add<FakeStringGrid>(QStringLiteral("SG1"), 5, 3);
-        grid.SetRows({QStringLiteral("HUB,->R,RIM,->H,Length"), QStringLiteral("01,07,01,07,"),
+        form.Edit(QStringLiteral("ErdE"), variant ? QStringLiteral("600") : QStringLiteral("590"));
+        form.ComboBox(QStringLiteral("HubCB"), 7, variant);
+        form.SpinEdit(QStringLiteral("CLE"), 0, 4, 3 - variant);
+        form.CheckBox(QStringLiteral("AuCB"), variant == 0);
+        form.ColorBox(QStringLiteral("CL1"), 0xF0CAA6, variant ? 0x00FF00 : 0xF0CAA6);
+        auto& grid = form.StringGrid(QStringLiteral("SG1"), 5, 3);
+        SetGridRows(grid, {QStringLiteral("HUB,->R,RIM,->H,Length"), QStringLiteral("01,07,01,07,"),
                       variant ? QStringLiteral("02,,02,,") : QStringLiteral("02,30,02,30,290.5")});
         form.SetLeft(40 + variant);
         form.SetTop(50);
@@ -41,7 +41,7 @@ protected:
         if (before) WriteBytes(Path(), *before);
     }
 
-    static QStringList State(const FakeForm& form)
+    static QStringList State(const SmallForm& form)
     {
         QStringList state = form.Values();
         state << QStringLiteral("place %1 %2 %3 %4").arg(form.Left()).arg(form.Top()).arg(form.Width()).arg(form.Height());
@@ -62,7 +62,7 @@ TEST_F(SettingsOnePassTest, OneWriteGivesTheBytesOfPlacementThenValues)
     for (const QByteArray* before : kBefore) {
         for (int variant : {0, 1}) {
             SCOPED_TRACE((before ? before->toStdString() : std::string("no file")) + " / " + std::to_string(variant));
-            FakeForm form(QStringLiteral("MainF"));
+            SmallForm form(QStringLiteral("MainF"));
             Fill(form, variant);
             TIniSave store(form);
 
@@ -86,13 +86,13 @@ TEST_F(SettingsOnePassTest, OneReadGivesWhatPlacementThenValuesGive)
             SCOPED_TRACE((before ? before->toStdString() : std::string("no file")) + " / " + std::to_string(variant));
             // A file as the program writes it over `before`.
             {
-                FakeForm writer(QStringLiteral("MainF"));
+                SmallForm writer(QStringLiteral("MainF"));
                 Fill(writer, variant);
                 TIniSave store(writer);
                 Prepare(before);
                 if (variant) WriteMainSettings(store);
             }
-            FakeForm separate(QStringLiteral("MainF"));
+            SmallForm separate(QStringLiteral("MainF"));
             Fill(separate, 1 - variant);
             TIniSave separateStore(separate);
             separateStore.SetFileName(kSettingsFileName);
@@ -104,7 +104,7 @@ TEST_F(SettingsOnePassTest, OneReadGivesWhatPlacementThenValuesGive)
                 headings.Restore();
             }
 
-            FakeForm once(QStringLiteral("MainF"));
+            SmallForm once(QStringLiteral("MainF"));
             Fill(once, 1 - variant);
             TIniSave onceStore(once);
             const SettingsFound found = ReadMainSettings(onceStore);
@@ -118,7 +118,7 @@ TEST_F(SettingsOnePassTest, OneReadGivesWhatPlacementThenValuesGive)
 TEST_F(SettingsOnePassTest, AReadOnlyStoreLeavesTheFileAsItIs)
 {
     for (const QByteArray* before : kBefore) {
-        FakeForm form(QStringLiteral("MainF"));
+        SmallForm form(QStringLiteral("MainF"));
         Fill(form, 1);
         TIniSave store(form);
         store.SetReadOnly(true);

@@ -4,7 +4,7 @@
 #include "persist/profile_file.h"
 #include "persist/settings_session.h"
 #include "persist_test_files.h"
-#include "support/fake_form.h"
+#include "support/small_form.h"
 #include "support/scoped_locale.h"
 
 #include <QLockFile>
@@ -23,10 +23,10 @@ class SettingsSessionTest : public PersistTest {};
 struct Window {
     Window()
     {
-        form.Add<FakeEdit>(QStringLiteral("ErdE"), QStringLiteral("590"));
-        form.Add<FakeStringGrid>(QStringLiteral("SG1"), 2, 2).SetRows({QStringLiteral("HUB,RIM"), QStringLiteral("01,01")});
+        form.Edit(QStringLiteral("ErdE"), QStringLiteral("590"));
+        SetGridRows(form.StringGrid(QStringLiteral("SG1"), 2, 2), {QStringLiteral("HUB,RIM"), QStringLiteral("01,01")});
     }
-    FakeForm form{QStringLiteral("MainF"), 800, 480};
+    SmallForm form{QStringLiteral("MainF"), 800, 480};
     TIniSave store{form};
 };
 
@@ -71,8 +71,8 @@ TEST_F(SettingsSessionTest, WhatAStartFindsDecidesTheValuesTheNoteAndTheLastWrit
         EXPECT_EQ(session.Found(), row.found);
         EXPECT_EQ(session.KeepsSettings(), row.keeps);
         EXPECT_FALSE(session.AnotherCopyKeepsThem());
-        EXPECT_EQ(window.form.Get<FakeEdit>(QStringLiteral("ErdE")).text, QString::fromUtf8(row.erd));
-        window.form.Get<FakeEdit>(QStringLiteral("ErdE")).text = QStringLiteral("605");
+        EXPECT_EQ(window.form.Get<TEdit>(QStringLiteral("ErdE")).Text(), QString::fromUtf8(row.erd));
+        window.form.Get<TEdit>(QStringLiteral("ErdE")).SetText(QStringLiteral("605"));
         session.Save();
         if (row.keeps) {
             EXPECT_TRUE(ReadBytes(settings).contains("ErdE=605"));
@@ -95,10 +95,10 @@ TEST_F(SettingsSessionTest, ASecondSessionReadsButNeitherItNorItsOtherStoresWrit
     SettingsSession secondSession(second.store);
     EXPECT_EQ(secondSession.Restore(), QStringLiteral("Settings will not be kept: another Rimora is open."));
     EXPECT_TRUE(secondSession.AnotherCopyKeepsThem());
-    EXPECT_EQ(second.form.Get<FakeEdit>(QStringLiteral("ErdE")).text, QStringLiteral("610"));
+    EXPECT_EQ(second.form.Get<TEdit>(QStringLiteral("ErdE")).Text(), QStringLiteral("610"));
 
     // The second copy's summary window shares its fate; the first's does not.
-    FakeForm summary(QStringLiteral("SumF"));
+    SmallForm summary(QStringLiteral("SumF"));
     TIniSave firstSummary(summary);
     TIniSave secondSummary(summary);
     firstSession.ShareWith(firstSummary);
@@ -108,10 +108,10 @@ TEST_F(SettingsSessionTest, ASecondSessionReadsButNeitherItNorItsOtherStoresWrit
     secondSummary.SetFileName(QStringLiteral("KELD.ini"));
     secondSummary.WritePlace();
 
-    second.form.Get<FakeEdit>(QStringLiteral("ErdE")).text = QStringLiteral("600");
+    second.form.Get<TEdit>(QStringLiteral("ErdE")).SetText(QStringLiteral("600"));
     secondSession.Save();
     EXPECT_EQ(ReadBytes(settings), QByteArray("[MainF]\nErdE=610\n"));
-    first.form.Get<FakeEdit>(QStringLiteral("ErdE")).text = QStringLiteral("612");
+    first.form.Get<TEdit>(QStringLiteral("ErdE")).SetText(QStringLiteral("612"));
     firstSession.Save();
     EXPECT_TRUE(ReadBytes(settings).startsWith("[MainF]\nErdE=612\n"));
 }

@@ -4,7 +4,7 @@
 #include "persist/settings_location.h"
 #include "platform/errors.h"
 #include "persist_test_files.h"
-#include "support/fake_form.h"
+#include "support/small_form.h"
 
 #include <QStandardPaths>
 #include <gtest/gtest.h>
@@ -40,7 +40,7 @@ private:
 
 TEST_F(StoreSettingsTest, DefaultsAndFileNameFallback)
 {
-    FakeForm form(QStringLiteral("MainF"));
+    SmallForm form(QStringLiteral("MainF"));
     TIniSave store(form);
     EXPECT_TRUE(store.SaveStringGrid());
     EXPECT_FALSE(store.PlaceOnly());
@@ -78,7 +78,7 @@ TEST(NameList, ParsesCommaTextWithQuotedItems)
 
 TEST_F(StoreSettingsTest, BareNamesLiveInTheExecutableFolderAndFullPathsAnywhere)
 {
-    FakeForm form(QStringLiteral("MainF"));
+    SmallForm form(QStringLiteral("MainF"));
     TIniSave store(form);
 
     store.SetFileName(QStringLiteral("KELD.ini"));
@@ -95,7 +95,7 @@ TEST_F(StoreSettingsTest, BareNamesLiveInTheExecutableFolderAndFullPathsAnywhere
     EXPECT_EQ(store.FilePath(), chosen);
 
     // Every operation of the store reads and writes the chosen file.
-    form.Add<FakeEdit>(QStringLiteral("ErdE"), QStringLiteral("594"));
+    form.Edit(QStringLiteral("ErdE"), QStringLiteral("594"));
     store.WriteInfo();
     store.WritePlace();
     EXPECT_EQ(ReadBytes(chosen), QByteArray("[MainF]\nErdE=594\nLeft=0\nTop=0\nHeight=300\nWidth=400\n"));
@@ -108,8 +108,8 @@ TEST_F(StoreSettingsTest, UnwritableExecutableFolderMovesSettingsToTheConfigFold
     desktop_.executableFolder = PathOf(QStringLiteral("not-there"));
     EXPECT_EQ(SettingsFolder(), config.Folder());
 
-    FakeForm form(QStringLiteral("MainF"), 640, 480);
-    auto& erd = form.Add<FakeEdit>(QStringLiteral("ErdE"), QStringLiteral("594"));
+    SmallForm form(QStringLiteral("MainF"), 640, 480);
+    auto& erd = form.Edit(QStringLiteral("ErdE"), QStringLiteral("594"));
     form.SetLeft(33);
     TIniSave store(form);
     store.SetFileName(QStringLiteral("KELD.ini"));
@@ -120,11 +120,11 @@ TEST_F(StoreSettingsTest, UnwritableExecutableFolderMovesSettingsToTheConfigFold
               QByteArray("[MainF]\nLeft=33\nTop=0\nHeight=480\nWidth=640\nErdE=594\n"));
 
     // The next start reads from the same place.
-    erd.text = QStringLiteral("600");
+    erd.SetText(QStringLiteral("600"));
     form.SetLeft(0);
     store.ReadPlace();
     store.ReadInfo();
-    EXPECT_EQ(erd.text, QStringLiteral("594"));
+    EXPECT_EQ(erd.Text(), QStringLiteral("594"));
     EXPECT_EQ(form.Left(), 33);
 
     // A folder the user chose is never created for them.

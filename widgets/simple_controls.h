@@ -3,7 +3,7 @@
 // image, a memo, tabs and the status bar, each with the notices the program
 // uses.
 #include "platform/component.h"
-#include "platform/notice.h"
+#include "widgets/notice.h"
 #include "platform/text_stamp.h"
 
 #include <QFrame>

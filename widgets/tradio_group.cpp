@@ -1,4 +1,4 @@
-#include "platform/tradio_group.h"
+#include "widgets/tradio_group.h"
 
 #include <QGridLayout>
 #include <QRadioButton>

@@ -1,4 +1,4 @@
-#include "platform/desktop.h"
+#include "widgets/qt_desktop.h"
 
 #include "platform/output_module.h"
 
@@ -6,15 +6,12 @@
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QMessageBox>
 #include <QSpinBox>
-#include <QScreen>
-#include <QStandardPaths>
 #include <QUrl>
 
 namespace rimora {
@@ -37,7 +34,8 @@ QString StartPath(const FileDialogRequest& request)
     return request.folder + QLatin1Char('/') + request.fileName;
 }
 
-class QtDesktop : public Desktop {
+// The dialogs of a program with windows, over the system's folders and screens.
+class QtDesktop : public SystemDesktop {
 public:
     void ShowError(const QString& message) override
     {
@@ -122,20 +120,6 @@ public:
         size = QSize(width->value(), height->value());
         return true;
     }
-    QString ExecutableFolder() override { return QCoreApplication::applicationDirPath(); }
-    QString DocumentsFolder() override { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
-    QString HomeFolder() override { return QDir::homePath(); }
-    QSize ScreenSize() override
-    {
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        return screen ? screen->geometry().size() : QSize(1024, 768);
-    }
-    QList<QRect> ScreenGeometries() override
-    {
-        QList<QRect> out;
-        for (const QScreen* screen : QGuiApplication::screens()) out << screen->availableGeometry();
-        return out.isEmpty() ? Desktop::ScreenGeometries() : out;
-    }
 
 private:
     static QString Run(QFileDialog& dialog, const FileDialogRequest& request)
@@ -153,62 +137,12 @@ private:
     }
 };
 
-Desktop* g_installed = nullptr;
-QString g_title;
-
 }  // namespace
 
-Desktop& CurrentDesktop()
+void UseWindowDialogs()
 {
     static QtDesktop qtDesktop;
-    return g_installed ? *g_installed : qtDesktop;
-}
-
-void SetApplicationTitle(const QString& title)
-{
-    g_title = title;
-}
-
-QString ApplicationTitle()
-{
-    return g_title.isEmpty() ? QCoreApplication::applicationName() : g_title;
-}
-
-void SetDesktop(Desktop* desktop)
-{
-    g_installed = desktop;
-}
-
-Desktop* InstalledDesktop()
-{
-    return g_installed;
-}
-
-QString ChooseFileToWrite(const FileDialogRequest& request, const QString& title)
-{
-    Desktop& desktop = CurrentDesktop();
-    const QString chosen = desktop.SaveFileName(request);
-    if (chosen.isEmpty()) return {};
-    const QFileInfo target(chosen);
-    const QString path = target.absoluteFilePath();
-    if (target.exists()
-        && !desktop.Confirm(title, QCoreApplication::translate("Desktop", "%1 already exists.\nDo you want to replace it?")
-                                       .arg(QDir::toNativeSeparators(path))))
-        return {};
-    return path;
-}
-
-QStringList QtNameFilters(const QString& filter)
-{
-    const QStringList parts = filter.split(QLatin1Char('|'));
-    QStringList out;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString pattern = parts[i + 1];
-        // "*.*" means every file, also those without a dot.
-        pattern.replace(QStringLiteral("*.*"), QStringLiteral("*"));
-        out << QStringLiteral("%1 (%2)").arg(parts[i], pattern.replace(QLatin1Char(';'), QLatin1Char(' ')));
-    }
-    return out;
+    SetWindowDesktop(&qtDesktop);
 }
 
 }  // namespace rimora

@@ -1,7 +1,7 @@
-#include "platform/tspin_edit.h"
+#include "widgets/tspin_edit.h"
 
 #include "platform/convert.h"
-#include "platform/picked_wheel.h"
+#include "widgets/picked_wheel.h"
 
 #include <QCoreApplication>
 #include <QFocusEvent>

@@ -1,4 +1,4 @@
-#include "lacing/cell_painting.h"
+#include "app/cell_painting.h"
 
 #include "lacing/lacing_table.h"
 #include "platform/convert.h"

@@ -1,7 +1,7 @@
-#include "platform/tcolor_box.h"
+#include "widgets/tcolor_box.h"
 
 #include "platform/desktop.h"
-#include "platform/picked_wheel.h"
+#include "widgets/picked_wheel.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "platform/tpaint_box.h"
+#include "widgets/tpaint_box.h"
 
 #include "platform/guard.h"
 

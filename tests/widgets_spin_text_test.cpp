@@ -2,7 +2,7 @@
 // settles to, for every short text of the characters that matter: the sign,
 // digits of two scripts, a space, a letter and a decimal mark. The answers
 // are held against patterns that say the rule in one line each.
-#include "platform/tspin_edit.h"
+#include "widgets/tspin_edit.h"
 
 #include <QCoreApplication>
 #include <QFocusEvent>

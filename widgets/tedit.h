@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/component.h"
-#include "platform/notice.h"
+#include "widgets/notice.h"
 
 #include <QLineEdit>
 

@@ -1,4 +1,4 @@
-#include "platform/simple_controls.h"
+#include "widgets/simple_controls.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 #include "platform/color.h"
 #include "platform/component.h"
-#include "platform/notice.h"
+#include "widgets/notice.h"
 
 #include <QComboBox>
 

@@ -1,4 +1,4 @@
-#include "platform/tstring_grid.h"
+#include "widgets/tstring_grid.h"
 
 #include <QHeaderView>
 #include <QPainter>

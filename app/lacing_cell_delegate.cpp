@@ -1,6 +1,6 @@
-#include "lacing/lacing_cell_delegate.h"
+#include "app/lacing_cell_delegate.h"
 
-#include "lacing/cell_painting.h"
+#include "app/cell_painting.h"
 #include "lacing/lacing_table.h"
 #include "platform/canvas.h"
 #include "platform/errors.h"

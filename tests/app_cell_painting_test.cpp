@@ -1,5 +1,5 @@
-#include "lacing/cell_painting.h"
-#include "lacing/lacing_cell_delegate.h"
+#include "app/cell_painting.h"
+#include "app/lacing_cell_delegate.h"
 #include "lacing/lacing_table.h"
 #include "platform/errors.h"
 

@@ -1,6 +1,6 @@
-#include "platform/tcombo_box.h"
+#include "widgets/tcombo_box.h"
 
-#include "platform/picked_wheel.h"
+#include "widgets/picked_wheel.h"
 
 namespace rimora {
 

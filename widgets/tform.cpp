@@ -1,4 +1,4 @@
-#include "platform/tform.h"
+#include "widgets/tform.h"
 
 #include <utility>
 

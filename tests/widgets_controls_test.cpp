@@ -2,10 +2,10 @@
 // leaves it, what the mouse wheel does over a colour box, and a caption in
 // large type.
 #include "platform/recording_desktop.h"
-#include "platform/simple_controls.h"
-#include "platform/tcolor_box.h"
-#include "platform/tcombo_box.h"
-#include "platform/tspin_edit.h"
+#include "widgets/simple_controls.h"
+#include "widgets/tcolor_box.h"
+#include "widgets/tcombo_box.h"
+#include "widgets/tspin_edit.h"
 
 #include <QApplication>
 #include <QFocusEvent>

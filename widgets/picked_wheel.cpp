@@ -1,4 +1,4 @@
-#include "platform/picked_wheel.h"
+#include "widgets/picked_wheel.h"
 
 #include <QEvent>
 #include <QFocusEvent>

@@ -1,4 +1,4 @@
-#include "platform/tcheck_box.h"
+#include "widgets/tcheck_box.h"
 
 namespace rimora {
 

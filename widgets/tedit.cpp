@@ -1,4 +1,4 @@
-#include "platform/tedit.h"
+#include "widgets/tedit.h"
 
 #include <QFontMetrics>
 #include <QStyle>
