@@ -1,11 +1,11 @@
 #include "sheet/build_sheet.h"
 
-#include "drawing/bead_seat.h"
 #include "drawing/wheel_drawing.h"
 #include "platform/canvas.h"
 #include "platform/convert.h"
 #include "platform/errors.h"
 #include "spokes/spoke_bill.h"
+#include "wheel/wheel_choices.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -173,16 +173,16 @@ void PaintDrawing(QPainter& p, const SheetLayout& l, const BuildSheet& s)
 {
     if (!s.table) return;
     const QRect box = l.drawing.toAlignedRect();
-    WheelDrawingInputs in = s.drawing;
-    in.width = box.width();
-    in.height = box.height();
+    DrawingFrame frame = s.drawing.frame;
+    frame.width = box.width();
+    frame.height = box.height();
     p.save();
     p.setClipRect(box);
     p.translate(box.topLeft());
     Canvas canvas(p);
-    WheelDrawingResult result;
+    WheelLayout layout;
     try {
-        DrawWheel(canvas, in, *s.table, result);
+        DrawWheel(canvas, s.drawing.wheel, *s.table, frame, layout);
     } catch (const RimoraError& e) {
         p.setPen(Qt::black);
         p.setFont(SheetFont(11));
@@ -261,35 +261,57 @@ std::vector<SheetInput> InputsOf(const SavedWheel& w)
     };
 }
 
+// The wheel the drawing takes, read from the saved wheel's texts: the hole
+// counts (0 while none is chosen), ERD, the flanges and the angle difference,
+// in that order; the first text that does not read is kept in `unreadable`
+// and leaves its number at the design value.
+Wheel DrawingWheelFromTexts(const SavedWheel& w, std::optional<FieldProblem>& unreadable)
+{
+    Wheel wheel;
+    wheel.rimType = static_cast<int>(RimSizeItems().indexOf(w.rimType));
+    std::vector<FieldText> texts;
+    if (!w.hubHoles.isEmpty()) texts.push_back({WheelField::HubHoles, w.hubHoles});
+    if (!w.rimHoles.isEmpty()) texts.push_back({WheelField::RimHoles, w.rimHoles});
+    texts.push_back({WheelField::Erd, w.erd});
+    texts.push_back({WheelField::LeftFlange, w.leftFlange});
+    texts.push_back({WheelField::RightFlange, w.rightFlange});
+    texts.push_back({WheelField::AngleDifference, w.angleDifference});
+    unreadable = FirstUnreadable(texts);
+    if (!unreadable) {
+        wheel.hubHoles = w.hubHoles.isEmpty() ? 0 : ReadWholeField(WheelField::HubHoles, w.hubHoles);
+        wheel.rimHoles = w.rimHoles.isEmpty() ? 0 : ReadWholeField(WheelField::RimHoles, w.rimHoles);
+        wheel.erd = ReadDecimalField(WheelField::Erd, w.erd);
+        wheel.leftFlange = ReadDecimalField(WheelField::LeftFlange, w.leftFlange);
+        wheel.rightFlange = ReadDecimalField(WheelField::RightFlange, w.rightFlange);
+        wheel.angleDifference = ReadDecimalField(WheelField::AngleDifference, w.angleDifference);
+    }
+    WheelStyle& style = wheel.style;
+    style.background = w.background;
+    style.rimOuter = w.rimOuter;
+    style.rimInner = w.rimInner;
+    style.hub = w.hub;
+    style.rightSpoke = w.rightSpoke;
+    style.leftSpoke = w.leftSpoke;
+    style.rimBandMm = w.rimBandMm;
+    style.rimInnerMm = w.rimInnerMm;
+    style.hubMarginMm = w.hubMarginMm;
+    style.spokeWidth = w.spokeWidth;
+    style.numbers = w.numbers;
+    style.hubNumbers = w.hubNumbers;
+    style.sideIndex = w.sideIndex;
+    return wheel;
+}
+
 }  // namespace
 
-WheelDrawingInputs DrawingInputsOf(const SavedWheel& w, int width, int height)
+DrawnWheel DrawingInputsOf(const SavedWheel& w, int width, int height)
 {
-    WheelDrawingInputs in;
-    in.width = width;
-    in.height = height;
-    in.beadSeat = BeadSeatDiameter(w.rimType);
-    in.erdText = w.erd;
-    in.rimInnerMm = w.rimInnerMm;
-    in.rimBandMm = w.rimBandMm;
-    in.rightFlangeText = w.rightFlange;
-    in.leftFlangeText = w.leftFlange;
-    in.hubMarginMm = w.hubMarginMm;
-    in.spokeWidth = w.spokeWidth;
-    in.hubCountText = w.hubHoles;
-    in.rimCountText = w.rimHoles;
-    in.angleDiffText = w.angleDifference;
-    in.background = w.background;
-    in.rimOuter = w.rimOuter;
-    in.rimInner = w.rimInner;
-    in.hub = w.hub;
-    in.rightSpoke = w.rightSpoke;
-    in.leftSpoke = w.leftSpoke;
-    in.sideIndex = w.sideIndex;
-    in.numbers = w.numbers;
-    in.hubNumbers = w.hubNumbers;
-    in.credits = false;
-    return in;
+    DrawnWheel drawn;
+    drawn.wheel = DrawingWheelFromTexts(w, drawn.frame.unreadable);
+    drawn.frame.width = width;
+    drawn.frame.height = height;
+    drawn.frame.credits = false;
+    return drawn;
 }
 
 BuildSheet ComposeSheet(const SavedWheel& wheel, const QDate& date)
@@ -310,8 +332,8 @@ BuildSheet ComposeSheet(const SavedWheel& wheel, const QDate& date)
     }
     s.drawing = DrawingInputsOf(wheel, 0, 0);
     // The sheet's drawing is matched against its table: both hole numbers.
-    s.drawing.numbers = true;
-    s.drawing.hubNumbers = true;
+    s.drawing.wheel.style.numbers = true;
+    s.drawing.wheel.style.hubNumbers = true;
     s.table = wheel.table.get();
     s.leftColour = wheel.leftSpoke;
     s.rightColour = wheel.rightSpoke;

@@ -1,6 +1,5 @@
 #include "sheet/saved_wheel.h"
 
-#include "drawing/bead_seat.h"
 #include "lacing/crossing_rule.h"
 #include "lacing/lacing_generation.h"
 #include "lacing/lacing_table.h"
@@ -203,9 +202,7 @@ void PrepareWheel(SavedWheel& w)
     if (w.rimType.isEmpty())
         throw EWheelInputError(
             FieldError(w, QStringLiteral("TYPE"), QCoreApplication::translate("Sheet", "no rim size is chosen")));
-    try {
-        BeadSeatDiameter(w.rimType);
-    } catch (const RimoraError&) {
+    if (!RimSizeItems().contains(w.rimType)) {
         throw EConvertError(
             FieldError(w, QStringLiteral("TYPE"),
                        QCoreApplication::translate("Sheet", "'%1' names no bead seat diameter").arg(w.rimType)));
