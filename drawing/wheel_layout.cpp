@@ -26,7 +26,8 @@ void RequireHubCountChosen(const Wheel& wheel)
         wheel.rimHoles == 0
             ? QCoreApplication::translate("Drawing",
                                           "Choose the hub and rim hole counts on the \"Data\" tab to draw the spokes.")
-            : QCoreApplication::translate("Drawing", "Choose the hub hole count on the \"Data\" tab to draw the spokes."));
+            : QCoreApplication::translate("Drawing",
+                                          "Choose the hub hole count on the \"Data\" tab to draw the spokes."));
 }
 
 void RequireRimCountChosen(const Wheel& wheel)

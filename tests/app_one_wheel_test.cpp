@@ -62,8 +62,8 @@ void ExpectSpokeDrawn(const Rendered& r, const Drawing& d, int hub, int hubCount
     const QPoint from = PolarPoint(c.x(), c.y(), hubRadius, hub * 360.0 / hubCount);
     const QPoint to = PolarPoint(c.x(), c.y(), r.result.radii->rimHole, rim * 360.0 / rimCount + angle);
     for (const QPoint& p : PointsAlong(from, to, 0.75, 0.97))
-        EXPECT_EQ(r.At(p), left ? d.wheel.style.leftSpoke : d.wheel.style.rightSpoke) << "hub " << hub << " rim " << rim << " at " << p.x()
-                                                              << "," << p.y();
+        EXPECT_EQ(r.At(p), left ? d.wheel.style.leftSpoke : d.wheel.style.rightSpoke)
+            << "hub " << hub << " rim " << rim << " at " << p.x() << "," << p.y();
 }
 
 }  // namespace

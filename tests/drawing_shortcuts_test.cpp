@@ -40,6 +40,13 @@ const Case kCases[] = {
          in.wheel.leftFlange = 400;
          in.wheel.rightFlange = 400;
      }},
+    // The hub numbers outermost, in a face other than the application's: only their
+    // ring keeps them inside the box.
+    {"hub numbers past the rim, in a wide face", {1600, 1200},
+     [](test::Drawing& in) {
+         in.wheel.leftFlange = in.wheel.rightFlange = 640;
+         in.frame.textFont = QFont(QStringLiteral("URW Bookman"), 12, QFont::Black);
+     }},
     // Negative numbers read: their circles are drawn about the centre all the same.
     {"negative ERD", {1600, 1200}, [](test::Drawing& in) { in.wheel.erd = -700; }},
     {"negative flange", {1600, 1200}, [](test::Drawing& in) { in.wheel.leftFlange = -900; }},

@@ -102,6 +102,7 @@ inline void DrawInto(QPaintDevice& device, const Drawing& in, const GridModel& t
                      Canvas::Shortcuts shortcuts = Canvas::Shortcuts::On)
 {
     QPainter painter(&device);
+    painter.setFont(in.frame.textFont);
     Canvas canvas(painter, shortcuts);
     try {
         DrawWheel(canvas, in.wheel, table, in.frame, r.result);

@@ -229,11 +229,14 @@ INSTANTIATE_TEST_SUITE_P(
                  "Choose the rim hole count on the \"Data\" tab", Reached::Discs},
         StopCase{"HubCountNotANumber", [](auto& in) { test::Unreadable(in, WheelField::HubHoles, "36 "); },
                  "HUB: '36 ' is not a whole number", Reached::Note, WheelField::HubHoles},
-        StopCase{"RimCountNegative", [](auto& in) { in.wheel.rimHoles = -1; }, "rim hole count must be between 1", Reached::Discs},
-        StopCase{"HubCountNegative", [](auto& in) { in.wheel.hubHoles = -36; }, "hub hole count must be between 1", Reached::Discs},
+        StopCase{"RimCountNegative", [](auto& in) { in.wheel.rimHoles = -1; }, "rim hole count must be between 1",
+                 Reached::Discs},
+        StopCase{"HubCountNegative", [](auto& in) { in.wheel.hubHoles = -36; }, "hub hole count must be between 1",
+                 Reached::Discs},
         StopCase{"AngleNotANumber", [](auto& in) { test::Unreadable(in, WheelField::AngleDifference, "5.6.2"); },
                  "angle difference: '5.6.2' is not a number", Reached::Note, WheelField::AngleDifference},
-        StopCase{"AngleEmpty", [](auto& in) { test::Unreadable(in, WheelField::AngleDifference, ""); }, "angle difference: ''", Reached::Note,
+        StopCase{"AngleEmpty", [](auto& in) { test::Unreadable(in, WheelField::AngleDifference, ""); },
+                 "angle difference: ''", Reached::Note,
                  WheelField::AngleDifference}),
     [](const auto& info) { return std::string(info.param.name); });
 

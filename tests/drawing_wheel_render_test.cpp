@@ -48,7 +48,8 @@ TEST(WheelRenderTest, DesignWheelAlongLinesFromTheCentre)
     ASSERT_TRUE(r.error.isEmpty()) << r.error.toStdString();
     EXPECT_EQ(r.Count(in.wheel.style.leftSpoke) + r.Count(in.wheel.style.rightSpoke), 0);
 
-    const TColor bg = in.wheel.style.background, outer = in.wheel.style.rimOuter, inner = in.wheel.style.rimInner, hub = in.wheel.style.hub;
+    const WheelStyle& style = in.wheel.style;
+    const TColor bg = style.background, outer = style.rimOuter, inner = style.rimInner, hub = style.hub;
     // Hub 15, rim hole circle 167, inner band 173, bead seat 177.
     const std::vector<RayMark> leftUp = {{0, hub},       {14, hub},    {15, kOutline}, {16, bg},        {166, bg},
                                          {167, kOutline}, {168, inner}, {172, inner},   {173, kOutline}, {174, outer},
@@ -90,7 +91,8 @@ TEST(WheelRenderTest, SpokesRunFromHubHoleToRimHoleInTheirSideColour)
             if (odd) {
                 EXPECT_EQ(left.At(p), in.wheel.style.leftSpoke) << "hub hole " << h << " at " << p.x() << "," << p.y();
             } else {
-                EXPECT_EQ(right.At(p), in.wheel.style.rightSpoke) << "hub hole " << h << " at " << p.x() << "," << p.y();
+                EXPECT_EQ(right.At(p), in.wheel.style.rightSpoke)
+                    << "hub hole " << h << " at " << p.x() << "," << p.y();
             }
         }
     }
@@ -162,8 +164,8 @@ TEST(WheelRenderTest, AngleDifferenceTurnsTheRimEndsAndEachSideStartsOnItsOwnFla
         const test::SpokeEnds ends = DesignSpoke(h, 5.0, left ? 11 : 15);
         // Near the rim, where the spokes stand apart.
         for (const QPoint& p : PointsAlong(ends.hub, ends.rim, 0.6, 0.95))
-            EXPECT_EQ(turned.At(p), left ? in.wheel.style.leftSpoke : in.wheel.style.rightSpoke) << "hub hole " << h << " at " << p.x() << ","
-                                                                         << p.y();
+            EXPECT_EQ(turned.At(p), left ? in.wheel.style.leftSpoke : in.wheel.style.rightSpoke)
+                << "hub hole " << h << " at " << p.x() << "," << p.y();
     }
     EXPECT_NE(turned.image, straight.image);
 }
@@ -290,9 +292,10 @@ TEST(WheelRenderTest, FirstDrawingWithoutHoleCountsStopsAfterTheHub)
     const Rendered r = Render(in, GridModel());
     EXPECT_TRUE(r.wheelInputError);
     EXPECT_EQ(r.error, QStringLiteral("Choose the hub and rim hole counts on the \"Data\" tab to draw the spokes."));
-    ExpectAlongRay(r, {0, -1}, {{0, in.wheel.style.hub}, {15, kOutline}, {100, in.wheel.style.background}, {170, in.wheel.style.rimInner},
-                                {175, in.wheel.style.rimOuter}, {177, kOutline}});
-    EXPECT_EQ(r.At(0, 0), in.wheel.style.background);
+    const WheelStyle& style = in.wheel.style;
+    ExpectAlongRay(r, {0, -1}, {{0, style.hub}, {15, kOutline}, {100, style.background}, {170, style.rimInner},
+                                {175, style.rimOuter}, {177, kOutline}});
+    EXPECT_EQ(r.At(0, 0), style.background);
     EXPECT_EQ(r.Count(colors::White), 0);
     ASSERT_TRUE(r.result.scale.has_value());
     EXPECT_EQ(r.result.scaleCaption, QStringLiteral("0.569131832797428"));
