@@ -2,17 +2,13 @@
 
 #include "drawing/disc_interior.h"
 #include "drawing/drawing_primitives.h"
-#include "drawing/pixel_rounding.h"
 #include "lacing/lacing_table.h"
 #include "platform/convert.h"
-#include "platform/errors.h"
+#include "wheel/wheel_fields.h"
 
 #include <QCoreApplication>
 #include <algorithm>
 #include <array>
-#include <cmath>
-#include <cstdlib>
-#include <numbers>
 #include <exception>
 
 namespace rimora {
@@ -105,19 +101,14 @@ void DrawSpokes(Canvas& canvas, const WheelStyle& in, const GridModel& table, co
 // background, so the drawing can be read against the HUB column. Where the
 // numbers would not fit round so small a circle, they stand on the ring where
 // they just do. Rows whose HUB cell holds no hole are skipped, as for the spokes.
-// Sets the canvas to the hub numbers' font and measures their cells on its device.
-HubNumberCells MeasureHubNumbers(Canvas& canvas, const WheelScale& s, int hubHoles)
-{
-    canvas.SetFontSize(HubNumberFontSize(s));
-    return HubNumberCellsOf(QSize(canvas.TextWidth(QStringLiteral("00")), canvas.TextHeight(QStringLiteral("00"))),
-                            hubHoles);
-}
-
+// The cells are measured on the canvas's own device, as they are painted there.
 void DrawHubHoleNumbers(Canvas& canvas, const WheelStyle& in, const GridModel& table, const WheelScale& s,
                         const WheelRadii& r, int hubHoles)
 {
     const double hubStep = 360.0 / hubHoles;
-    const auto [width, height, fitting] = MeasureHubNumbers(canvas, s, hubHoles);
+    canvas.SetFontSize(HubNumberFontSize(s));
+    const auto [width, height, fitting] = HubNumberCellsOf(
+        QSize(canvas.TextWidth(QStringLiteral("00")), canvas.TextHeight(QStringLiteral("00"))), hubHoles);
     for (int row = 1; row < table.RowCount(); ++row) {
         const QString hubCell = table.Cells(kHubCol, row);
         if (IsNoHole(hubCell)) continue;
