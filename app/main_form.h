@@ -195,9 +195,9 @@ private:
     void SaveSettings();
     void WriteTableHeadings();
     void ShareButtonBar();
-    void ApplyDrawingResult(const WheelDrawingResult& result);
-    // Places the labels that stand on the drawing; returns the drawing's dry run.
-    WheelDrawingResult PlaceWheelOverlay();
+    void ApplyDrawingResult(const WheelLayout& result);
+    // Places the labels that stand on the drawing; returns the layout they were placed by.
+    WheelLayout PlaceWheelOverlay();
     void RepaintWheel();
     void CreateSheetActions();
     // The lengths that no longer match the inputs, worked out again after

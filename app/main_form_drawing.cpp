@@ -5,26 +5,21 @@
 #include "app/main_form.h"
 #include "drawing/wheel_drawing.h"
 #include "lacing/lacing_table.h"
-#include "platform/null_paint_device.h"
 #include "sheet/build_sheet.h"
 
 namespace rimora {
 
 namespace {
 
-// The inputs a saved wheel's drawing takes, read from the controls, with the
-// credits the window shows.
-WheelDrawingInputs DrawingInputs(const TMainF& f)
+// The wheel the drawing takes, read from the controls, and the paint box's
+// frame with the credits the window shows.
+DrawnWheel DrawingOfControls(const TMainF& f)
 {
-    WheelDrawingInputs in = DrawingInputsOf(f.WheelOfControls(), f.PB1->width(), f.PB1->height());
-    // A text that does not read goes to the drawing as typed, for its note.
-    const WheelReading& reading = f.CurrentWheel();
-    for (const auto& [field, text] : {std::pair{WheelField::Erd, &in.erdText}, {WheelField::RightFlange, &in.rightFlangeText},
-                                      {WheelField::LeftFlange, &in.leftFlangeText}, {WheelField::AngleDifference, &in.angleDiffText}})
-        if (!reading.Problem(field).isEmpty()) *text = static_cast<TEdit*>(f.FieldControl(field))->Text();
-    in.credits = TMainF::ShowCredits != 0;
-    in.creditsTitle = {f.TitleL->Caption(), f.TitleL->font()};
-    return in;
+    DrawnWheel drawn = DrawingOf(f.CurrentWheel(), f.PB1->width(), f.PB1->height());
+    drawn.frame.credits = TMainF::ShowCredits != 0;
+    drawn.frame.creditsTitle = {f.TitleL->Caption(), f.TitleL->font()};
+    drawn.frame.textFont = f.PB1->font();
+    return drawn;
 }
 
 // Where the credits stand on the drawing, the hidden ones left out.
@@ -40,45 +35,30 @@ QRegion CreditsArea(const TMainF& f)
 
 void TMainF::PB1Paint(Canvas& canvas)
 {
-    WheelDrawingInputs inputs = DrawingInputs(*this);
+    const DrawnWheel drawn = DrawingOfControls(*this);
     RebuildHubLinks(SG1->Model(), CurrentWheel().wheel.hubHoles);
-    WheelDrawingResult result;
+    WheelLayout layout;
     try {
-        DrawWheel(canvas, inputs, SG1->Model(), result);
+        DrawWheel(canvas, drawn.wheel, SG1->Model(), drawn.frame, layout);
     } catch (...) {
-        wheelOnScreen_.Painted(PB1->PaintRegion(), PB1->size(), inputs.background, result);
-        ApplyDrawingResult(result);
+        wheelOnScreen_.Painted(PB1->PaintRegion(), PB1->size(), drawn.wheel.style.background, layout);
+        ApplyDrawingResult(layout);
         throw;
     }
-    wheelOnScreen_.Painted(PB1->PaintRegion(), PB1->size(), inputs.background, result);
-    ApplyDrawingResult(result);
+    wheelOnScreen_.Painted(PB1->PaintRegion(), PB1->size(), drawn.wheel.style.background, layout);
+    ApplyDrawingResult(layout);
 }
 
 // The scale and the credits that stand on the drawing are placed before it is
 // painted: moved while it paints, their old and new places would be painted a
-// second time. The drawing runs on a device that keeps nothing, so it works out
-// exactly what the paint will (an error stops both at the same step) and the
-// paint's own placing then changes nothing.
-WheelDrawingResult TMainF::PlaceWheelOverlay()
+// second time. The layout is the paint's own, so the paint's placing then
+// changes nothing.
+WheelLayout TMainF::PlaceWheelOverlay()
 {
-    WheelDrawingResult result;
-    try {
-        WheelDrawingInputs inputs = DrawingInputs(*this);
-        // The rim numbers come after every conversion, place nothing that
-        // stands on the drawing and leave the wheel's box as it is; drawing
-        // their texts would only cost. The hub numbers stay: their ring can
-        // widen the box.
-        inputs.numbers = false;
-        RebuildHubLinks(SG1->Model(), CurrentWheel().wheel.hubHoles);
-        NullPaintDevice device(inputs.width, inputs.height);
-        QPainter painter(&device);
-        Canvas canvas(painter);
-        DrawWheel(canvas, inputs, SG1->Model(), result);
-    } catch (...) {
-        // The paint that follows meets the same error and reports it.
-    }
-    ApplyDrawingResult(result);
-    return result;
+    const DrawnWheel drawn = DrawingOfControls(*this);
+    const WheelLayout layout = LayOutWheel(drawn.wheel, drawn.frame);
+    ApplyDrawingResult(layout);
+    return layout;
 }
 
 // Only the wheel's old and new boxes when the rest of the box is known to be
@@ -90,7 +70,7 @@ WheelDrawingResult TMainF::PlaceWheelOverlay()
 void TMainF::RepaintWheel()
 {
     const QRegion creditsBefore = CreditsArea(*this);
-    const WheelDrawingResult next = PlaceWheelOverlay();
+    const WheelLayout next = PlaceWheelOverlay();
     const QRegion creditsAfter = CreditsArea(*this);
     QRegion area = wheelOnScreen_.RepaintArea(PB1->size(), CL1->Selected(), next);
     if (creditsBefore != creditsAfter) area |= creditsBefore | creditsAfter;
@@ -99,7 +79,7 @@ void TMainF::RepaintWheel()
     PB1->repaint(area);
 }
 
-void TMainF::ApplyDrawingResult(const WheelDrawingResult& result)
+void TMainF::ApplyDrawingResult(const WheelLayout& result)
 {
     if (result.unreadableField) SetInputMarked(FieldControl(*result.unreadableField), true);
     if (result.scale) {

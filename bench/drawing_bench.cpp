@@ -26,29 +26,30 @@ void FillThreeCross36(GridModel& table)
 
 void BM_DrawWheel(benchmark::State& state)
 {
-    WheelDrawingInputs in;
-    in.width = static_cast<int>(state.range(0));
-    in.height = static_cast<int>(state.range(1));
-    in.hubCountText = QStringLiteral("36");
-    in.rimCountText = QStringLiteral("36");
+    Wheel wheel;
+    wheel.hubHoles = 36;
+    wheel.rimHoles = 36;
+    DrawingFrame frame;
+    frame.width = static_cast<int>(state.range(0));
+    frame.height = static_cast<int>(state.range(1));
     // The window's title, which the credits measure to find it a corner.
-    in.creditsTitle.text = QStringLiteral("Created by Rimora ");
-    in.creditsTitle.font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("DejaVu Sans")});
-    in.creditsTitle.font.setBold(true);
-    in.creditsTitle.font.setItalic(true);
+    frame.creditsTitle.text = QStringLiteral("Created by Rimora ");
+    frame.creditsTitle.font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("DejaVu Sans")});
+    frame.creditsTitle.font.setBold(true);
+    frame.creditsTitle.font.setItalic(true);
     GridModel table;
     FillThreeCross36(table);
-    QImage image(in.width, in.height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(frame.width, frame.height, QImage::Format_ARGB32_Premultiplied);
 
     for (auto _ : state) {
         QPainter painter(&image);
         Canvas canvas(painter);
-        WheelDrawingResult result;
-        DrawWheel(canvas, in, table, result);
+        WheelLayout layout;
+        DrawWheel(canvas, wheel, table, frame, layout);
         painter.end();
         benchmark::DoNotOptimize(image.constBits());
     }
-    state.SetLabel(std::to_string(in.width) + "x" + std::to_string(in.height));
+    state.SetLabel(std::to_string(frame.width) + "x" + std::to_string(frame.height));
 }
 
 BENCHMARK(BM_DrawWheel)->Args({482, 354})->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMicrosecond);

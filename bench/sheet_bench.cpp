@@ -29,7 +29,7 @@ QString WriteProfile(const QTemporaryDir& dir)
     return path;
 }
 
-void BM_PrepareSavedWheel(benchmark::State& state)
+void BM_PrepareProfileWheel(benchmark::State& state)
 {
     QTemporaryDir dir;
     const QString path = WriteProfile(dir);
@@ -39,7 +39,7 @@ void BM_PrepareSavedWheel(benchmark::State& state)
         benchmark::DoNotOptimize(wheel.table.get());
     }
 }
-BENCHMARK(BM_PrepareSavedWheel)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PrepareProfileWheel)->Unit(benchmark::kMicrosecond);
 
 void BM_PaintSheet(benchmark::State& state)
 {

@@ -2,20 +2,14 @@
 
 #include "drawing/disc_interior.h"
 #include "drawing/drawing_primitives.h"
-#include "drawing/pixel_rounding.h"
-#include "lacing/crossing_rule.h"
 #include "lacing/lacing_table.h"
 #include "platform/convert.h"
-#include "platform/errors.h"
 #include "wheel/wheel_fields.h"
 
 #include <QCoreApplication>
 #include <algorithm>
 #include <array>
-#include <cmath>
-#include <cstdlib>
-#include <numbers>
-#include <vector>
+#include <exception>
 
 namespace rimora {
 
@@ -25,37 +19,6 @@ namespace {
 bool IsNoHole(const QString& cell)
 {
     return IsEmptyOrGap(cell) || cell == QLatin1String(" ");
-}
-
-int HoleCount(const QString& text, WheelField field, const QString& which)
-{
-    const int count = ReadWholeField(field, text);
-    if (count < 1 || count > kMaxHoleCount)
-        throw EWheelInputError(QCoreApplication::translate("Drawing", "The %1 hole count must be between 1 and %2.")
-                                   .arg(which)
-                                   .arg(kMaxHoleCount));
-    return count;
-}
-
-// Until a count is chosen its list is empty: say what to choose instead of
-// reporting an empty text as a bad number. The hub count is read first, so its
-// message names the rim count too when both are missing.
-void RequireHubCountChosen(const WheelDrawingInputs& in)
-{
-    if (!in.hubCountText.isEmpty()) return;
-    throw EWheelInputError(
-        in.rimCountText.isEmpty()
-            ? QCoreApplication::translate("Drawing",
-                                          "Choose the hub and rim hole counts on the \"Data\" tab to draw the spokes.")
-            : QCoreApplication::translate("Drawing",
-                                          "Choose the hub hole count on the \"Data\" tab to draw the spokes."));
-}
-
-void RequireRimCountChosen(const WheelDrawingInputs& in)
-{
-    if (in.rimCountText.isEmpty())
-        throw EWheelInputError(QCoreApplication::translate(
-            "Drawing", "Choose the rim hole count on the \"Data\" tab to draw the spokes."));
 }
 
 void DrawDisc(Canvas& canvas, QPoint centre, int radius, TColor color)
@@ -69,7 +32,7 @@ void DrawDisc(Canvas& canvas, QPoint centre, int radius, TColor color)
 // whole, most of each layer would be painted over by the next disc, and on a
 // large window those fills outweigh the rest of the drawing; so each layer
 // leaves alone what a later disc certainly covers, which gives the same pixels.
-void DrawBackgroundAndDiscs(Canvas& canvas, const WheelDrawingInputs& in, const WheelScale& s, const WheelRadii& r)
+void DrawBackgroundAndDiscs(Canvas& canvas, const WheelStyle& in, QSize box, const WheelScale& s, const WheelRadii& r)
 {
     struct Disc {
         int radius;
@@ -90,7 +53,7 @@ void DrawBackgroundAndDiscs(Canvas& canvas, const WheelDrawingInputs& in, const 
     }
     canvas.LeaveAlone(DiscInterior(s.centre, largestLater));
     canvas.SetBrushColor(in.background);
-    canvas.FillRect(QRect(0, 0, in.width, in.height));
+    canvas.FillRect(QRect(QPoint(0, 0), box));
     for (std::size_t i = 0; i < discs.size(); ++i) {
         canvas.LeaveAlone(coveredLater[i]);
         DrawDisc(canvas, s.centre, discs[i].radius, discs[i].color);
@@ -111,7 +74,7 @@ struct SpokeLayout {
 // One line per laced hub hole, from its hub hole, on its own flange's circle,
 // to its rim hole. The angle difference turns the rim holes against the hub,
 // clockwise, as the lengths turn them.
-void DrawSpokes(Canvas& canvas, const WheelDrawingInputs& in, const GridModel& table, const SpokeLayout& l)
+void DrawSpokes(Canvas& canvas, const WheelStyle& in, const GridModel& table, const SpokeLayout& l)
 {
     for (int row = 1; row < table.RowCount(); ++row) {
         const QString hubCell = table.Cells(kHubCol, row);
@@ -138,34 +101,14 @@ void DrawSpokes(Canvas& canvas, const WheelDrawingInputs& in, const GridModel& t
 // background, so the drawing can be read against the HUB column. Where the
 // numbers would not fit round so small a circle, they stand on the ring where
 // they just do. Rows whose HUB cell holds no hole are skipped, as for the spokes.
-struct HubNumberCells {
-    int width = 0;
-    int height = 0;
-    int fittingRadius = 0;  // the smallest ring that holds every number
-};
-
-// Sets the canvas to the hub numbers' font and measures their cells.
-HubNumberCells MeasureHubNumbers(Canvas& canvas, const WheelScale& s, double hubStep)
+// The cells are measured on the canvas's own device, as they are painted there.
+void DrawHubHoleNumbers(Canvas& canvas, const WheelStyle& in, const GridModel& table, const WheelScale& s,
+                        const WheelRadii& r, int hubHoles)
 {
-    canvas.SetFontSize(std::max(1, RoundHalfEven(s.centre.x() / 30.0)));
-    HubNumberCells cells;
-    cells.width = canvas.TextWidth(QStringLiteral("00"));
-    cells.height = canvas.TextHeight(QStringLiteral("00"));
-    const double perLabel = std::max(cells.width, cells.height) + 2;
-    cells.fittingRadius = static_cast<int>(std::ceil(perLabel * 360.0 / hubStep / (2 * std::numbers::pi)));
-    return cells;
-}
-
-// The square about the centre that holds a circle of `reach` and a pixel more.
-QRect SquareAbout(QPoint centre, int reach)
-{
-    return QRect(centre.x() - reach - 2, centre.y() - reach - 2, 2 * reach + 5, 2 * reach + 5);
-}
-
-void DrawHubHoleNumbers(Canvas& canvas, const WheelDrawingInputs& in, const GridModel& table, const WheelScale& s,
-                        const WheelRadii& r, double hubStep)
-{
-    const auto [width, height, fitting] = MeasureHubNumbers(canvas, s, hubStep);
+    const double hubStep = 360.0 / hubHoles;
+    canvas.SetFontSize(HubNumberFontSize(s));
+    const auto [width, height, fitting] = HubNumberCellsOf(
+        QSize(canvas.TextWidth(QStringLiteral("00")), canvas.TextHeight(QStringLiteral("00"))), hubHoles);
     for (int row = 1; row < table.RowCount(); ++row) {
         const QString hubCell = table.Cells(kHubCol, row);
         if (IsNoHole(hubCell)) continue;
@@ -186,31 +129,17 @@ void DrawHubHoleNumbers(Canvas& canvas, const WheelDrawingInputs& in, const Grid
     }
 }
 
-// A hole count not chosen yet is no bad text: the drawing shows the wheel
-// without spokes and says which count to choose.
-std::vector<FieldText> DrawingFieldTexts(const WheelDrawingInputs& in)
-{
-    std::vector<FieldText> texts;
-    if (!in.hubCountText.isEmpty()) texts.push_back({WheelField::HubHoles, in.hubCountText});
-    if (!in.rimCountText.isEmpty()) texts.push_back({WheelField::RimHoles, in.rimCountText});
-    texts.push_back({WheelField::Erd, in.erdText});
-    texts.push_back({WheelField::LeftFlange, in.leftFlangeText});
-    texts.push_back({WheelField::RightFlange, in.rightFlangeText});
-    texts.push_back({WheelField::AngleDifference, in.angleDiffText});
-    return texts;
-}
-
 // In place of a wheel that cannot be measured: the background and, in its
 // middle, which input to put right.
-void DrawUnreadableNote(Canvas& canvas, const WheelDrawingInputs& in, WheelField field)
+void DrawUnreadableNote(Canvas& canvas, const WheelStyle& in, const DrawingFrame& frame, WheelField field)
 {
-    const QRect box(0, 0, in.width, in.height);
+    const QRect box(0, 0, frame.width, frame.height);
     canvas.SetBrushStyle(BrushStyle::Solid);
     canvas.SetBrushColor(in.background);
     canvas.FillRect(box);
     canvas.SetBrushStyle(BrushStyle::Clear);
     canvas.SetFontColor(ContrastTextColor(in.background));
-    canvas.SetFontSize(std::clamp(in.width / 45, 8, 14));
+    canvas.SetFontSize(std::clamp(frame.width / 45, 8, 14));
     const QString note = TakesWholeNumber(field)
                              ? QCoreApplication::translate("WheelDrawing", "No drawing: %1 is not a whole number")
                              : QCoreApplication::translate("WheelDrawing", "No drawing: %1 is not a number");
@@ -227,94 +156,43 @@ QString RimHoleLabels(int rimCount)
 
 }  // namespace
 
-void DrawWheel(Canvas& canvas, const WheelDrawingInputs& in, const GridModel& table, WheelDrawingResult& result)
+void DrawWheel(Canvas& canvas, const Wheel& wheel, const GridModel& table, const DrawingFrame& frame,
+               WheelLayout& layout)
 {
-    // Every text is checked before anything is measured or painted, so a bad
-    // one never leaves half a wheel behind.
-    if (const std::optional<FieldProblem> problem = FirstUnreadable(DrawingFieldTexts(in))) {
-        DrawUnreadableNote(canvas, in, problem->field);
-        result.unreadableField = problem->field;
-        result.credits.action = CreditsAction::Hide;
-        throw EConvertError(problem->message);
+    layout = LayOutWheel(wheel, frame);
+    const WheelStyle& in = wheel.style;
+    // A text that did not read is known before anything is measured, so it
+    // never leaves half a wheel behind.
+    if (layout.unreadableField) {
+        DrawUnreadableNote(canvas, in, frame, *layout.unreadableField);
+        std::rethrow_exception(layout.stop);
     }
-
-    const WheelScale s = ScaleWheel(in.width, in.height, in.beadSeat);
-    result.scale = s;
-    result.scaleCaption = FloatToStr(s.scale);
-
-    const WheelRadii r = MeasureWheel(in, s);
-    result.radii = r;
+    if (!layout.radii) std::rethrow_exception(layout.stop);
+    const WheelScale& s = *layout.scale;
+    const WheelRadii& r = *layout.radii;
 
     canvas.SetBrushStyle(BrushStyle::Solid);
     canvas.SetPenColor(colors::Black);
     canvas.SetPenStyle(PenStyle::Solid);
     canvas.SetPenWidth(1);
-
-    DrawBackgroundAndDiscs(canvas, in, s, r);
-    // Radii may be negative (a negative ERD or flange reads as a number):
-    // such a circle is drawn about the centre all the same, so the box takes
-    // every radius by its size.
-    const int discReach =
-        std::max({std::abs(s.beadRadius), std::abs(r.innerBand), std::abs(r.rimHole), std::abs(r.hub)});
-    result.wheelBox = SquareAbout(s.centre, discReach);
-
-    // The spokes' ends and caps, the rim numbers (an em at most past the rim
-    // hole circle, drawn or not: a window's dry run leaves them out) and the
-    // hub numbers' ring when they are shown.
-    // A negative rim radius turns the numbers' cells outwards: three ems then.
-    const int labelFontSize = RoundHalfEven(s.centre.x() / 22.0);
-    canvas.SetFontSize(labelFontSize);
-    const int em = canvas.Font().pixelSize();
-    const int rimNumbersReach = r.rimHole >= 0 ? r.rimHole + em : -r.rimHole + 3 * em;
-    const int spokeEnds = std::max({std::abs(r.rimHole), std::abs(r.leftHubHole), std::abs(r.rightHubHole)});
-    int reach = std::max(spokeEnds + in.spokeWidth, rimNumbersReach);
-
-    // The credits find their corners as soon as the wheel's size is known, so
-    // that a wheel without hole counts yet does not leave them over its rim;
-    // the hub numbers' ring, known only with the counts, can move them again.
-    const auto placeCredits = [&] {
-        result.credits = PlaceCredits(CreditsRoom{QSize(in.width, in.height), s.centre, std::max(discReach, reach)},
-                                      r.rimHole, in.background, in.creditsTitle);
-    };
-    if (in.credits) {
-        placeCredits();
-    } else {
-        result.credits = CreditsOverlay{};
-        result.credits.action = CreditsAction::Hide;
-    }
+    DrawBackgroundAndDiscs(canvas, in, QSize(frame.width, frame.height), s, r);
+    if (layout.stop) std::rethrow_exception(layout.stop);
 
     canvas.SetPenWidth(in.spokeWidth);
-    RequireHubCountChosen(in);
-    const double hubStep = 360.0 / HoleCount(in.hubCountText, WheelField::HubHoles, QCoreApplication::translate("Drawing", "hub"));
-    RequireRimCountChosen(in);
-    const int rimCount = HoleCount(in.rimCountText, WheelField::RimHoles, QCoreApplication::translate("Drawing", "rim"));
-    const double rimStep = 360.0 / rimCount;
-    const double angleDiff = ReadDecimalField(WheelField::AngleDifference, in.angleDiffText);
-
-    if (in.hubNumbers) {
-        const HubNumberCells cells = MeasureHubNumbers(canvas, s, hubStep);
-        const int ring = std::max(std::max(std::abs(r.leftHubHole), std::abs(r.rightHubHole)) + cells.height,
-                                  cells.fittingRadius);
-        const int withHubNumbers = std::max(reach, ring + std::max(cells.width, cells.height));
-        if (withHubNumbers != reach) {
-            reach = withHubNumbers;
-            if (in.credits) placeCredits();
-        }
-    }
-    result.wheelBox |= SquareAbout(s.centre, reach);
-
+    const double hubStep = 360.0 / layout.hubHoles;
+    const double rimStep = 360.0 / layout.rimHoles;
+    const double angleDiff = wheel.angleDifference;
     DrawSpokes(canvas, in, table,
                SpokeLayout{s.centre, r.leftHubHole, r.rightHubHole, r.rimHole, hubStep, rimStep, angleDiff});
 
-    const QString labels = RimHoleLabels(rimCount);
+    const QString labels = RimHoleLabels(layout.rimHoles);
     canvas.SetBrushStyle(BrushStyle::Clear);
     // The numbers stand inside the rim hole circle, on the background.
     canvas.SetFontColor(ContrastTextColor(in.background));
-    result.labelFontSize = labelFontSize;
-    canvas.SetFontSize(result.labelFontSize);
+    canvas.SetFontSize(layout.labelFontSize);
     // The numbers belong to the rim holes and turn with them.
     if (in.numbers) DrawCircleLabels(canvas, s.centre.x(), s.centre.y(), r.rimHole, labels, 1, angleDiff);
-    if (in.hubNumbers) DrawHubHoleNumbers(canvas, in, table, s, r, hubStep);
+    if (in.hubNumbers) DrawHubHoleNumbers(canvas, in, table, s, r, layout.hubHoles);
 }
 
 }  // namespace rimora

@@ -1,9 +1,7 @@
 #include "drawing/wheel_geometry.h"
 
 #include "drawing/pixel_rounding.h"
-#include "platform/convert.h"
 #include "platform/errors.h"
-#include "wheel/wheel_fields.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -47,24 +45,25 @@ WheelScale ScaleWheel(int width, int height, int beadSeat)
     return s;
 }
 
-WheelRadii MeasureWheel(const WheelDrawingInputs& in, const WheelScale& s)
+WheelRadii MeasureWheel(const Wheel& wheel, const WheelScale& s)
 {
+    const WheelStyle& style = wheel.style;
     WheelRadii r;
-    const double erd = ReadDecimalField(WheelField::Erd, in.erdText);
-    r.rimHole = Radius((erd / 2 - in.rimInnerMm) * s.scale, QStringLiteral("ERD"));
+    const double erd = wheel.erd;
+    r.rimHole = Radius((erd / 2 - style.rimInnerMm) * s.scale, QStringLiteral("ERD"));
 
     // The band's height is truncated on its own before it is taken off.
-    r.innerBand = Radius(s.beadRadius - std::trunc(in.rimBandMm * s.scale),
+    r.innerBand = Radius(s.beadRadius - std::trunc(style.rimBandMm * s.scale),
                          QCoreApplication::translate("Drawing", "rim band height"));
 
     // The hub disc reaches beyond the larger flange's hole circle, first rounded
     // to whole millimetres; on a tie the left one is taken, which is the same.
     // Each side's spokes start on that side's own hole circle, rounded alike,
     // as the lengths take them.
-    const double right = ReadDecimalField(WheelField::RightFlange, in.rightFlangeText);
-    const double left = ReadDecimalField(WheelField::LeftFlange, in.leftFlangeText);
+    const double right = wheel.rightFlange;
+    const double left = wheel.leftFlange;
     r.flangeMm = Radius((right > left ? right : left) / 2, QCoreApplication::translate("Drawing", "flange diameter"));
-    r.hub = Radius((static_cast<double>(in.hubMarginMm) + r.flangeMm) * s.scale, QCoreApplication::translate("Drawing", "hub"));
+    r.hub = Radius((static_cast<double>(style.hubMarginMm) + r.flangeMm) * s.scale, QCoreApplication::translate("Drawing", "hub"));
     r.hubHole = Radius(r.flangeMm * s.scale, QCoreApplication::translate("Drawing", "flange diameter"));
     r.leftHubHole = Radius(Radius(left / 2, QCoreApplication::translate("Drawing", "left flange diameter")) * s.scale,
                            QCoreApplication::translate("Drawing", "left flange diameter"));

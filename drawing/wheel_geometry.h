@@ -1,7 +1,7 @@
 #pragma once
 // The wheel's layout in the paint box: the bead seat circle just fits the
 // shorter side, and every other circle is drawn at the same scale.
-#include "drawing/wheel_inputs.h"
+#include "wheel/wheel.h"
 
 #include <QPoint>
 
@@ -28,10 +28,8 @@ struct WheelRadii {
 // diameter that is not positive.
 WheelScale ScaleWheel(int width, int height, int beadSeat);
 
-// Reads ERD, the rim offsets, the flange diameters (right, then left) and the
-// hub margin in that order; a text that does not convert throws EConvertError
-// naming its field,
-// a circle too large to draw throws EWheelInputError.
-WheelRadii MeasureWheel(const WheelDrawingInputs& inputs, const WheelScale& scale);
+// From ERD, the rim's band and inner offset, the flange diameters and the hub
+// margin; a circle too large to draw throws EWheelInputError.
+WheelRadii MeasureWheel(const Wheel& wheel, const WheelScale& scale);
 
 }  // namespace rimora

@@ -11,18 +11,18 @@ bool Covers(const QRegion& region, const QRect& rect)
 
 }  // namespace
 
-void WheelOnScreen::Painted(const QRegion& painted, QSize size, TColor background, const WheelDrawingResult& result)
+void WheelOnScreen::Painted(const QRegion& painted, QSize size, TColor background, const WheelLayout& layout)
 {
     // Nothing on screen changed (a paint into a picture).
     if (painted.isEmpty()) return;
     // A note in place of the wheel, or a paint stopped before its background.
-    if (result.wheelBox.isEmpty()) {
+    if (layout.wheelBox.isEmpty()) {
         known_ = false;
         return;
     }
     if (Covers(painted, QRect(QPoint(0, 0), size))) {
         known_ = true;
-        box_ = result.wheelBox;
+        box_ = layout.wheelBox;
         size_ = size;
         background_ = background;
         return;
@@ -34,10 +34,10 @@ void WheelOnScreen::Painted(const QRegion& painted, QSize size, TColor backgroun
         known_ = false;
         return;
     }
-    box_ = Covers(painted, box_) ? result.wheelBox : (box_ | result.wheelBox);
+    box_ = Covers(painted, box_) ? layout.wheelBox : (box_ | layout.wheelBox);
 }
 
-QRegion WheelOnScreen::RepaintArea(QSize size, TColor background, const WheelDrawingResult& next) const
+QRegion WheelOnScreen::RepaintArea(QSize size, TColor background, const WheelLayout& next) const
 {
     const QRect whole(QPoint(0, 0), size);
     if (!known_ || size != size_ || background != background_ || next.wheelBox.isEmpty()) return QRegion(whole);

@@ -1,11 +1,11 @@
 #include "sheet/build_sheet.h"
 
-#include "drawing/bead_seat.h"
 #include "drawing/wheel_drawing.h"
 #include "platform/canvas.h"
 #include "platform/convert.h"
 #include "platform/errors.h"
 #include "spokes/spoke_bill.h"
+#include "wheel/wheel_choices.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -173,16 +173,16 @@ void PaintDrawing(QPainter& p, const SheetLayout& l, const BuildSheet& s)
 {
     if (!s.table) return;
     const QRect box = l.drawing.toAlignedRect();
-    WheelDrawingInputs in = s.drawing;
-    in.width = box.width();
-    in.height = box.height();
+    DrawingFrame frame = s.drawing.frame;
+    frame.width = box.width();
+    frame.height = box.height();
     p.save();
     p.setClipRect(box);
     p.translate(box.topLeft());
     Canvas canvas(p);
-    WheelDrawingResult result;
+    WheelLayout layout;
     try {
-        DrawWheel(canvas, in, *s.table, result);
+        DrawWheel(canvas, s.drawing.wheel, *s.table, frame, layout);
     } catch (const RimoraError& e) {
         p.setPen(Qt::black);
         p.setFont(SheetFont(11));
@@ -264,36 +264,23 @@ std::vector<SheetInput> InputsOf(const Wheel& w)
 
 }  // namespace
 
-WheelDrawingInputs DrawingInputsOf(const LacedWheel& laced, int width, int height)
+DrawnWheel DrawingInputsOf(const LacedWheel& laced, int width, int height)
 {
-    const Wheel& w = laced.wheel();
-    const QString hubText = w.hubHoles > 0 ? QString::number(w.hubHoles) : QString();
-    const QString rimText = w.rimHoles > 0 ? QString::number(w.rimHoles) : QString();
-    WheelDrawingInputs in;
-    in.width = width;
-    in.height = height;
-    in.beadSeat = BeadSeat(w);
-    in.erdText = FloatToStr(w.erd);
-    in.rimInnerMm = w.style.rimInnerMm;
-    in.rimBandMm = w.style.rimBandMm;
-    in.rightFlangeText = FloatToStr(w.rightFlange);
-    in.leftFlangeText = FloatToStr(w.leftFlange);
-    in.hubMarginMm = w.style.hubMarginMm;
-    in.spokeWidth = w.style.spokeWidth;
-    in.hubCountText = hubText;
-    in.rimCountText = rimText;
-    in.angleDiffText = FloatToStr(w.angleDifference);
-    in.background = w.style.background;
-    in.rimOuter = w.style.rimOuter;
-    in.rimInner = w.style.rimInner;
-    in.hub = w.style.hub;
-    in.rightSpoke = w.style.rightSpoke;
-    in.leftSpoke = w.style.leftSpoke;
-    in.sideIndex = w.style.sideIndex;
-    in.numbers = w.style.numbers;
-    in.hubNumbers = w.style.hubNumbers;
-    in.credits = false;
-    return in;
+    return DrawingOf(laced.reading, width, height);
+}
+
+DrawnWheel DrawingOf(const WheelReading& reading, int width, int height)
+{
+    DrawnWheel drawn;
+    drawn.wheel = reading.wheel;
+    // The hole counts come from lists: none chosen is the drawing's own message.
+    using F = WheelField;
+    drawn.frame.unreadable = reading.FirstUnreadable(
+        std::initializer_list<WheelField>{F::Erd, F::LeftFlange, F::RightFlange, F::AngleDifference});
+    drawn.frame.width = width;
+    drawn.frame.height = height;
+    drawn.frame.credits = false;
+    return drawn;
 }
 
 BuildSheet ComposeSheet(const LacedWheel& wheel, const QDate& date)
@@ -314,8 +301,8 @@ BuildSheet ComposeSheet(const LacedWheel& wheel, const QDate& date)
     }
     s.drawing = DrawingInputsOf(wheel, 0, 0);
     // The sheet's drawing is matched against its table: both hole numbers.
-    s.drawing.numbers = true;
-    s.drawing.hubNumbers = true;
+    s.drawing.wheel.style.numbers = true;
+    s.drawing.wheel.style.hubNumbers = true;
     s.table = wheel.table.get();
     s.leftColour = wheel.wheel().style.leftSpoke;
     s.rightColour = wheel.wheel().style.rightSpoke;

@@ -5,7 +5,7 @@
 // scale in the user's colours. It is composed by plain painting over any
 // paint device, so the printer, a PDF and a test image get the same page;
 // on a vector device text stays text and lines stay lines.
-#include "drawing/wheel_inputs.h"
+#include "drawing/wheel_layout.h"
 #include "sheet/laced_wheel.h"
 #include "sheet/laced_spokes.h"
 #include "sheet/side_spans.h"
@@ -24,6 +24,12 @@ struct SheetInput {
     QString value;
 };
 
+// A wheel as the drawing takes it, and the frame it is drawn in.
+struct DrawnWheel {
+    Wheel wheel;
+    DrawingFrame frame;
+};
+
 struct BuildSheet {
     QString title;  // the profile's file name
     QDate date;
@@ -31,7 +37,7 @@ struct BuildSheet {
     WheelSpans sides;
     QStringList bill;  // the spoke bill's lines, or the reason there is none
     std::vector<LacedSpoke> spokes;
-    WheelDrawingInputs drawing;        // its width and height are set by the page
+    DrawnWheel drawing;                // its width and height are set by the page
     const GridModel* table = nullptr;  // the laced table the drawing reads; not owned
     TColor leftColour = colors::Lime;
     TColor rightColour = colors::Blue;
@@ -39,7 +45,10 @@ struct BuildSheet {
 
 // The drawing's inputs for a wheel, at the given size in logical pixels. The
 // credits overlay belongs to the window and is never part of an export.
-WheelDrawingInputs DrawingInputsOf(const LacedWheel& wheel, int width, int height);
+DrawnWheel DrawingInputsOf(const LacedWheel& wheel, int width, int height);
+// The same for a wheel as read, with the first of the drawing's inputs whose
+// text did not read (ERD, dL, dR, angle difference).
+DrawnWheel DrawingOf(const WheelReading& reading, int width, int height);
 
 // A sheet of a prepared wheel (PrepareWheel). It keeps a pointer to the
 // wheel's table, which must outlive it.

@@ -44,11 +44,11 @@ void WriteAtomically(const QString& path, const std::function<void(QIODevice&)>&
 
 // The drawing's own errors (a wheel that cannot be drawn) stop the export:
 // a drawing without its spokes is no drawing to keep.
-void PaintDrawing(QPainter& painter, const WheelDrawingInputs& inputs, const GridModel& table)
+void PaintDrawing(QPainter& painter, const DrawnWheel& drawing, const GridModel& table)
 {
     Canvas canvas(painter);
-    WheelDrawingResult result;
-    DrawWheel(canvas, inputs, table, result);
+    WheelLayout layout;
+    DrawWheel(canvas, drawing.wheel, table, drawing.frame, layout);
 }
 
 }  // namespace
@@ -78,12 +78,12 @@ void WriteSheetPdf(const QString& path, const BuildSheet& sheet, const QPageSize
     });
 }
 
-void WriteDrawing(const QString& path, const WheelDrawingInputs& inputs, const GridModel& table)
+void WriteDrawing(const QString& path, const DrawnWheel& drawing, const GridModel& table)
 {
     const DrawingFormat format = DrawingFormatOf(path);
     if (format == DrawingFormat::Unknown)
         CannotWrite(path, QCoreApplication::translate("Sheet", "a drawing is written as .svg or .png"));
-    if (inputs.width < 1 || inputs.height < 1)
+    if (drawing.frame.width < 1 || drawing.frame.height < 1)
         CannotWrite(path,
                     QCoreApplication::translate("Sheet", "a drawing needs a width and a height of at least one pixel"));
     // Draw once where nothing is kept, so that a wheel that cannot be drawn is
@@ -91,26 +91,26 @@ void WriteDrawing(const QString& path, const WheelDrawingInputs& inputs, const G
     {
         QImage scratch(1, 1, QImage::Format_RGB32);
         QPainter painter(&scratch);
-        PaintDrawing(painter, inputs, table);
+        PaintDrawing(painter, drawing, table);
     }
     WriteAtomically(path, [&](QIODevice& file) {
         if (format == DrawingFormat::Svg) {
             const OutputModule& output =
                 RequireOutputModule(QCoreApplication::translate("Sheet", "Saving a drawing as SVG"));
-            if (!output.writeSvg(file, QSize(inputs.width, inputs.height),
+            if (!output.writeSvg(file, QSize(drawing.frame.width, drawing.frame.height),
                                  QCoreApplication::translate("Sheet", "Wheel drawing"),
-                                 [&](QPainter& painter) { PaintDrawing(painter, inputs, table); }))
+                                 [&](QPainter& painter) { PaintDrawing(painter, drawing, table); }))
                 CannotWrite(path, QCoreApplication::translate("Sheet", "the SVG could not be started"));
             return;
         }
-        QImage image(inputs.width, inputs.height, QImage::Format_RGB32);
+        QImage image(drawing.frame.width, drawing.frame.height, QImage::Format_RGB32);
         image.setDotsPerMeterX(3780);
         image.setDotsPerMeterY(3780);
         image.fill(Qt::white);
         {
             QPainter painter(&image);
             painter.setRenderHint(QPainter::Antialiasing);
-            PaintDrawing(painter, inputs, table);
+            PaintDrawing(painter, drawing, table);
         }
         if (!image.save(&file, "PNG"))
             CannotWrite(path, QCoreApplication::translate("Sheet", "the image could not be encoded"));

@@ -38,22 +38,22 @@ void Lace(GridModel& t, int hub, int rim, int cross)
     LaceTable(t, hub, rim, cross, cross);
 }
 
-WheelDrawingInputs BigDrawing(const char* hub, const char* rim, const char* angle)
+Drawing BigDrawing(int hub, int rim, double angle)
 {
-    WheelDrawingInputs d;
-    d.width = d.height = 1600;
-    d.hubCountText = QString::fromLatin1(hub);
-    d.rimCountText = QString::fromLatin1(rim);
-    d.angleDiffText = QString::fromLatin1(angle);
-    d.numbers = false;
-    d.credits = false;
+    Drawing d;
+    d.frame.width = d.frame.height = 1600;
+    d.wheel.hubHoles = hub;
+    d.wheel.rimHoles = rim;
+    d.wheel.angleDifference = angle;
+    d.wheel.style.numbers = false;
+    d.frame.credits = false;
     return d;
 }
 
 // The spoke of the row's rim hole is painted in its side's colour from its
 // hub hole, on its own flange circle, to its rim hole turned by `angle`; near
 // the rim, where the spokes of one side stand apart.
-void ExpectSpokeDrawn(const Rendered& r, const WheelDrawingInputs& d, int hub, int hubCount, int rim, int rimCount,
+void ExpectSpokeDrawn(const Rendered& r, const Drawing& d, int hub, int hubCount, int rim, int rimCount,
                       double angle)
 {
     const QPoint c = r.result.scale->centre;
@@ -62,8 +62,8 @@ void ExpectSpokeDrawn(const Rendered& r, const WheelDrawingInputs& d, int hub, i
     const QPoint from = PolarPoint(c.x(), c.y(), hubRadius, hub * 360.0 / hubCount);
     const QPoint to = PolarPoint(c.x(), c.y(), r.result.radii->rimHole, rim * 360.0 / rimCount + angle);
     for (const QPoint& p : PointsAlong(from, to, 0.75, 0.97))
-        EXPECT_EQ(r.At(p), left ? d.leftSpoke : d.rightSpoke) << "hub " << hub << " rim " << rim << " at " << p.x()
-                                                              << "," << p.y();
+        EXPECT_EQ(r.At(p), left ? d.wheel.style.leftSpoke : d.wheel.style.rightSpoke)
+            << "hub " << hub << " rim " << rim << " at " << p.x() << "," << p.y();
 }
 
 }  // namespace
@@ -82,8 +82,8 @@ TEST(OneWheel, AngleDifferenceTurnsTheRimAlikeInLengthsAndDrawing)
 
     for (int rim : {1, 2}) {
         const int hub = t.Cells(kToHubCol, rim).toInt();
-        WheelDrawingInputs d = BigDrawing("32", "36", "5.625");
-        d.sideIndex = hub % 2 != 0 ? LeftSideOnly : RightSideOnly;
+        Drawing d = BigDrawing(32, 36, 5.625);
+        d.wheel.style.sideIndex = hub % 2 != 0 ? LeftSideOnly : RightSideOnly;
         const Rendered r = Render(d, t);
         ASSERT_TRUE(r.error.isEmpty()) << r.error.toStdString();
         ExpectSpokeDrawn(r, d, hub, 32, rim, 36, 5.625);
@@ -109,7 +109,7 @@ TEST(OneWheel, EighteenHolesThreeCrossBillOneLengthPerSideAndEverySpokeDrawn)
     EXPECT_EQ(lines.value(2), QString());
 
     RebuildHubLinks(t, 18);
-    const WheelDrawingInputs d = BigDrawing("18", "18", "0");
+    const Drawing d = BigDrawing(18, 18, 0);
     const Rendered r = Render(d, t);
     ASSERT_TRUE(r.error.isEmpty()) << r.error.toStdString();
     for (int rim = 1; rim <= 18; ++rim) ExpectSpokeDrawn(r, d, t.Cells(kToHubCol, rim).toInt(), 18, rim, 18, 0);

@@ -24,24 +24,24 @@ TEST(CreditsPlacementTest, TitleAndLogoStandClearOfTheWheelAtEverySize)
         for (const int width : {182, 240, 380, 482, 700, 1200, 3568})
             for (const int height : {370, 480, 800, 1000, 2048}) {
                 SCOPED_TRACE(std::string(variant) + " " + std::to_string(width) + " x " + std::to_string(height));
-                WheelDrawingInputs in = test::Wheel3636();
-                in.width = width, in.height = height;
-                in.hubNumbers = variant == std::string("hub numbers");
-                if (variant == std::string("no hole counts yet")) in.hubCountText = in.rimCountText = QString();
-                if (variant == std::string("ERD past the bead seat")) in.erdText = QStringLiteral("660");
+                test::Drawing in = test::Wheel3636();
+                in.frame.width = width, in.frame.height = height;
+                in.wheel.style.hubNumbers = variant == std::string("hub numbers");
+                if (variant == std::string("no hole counts yet")) in.wheel.hubHoles = in.wheel.rimHoles = 0;
+                if (variant == std::string("ERD past the bead seat")) in.wheel.erd = 660;
                 const Rendered r = Render(in);
                 const CreditsOverlay& o = r.result.credits;
-                ASSERT_TRUE(in.erdText != QStringLiteral("590") || !o.titleRect.isEmpty());
+                ASSERT_TRUE(in.wheel.erd != 590 || !o.titleRect.isEmpty());
                 for (const QRect& box : {o.titleRect, o.imageRect})
                     for (int y = box.top(); y <= box.bottom(); ++y)
                         for (int x = box.left(); x <= box.right(); ++x)
-                            ASSERT_EQ(r.At(x, y), in.background) << x << "," << y;
+                            ASSERT_EQ(r.At(x, y), in.wheel.style.background) << x << "," << y;
                 EXPECT_FALSE(o.imageRect.intersects(o.titleRect));
             }
-    WheelDrawingInputs tall = test::Wheel3636();
-    tall.height = 1400;  // room above and below: the size the scale gives
+    test::Drawing tall = test::Wheel3636();
+    tall.frame.height = 1400;  // room above and below: the size the scale gives
     EXPECT_EQ(Render(tall).result.credits.titleFontSize, 14);
-    tall.width = tall.height = 60;  // no room for readable type
+    tall.frame.width = tall.frame.height = 60;  // no room for readable type
     EXPECT_TRUE(Render(tall).result.credits.titleRect.isEmpty());
 }
 
@@ -53,10 +53,10 @@ TEST(CreditsPlacementTest, NumbersAndTitleContrastWithTheBackground)
     for (const auto& [background, rimInner, ink] : {std::tuple{colors::SkyBlue, colors::Gray, colors::Black},
                                                     std::tuple{colors::Yellow, colors::Navy, colors::Black},
                                                     std::tuple{colors::Navy, colors::Silver, colors::White}}) {
-        WheelDrawingInputs in = test::Wheel3636();
-        in.background = background, in.rimInner = rimInner;
+        test::Drawing in = test::Wheel3636();
+        in.wheel.style.background = background, in.wheel.style.rimInner = rimInner;
         const Rendered on = Render(in);
-        in.numbers = false;
+        in.wheel.style.numbers = false;
         const Rendered off = Render(in);
         const TColor other = ink == colors::White ? colors::Black : colors::White;
         EXPECT_GT(on.Count(ink), off.Count(ink) + 100) << ColorName(background).toStdString();

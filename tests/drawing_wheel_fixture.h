@@ -44,23 +44,37 @@ inline void FillThreeCross36(GridModel& table, bool linkRimHoles = true)
     }
 }
 
-inline WheelDrawingInputs Wheel3636()
+// A wheel and the frame it is drawn in; the defaults are the window's design
+// values at the paint box's design size.
+struct Drawing {
+    Wheel wheel;
+    DrawingFrame frame;
+};
+
+inline Drawing Wheel3636()
 {
-    WheelDrawingInputs in;
-    in.hubCountText = QStringLiteral("36");
-    in.rimCountText = QStringLiteral("36");
+    Drawing in;
+    in.wheel.hubHoles = 36;
+    in.wheel.rimHoles = 36;
     // The window's title label: its text in its bold italic Gothic face.
-    in.creditsTitle.text = QStringLiteral("Created by Rimora ");
-    in.creditsTitle.font.setFamilies({QStringLiteral("MS UI Gothic"), QStringLiteral("IPAPGothic"),
-                                      QStringLiteral("IPAGothic"), QStringLiteral("DejaVu Sans")});
-    in.creditsTitle.font.setBold(true);
-    in.creditsTitle.font.setItalic(true);
+    in.frame.creditsTitle.text = QStringLiteral("Created by Rimora ");
+    in.frame.creditsTitle.font.setFamilies({QStringLiteral("MS UI Gothic"), QStringLiteral("IPAPGothic"),
+                                            QStringLiteral("IPAGothic"), QStringLiteral("DejaVu Sans")});
+    in.frame.creditsTitle.font.setBold(true);
+    in.frame.creditsTitle.font.setItalic(true);
     return in;
+}
+
+// The note the window's reading of a text gives the drawing when `text` does
+// not read for `field`.
+inline void Unreadable(Drawing& in, WheelField field, const char* text)
+{
+    in.frame.unreadable = FieldProblem{field, UnreadableText(field, QString::fromUtf8(text))};
 }
 
 struct Rendered {
     QImage image;
-    WheelDrawingResult result;
+    WheelLayout result;
     QString error;
     bool convertError = false;
     bool wheelInputError = false;
@@ -84,13 +98,14 @@ struct Rendered {
 };
 
 // Draws the wheel onto `device`, keeping the result and the error, if any, in `r`.
-inline void DrawInto(QPaintDevice& device, const WheelDrawingInputs& in, const GridModel& table, Rendered& r,
+inline void DrawInto(QPaintDevice& device, const Drawing& in, const GridModel& table, Rendered& r,
                      Canvas::Shortcuts shortcuts = Canvas::Shortcuts::On)
 {
     QPainter painter(&device);
+    painter.setFont(in.frame.textFont);
     Canvas canvas(painter, shortcuts);
     try {
-        DrawWheel(canvas, in, table, r.result);
+        DrawWheel(canvas, in.wheel, table, in.frame, r.result);
     } catch (const EConvertError& e) {
         r.error = e.Message();
         r.convertError = true;
@@ -100,18 +115,19 @@ inline void DrawInto(QPaintDevice& device, const WheelDrawingInputs& in, const G
     }
 }
 
-inline Rendered Render(const WheelDrawingInputs& in, const GridModel& table, double dpr = 1.0,
+inline Rendered Render(const Drawing& in, const GridModel& table, double dpr = 1.0,
                        Canvas::Shortcuts shortcuts = Canvas::Shortcuts::On)
 {
     Rendered r;
-    r.image = QImage(static_cast<int>(in.width * dpr), static_cast<int>(in.height * dpr), QImage::Format_RGB32);
+    r.image = QImage(static_cast<int>(in.frame.width * dpr), static_cast<int>(in.frame.height * dpr),
+                     QImage::Format_RGB32);
     r.image.setDevicePixelRatio(dpr);
     r.image.fill(ToQColor(kUntouched));
     DrawInto(r.image, in, table, r, shortcuts);
     return r;
 }
 
-inline Rendered Render(const WheelDrawingInputs& in)
+inline Rendered Render(const Drawing& in)
 {
     GridModel table;
     FillThreeCross36(table);

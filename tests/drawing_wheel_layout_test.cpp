@@ -2,7 +2,7 @@
 // credits overlay, in both regions, and how the drawing stops on bad input.
 #include "drawing_wheel_fixture.h"
 
-#include "drawing/bead_seat.h"
+#include "wheel/wheel_choices.h"
 #include "support/scoped_locale.h"
 
 #include <gtest/gtest.h>
@@ -17,19 +17,12 @@ using test::Render;
 using test::Rendered;
 using test::ScopedLocale;
 
-TEST(BeadSeatDiameterTest, ThreeCharactersAfterTheFirstColon)
+// The rim type whose bead seat is `beadSeat` mm.
+int RimTypeOf(int beadSeat)
 {
-    ScopedLocale region(test::PointRegion());
-    EXPECT_EQ(BeadSeatDiameter(QStringLiteral("700c:622")), 622);
-    EXPECT_EQ(BeadSeatDiameter(QStringLiteral("26*1 3/8:590")), 590);
-    EXPECT_EQ(BeadSeatDiameter(QStringLiteral("24\"BMX:507")), 507);
-    EXPECT_EQ(BeadSeatDiameter(QStringLiteral("27\":630")), 630);
-    EXPECT_EQ(BeadSeatDiameter(QStringLiteral("x:6221")), 622);  // only three characters
-    EXPECT_EQ(BeadSeatDiameter(QStringLiteral("a:559:1")), 559);  // the first colon counts
-    EXPECT_EQ(BeadSeatDiameter(QStringLiteral("700c")), 700);  // no colon: read from the start
-    EXPECT_EQ(BeadSeatDiameter(QStringLiteral("650C: 71")), 71);  // leading spaces are allowed
-    for (const char* bad : {"", "c:", "700c:62a", "700c:+", "abc"})
-        EXPECT_THROW(BeadSeatDiameter(QString::fromLatin1(bad)), EConvertError) << bad;
+    for (int i = 0; i < static_cast<int>(std::size(kRimSizes)); ++i)
+        if (kRimSizes[i].beadSeat == beadSeat) return i;
+    return -1;
 }
 
 struct LayoutCase {
@@ -37,9 +30,9 @@ struct LayoutCase {
     int width;
     int height;
     int beadSeat;
-    const char* erd;
-    const char* right;
-    const char* left;
+    double erd;
+    double right;
+    double left;
     QPoint centre;
     int beadRadius;
     int rimHole;
@@ -59,13 +52,13 @@ TEST_P(WheelLayoutTest, RadiiLabelsAndOverlay)
 {
     ScopedLocale region(test::PointRegion());
     const LayoutCase& c = GetParam();
-    WheelDrawingInputs in = test::Wheel3636();
-    in.width = c.width;
-    in.height = c.height;
-    in.beadSeat = c.beadSeat;
-    in.erdText = QString::fromLatin1(c.erd);
-    in.rightFlangeText = QString::fromLatin1(c.right);
-    in.leftFlangeText = QString::fromLatin1(c.left);
+    test::Drawing in = test::Wheel3636();
+    in.frame.width = c.width;
+    in.frame.height = c.height;
+    in.wheel.rimType = RimTypeOf(c.beadSeat);
+    in.wheel.erd = c.erd;
+    in.wheel.rightFlange = c.right;
+    in.wheel.leftFlange = c.left;
     const Rendered r = Render(in);
     ASSERT_TRUE(r.error.isEmpty()) << r.error.toStdString();
     ASSERT_TRUE(r.result.scale && r.result.radii);
@@ -89,72 +82,65 @@ INSTANTIATE_TEST_SUITE_P(
     Boxes, WheelLayoutTest,
     ::testing::Values(
         // The design-size box with the default inputs; the flange radius 20.5 mm goes to the even 20.
-        LayoutCase{"Design", 482, 354, 622, "590", "41", "41", {241, 177}, 177, 167, 173, 20, 15, 11, 11},
+        LayoutCase{"Design", 482, 354, 622, 590, 41, 41, {241, 177}, 177, 167, 173, 20, 15, 11, 11},
         // A smaller bead seat fills the same box: the same hub is drawn larger.
-        LayoutCase{"Mtb559", 482, 354, 559, "541", "41", "41", {241, 177}, 177, 171, 172, 20, 16, 13, 11},
+        LayoutCase{"Mtb559", 482, 354, 559, 541, 41, 41, {241, 177}, 177, 171, 172, 20, 16, 13, 11},
         // 21.5 mm goes up to the even 22.
-        LayoutCase{"RightFlangeLarger", 482, 354, 622, "590", "43", "41", {241, 177}, 177, 167, 173, 22, 16, 13, 11},
-        LayoutCase{"LeftFlangeLarger", 482, 354, 622, "590", "42.9", "43", {241, 177}, 177, 167, 173, 22, 16, 13, 11},
-        LayoutCase{"RightBarelyLarger", 482, 354, 622, "590", "41.1", "41", {241, 177}, 177, 167, 173, 21, 15, 12, 11},
-        LayoutCase{"Tall", 354, 800, 622, "590", "41", "41", {177, 400}, 177, 167, 173, 20, 15, 11, 8},
-        LayoutCase{"Wide", 800, 354, 622, "590", "41", "41", {400, 177}, 177, 167, 173, 20, 15, 11, 18},
+        LayoutCase{"RightFlangeLarger", 482, 354, 622, 590, 43, 41, {241, 177}, 177, 167, 173, 22, 16, 13, 11},
+        LayoutCase{"LeftFlangeLarger", 482, 354, 622, 590, 42.9, 43, {241, 177}, 177, 167, 173, 22, 16, 13, 11},
+        LayoutCase{"RightBarelyLarger", 482, 354, 622, 590, 41.1, 41, {241, 177}, 177, 167, 173, 21, 15, 12, 11},
+        LayoutCase{"Tall", 354, 800, 622, 590, 41, 41, {177, 400}, 177, 167, 173, 20, 15, 11, 8},
+        LayoutCase{"Wide", 800, 354, 622, 590, 41, 41, {400, 177}, 177, 167, 173, 20, 15, 11, 18},
         // Label sizes of 10.5 and 11.5 points go to the even neighbour.
-        LayoutCase{"LabelHalfDown", 462, 354, 622, "590", "41", "41", {231, 177}, 177, 167, 173, 20, 15, 11, 10},
-        LayoutCase{"LabelHalfUp", 506, 354, 622, "590", "41", "41", {253, 177}, 177, 167, 173, 20, 15, 11, 12},
-        LayoutCase{"Tiny", 50, 50, 622, "590", "41", "41", {25, 25}, 25, 24, 25, 20, 2, 2, 1},
-        LayoutCase{"ErdAboveBeadSeat", 482, 354, 622, "640", "41", "41", {241, 177}, 177, 182, 173, 20, 15, 11, 11}),
+        LayoutCase{"LabelHalfDown", 462, 354, 622, 590, 41, 41, {231, 177}, 177, 167, 173, 20, 15, 11, 10},
+        LayoutCase{"LabelHalfUp", 506, 354, 622, 590, 41, 41, {253, 177}, 177, 167, 173, 20, 15, 11, 12},
+        LayoutCase{"Tiny", 50, 50, 622, 590, 41, 41, {25, 25}, 25, 24, 25, 20, 2, 2, 1},
+        LayoutCase{"ErdAboveBeadSeat", 482, 354, 622, 640, 41, 41, {241, 177}, 177, 182, 173, 20, 15, 11, 11}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WheelLayoutTest, OverlayHidesWhenCreditsAreOff)
 {
     ScopedLocale region(test::PointRegion());
-    WheelDrawingInputs in = test::Wheel3636();
-    in.credits = false;
+    test::Drawing in = test::Wheel3636();
+    in.frame.credits = false;
     const Rendered hidden = Render(in);
     EXPECT_TRUE(hidden.error.isEmpty());
     EXPECT_EQ(hidden.result.credits.action, CreditsAction::Hide);
     // The overlay is widgets, not paint: switching it off changes no pixel.
-    in.credits = true;
+    in.frame.credits = true;
     EXPECT_EQ(hidden.image, Render(in).image);
 }
 
-TEST(WheelLayoutTest, NumbersFollowTheRegion)
+// The scale's caption is written in the region's notation; the picture is
+// the same in every region.
+TEST(WheelLayoutTest, ScaleCaptionFollowsTheRegion)
 {
     struct Case {
         QLocale region;
-        const char* erd;
-        const char* angle;
         const char* caption;
-        const char* foreignErd;  // the other region's way of writing it
     };
     const Case cases[] = {
-        {test::PointRegion(), "594.5", "5.625", "0.569131832797428", "594,5"},
-        {test::CommaRegion(), "594,5", "5,625", "0,569131832797428", "594.5"},
+        {test::PointRegion(), "0.569131832797428"},
+        {test::CommaRegion(), "0,569131832797428"},
     };
     QImage previous;
     for (const Case& c : cases) {
         ScopedLocale region(c.region);
-        WheelDrawingInputs in = test::Wheel3636();
-        in.erdText = QString::fromLatin1(c.erd);
-        in.angleDiffText = QString::fromLatin1(c.angle);
+        test::Drawing in = test::Wheel3636();
+        in.wheel.erd = 594.5;
+        in.wheel.angleDifference = 5.625;
         const Rendered r = Render(in);
-        ASSERT_TRUE(r.error.isEmpty()) << c.erd << ": " << r.error.toStdString();
+        ASSERT_TRUE(r.error.isEmpty()) << r.error.toStdString();
         EXPECT_EQ(r.result.scaleCaption, QString::fromLatin1(c.caption));
         EXPECT_EQ(r.result.radii->rimHole, 169);  // (297.25 - 1) mm at 0.5691 px/mm
-        // The same wheel in either region is the same picture.
         if (!previous.isNull()) {
             EXPECT_EQ(r.image, previous);
         }
         previous = r.image;
-
-        // Written with the other region's mark, it is still the same wheel.
-        WheelDrawingInputs other = in;
-        other.erdText = QString::fromLatin1(c.foreignErd);
-        EXPECT_EQ(Render(other).image, r.image) << c.foreignErd;
     }
 }
 
-// A text that does not convert is found before anything is measured: the
+// A text that did not read is known before anything is measured: the
 // picture is the background with a note in its middle, never part of a wheel,
 // and the message names the input by its caption. A wheel that converts but
 // cannot be drawn stops at the step that finds it: nothing painted when the
@@ -163,7 +149,7 @@ enum class Reached { Note, Nothing, Scale, Discs };
 
 struct StopCase {
     const char* name;
-    std::function<void(WheelDrawingInputs&)> change;
+    std::function<void(test::Drawing&)> change;
     const char* message;
     Reached reached;
     std::optional<WheelField> field = std::nullopt;  // the input named when its text does not convert
@@ -178,7 +164,7 @@ TEST_P(WheelDrawingStopsTest, AtTheStepThatFails)
 {
     ScopedLocale region(test::PointRegion());
     const StopCase& c = GetParam();
-    WheelDrawingInputs in = test::Wheel3636();
+    test::Drawing in = test::Wheel3636();
     c.change(in);
     const Rendered r = Render(in);
 
@@ -194,62 +180,63 @@ TEST_P(WheelDrawingStopsTest, AtTheStepThatFails)
                                             : (c.reached == Reached::Discs ? CreditsAction::Show : CreditsAction::Unchanged));
     EXPECT_EQ(r.result.labelFontSize, 0);
     // No spoke was drawn in any case.
-    EXPECT_EQ(r.Count(in.leftSpoke), 0);
-    EXPECT_EQ(r.Count(in.rightSpoke), 0);
+    EXPECT_EQ(r.Count(in.wheel.style.leftSpoke), 0);
+    EXPECT_EQ(r.Count(in.wheel.style.rightSpoke), 0);
     if (note) {
         // All of the box is painted, none of it as rim or hub; the note's
         // letters sit on the middle line, the corners are background.
         EXPECT_EQ(r.Count(test::kUntouched), 0);
-        EXPECT_EQ(r.Count(in.rimOuter), 0);
-        EXPECT_EQ(r.Count(in.rimInner), 0);
-        EXPECT_EQ(r.Count(in.hub), 0);
-        for (const QPoint corner : {QPoint(0, 0), QPoint(in.width - 1, 0), QPoint(0, in.height - 1),
-                                    QPoint(in.width - 1, in.height - 1)})
-            EXPECT_EQ(r.At(corner), in.background);
+        EXPECT_EQ(r.Count(in.wheel.style.rimOuter), 0);
+        EXPECT_EQ(r.Count(in.wheel.style.rimInner), 0);
+        EXPECT_EQ(r.Count(in.wheel.style.hub), 0);
+        for (const QPoint corner : {QPoint(0, 0), QPoint(in.frame.width - 1, 0), QPoint(0, in.frame.height - 1),
+                                    QPoint(in.frame.width - 1, in.frame.height - 1)})
+            EXPECT_EQ(r.At(corner), in.wheel.style.background);
         int letters = 0;
-        for (int y = in.height / 2 - 8; y <= in.height / 2 + 8; ++y)
-            for (int x = 0; x < in.width; ++x) letters += r.At(x, y) != in.background;
+        for (int y = in.frame.height / 2 - 8; y <= in.frame.height / 2 + 8; ++y)
+            for (int x = 0; x < in.frame.width; ++x) letters += r.At(x, y) != in.wheel.style.background;
         EXPECT_GT(letters, 50);
         return;
     }
     EXPECT_EQ(r.Count(colors::White), 0);
     if (c.reached == Reached::Discs) {
-        EXPECT_EQ(r.At(0, 0), in.background);
-        EXPECT_EQ(r.At(241, 2), in.rimOuter);
-        EXPECT_EQ(r.At(241, 7), in.rimInner);
-        EXPECT_EQ(r.At(241, 100), in.background);
-        EXPECT_EQ(r.At(241, 177), in.hub);
+        EXPECT_EQ(r.At(0, 0), in.wheel.style.background);
+        EXPECT_EQ(r.At(241, 2), in.wheel.style.rimOuter);
+        EXPECT_EQ(r.At(241, 7), in.wheel.style.rimInner);
+        EXPECT_EQ(r.At(241, 100), in.wheel.style.background);
+        EXPECT_EQ(r.At(241, 177), in.wheel.style.hub);
     } else {
-        EXPECT_EQ(r.Count(test::kUntouched), in.width * in.height);
+        EXPECT_EQ(r.Count(test::kUntouched), in.frame.width * in.frame.height);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, WheelDrawingStopsTest,
     ::testing::Values(
-        StopCase{"ErdNotANumber", [](auto& in) { in.erdText = "590mm"; },
+        StopCase{"ErdNotANumber", [](auto& in) { test::Unreadable(in, WheelField::Erd, "590mm"); },
                  "ERD: '590mm' is not a number (decimal mark '.')", Reached::Note, WheelField::Erd},
-        StopCase{"RightFlangeEmpty", [](auto& in) { in.rightFlangeText = ""; },
+        StopCase{"RightFlangeEmpty", [](auto& in) { test::Unreadable(in, WheelField::RightFlange, ""); },
                  "dR, right flange diameter: '' is not a number", Reached::Note, WheelField::RightFlange},
-        StopCase{"LeftFlangeNotANumber", [](auto& in) { in.leftFlangeText = "4l"; },
+        StopCase{"LeftFlangeNotANumber", [](auto& in) { test::Unreadable(in, WheelField::LeftFlange, "4l"); },
                  "dL, left flange diameter: '4l' is not a number", Reached::Note, WheelField::LeftFlange},
-        StopCase{"ErdFirstOfTwo", [](auto& in) { in.erdText = "59o"; in.angleDiffText = "x"; },
-                 "ERD: '59o'", Reached::Note, WheelField::Erd},
-        StopCase{"ErdTooLarge", [](auto& in) { in.erdText = "1e300"; }, "ERD is too large", Reached::Scale},
-        StopCase{"NoBeadSeat", [](auto& in) { in.beadSeat = 0; }, "bead seat diameter of 0 mm", Reached::Nothing},
-        StopCase{"NoCountChosen", [](auto& in) { in.hubCountText = in.rimCountText = ""; },
+                StopCase{"ErdTooLarge", [](auto& in) { in.wheel.erd = 1e300; }, "ERD is too large", Reached::Scale},
+        StopCase{"NoBeadSeat", [](auto& in) { in.wheel.rimType = -1; }, "bead seat diameter of 0 mm", Reached::Nothing},
+        StopCase{"NoCountChosen", [](auto& in) { in.wheel.hubHoles = in.wheel.rimHoles = 0; },
                  "Choose the hub and rim hole counts on the \"Data\" tab", Reached::Discs},
-        StopCase{"NoHubCountChosen", [](auto& in) { in.hubCountText = ""; },
+        StopCase{"NoHubCountChosen", [](auto& in) { in.wheel.hubHoles = 0; },
                  "Choose the hub hole count on the \"Data\" tab", Reached::Discs},
-        StopCase{"NoRimCountChosen", [](auto& in) { in.rimCountText = ""; },
+        StopCase{"NoRimCountChosen", [](auto& in) { in.wheel.rimHoles = 0; },
                  "Choose the rim hole count on the \"Data\" tab", Reached::Discs},
-        StopCase{"HubCountNotANumber", [](auto& in) { in.hubCountText = "36 "; },
+        StopCase{"HubCountNotANumber", [](auto& in) { test::Unreadable(in, WheelField::HubHoles, "36 "); },
                  "HUB: '36 ' is not a whole number", Reached::Note, WheelField::HubHoles},
-        StopCase{"RimCountZero", [](auto& in) { in.rimCountText = "0"; }, "rim hole count must be between 1", Reached::Discs},
-        StopCase{"HubCountNegative", [](auto& in) { in.hubCountText = "-36"; }, "hub hole count must be between 1", Reached::Discs},
-        StopCase{"AngleNotANumber", [](auto& in) { in.angleDiffText = "5.6.2"; },
+        StopCase{"RimCountNegative", [](auto& in) { in.wheel.rimHoles = -1; }, "rim hole count must be between 1",
+                 Reached::Discs},
+        StopCase{"HubCountNegative", [](auto& in) { in.wheel.hubHoles = -36; }, "hub hole count must be between 1",
+                 Reached::Discs},
+        StopCase{"AngleNotANumber", [](auto& in) { test::Unreadable(in, WheelField::AngleDifference, "5.6.2"); },
                  "angle difference: '5.6.2' is not a number", Reached::Note, WheelField::AngleDifference},
-        StopCase{"AngleEmpty", [](auto& in) { in.angleDiffText = ""; }, "angle difference: ''", Reached::Note,
+        StopCase{"AngleEmpty", [](auto& in) { test::Unreadable(in, WheelField::AngleDifference, ""); },
+                 "angle difference: ''", Reached::Note,
                  WheelField::AngleDifference}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -260,22 +247,22 @@ TEST(WheelDrawingStopsTest, ExtremeValuesDrawOrStopCleanly)
     ScopedLocale region(test::PointRegion());
     struct Case {
         const char* name;
-        std::function<void(WheelDrawingInputs&)> change;
+        std::function<void(test::Drawing&)> change;
         const char* error;  // empty: draws
     };
     const Case cases[] = {
-        {"huge ERD", [](auto& in) { in.erdText = "100000000"; }, ""},
-        {"negative ERD", [](auto& in) { in.erdText = "-590"; }, ""},
-        {"wide spokes", [](auto& in) { in.spokeWidth = 100000; }, ""},
-        {"one pixel box", [](auto& in) { in.width = in.height = 1; }, ""},
-        {"many holes", [](auto& in) { in.rimCountText = "999"; }, ""},
-        {"too many holes", [](auto& in) { in.rimCountText = "1000"; }, "between 1 and 999"},
-        {"huge rim band", [](auto& in) { in.rimBandMm = 2000000000; }, "rim band height is too large"},
-        {"huge flange", [](auto& in) { in.leftFlangeText = "1e12"; }, "flange diameter is too large"},
-        {"huge margin", [](auto& in) { in.hubMarginMm = 2000000000; }, "hub is too large"},
+        {"huge ERD", [](auto& in) { in.wheel.erd = 100000000; }, ""},
+        {"negative ERD", [](auto& in) { in.wheel.erd = -590; }, ""},
+        {"wide spokes", [](auto& in) { in.wheel.style.spokeWidth = 100000; }, ""},
+        {"one pixel box", [](auto& in) { in.frame.width = in.frame.height = 1; }, ""},
+        {"many holes", [](auto& in) { in.wheel.rimHoles = 999; }, ""},
+        {"too many holes", [](auto& in) { in.wheel.rimHoles = 1000; }, "between 1 and 999"},
+        {"huge rim band", [](auto& in) { in.wheel.style.rimBandMm = 2000000000; }, "rim band height is too large"},
+        {"huge flange", [](auto& in) { in.wheel.leftFlange = 1e12; }, "flange diameter is too large"},
+        {"huge margin", [](auto& in) { in.wheel.style.hubMarginMm = 2000000000; }, "hub is too large"},
     };
     for (const Case& c : cases) {
-        WheelDrawingInputs in = test::Wheel3636();
+        test::Drawing in = test::Wheel3636();
         c.change(in);
         const Rendered r = Render(in);
         EXPECT_EQ(r.error.isEmpty(), *c.error == 0) << c.name << ": " << r.error.toStdString();
@@ -297,7 +284,7 @@ TEST(WheelDrawingStopsTest, AtTheTableRowThatFails)
         const char* cell;
     };
     for (const Case& c : {Case{0, 5, "ab"}, Case{1, 3, "zz"}, Case{0, 30, "3 5"}}) {
-        WheelDrawingInputs in = test::Wheel3636();
+        test::Drawing in = test::Wheel3636();
         GridModel table;
         test::FillThreeCross36(table);
         table.SetCells(c.column, c.row, QString::fromLatin1(c.cell));
@@ -308,11 +295,11 @@ TEST(WheelDrawingStopsTest, AtTheTableRowThatFails)
         GridModel shorter;
         test::FillThreeCross36(shorter);
         for (int row = c.row; row <= 36; ++row) shorter.SetCells(0, row, QString());
-        in.numbers = false;
+        in.wheel.style.numbers = false;
         const Rendered expected = Render(in, shorter);
         ASSERT_TRUE(expected.error.isEmpty());
         EXPECT_EQ(stopped.image, expected.image) << c.cell;
-        EXPECT_GT(expected.Count(in.leftSpoke), 0);
+        EXPECT_GT(expected.Count(in.wheel.style.leftSpoke), 0);
     }
 }
 

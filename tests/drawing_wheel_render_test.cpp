@@ -40,15 +40,16 @@ void ExpectAlongRay(const Rendered& r, QPoint direction, const std::vector<RayMa
 TEST(WheelRenderTest, DesignWheelAlongLinesFromTheCentre)
 {
     ScopedLocale region(test::PointRegion());
-    WheelDrawingInputs in = test::Wheel3636();
-    in.numbers = false;
+    test::Drawing in = test::Wheel3636();
+    in.wheel.style.numbers = false;
     GridModel unlinked;  // every ->R cell "-": hub holes without a spoke
     test::FillThreeCross36(unlinked, false);
     const Rendered r = Render(in, unlinked);
     ASSERT_TRUE(r.error.isEmpty()) << r.error.toStdString();
-    EXPECT_EQ(r.Count(in.leftSpoke) + r.Count(in.rightSpoke), 0);
+    EXPECT_EQ(r.Count(in.wheel.style.leftSpoke) + r.Count(in.wheel.style.rightSpoke), 0);
 
-    const TColor bg = in.background, outer = in.rimOuter, inner = in.rimInner, hub = in.hub;
+    const WheelStyle& style = in.wheel.style;
+    const TColor bg = style.background, outer = style.rimOuter, inner = style.rimInner, hub = style.hub;
     // Hub 15, rim hole circle 167, inner band 173, bead seat 177.
     const std::vector<RayMark> leftUp = {{0, hub},       {14, hub},    {15, kOutline}, {16, bg},        {166, bg},
                                          {167, kOutline}, {168, inner}, {172, inner},   {173, kOutline}, {174, outer},
@@ -76,44 +77,45 @@ TEST(WheelRenderTest, SpokesRunFromHubHoleToRimHoleInTheirSideColour)
     const char* firstRimHoles[] = {"07", "32", "33", "10", "11", "36", "01", "14"};
     for (int row = 1; row <= 8; ++row) ASSERT_EQ(table.Cells(1, row), QString::fromLatin1(firstRimHoles[row - 1]));
 
-    WheelDrawingInputs in = test::Wheel3636();
+    test::Drawing in = test::Wheel3636();
     // Up to 80 % of the way out: clear of the numbers, over the hub disc.
     auto along = [](int h) { return PointsAlong(DesignSpoke(h).hub, DesignSpoke(h).rim, 0.0, 0.8); };
 
-    in.sideIndex = LeftSideOnly;
+    in.wheel.style.sideIndex = LeftSideOnly;
     const Rendered left = Render(in, table);
-    in.sideIndex = RightSideOnly;
+    in.wheel.style.sideIndex = RightSideOnly;
     const Rendered right = Render(in, table);
     for (int h = 1; h <= 36; ++h) {
         const bool odd = h % 2 == 1;
         for (const QPoint& p : along(h)) {
             if (odd) {
-                EXPECT_EQ(left.At(p), in.leftSpoke) << "hub hole " << h << " at " << p.x() << "," << p.y();
+                EXPECT_EQ(left.At(p), in.wheel.style.leftSpoke) << "hub hole " << h << " at " << p.x() << "," << p.y();
             } else {
-                EXPECT_EQ(right.At(p), in.rightSpoke) << "hub hole " << h << " at " << p.x() << "," << p.y();
+                EXPECT_EQ(right.At(p), in.wheel.style.rightSpoke)
+                    << "hub hole " << h << " at " << p.x() << "," << p.y();
             }
         }
     }
-    EXPECT_EQ(left.Count(in.rightSpoke), 0);
-    EXPECT_EQ(right.Count(in.leftSpoke), 0);
+    EXPECT_EQ(left.Count(in.wheel.style.rightSpoke), 0);
+    EXPECT_EQ(right.Count(in.wheel.style.leftSpoke), 0);
 
     // Both sides: every spoke line is mostly its own colour, the rest where
     // a spoke of the other side crosses it.
-    in.sideIndex = BothSides;
+    in.wheel.style.sideIndex = BothSides;
     const Rendered both = Render(in, table);
     for (int h = 1; h <= 36; ++h) {
-        const TColor own = h % 2 == 1 ? in.leftSpoke : in.rightSpoke;
+        const TColor own = h % 2 == 1 ? in.wheel.style.leftSpoke : in.wheel.style.rightSpoke;
         int ownCount = 0;
         const auto points = along(h);
         for (const QPoint& p : points) {
             const TColor c = both.At(p);
             ownCount += c == own;
-            EXPECT_TRUE(c == in.leftSpoke || c == in.rightSpoke) << "hub hole " << h;
+            EXPECT_TRUE(c == in.wheel.style.leftSpoke || c == in.wheel.style.rightSpoke) << "hub hole " << h;
         }
         EXPECT_GE(ownCount * 3, static_cast<int>(points.size()) * 2) << "hub hole " << h;
     }
     // Nothing selected in the side choice draws both sides too.
-    in.sideIndex = -1;
+    in.wheel.style.sideIndex = -1;
     EXPECT_EQ(Render(in, table).image, both.image);
 }
 
@@ -127,30 +129,30 @@ TEST(WheelRenderTest, EmptyAndBlankHubCellsAreSkipped)
     table.SetCells(0, 5, QStringLiteral(" "));
     table.SetCells(0, 6, QStringLiteral("-"));
     table.SetCells(1, 7, QString());  // a hub hole with no rim hole
-    WheelDrawingInputs in = test::Wheel3636();
-    in.numbers = false;
+    test::Drawing in = test::Wheel3636();
+    in.wheel.style.numbers = false;
     const Rendered r = Render(in, table);
     ASSERT_TRUE(r.error.isEmpty()) << r.error.toStdString();
 
     // The skipped spokes' middles are background now, the others still drawn.
     for (int h : {5, 6, 7, 33, 34, 35, 36}) {
         const QPoint middle = PointsAlong(DesignSpoke(h).hub, DesignSpoke(h).rim, 0.9, 0.9, 2).front();
-        EXPECT_EQ(r.At(middle), in.background) << "hub hole " << h;
+        EXPECT_EQ(r.At(middle), in.wheel.style.background) << "hub hole " << h;
     }
     for (int h : {1, 2, 8, 32}) {
         const QPoint middle = PointsAlong(DesignSpoke(h).hub, DesignSpoke(h).rim, 0.9, 0.9, 2).front();
-        EXPECT_EQ(r.At(middle), h % 2 ? in.leftSpoke : in.rightSpoke) << "hub hole " << h;
+        EXPECT_EQ(r.At(middle), h % 2 ? in.wheel.style.leftSpoke : in.wheel.style.rightSpoke) << "hub hole " << h;
     }
 }
 
 TEST(WheelRenderTest, AngleDifferenceTurnsTheRimEndsAndEachSideStartsOnItsOwnFlange)
 {
     ScopedLocale region(test::PointRegion());
-    WheelDrawingInputs in = test::Wheel3636();
-    in.numbers = false;
+    test::Drawing in = test::Wheel3636();
+    in.wheel.style.numbers = false;
     const Rendered straight = Render(in);
-    in.angleDiffText = QStringLiteral("5");
-    in.rightFlangeText = QStringLiteral("52");  // 26 mm: 15 pixels; the left 20.5 mm stays 11
+    in.wheel.angleDifference = 5;
+    in.wheel.rightFlange = 52;  // 26 mm: 15 pixels; the left 20.5 mm stays 11
     const Rendered turned = Render(in);
     ASSERT_TRUE(turned.error.isEmpty());
     ASSERT_TRUE(turned.result.radii);
@@ -162,8 +164,8 @@ TEST(WheelRenderTest, AngleDifferenceTurnsTheRimEndsAndEachSideStartsOnItsOwnFla
         const test::SpokeEnds ends = DesignSpoke(h, 5.0, left ? 11 : 15);
         // Near the rim, where the spokes stand apart.
         for (const QPoint& p : PointsAlong(ends.hub, ends.rim, 0.6, 0.95))
-            EXPECT_EQ(turned.At(p), left ? in.leftSpoke : in.rightSpoke) << "hub hole " << h << " at " << p.x() << ","
-                                                                         << p.y();
+            EXPECT_EQ(turned.At(p), left ? in.wheel.style.leftSpoke : in.wheel.style.rightSpoke)
+                << "hub hole " << h << " at " << p.x() << "," << p.y();
     }
     EXPECT_NE(turned.image, straight.image);
 }
@@ -173,25 +175,25 @@ TEST(WheelRenderTest, AngleDifferenceTurnsTheRimEndsAndEachSideStartsOnItsOwnFla
 TEST(WheelRenderTest, HoleNumbersFollowTheirHoles)
 {
     ScopedLocale region(test::PointRegion());
-    WheelDrawingInputs in = test::Wheel3636();
-    in.sideIndex = LeftSideOnly;
-    in.width = in.height = 900;
-    in.background = colors::Navy;  // the rim numbers white, unlike anything else
+    test::Drawing in = test::Wheel3636();
+    in.wheel.style.sideIndex = LeftSideOnly;
+    in.frame.width = in.frame.height = 900;
+    in.wheel.style.background = colors::Navy;  // the rim numbers white, unlike anything else
     const Rendered plain = Render(in);
     const int rim = plain.result.radii->rimHole;
-    in.angleDiffText = QStringLiteral("5");
+    in.wheel.angleDifference = 5;
     const Rendered turned = Render(in);
-    in.angleDiffText = QStringLiteral("0");
-    in.hubNumbers = true;
+    in.wheel.angleDifference = 0;
+    in.wheel.style.hubNumbers = true;
     const Rendered numbered = Render(in);
     int white = 0, moved = 0, added = 0;
-    for (int y = 0; y < in.height; ++y)
-        for (int x = 0; x < in.width; ++x) {
+    for (int y = 0; y < in.frame.height; ++y)
+        for (int x = 0; x < in.frame.width; ++x) {
             const bool number = plain.At(x, y) == colors::White;
             white += number;
             moved += number && turned.At(x, y) != colors::White;
             if (numbered.At(x, y) == plain.At(x, y)) continue;
-            added += numbered.At(x, y) == in.leftSpoke;
+            added += numbered.At(x, y) == in.wheel.style.leftSpoke;
             EXPECT_LT(std::hypot(x - 450, y - 450), rim) << x << "," << y;
         }
     EXPECT_GT(moved, white / 4);
@@ -203,15 +205,15 @@ TEST(WheelRenderTest, HoleNumbersFollowTheirHoles)
 TEST(WheelRenderTest, RimHoleNumbersStandInARingInsideTheRim)
 {
     ScopedLocale region(test::PointRegion());
-    WheelDrawingInputs in = test::Wheel3636();
+    test::Drawing in = test::Wheel3636();
     const Rendered on = Render(in);
-    in.numbers = false;
+    in.wheel.style.numbers = false;
     const Rendered off = Render(in);
     ASSERT_TRUE(on.error.isEmpty() && off.error.isEmpty());
 
     int changed = 0;
-    for (int y = 0; y < in.height; ++y)
-        for (int x = 0; x < in.width; ++x) {
+    for (int y = 0; y < in.frame.height; ++y)
+        for (int x = 0; x < in.frame.width; ++x) {
             if (on.At(x, y) == off.At(x, y)) continue;
             ++changed;
             const double d = std::hypot(x - 241, y - 177);
@@ -230,8 +232,8 @@ TEST(WheelRenderTest, RimHoleNumbersStandInARingInsideTheRim)
 TEST(WheelRenderTest, WideAndTallBoxesScaleToTheShorterSide)
 {
     ScopedLocale region(test::PointRegion());
-    WheelDrawingInputs in = test::Wheel3636();
-    in.numbers = false;  // their size follows the box's width
+    test::Drawing in = test::Wheel3636();
+    in.wheel.style.numbers = false;  // their size follows the box's width
     const Rendered design = Render(in);
 
     struct Box {
@@ -240,8 +242,8 @@ TEST(WheelRenderTest, WideAndTallBoxesScaleToTheShorterSide)
         QPoint squareTopLeft;
     };
     for (const Box& box : {Box{802, 354, {224, 0}}, Box{354, 802, {0, 224}}}) {
-        in.width = box.width;
-        in.height = box.height;
+        in.frame.width = box.width;
+        in.frame.height = box.height;
         const Rendered r = Render(in);
         ASSERT_TRUE(r.error.isEmpty());
         EXPECT_DOUBLE_EQ(r.result.scale->scale, design.result.scale->scale);
@@ -250,7 +252,7 @@ TEST(WheelRenderTest, WideAndTallBoxesScaleToTheShorterSide)
             for (int x = 0; x < 354; ++x)
                 differing += r.At(box.squareTopLeft + QPoint(x, y)) != design.At(64 + x, y);
         EXPECT_EQ(differing, 0) << box.width << " x " << box.height;
-        EXPECT_EQ(r.At(box.width - 1, box.height - 1), in.background);
+        EXPECT_EQ(r.At(box.width - 1, box.height - 1), in.wheel.style.background);
         EXPECT_EQ(r.Count(test::kUntouched), 0);
     }
 }
@@ -260,21 +262,21 @@ TEST(WheelRenderTest, WideAndTallBoxesScaleToTheShorterSide)
 TEST(WheelRenderTest, ErdAboveTheBeadSeatHidesBothBands)
 {
     ScopedLocale region(test::PointRegion());
-    WheelDrawingInputs in = test::Wheel3636();
-    in.erdText = QStringLiteral("640");  // rim hole circle 182 pixels
-    in.numbers = false;
+    test::Drawing in = test::Wheel3636();
+    in.wheel.erd = 640;  // rim hole circle 182 pixels
+    in.wheel.style.numbers = false;
     const Rendered r = Render(in);
     ASSERT_TRUE(r.error.isEmpty());
-    EXPECT_EQ(r.Count(in.rimOuter), 0);
-    EXPECT_EQ(r.Count(in.rimInner), 0);
+    EXPECT_EQ(r.Count(in.wheel.style.rimOuter), 0);
+    EXPECT_EQ(r.Count(in.wheel.style.rimInner), 0);
     int beyond = 0;
     for (int h = 1; h <= 36; ++h) {
         const QPoint hubEnd = PolarPoint(241, 177, 11, h * 10.0);
         const QPoint rimEnd = PolarPoint(241, 177, 182, test::ThreeCrossRimHole(h) * 10.0);
         const QPoint p = PointsAlong(hubEnd, rimEnd, 0.985, 0.985, 2).front();
-        if (p.y() < 0 || p.y() >= in.height) continue;
+        if (p.y() < 0 || p.y() >= in.frame.height) continue;
         ASSERT_GT(std::hypot(p.x() + 0.5 - 241, p.y() + 0.5 - 177), 178.0) << "hub hole " << h;
-        EXPECT_EQ(r.At(p), h % 2 ? in.leftSpoke : in.rightSpoke) << "hub hole " << h;
+        EXPECT_EQ(r.At(p), h % 2 ? in.wheel.style.leftSpoke : in.wheel.style.rightSpoke) << "hub hole " << h;
         ++beyond;
     }
     EXPECT_GE(beyond, 20);
@@ -286,13 +288,14 @@ TEST(WheelRenderTest, ErdAboveTheBeadSeatHidesBothBands)
 TEST(WheelRenderTest, FirstDrawingWithoutHoleCountsStopsAfterTheHub)
 {
     ScopedLocale region(test::PointRegion());
-    const WheelDrawingInputs in;  // the design values, no counts
+    const test::Drawing in;  // the design values, no counts
     const Rendered r = Render(in, GridModel());
     EXPECT_TRUE(r.wheelInputError);
     EXPECT_EQ(r.error, QStringLiteral("Choose the hub and rim hole counts on the \"Data\" tab to draw the spokes."));
-    ExpectAlongRay(r, {0, -1}, {{0, in.hub}, {15, kOutline}, {100, in.background}, {170, in.rimInner},
-                                {175, in.rimOuter}, {177, kOutline}});
-    EXPECT_EQ(r.At(0, 0), in.background);
+    const WheelStyle& style = in.wheel.style;
+    ExpectAlongRay(r, {0, -1}, {{0, style.hub}, {15, kOutline}, {100, style.background}, {170, style.rimInner},
+                                {175, style.rimOuter}, {177, kOutline}});
+    EXPECT_EQ(r.At(0, 0), style.background);
     EXPECT_EQ(r.Count(colors::White), 0);
     ASSERT_TRUE(r.result.scale.has_value());
     EXPECT_EQ(r.result.scaleCaption, QStringLiteral("0.569131832797428"));
@@ -305,7 +308,7 @@ TEST(WheelRenderTest, FirstDrawingWithoutHoleCountsStopsAfterTheHub)
 TEST(WheelRenderTest, DenseScreenGivesTheSameLayoutSharper)
 {
     ScopedLocale region(test::PointRegion());
-    const WheelDrawingInputs in = test::Wheel3636();
+    const test::Drawing in = test::Wheel3636();
     GridModel table;
     test::FillThreeCross36(table);
     const Rendered plain = Render(in, table, 1.0);
@@ -321,7 +324,7 @@ TEST(WheelRenderTest, DenseScreenGivesTheSameLayoutSharper)
     for (int h = 1; h <= 36; ++h) {
         const QPoint mid = PointsAlong(DesignSpoke(h).hub, DesignSpoke(h).rim, 0.5, 0.5, 2).front();
         const TColor c = dense.At(mid);
-        EXPECT_TRUE(c == in.leftSpoke || c == in.rightSpoke) << "hub hole " << h;
+        EXPECT_TRUE(c == in.wheel.style.leftSpoke || c == in.wheel.style.rightSpoke) << "hub hole " << h;
     }
 
     // Edges fall between logical pixels: some 2 x 2 blocks are not one colour.

@@ -26,7 +26,7 @@ QString ErrorOf(const std::function<void()>& run)
     return {};
 }
 
-TEST(SavedWheelFile, RefusesWhatIsNoProfileNamingTheFile)
+TEST(ProfileWheelFile, RefusesWhatIsNoProfileNamingTheFile)
 {
     ProfileFolder folder;
     const QString missing = folder.Path("missing.prl");
@@ -55,7 +55,7 @@ TEST(SavedWheelFile, RefusesWhatIsNoProfileNamingTheFile)
     }
 }
 
-TEST(SavedWheelFile, ListIndicesBecomeTheTextsOfTheWindowsLists)
+TEST(ProfileWheelFile, ListIndicesBecomeTheTextsOfTheWindowsLists)
 {
     ProfileFolder folder;
     const QStringList sizes = RimSizeItems();
@@ -73,7 +73,7 @@ TEST(SavedWheelFile, ListIndicesBecomeTheTextsOfTheWindowsLists)
     }
 }
 
-TEST(SavedWheelFile, SpinValuesArePulledIntoTheirRangesAsTheBoxesDo)
+TEST(ProfileWheelFile, SpinValuesArePulledIntoTheirRangesAsTheBoxesDo)
 {
     ProfileFolder folder;
     const struct {
@@ -97,7 +97,7 @@ TEST(SavedWheelFile, SpinValuesArePulledIntoTheirRangesAsTheBoxesDo)
     }
 }
 
-TEST(SavedWheelFile, AbsentRecordsKeepTheDesignValues)
+TEST(ProfileWheelFile, AbsentRecordsKeepTheDesignValues)
 {
     ProfileFolder folder;
     const Wheel design;
@@ -117,7 +117,7 @@ TEST(SavedWheelFile, AbsentRecordsKeepTheDesignValues)
     EXPECT_EQ(wt.table->Cells(kLengthCol, 0), "Length");
 }
 
-TEST(SavedWheelFile, ColoursKeepPlainAndSystemValuesAndDropAStrayTopByte)
+TEST(ProfileWheelFile, ColoursKeepPlainAndSystemValuesAndDropAStrayTopByte)
 {
     ProfileFolder folder;
     const LacedWheel w = ReadLacedWheel(folder.Write(
@@ -127,7 +127,7 @@ TEST(SavedWheelFile, ColoursKeepPlainAndSystemValuesAndDropAStrayTopByte)
     EXPECT_EQ(w.wheel().style.rimInner, 0x00345678);
 }
 
-TEST(SavedWheelFile, TableRowsComeFromTheFileSizedByTheHoleCounts)
+TEST(ProfileWheelFile, TableRowsComeFromTheFileSizedByTheHoleCounts)
 {
     ProfileFolder folder;
     // 20 hub holes (item 4), 24 rim holes (item 3): 25 rows, as the window sizes it.
@@ -246,7 +246,7 @@ TEST(PreparedWheel, ABadNumberNamesTheFileTheFieldByItsCaptionAndTheText)
 
 // The rim offset, tension and ordering records are read as the window reads
 // them; without them the wheel gets the window's defaults.
-TEST(SavedWheelFile, TheSideRecordsAreReadAndDefaultWhenAbsent)
+TEST(ProfileWheelFile, TheSideRecordsAreReadAndDefaultWhenAbsent)
 {
     ProfileFolder folder;
     const LacedWheel bare = ReadLacedWheel(folder.Write("bare.prl", DefaultWheelRecords()));

@@ -60,11 +60,8 @@ TEST(SheetPage, ShowsEachSpokeInItsSideColourWhereItRuns)
     const SheetLayout layout = LayOutSheet(LogicalPageSize(page), static_cast<int>(sheet.bill.size()),
                                            static_cast<int>(sheet.spokes.size()));
     const QRect box = layout.drawing.toAlignedRect();
-    WheelDrawingInputs in = sheet.drawing;
-    in.width = box.width();
-    in.height = box.height();
-    const WheelScale scale = ScaleWheel(in.width, in.height, in.beadSeat);
-    const WheelRadii radii = MeasureWheel(in, scale);
+    const WheelScale scale = ScaleWheel(box.width(), box.height(), BeadSeat(sheet.drawing.wheel));
+    const WheelRadii radii = MeasureWheel(sheet.drawing.wheel, scale);
 
     int checked = 0;
     for (const LacedSpoke& s : sheet.spokes) {
@@ -205,7 +202,7 @@ TEST(SheetExport, DrawingIsWrittenByItsExtensionAtTheAskedSize)
     const LacedWheel w = DefaultWheel(folder);
     const QSize sizes[] = {{640, 480}, {301, 777}, {1000, 1000}};
     for (const QSize& size : sizes) {
-        const WheelDrawingInputs in = DrawingInputsOf(w, size.width(), size.height());
+        const DrawnWheel in = DrawingInputsOf(w, size.width(), size.height());
         const QString png = folder.Path("wheel.PNG");
         WriteDrawing(png, in, *w.table);
         QImageReader reader(png);
@@ -237,8 +234,8 @@ TEST(SheetExport, AnUnknownExtensionOrAWheelThatCannotBeDrawnWritesNothing)
     EXPECT_THROW(WriteDrawing(jpg, DrawingInputsOf(w, 100, 100), *w.table), EInOutError);
     EXPECT_FALSE(QFile::exists(jpg));
 
-    WheelDrawingInputs noCounts = DrawingInputsOf(w, 100, 100);
-    noCounts.hubCountText.clear();
+    DrawnWheel noCounts = DrawingInputsOf(w, 100, 100);
+    noCounts.wheel.hubHoles = 0;
     const QString png = folder.Path("wheel.png");
     EXPECT_THROW(WriteDrawing(png, noCounts, *w.table), EWheelInputError);
     EXPECT_FALSE(QFile::exists(png));
