@@ -1,5 +1,7 @@
 #include "sheet/wheel_report.h"
 
+#include "platform/number_text.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -9,24 +11,25 @@ namespace rimora {
 
 namespace {
 
-QString PointDecimal(double value, int decimals = 1)
-{
-    return QString::number(value, 'f', decimals);
-}
+// Figures for other programs, with a point whatever the region.
+constexpr Marks kPlain = Marks::Point;
 
-QString PointSpan(double low, double high, int decimals = 1)
+QString PointSpan(QString (*text)(double, Marks), double low, double high)
 {
-    return SpanText(PointDecimal(low, decimals), PointDecimal(high, decimals));
+    return SpanText(text(low, kPlain), text(high, kPlain));
 }
 
 QString SideLine(const QString& name, const SideSpan& side)
 {
     QString line = QStringLiteral("%1: %2 spokes, %3 crosses, ").arg(name).arg(side.spokes).arg(side.crosses);
     if (!side.Measured()) return line + QStringLiteral("no length\n");
+    const auto length = [](double mm, Marks marks) { return LengthText(mm, marks); };
+    const auto angle = [](double degrees, Marks marks) { return AngleText(degrees, marks); };
     return line
            + QStringLiteral("%1 mm, order %2 mm, bracing %3°, %4 kgf\n")
-                 .arg(PointSpan(side.shortest, side.longest), PointSpan(side.shortestOrder, side.longestOrder, 0),
-                      PointSpan(side.flattest, side.steepest), PointDecimal(side.tension));
+                 .arg(PointSpan(length, side.shortest, side.longest),
+                      PointSpan(OrderLengthText, side.shortestOrder, side.longestOrder),
+                      PointSpan(angle, side.flattest, side.steepest), TensionText(side.tension, kPlain));
 }
 
 // A figure rounded to what is printed, so the JSON number is exactly the
@@ -34,7 +37,7 @@ QString SideLine(const QString& name, const SideSpan& side)
 // one-decimal texts already).
 QJsonValue Rounded(double value, int decimals)
 {
-    return QJsonValue(PointDecimal(value, decimals).toDouble());
+    return QJsonValue(DecimalText(value, decimals, kPlain).toDouble());
 }
 
 // One value when every spoke of the side has it, else null.

@@ -4,6 +4,7 @@
 #include "lacing/lacing_table.h"
 #include "platform/convert.h"
 #include "platform/errors.h"
+#include "platform/number_text.h"
 
 #include <QCoreApplication>
 #include <cmath>
@@ -29,17 +30,6 @@ double HubToRimDegrees(int rimHole, int rimCount, int hubHole, int hubCount)
     long long steps = (static_cast<long long>(rimHole) * hubCount - static_cast<long long>(hubHole) * rimCount) % turn;
     if (steps < 0) steps += turn;
     return static_cast<double>(steps) * 360.0 / static_cast<double>(turn);
-}
-
-// The length text, to a tenth, halves away from zero. The length is first
-// taken to a millionth of a millimetre, so that a spoke of exactly 305.75 mm,
-// computed as 305.74999999999994, is shown as 305.8 as its twin is.
-QString LengthText(double length)
-{
-    if (!(std::fabs(length) < 1e9)) return FormatLength(length);
-    const long long millionths = std::llround(length * 1e6);
-    const long long tenths = (millionths >= 0 ? millionths + 50000 : millionths - 50000) / 100000;
-    return FormatLength(static_cast<double>(tenths) / 10.0);
 }
 
 // A text that is the same for every row, converted when the first row that
@@ -114,7 +104,7 @@ void CalcSpokeLengths(GridModel& grid, const SpokeLengthInputs& inputs,
                 QCoreApplication::translate(
                     "Spokes", "The spoke at rim hole %1 has no length: the wheel's dimensions are out of range.")
                     .arg(rimText));
-        grid.SetCells(kLengthCol, row, LengthText(length));
+        grid.SetCells(kLengthCol, row, SpokeLengthText(length));
     }
 }
 

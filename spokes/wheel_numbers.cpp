@@ -2,6 +2,7 @@
 
 #include "platform/convert.h"
 #include "platform/errors.h"
+#include "platform/number_text.h"
 #include "spokes/rim_offset.h"
 #include "spokes/wheel_fields.h"
 
@@ -31,7 +32,7 @@ int Whole(WheelField field, const QString& text)
 
 QString Millimetres(double value)
 {
-    return FormatLength(value) + QStringLiteral(" mm");
+    return LengthText(value) + QStringLiteral(" mm");
 }
 
 void CheckTension(double tension)
