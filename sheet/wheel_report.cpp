@@ -14,22 +14,16 @@ namespace {
 // Figures for other programs, with a point whatever the region.
 constexpr Marks kPlain = Marks::Point;
 
-QString PointSpan(QString (*text)(double, Marks), double low, double high)
-{
-    return SpanText(text(low, kPlain), text(high, kPlain));
-}
-
 QString SideLine(const QString& name, const SideSpan& side)
 {
     QString line = QStringLiteral("%1: %2 spokes, %3 crosses, ").arg(name).arg(side.spokes).arg(side.crosses);
     if (!side.Measured()) return line + QStringLiteral("no length\n");
-    const auto length = [](double mm, Marks marks) { return LengthText(mm, marks); };
-    const auto angle = [](double degrees, Marks marks) { return AngleText(degrees, marks); };
     return line
            + QStringLiteral("%1 mm, order %2 mm, bracing %3°, %4 kgf\n")
-                 .arg(PointSpan(length, side.shortest, side.longest),
-                      PointSpan(OrderLengthText, side.shortestOrder, side.longestOrder),
-                      PointSpan(angle, side.flattest, side.steepest), TensionText(side.tension, kPlain));
+                 .arg(SpanText(LengthText(side.shortest, kPlain), LengthText(side.longest, kPlain)),
+                      SpanText(OrderLengthText(side.shortestOrder, kPlain), OrderLengthText(side.longestOrder, kPlain)),
+                      SpanText(AngleText(side.flattest, kPlain), AngleText(side.steepest, kPlain)),
+                      TensionText(side.tension, kPlain));
 }
 
 // A figure rounded to what is printed, so the JSON number is exactly the
