@@ -188,6 +188,11 @@ private:
     void FormCreate();
     void CreateControls();
     void ArrangeControls();
+    void ArrangeDrawingPanel();
+    void ArrangeProfileBar();
+    void ArrangeDataPage();
+    void ArrangeSpokePage();
+    void ArrangeDrawPage();
     void ChainTabOrder(std::initializer_list<QWidget*> widgets);
     void WireEvents();
     void ShowPaintError(const QString& message);

@@ -50,6 +50,87 @@ void Bevel(QFrame* frame, QFrame::Shadow shadow)
     frame->setLineWidth(1);
 }
 
+// An input's line on the "Data" tab: its caption, the box, and the unit.
+void AddInputLine(QGridLayout& grid, int row, QWidget* caption, QWidget* input, int width, const QString& unit)
+{
+    grid.addWidget(caption, row, 0, Qt::AlignRight | Qt::AlignVCenter);
+    input->setFixedWidth(width);
+    grid.addWidget(input, row, 1, Qt::AlignLeft);
+    if (!unit.isEmpty()) grid.addWidget(Caption(input->parentWidget(), unit), row, 2);
+}
+
+// The rim type's list is wider than the other inputs; on a line of its own
+// it does not widen the unit column at the captions' expense.
+QHBoxLayout* TypeLine(TLabel* caption, QWidget* list)
+{
+    auto* line = new QHBoxLayout();
+    line->setSpacing(3);
+    line->addStretch(1);
+    line->addWidget(caption);
+    list->setFixedWidth(119);
+    line->addWidget(list);
+    line->addSpacing(12);
+    return line;
+}
+
+// The ERD's box, the widest, reaches into the room its short caption
+// leaves; its right edge stays in line with the boxes below.
+QHBoxLayout* ErdLine(TLabel* caption, QWidget* box, int width, int spacing)
+{
+    auto* line = new QHBoxLayout();
+    line->setSpacing(spacing);
+    line->addStretch(1);
+    line->addWidget(caption);
+    box->setFixedWidth(width);
+    line->addWidget(box);
+    return line;
+}
+
+// The captions are those every message about an input names it by.
+TLabel* FieldCaptionLabel(QWidget* page, WheelField field)
+{
+    return Caption(page, FieldCaption(field) + u':');
+}
+
+// "WL," in the captions' size, the rest of its caption smaller beside it,
+// on two lines where one would widen the captions' column.
+QWidget* OffsetCaption(QWidget* page, WheelField field, int captionsWidth)
+{
+    const QString shortText = FieldShortName(field);
+    const QString longText = FieldCaption(field).mid(shortText.size() + 1).trimmed() + u':';
+    auto* box = new QWidget(page);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(2);
+    TLabel* name = Caption(box, shortText + u',');
+    row->addWidget(name);
+    TLabel* detail = Caption(box, QString());
+    detail->setFont(TahomaFont(12));
+    detail->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    detail->setText(FitCaption(longText, detail->fontMetrics(),
+                               captionsWidth - name->sizeHint().width() - row->spacing()));
+    row->addWidget(detail);
+    return box;
+}
+
+// A drawing size on the "Draw" tab: caption, then the spin box with its unit.
+void AddSpinLine(QGridLayout& grid, int row, TLabel* caption, TSpinEdit* spin, const QString& unit)
+{
+    QWidget* page = caption->parentWidget();
+    grid.addWidget(caption, row, 0, Qt::AlignRight | Qt::AlignVCenter);
+    spin->setFixedSize(43, 26);
+    spin->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* holder = new QWidget(page);
+    auto* h = new QHBoxLayout(holder);
+    h->setContentsMargins(0, 0, 0, 0);
+    h->setSpacing(4);
+    spin->setParent(holder);
+    h->addWidget(spin);
+    h->addWidget(Caption(holder, unit));
+    h->addStretch(1);
+    grid.addWidget(holder, row, 1, 1, 2);
+}
+
 }  // namespace
 
 void TMainF::CreateControls()
@@ -167,220 +248,11 @@ void TMainF::CreateControls()
 
 void TMainF::ArrangeControls()
 {
-    // Left: the drawing above the button bar.
-    Bevel(VPnl, QFrame::Plain);
-    VPnl->setFrameShape(QFrame::NoFrame);
-    auto* left = new QVBoxLayout(VPnl);
-    left->setContentsMargins(0, 0, 0, 0);
-    left->setSpacing(0);
-    left->addWidget(PB1, 1);
-    left->addWidget(BtnPnl);
-    Bevel(BtnPnl, QFrame::Sunken);
-    BtnPnl->setFixedHeight(kButtonBarHeight);
-    BtnPnl->installEventFilter(this);
-
-    // Right: the profile bar above the tabs.
-    Pnl->setFixedWidth(kRightPanelWidth);
-    auto* right = new QVBoxLayout(Pnl);
-    right->setContentsMargins(0, 0, 0, 0);
-    right->setSpacing(0);
-    right->addWidget(Panel3);
-    right->addWidget(PageControl1, 1);
-    Bevel(Panel3, QFrame::Sunken);
-    Panel3->setFixedHeight(41);
-    auto* profile = new QHBoxLayout(Panel3);
-    profile->setContentsMargins(8, 2, 4, 2);
-    profile->addWidget(Caption(Panel3, tr("Profile:")));
-    profile->addWidget(ProfL, 1);
-    ProfL->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    for (QPushButton* b : {SaveBtn, OpenBtn}) {
-        b->setFixedSize(24, 24);
-        b->setIconSize(QSize(16, 16));
-        profile->addWidget(b);
-    }
-    // The arrow sits against "Open", whose list it shows.
-    RecentBtn->setFixedSize(14, 24);
-    profile->addSpacing(-profile->spacing());
-    profile->addWidget(RecentBtn);
-
-    // "Data": caption, input, unit on each line.
-    auto* data = new QGridLayout(PageControl1->widget(0));
-    data->setContentsMargins(3, 6, 3, 6);
-    data->setHorizontalSpacing(3);
-    data->setVerticalSpacing(2);  // room for the offsets' two-line captions
-    auto line = [&](int row, QWidget* caption, QWidget* input, int width, const QString& unit) {
-        data->addWidget(caption, row, 0, Qt::AlignRight | Qt::AlignVCenter);
-        input->setFixedWidth(width);
-        data->addWidget(input, row, 1, Qt::AlignLeft);
-        if (!unit.isEmpty()) data->addWidget(Caption(input->parentWidget(), unit), row, 2);
-    };
-    QWidget* dataPage = PageControl1->widget(0);
-    // The captions are those every message about an input names it by.
-    const auto fieldCaption = [&](WheelField field) { return Caption(dataPage, FieldCaption(field) + u':'); };
-    TLabel* const longCaptions[] = {fieldCaption(WheelField::LeftFlange),
-                                    fieldCaption(WheelField::RightFlange),
-                                    fieldCaption(WheelField::SpokeHole),
-                                    Caption(dataPage, tr("Rim offset, holes off centre:")),
-                                    Caption(dataPage, tr("Tension, tighter side:")),
-                                    Caption(dataPage, tr("Spoke Ø, thinnest:")),
-                                    Caption(dataPage, tr("Order step, spokes sold in:"))};
-    int captionsWidth = 0;
-    for (const TLabel* caption : longCaptions) captionsWidth = std::max(captionsWidth, caption->sizeHint().width());
-    // "WL," in the captions' size, the rest of its caption smaller beside it,
-    // on two lines where one would widen the captions' column.
-    auto offsetCaption = [&](WheelField field) {
-        const QString shortText = FieldShortName(field);
-        const QString longText = FieldCaption(field).mid(shortText.size() + 1).trimmed() + u':';
-        auto* box = new QWidget(dataPage);
-        auto* row = new QHBoxLayout(box);
-        row->setContentsMargins(0, 0, 0, 0);
-        row->setSpacing(2);
-        TLabel* name = Caption(box, shortText + u',');
-        row->addWidget(name);
-        TLabel* detail = Caption(box, QString());
-        detail->setFont(TahomaFont(12));
-        detail->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        detail->setText(FitCaption(longText, detail->fontMetrics(),
-                                   captionsWidth - name->sizeHint().width() - row->spacing()));
-        row->addWidget(detail);
-        return box;
-    };
-    // Each box as wide as the longest value it is meant to hold, in the
-    // region's notation: an ERD to the thousandth ("1,590.125"), the other
-    // lengths three decimals on two whole millimetres ("41.125").
-    const QLocale region;
-    const int erdWidth = WidthShowing(*ErdE, region.toString(1590.125, 'f', 3));
-    const int boxWidth = std::max(65, WidthShowing(*WLE, region.toString(41.125, 'f', 3)));
-    // The rim type's list is wider than the other inputs; on a line of its own
-    // it does not widen the unit column at the captions' expense.
-    auto* typeLine = new QHBoxLayout();
-    typeLine->setSpacing(3);
-    typeLine->addStretch(1);
-    typeLine->addWidget(Caption(dataPage, tr("TYPE:")));
-    TyCB->setFixedWidth(119);
-    typeLine->addWidget(TyCB);
-    typeLine->addSpacing(12);
-    data->addLayout(typeLine, 0, 0, 1, 3);
-    line(1, fieldCaption(WheelField::HubHoles), HubCB, boxWidth, tr("Hole"));
-    line(2, fieldCaption(WheelField::RimHoles), RimCB, boxWidth, tr("Hole"));
-    // The ERD's box, the widest, reaches into the room its short caption
-    // leaves; its right edge stays in line with the boxes below.
-    auto* erdLine = new QHBoxLayout();
-    erdLine->setSpacing(data->horizontalSpacing());
-    erdLine->addStretch(1);
-    erdLine->addWidget(fieldCaption(WheelField::Erd));
-    ErdE->setFixedWidth(erdWidth);
-    erdLine->addWidget(ErdE);
-    data->addLayout(erdLine, 3, 0, 1, 2);
-    data->addWidget(Caption(dataPage, QStringLiteral("mm")), 3, 2);
-    line(4, offsetCaption(WheelField::LeftOffset), WLE, boxWidth, QStringLiteral("mm"));
-    line(5, offsetCaption(WheelField::RightOffset), WRE, boxWidth, QStringLiteral("mm"));
-    // Under the two offsets it sets.
-    LockBtn->setFixedHeight(22);
-    data->addWidget(LockBtn, 6, 1, 1, 2, Qt::AlignLeft);
-    line(7, longCaptions[0], dLE, boxWidth, QStringLiteral("mm"));
-    line(8, longCaptions[1], dRE, boxWidth, QStringLiteral("mm"));
-    line(9, longCaptions[2], ShE, boxWidth, QStringLiteral("mm"));
-    line(10, fieldCaption(WheelField::LeftCross), CLE, 43, QString());
-    line(11, fieldCaption(WheelField::RightCross), CRE, 43, QString());
-    line(12, longCaptions[3], RimOffE, boxWidth, QStringLiteral("mm"));
-    line(13, longCaptions[4], TensionE, boxWidth, QStringLiteral("kgf"));
-    line(14, longCaptions[5], SpokeDiaE, boxWidth, QStringLiteral("mm"));
-    line(15, longCaptions[6], OrderStepCB, boxWidth, QStringLiteral("mm"));
-    for (QWidget* w : std::initializer_list<QWidget*>{TyCB, HubCB, RimCB, ErdE, WLE, WRE, dLE, dRE, ShE, RimOffE,
-                                                      TensionE, SpokeDiaE, OrderStepCB})
-        w->setFixedHeight(24);
-    CLE->setFixedHeight(26);
-    CRE->setFixedHeight(26);
-    data->setColumnStretch(0, 1);
-    data->setRowStretch(16, 1);
-    Bevel(static_cast<QFrame*>(dataPage), QFrame::Sunken);
-
-    // "Spoke": the angle bar above the lacing table.
-    QWidget* spokePage = PageControl1->widget(1);
-    auto* spoke = new QVBoxLayout(spokePage);
-    spoke->setContentsMargins(0, 0, 0, 0);
-    spoke->setSpacing(0);
-    auto* bar = new TPanel(spokePage, QStringLiteral("Panel4"));
-    Bevel(bar, QFrame::Raised);
-    bar->setFixedHeight(24);
-    auto* barRow = new QHBoxLayout(bar);
-    barRow->setContentsMargins(3, 1, 1, 1);
-    barRow->setSpacing(3);
-    barRow->addWidget(Caption(bar, FieldCaption(WheelField::AngleDifference) + u':'));
-    AdE->setParent(bar);
-    // Room for half the angle between 32 holes turned back, "-5.625".
-    AdE->setFixedSize(std::max(44, WidthShowing(*AdE, QLocale().toString(-5.625, 'f', 3))), 20);
-    barRow->addWidget(AdE);
-    Label39->setParent(bar);
-    barRow->addWidget(Label39);
-    barRow->addStretch(1);
-    SimBtn->setParent(bar);
-    SimBtn->setFixedHeight(22);
-    SimBtn->setMinimumWidth(SimBtn->sizeHint().width());
-    barRow->addWidget(SimBtn);
-    spoke->addWidget(bar);
-    spoke->addWidget(SG1, 1);
-    SG1->SetColWidths({30, 30, 30, 30, 116});
-    SG1->SetRowHeight(18);
-    SG1->setContextMenuPolicy(Qt::CustomContextMenu);
-
-    // "Draw": colours, drawing sizes, switches and the side choice.
-    QWidget* drawPage = PageControl1->widget(2);
-    auto* draw = new QGridLayout(drawPage);
-    draw->setContentsMargins(6, 4, 6, 4);
-    draw->setHorizontalSpacing(4);
-    draw->setVerticalSpacing(2);
-    int row = 0;
-    const std::pair<TColorBox*, const char*> colourLines[] = {
-        {CL1, QT_TR_NOOP("BackGround:")}, {CL2, QT_TR_NOOP("RIM 1:")},      {CL3, QT_TR_NOOP("RIM 2:")},
-        {CL4, QT_TR_NOOP("HUB:")},        {CL6, QT_TR_NOOP("Left Spoke:")}, {CL5, QT_TR_NOOP("Right Spoke:")},
-        {CL7, QT_TR_NOOP("Selected:")}};
-    for (const auto& [box, text] : colourLines) {
-        TLabel* caption = Caption(drawPage, tr(text));
-        draw->addWidget(caption, row, 0, Qt::AlignRight | Qt::AlignVCenter);
-        box->setFixedSize(150, 22);
-        draw->addWidget(box, row, 1, 1, 2, Qt::AlignLeft);
-        if (box == CL7) {  // kept with the others in files, never shown
-            caption->hide();
-            box->hide();
-        }
-        ++row;
-    }
-    const std::tuple<TSpinEdit*, const char*, const char*> spinLines[] = {
-        {RIMBK, QT_TR_NOOP("RIM 1 Height:"), "mm"},
-        {RIMID, QT_TR_NOOP("RIM Inner: ERD -"), "mm"},
-        {HUBOD, QT_TR_NOOP("HUB Outer: dR(dL) +"), "mm"},
-        {SpkD, QT_TR_NOOP("Spoke Width:"), QT_TR_NOOP("Dot")}};
-    for (const auto& [spin, text, unit] : spinLines) {
-        draw->addWidget(Caption(drawPage, tr(text)), row, 0, Qt::AlignRight | Qt::AlignVCenter);
-        spin->setFixedSize(43, 26);
-        spin->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        auto* holder = new QWidget(drawPage);
-        auto* h = new QHBoxLayout(holder);
-        h->setContentsMargins(0, 0, 0, 0);
-        h->setSpacing(4);
-        spin->setParent(holder);
-        h->addWidget(spin);
-        h->addWidget(Caption(holder, tr(unit)));
-        h->addStretch(1);
-        draw->addWidget(holder, row, 1, 1, 2);
-        ++row;
-    }
-    // The hole-number switches one above the other, so the three captions fit the panel.
-    auto* switches = new QGridLayout();
-    switches->setContentsMargins(24, 4, 0, 0);
-    switches->setHorizontalSpacing(16);
-    switches->setVerticalSpacing(2);
-    switches->addWidget(AuCB, 0, 0);
-    switches->addWidget(RNCB, 0, 1);
-    switches->addWidget(HNCB, 1, 1);
-    switches->setColumnStretch(2, 1);
-    draw->addLayout(switches, row++, 0, 1, 3);
-    draw->addWidget(Ssd, row++, 0, 1, 3);
-    draw->setRowStretch(row, 1);
-    draw->setColumnStretch(2, 1);
-    Bevel(static_cast<QFrame*>(drawPage), QFrame::Sunken);
+    ArrangeDrawingPanel();
+    ArrangeProfileBar();
+    ArrangeDataPage();
+    ArrangeSpokePage();
+    ArrangeDrawPage();
 
     // The window: drawing | right panel, status bar below.
     auto* root = new QVBoxLayout(this);
@@ -408,6 +280,183 @@ void TMainF::ArrangeControls()
         beforeSide = side;
     }
     setTabOrder(beforeSide, DBtn);
+}
+
+// Left: the drawing above the button bar.
+void TMainF::ArrangeDrawingPanel()
+{
+    Bevel(VPnl, QFrame::Plain);
+    VPnl->setFrameShape(QFrame::NoFrame);
+    auto* left = new QVBoxLayout(VPnl);
+    left->setContentsMargins(0, 0, 0, 0);
+    left->setSpacing(0);
+    left->addWidget(PB1, 1);
+    left->addWidget(BtnPnl);
+    Bevel(BtnPnl, QFrame::Sunken);
+    BtnPnl->setFixedHeight(kButtonBarHeight);
+    BtnPnl->installEventFilter(this);
+}
+
+// Right: the profile bar above the tabs.
+void TMainF::ArrangeProfileBar()
+{
+    Pnl->setFixedWidth(kRightPanelWidth);
+    auto* right = new QVBoxLayout(Pnl);
+    right->setContentsMargins(0, 0, 0, 0);
+    right->setSpacing(0);
+    right->addWidget(Panel3);
+    right->addWidget(PageControl1, 1);
+    Bevel(Panel3, QFrame::Sunken);
+    Panel3->setFixedHeight(41);
+    auto* profile = new QHBoxLayout(Panel3);
+    profile->setContentsMargins(8, 2, 4, 2);
+    profile->addWidget(Caption(Panel3, tr("Profile:")));
+    profile->addWidget(ProfL, 1);
+    ProfL->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    for (QPushButton* b : {SaveBtn, OpenBtn}) {
+        b->setFixedSize(24, 24);
+        b->setIconSize(QSize(16, 16));
+        profile->addWidget(b);
+    }
+    // The arrow sits against "Open", whose list it shows.
+    RecentBtn->setFixedSize(14, 24);
+    profile->addSpacing(-profile->spacing());
+    profile->addWidget(RecentBtn);
+}
+
+// "Data": caption, input, unit on each line.
+void TMainF::ArrangeDataPage()
+{
+    QWidget* dataPage = PageControl1->widget(0);
+    auto* data = new QGridLayout(dataPage);
+    data->setContentsMargins(3, 6, 3, 6);
+    data->setHorizontalSpacing(3);
+    data->setVerticalSpacing(2);  // room for the offsets' two-line captions
+    const auto line = [&](int row, QWidget* caption, QWidget* input, int width, const QString& unit) {
+        AddInputLine(*data, row, caption, input, width, unit);
+    };
+    const auto fieldCaption = [&](WheelField field) { return FieldCaptionLabel(dataPage, field); };
+    TLabel* const longCaptions[] = {fieldCaption(WheelField::LeftFlange),
+                                    fieldCaption(WheelField::RightFlange),
+                                    fieldCaption(WheelField::SpokeHole),
+                                    Caption(dataPage, tr("Rim offset, holes off centre:")),
+                                    Caption(dataPage, tr("Tension, tighter side:")),
+                                    Caption(dataPage, tr("Spoke Ø, thinnest:")),
+                                    Caption(dataPage, tr("Order step, spokes sold in:"))};
+    int captionsWidth = 0;
+    for (const TLabel* caption : longCaptions) captionsWidth = std::max(captionsWidth, caption->sizeHint().width());
+    // Each box as wide as the longest value it is meant to hold, in the
+    // region's notation: an ERD to the thousandth ("1,590.125"), the other
+    // lengths three decimals on two whole millimetres ("41.125").
+    const QLocale region;
+    const int erdWidth = WidthShowing(*ErdE, region.toString(1590.125, 'f', 3));
+    const int boxWidth = std::max(65, WidthShowing(*WLE, region.toString(41.125, 'f', 3)));
+    data->addLayout(TypeLine(Caption(dataPage, tr("TYPE:")), TyCB), 0, 0, 1, 3);
+    line(1, fieldCaption(WheelField::HubHoles), HubCB, boxWidth, tr("Hole"));
+    line(2, fieldCaption(WheelField::RimHoles), RimCB, boxWidth, tr("Hole"));
+    data->addLayout(ErdLine(fieldCaption(WheelField::Erd), ErdE, erdWidth, data->horizontalSpacing()), 3, 0, 1, 2);
+    data->addWidget(Caption(dataPage, QStringLiteral("mm")), 3, 2);
+    line(4, OffsetCaption(dataPage, WheelField::LeftOffset, captionsWidth), WLE, boxWidth, QStringLiteral("mm"));
+    line(5, OffsetCaption(dataPage, WheelField::RightOffset, captionsWidth), WRE, boxWidth, QStringLiteral("mm"));
+    // Under the two offsets it sets.
+    LockBtn->setFixedHeight(22);
+    data->addWidget(LockBtn, 6, 1, 1, 2, Qt::AlignLeft);
+    line(7, longCaptions[0], dLE, boxWidth, QStringLiteral("mm"));
+    line(8, longCaptions[1], dRE, boxWidth, QStringLiteral("mm"));
+    line(9, longCaptions[2], ShE, boxWidth, QStringLiteral("mm"));
+    line(10, fieldCaption(WheelField::LeftCross), CLE, 43, QString());
+    line(11, fieldCaption(WheelField::RightCross), CRE, 43, QString());
+    line(12, longCaptions[3], RimOffE, boxWidth, QStringLiteral("mm"));
+    line(13, longCaptions[4], TensionE, boxWidth, QStringLiteral("kgf"));
+    line(14, longCaptions[5], SpokeDiaE, boxWidth, QStringLiteral("mm"));
+    line(15, longCaptions[6], OrderStepCB, boxWidth, QStringLiteral("mm"));
+    for (QWidget* w : std::initializer_list<QWidget*>{TyCB, HubCB, RimCB, ErdE, WLE, WRE, dLE, dRE, ShE, RimOffE,
+                                                      TensionE, SpokeDiaE, OrderStepCB})
+        w->setFixedHeight(24);
+    CLE->setFixedHeight(26);
+    CRE->setFixedHeight(26);
+    data->setColumnStretch(0, 1);
+    data->setRowStretch(16, 1);
+    Bevel(static_cast<QFrame*>(dataPage), QFrame::Sunken);
+}
+
+// "Spoke": the angle bar above the lacing table.
+void TMainF::ArrangeSpokePage()
+{
+    QWidget* spokePage = PageControl1->widget(1);
+    auto* spoke = new QVBoxLayout(spokePage);
+    spoke->setContentsMargins(0, 0, 0, 0);
+    spoke->setSpacing(0);
+    auto* bar = new TPanel(spokePage, QStringLiteral("Panel4"));
+    Bevel(bar, QFrame::Raised);
+    bar->setFixedHeight(24);
+    auto* barRow = new QHBoxLayout(bar);
+    barRow->setContentsMargins(3, 1, 1, 1);
+    barRow->setSpacing(3);
+    barRow->addWidget(Caption(bar, FieldCaption(WheelField::AngleDifference) + u':'));
+    AdE->setParent(bar);
+    // Room for half the angle between 32 holes turned back, "-5.625".
+    AdE->setFixedSize(std::max(44, WidthShowing(*AdE, QLocale().toString(-5.625, 'f', 3))), 20);
+    barRow->addWidget(AdE);
+    Label39->setParent(bar);
+    barRow->addWidget(Label39);
+    barRow->addStretch(1);
+    SimBtn->setParent(bar);
+    SimBtn->setFixedHeight(22);
+    SimBtn->setMinimumWidth(SimBtn->sizeHint().width());
+    barRow->addWidget(SimBtn);
+    spoke->addWidget(bar);
+    spoke->addWidget(SG1, 1);
+    SG1->SetColWidths({30, 30, 30, 30, 116});
+    SG1->SetRowHeight(18);
+    SG1->setContextMenuPolicy(Qt::CustomContextMenu);
+}
+
+// "Draw": colours, drawing sizes, switches and the side choice.
+void TMainF::ArrangeDrawPage()
+{
+    QWidget* drawPage = PageControl1->widget(2);
+    auto* draw = new QGridLayout(drawPage);
+    draw->setContentsMargins(6, 4, 6, 4);
+    draw->setHorizontalSpacing(4);
+    draw->setVerticalSpacing(2);
+    int row = 0;
+    const std::pair<TColorBox*, const char*> colourLines[] = {
+        {CL1, QT_TR_NOOP("BackGround:")}, {CL2, QT_TR_NOOP("RIM 1:")},      {CL3, QT_TR_NOOP("RIM 2:")},
+        {CL4, QT_TR_NOOP("HUB:")},        {CL6, QT_TR_NOOP("Left Spoke:")}, {CL5, QT_TR_NOOP("Right Spoke:")},
+        {CL7, QT_TR_NOOP("Selected:")}};
+    for (const auto& [box, text] : colourLines) {
+        TLabel* caption = Caption(drawPage, tr(text));
+        draw->addWidget(caption, row, 0, Qt::AlignRight | Qt::AlignVCenter);
+        box->setFixedSize(150, 22);
+        draw->addWidget(box, row, 1, 1, 2, Qt::AlignLeft);
+        if (box == CL7) {  // kept with the others in files, never shown
+            caption->hide();
+            box->hide();
+        }
+        ++row;
+    }
+    const std::tuple<TSpinEdit*, const char*, const char*> spinLines[] = {
+        {RIMBK, QT_TR_NOOP("RIM 1 Height:"), "mm"},
+        {RIMID, QT_TR_NOOP("RIM Inner: ERD -"), "mm"},
+        {HUBOD, QT_TR_NOOP("HUB Outer: dR(dL) +"), "mm"},
+        {SpkD, QT_TR_NOOP("Spoke Width:"), QT_TR_NOOP("Dot")}};
+    for (const auto& [spin, text, unit] : spinLines)
+        AddSpinLine(*draw, row++, Caption(drawPage, tr(text)), spin, tr(unit));
+    // The hole-number switches one above the other, so the three captions fit the panel.
+    auto* switches = new QGridLayout();
+    switches->setContentsMargins(24, 4, 0, 0);
+    switches->setHorizontalSpacing(16);
+    switches->setVerticalSpacing(2);
+    switches->addWidget(AuCB, 0, 0);
+    switches->addWidget(RNCB, 0, 1);
+    switches->addWidget(HNCB, 1, 1);
+    switches->setColumnStretch(2, 1);
+    draw->addLayout(switches, row++, 0, 1, 3);
+    draw->addWidget(Ssd, row++, 0, 1, 3);
+    draw->setRowStretch(row, 1);
+    draw->setColumnStretch(2, 1);
+    Bevel(static_cast<QFrame*>(drawPage), QFrame::Sunken);
 }
 
 void TMainF::ChainTabOrder(std::initializer_list<QWidget*> widgets)

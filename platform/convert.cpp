@@ -1,6 +1,7 @@
 #include "platform/convert.h"
 
 #include "platform/errors.h"
+#include "platform/number_text.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -309,33 +310,11 @@ QString FormatFloat(const QString& format, double value, const QLocale& locale)
     const qsizetype at = format.indexOf(pattern);
     const QString prefix = at < 0 ? QString() : format.left(at);
     const QString suffix = at < 0 ? QString() : format.mid(at + pattern.size());
-
-    // Tenths as a whole number, rounded half away from zero. The product is
-    // exact in long double, so 284.25 really is a tie and becomes 284.3.
-    const long double tenths = std::round(std::fabs(static_cast<long double>(value)) * 10.0L);
-    QString digits;
-    if (!std::isfinite(value)) {
-        digits = QStringLiteral("0");
-    } else if (tenths < 1e18L) {
-        digits = QString::number(static_cast<qulonglong>(tenths));
-    } else {
-        char buffer[64];
-        std::snprintf(buffer, sizeof buffer, "%.0Lf", tenths);
-        digits = QString::fromLatin1(buffer);
-    }
-    if (digits.size() < 2) digits.prepend(QLatin1Char('0'));
-    const QString intPart = digits.left(digits.size() - 1);
-    const QString decPart = digits.right(1);
-
-    QString grouped;
-    const QString group = GroupSeparator(locale);
-    for (qsizetype k = 0; k < intPart.size(); ++k) {
-        if (k > 0 && (intPart.size() - k) % 3 == 0) grouped += group;
-        grouped += intPart[k];
-    }
-    const bool negative = value < 0 && tenths > 0;
-    return (negative ? QStringLiteral("-") : QString()) + prefix + grouped + DecimalSeparator(locale) + decPart
-           + suffix;
+    QString number = DecimalText(value, 1, Marks::Region, locale);
+    // The minus sign stands in front of the whole result, literal text and all.
+    const bool negative = number.startsWith(QLatin1Char('-'));
+    if (negative) number.remove(0, 1);
+    return (negative ? QStringLiteral("-") : QString()) + prefix + number + suffix;
 }
 
 QString FormatLength(double value, const QLocale& locale)

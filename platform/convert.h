@@ -40,7 +40,8 @@ QString FileDecimalInRegion(const QString& text, const QLocale& locale = QLocale
 // mark is read as the decimal mark in any region.
 QString DecimalForFile(const QString& text, const QLocale& locale = QLocale());
 
-// "#,##0.0" with literal text around it, e.g. " +#,##0.0mm". Rounds half away
+// "#,##0.0" with literal text around it (written by DecimalText of
+// platform/number_text.h, where every figure the program shows is made), e.g. " +#,##0.0mm". Rounds half away
 // from zero; a negative value gets its minus sign in front of the whole result.
 QString FormatFloat(const QString& format, double value, const QLocale& locale = QLocale());
 // The lengths and differences of the table and the bill: "#,##0.0".

@@ -4,6 +4,7 @@
 #include "platform/canvas.h"
 #include "platform/convert.h"
 #include "platform/errors.h"
+#include "platform/number_text.h"
 #include "spokes/spoke_bill.h"
 #include "wheel/wheel_choices.h"
 
@@ -101,15 +102,12 @@ void PaintInputs(QPainter& p, const SheetLayout& l, const BuildSheet& s)
 // side's shortest and longest.
 QStringList SideCells(const SideSpan& side)
 {
-    const QLocale locale;
-    const auto whole = [&](double v) { return locale.toString(v, 'f', 0); };
-    const auto tenth = [&](double v) { return locale.toString(v, 'f', 1); };
     QStringList cells{QString::number(side.spokes), QString::number(side.crosses)};
     if (!side.Measured()) return cells << QCoreApplication::translate("Sheet", "no length");
-    return cells << SpanText(FormatLength(side.shortest, locale), FormatLength(side.longest, locale))
-                 << SpanText(whole(side.shortestOrder), whole(side.longestOrder))
-                 << SpanText(tenth(side.flattest), tenth(side.steepest)) + QStringLiteral("°")
-                 << tenth(side.tension);
+    return cells << SpanText(LengthText(side.shortest), LengthText(side.longest))
+                 << SpanText(OrderLengthText(side.shortestOrder), OrderLengthText(side.longestOrder))
+                 << SpanText(AngleText(side.flattest), AngleText(side.steepest)) + QStringLiteral("°")
+                 << TensionText(side.tension);
 }
 
 void PaintSides(QPainter& p, const SheetLayout& l, const BuildSheet& s)

@@ -17,7 +17,6 @@ namespace rimora {
 
 namespace {
 
-constexpr int kDefaultDrawingSide = 800;
 constexpr int kMaxImageSide = 20000;
 
 const char* const kCommandOptions[] = {"--lengths", "--json", "--sheet", "--draw", "--size",
@@ -79,7 +78,7 @@ bool ParseImageSize(const QString& text, int& width, int& height)
     return true;
 }
 
-int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err)
+CommandLineRequest ParseCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -106,16 +105,16 @@ int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
     parser.addPositionalArgument(QStringLiteral("output"), QStringLiteral("The file --sheet or --draw writes."),
                                  QStringLiteral("[output]"));
 
+    CommandLineRequest request;
     try {
         const bool parsed = parser.parse(arguments);
         Require(parsed, parser.errorText());
-        if (parser.isSet(help)) {
-            out << parser.helpText();
-            return 0;
-        }
-        if (parser.isSet(version)) {
-            out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n';
-            return 0;
+        if (parser.isSet(help) || parser.isSet(version)) {
+            request.task = CommandLineRequest::Task::Print;
+            request.text = parser.isSet(help) ? parser.helpText()
+                                              : QCoreApplication::applicationName() + QLatin1Char(' ')
+                                                    + QCoreApplication::applicationVersion() + QLatin1Char('\n');
+            return request;
         }
         QStringList positional = parser.positionalArguments();
         // "--json FILE" is short for "--lengths FILE --json".
@@ -131,36 +130,72 @@ int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
 
         if (lengthsTask) {
             Require(positional.isEmpty(), QStringLiteral("--lengths writes no file: unexpected %1").arg(positional.value(0)));
-            const LacedWheel wheel = PreparedWheel(lengthsProfile);
-            const WheelReport report = ReportOf(wheel);
-            out << (parser.isSet(json) ? ReportJson(report) : ReportLines(report));
-            return 0;
+            request.task = CommandLineRequest::Task::Lengths;
+            request.profile = lengthsProfile;
+            request.json = parser.isSet(json);
+            return request;
         }
         Require(positional.size() == 1, QStringLiteral("Give one output file after the profile."));
-        const QString output = positional.constFirst();
+        request.output = positional.constFirst();
         if (parser.isSet(sheet)) {
-            const LacedWheel wheel = PreparedWheel(parser.value(sheet));
-            WriteSheetPdf(output, ComposeSheet(wheel, QDate::currentDate()), RegionPageSize());
-            return 0;
+            request.task = CommandLineRequest::Task::Sheet;
+            request.profile = parser.value(sheet);
+            return request;
         }
-        int width = kDefaultDrawingSide;
-        int height = kDefaultDrawingSide;
         if (parser.isSet(size))
-            Require(ParseImageSize(parser.value(size), width, height),
+            Require(ParseImageSize(parser.value(size), request.width, request.height),
                     QStringLiteral("--size: \"%1\" is no size like 1200x800 (1 to %2 pixels each way)")
                         .arg(parser.value(size))
                         .arg(kMaxImageSide));
-        Require(DrawingFormatOf(output) != DrawingFormat::Unknown,
-                QStringLiteral("%1: a drawing is written as .svg or .png").arg(output));
-        const LacedWheel wheel = PreparedWheel(parser.value(draw));
-        WriteDrawing(output, DrawingInputsOf(wheel, width, height), *wheel.table);
-        return 0;
+        Require(DrawingFormatOf(request.output) != DrawingFormat::Unknown,
+                QStringLiteral("%1: a drawing is written as .svg or .png").arg(request.output));
+        request.task = CommandLineRequest::Task::Draw;
+        request.profile = parser.value(draw);
+        return request;
     } catch (const Failure& f) {
-        err << QCoreApplication::applicationName() << ": " << f.message << '\n';
+        CommandLineRequest refused;
+        refused.text = f.message;
+        return refused;
+    }
+}
+
+int CarryOut(const CommandLineRequest& request, QTextStream& out, QTextStream& err)
+{
+    using Task = CommandLineRequest::Task;
+    try {
+        switch (request.task) {
+        case Task::Refuse:
+            err << QCoreApplication::applicationName() << ": " << request.text << '\n';
+            return 1;
+        case Task::Print:
+            out << request.text;
+            return 0;
+        case Task::Lengths: {
+            const LacedWheel wheel = PreparedWheel(request.profile);
+            const WheelReport report = ReportOf(wheel);
+            out << (request.json ? ReportJson(report) : ReportLines(report));
+            return 0;
+        }
+        case Task::Sheet: {
+            const LacedWheel wheel = PreparedWheel(request.profile);
+            WriteSheetPdf(request.output, ComposeSheet(wheel, QDate::currentDate()), RegionPageSize());
+            return 0;
+        }
+        case Task::Draw: {
+            const LacedWheel wheel = PreparedWheel(request.profile);
+            WriteDrawing(request.output, DrawingInputsOf(wheel, request.width, request.height), *wheel.table);
+            return 0;
+        }
+        }
     } catch (const RimoraError& e) {
         err << QCoreApplication::applicationName() << ": " << e.Message() << '\n';
     }
     return 1;
+}
+
+int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    return CarryOut(ParseCommandLine(arguments), out, err);
 }
 
 }  // namespace rimora

@@ -22,6 +22,23 @@ bool IsCommandLineRun(int argc, const char* const* argv);
 // anywhere.
 void ChooseHeadlessPlatform(int argc, const char* const* argv);
 
+// What the arguments ask for, read before any file is opened: one task and
+// what it needs, or the message that refuses them.
+struct CommandLineRequest {
+    enum class Task { Refuse, Print, Lengths, Sheet, Draw };
+    Task task = Task::Refuse;
+    QString text;          // Refuse: the message; Print: the help or version text
+    QString profile;       // the profile a task reads
+    QString output;        // the file the sheet or the drawing is written to
+    bool json = false;     // the lengths as one JSON object
+    int width = 800;       // the drawing's size in pixels
+    int height = 800;
+};
+CommandLineRequest ParseCommandLine(const QStringList& arguments);
+
+// Carries a request out; the exit status as RunCommandLine returns it.
+int CarryOut(const CommandLineRequest& request, QTextStream& out, QTextStream& err);
+
 // Runs the command line on the application's arguments. Results go to `out`,
 // messages that name the file and the field to `err`. Returns the exit
 // status: 0 on success, 1 on any error, with no partial output file.

@@ -1,5 +1,7 @@
 #include "sheet/wheel_report.h"
 
+#include "platform/number_text.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -12,15 +14,8 @@ namespace rimora {
 
 namespace {
 
-QString PointDecimal(double value, int decimals = 1)
-{
-    return QString::number(value, 'f', decimals);
-}
-
-QString PointSpan(double low, double high, int decimals = 1)
-{
-    return SpanText(PointDecimal(low, decimals), PointDecimal(high, decimals));
-}
+// Figures for other programs, with a point whatever the region.
+constexpr Marks kPlain = Marks::Point;
 
 QString SideLine(const QString& name, const SideSpan& side)
 {
@@ -28,8 +23,10 @@ QString SideLine(const QString& name, const SideSpan& side)
     if (!side.Measured()) return line + QStringLiteral("no length\n");
     return line
            + QStringLiteral("%1 mm, order %2 mm, bracing %3°, %4 kgf\n")
-                 .arg(PointSpan(side.shortest, side.longest), PointSpan(side.shortestOrder, side.longestOrder, 0),
-                      PointSpan(side.flattest, side.steepest), PointDecimal(side.tension));
+                 .arg(SpanText(LengthText(side.shortest, kPlain), LengthText(side.longest, kPlain)),
+                      SpanText(OrderLengthText(side.shortestOrder, kPlain), OrderLengthText(side.longestOrder, kPlain)),
+                      SpanText(AngleText(side.flattest, kPlain), AngleText(side.steepest, kPlain)),
+                      TensionText(side.tension, kPlain));
 }
 
 // A figure rounded to what is printed, so the JSON number is exactly the
@@ -37,7 +34,7 @@ QString SideLine(const QString& name, const SideSpan& side)
 // one-decimal texts already).
 QJsonValue Rounded(double value, int decimals)
 {
-    return QJsonValue(PointDecimal(value, decimals).toDouble());
+    return QJsonValue(DecimalText(value, decimals, kPlain).toDouble());
 }
 
 // One value when every spoke of the side has it, else null.

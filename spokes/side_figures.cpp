@@ -3,6 +3,7 @@
 #include "lacing/lacing_table.h"
 #include "platform/convert.h"
 #include "platform/errors.h"
+#include "platform/number_text.h"
 #include "spokes/length_text.h"
 
 #include <QCoreApplication>
@@ -63,18 +64,14 @@ QString Count(int value)
     return QString::number(value);
 }
 
-// One decimal and the region's mark, without grouping: the thousands sign of
-// many regions is the other region's decimal mark, and a line that shows both
-// a point and a comma cannot be read at a glance.
-QString Ungrouped(const QString& formatted)
+// The length as the table shows it (it may have been typed there), in the
+// line's marks.
+QString Ungrouped(const QString& lengthText)
 {
-    return QString(formatted).remove(QLocale().groupSeparator());
+    return QString(lengthText).remove(QLocale().groupSeparator());
 }
 
-QString Figure(double value)
-{
-    return Ungrouped(FormatLength(value));
-}
+constexpr Marks kLine = Marks::RegionUngrouped;
 
 }  // namespace
 
@@ -145,14 +142,15 @@ QStringList SideSummaryLines(const WheelSides& sides, const Wheel& n)
                 : QCoreApplication::translate(
                       "Spokes", "Right: %1 pcs %2 cross  length %3mm  order %4mm  bracing %5°  tension %6kgf");
         lines << line.arg(Count(f.spokes), Count(f.crosses), Ungrouped(f.lengthText),
-                          QString::number(static_cast<qlonglong>(f.orderLength)), Figure(f.bracingDegrees),
-                          Figure(f.tension));
+                          OrderLengthText(f.orderLength, kLine), AngleText(f.bracingDegrees, kLine),
+                          TensionText(f.tension, kLine));
     }
     if (n.rimOffset > 0)
         lines << (sides.offsets.holesTowardLeft
                       ? QCoreApplication::translate("Spokes", "Rim holes %1mm to the left: WL' %2mm  WR' %3mm")
                       : QCoreApplication::translate("Spokes", "Rim holes %1mm to the right: WL' %2mm  WR' %3mm"))
-                     .arg(Figure(n.rimOffset), Figure(sides.offsets.left), Figure(sides.offsets.right));
+                     .arg(LengthText(n.rimOffset, kLine), LengthText(sides.offsets.left, kLine),
+                          LengthText(sides.offsets.right, kLine));
     if (sides.weightedByCounts)
         lines << QCoreApplication::translate("Spokes", "Tensions weighed by spoke counts: %1 left, %2 right")
                      .arg(sides.leftSpokes)

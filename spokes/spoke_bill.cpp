@@ -3,6 +3,7 @@
 #include "lacing/lacing_table.h"
 #include "platform/convert.h"
 #include "platform/errors.h"
+#include "platform/number_text.h"
 #include "spokes/length_text.h"
 
 #include <QCoreApplication>
@@ -83,14 +84,15 @@ void BuildSpokeSummary(const GridModel& grid, QStringList& lines)
         const LengthEntry& entry = entries[i];
         QString line = entry.text + QStringLiteral("mm * ") + QString::number(entry.count) + QStringLiteral(" pcs");
         if (i > 0)
-            line += FormatFloat(QStringLiteral(" +#,##0.0mm"), entry.millimetres - entries[i - 1].millimetres);
+            line += QStringLiteral(" +") + LengthText(entry.millimetres - entries[i - 1].millimetres)
+                    + QStringLiteral("mm");
         bill << line;
         sum += entry.millimetres;
     }
     const double spread = entries.back().millimetres - entries.front().millimetres;
     bill << QString();
-    bill << QStringLiteral("difference: ") + FormatLength(spread) + QStringLiteral("mm");
-    bill << QStringLiteral("Average: ") + FormatLength(sum / static_cast<double>(entries.size()))
+    bill << QStringLiteral("difference: ") + LengthText(spread) + QStringLiteral("mm");
+    bill << QStringLiteral("Average: ") + LengthText(sum / static_cast<double>(entries.size()))
                 + QStringLiteral("mm");
     bill << QString();
     bill << QStringLiteral(" Left Side:%1 pcs").arg(sides.left);

@@ -5,6 +5,7 @@
 #include "platform/convert.h"
 #include "platform/errors.h"
 #include "wheel/wheel_fields.h"
+#include "platform/number_text.h"
 
 #include <QCoreApplication>
 #include <cmath>
@@ -32,16 +33,6 @@ double HubToRimDegrees(int rimHole, int rimCount, int hubHole, int hubCount)
     return static_cast<double>(steps) * 360.0 / static_cast<double>(turn);
 }
 
-// The length text, to a tenth, halves away from zero. The length is first
-// taken to a millionth of a millimetre, so that a spoke of exactly 305.75 mm,
-// computed as 305.74999999999994, is shown as 305.8 as its twin is.
-QString LengthText(double length)
-{
-    if (!(std::fabs(length) < 1e9)) return FormatLength(length);
-    const long long millionths = std::llround(length * 1e6);
-    const long long tenths = (millionths >= 0 ? millionths + 50000 : millionths - 50000) / 100000;
-    return FormatLength(static_cast<double>(tenths) / 10.0);
-}
 
 }  // namespace
 
@@ -90,7 +81,7 @@ void CalcSpokeLengths(GridModel& grid, const Wheel& wheel)
                 QCoreApplication::translate(
                     "Spokes", "The spoke at rim hole %1 has no length: the wheel's dimensions are out of range.")
                     .arg(rimText));
-        grid.SetCells(kLengthCol, row, LengthText(length));
+        grid.SetCells(kLengthCol, row, SpokeLengthText(length));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/convert.h"
 #include "platform/errors.h"
+#include "platform/number_text.h"
 #include "spokes/rim_offset.h"
 #include "wheel/wheel_fields.h"
 
@@ -21,7 +22,7 @@ namespace {
 
 QString Millimetres(double value)
 {
-    return FormatLength(value) + QStringLiteral(" mm");
+    return LengthText(value) + QStringLiteral(" mm");
 }
 
 void CheckTension(double tension)

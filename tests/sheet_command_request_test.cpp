@@ -1,0 +1,41 @@
+// The command line's arguments read into a request, before any file is opened.
+#include "sheet/command_line.h"
+#include "support/scoped_locale.h"
+
+#include <gtest/gtest.h>
+
+namespace rimora::test {
+namespace {
+
+// "task profile output json WxH", or the refusal's message.
+QString Described(const CommandLineRequest& r)
+{
+    static const char* const tasks[] = {"refuse", "print", "lengths", "sheet", "draw"};
+    if (r.task == CommandLineRequest::Task::Refuse) return QStringLiteral("refused: ") + r.text;
+    return QStringLiteral("%1 %2 %3 %4 %5x%6")
+        .arg(QLatin1String(tasks[int(r.task)]), r.profile, r.output.isEmpty() ? QStringLiteral("-") : r.output,
+             r.json ? QStringLiteral("json") : QStringLiteral("text"))
+        .arg(r.width)
+        .arg(r.height);
+}
+
+TEST(CommandLineRequest, ArgumentsGiveTheTaskAndWhatItNeedsWithoutOpeningAFile)
+{
+    const struct { const char* arguments; const char* request; } rows[] = {
+        {"--lengths missing.prl", "lengths missing.prl - text 800x800"},
+        {"--json missing.prl", "lengths missing.prl - json 800x800"},
+        {"--sheet missing.prl out.pdf", "sheet missing.prl out.pdf text 800x800"},
+        {"--draw missing.prl out.png --size 1200x300", "draw missing.prl out.png text 1200x300"},
+        {"--draw missing.prl out.gif", "refused: out.gif: a drawing is written as .svg or .png"},
+        {"--json a.prl b.prl", "refused: Give exactly one of --lengths, --sheet and --draw (see --help)."},
+    };
+    ScopedLocale region(CommaRegion());  // sizes are read the same in every region
+    for (const auto& row : rows) {
+        const QStringList arguments = QString::fromUtf8(row.arguments).split(QLatin1Char(' '));
+        EXPECT_EQ(Described(ParseCommandLine(QStringList{"rimora"} + arguments)), QString::fromUtf8(row.request))
+            << row.arguments;
+    }
+}
+
+}  // namespace
+}  // namespace rimora::test
