@@ -136,7 +136,7 @@ public:
     TButton* saveButton = nullptr;
     TButton* openButton = nullptr;
     TPageControl* tabs = nullptr;
-    TStatusBar* StatusBar = nullptr;
+    TStatusBar* statusBar = nullptr;
     TLabel* degreeLabel = nullptr;
     TButton* halfPitchButton = nullptr;
     QMenu* tableMenu = nullptr;
@@ -187,6 +187,9 @@ protected:
 private:
     void FormCreate();
     void CreateControls();
+    void CreateStoredControls(QWidget* dataPage, QWidget* spokePage, QWidget* drawPage);
+    void CreateDrawingPanel();
+    void CreateProfileBar();
     void ArrangeControls();
     void ArrangeDrawingPanel();
     void ArrangeProfileBar();

@@ -43,7 +43,7 @@ void TMainF::RestoreSettings()
     // A decimal input opens in this region's form whichever region wrote it.
     iniSave_->SetDecimalNames(wheelControls_.DecimalKeys());
     settings_ = std::make_unique<SettingsSession>(*iniSave_);
-    StatusBar->SetNote(settings_->Restore(), settings_->FilePath());
+    statusBar->SetNote(settings_->Restore(), settings_->FilePath());
     recentProfilesEdit->SetText(RecentProfilesText(ParseRecentProfiles(recentProfilesEdit->Text())));
 }
 
@@ -179,9 +179,9 @@ void TMainF::ProfileOpened(const QString& fileName)
     absentRecords_.clear();
     heldRecords_.clear();
     if (notes.isEmpty()) return;
-    const QString shown = StatusBar->SimpleText();
+    const QString shown = statusBar->SimpleText();
     if (!shown.isEmpty()) notes << shown;
-    StatusBar->SetSimpleText(WithStaleHint(notes.join(QStringLiteral("  "))));
+    statusBar->SetSimpleText(WithStaleHint(notes.join(QStringLiteral("  "))));
 }
 
 // The values the window has now become those of the file just saved or

@@ -135,19 +135,41 @@ void AddSpinLine(QGridLayout& grid, int row, TLabel* caption, TSpinEdit* spin, c
 
 void TMainF::CreateControls()
 {
-    // The right panel and its pages are created first so that the stored
-    // controls can be their children; the stored controls follow in the order
-    // of their records in the settings and profile files.
+    // The right panel, its pages and the profile bar come first so that the
+    // stored controls can be their children.
     rightPanel = Create<TPanel>(this, QStringLiteral("Pnl"));
     tabs = Create<TPageControl>(rightPanel, QStringLiteral("PageControl1"));
     auto* dataPage = new TPanel(tabs, QStringLiteral("DPnl"));
     auto* spokePage = new QWidget(tabs);
     auto* drawPage = new TPanel(tabs, QStringLiteral("Panel2"));
     dataPage->setFont(TahomaFont(13));
-
-    // Every stored control, in the order of its record in the files.
-    QWidget* const pages[] = {dataPage, spokePage, drawPage};
     profileBar = Create<TPanel>(rightPanel, QStringLiteral("Panel3"));
+    CreateStoredControls(dataPage, spokePage, drawPage);
+
+    // The rest holds no value of its own.
+    locknutButton = Create<TButton>(dataPage, QStringLiteral("LockBtn"), tr("From locknut…"));
+    locknutButton->setToolTip(
+        tr("WL and WR from the over-locknut width and each flange's distance from its "
+           "locknut face"));
+    CreateDrawingPanel();
+    CreateProfileBar();
+    statusBar = Create<TStatusBar>(this, QStringLiteral("StatusBar"));
+    degreeLabel = Create<TLabel>(spokePage, QStringLiteral("Label39"), tr("degree"));
+    degreeLabel->setCursor(Qt::PointingHandCursor);
+    degreeLabel->setToolTip(tr("<--- Click enter 0"));
+    halfPitchButton = Create<TButton>(spokePage, QStringLiteral("SimBtn"), tr("Slide 1/2 angle"));
+    tableMenu = new QMenu(this);
+    insertGapItem = tableMenu->addAction(tr("Insert && No.Down"));  // "&&": a plain ampersand, no mnemonic
+
+    tabs->addTab(dataPage, tr("Data"));
+    tabs->addTab(spokePage, tr("Spoke"));
+    tabs->addTab(drawPage, tr("Draw"));
+}
+
+void TMainF::CreateStoredControls(QWidget* dataPage, QWidget* spokePage, QWidget* drawPage)
+{
+    // In the order of the records in the settings and profile files.
+    QWidget* const pages[] = {dataPage, spokePage, drawPage};
     wheelControls_.Create(*this, pages, profileBar);
     rimTypeList = wheelControls_.Get<TComboBox>("TyCB");
     hubHolesList = wheelControls_.Get<TComboBox>("HubCB");
@@ -182,17 +204,19 @@ void TMainF::CreateControls()
     orderStepList = wheelControls_.Get<TComboBox>("OrderStepCB");
     hubNumbersCheck = wheelControls_.Get<TCheckBox>("HNCB");
     recentProfilesEdit = wheelControls_.Get<TEdit>("RecentL");
+    recentProfilesEdit->hide();
+    recentProfilesEdit->setFocusPolicy(Qt::NoFocus);
+    // The numbers a user types or picks in the large face.
     const QFont inputFont = InputFont(15);
-    for (QWidget* w : std::initializer_list<QWidget*>{rimTypeList, hubHolesList, rimHolesList, erdEdit, leftOffsetEdit, rightOffsetEdit, leftFlangeEdit, rightFlangeEdit, spokeHoleEdit, leftCrossSpin, rightCrossSpin,
-                                                      rimOffsetEdit, tensionEdit, spokeDiameterEdit, orderStepList, rimBandSpin, rimInnerSpin,
-                                                      hubMarginSpin, spokeWidthSpin})
-        w->setFont(inputFont);
-    locknutButton = Create<TButton>(dataPage, QStringLiteral("LockBtn"), tr("From locknut…"));
-    locknutButton->setToolTip(
-        tr("WL and WR from the over-locknut width and each flange's distance from its "
-           "locknut face"));
+    for (const WheelRecord& record : WheelRecords()) {
+        const bool typed = record.kind == RecordKind::Decimal || record.kind == RecordKind::Spin
+                           || record.kind == RecordKind::RimList || record.kind == RecordKind::CountList;
+        if (typed && record.page != RecordPage::Spoke) wheelControls_.Control(record.key)->setFont(inputFont);
+    }
+}
 
-    // The rest holds no value of its own.
+void TMainF::CreateDrawingPanel()
+{
     drawingPanel = Create<TPanel>(this, QStringLiteral("VPnl"));
     wheelPaintBox = Create<TPaintBox>(drawingPanel, QStringLiteral("PB1"));
     scaleLabel = Create<TLabel>(wheelPaintBox, QStringLiteral("sclL"), tr("scale"));
@@ -215,6 +239,10 @@ void TMainF::CreateControls()
     drawButton->setToolTip(tr("Draw the wheel (Alt+D)"));
     calcButton->setToolTip(tr("Calculate every spoke's length (Alt+C)"));
     summaryButton->setToolTip(tr("Show the summary and the spoke bill (Alt+S)"));
+}
+
+void TMainF::CreateProfileBar()
+{
     profileLabel = Create<TLabel>(profileBar, QStringLiteral("ProfL"), QStringLiteral("Profile.prl"));
     saveButton = Create<TButton>(profileBar, QStringLiteral("SaveBtn"), QString());
     saveButton->setIcon(SaveProfileIcon(*style()));
@@ -224,26 +252,12 @@ void TMainF::CreateControls()
     openButton->setIcon(OpenProfileIcon(*style()));
     openButton->setToolTip(tr("Open ProfileData (*.prl) (Ctrl+O)"));
     openButton->setShortcut(QKeySequence::Open);
-    StatusBar = Create<TStatusBar>(this, QStringLiteral("StatusBar"));
-    degreeLabel = Create<TLabel>(spokePage, QStringLiteral("Label39"), tr("degree"));
-    degreeLabel->setCursor(Qt::PointingHandCursor);
-    degreeLabel->setToolTip(tr("<--- Click enter 0"));
-    halfPitchButton = Create<TButton>(spokePage, QStringLiteral("SimBtn"), tr("Slide 1/2 angle"));
-    recentProfilesEdit->hide();
-    recentProfilesEdit->setFocusPolicy(Qt::NoFocus);
     recentButton = new QToolButton(profileBar);
     recentButton->setObjectName(QStringLiteral("RecentBtn"));
     recentButton->setArrowType(Qt::DownArrow);
     recentButton->setToolTip(tr("Recent profiles"));
     recentMenu = new QMenu(this);
     recentMenu->setToolTipsVisible(true);
-
-    tableMenu = new QMenu(this);
-    insertGapItem = tableMenu->addAction(tr("Insert && No.Down"));  // "&&": a plain ampersand, no mnemonic
-
-    tabs->addTab(dataPage, tr("Data"));
-    tabs->addTab(spokePage, tr("Spoke"));
-    tabs->addTab(drawPage, tr("Draw"));
 }
 
 void TMainF::ArrangeControls()
@@ -263,8 +277,8 @@ void TMainF::ArrangeControls()
     top->addWidget(drawingPanel, 1);
     top->addWidget(rightPanel);
     root->addLayout(top, 1);
-    root->addWidget(StatusBar);
-    StatusBar->setFixedHeight(19 + 4);
+    root->addWidget(statusBar);
+    statusBar->setFixedHeight(19 + 4);
 
     // Tab goes down each page as it reads, whatever the order of creation,
     // then on to the three buttons under the drawing and round to the
@@ -500,7 +514,7 @@ void TMainF::WireEvents()
     connect(lacingGrid, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { tableMenu->popup(lacingGrid->viewport()->mapToGlobal(at)); });
     auto* cells = new LacingCellDelegate([this] { return leftSpokeColourBox->Selected(); }, [this] { return rightSpokeColourBox->Selected(); },
-                                         [this](const QString& message) { StatusBar->SetSimpleText(message); }, lacingGrid);
+                                         [this](const QString& message) { statusBar->SetSimpleText(message); }, lacingGrid);
     cells->SetStaleLength([this](int row) { return LengthStale(row); });
     lacingGrid->setItemDelegate(cells);
     // The table shows hub holes in the spoke colours: repaint it when they change.

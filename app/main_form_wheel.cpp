@@ -60,7 +60,7 @@ void TMainF::CheckLengths()
     if (stale == staleLengths_) return;
     staleLengths_ = std::move(stale);
     lacingGrid->viewport()->update();
-    StatusBar->SetSimpleText(WithStaleHint(StatusBar->SimpleText()));
+    statusBar->SetSimpleText(WithStaleHint(statusBar->SimpleText()));
 }
 
 void TMainF::WithLengthCheckHeld(const std::function<void()>& work)
@@ -106,10 +106,10 @@ void TMainF::LaceAfresh()
     lacingNote_ = missing;
     if (missing.isEmpty()) {
         lacingNote_ = LaceFromInputs();
-        StatusBar->SetSimpleText(lacingNote_);
+        statusBar->SetSimpleText(lacingNote_);
     }
     RedrawIfAuto();
-    if (!missing.isEmpty()) StatusBar->SetSimpleText(missing);
+    if (!missing.isEmpty()) statusBar->SetSimpleText(missing);
 }
 
 QString TMainF::LaceFromInputs()
@@ -131,7 +131,7 @@ void TMainF::CalculateLengths()
     QString lengths = SideLengthsText(lacingGrid->Model());
     if (lengths.isEmpty()) lengths = tr("No spoke is laced, so no length was worked out.");
     if (!lacingNote_.isEmpty()) lengths += QStringLiteral("  ") + lacingNote_;
-    StatusBar->SetSimpleText(WithStaleHint(lengths));
+    statusBar->SetSimpleText(WithStaleHint(lengths));
 }
 
 void TMainF::ShowSummary()

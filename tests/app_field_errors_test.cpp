@@ -163,8 +163,8 @@ TEST_F(FieldErrorsTest, DrawingWithABadErdShowsNoHalfWheel)
     for (const TColorBox* part : {f.rimOuterColourBox, f.rimInnerColourBox, f.hubColourBox, f.rightSpokeColourBox, f.leftSpokeColourBox})
         EXPECT_EQ(count(note, part->Selected()), 0) << part->objectName().toStdString();
     EXPECT_GT(count(note, f.backgroundColourBox->Selected()), note.width() * note.height() * 9 / 10);
-    EXPECT_TRUE(f.StatusBar->SimpleText().startsWith(QStringLiteral("ERD: '59o' is not a number")))
-        << f.StatusBar->SimpleText().toStdString();
+    EXPECT_TRUE(f.statusBar->SimpleText().startsWith(QStringLiteral("ERD: '59o' is not a number")))
+        << f.statusBar->SimpleText().toStdString();
     EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
     EXPECT_TRUE(InputMarked(f.erdEdit));
     EXPECT_TRUE(f.titleLabel->isHidden());
@@ -172,7 +172,7 @@ TEST_F(FieldErrorsTest, DrawingWithABadErdShowsNoHalfWheel)
     f.erdEdit->SetText(QStringLiteral("590"));
     Settle();
     EXPECT_FALSE(InputMarked(f.erdEdit));
-    EXPECT_FALSE(f.StatusBar->SimpleText().contains(QStringLiteral("ERD")));
+    EXPECT_FALSE(f.statusBar->SimpleText().contains(QStringLiteral("ERD")));
     EXPECT_EQ(f.wheelPaintBox->grab().toImage(), wheel);
 }
 

@@ -180,7 +180,7 @@ TEST_F(HostileFilesTest, HostileSettingsFileStartsTheWindowAndIsReplacedByAWhole
         const QStringList shown = Snapshot(*mainF);
         const QStringList keys = RecordKeys(*mainF) + QStringList{"RecentL", "Left", "Top", "Height", "Width"};
 
-        const QString note = mainF->StatusBar->Note();
+        const QString note = mainF->statusBar->Note();
         Stop();
         if (hostile.bytes.size() > 16 * 1024 * 1024) {
             // Too large to be a settings file: said once at the start, with

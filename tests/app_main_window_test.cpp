@@ -135,7 +135,7 @@ TEST_F(MainWindowTest, CrossNumberWithoutHoleCountsIsNoError)
 
     Choose(mainF->hubHolesList, "32");
     EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join(" | ").toStdString();
-    EXPECT_TRUE(mainF->StatusBar->SimpleText().contains("rim hole count")) << mainF->StatusBar->SimpleText().toStdString();
+    EXPECT_TRUE(mainF->statusBar->SimpleText().contains("rim hole count")) << mainF->statusBar->SimpleText().toStdString();
     Choose(mainF->rimHolesList, "36");
     EXPECT_TRUE(desktop.errors.isEmpty());
     EXPECT_EQ(mainF->lacingGrid->Cells(0, 32), "32");

@@ -122,10 +122,10 @@ TEST_F(OneWheelWindowTest, StatusBarNotesSummaryWithoutSpokesAndThePopupOnTheCur
     Start();
     LaceWheel(*mainF, "18", "18");
     // The drawing that follows the lacing keeps its note; a sound wheel clears it.
-    EXPECT_TRUE(mainF->StatusBar->SimpleText().contains("cannot all alternate"));
+    EXPECT_TRUE(mainF->statusBar->SimpleText().contains("cannot all alternate"));
     Choose(mainF->hubHolesList, "36");
     Choose(mainF->rimHolesList, "36");
-    EXPECT_EQ(mainF->StatusBar->SimpleText(), QString());
+    EXPECT_EQ(mainF->statusBar->SimpleText(), QString());
 
     // Every link cleared by hand: the summary says so, and how to lace again.
     for (int r = 1; r <= 36; ++r) mainF->lacingGrid->SetCells(kToHubCol, r, r % 2 ? "-" : "");

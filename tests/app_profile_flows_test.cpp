@@ -51,7 +51,7 @@ TEST_P(PartialProfileTest, OpensWithDefaultsAndSaysWhatItLacked)
     Open(Path("full.prl"));
 
     EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
-    const QString status = mainF->StatusBar->SimpleText();
+    const QString status = mainF->statusBar->SimpleText();
     EXPECT_TRUE(*row.said ? status.startsWith(row.said) : !status.contains("full.prl")) << status.toStdString();
     for (const char* later : {"Rim offset", "Tension", "Spoke Ø", "Order step"}) EXPECT_FALSE(status.contains(later));
     EXPECT_EQ(QStringList({mainF->erdEdit->Text(), mainF->leftOffsetEdit->Text(), mainF->tensionEdit->Text(), mainF->rightCrossSpin->Text()}),
@@ -86,7 +86,7 @@ TEST_F(CalcStatusTest, SaysEachSidesLengths)
         LaceWheel(*mainF, hub, rim);
         mainF->tabs->setCurrentIndex(0);
         Click(mainF->calcButton);
-        EXPECT_EQ(mainF->StatusBar->SimpleText(), QString::fromUtf8(said));
+        EXPECT_EQ(mainF->statusBar->SimpleText(), QString::fromUtf8(said));
         Stop();
         QFile::remove(SettingsPath());
     }
@@ -114,7 +114,7 @@ TEST_F(StaleLengthTest, MarkedUntilTheNextCalcAndKeptAsTheyAre)
         int stale = 0;
         for (int r = 0; r < f.lacingGrid->RowCount(); ++r) stale += f.LengthStale(r);
         EXPECT_EQ(stale, staleRows) << &act - &steps[0].first;
-        EXPECT_EQ(f.StatusBar->SimpleText().contains("no longer match"), staleRows > 0);
+        EXPECT_EQ(f.statusBar->SimpleText().contains("no longer match"), staleRows > 0);
     }
     // A stale length stays in the table and in the file as it is.
     f.erdEdit->SetText("600");

@@ -152,7 +152,7 @@ TEST_F(RedrawTest, ChoosingHoleCountsLacesTheTableAndRedraws)
     Choose(f.rimHolesList, "36");
     // One count alone laces nothing: the status bar, not a box, says what to choose.
     EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
-    EXPECT_EQ(f.StatusBar->SimpleText(), "Choose the hub hole count (HUB) on the \"Data\" tab to lace the wheel.");
+    EXPECT_EQ(f.statusBar->SimpleText(), "Choose the hub hole count (HUB) on the \"Data\" tab to lace the wheel.");
     EXPECT_EQ(f.lacingGrid->Cells(2, 1), "");
     EXPECT_EQ(Paints(), before + 1);
 
@@ -169,7 +169,7 @@ TEST_F(RedrawTest, ChoosingHoleCountsLacesTheTableAndRedraws)
     EXPECT_EQ(f.lacingGrid->Cells(0, 33), "");
     EXPECT_EQ(f.lacingGrid->Cells(2, 36), "36");
     EXPECT_EQ(TableRow(f, 0), QStringList({"HUB", "->R", "RIM", "->H", "Length"}));
-    EXPECT_EQ(f.StatusBar->SimpleText(), "");
+    EXPECT_EQ(f.statusBar->SimpleText(), "");
 
     // Lengths computed, then a cross number changed: laced afresh, lengths gone.
     Click(f.calcButton);
@@ -191,7 +191,7 @@ TEST_F(RedrawTest, FirstDrawingWithoutHoleCountsStopsWithAStatusBarMessage)
     TMainF& f = *mainF;
     EXPECT_GE(Paints(), 1);
     EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
-    const QString message = f.StatusBar->SimpleText();
+    const QString message = f.statusBar->SimpleText();
     EXPECT_TRUE(message.contains("Choose the hub and rim hole counts")) << message.toStdString();
 
     const QImage image = f.wheelPaintBox->grab().toImage();
@@ -204,15 +204,15 @@ TEST_F(RedrawTest, FirstDrawingWithoutHoleCountsStopsWithAStatusBarMessage)
 
     // A drawing error is shown where it happened, never in a box.
     LaceWheel(f, "36", "36");
-    EXPECT_EQ(f.StatusBar->SimpleText(), "");
+    EXPECT_EQ(f.statusBar->SimpleText(), "");
     f.autoRedrawCheck->SetChecked(false);
     f.erdEdit->SetText("five hundred");
     Click(f.drawButton);
-    EXPECT_FALSE(f.StatusBar->SimpleText().isEmpty());
+    EXPECT_FALSE(f.statusBar->SimpleText().isEmpty());
     EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
     f.erdEdit->SetText("590");
     Click(f.drawButton);
-    EXPECT_EQ(f.StatusBar->SimpleText(), "");
+    EXPECT_EQ(f.statusBar->SimpleText(), "");
 }
 
 // The angle difference of a drawing is read in the user's region: in a
@@ -230,7 +230,7 @@ TEST_F(RedrawTest, FractionalAngleOfACommaRegionGatesAlike)
     ChooseColor(mainF->rimOuterColourBox, colors::Teal);
     EXPECT_EQ(Paints(), before + 1);
     Click(mainF->drawButton);
-    EXPECT_EQ(mainF->StatusBar->SimpleText(), "");
+    EXPECT_EQ(mainF->statusBar->SimpleText(), "");
     EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
 }
 

@@ -102,7 +102,7 @@ TEST_F(SettingsWriterTest, SettingsFileWithoutRecordsKeepsTheDefaultsAndSaysSo)
 {
     Start();
     const QStringList defaults = Snapshot(*mainF);
-    EXPECT_TRUE(mainF->StatusBar->Note().isEmpty()) << "a first start has nothing to say";
+    EXPECT_TRUE(mainF->statusBar->Note().isEmpty()) << "a first start has nothing to say";
     Stop();
     QFile::remove(SettingsPath());
 
@@ -110,15 +110,15 @@ TEST_F(SettingsWriterTest, SettingsFileWithoutRecordsKeepsTheDefaultsAndSaysSo)
     WriteBytes(SettingsPath(), noWheel);
     Start();
     EXPECT_EQ(Snapshot(*mainF), defaults);
-    EXPECT_EQ(mainF->StatusBar->Note(), QStringLiteral("KELD.ini holds no Rimora wheel: started with the defaults."));
+    EXPECT_EQ(mainF->statusBar->Note(), QStringLiteral("KELD.ini holds no Rimora wheel: started with the defaults."));
     // The note stays beside the drawing's own hints.
     mainF->wheelPaintBox->repaint();
-    EXPECT_FALSE(mainF->StatusBar->Note().isEmpty());
+    EXPECT_FALSE(mainF->statusBar->Note().isEmpty());
     EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
     Stop();
     // The end of the run writes the wheel into it; what was there stays.
     Start();
-    EXPECT_TRUE(mainF->StatusBar->Note().isEmpty());
+    EXPECT_TRUE(mainF->statusBar->Note().isEmpty());
     EXPECT_TRUE(Bytes(SettingsPath()).contains("Foreign=1\n"));
 }
 
@@ -126,7 +126,7 @@ TEST_F(SettingsWriterTest, SettingsPathThatIsAFolderIsSaidOnceAndNoBoxAtTheEnd)
 {
     ASSERT_TRUE(QDir().mkpath(SettingsPath()));
     Start();
-    EXPECT_EQ(mainF->StatusBar->Note(),
+    EXPECT_EQ(mainF->statusBar->Note(),
               QStringLiteral("KELD.ini cannot be read: started with the defaults, kept as it is."));
     mainF->erdEdit->SetText(QStringLiteral("600"));
     sumF->ShowSummary(QStringLiteral("x"));
@@ -149,7 +149,7 @@ TEST_F(SettingsWriterTest, SecondCopyReadsTheSettingsButLeavesThemToTheFirst)
     ASSERT_TRUE(other.tryLock(0));
     Start();
     EXPECT_EQ(mainF->erdEdit->Text(), "610") << "the second copy shows the kept wheel";
-    EXPECT_EQ(mainF->StatusBar->Note(), QStringLiteral("Settings will not be kept: another Rimora is open."));
+    EXPECT_EQ(mainF->statusBar->Note(), QStringLiteral("Settings will not be kept: another Rimora is open."));
     mainF->erdEdit->SetText(QStringLiteral("590"));
     mainF->move(mainF->pos() + QPoint(40, 40));
     sumF->ShowSummary(QStringLiteral("summary"));
@@ -163,7 +163,7 @@ TEST_F(SettingsWriterTest, SecondCopyReadsTheSettingsButLeavesThemToTheFirst)
     // Once the other copy has ended, the next start keeps its settings again.
     other.unlock();
     Start();
-    EXPECT_TRUE(mainF->StatusBar->Note().isEmpty());
+    EXPECT_TRUE(mainF->statusBar->Note().isEmpty());
     mainF->erdEdit->SetText(QStringLiteral("590"));
     Stop();
     EXPECT_TRUE(Bytes(SettingsPath()).contains("\nErdE=590\n"));
@@ -179,8 +179,8 @@ TEST_F(SettingsWriterTest, TwoWindowsInEitherOrderOfClosingKeepTheFirstsValues)
         auto second = std::make_unique<TMainF>();
         second->show();
         Settle();
-        EXPECT_TRUE(mainF->StatusBar->Note().isEmpty());
-        EXPECT_FALSE(second->StatusBar->Note().isEmpty());
+        EXPECT_TRUE(mainF->statusBar->Note().isEmpty());
+        EXPECT_FALSE(second->statusBar->Note().isEmpty());
         mainF->erdEdit->SetText(QStringLiteral("610"));
         second->erdEdit->SetText(QStringLiteral("600"));
         if (firstClosesFirst) {
@@ -229,7 +229,7 @@ TEST_F(SettingsWriterTest, AFullDiskKeepsTheSettingsFileWhole)
     desktop.executableFolder = full;
     Start();
     EXPECT_EQ(mainF->erdEdit->Text(), "610");
-    EXPECT_EQ(mainF->StatusBar->Note(),
+    EXPECT_EQ(mainF->statusBar->Note(),
               QStringLiteral("Settings will not be kept: KELD.ini.lock cannot be made (No space left on device)."));
     mainF->erdEdit->SetText(QStringLiteral("590"));
     EXPECT_TRUE(mainF->FormDestroy());
@@ -254,7 +254,7 @@ TEST_F(SettingsWriterTest, LockOfACrashedCopyIsTakenOver)
     ASSERT_TRUE(QFileInfo::exists(LockPath()));
 
     Start();
-    EXPECT_TRUE(mainF->StatusBar->Note().isEmpty()) << mainF->StatusBar->Note().toStdString();
+    EXPECT_TRUE(mainF->statusBar->Note().isEmpty()) << mainF->statusBar->Note().toStdString();
     mainF->erdEdit->SetText(QStringLiteral("605"));
     Stop();
     EXPECT_TRUE(Bytes(SettingsPath()).contains("\nErdE=605\n"));

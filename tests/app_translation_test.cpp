@@ -170,8 +170,8 @@ TEST_F(TranslationTest, FirstStepHintIsInTheUsersLanguage)
              {std::pair{"Lacing", "Choose the rim hole count (RIM) on the \"Data\" tab to lace the wheel."},
               std::pair{"Drawing", "Choose the rim hole count on the \"Data\" tab to draw the spokes."}})
             hints << (japanese ? QCoreApplication::translate(context, hint) : QString::fromUtf8(hint));
-        EXPECT_TRUE(hints.contains(mainF->StatusBar->SimpleText())) << mainF->StatusBar->SimpleText().toStdString();
-        EXPECT_EQ(HasJapanese(mainF->StatusBar->SimpleText()), japanese);
+        EXPECT_TRUE(hints.contains(mainF->statusBar->SimpleText())) << mainF->statusBar->SimpleText().toStdString();
+        EXPECT_EQ(HasJapanese(mainF->statusBar->SimpleText()), japanese);
         Stop();
     }
 }
