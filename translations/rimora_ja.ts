@@ -392,6 +392,10 @@ Do you want to replace it?</source>
         <source>Length</source>
         <translation>長さ</translation>
     </message>
+    <message>
+        <source>Choose the hole counts on the &quot;Data&quot; tab.</source>
+        <translation>「データ」タブで穴数を選んでください。</translation>
+    </message>
 </context>
 <context>
     <name>OutputModule</name>
@@ -603,10 +607,6 @@ Do you want to replace it?</source>
     <message>
         <source>no rim size is chosen</source>
         <translation>リムサイズが選ばれていません</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; names no bead seat diameter</source>
-        <translation>「%1」ではビード座径がわかりません</translation>
     </message>
     <message>
         <source>lacing table</source>
