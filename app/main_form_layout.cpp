@@ -3,12 +3,12 @@
 #include "app/fonts.h"
 #include "app/logo.h"
 #include "app/main_form.h"
-#include "app/profile_icons.h"
-#include "wheel/wheel_choices.h"
 #include "app/lacing_cell_delegate.h"
+#include "app/profile_icons.h"
 #include "platform/convert.h"
-#include "widgets/tedit.h"
+#include "wheel/wheel_choices.h"
 #include "wheel/wheel_fields.h"
+#include "widgets/tedit.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -350,13 +350,16 @@ void TMainF::ArrangeDataPage()
         AddInputLine(*data, row, caption, input, width, unit);
     };
     const auto fieldCaption = [&](WheelField field) { return FieldCaptionLabel(dataPage, field); };
-    TLabel* const longCaptions[] = {fieldCaption(WheelField::LeftFlange),
-                                    fieldCaption(WheelField::RightFlange),
-                                    fieldCaption(WheelField::SpokeHole),
-                                    Caption(dataPage, tr("Rim offset, holes off centre:")),
-                                    Caption(dataPage, tr("Tension, tighter side:")),
-                                    Caption(dataPage, tr("Spoke Ø, thinnest:")),
-                                    Caption(dataPage, tr("Order step, spokes sold in:"))};
+    std::vector<TLabel*> longCaptions{fieldCaption(WheelField::LeftFlange), fieldCaption(WheelField::RightFlange),
+                                      fieldCaption(WheelField::SpokeHole)};
+    // The inputs that came after the first program, each on a line of its own
+    // below the cross numbers, in the order of their records.
+    std::vector<const WheelRecord*> laterInputs;
+    for (const WheelRecord& record : WheelRecords()) {
+        if (record.page != RecordPage::Data || !record.label) continue;
+        laterInputs.push_back(&record);
+        longCaptions.push_back(Caption(dataPage, RecordLabel(record)));
+    }
     int captionsWidth = 0;
     for (const TLabel* caption : longCaptions) captionsWidth = std::max(captionsWidth, caption->sizeHint().width());
     // Each box as wide as the longest value it is meant to hold, in the
@@ -366,8 +369,8 @@ void TMainF::ArrangeDataPage()
     const int erdWidth = WidthShowing(*erdEdit, region.toString(1590.125, 'f', 3));
     const int boxWidth = std::max(65, WidthShowing(*leftOffsetEdit, region.toString(41.125, 'f', 3)));
     data->addLayout(TypeLine(Caption(dataPage, tr("TYPE:")), rimTypeList), 0, 0, 1, 3);
-    line(1, fieldCaption(WheelField::HubHoles), hubHolesList, boxWidth, tr("Hole"));
-    line(2, fieldCaption(WheelField::RimHoles), rimHolesList, boxWidth, tr("Hole"));
+    line(1, fieldCaption(WheelField::HubHoles), hubHolesList, boxWidth, RecordUnit(RecordOf(WheelField::HubHoles)));
+    line(2, fieldCaption(WheelField::RimHoles), rimHolesList, boxWidth, RecordUnit(RecordOf(WheelField::RimHoles)));
     data->addLayout(ErdLine(fieldCaption(WheelField::Erd), erdEdit, erdWidth, data->horizontalSpacing()), 3, 0, 1, 2);
     data->addWidget(Caption(dataPage, QStringLiteral("mm")), 3, 2);
     line(4, OffsetCaption(dataPage, WheelField::LeftOffset, captionsWidth), leftOffsetEdit, boxWidth, QStringLiteral("mm"));
@@ -380,17 +383,19 @@ void TMainF::ArrangeDataPage()
     line(9, longCaptions[2], spokeHoleEdit, boxWidth, QStringLiteral("mm"));
     line(10, fieldCaption(WheelField::LeftCross), leftCrossSpin, 43, QString());
     line(11, fieldCaption(WheelField::RightCross), rightCrossSpin, 43, QString());
-    line(12, longCaptions[3], rimOffsetEdit, boxWidth, QStringLiteral("mm"));
-    line(13, longCaptions[4], tensionEdit, boxWidth, QStringLiteral("kgf"));
-    line(14, longCaptions[5], spokeDiameterEdit, boxWidth, QStringLiteral("mm"));
-    line(15, longCaptions[6], orderStepList, boxWidth, QStringLiteral("mm"));
-    for (QWidget* w : std::initializer_list<QWidget*>{rimTypeList, hubHolesList, rimHolesList, erdEdit, leftOffsetEdit, rightOffsetEdit, leftFlangeEdit, rightFlangeEdit, spokeHoleEdit, rimOffsetEdit,
-                                                      tensionEdit, spokeDiameterEdit, orderStepList})
+    int row = 12;
+    for (size_t i = 0; i < laterInputs.size(); ++i) {
+        QWidget* input = wheelControls_.Control(laterInputs[i]->key);
+        line(row++, longCaptions[i + 3], input, boxWidth, RecordUnit(*laterInputs[i]));
+        input->setFixedHeight(24);
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{rimTypeList, hubHolesList, rimHolesList, erdEdit, leftOffsetEdit,
+                                                      rightOffsetEdit, leftFlangeEdit, rightFlangeEdit, spokeHoleEdit})
         w->setFixedHeight(24);
     leftCrossSpin->setFixedHeight(26);
     rightCrossSpin->setFixedHeight(26);
     data->setColumnStretch(0, 1);
-    data->setRowStretch(16, 1);
+    data->setRowStretch(row, 1);
     Bevel(static_cast<QFrame*>(dataPage), QFrame::Sunken);
 }
 

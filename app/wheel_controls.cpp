@@ -19,7 +19,7 @@ namespace {
 QWidget* MakeControl(TForm& form, const WheelRecord& r, QWidget* parent)
 {
     const QString key = QString::fromLatin1(r.key);
-    const auto caption = [&r] { return QCoreApplication::translate("rimora::TMainF", r.caption); };
+    const auto label = [&r] { return RecordLabel(r); };
     switch (r.kind) {
     case RecordKind::RimList:
     case RecordKind::CountList: {
@@ -42,9 +42,9 @@ QWidget* MakeControl(TForm& form, const WheelRecord& r, QWidget* parent)
     case RecordKind::Colour:
         return form.Create<TColorBox>(parent, key, static_cast<TColor>(r.defaultValue));
     case RecordKind::Flag:
-        return form.Create<TCheckBox>(parent, key, caption(), r.defaultValue != 0);
+        return form.Create<TCheckBox>(parent, key, label(), r.defaultValue != 0);
     case RecordKind::Radio:
-        return form.Create<TRadioGroup>(parent, key, caption(), r.items(), 3, static_cast<int>(r.defaultValue));
+        return form.Create<TRadioGroup>(parent, key, label(), r.items(), 3, static_cast<int>(r.defaultValue));
     case RecordKind::Grid:
         return form.Create<TStringGrid>(parent, key, kLacingColCount, kLacingInitialRowCount, 3, 1);
     case RecordKind::Text:

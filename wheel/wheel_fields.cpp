@@ -2,6 +2,7 @@
 
 #include "platform/convert.h"
 #include "platform/errors.h"
+#include "wheel/wheel_records.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -19,24 +20,7 @@ bool IsHoleCount(WheelField field)
 
 QString FieldCaption(WheelField field)
 {
-    switch (field) {
-    case WheelField::HubHoles: return QCoreApplication::translate("WheelFields", "HUB");
-    case WheelField::RimHoles: return QCoreApplication::translate("WheelFields", "RIM");
-    case WheelField::Erd: return QCoreApplication::translate("WheelFields", "ERD");
-    case WheelField::LeftOffset: return QCoreApplication::translate("WheelFields", "WL, width from center to left flange");
-    case WheelField::RightOffset: return QCoreApplication::translate("WheelFields", "WR, width from center to right flange");
-    case WheelField::LeftFlange: return QCoreApplication::translate("WheelFields", "dL, left flange diameter");
-    case WheelField::RightFlange: return QCoreApplication::translate("WheelFields", "dR, right flange diameter");
-    case WheelField::SpokeHole: return QCoreApplication::translate("WheelFields", "S, spoke hole diameter");
-    case WheelField::LeftCross: return QCoreApplication::translate("WheelFields", "CL, left cross");
-    case WheelField::RightCross: return QCoreApplication::translate("WheelFields", "CR, right cross");
-    case WheelField::RimOffset: return QCoreApplication::translate("WheelFields", "Rim offset");
-    case WheelField::Tension: return QCoreApplication::translate("WheelFields", "Tension");
-    case WheelField::SpokeDiameter: return QCoreApplication::translate("WheelFields", "Spoke Ø");
-    case WheelField::OrderStep: return QCoreApplication::translate("WheelFields", "Order step");
-    case WheelField::AngleDifference: return QCoreApplication::translate("WheelFields", "angle difference");
-    }
-    return QString();
+    return RecordCaption(RecordOf(field));
 }
 
 QString FieldShortName(WheelField field)
@@ -48,16 +32,7 @@ QString FieldShortName(WheelField field)
 
 bool TakesWholeNumber(WheelField field)
 {
-    switch (field) {
-    case WheelField::HubHoles:
-    case WheelField::RimHoles:
-    case WheelField::LeftCross:
-    case WheelField::RightCross:
-    case WheelField::OrderStep:
-        return true;
-    default:
-        return false;
-    }
+    return RecordOf(field).kind != RecordKind::Decimal;
 }
 
 QString FieldMessage(WheelField field, const QString& why)

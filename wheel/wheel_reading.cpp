@@ -12,15 +12,21 @@ RecordReading ReadDecimalRecord(const WheelRecord& record, const QString& text)
 {
     double value = 0;
     if (TryStrToFloat(text, value)) return {value, QString()};
-    return {0, record.field ? UnreadableText(*record.field, text) : text};
+    return {0, UnreadableRecordText(record, text)};
+}
+
+QString UnreadableRecordText(const WheelRecord& record, const QString& text)
+{
+    return record.field ? UnreadableText(*record.field, text) : UnreadableDecimal(RecordCaption(record), text);
 }
 
 void WheelReading::Take(const WheelRecord& record, const RecordReading& reading)
 {
-    if (reading.problem.isEmpty()) SetValue(wheel, record, reading.value);
-    if (record.field) {
-        if (reading.problem.isEmpty()) problems_.erase(*record.field);
-        else problems_[*record.field] = reading.problem;
+    if (reading.problem.isEmpty()) {
+        SetValue(wheel, record, reading.value);
+        problems_.erase(&record);
+    } else {
+        problems_[&record] = reading.problem;
     }
 }
 
@@ -28,15 +34,21 @@ void WheelReading::TakeListIndex(const WheelRecord& record, int index)
 {
     const int value = ListValue(record, index);
     SetValue(wheel, record, value);
-    if (!record.field) return;
-    // Only a hole count is asked for; a list of other numbers always has one.
-    if (value > 0 || record.kind != RecordKind::CountList) problems_.erase(*record.field);
-    else problems_[*record.field] = UnreadableText(*record.field, QString());
+    // A list of numbers with no item chosen holds no number.
+    if (value > 0 || record.kind != RecordKind::CountList || !record.field)
+        problems_.erase(&record);
+    else
+        problems_[&record] = UnreadableText(*record.field, QString());
 }
 
 QString WheelReading::Problem(WheelField field) const
 {
-    const auto found = problems_.find(field);
+    return Problem(RecordOf(field));
+}
+
+QString WheelReading::Problem(const WheelRecord& record) const
+{
+    const auto found = problems_.find(&record);
     return found == problems_.end() ? QString() : found->second;
 }
 
@@ -74,7 +86,8 @@ WheelReading ReadWheelRecords(const ProfileFile& file, const QString& section)
             break;
         }
         case RecordKind::Spin:
-            SetValue(wheel, record, std::clamp(file.ReadInteger(section, key, initial), record.minimum, record.maximum));
+            SetValue(wheel, record,
+                     std::clamp(file.ReadInteger(section, key, initial), record.minimum, record.maximum));
             break;
         case RecordKind::Colour: {
             // A top byte that is neither a plain nor a system colour is dropped, as the colour box drops it.

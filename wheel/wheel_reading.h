@@ -26,6 +26,9 @@ struct RecordReading {
 
 // A decimal edit's text in the region's notation.
 RecordReading ReadDecimalRecord(const WheelRecord& record, const QString& text);
+// Empty when the text reads for the record; otherwise the message that names
+// it by its caption, quotes the text and says what it takes.
+QString UnreadableRecordText(const WheelRecord& record, const QString& text);
 
 class WheelReading {
 public:
@@ -37,11 +40,12 @@ public:
     // A list record's item index; no item chosen marks a hole count.
     void TakeListIndex(const WheelRecord& record, int index);
     QString Problem(WheelField field) const;
+    QString Problem(const WheelRecord& record) const;
     // The first field, in the order given, whose text did not read.
     std::optional<FieldProblem> FirstUnreadable(std::span<const WheelField> fields) const;
 
 private:
-    std::map<WheelField, QString> problems_;
+    std::map<const WheelRecord*, QString> problems_;
 };
 
 // Every record of the wheel from a profile's section, as the window would

@@ -4,6 +4,7 @@
 #include "platform/color.h"
 #include "wheel/wheel_choices.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 #include <cmath>
 
@@ -16,52 +17,67 @@ using P = RecordPage;
 using F = WheelField;
 
 constexpr WheelRecord List(const char* key, RecordKind kind, WheelMember member, double initial,
-                           std::optional<WheelField> field, QStringList (*items)())
+                           std::optional<WheelField> field, QStringList (*items)(), const char* caption,
+                           const char* unit = nullptr, const char* label = nullptr)
 {
-    return {key, kind, P::Data, member, initial, 0, 0, field, items, nullptr};
+    return {key, kind, P::Data, member, initial, 0, 0, field, items, caption, label, unit};
 }
 
-constexpr WheelRecord Decimal(const char* key, RecordPage page, double Wheel::*member, double initial, WheelField field)
+constexpr WheelRecord Decimal(const char* key, RecordPage page, double Wheel::*member, double initial, WheelField field,
+                              const char* caption, const char* unit = "mm", const char* label = nullptr)
 {
-    return {key, K::Decimal, page, member, initial, 0, 0, field, nullptr, nullptr};
+    return {key, K::Decimal, page, member, initial, 0, 0, field, nullptr, caption, label, unit};
 }
 
 constexpr WheelRecord Spin(const char* key, RecordPage page, WheelMember member, int initial, int minimum, int maximum,
-                           std::optional<WheelField> field = std::nullopt)
+                           std::optional<WheelField> field = std::nullopt, const char* caption = nullptr)
 {
-    return {key, K::Spin, page, member, static_cast<double>(initial), minimum, maximum, field, nullptr, nullptr};
+    return {key,     K::Spin, page,    member, static_cast<double>(initial), minimum, maximum, field,
+            nullptr, caption, nullptr, nullptr};
 }
 
 constexpr WheelRecord Colour(const char* key, WheelMember member, TColor initial)
 {
-    return {key, K::Colour, P::Draw, member, static_cast<double>(initial), 0, 0, std::nullopt, nullptr, nullptr};
+    return {key,     K::Colour, P::Draw, member, static_cast<double>(initial), 0, 0, std::nullopt,
+            nullptr, nullptr,   nullptr, nullptr};
 }
 
-constexpr WheelRecord Flag(const char* key, WheelMember member, bool initial, const char* caption)
+constexpr WheelRecord Flag(const char* key, WheelMember member, bool initial, const char* label)
 {
-    return {key, K::Flag, P::Draw, member, initial ? 1.0 : 0.0, 0, 0, std::nullopt, nullptr, caption};
+    return {key, K::Flag, P::Draw, member, initial ? 1.0 : 0.0, 0, 0, std::nullopt, nullptr, nullptr, label, nullptr};
 }
 
 constexpr WheelRecord Plain(const char* key, RecordKind kind, RecordPage page)
 {
-    return {key, kind, page, std::monostate{}, 0, 0, 0, std::nullopt, nullptr, nullptr};
+    return {key, kind, page, std::monostate{}, 0, 0, 0, std::nullopt, nullptr, nullptr, nullptr, nullptr};
 }
 
-// In the order of the files' records.
+// In the order of the files' records. The inputs that came after the first
+// program carry a label: the "Data" tab lays them out from here, in order.
 constexpr WheelRecord kRecords[] = {
-    List("TyCB", K::RimList, &Wheel::rimType, 0, std::nullopt, RimSizeItems),
-    List("HubCB", K::CountList, &Wheel::hubHoles, 0, F::HubHoles, HoleCountItems),
-    List("RimCB", K::CountList, &Wheel::rimHoles, 0, F::RimHoles, HoleCountItems),
-    Decimal("dRE", P::Data, &Wheel::rightFlange, 41, F::RightFlange),
-    Decimal("dLE", P::Data, &Wheel::leftFlange, 41, F::LeftFlange),
-    Spin("CLE", P::Data, &Wheel::leftCross, 3, 0, kMaxCrossNumber, F::LeftCross),
-    Decimal("WLE", P::Data, &Wheel::leftOffset, 27.5, F::LeftOffset),
-    Decimal("WRE", P::Data, &Wheel::rightOffset, 18.1, F::RightOffset),
-    Decimal("ShE", P::Data, &Wheel::spokeHole, 2.5, F::SpokeHole),
-    Decimal("ErdE", P::Data, &Wheel::erd, 590, F::Erd),
-    Spin("CRE", P::Data, &Wheel::rightCross, 3, 0, kMaxCrossNumber, F::RightCross),
+    List("TyCB", K::RimList, &Wheel::rimType, 0, std::nullopt, RimSizeItems, nullptr),
+    List("HubCB", K::CountList, &Wheel::hubHoles, 0, F::HubHoles, HoleCountItems,
+         QT_TRANSLATE_NOOP("WheelFields", "HUB"), QT_TRANSLATE_NOOP("rimora::TMainF", "Hole")),
+    List("RimCB", K::CountList, &Wheel::rimHoles, 0, F::RimHoles, HoleCountItems,
+         QT_TRANSLATE_NOOP("WheelFields", "RIM"), QT_TRANSLATE_NOOP("rimora::TMainF", "Hole")),
+    Decimal("dRE", P::Data, &Wheel::rightFlange, 41, F::RightFlange,
+            QT_TRANSLATE_NOOP("WheelFields", "dR, right flange diameter")),
+    Decimal("dLE", P::Data, &Wheel::leftFlange, 41, F::LeftFlange,
+            QT_TRANSLATE_NOOP("WheelFields", "dL, left flange diameter")),
+    Spin("CLE", P::Data, &Wheel::leftCross, 3, 0, kMaxCrossNumber, F::LeftCross,
+         QT_TRANSLATE_NOOP("WheelFields", "CL, left cross")),
+    Decimal("WLE", P::Data, &Wheel::leftOffset, 27.5, F::LeftOffset,
+            QT_TRANSLATE_NOOP("WheelFields", "WL, width from center to left flange")),
+    Decimal("WRE", P::Data, &Wheel::rightOffset, 18.1, F::RightOffset,
+            QT_TRANSLATE_NOOP("WheelFields", "WR, width from center to right flange")),
+    Decimal("ShE", P::Data, &Wheel::spokeHole, 2.5, F::SpokeHole,
+            QT_TRANSLATE_NOOP("WheelFields", "S, spoke hole diameter")),
+    Decimal("ErdE", P::Data, &Wheel::erd, 590, F::Erd, QT_TRANSLATE_NOOP("WheelFields", "ERD")),
+    Spin("CRE", P::Data, &Wheel::rightCross, 3, 0, kMaxCrossNumber, F::RightCross,
+         QT_TRANSLATE_NOOP("WheelFields", "CR, right cross")),
     Plain("SG1", K::Grid, P::Spoke),
-    Decimal("AdE", P::Spoke, &Wheel::angleDifference, 0, F::AngleDifference),
+    Decimal("AdE", P::Spoke, &Wheel::angleDifference, 0, F::AngleDifference,
+            QT_TRANSLATE_NOOP("WheelFields", "angle difference"), nullptr),
     Colour("CL1", &WheelStyle::background, colors::SkyBlue),
     Colour("CL2", &WheelStyle::rimOuter, colors::Silver),
     Colour("CL3", &WheelStyle::rimInner, colors::Gray),
@@ -75,13 +91,18 @@ constexpr WheelRecord kRecords[] = {
     Spin("SpkD", P::Draw, &WheelStyle::spokeWidth, 2, 1, 10),
     Flag("AuCB", std::monostate{}, true, QT_TRANSLATE_NOOP("rimora::TMainF", "Auto ReDraw")),
     Flag("RNCB", &WheelStyle::numbers, true, QT_TRANSLATE_NOOP("rimora::TMainF", "RIM hole No.")),
-    {"Ssd", K::Radio, P::Draw, &WheelStyle::sideIndex, BothSides, 0, 0, std::nullopt, SpokeSideItems,
-     QT_TRANSLATE_NOOP("rimora::TMainF", "Spoke Drawing")},
-    // Rim offset, tension and ordering came after the first program's inputs.
-    Decimal("RimOffE", P::Data, &Wheel::rimOffset, 0, F::RimOffset),
-    Decimal("TensionE", P::Data, &Wheel::tension, 120, F::Tension),
-    Decimal("SpokeDiaE", P::Data, &Wheel::spokeDiameter, 2, F::SpokeDiameter),
-    List("OrderStepCB", K::CountList, &Wheel::orderStep, 2, F::OrderStep, OrderStepItems),
+    {"Ssd", K::Radio, P::Draw, &WheelStyle::sideIndex, BothSides, 0, 0, std::nullopt, SpokeSideItems, nullptr,
+     QT_TRANSLATE_NOOP("rimora::TMainF", "Spoke Drawing"), nullptr},
+    Decimal("RimOffE", P::Data, &Wheel::rimOffset, 0, F::RimOffset, QT_TRANSLATE_NOOP("WheelFields", "Rim offset"),
+            "mm", QT_TRANSLATE_NOOP("rimora::TMainF", "Rim offset, holes off centre:")),
+    Decimal("TensionE", P::Data, &Wheel::tension, 120, F::Tension, QT_TRANSLATE_NOOP("WheelFields", "Tension"), "kgf",
+            QT_TRANSLATE_NOOP("rimora::TMainF", "Tension, tighter side:")),
+    Decimal("SpokeDiaE", P::Data, &Wheel::spokeDiameter, 2, F::SpokeDiameter,
+            QT_TRANSLATE_NOOP("WheelFields", "Spoke Ø"), "mm",
+            QT_TRANSLATE_NOOP("rimora::TMainF", "Spoke Ø, thinnest:")),
+    List("OrderStepCB", K::CountList, &Wheel::orderStep, 2, F::OrderStep, OrderStepItems,
+         QT_TRANSLATE_NOOP("WheelFields", "Order step"), "mm",
+         QT_TRANSLATE_NOOP("rimora::TMainF", "Order step, spokes sold in:")),
     Flag("HNCB", &WheelStyle::hubNumbers, false, QT_TRANSLATE_NOOP("rimora::TMainF", "HUB hole No.")),
     // The recent profiles: kept by the settings file only.
     Plain("RecentL", K::Text, P::None),
@@ -108,15 +129,32 @@ const WheelRecord& RecordOf(WheelField field)
     Q_UNREACHABLE();
 }
 
+QString RecordCaption(const WheelRecord& record)
+{
+    return record.caption ? QCoreApplication::translate("WheelFields", record.caption) : QString();
+}
+
+QString RecordLabel(const WheelRecord& record)
+{
+    return record.label ? QCoreApplication::translate("rimora::TMainF", record.label) : QString();
+}
+
+QString RecordUnit(const WheelRecord& record)
+{
+    return record.unit ? QCoreApplication::translate("rimora::TMainF", record.unit) : QString();
+}
+
 double ValueOf(const Wheel& wheel, const WheelRecord& record)
 {
     return std::visit(
         [&](auto member) -> double {
             using M = decltype(member);
-            if constexpr (std::is_same_v<M, std::monostate>) return record.defaultValue;
+            if constexpr (std::is_same_v<M, std::monostate>)
+                return record.defaultValue;
             else if constexpr (std::is_same_v<M, int WheelStyle::*> || std::is_same_v<M, bool WheelStyle::*>)
                 return wheel.style.*member;
-            else return wheel.*member;
+            else
+                return wheel.*member;
         },
         record.member);
 }
@@ -126,11 +164,14 @@ void SetValue(Wheel& wheel, const WheelRecord& record, double value)
     std::visit(
         [&](auto member) {
             using M = decltype(member);
-            if constexpr (std::is_same_v<M, double Wheel::*>) wheel.*member = value;
-            else if constexpr (std::is_same_v<M, int Wheel::*>) wheel.*member = static_cast<int>(std::lround(value));
+            if constexpr (std::is_same_v<M, double Wheel::*>)
+                wheel.*member = value;
+            else if constexpr (std::is_same_v<M, int Wheel::*>)
+                wheel.*member = static_cast<int>(std::lround(value));
             else if constexpr (std::is_same_v<M, int WheelStyle::*>)
                 wheel.style.*member = static_cast<int>(static_cast<qint64>(std::llround(value)));
-            else if constexpr (std::is_same_v<M, bool WheelStyle::*>) wheel.style.*member = value != 0;
+            else if constexpr (std::is_same_v<M, bool WheelStyle::*>)
+                wheel.style.*member = value != 0;
         },
         record.member);
 }

@@ -19,24 +19,23 @@
 namespace rimora {
 
 enum class RecordKind {
-    RimList,      // drop-down of rim sizes, stored and held as the item index
-    CountList,    // drop-down of numbers (hole counts, order step): stored as the
-                  // item index, held as the item's number (0: none chosen)
-    Decimal,      // edit box with a decimal number in the region's notation
-    Spin,         // spin box with a whole number, kept in [minimum, maximum]
-    Colour,       // colour box, stored as the colour value
-    Flag,         // check box, stored as 0 or 1
-    Radio,        // radio group, stored and held as the item index
-    Grid,         // the lacing table, stored row by row
-    Text,         // a plain text kept only by the settings file
+    RimList,    // drop-down of rim sizes, stored and held as the item index
+    CountList,  // drop-down of numbers (hole counts, order step): stored as the
+                // item index, held as the item's number (0: none chosen)
+    Decimal,    // edit box with a decimal number in the region's notation
+    Spin,       // spin box with a whole number, kept in [minimum, maximum]
+    Colour,     // colour box, stored as the colour value
+    Flag,       // check box, stored as 0 or 1
+    Radio,      // radio group, stored and held as the item index
+    Grid,       // the lacing table, stored row by row
+    Text,       // a plain text kept only by the settings file
 };
 
 enum class RecordPage { Data, Spoke, Draw, None };
 
 // Where a record's value lives in the wheel; monostate for records that are
 // the window's own (auto redraw, the spare colour, the table, recent files).
-using WheelMember = std::variant<std::monostate, double Wheel::*, int Wheel::*, int WheelStyle::*,
-                                 bool WheelStyle::*>;
+using WheelMember = std::variant<std::monostate, double Wheel::*, int Wheel::*, int WheelStyle::*, bool WheelStyle::*>;
 
 struct WheelRecord {
     const char* key;
@@ -46,9 +45,16 @@ struct WheelRecord {
     double defaultValue = 0;  // a number, a count, an item index, a colour or 0/1
     int minimum = 0;          // spin boxes
     int maximum = 0;
-    std::optional<WheelField> field;  // the field its messages name
-    QStringList (*items)() = nullptr; // lists and radio groups
-    const char* caption = nullptr;    // check boxes and radio groups: the control's own text
+    std::optional<WheelField> field;   // the field its messages name
+    QStringList (*items)() = nullptr;  // lists and radio groups
+    // What every message about the input names it by ("ERD", "WL, width from
+    // center to left flange"), translated in the context "WheelFields".
+    const char* caption = nullptr;
+    // The text on the window, translated in the context "rimora::TMainF":
+    // a check box's or radio group's own text, or the caption of a line the
+    // "Data" tab lays out from the table.
+    const char* label = nullptr;
+    const char* unit = nullptr;  // shown after the box, translated as the label
 };
 
 std::span<const WheelRecord> WheelRecords();
@@ -56,6 +62,11 @@ std::span<const WheelRecord> WheelRecords();
 // match keys; nullptr for none.
 const WheelRecord* FindRecord(const QString& key);
 const WheelRecord& RecordOf(WheelField field);
+
+// The record's caption and label, translated.
+QString RecordCaption(const WheelRecord& record);
+QString RecordLabel(const WheelRecord& record);
+QString RecordUnit(const WheelRecord& record);
 
 // The record's value in the wheel as a number (an index, a count, a colour,
 // 0/1 for a flag); its default for a record without a member.
