@@ -109,16 +109,17 @@ void PrepareWheel(LacedWheel& w)
         if (ValueOf(wheel, RecordOf(field)) <= 0)
             throw EWheelInputError(
                 FieldError(w, FieldCaption(field), QCoreApplication::translate("Sheet", "no hole count is chosen")));
-    using F = WheelField;
-    StopAtUnreadable(w, std::initializer_list<WheelField>{F::Erd, F::LeftOffset, F::RightOffset, F::LeftFlange,
-                                                          F::RightFlange, F::SpokeHole, F::RimOffset, F::Tension,
-                                                          F::SpokeDiameter});
+    // Every number the summary reads, in its order; the angle difference
+    // after the wheel is found buildable.
+    std::vector<WheelField> fields = SummaryFields(wheel);
+    std::erase(fields, WheelField::AngleDifference);
+    StopAtUnreadable(w, fields);
     try {
         CheckWheel(wheel);
     } catch (const EWheelInputError& e) {
         InFile(w, e);
     }
-    StopAtUnreadable(w, std::initializer_list<WheelField>{F::AngleDifference});
+    StopAtUnreadable(w, std::initializer_list<WheelField>{WheelField::AngleDifference});
 
     GridModel& table = *w.table;
     try {
