@@ -62,13 +62,10 @@ public:
     virtual QList<QRect> ScreenGeometries() { return {QRect(QPoint(0, 0), ScreenSize())}; }
 };
 
-// The system's folders and screens, for a program without windows: nobody
-// is there to answer, so an error goes to stderr, every question is answered
-// "no" and every dialog is cancelled. The window program's dialogs build on it.
-class SystemDesktop : public Desktop {
+// Where nobody is there to answer: every dialog is cancelled, nothing is
+// shown and nothing is saved or replaced.
+class DesktopWithoutDialogs : public Desktop {
 public:
-    void ShowError(const QString& message) override;
-    bool Confirm(const QString&, const QString&) override { return false; }
     SaveChangesAnswer AskSaveChanges(const QString&, const QString&) override { return SaveChangesAnswer::Cancel; }
     void ShowAbout(const QString&, const QString&) override {}
     void OpenUrl(const QString&) override {}
@@ -77,6 +74,15 @@ public:
     bool ChooseColor(QColor&) override { return false; }
     void PrintPreview(const QString&, const QPageSize&, const std::function<void(QPaintDevice&)>&) override {}
     bool ChooseImageSize(QSize&) override { return false; }
+};
+
+// The system's folders and screens, for a program without windows: an error
+// goes to stderr and every question is answered "no". The window program's
+// dialogs build on it.
+class SystemDesktop : public DesktopWithoutDialogs {
+public:
+    void ShowError(const QString& message) override;
+    bool Confirm(const QString&, const QString&) override { return false; }
     QString ExecutableFolder() override;
     QString DocumentsFolder() override;
     QString HomeFolder() override;

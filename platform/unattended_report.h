@@ -17,7 +17,7 @@ namespace rimora {
 // starts the same way, whatever the window's title.
 void WriteLine(std::FILE* out, QStringList parts);
 
-class UnattendedReport : public Desktop {
+class UnattendedReport : public DesktopWithoutDialogs {
 public:
     // Installed as the current desktop only when `active`; the desktop in
     // use before comes back when this object ends.
@@ -34,13 +34,6 @@ public:
     bool Confirm(const QString& title, const QString& question) override;
     // Nobody can choose: nothing is saved and nothing is replaced.
     SaveChangesAnswer AskSaveChanges(const QString& title, const QString& text) override;
-    void ShowAbout(const QString&, const QString&) override {}
-    void OpenUrl(const QString&) override {}
-    QString OpenFileName(const FileDialogRequest&) override { return {}; }
-    QString SaveFileName(const FileDialogRequest&) override { return {}; }
-    bool ChooseColor(QColor&) override { return false; }
-    void PrintPreview(const QString&, const QPageSize&, const std::function<void(QPaintDevice&)>&) override {}
-    bool ChooseImageSize(QSize&) override { return false; }
     QString ExecutableFolder() override { return previous_.ExecutableFolder(); }
     QString DocumentsFolder() override { return previous_.DocumentsFolder(); }
     QString HomeFolder() override { return previous_.HomeFolder(); }
