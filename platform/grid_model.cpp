@@ -3,6 +3,7 @@
 #include "platform/errors.h"
 
 #include <QCoreApplication>
+#include <utility>
 
 namespace rimora {
 
@@ -26,7 +27,7 @@ void GridModel::SetCells(int col, int row, const QString& text)
     SetCell(col, row, LacingCell::FromText(text));
 }
 
-void GridModel::SetCell(int col, int row, const LacingCell& value)
+void GridModel::SetCell(int col, int row, LacingCell value)
 {
     if (col < 0 || col >= cols_)
         throw EListError(QCoreApplication::translate("Errors", "Grid index out of range (column %1)").arg(col));
@@ -34,7 +35,7 @@ void GridModel::SetCell(int col, int row, const LacingCell& value)
         throw EListError(QCoreApplication::translate("Errors", "Grid index out of range (row %1)").arg(row));
     LacingCell& cell = cells_[static_cast<size_t>(row) * cols_ + col];
     if (cell == value) return;
-    cell = value;
+    cell = std::move(value);
     const QModelIndex at = index(row, col);
     Q_EMIT dataChanged(at, at, {Qt::DisplayRole, Qt::EditRole});
 }

@@ -23,7 +23,7 @@ public:
     QString Cells(int col, int row) const { return Cell(col, row).Spelling(); }
     void SetCells(int col, int row, const QString& text);
     const LacingCell& Cell(int col, int row) const;
-    void SetCell(int col, int row, const LacingCell& cell);
+    void SetCell(int col, int row, LacingCell cell);
 
     int RowCount() const { return rows_; }
     void SetRowCount(int rows);

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
+#include <utility>
 
 namespace rimora {
 
@@ -50,19 +51,19 @@ LacingCell LacingCell::FromText(const QString& text)
     return cell;
 }
 
-LacingCell LacingCell::Hole(int number, const QString& spelling)
+LacingCell LacingCell::Hole(int number, QString spelling)
 {
     LacingCell cell;
-    cell.spelling_ = spelling;
+    cell.spelling_ = std::move(spelling);
     cell.whole_ = number;
     cell.length_ = static_cast<double>(number);
     return cell;
 }
 
-LacingCell LacingCell::Length(double mm, const QString& spelling)
+LacingCell LacingCell::Length(double mm, QString spelling)
 {
     LacingCell cell;
-    cell.spelling_ = spelling;
+    cell.spelling_ = std::move(spelling);
     cell.length_ = mm;
     return cell;
 }

@@ -19,8 +19,8 @@ public:
     // A text as typed or stored. A length is read in the current region.
     static LacingCell FromText(const QString& text);
     // What the program writes: the value with the spelling it shows it in.
-    static LacingCell Hole(int number, const QString& spelling);
-    static LacingCell Length(double mm, const QString& spelling);
+    static LacingCell Hole(int number, QString spelling);
+    static LacingCell Length(double mm, QString spelling);
     static LacingCell Gap();
 
     Kind kind() const;
