@@ -19,6 +19,8 @@ public:
     // A text as typed or stored. A length is read in the current region.
     static LacingCell FromText(const QString& text);
     // What the program writes: the value with the spelling it shows it in.
+    // A hole number's decimal spelling also reads as that many millimetres,
+    // as any such text does, so a Length cell numbered down stays a length.
     static LacingCell Hole(int number, QString spelling);
     static LacingCell Length(double mm, QString spelling);
     static LacingCell Gap();
