@@ -24,7 +24,7 @@ constexpr int kLacingFixedRows = 1;
 
 inline const QString kLacingHeadings = QStringLiteral("HUB,->R,RIM,->H,Length");
 // A hole that is meant to stay without a spoke. Readers skip it like an empty cell.
-inline const QString kGapMark = QStringLiteral("-");
+inline const QString kGapMark = LacingCell::Gap().Spelling();
 
 inline bool IsEmptyOrGap(const QString& text) { return text.isEmpty() || text == kGapMark; }
 
@@ -38,7 +38,6 @@ inline std::optional<double> LengthAt(const GridModel& table, int row)
 {
     return table.Cell(kLengthCol, row).Millimetres();
 }
-inline bool IsGap(const GridModel& table, int col, int row) { return table.Cell(col, row).IsGap(); }
 
 void WriteHeadings(GridModel& table);
 
