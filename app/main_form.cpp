@@ -66,9 +66,9 @@ void TMainF::FormCreate()
     // The lengths the settings bring are checked once they are all read.
     WithLengthCheckHeld([this] { RestoreSettings(); });
     WriteTableHeadings();
-    SG1->Model().SetCurrent(0, 0);
+    lacingGrid->Model().SetCurrent(0, 0);
     ShowCredits = -1;
-    PageControl1->setCurrentIndex(0);
+    tabs->setCurrentIndex(0);
     // The wheel as it starts is the one "Open" may replace without asking.
     storedRecords_ = ProfileRecords(*iniSave_);
 }
@@ -105,13 +105,13 @@ void TMainF::closeEvent(QCloseEvent* event)
     // The summary window is hidden first: quitting would otherwise close it,
     // and a close writes its placement, which only the user's own close may.
     event->accept();
-    if (SumF) SumF->hide();
+    if (summaryForm) summaryForm->hide();
     QCoreApplication::quit();
 }
 
 void TMainF::FormShow()
 {
-    DBtnClick();
+    DrawNow();
 }
 
 void TMainF::FormResize()
@@ -119,65 +119,65 @@ void TMainF::FormResize()
     EnforceMinimumOuterSize(kMinOuterWidth, kMinOuterHeight);
     ShareButtonBar();
     PlaceWheelOverlay();
-    PB1->update();
+    wheelPaintBox->update();
 }
 
 // "Draw!" and "Summary!" take a third of the bar each; "Calc!" the rest.
 void TMainF::ShareButtonBar()
 {
-    const QRect bar = BtnPnl->contentsRect();
+    const QRect bar = buttonBar->contentsRect();
     const int third = bar.width() / 3;
-    DBtn->setGeometry(bar.left(), bar.top(), third, bar.height());
-    SBtn->setGeometry(bar.right() + 1 - third, bar.top(), third, bar.height());
-    CBtn->setGeometry(bar.left() + third, bar.top(), bar.width() - 2 * third, bar.height());
+    drawButton->setGeometry(bar.left(), bar.top(), third, bar.height());
+    summaryButton->setGeometry(bar.right() + 1 - third, bar.top(), third, bar.height());
+    calcButton->setGeometry(bar.left() + third, bar.top(), bar.width() - 2 * third, bar.height());
 }
 
 bool TMainF::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == BtnPnl && event->type() == QEvent::Resize) ShareButtonBar();
+    if (watched == buttonBar && event->type() == QEvent::Resize) ShareButtonBar();
     return TForm::eventFilter(watched, event);
 }
 
-void TMainF::TyCBChange()
+void TMainF::RedrawIfAuto()
 {
-    if (!AuCB->Checked()) return;
-    if (!IsIntegerText(AdE->Text())) return;
+    if (!autoRedrawCheck->Checked()) return;
+    if (!IsIntegerText(angleEdit->Text())) return;
     RepaintWheel();
 }
 
-void TMainF::SsdClick()
+void TMainF::RedrawSidesIfAuto()
 {
-    if (!AuCB->Checked()) return;
+    if (!autoRedrawCheck->Checked()) return;
     RepaintWheel();
 }
 
-void TMainF::DBtnClick()
-{
-    RepaintWheel();
-}
-
-void TMainF::DBtnMouseDown(Qt::MouseButton, Qt::KeyboardModifiers)
+void TMainF::DrawNow()
 {
     RepaintWheel();
 }
 
-void TMainF::Label39Click()
+void TMainF::DrawButtonPressed(Qt::MouseButton, Qt::KeyboardModifiers)
 {
-    AdE->SetText(QStringLiteral("0"));
+    RepaintWheel();
 }
 
-void TMainF::OpenBtnMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
+void TMainF::ZeroAngle()
+{
+    angleEdit->SetText(QStringLiteral("0"));
+}
+
+void TMainF::OpenButtonPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {
     if (button == Qt::RightButton && modifiers.testFlag(Qt::ControlModifier)) ShowCredits = 0;
 }
 
-void TMainF::TitleLClick()
+void TMainF::ShowAbout()
 {
     CurrentDesktop().ShowAbout(ApplicationTitle,
                                tr("%1    Copyright (C) 2026 the Rimora developers").arg(ApplicationTitle));
 }
 
-void TMainF::Image1Click()
+void TMainF::OpenWebPage()
 {
     CurrentDesktop().OpenUrl(WebAddress);
 }
@@ -185,7 +185,7 @@ void TMainF::Image1Click()
 void TMainF::ShowPaintError(const QString& message)
 {
     // A drawing without error gives the status bar back to the lacing's note.
-    StatusBar->SetSimpleText(WithStaleHint(message.isEmpty() ? lacingNote_ : message));
+    statusBar->SetSimpleText(WithStaleHint(message.isEmpty() ? lacingNote_ : message));
 }
 
 }  // namespace rimora

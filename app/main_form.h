@@ -59,92 +59,92 @@ public:
     LacedWheel WheelOfControls() const;
 
     // Handlers, named after the control and the event.
-    void TyCBChange();
-    void SsdClick();
-    void HubCBChange();
-    void CBtnClick();
-    void SBtnClick();
-    void DBtnClick();
-    void DBtnMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
-    void PB1Paint(Canvas& canvas);
-    void InsItemClick();
-    void SimBtnClick();
-    void Label39Click();
-    void SaveBtnClick();
-    void OpenBtnClick();
-    void OpenBtnMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
-    void TitleLClick();
-    void Image1Click();
+    void RedrawIfAuto();
+    void RedrawSidesIfAuto();
+    void HoleCountChosen();
+    void CalculateLengths();
+    void ShowSummary();
+    void DrawNow();
+    void DrawButtonPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void PaintWheel(Canvas& canvas);
+    void InsertGap();
+    void SlideHalfPitch();
+    void ZeroAngle();
+    void SaveWheel();
+    void OpenWheel();
+    void OpenButtonPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void ShowAbout();
+    void OpenWebPage();
     void FormShow();
     void FormResize();
     // The build sheet and the exports, from the drawing's right-click menu
     // and their shortcuts.
-    void PrintItemClick();
-    void SheetPdfItemClick();
-    void DrawingItemClick();
-    void LockBtnClick();
+    void PrintSheet();
+    void SaveSheetPdf();
+    void SaveDrawing();
+    void OffsetsFromLocknut();
 
-    double scl = 0;  // pixels per millimetre of the latest drawing
+    double pixelsPerMm = 0;  // pixels per millimetre of the latest drawing
 
     // Controls, in the order of the window's records.
-    TComboBox* TyCB = nullptr;
-    TComboBox* HubCB = nullptr;
-    TComboBox* RimCB = nullptr;
-    TEdit* dRE = nullptr;
-    TEdit* dLE = nullptr;
-    TSpinEdit* CLE = nullptr;
-    TEdit* WLE = nullptr;
-    TEdit* WRE = nullptr;
-    TEdit* ShE = nullptr;
-    TEdit* ErdE = nullptr;
-    TSpinEdit* CRE = nullptr;
-    TStringGrid* SG1 = nullptr;
-    TEdit* AdE = nullptr;
-    TColorBox* CL1 = nullptr;
-    TColorBox* CL2 = nullptr;
-    TColorBox* CL3 = nullptr;
-    TColorBox* CL4 = nullptr;
-    TColorBox* CL5 = nullptr;
-    TColorBox* CL6 = nullptr;
-    TColorBox* CL7 = nullptr;
-    TSpinEdit* RIMBK = nullptr;
-    TSpinEdit* RIMID = nullptr;
-    TSpinEdit* HUBOD = nullptr;
-    TSpinEdit* SpkD = nullptr;
-    TCheckBox* AuCB = nullptr;
-    TCheckBox* RNCB = nullptr;
-    TRadioGroup* Ssd = nullptr;
+    TComboBox* rimTypeList = nullptr;
+    TComboBox* hubHolesList = nullptr;
+    TComboBox* rimHolesList = nullptr;
+    TEdit* rightFlangeEdit = nullptr;
+    TEdit* leftFlangeEdit = nullptr;
+    TSpinEdit* leftCrossSpin = nullptr;
+    TEdit* leftOffsetEdit = nullptr;
+    TEdit* rightOffsetEdit = nullptr;
+    TEdit* spokeHoleEdit = nullptr;
+    TEdit* erdEdit = nullptr;
+    TSpinEdit* rightCrossSpin = nullptr;
+    TStringGrid* lacingGrid = nullptr;
+    TEdit* angleEdit = nullptr;
+    TColorBox* backgroundColourBox = nullptr;
+    TColorBox* rimOuterColourBox = nullptr;
+    TColorBox* rimInnerColourBox = nullptr;
+    TColorBox* hubColourBox = nullptr;
+    TColorBox* rightSpokeColourBox = nullptr;
+    TColorBox* leftSpokeColourBox = nullptr;
+    TColorBox* spareColourBox = nullptr;
+    TSpinEdit* rimBandSpin = nullptr;
+    TSpinEdit* rimInnerSpin = nullptr;
+    TSpinEdit* hubMarginSpin = nullptr;
+    TSpinEdit* spokeWidthSpin = nullptr;
+    TCheckBox* autoRedrawCheck = nullptr;
+    TCheckBox* rimNumbersCheck = nullptr;
+    TRadioGroup* spokeSideGroup = nullptr;
     // Rim offset, tension and ordering, after every earlier record.
-    TEdit* RimOffE = nullptr;       // mm the rim's spoke holes sit off its centre plane
-    TEdit* TensionE = nullptr;      // kgf of the tighter side
-    TEdit* SpokeDiaE = nullptr;     // mm, the spoke's thinnest diameter
-    TComboBox* OrderStepCB = nullptr;  // "1" or "2" mm
-    TButton* LockBtn = nullptr;     // "From locknut…"
+    TEdit* rimOffsetEdit = nullptr;       // mm the rim's spoke holes sit off its centre plane
+    TEdit* tensionEdit = nullptr;      // kgf of the tighter side
+    TEdit* spokeDiameterEdit = nullptr;     // mm, the spoke's thinnest diameter
+    TComboBox* orderStepList = nullptr;  // "1" or "2" mm
+    TButton* locknutButton = nullptr;     // "From locknut…"
 
-    TPanel* VPnl = nullptr;
-    TPaintBox* PB1 = nullptr;
-    TLabel* sclL = nullptr;
-    TImage* Image1 = nullptr;
-    TLabel* TitleL = nullptr;
-    TPanel* BtnPnl = nullptr;
-    TButton* DBtn = nullptr;
-    TButton* CBtn = nullptr;
-    TButton* SBtn = nullptr;
-    TPanel* Pnl = nullptr;
-    TPanel* Panel3 = nullptr;
-    TLabel* ProfL = nullptr;
-    TButton* SaveBtn = nullptr;
-    TButton* OpenBtn = nullptr;
-    TPageControl* PageControl1 = nullptr;
-    TStatusBar* StatusBar = nullptr;
-    TLabel* Label39 = nullptr;
-    TButton* SimBtn = nullptr;
-    QMenu* Pop1 = nullptr;
-    QAction* InsItem = nullptr;
-    QMenu* DrawMenu = nullptr;         // right-click menu of the drawing
-    QAction* PrintItem = nullptr;      // Ctrl+P
-    QAction* SheetPdfItem = nullptr;   // Ctrl+Shift+S
-    QAction* DrawingItem = nullptr;    // Ctrl+E
+    TPanel* drawingPanel = nullptr;
+    TPaintBox* wheelPaintBox = nullptr;
+    TLabel* scaleLabel = nullptr;
+    TImage* logoImage = nullptr;
+    TLabel* titleLabel = nullptr;
+    TPanel* buttonBar = nullptr;
+    TButton* drawButton = nullptr;
+    TButton* calcButton = nullptr;
+    TButton* summaryButton = nullptr;
+    TPanel* rightPanel = nullptr;
+    TPanel* profileBar = nullptr;
+    TLabel* profileLabel = nullptr;
+    TButton* saveButton = nullptr;
+    TButton* openButton = nullptr;
+    TPageControl* tabs = nullptr;
+    TStatusBar* statusBar = nullptr;
+    TLabel* degreeLabel = nullptr;
+    TButton* halfPitchButton = nullptr;
+    QMenu* tableMenu = nullptr;
+    QAction* insertGapItem = nullptr;
+    QMenu* drawingMenu = nullptr;         // right-click menu of the drawing
+    QAction* printSheetItem = nullptr;      // Ctrl+P
+    QAction* sheetPdfItem = nullptr;   // Ctrl+Shift+S
+    QAction* saveDrawingItem = nullptr;    // Ctrl+E
 
     // The wheel as the controls hold it, each text converted once when it
     // changed; a text that does not read keeps its last good value and its
@@ -157,14 +157,14 @@ public:
     // Asks for the hub's locknut distances; nothing when the user cancels. The
     // program opens the dialog; tests answer in its place.
     std::function<std::optional<FlangeOffsets>()> AskLocknutOffsets;
-    TCheckBox* HNCB = nullptr;  // hub hole numbers in the drawing
+    TCheckBox* hubNumbersCheck = nullptr;  // hub hole numbers in the drawing
     // The profiles saved or opened last, '|'-joined: a record of the settings
     // file after every earlier one, never shown and never put in a profile.
-    TEdit* RecentL = nullptr;
-    QToolButton* RecentBtn = nullptr;  // the arrow beside "Open": the recent profiles
-    QMenu* RecentMenu = nullptr;
-    void RecentBtnClick();
-    // Fills RecentMenu: one entry per recent profile, most recent first.
+    TEdit* recentProfilesEdit = nullptr;
+    QToolButton* recentButton = nullptr;  // the arrow beside "Open": the recent profiles
+    QMenu* recentMenu = nullptr;
+    void ShowRecentProfiles();
+    // Fills recentMenu: one entry per recent profile, most recent first.
     void FillRecentMenu();
     // A recent profile chosen: opened as "Open" opens, or dropped from the
     // list with a message when it no longer exists.
@@ -176,7 +176,7 @@ public:
     // Whether the Length of a table row no longer matches the inputs: the
     // table shows it grey until the next "Calc!".
     bool LengthStale(int row) const;
-    TSumF* SumF = nullptr;
+    TSumF* summaryForm = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;

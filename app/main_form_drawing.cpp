@@ -15,10 +15,10 @@ namespace {
 // frame with the credits the window shows.
 DrawnWheel DrawingOfControls(const TMainF& f)
 {
-    DrawnWheel drawn = DrawingOf(f.CurrentWheel(), f.PB1->width(), f.PB1->height());
+    DrawnWheel drawn = DrawingOf(f.CurrentWheel(), f.wheelPaintBox->width(), f.wheelPaintBox->height());
     drawn.frame.credits = TMainF::ShowCredits != 0;
-    drawn.frame.creditsTitle = {f.TitleL->Caption(), f.TitleL->font()};
-    drawn.frame.textFont = f.PB1->font();
+    drawn.frame.creditsTitle = {f.titleLabel->Caption(), f.titleLabel->font()};
+    drawn.frame.textFont = f.wheelPaintBox->font();
     return drawn;
 }
 
@@ -26,26 +26,26 @@ DrawnWheel DrawingOfControls(const TMainF& f)
 QRegion CreditsArea(const TMainF& f)
 {
     QRegion area;
-    if (f.TitleL->isVisibleTo(f.PB1)) area |= f.TitleL->geometry();
-    if (f.Image1->isVisibleTo(f.PB1)) area |= f.Image1->geometry();
+    if (f.titleLabel->isVisibleTo(f.wheelPaintBox)) area |= f.titleLabel->geometry();
+    if (f.logoImage->isVisibleTo(f.wheelPaintBox)) area |= f.logoImage->geometry();
     return area;
 }
 
 }  // namespace
 
-void TMainF::PB1Paint(Canvas& canvas)
+void TMainF::PaintWheel(Canvas& canvas)
 {
     const DrawnWheel drawn = DrawingOfControls(*this);
-    RebuildHubLinks(SG1->Model(), CurrentWheel().wheel.hubHoles);
+    RebuildHubLinks(lacingGrid->Model(), CurrentWheel().wheel.hubHoles);
     WheelLayout layout;
     try {
-        DrawWheel(canvas, drawn.wheel, SG1->Model(), drawn.frame, layout);
+        DrawWheel(canvas, drawn.wheel, lacingGrid->Model(), drawn.frame, layout);
     } catch (...) {
-        wheelOnScreen_.Painted(PB1->PaintRegion(), PB1->size(), drawn.wheel.style.background, layout);
+        wheelOnScreen_.Painted(wheelPaintBox->PaintRegion(), wheelPaintBox->size(), drawn.wheel.style.background, layout);
         ApplyDrawingResult(layout);
         throw;
     }
-    wheelOnScreen_.Painted(PB1->PaintRegion(), PB1->size(), drawn.wheel.style.background, layout);
+    wheelOnScreen_.Painted(wheelPaintBox->PaintRegion(), wheelPaintBox->size(), drawn.wheel.style.background, layout);
     ApplyDrawingResult(layout);
 }
 
@@ -72,19 +72,19 @@ void TMainF::RepaintWheel()
     const QRegion creditsBefore = CreditsArea(*this);
     const WheelLayout next = PlaceWheelOverlay();
     const QRegion creditsAfter = CreditsArea(*this);
-    QRegion area = wheelOnScreen_.RepaintArea(PB1->size(), CL1->Selected(), next);
+    QRegion area = wheelOnScreen_.RepaintArea(wheelPaintBox->size(), backgroundColourBox->Selected(), next);
     if (creditsBefore != creditsAfter) area |= creditsBefore | creditsAfter;
     for (const QRect& credit : creditsAfter)
         if (area.intersects(credit)) area |= credit;
-    PB1->repaint(area);
+    wheelPaintBox->repaint(area);
 }
 
 void TMainF::ApplyDrawingResult(const WheelLayout& result)
 {
     if (result.unreadableField) SetInputMarked(FieldControl(*result.unreadableField), true);
     if (result.scale) {
-        scl = result.scale->scale;
-        sclL->SetCaption(result.scaleCaption);
+        pixelsPerMm = result.scale->scale;
+        scaleLabel->SetCaption(result.scaleCaption);
     }
     switch (result.credits.action) {
     case CreditsAction::Unchanged:
@@ -92,17 +92,17 @@ void TMainF::ApplyDrawingResult(const WheelLayout& result)
     case CreditsAction::Show:
         // A credit with no room clear of the wheel is hidden until there is.
         if (!result.credits.titleRect.isEmpty()) {
-            TitleL->SetFontSize(result.credits.titleFontSize);
-            TitleL->SetFontColor(result.credits.titleColor);
-            TitleL->setGeometry(result.credits.titleRect);
+            titleLabel->SetFontSize(result.credits.titleFontSize);
+            titleLabel->SetFontColor(result.credits.titleColor);
+            titleLabel->setGeometry(result.credits.titleRect);
         }
-        TitleL->setVisible(!result.credits.titleRect.isEmpty());
-        if (!result.credits.imageRect.isEmpty()) Image1->setGeometry(result.credits.imageRect);
-        Image1->setVisible(!result.credits.imageRect.isEmpty());
+        titleLabel->setVisible(!result.credits.titleRect.isEmpty());
+        if (!result.credits.imageRect.isEmpty()) logoImage->setGeometry(result.credits.imageRect);
+        logoImage->setVisible(!result.credits.imageRect.isEmpty());
         break;
     case CreditsAction::Hide:
-        TitleL->hide();
-        Image1->hide();
+        titleLabel->hide();
+        logoImage->hide();
         break;
     }
 }

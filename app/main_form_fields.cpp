@@ -47,13 +47,13 @@ void TMainF::WatchLengthInputs()
 {
     // Plain connections after the change notices, so a redraw that a change
     // sets off has run when the check puts its hint into the status bar.
-    for (TEdit* edit : {ErdE, dRE, dLE, AdE, WLE, WRE, ShE, RimOffE})
+    for (TEdit* edit : {erdEdit, rightFlangeEdit, leftFlangeEdit, angleEdit, leftOffsetEdit, rightOffsetEdit, spokeHoleEdit, rimOffsetEdit})
         connect(edit, &QLineEdit::textChanged, this, [this] { CheckLengths(); });
-    for (TComboBox* list : {HubCB, RimCB})
+    for (TComboBox* list : {hubHolesList, rimHolesList})
         connect(list, &QComboBox::currentTextChanged, this, [this] { CheckLengths(); });
     // The lengths hang on the rim hole, the hub hole laced to it and the
     // length itself; the other columns are rewritten at every drawing.
-    GridModel& table = SG1->Model();
+    GridModel& table = lacingGrid->Model();
     connect(&table, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& from, const QModelIndex& to) {
         if (to.column() >= kRimCol && from.column() <= kLengthCol) CheckLengths();
     });

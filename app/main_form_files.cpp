@@ -34,17 +34,17 @@ void SizeTableFromHoleCounts(TStringGrid& grid, const Wheel& wheel)
 void TMainF::RestoreSettings()
 {
     iniSave_->SetGridReadHook([this](Component& grid) {
-        if (&grid == static_cast<Component*>(SG1)) SizeTableFromHoleCounts(*SG1, CurrentWheel().wheel);
+        if (&grid == static_cast<Component*>(lacingGrid)) SizeTableFromHoleCounts(*lacingGrid, CurrentWheel().wheel);
     });
     // The recent list is this computer's, not the wheel's.
-    iniSave_->SetSettingsOnlyNames(RecentL->Name());
+    iniSave_->SetSettingsOnlyNames(recentProfilesEdit->Name());
     // What a profile that lacks an input gives it.
     designRecords_ = ProfileRecords(*iniSave_);
     // A decimal input opens in this region's form whichever region wrote it.
     iniSave_->SetDecimalNames(wheelControls_.DecimalKeys());
     settings_ = std::make_unique<SettingsSession>(*iniSave_);
-    StatusBar->SetNote(settings_->Restore(), settings_->FilePath());
-    RecentL->SetText(RecentProfilesText(ParseRecentProfiles(RecentL->Text())));
+    statusBar->SetNote(settings_->Restore(), settings_->FilePath());
+    recentProfilesEdit->SetText(RecentProfilesText(ParseRecentProfiles(recentProfilesEdit->Text())));
 }
 
 void TMainF::SaveSettings()
@@ -54,8 +54,8 @@ void TMainF::SaveSettings()
 
 void TMainF::SetSummaryWindow(TSumF* summary)
 {
-    SumF = summary;
-    if (SumF && settings_) settings_->ShareWith(SumF->IniSave());
+    summaryForm = summary;
+    if (summaryForm && settings_) settings_->ShareWith(summaryForm->IniSave());
 }
 
 void TMainF::SetSummaryWindowMaker(std::function<TSumF*()> make)
@@ -65,19 +65,19 @@ void TMainF::SetSummaryWindowMaker(std::function<TSumF*()> make)
 
 TSumF* TMainF::SummaryWindow()
 {
-    if (!SumF && makeSummary_) SetSummaryWindow(makeSummary_());
-    return SumF;
+    if (!summaryForm && makeSummary_) SetSummaryWindow(makeSummary_());
+    return summaryForm;
 }
 
-void TMainF::SaveBtnClick()
+void TMainF::SaveWheel()
 {
-    if (const auto name = SaveProfile(*iniSave_, ProfL->Caption())) {
-        ProfL->SetCaption(*name);
+    if (const auto name = SaveProfile(*iniSave_, profileLabel->Caption())) {
+        profileLabel->SetCaption(*name);
         WheelStored(iniSave_->FileName());
     }
 }
 
-void TMainF::OpenBtnClick()
+void TMainF::OpenWheel()
 {
     if (!MayReplaceWheel()) return;
     std::optional<QString> name;
@@ -110,36 +110,36 @@ void TMainF::BeforeProfileRead(const ProfileFile& file)
                                           + QLatin1Char(')');
     };
     const std::pair<Component*, QString> named[] = {
-        {TyCB, tr("TYPE")},
-        {HubCB, field(WheelField::HubHoles)},
-        {RimCB, field(WheelField::RimHoles)},
-        {dRE, field(WheelField::RightFlange)},
-        {dLE, field(WheelField::LeftFlange)},
-        {CLE, field(WheelField::LeftCross)},
-        {WLE, field(WheelField::LeftOffset)},
-        {WRE, field(WheelField::RightOffset)},
-        {ShE, field(WheelField::SpokeHole)},
-        {ErdE, field(WheelField::Erd)},
-        {CRE, field(WheelField::RightCross)},
-        {SG1, tr("lacing table")},
-        {AdE, field(WheelField::AngleDifference)},
-        {CL1, tr("BackGround colour")},
-        {CL2, tr("RIM 1 colour")},
-        {CL3, tr("RIM 2 colour")},
-        {CL4, tr("HUB colour")},
-        {CL5, tr("Right Spoke colour")},
-        {CL6, tr("Left Spoke colour")},
-        {RIMBK, tr("RIM 1 Height")},
-        {RIMID, tr("RIM Inner")},
-        {HUBOD, tr("HUB Outer")},
-        {SpkD, tr("Spoke Width")},
-        {AuCB, tr("Auto ReDraw")},
-        {RNCB, tr("RIM hole No.")},
-        {Ssd, tr("Spoke Drawing")}};
+        {rimTypeList, tr("TYPE")},
+        {hubHolesList, field(WheelField::HubHoles)},
+        {rimHolesList, field(WheelField::RimHoles)},
+        {rightFlangeEdit, field(WheelField::RightFlange)},
+        {leftFlangeEdit, field(WheelField::LeftFlange)},
+        {leftCrossSpin, field(WheelField::LeftCross)},
+        {leftOffsetEdit, field(WheelField::LeftOffset)},
+        {rightOffsetEdit, field(WheelField::RightOffset)},
+        {spokeHoleEdit, field(WheelField::SpokeHole)},
+        {erdEdit, field(WheelField::Erd)},
+        {rightCrossSpin, field(WheelField::RightCross)},
+        {lacingGrid, tr("lacing table")},
+        {angleEdit, field(WheelField::AngleDifference)},
+        {backgroundColourBox, tr("BackGround colour")},
+        {rimOuterColourBox, tr("RIM 1 colour")},
+        {rimInnerColourBox, tr("RIM 2 colour")},
+        {hubColourBox, tr("HUB colour")},
+        {rightSpokeColourBox, tr("Right Spoke colour")},
+        {leftSpokeColourBox, tr("Left Spoke colour")},
+        {rimBandSpin, tr("RIM 1 Height")},
+        {rimInnerSpin, tr("RIM Inner")},
+        {hubMarginSpin, tr("HUB Outer")},
+        {spokeWidthSpin, tr("Spoke Width")},
+        {autoRedrawCheck, tr("Auto ReDraw")},
+        {rimNumbersCheck, tr("RIM hole No.")},
+        {spokeSideGroup, tr("Spoke Drawing")}};
     absentRecords_.clear();
     heldRecords_.clear();
     for (const auto& [control, name] : named)
-        (HoldsRecord(*iniSave_, file, control->Name(), control == static_cast<Component*>(SG1)) ? heldRecords_
+        (HoldsRecord(*iniSave_, file, control->Name(), control == static_cast<Component*>(lacingGrid)) ? heldRecords_
                                                                                                  : absentRecords_)
             << name;
     ResetAbsentRecords(*iniSave_, file, designRecords_);
@@ -151,16 +151,16 @@ void TMainF::ProfileOpened(const QString& fileName)
     // laces it; the angle difference stays as the file gives it.
     bool laced = false;
     const Wheel& wheel = CurrentWheel().wheel;
-    if (TableIsEmpty(SG1->Model()) && wheel.hubHoles > 0 && wheel.rimHoles > 0) {
+    if (TableIsEmpty(lacingGrid->Model()) && wheel.hubHoles > 0 && wheel.rimHoles > 0) {
         WithLengthCheckHeld([this] {
-            ClearLacingTable(SG1->Model());
+            ClearLacingTable(lacingGrid->Model());
             lacingNote_ = LaceFromInputs();
             WriteTableHeadings();
         });
         laced = true;
     }
-    ProfL->SetCaption(fileName);
-    DBtnClick();
+    profileLabel->SetCaption(fileName);
+    DrawNow();
     WheelStored(iniSave_->FileName());
 
     QStringList notes;
@@ -179,9 +179,9 @@ void TMainF::ProfileOpened(const QString& fileName)
     absentRecords_.clear();
     heldRecords_.clear();
     if (notes.isEmpty()) return;
-    const QString shown = StatusBar->SimpleText();
+    const QString shown = statusBar->SimpleText();
     if (!shown.isEmpty()) notes << shown;
-    StatusBar->SetSimpleText(WithStaleHint(notes.join(QStringLiteral("  "))));
+    statusBar->SetSimpleText(WithStaleHint(notes.join(QStringLiteral("  "))));
 }
 
 // The values the window has now become those of the file just saved or
@@ -190,16 +190,16 @@ void TMainF::WheelStored(const QString& profilePath)
 {
     profilePath_ = profilePath;
     storedRecords_ = ProfileRecords(*iniSave_);
-    RecentL->SetText(RecentProfilesText(WithRecentProfile(RecentProfiles(), profilePath)));
+    recentProfilesEdit->SetText(RecentProfilesText(WithRecentProfile(RecentProfiles(), profilePath)));
 }
 
 void TMainF::SaveBeforeReplacing()
 {
     if (profilePath_.isEmpty()) {
-        SaveBtnClick();
+        SaveWheel();
         return;
     }
-    ProfL->SetCaption(SaveProfileTo(*iniSave_, profilePath_));
+    profileLabel->SetCaption(SaveProfileTo(*iniSave_, profilePath_));
     WheelStored(iniSave_->FileName());
 }
 
@@ -212,7 +212,7 @@ bool TMainF::MayReplaceWheel()
             ? tr("The wheel has not been saved yet.\nSave it before opening another profile?")
             : tr("The wheel has changed since %1 was last saved or opened.\n"
                  "Save the changes before opening another profile?")
-                  .arg(ProfL->Caption());
+                  .arg(profileLabel->Caption());
     switch (CurrentDesktop().AskSaveChanges(tr("Open profile"), question)) {
     case SaveChangesAnswer::Save: {
         // A save that is cancelled keeps the wheel on screen, as one that
@@ -230,43 +230,43 @@ bool TMainF::MayReplaceWheel()
 
 QStringList TMainF::RecentProfiles() const
 {
-    return ParseRecentProfiles(RecentL->Text());
+    return ParseRecentProfiles(recentProfilesEdit->Text());
 }
 
 void TMainF::FillRecentMenu()
 {
-    RecentMenu->clear();
+    recentMenu->clear();
     const QStringList paths = RecentProfiles();
     if (paths.isEmpty()) {
-        RecentMenu->addAction(tr("No recent profiles"))->setEnabled(false);
+        recentMenu->addAction(tr("No recent profiles"))->setEnabled(false);
         return;
     }
-    const QFontMetrics metrics(RecentMenu->font());
+    const QFontMetrics metrics(recentMenu->font());
     const int width = metrics.averageCharWidth() * 60;
     for (const QString& path : paths) {
         const QString shown = QDir::toNativeSeparators(path);
         // "&" in a path is a plain character, not a mnemonic.
         QString text = metrics.elidedText(shown, Qt::ElideMiddle, width);
         text.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        QAction* entry = RecentMenu->addAction(text);
+        QAction* entry = recentMenu->addAction(text);
         entry->setToolTip(shown);
         entry->setData(path);
         connect(entry, &QAction::triggered, this, [this, path] { RunGuarded([this, path] { OpenRecentProfile(path); }); });
     }
 }
 
-void TMainF::RecentBtnClick()
+void TMainF::ShowRecentProfiles()
 {
     FillRecentMenu();
     // Right-aligned under the arrow, so that the list opens over the window.
-    const QPoint corner(RecentBtn->width() - RecentMenu->sizeHint().width(), RecentBtn->height());
-    RecentMenu->popup(RecentBtn->mapToGlobal(corner));
+    const QPoint corner(recentButton->width() - recentMenu->sizeHint().width(), recentButton->height());
+    recentMenu->popup(recentButton->mapToGlobal(corner));
 }
 
 void TMainF::OpenRecentProfile(const QString& path)
 {
     if (!QFileInfo(path).isFile()) {
-        RecentL->SetText(RecentProfilesText(WithoutRecentProfile(RecentProfiles(), path)));
+        recentProfilesEdit->SetText(RecentProfilesText(WithoutRecentProfile(RecentProfiles(), path)));
         CurrentDesktop().ShowError(
             tr("The profile %1 no longer exists; it has been taken off the recent list.").arg(QDir::toNativeSeparators(path)));
         return;

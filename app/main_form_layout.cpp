@@ -138,112 +138,112 @@ void TMainF::CreateControls()
     // The right panel and its pages are created first so that the stored
     // controls can be their children; the stored controls follow in the order
     // of their records in the settings and profile files.
-    Pnl = Create<TPanel>(this, QStringLiteral("Pnl"));
-    PageControl1 = Create<TPageControl>(Pnl, QStringLiteral("PageControl1"));
-    auto* dataPage = new TPanel(PageControl1, QStringLiteral("DPnl"));
-    auto* spokePage = new QWidget(PageControl1);
-    auto* drawPage = new TPanel(PageControl1, QStringLiteral("Panel2"));
+    rightPanel = Create<TPanel>(this, QStringLiteral("Pnl"));
+    tabs = Create<TPageControl>(rightPanel, QStringLiteral("PageControl1"));
+    auto* dataPage = new TPanel(tabs, QStringLiteral("DPnl"));
+    auto* spokePage = new QWidget(tabs);
+    auto* drawPage = new TPanel(tabs, QStringLiteral("Panel2"));
     dataPage->setFont(TahomaFont(13));
 
     // Every stored control, in the order of its record in the files.
     QWidget* const pages[] = {dataPage, spokePage, drawPage};
-    Panel3 = Create<TPanel>(Pnl, QStringLiteral("Panel3"));
-    wheelControls_.Create(*this, pages, Panel3);
-    TyCB = wheelControls_.Get<TComboBox>("TyCB");
-    HubCB = wheelControls_.Get<TComboBox>("HubCB");
-    RimCB = wheelControls_.Get<TComboBox>("RimCB");
-    dRE = wheelControls_.Get<TEdit>("dRE");
-    dLE = wheelControls_.Get<TEdit>("dLE");
-    CLE = wheelControls_.Get<TSpinEdit>("CLE");
-    WLE = wheelControls_.Get<TEdit>("WLE");
-    WRE = wheelControls_.Get<TEdit>("WRE");
-    ShE = wheelControls_.Get<TEdit>("ShE");
-    ErdE = wheelControls_.Get<TEdit>("ErdE");
-    CRE = wheelControls_.Get<TSpinEdit>("CRE");
-    SG1 = wheelControls_.Get<TStringGrid>("SG1");
-    AdE = wheelControls_.Get<TEdit>("AdE");
-    CL1 = wheelControls_.Get<TColorBox>("CL1");
-    CL2 = wheelControls_.Get<TColorBox>("CL2");
-    CL3 = wheelControls_.Get<TColorBox>("CL3");
-    CL4 = wheelControls_.Get<TColorBox>("CL4");
-    CL5 = wheelControls_.Get<TColorBox>("CL5");
-    CL6 = wheelControls_.Get<TColorBox>("CL6");
-    CL7 = wheelControls_.Get<TColorBox>("CL7");
-    RIMBK = wheelControls_.Get<TSpinEdit>("RIMBK");
-    RIMID = wheelControls_.Get<TSpinEdit>("RIMID");
-    HUBOD = wheelControls_.Get<TSpinEdit>("HUBOD");
-    SpkD = wheelControls_.Get<TSpinEdit>("SpkD");
-    AuCB = wheelControls_.Get<TCheckBox>("AuCB");
-    RNCB = wheelControls_.Get<TCheckBox>("RNCB");
-    Ssd = wheelControls_.Get<TRadioGroup>("Ssd");
-    RimOffE = wheelControls_.Get<TEdit>("RimOffE");
-    TensionE = wheelControls_.Get<TEdit>("TensionE");
-    SpokeDiaE = wheelControls_.Get<TEdit>("SpokeDiaE");
-    OrderStepCB = wheelControls_.Get<TComboBox>("OrderStepCB");
-    HNCB = wheelControls_.Get<TCheckBox>("HNCB");
-    RecentL = wheelControls_.Get<TEdit>("RecentL");
+    profileBar = Create<TPanel>(rightPanel, QStringLiteral("Panel3"));
+    wheelControls_.Create(*this, pages, profileBar);
+    rimTypeList = wheelControls_.Get<TComboBox>("TyCB");
+    hubHolesList = wheelControls_.Get<TComboBox>("HubCB");
+    rimHolesList = wheelControls_.Get<TComboBox>("RimCB");
+    rightFlangeEdit = wheelControls_.Get<TEdit>("dRE");
+    leftFlangeEdit = wheelControls_.Get<TEdit>("dLE");
+    leftCrossSpin = wheelControls_.Get<TSpinEdit>("CLE");
+    leftOffsetEdit = wheelControls_.Get<TEdit>("WLE");
+    rightOffsetEdit = wheelControls_.Get<TEdit>("WRE");
+    spokeHoleEdit = wheelControls_.Get<TEdit>("ShE");
+    erdEdit = wheelControls_.Get<TEdit>("ErdE");
+    rightCrossSpin = wheelControls_.Get<TSpinEdit>("CRE");
+    lacingGrid = wheelControls_.Get<TStringGrid>("SG1");
+    angleEdit = wheelControls_.Get<TEdit>("AdE");
+    backgroundColourBox = wheelControls_.Get<TColorBox>("CL1");
+    rimOuterColourBox = wheelControls_.Get<TColorBox>("CL2");
+    rimInnerColourBox = wheelControls_.Get<TColorBox>("CL3");
+    hubColourBox = wheelControls_.Get<TColorBox>("CL4");
+    rightSpokeColourBox = wheelControls_.Get<TColorBox>("CL5");
+    leftSpokeColourBox = wheelControls_.Get<TColorBox>("CL6");
+    spareColourBox = wheelControls_.Get<TColorBox>("CL7");
+    rimBandSpin = wheelControls_.Get<TSpinEdit>("RIMBK");
+    rimInnerSpin = wheelControls_.Get<TSpinEdit>("RIMID");
+    hubMarginSpin = wheelControls_.Get<TSpinEdit>("HUBOD");
+    spokeWidthSpin = wheelControls_.Get<TSpinEdit>("SpkD");
+    autoRedrawCheck = wheelControls_.Get<TCheckBox>("AuCB");
+    rimNumbersCheck = wheelControls_.Get<TCheckBox>("RNCB");
+    spokeSideGroup = wheelControls_.Get<TRadioGroup>("Ssd");
+    rimOffsetEdit = wheelControls_.Get<TEdit>("RimOffE");
+    tensionEdit = wheelControls_.Get<TEdit>("TensionE");
+    spokeDiameterEdit = wheelControls_.Get<TEdit>("SpokeDiaE");
+    orderStepList = wheelControls_.Get<TComboBox>("OrderStepCB");
+    hubNumbersCheck = wheelControls_.Get<TCheckBox>("HNCB");
+    recentProfilesEdit = wheelControls_.Get<TEdit>("RecentL");
     const QFont inputFont = InputFont(15);
-    for (QWidget* w : std::initializer_list<QWidget*>{TyCB, HubCB, RimCB, ErdE, WLE, WRE, dLE, dRE, ShE, CLE, CRE,
-                                                      RimOffE, TensionE, SpokeDiaE, OrderStepCB, RIMBK, RIMID,
-                                                      HUBOD, SpkD})
+    for (QWidget* w : std::initializer_list<QWidget*>{rimTypeList, hubHolesList, rimHolesList, erdEdit, leftOffsetEdit, rightOffsetEdit, leftFlangeEdit, rightFlangeEdit, spokeHoleEdit, leftCrossSpin, rightCrossSpin,
+                                                      rimOffsetEdit, tensionEdit, spokeDiameterEdit, orderStepList, rimBandSpin, rimInnerSpin,
+                                                      hubMarginSpin, spokeWidthSpin})
         w->setFont(inputFont);
-    LockBtn = Create<TButton>(dataPage, QStringLiteral("LockBtn"), tr("From locknut…"));
-    LockBtn->setToolTip(
+    locknutButton = Create<TButton>(dataPage, QStringLiteral("LockBtn"), tr("From locknut…"));
+    locknutButton->setToolTip(
         tr("WL and WR from the over-locknut width and each flange's distance from its "
            "locknut face"));
 
     // The rest holds no value of its own.
-    VPnl = Create<TPanel>(this, QStringLiteral("VPnl"));
-    PB1 = Create<TPaintBox>(VPnl, QStringLiteral("PB1"));
-    sclL = Create<TLabel>(PB1, QStringLiteral("sclL"), tr("scale"));
-    sclL->hide();
-    Image1 = Create<TImage>(PB1, QStringLiteral("Image1"));
-    Image1->SetPicture(RimoraLogo());
-    Image1->setToolTip(WebAddress);
-    Image1->setCursor(Qt::PointingHandCursor);
-    Image1->setGeometry(2, 73, 151, 60);
-    TitleL = Create<TLabel>(PB1, QStringLiteral("TitleL"), tr("Created by Rimora "));
-    TitleL->setFont(UiGothicFont(19, true, true));
-    TitleL->setToolTip(tr("About This Software"));
-    TitleL->setCursor(Qt::PointingHandCursor);
-    TitleL->setGeometry(128, 254, 241, 19);
-    BtnPnl = Create<TPanel>(VPnl, QStringLiteral("BtnPnl"));
+    drawingPanel = Create<TPanel>(this, QStringLiteral("VPnl"));
+    wheelPaintBox = Create<TPaintBox>(drawingPanel, QStringLiteral("PB1"));
+    scaleLabel = Create<TLabel>(wheelPaintBox, QStringLiteral("sclL"), tr("scale"));
+    scaleLabel->hide();
+    logoImage = Create<TImage>(wheelPaintBox, QStringLiteral("Image1"));
+    logoImage->SetPicture(RimoraLogo());
+    logoImage->setToolTip(WebAddress);
+    logoImage->setCursor(Qt::PointingHandCursor);
+    logoImage->setGeometry(2, 73, 151, 60);
+    titleLabel = Create<TLabel>(wheelPaintBox, QStringLiteral("TitleL"), tr("Created by Rimora "));
+    titleLabel->setFont(UiGothicFont(19, true, true));
+    titleLabel->setToolTip(tr("About This Software"));
+    titleLabel->setCursor(Qt::PointingHandCursor);
+    titleLabel->setGeometry(128, 254, 241, 19);
+    buttonBar = Create<TPanel>(drawingPanel, QStringLiteral("BtnPnl"));
     // Alt+D, Alt+C and Alt+S press the three buttons from anywhere in the window.
-    DBtn = Create<TButton>(BtnPnl, QStringLiteral("DBtn"), tr("&Draw!"));
-    CBtn = Create<TButton>(BtnPnl, QStringLiteral("CBtn"), tr("&Calc!"));
-    SBtn = Create<TButton>(BtnPnl, QStringLiteral("SBtn"), tr("&Summary!"));
-    DBtn->setToolTip(tr("Draw the wheel (Alt+D)"));
-    CBtn->setToolTip(tr("Calculate every spoke's length (Alt+C)"));
-    SBtn->setToolTip(tr("Show the summary and the spoke bill (Alt+S)"));
-    ProfL = Create<TLabel>(Panel3, QStringLiteral("ProfL"), QStringLiteral("Profile.prl"));
-    SaveBtn = Create<TButton>(Panel3, QStringLiteral("SaveBtn"), QString());
-    SaveBtn->setIcon(SaveProfileIcon(*style()));
-    SaveBtn->setToolTip(tr("Save ProfileData (*.prl) (Ctrl+S)"));
-    SaveBtn->setShortcut(QKeySequence::Save);
-    OpenBtn = Create<TButton>(Panel3, QStringLiteral("OpenBtn"), QString());
-    OpenBtn->setIcon(OpenProfileIcon(*style()));
-    OpenBtn->setToolTip(tr("Open ProfileData (*.prl) (Ctrl+O)"));
-    OpenBtn->setShortcut(QKeySequence::Open);
-    StatusBar = Create<TStatusBar>(this, QStringLiteral("StatusBar"));
-    Label39 = Create<TLabel>(spokePage, QStringLiteral("Label39"), tr("degree"));
-    Label39->setCursor(Qt::PointingHandCursor);
-    Label39->setToolTip(tr("<--- Click enter 0"));
-    SimBtn = Create<TButton>(spokePage, QStringLiteral("SimBtn"), tr("Slide 1/2 angle"));
-    RecentL->hide();
-    RecentL->setFocusPolicy(Qt::NoFocus);
-    RecentBtn = new QToolButton(Panel3);
-    RecentBtn->setObjectName(QStringLiteral("RecentBtn"));
-    RecentBtn->setArrowType(Qt::DownArrow);
-    RecentBtn->setToolTip(tr("Recent profiles"));
-    RecentMenu = new QMenu(this);
-    RecentMenu->setToolTipsVisible(true);
+    drawButton = Create<TButton>(buttonBar, QStringLiteral("DBtn"), tr("&Draw!"));
+    calcButton = Create<TButton>(buttonBar, QStringLiteral("CBtn"), tr("&Calc!"));
+    summaryButton = Create<TButton>(buttonBar, QStringLiteral("SBtn"), tr("&Summary!"));
+    drawButton->setToolTip(tr("Draw the wheel (Alt+D)"));
+    calcButton->setToolTip(tr("Calculate every spoke's length (Alt+C)"));
+    summaryButton->setToolTip(tr("Show the summary and the spoke bill (Alt+S)"));
+    profileLabel = Create<TLabel>(profileBar, QStringLiteral("ProfL"), QStringLiteral("Profile.prl"));
+    saveButton = Create<TButton>(profileBar, QStringLiteral("SaveBtn"), QString());
+    saveButton->setIcon(SaveProfileIcon(*style()));
+    saveButton->setToolTip(tr("Save ProfileData (*.prl) (Ctrl+S)"));
+    saveButton->setShortcut(QKeySequence::Save);
+    openButton = Create<TButton>(profileBar, QStringLiteral("OpenBtn"), QString());
+    openButton->setIcon(OpenProfileIcon(*style()));
+    openButton->setToolTip(tr("Open ProfileData (*.prl) (Ctrl+O)"));
+    openButton->setShortcut(QKeySequence::Open);
+    statusBar = Create<TStatusBar>(this, QStringLiteral("StatusBar"));
+    degreeLabel = Create<TLabel>(spokePage, QStringLiteral("Label39"), tr("degree"));
+    degreeLabel->setCursor(Qt::PointingHandCursor);
+    degreeLabel->setToolTip(tr("<--- Click enter 0"));
+    halfPitchButton = Create<TButton>(spokePage, QStringLiteral("SimBtn"), tr("Slide 1/2 angle"));
+    recentProfilesEdit->hide();
+    recentProfilesEdit->setFocusPolicy(Qt::NoFocus);
+    recentButton = new QToolButton(profileBar);
+    recentButton->setObjectName(QStringLiteral("RecentBtn"));
+    recentButton->setArrowType(Qt::DownArrow);
+    recentButton->setToolTip(tr("Recent profiles"));
+    recentMenu = new QMenu(this);
+    recentMenu->setToolTipsVisible(true);
 
-    Pop1 = new QMenu(this);
-    InsItem = Pop1->addAction(tr("Insert && No.Down"));  // "&&": a plain ampersand, no mnemonic
+    tableMenu = new QMenu(this);
+    insertGapItem = tableMenu->addAction(tr("Insert && No.Down"));  // "&&": a plain ampersand, no mnemonic
 
-    PageControl1->addTab(dataPage, tr("Data"));
-    PageControl1->addTab(spokePage, tr("Spoke"));
-    PageControl1->addTab(drawPage, tr("Draw"));
+    tabs->addTab(dataPage, tr("Data"));
+    tabs->addTab(spokePage, tr("Spoke"));
+    tabs->addTab(drawPage, tr("Draw"));
 }
 
 void TMainF::ArrangeControls()
@@ -260,74 +260,74 @@ void TMainF::ArrangeControls()
     root->setSpacing(0);
     auto* top = new QHBoxLayout();
     top->setSpacing(0);
-    top->addWidget(VPnl, 1);
-    top->addWidget(Pnl);
+    top->addWidget(drawingPanel, 1);
+    top->addWidget(rightPanel);
     root->addLayout(top, 1);
-    root->addWidget(StatusBar);
-    StatusBar->setFixedHeight(19 + 4);
+    root->addWidget(statusBar);
+    statusBar->setFixedHeight(19 + 4);
 
     // Tab goes down each page as it reads, whatever the order of creation,
     // then on to the three buttons under the drawing and round to the
     // profile bar and the tabs. Only the page shown takes the focus, so the
     // three pages follow each other in one chain.
-    ChainTabOrder({PageControl1, TyCB, HubCB, RimCB, ErdE, WLE, WRE, LockBtn, dLE, dRE, ShE, CLE, CRE, RimOffE,
-                   TensionE, SpokeDiaE, OrderStepCB, AdE, SimBtn, SG1, CL1, CL2, CL3, CL4, CL6, CL5, RIMBK, RIMID,
-                   HUBOD, SpkD, AuCB, RNCB, HNCB, Ssd, DBtn, CBtn, SBtn, SaveBtn, OpenBtn, RecentBtn});
+    ChainTabOrder({tabs, rimTypeList, hubHolesList, rimHolesList, erdEdit, leftOffsetEdit, rightOffsetEdit, locknutButton, leftFlangeEdit, rightFlangeEdit, spokeHoleEdit, leftCrossSpin, rightCrossSpin, rimOffsetEdit,
+                   tensionEdit, spokeDiameterEdit, orderStepList, angleEdit, halfPitchButton, lacingGrid, backgroundColourBox, rimOuterColourBox, rimInnerColourBox, hubColourBox, leftSpokeColourBox, rightSpokeColourBox, rimBandSpin, rimInnerSpin,
+                   hubMarginSpin, spokeWidthSpin, autoRedrawCheck, rimNumbersCheck, hubNumbersCheck, spokeSideGroup, drawButton, calcButton, summaryButton, saveButton, openButton, recentButton});
     // The side choice holds no focus of its own: Tab stops at its buttons.
-    QWidget* beforeSide = HNCB;
-    for (QRadioButton* side : Ssd->findChildren<QRadioButton*>()) {
+    QWidget* beforeSide = hubNumbersCheck;
+    for (QRadioButton* side : spokeSideGroup->findChildren<QRadioButton*>()) {
         setTabOrder(beforeSide, side);
         beforeSide = side;
     }
-    setTabOrder(beforeSide, DBtn);
+    setTabOrder(beforeSide, drawButton);
 }
 
 // Left: the drawing above the button bar.
 void TMainF::ArrangeDrawingPanel()
 {
-    Bevel(VPnl, QFrame::Plain);
-    VPnl->setFrameShape(QFrame::NoFrame);
-    auto* left = new QVBoxLayout(VPnl);
+    Bevel(drawingPanel, QFrame::Plain);
+    drawingPanel->setFrameShape(QFrame::NoFrame);
+    auto* left = new QVBoxLayout(drawingPanel);
     left->setContentsMargins(0, 0, 0, 0);
     left->setSpacing(0);
-    left->addWidget(PB1, 1);
-    left->addWidget(BtnPnl);
-    Bevel(BtnPnl, QFrame::Sunken);
-    BtnPnl->setFixedHeight(kButtonBarHeight);
-    BtnPnl->installEventFilter(this);
+    left->addWidget(wheelPaintBox, 1);
+    left->addWidget(buttonBar);
+    Bevel(buttonBar, QFrame::Sunken);
+    buttonBar->setFixedHeight(kButtonBarHeight);
+    buttonBar->installEventFilter(this);
 }
 
 // Right: the profile bar above the tabs.
 void TMainF::ArrangeProfileBar()
 {
-    Pnl->setFixedWidth(kRightPanelWidth);
-    auto* right = new QVBoxLayout(Pnl);
+    rightPanel->setFixedWidth(kRightPanelWidth);
+    auto* right = new QVBoxLayout(rightPanel);
     right->setContentsMargins(0, 0, 0, 0);
     right->setSpacing(0);
-    right->addWidget(Panel3);
-    right->addWidget(PageControl1, 1);
-    Bevel(Panel3, QFrame::Sunken);
-    Panel3->setFixedHeight(41);
-    auto* profile = new QHBoxLayout(Panel3);
+    right->addWidget(profileBar);
+    right->addWidget(tabs, 1);
+    Bevel(profileBar, QFrame::Sunken);
+    profileBar->setFixedHeight(41);
+    auto* profile = new QHBoxLayout(profileBar);
     profile->setContentsMargins(8, 2, 4, 2);
-    profile->addWidget(Caption(Panel3, tr("Profile:")));
-    profile->addWidget(ProfL, 1);
-    ProfL->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    for (QPushButton* b : {SaveBtn, OpenBtn}) {
+    profile->addWidget(Caption(profileBar, tr("Profile:")));
+    profile->addWidget(profileLabel, 1);
+    profileLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    for (QPushButton* b : {saveButton, openButton}) {
         b->setFixedSize(24, 24);
         b->setIconSize(QSize(16, 16));
         profile->addWidget(b);
     }
     // The arrow sits against "Open", whose list it shows.
-    RecentBtn->setFixedSize(14, 24);
+    recentButton->setFixedSize(14, 24);
     profile->addSpacing(-profile->spacing());
-    profile->addWidget(RecentBtn);
+    profile->addWidget(recentButton);
 }
 
 // "Data": caption, input, unit on each line.
 void TMainF::ArrangeDataPage()
 {
-    QWidget* dataPage = PageControl1->widget(0);
+    QWidget* dataPage = tabs->widget(0);
     auto* data = new QGridLayout(dataPage);
     data->setContentsMargins(3, 6, 3, 6);
     data->setHorizontalSpacing(3);
@@ -349,32 +349,32 @@ void TMainF::ArrangeDataPage()
     // region's notation: an ERD to the thousandth ("1,590.125"), the other
     // lengths three decimals on two whole millimetres ("41.125").
     const QLocale region;
-    const int erdWidth = WidthShowing(*ErdE, region.toString(1590.125, 'f', 3));
-    const int boxWidth = std::max(65, WidthShowing(*WLE, region.toString(41.125, 'f', 3)));
-    data->addLayout(TypeLine(Caption(dataPage, tr("TYPE:")), TyCB), 0, 0, 1, 3);
-    line(1, fieldCaption(WheelField::HubHoles), HubCB, boxWidth, tr("Hole"));
-    line(2, fieldCaption(WheelField::RimHoles), RimCB, boxWidth, tr("Hole"));
-    data->addLayout(ErdLine(fieldCaption(WheelField::Erd), ErdE, erdWidth, data->horizontalSpacing()), 3, 0, 1, 2);
+    const int erdWidth = WidthShowing(*erdEdit, region.toString(1590.125, 'f', 3));
+    const int boxWidth = std::max(65, WidthShowing(*leftOffsetEdit, region.toString(41.125, 'f', 3)));
+    data->addLayout(TypeLine(Caption(dataPage, tr("TYPE:")), rimTypeList), 0, 0, 1, 3);
+    line(1, fieldCaption(WheelField::HubHoles), hubHolesList, boxWidth, tr("Hole"));
+    line(2, fieldCaption(WheelField::RimHoles), rimHolesList, boxWidth, tr("Hole"));
+    data->addLayout(ErdLine(fieldCaption(WheelField::Erd), erdEdit, erdWidth, data->horizontalSpacing()), 3, 0, 1, 2);
     data->addWidget(Caption(dataPage, QStringLiteral("mm")), 3, 2);
-    line(4, OffsetCaption(dataPage, WheelField::LeftOffset, captionsWidth), WLE, boxWidth, QStringLiteral("mm"));
-    line(5, OffsetCaption(dataPage, WheelField::RightOffset, captionsWidth), WRE, boxWidth, QStringLiteral("mm"));
+    line(4, OffsetCaption(dataPage, WheelField::LeftOffset, captionsWidth), leftOffsetEdit, boxWidth, QStringLiteral("mm"));
+    line(5, OffsetCaption(dataPage, WheelField::RightOffset, captionsWidth), rightOffsetEdit, boxWidth, QStringLiteral("mm"));
     // Under the two offsets it sets.
-    LockBtn->setFixedHeight(22);
-    data->addWidget(LockBtn, 6, 1, 1, 2, Qt::AlignLeft);
-    line(7, longCaptions[0], dLE, boxWidth, QStringLiteral("mm"));
-    line(8, longCaptions[1], dRE, boxWidth, QStringLiteral("mm"));
-    line(9, longCaptions[2], ShE, boxWidth, QStringLiteral("mm"));
-    line(10, fieldCaption(WheelField::LeftCross), CLE, 43, QString());
-    line(11, fieldCaption(WheelField::RightCross), CRE, 43, QString());
-    line(12, longCaptions[3], RimOffE, boxWidth, QStringLiteral("mm"));
-    line(13, longCaptions[4], TensionE, boxWidth, QStringLiteral("kgf"));
-    line(14, longCaptions[5], SpokeDiaE, boxWidth, QStringLiteral("mm"));
-    line(15, longCaptions[6], OrderStepCB, boxWidth, QStringLiteral("mm"));
-    for (QWidget* w : std::initializer_list<QWidget*>{TyCB, HubCB, RimCB, ErdE, WLE, WRE, dLE, dRE, ShE, RimOffE,
-                                                      TensionE, SpokeDiaE, OrderStepCB})
+    locknutButton->setFixedHeight(22);
+    data->addWidget(locknutButton, 6, 1, 1, 2, Qt::AlignLeft);
+    line(7, longCaptions[0], leftFlangeEdit, boxWidth, QStringLiteral("mm"));
+    line(8, longCaptions[1], rightFlangeEdit, boxWidth, QStringLiteral("mm"));
+    line(9, longCaptions[2], spokeHoleEdit, boxWidth, QStringLiteral("mm"));
+    line(10, fieldCaption(WheelField::LeftCross), leftCrossSpin, 43, QString());
+    line(11, fieldCaption(WheelField::RightCross), rightCrossSpin, 43, QString());
+    line(12, longCaptions[3], rimOffsetEdit, boxWidth, QStringLiteral("mm"));
+    line(13, longCaptions[4], tensionEdit, boxWidth, QStringLiteral("kgf"));
+    line(14, longCaptions[5], spokeDiameterEdit, boxWidth, QStringLiteral("mm"));
+    line(15, longCaptions[6], orderStepList, boxWidth, QStringLiteral("mm"));
+    for (QWidget* w : std::initializer_list<QWidget*>{rimTypeList, hubHolesList, rimHolesList, erdEdit, leftOffsetEdit, rightOffsetEdit, leftFlangeEdit, rightFlangeEdit, spokeHoleEdit, rimOffsetEdit,
+                                                      tensionEdit, spokeDiameterEdit, orderStepList})
         w->setFixedHeight(24);
-    CLE->setFixedHeight(26);
-    CRE->setFixedHeight(26);
+    leftCrossSpin->setFixedHeight(26);
+    rightCrossSpin->setFixedHeight(26);
     data->setColumnStretch(0, 1);
     data->setRowStretch(16, 1);
     Bevel(static_cast<QFrame*>(dataPage), QFrame::Sunken);
@@ -383,7 +383,7 @@ void TMainF::ArrangeDataPage()
 // "Spoke": the angle bar above the lacing table.
 void TMainF::ArrangeSpokePage()
 {
-    QWidget* spokePage = PageControl1->widget(1);
+    QWidget* spokePage = tabs->widget(1);
     auto* spoke = new QVBoxLayout(spokePage);
     spoke->setContentsMargins(0, 0, 0, 0);
     spoke->setSpacing(0);
@@ -394,53 +394,53 @@ void TMainF::ArrangeSpokePage()
     barRow->setContentsMargins(3, 1, 1, 1);
     barRow->setSpacing(3);
     barRow->addWidget(Caption(bar, FieldCaption(WheelField::AngleDifference) + u':'));
-    AdE->setParent(bar);
+    angleEdit->setParent(bar);
     // Room for half the angle between 32 holes turned back, "-5.625".
-    AdE->setFixedSize(std::max(44, WidthShowing(*AdE, QLocale().toString(-5.625, 'f', 3))), 20);
-    barRow->addWidget(AdE);
-    Label39->setParent(bar);
-    barRow->addWidget(Label39);
+    angleEdit->setFixedSize(std::max(44, WidthShowing(*angleEdit, QLocale().toString(-5.625, 'f', 3))), 20);
+    barRow->addWidget(angleEdit);
+    degreeLabel->setParent(bar);
+    barRow->addWidget(degreeLabel);
     barRow->addStretch(1);
-    SimBtn->setParent(bar);
-    SimBtn->setFixedHeight(22);
-    SimBtn->setMinimumWidth(SimBtn->sizeHint().width());
-    barRow->addWidget(SimBtn);
+    halfPitchButton->setParent(bar);
+    halfPitchButton->setFixedHeight(22);
+    halfPitchButton->setMinimumWidth(halfPitchButton->sizeHint().width());
+    barRow->addWidget(halfPitchButton);
     spoke->addWidget(bar);
-    spoke->addWidget(SG1, 1);
-    SG1->SetColWidths({30, 30, 30, 30, 116});
-    SG1->SetRowHeight(18);
-    SG1->setContextMenuPolicy(Qt::CustomContextMenu);
+    spoke->addWidget(lacingGrid, 1);
+    lacingGrid->SetColWidths({30, 30, 30, 30, 116});
+    lacingGrid->SetRowHeight(18);
+    lacingGrid->setContextMenuPolicy(Qt::CustomContextMenu);
 }
 
 // "Draw": colours, drawing sizes, switches and the side choice.
 void TMainF::ArrangeDrawPage()
 {
-    QWidget* drawPage = PageControl1->widget(2);
+    QWidget* drawPage = tabs->widget(2);
     auto* draw = new QGridLayout(drawPage);
     draw->setContentsMargins(6, 4, 6, 4);
     draw->setHorizontalSpacing(4);
     draw->setVerticalSpacing(2);
     int row = 0;
     const std::pair<TColorBox*, const char*> colourLines[] = {
-        {CL1, QT_TR_NOOP("BackGround:")}, {CL2, QT_TR_NOOP("RIM 1:")},      {CL3, QT_TR_NOOP("RIM 2:")},
-        {CL4, QT_TR_NOOP("HUB:")},        {CL6, QT_TR_NOOP("Left Spoke:")}, {CL5, QT_TR_NOOP("Right Spoke:")},
-        {CL7, QT_TR_NOOP("Selected:")}};
+        {backgroundColourBox, QT_TR_NOOP("BackGround:")}, {rimOuterColourBox, QT_TR_NOOP("RIM 1:")},      {rimInnerColourBox, QT_TR_NOOP("RIM 2:")},
+        {hubColourBox, QT_TR_NOOP("HUB:")},        {leftSpokeColourBox, QT_TR_NOOP("Left Spoke:")}, {rightSpokeColourBox, QT_TR_NOOP("Right Spoke:")},
+        {spareColourBox, QT_TR_NOOP("Selected:")}};
     for (const auto& [box, text] : colourLines) {
         TLabel* caption = Caption(drawPage, tr(text));
         draw->addWidget(caption, row, 0, Qt::AlignRight | Qt::AlignVCenter);
         box->setFixedSize(150, 22);
         draw->addWidget(box, row, 1, 1, 2, Qt::AlignLeft);
-        if (box == CL7) {  // kept with the others in files, never shown
+        if (box == spareColourBox) {  // kept with the others in files, never shown
             caption->hide();
             box->hide();
         }
         ++row;
     }
     const std::tuple<TSpinEdit*, const char*, const char*> spinLines[] = {
-        {RIMBK, QT_TR_NOOP("RIM 1 Height:"), "mm"},
-        {RIMID, QT_TR_NOOP("RIM Inner: ERD -"), "mm"},
-        {HUBOD, QT_TR_NOOP("HUB Outer: dR(dL) +"), "mm"},
-        {SpkD, QT_TR_NOOP("Spoke Width:"), QT_TR_NOOP("Dot")}};
+        {rimBandSpin, QT_TR_NOOP("RIM 1 Height:"), "mm"},
+        {rimInnerSpin, QT_TR_NOOP("RIM Inner: ERD -"), "mm"},
+        {hubMarginSpin, QT_TR_NOOP("HUB Outer: dR(dL) +"), "mm"},
+        {spokeWidthSpin, QT_TR_NOOP("Spoke Width:"), QT_TR_NOOP("Dot")}};
     for (const auto& [spin, text, unit] : spinLines)
         AddSpinLine(*draw, row++, Caption(drawPage, tr(text)), spin, tr(unit));
     // The hole-number switches one above the other, so the three captions fit the panel.
@@ -448,12 +448,12 @@ void TMainF::ArrangeDrawPage()
     switches->setContentsMargins(24, 4, 0, 0);
     switches->setHorizontalSpacing(16);
     switches->setVerticalSpacing(2);
-    switches->addWidget(AuCB, 0, 0);
-    switches->addWidget(RNCB, 0, 1);
-    switches->addWidget(HNCB, 1, 1);
+    switches->addWidget(autoRedrawCheck, 0, 0);
+    switches->addWidget(rimNumbersCheck, 0, 1);
+    switches->addWidget(hubNumbersCheck, 1, 1);
     switches->setColumnStretch(2, 1);
     draw->addLayout(switches, row++, 0, 1, 3);
-    draw->addWidget(Ssd, row++, 0, 1, 3);
+    draw->addWidget(spokeSideGroup, row++, 0, 1, 3);
     draw->setRowStretch(row, 1);
     draw->setColumnStretch(2, 1);
     Bevel(static_cast<QFrame*>(drawPage), QFrame::Sunken);
@@ -470,46 +470,46 @@ void TMainF::ChainTabOrder(std::initializer_list<QWidget*> widgets)
 
 void TMainF::WireEvents()
 {
-    for (TComboBox* c : {TyCB}) c->OnChange = [this] { TyCBChange(); };
-    for (TEdit* e : {ErdE, WLE, WRE, dLE, dRE, ShE, AdE}) e->OnChange = [this] { TyCBChange(); };
-    CL7->OnChange = [this] { TyCBChange(); };
-    for (TSpinEdit* s : {RIMBK, RIMID, HUBOD, SpkD}) s->OnChange = [this] { TyCBChange(); };
-    RNCB->OnClick = [this] { TyCBChange(); };
-    HNCB->OnClick = [this] { TyCBChange(); };
-    for (TColorBox* c : {CL1, CL2, CL3, CL4, CL5, CL6}) c->OnChange = [this] { SsdClick(); };
-    Ssd->OnClick = [this] { SsdClick(); };
-    HubCB->OnChange = [this] { HubCBChange(); };
-    RimCB->OnChange = [this] { HubCBChange(); };
-    CLE->OnChange = [this] { HubCBChange(); };
-    CRE->OnChange = [this] { HubCBChange(); };
+    for (TComboBox* c : {rimTypeList}) c->OnChange = [this] { RedrawIfAuto(); };
+    for (TEdit* e : {erdEdit, leftOffsetEdit, rightOffsetEdit, leftFlangeEdit, rightFlangeEdit, spokeHoleEdit, angleEdit}) e->OnChange = [this] { RedrawIfAuto(); };
+    spareColourBox->OnChange = [this] { RedrawIfAuto(); };
+    for (TSpinEdit* s : {rimBandSpin, rimInnerSpin, hubMarginSpin, spokeWidthSpin}) s->OnChange = [this] { RedrawIfAuto(); };
+    rimNumbersCheck->OnClick = [this] { RedrawIfAuto(); };
+    hubNumbersCheck->OnClick = [this] { RedrawIfAuto(); };
+    for (TColorBox* c : {backgroundColourBox, rimOuterColourBox, rimInnerColourBox, hubColourBox, rightSpokeColourBox, leftSpokeColourBox}) c->OnChange = [this] { RedrawSidesIfAuto(); };
+    spokeSideGroup->OnClick = [this] { RedrawSidesIfAuto(); };
+    hubHolesList->OnChange = [this] { HoleCountChosen(); };
+    rimHolesList->OnChange = [this] { HoleCountChosen(); };
+    leftCrossSpin->OnChange = [this] { HoleCountChosen(); };
+    rightCrossSpin->OnChange = [this] { HoleCountChosen(); };
 
-    DBtn->OnClick = [this] { DBtnClick(); };
-    DBtn->OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m) { DBtnMouseDown(b, m); };
-    CBtn->OnClick = [this] { CBtnClick(); };
-    SBtn->OnClick = [this] { SBtnClick(); };
-    SaveBtn->OnClick = [this] { SaveBtnClick(); };
-    OpenBtn->OnClick = [this] { OpenBtnClick(); };
-    OpenBtn->OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m) { OpenBtnMouseDown(b, m); };
-    connect(RecentBtn, &QToolButton::clicked, this, [this] { RunGuarded([this] { RecentBtnClick(); }); });
-    TitleL->OnClick = [this] { TitleLClick(); };
-    Image1->OnClick = [this] { Image1Click(); };
-    Label39->OnClick = [this] { Label39Click(); };
-    SimBtn->OnClick = [this] { SimBtnClick(); };
-    LockBtn->OnClick = [this] { LockBtnClick(); };
-    connect(InsItem, &QAction::triggered, this, [this] { RunGuarded([this] { InsItemClick(); }); });
-    connect(SG1, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { Pop1->popup(SG1->viewport()->mapToGlobal(at)); });
-    auto* cells = new LacingCellDelegate([this] { return CL6->Selected(); }, [this] { return CL5->Selected(); },
-                                         [this](const QString& message) { StatusBar->SetSimpleText(message); }, SG1);
+    drawButton->OnClick = [this] { DrawNow(); };
+    drawButton->OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m) { DrawButtonPressed(b, m); };
+    calcButton->OnClick = [this] { CalculateLengths(); };
+    summaryButton->OnClick = [this] { ShowSummary(); };
+    saveButton->OnClick = [this] { SaveWheel(); };
+    openButton->OnClick = [this] { OpenWheel(); };
+    openButton->OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m) { OpenButtonPressed(b, m); };
+    connect(recentButton, &QToolButton::clicked, this, [this] { RunGuarded([this] { ShowRecentProfiles(); }); });
+    titleLabel->OnClick = [this] { ShowAbout(); };
+    logoImage->OnClick = [this] { OpenWebPage(); };
+    degreeLabel->OnClick = [this] { ZeroAngle(); };
+    halfPitchButton->OnClick = [this] { SlideHalfPitch(); };
+    locknutButton->OnClick = [this] { OffsetsFromLocknut(); };
+    connect(insertGapItem, &QAction::triggered, this, [this] { RunGuarded([this] { InsertGap(); }); });
+    connect(lacingGrid, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { tableMenu->popup(lacingGrid->viewport()->mapToGlobal(at)); });
+    auto* cells = new LacingCellDelegate([this] { return leftSpokeColourBox->Selected(); }, [this] { return rightSpokeColourBox->Selected(); },
+                                         [this](const QString& message) { statusBar->SetSimpleText(message); }, lacingGrid);
     cells->SetStaleLength([this](int row) { return LengthStale(row); });
-    SG1->setItemDelegate(cells);
+    lacingGrid->setItemDelegate(cells);
     // The table shows hub holes in the spoke colours: repaint it when they change.
-    for (TColorBox* c : {CL5, CL6}) c->OnChange = [this] {
-        SG1->viewport()->update();
-        SsdClick();
+    for (TColorBox* c : {rightSpokeColourBox, leftSpokeColourBox}) c->OnChange = [this] {
+        lacingGrid->viewport()->update();
+        RedrawSidesIfAuto();
     };
-    PB1->OnPaint = [this](Canvas& canvas) { PB1Paint(canvas); };
-    PB1->OnPaintError = [this](const QString& message) { ShowPaintError(message); };
+    wheelPaintBox->OnPaint = [this](Canvas& canvas) { PaintWheel(canvas); };
+    wheelPaintBox->OnPaintError = [this](const QString& message) { ShowPaintError(message); };
     WatchFieldMarks();
     WatchLengthInputs();
 }

@@ -24,7 +24,7 @@ namespace {
 LacedWheel WheelOfWindow(const TMainF& f)
 {
     LacedWheel w = f.WheelOfControls();
-    const GridModel& from = f.SG1->Model();
+    const GridModel& from = f.lacingGrid->Model();
     GridModel& to = *w.table;
     to.SetRowCount(from.RowCount());
     for (int r = 0; r < from.RowCount(); ++r)
@@ -40,7 +40,7 @@ QString ExportFileName(TMainF& f, const QString& filter, const QString& extensio
     FileDialogRequest request;
     request.filter = filter;
     request.defaultExtension = extension;
-    request.fileName = QFileInfo(f.ProfL->Caption()).completeBaseName() + QLatin1Char('.') + extension;
+    request.fileName = QFileInfo(f.profileLabel->Caption()).completeBaseName() + QLatin1Char('.') + extension;
     request.folder = ProfileFolder(f.IniSave());
     return ChooseFileToWrite(request, title);
 }
@@ -79,35 +79,35 @@ private:
 LacedWheel TMainF::WheelOfControls() const
 {
     LacedWheel w;
-    w.fileName = ProfL->Caption();
+    w.fileName = profileLabel->Caption();
     w.reading = CurrentWheel();
     return w;
 }
 
 void TMainF::CreateSheetActions()
 {
-    DrawMenu = new QMenu(this);
-    PrintItem = DrawMenu->addAction(tr("Print build sheet..."));
-    PrintItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    SheetPdfItem = DrawMenu->addAction(tr("Save build sheet as PDF..."));
-    SheetPdfItem->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    DrawingItem = DrawMenu->addAction(tr("Save drawing as..."));
-    DrawingItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    for (QAction* item : {PrintItem, SheetPdfItem, DrawingItem}) {
+    drawingMenu = new QMenu(this);
+    printSheetItem = drawingMenu->addAction(tr("Print build sheet..."));
+    printSheetItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    sheetPdfItem = drawingMenu->addAction(tr("Save build sheet as PDF..."));
+    sheetPdfItem->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    saveDrawingItem = drawingMenu->addAction(tr("Save drawing as..."));
+    saveDrawingItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    for (QAction* item : {printSheetItem, sheetPdfItem, saveDrawingItem}) {
         item->setShortcutContext(Qt::WindowShortcut);
         item->setShortcutVisibleInContextMenu(true);
         addAction(item);
     }
-    connect(PrintItem, &QAction::triggered, this, [this] { RunGuarded([this] { PrintItemClick(); }); });
-    connect(SheetPdfItem, &QAction::triggered, this, [this] { RunGuarded([this] { SheetPdfItemClick(); }); });
-    connect(DrawingItem, &QAction::triggered, this, [this] { RunGuarded([this] { DrawingItemClick(); }); });
-    new WindowShortcutKeeper(this, {PrintItem, SheetPdfItem, DrawingItem});
-    PB1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(PB1, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { DrawMenu->popup(PB1->mapToGlobal(at)); });
+    connect(printSheetItem, &QAction::triggered, this, [this] { RunGuarded([this] { PrintSheet(); }); });
+    connect(sheetPdfItem, &QAction::triggered, this, [this] { RunGuarded([this] { SaveSheetPdf(); }); });
+    connect(saveDrawingItem, &QAction::triggered, this, [this] { RunGuarded([this] { SaveDrawing(); }); });
+    new WindowShortcutKeeper(this, {printSheetItem, sheetPdfItem, saveDrawingItem});
+    wheelPaintBox->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(wheelPaintBox, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { drawingMenu->popup(wheelPaintBox->mapToGlobal(at)); });
 }
 
-void TMainF::PrintItemClick()
+void TMainF::PrintSheet()
 {
     const LacedWheel wheel = WheelOfWindow(*this);
     const BuildSheet sheet = ComposeSheet(wheel, QDate::currentDate());
@@ -118,7 +118,7 @@ void TMainF::PrintItemClick()
                                   });
 }
 
-void TMainF::SheetPdfItemClick()
+void TMainF::SaveSheetPdf()
 {
     const LacedWheel wheel = WheelOfWindow(*this);
     const QString path =
@@ -127,7 +127,7 @@ void TMainF::SheetPdfItemClick()
     WriteSheetPdf(path, ComposeSheet(wheel, QDate::currentDate()), RegionPageSize());
 }
 
-void TMainF::DrawingItemClick()
+void TMainF::SaveDrawing()
 {
     const LacedWheel wheel = WheelOfWindow(*this);
     const QString path =
@@ -135,7 +135,7 @@ void TMainF::DrawingItemClick()
     if (path.isEmpty()) return;
     // An SVG keeps the paint box's size; a PNG is drawn at the size the user
     // picks, twice the paint box to begin with, so it stays sharp when printed.
-    QSize size = PB1->size();
+    QSize size = wheelPaintBox->size();
     if (DrawingFormatOf(path) == DrawingFormat::Png) {
         size *= 2;
         if (!CurrentDesktop().ChooseImageSize(size)) return;

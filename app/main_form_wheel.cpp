@@ -35,7 +35,7 @@ const WheelReading& TMainF::CurrentWheel() const
 
 void TMainF::WriteTableHeadings()
 {
-    WriteHeadings(SG1->Model());
+    WriteHeadings(lacingGrid->Model());
 }
 
 bool TMainF::LengthStale(int row) const
@@ -48,7 +48,7 @@ void TMainF::CheckLengths()
     if (lengthCheckHold_ > 0) return;
     const WheelReading& reading = CurrentWheel();
     std::vector<bool> stale =
-        StaleLengthRows(SG1->Model(), reading.wheel, !reading.FirstUnreadable(LengthFields(reading.wheel)));
+        StaleLengthRows(lacingGrid->Model(), reading.wheel, !reading.FirstUnreadable(LengthFields(reading.wheel)));
     // Only a change of which lengths are stale is shown.
     const auto anyStale = [](const std::vector<bool>& rows) {
         return std::find(rows.begin(), rows.end(), true) != rows.end();
@@ -59,8 +59,8 @@ void TMainF::CheckLengths()
     }
     if (stale == staleLengths_) return;
     staleLengths_ = std::move(stale);
-    SG1->viewport()->update();
-    StatusBar->SetSimpleText(WithStaleHint(StatusBar->SimpleText()));
+    lacingGrid->viewport()->update();
+    statusBar->SetSimpleText(WithStaleHint(statusBar->SimpleText()));
 }
 
 void TMainF::WithLengthCheckHeld(const std::function<void()>& work)
@@ -89,15 +89,15 @@ QString TMainF::WithStaleHint(const QString& text) const
     return shown.isEmpty() ? hint : shown + separator + hint;
 }
 
-void TMainF::HubCBChange()
+void TMainF::HoleCountChosen()
 {
     WithLengthCheckHeld([this] { LaceAfresh(); });
 }
 
 void TMainF::LaceAfresh()
 {
-    ClearLacingTable(SG1->Model());
-    AdE->SetText(QStringLiteral("0"));
+    ClearLacingTable(lacingGrid->Model());
+    angleEdit->SetText(QStringLiteral("0"));
     // Choosing the first of the two counts is a normal first step, not an
     // error: the status bar says which count is still to be chosen. What the
     // holes could not give as asked stays there while this table stands.
@@ -106,68 +106,68 @@ void TMainF::LaceAfresh()
     lacingNote_ = missing;
     if (missing.isEmpty()) {
         lacingNote_ = LaceFromInputs();
-        StatusBar->SetSimpleText(lacingNote_);
+        statusBar->SetSimpleText(lacingNote_);
     }
-    TyCBChange();
-    if (!missing.isEmpty()) StatusBar->SetSimpleText(missing);
+    RedrawIfAuto();
+    if (!missing.isEmpty()) statusBar->SetSimpleText(missing);
 }
 
 QString TMainF::LaceFromInputs()
 {
     const Wheel& w = CurrentWheel().wheel;
-    return LaceTable(SG1->Model(), w.hubHoles, w.rimHoles, CLE->Value(), CRE->Value(),
+    return LaceTable(lacingGrid->Model(), w.hubHoles, w.rimHoles, leftCrossSpin->Value(), rightCrossSpin->Value(),
                      FlangeReachOf(w.erd, w.leftFlange, w.rightFlange));
 }
 
-void TMainF::CBtnClick()
+void TMainF::CalculateLengths()
 {
     WithLengthCheckHeld([this] {
         // Every input is read before the first length is written.
         const Wheel& wheel = StopAtUnreadable(LengthFields(CurrentWheel().wheel));
-        CalcSpokeLengths(SG1->Model(), WithRimOffset(wheel));
+        CalcSpokeLengths(lacingGrid->Model(), WithRimOffset(wheel));
         ShowAngleDifferenceInUse(wheel);
     });
     // The "Data" tab shows no table: the status bar says what came out.
-    QString lengths = SideLengthsText(SG1->Model());
+    QString lengths = SideLengthsText(lacingGrid->Model());
     if (lengths.isEmpty()) lengths = tr("No spoke is laced, so no length was worked out.");
     if (!lacingNote_.isEmpty()) lengths += QStringLiteral("  ") + lacingNote_;
-    StatusBar->SetSimpleText(WithStaleHint(lengths));
+    statusBar->SetSimpleText(WithStaleHint(lengths));
 }
 
-void TMainF::SBtnClick()
+void TMainF::ShowSummary()
 {
     QString text;
     WithLengthCheckHeld([this, &text] {
         const Wheel& wheel = StopAtUnreadable(SummaryFields(CurrentWheel().wheel));
-        text = ComposeSummary(SG1->Model(), wheel, ProfL->Caption());
+        text = ComposeSummary(lacingGrid->Model(), wheel, profileLabel->Caption());
         ShowAngleDifferenceInUse(wheel);
     });
     if (TSumF* summary = SummaryWindow()) summary->ShowSummary(text);
 }
 
-void TMainF::LockBtnClick()
+void TMainF::OffsetsFromLocknut()
 {
     const std::optional<FlangeOffsets> offsets = AskLocknutOffsets ? AskLocknutOffsets() : RunLocknutDialog(this);
     if (!offsets) return;
-    WLE->SetText(FloatToStr(offsets->left));
-    WRE->SetText(FloatToStr(offsets->right));
+    leftOffsetEdit->SetText(FloatToStr(offsets->left));
+    rightOffsetEdit->SetText(FloatToStr(offsets->right));
 }
 
-void TMainF::InsItemClick()
+void TMainF::InsertGap()
 {
-    WithLengthCheckHeld([this] { InsertGapAndNumberDown(SG1->Model()); });
+    WithLengthCheckHeld([this] { InsertGapAndNumberDown(lacingGrid->Model()); });
 }
 
-void TMainF::SimBtnClick()
+void TMainF::SlideHalfPitch()
 {
     const Wheel& wheel = CurrentWheel().wheel;
-    AdE->SetText(FloatToStr(HalfPitchAngle(wheel.hubHoles, wheel.rimHoles)));
+    angleEdit->SetText(FloatToStr(HalfPitchAngle(wheel.hubHoles, wheel.rimHoles)));
 }
 
 void TMainF::ShowAngleDifferenceInUse(const Wheel& wheel)
 {
     // With equal hole counts the lengths take no angle difference; the box says so.
-    if (!AngleDifferenceApplies(wheel)) AdE->SetText(QStringLiteral("0"));
+    if (!AngleDifferenceApplies(wheel)) angleEdit->SetText(QStringLiteral("0"));
 }
 
 }  // namespace rimora

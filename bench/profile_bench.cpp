@@ -21,10 +21,10 @@ struct LacedWindow {
     {
         desktop.executableFolder = folder.path();
         window = std::make_unique<TMainF>();
-        window->RimCB->SetItemIndex(0);
-        window->HubCB->SetItemIndex(0);
-        window->HubCBChange();
-        window->CBtnClick();
+        window->rimHolesList->SetItemIndex(0);
+        window->hubHolesList->SetItemIndex(0);
+        window->HoleCountChosen();
+        window->CalculateLengths();
         path = folder.filePath(QStringLiteral("wheel.prl"));
     }
     QTemporaryDir folder;
@@ -42,7 +42,7 @@ void BM_ProfileSave(benchmark::State& state)
         QFile::remove(w.path);
         store.WriteInfo();
     }
-    if (w.window->SG1->Cells(4, 1).isEmpty()) state.SkipWithError("the wheel has no lengths");
+    if (w.window->lacingGrid->Cells(4, 1).isEmpty()) state.SkipWithError("the wheel has no lengths");
 }
 
 void BM_ProfileOpen(benchmark::State& state)
@@ -52,7 +52,7 @@ void BM_ProfileOpen(benchmark::State& state)
     store.SetFileName(w.path);
     store.WriteInfo();
     for (auto _ : state) store.ReadInfo();
-    if (w.window->SG1->Cells(4, 1).isEmpty()) state.SkipWithError("the table was not read back");
+    if (w.window->lacingGrid->Cells(4, 1).isEmpty()) state.SkipWithError("the table was not read back");
 }
 
 BENCHMARK(BM_ProfileSave)->Unit(benchmark::kMicrosecond);

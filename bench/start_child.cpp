@@ -46,9 +46,9 @@ void Settle(const TMainF& mainF)
 {
     int before = 0;
     do {
-        before = mainF.PB1->PaintCount();
+        before = mainF.wheelPaintBox->PaintCount();
         QGuiApplication::sync();
-    } while (mainF.PB1->PaintCount() != before);
+    } while (mainF.wheelPaintBox->PaintCount() != before);
 }
 
 // Backspace and a digit in turn at the end of "590": every key leaves an ERD
@@ -82,20 +82,20 @@ int RunChild(int argc, char** argv, const QStringList& args)
         return sumF.get();
     });
     mainF->show();
-    while (mainF->PB1->PaintCount() == 0) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    while (mainF->wheelPaintBox->PaintCount() == 0) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     QGuiApplication::sync();
     std::printf("frame %lld\nsize %d %d\n", MonotonicNanoseconds(), mainF->width(), mainF->height());
 
     if (args[0] == QLatin1String("key")) {
         mainF->resize(args[2].toInt(), args[3].toInt());
-        mainF->PageControl1->setCurrentIndex(0);
-        mainF->ErdE->setFocus();
-        mainF->ErdE->end(false);
+        mainF->tabs->setCurrentIndex(0);
+        mainF->erdEdit->setFocus();
+        mainF->erdEdit->end(false);
         Settle(*mainF);
         std::printf("keys");
         for (int i = 0; i < args[4].toInt(); ++i) {
             const long long start = MonotonicNanoseconds();
-            TypeKey(mainF->ErdE, i);
+            TypeKey(mainF->erdEdit, i);
             Settle(*mainF);
             std::printf(" %.3f", (MonotonicNanoseconds() - start) / 1e6);
         }

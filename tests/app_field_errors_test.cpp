@@ -83,7 +83,7 @@ TEST_F(FieldErrorsTest, EachInputsBadTextIsNamedAndFramedUntilItConverts)
 {
     Start();
     // Only the buttons read the texts here; the drawing's own check has its test.
-    mainF->AuCB->SetChecked(false);
+    mainF->autoRedrawCheck->SetChecked(false);
     LaceWheel(*mainF, "32", "36");
     TMainF& f = *mainF;
     const QSize windowSize = f.size();
@@ -95,9 +95,9 @@ TEST_F(FieldErrorsTest, EachInputsBadTextIsNamedAndFramedUntilItConverts)
         SetTextOf(control, QString::fromUtf8(row.bad));
         ASSERT_EQ(TextOf(control), QString::fromUtf8(row.bad));
         // Lengths no calculation writes, to see that none ran.
-        for (int r = 1; r <= 36; ++r) f.SG1->SetCells(kLengthCol, r, QStringLiteral("1.0"));
+        for (int r = 1; r <= 36; ++r) f.lacingGrid->SetCells(kLengthCol, r, QStringLiteral("1.0"));
         desktop.errors.clear();
-        Click(row.summary ? static_cast<QWidget*>(f.SBtn) : f.CBtn);
+        Click(row.summary ? static_cast<QWidget*>(f.summaryButton) : f.calcButton);
         Settle();
 
         ASSERT_EQ(desktop.errors.size(), 1) << Errors().toStdString();
@@ -110,8 +110,8 @@ TEST_F(FieldErrorsTest, EachInputsBadTextIsNamedAndFramedUntilItConverts)
                                                : QStringLiteral("is not a number (decimal mark '.')");
             EXPECT_EQ(message, caption + ": '" + QString::fromUtf8(row.bad) + "' " + expected);
         }
-        EXPECT_EQ(f.SG1->Cells(kLengthCol, 1), "1.0");
-        EXPECT_EQ(f.SG1->Cells(kLengthCol, 36), "1.0");
+        EXPECT_EQ(f.lacingGrid->Cells(kLengthCol, 1), "1.0");
+        EXPECT_EQ(f.lacingGrid->Cells(kLengthCol, 36), "1.0");
 
         // The frame is on this input and no other; nothing moved.
         EXPECT_TRUE(InputMarked(control));
@@ -132,10 +132,10 @@ TEST_F(FieldErrorsTest, EachInputsBadTextIsNamedAndFramedUntilItConverts)
     }
     // All texts good again: both buttons work as before.
     desktop.errors.clear();
-    Click(f.CBtn);
-    Click(f.SBtn);
+    Click(f.calcButton);
+    Click(f.summaryButton);
     EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
-    EXPECT_NE(f.SG1->Cells(kLengthCol, 1), "1.0");
+    EXPECT_NE(f.lacingGrid->Cells(kLengthCol, 1), "1.0");
 }
 
 // A bad ERD while the drawing redraws by itself: the paint box shows its
@@ -153,27 +153,27 @@ TEST_F(FieldErrorsTest, DrawingWithABadErdShowsNoHalfWheel)
             for (int x = 0; x < image.width(); ++x) n += image.pixelColor(x, y) == wanted;
         return n;
     };
-    const QImage wheel = f.PB1->grab().toImage();
-    ASSERT_GT(count(wheel, f.CL2->Selected()), 1000);
+    const QImage wheel = f.wheelPaintBox->grab().toImage();
+    ASSERT_GT(count(wheel, f.rimOuterColourBox->Selected()), 1000);
 
     desktop.errors.clear();
-    f.ErdE->SetText(QStringLiteral("59o"));
+    f.erdEdit->SetText(QStringLiteral("59o"));
     Settle();
-    const QImage note = f.PB1->grab().toImage();
-    for (const TColorBox* part : {f.CL2, f.CL3, f.CL4, f.CL5, f.CL6})
+    const QImage note = f.wheelPaintBox->grab().toImage();
+    for (const TColorBox* part : {f.rimOuterColourBox, f.rimInnerColourBox, f.hubColourBox, f.rightSpokeColourBox, f.leftSpokeColourBox})
         EXPECT_EQ(count(note, part->Selected()), 0) << part->objectName().toStdString();
-    EXPECT_GT(count(note, f.CL1->Selected()), note.width() * note.height() * 9 / 10);
-    EXPECT_TRUE(f.StatusBar->SimpleText().startsWith(QStringLiteral("ERD: '59o' is not a number")))
-        << f.StatusBar->SimpleText().toStdString();
+    EXPECT_GT(count(note, f.backgroundColourBox->Selected()), note.width() * note.height() * 9 / 10);
+    EXPECT_TRUE(f.statusBar->SimpleText().startsWith(QStringLiteral("ERD: '59o' is not a number")))
+        << f.statusBar->SimpleText().toStdString();
     EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
-    EXPECT_TRUE(InputMarked(f.ErdE));
-    EXPECT_TRUE(f.TitleL->isHidden());
+    EXPECT_TRUE(InputMarked(f.erdEdit));
+    EXPECT_TRUE(f.titleLabel->isHidden());
 
-    f.ErdE->SetText(QStringLiteral("590"));
+    f.erdEdit->SetText(QStringLiteral("590"));
     Settle();
-    EXPECT_FALSE(InputMarked(f.ErdE));
-    EXPECT_FALSE(f.StatusBar->SimpleText().contains(QStringLiteral("ERD")));
-    EXPECT_EQ(f.PB1->grab().toImage(), wheel);
+    EXPECT_FALSE(InputMarked(f.erdEdit));
+    EXPECT_FALSE(f.statusBar->SimpleText().contains(QStringLiteral("ERD")));
+    EXPECT_EQ(f.wheelPaintBox->grab().toImage(), wheel);
 }
 
 }  // namespace rimora::test

@@ -74,38 +74,38 @@ std::vector<HostileFile> HostileFiles()
          [](const TMainF& f) {
              // The table takes the rows of its 36 holes; the rest are no row
              // of this wheel.
-             EXPECT_EQ(f.SG1->RowCount(), 37);
+             EXPECT_EQ(f.lacingGrid->RowCount(), 37);
              EXPECT_EQ(TableRow(f, 36), QStringList({"36", "36", "36", "36", ""}));
          }},
         {"lines of 100,000 characters", LongLines(), true,
          [](const TMainF& f) {
              // Values are cut at 2047 characters; the keys after them are read.
-             EXPECT_EQ(f.ErdE->Text(), QString(ProfileFile::kMaxValueLength, QLatin1Char('9')));
-             EXPECT_EQ(f.WLE->Text().size(), ProfileFile::kMaxValueLength);
-             EXPECT_EQ(f.ShE->Text(), "2.6");
+             EXPECT_EQ(f.erdEdit->Text(), QString(ProfileFile::kMaxValueLength, QLatin1Char('9')));
+             EXPECT_EQ(f.leftOffsetEdit->Text().size(), ProfileFile::kMaxValueLength);
+             EXPECT_EQ(f.spokeHoleEdit->Text(), "2.6");
              EXPECT_EQ(TableRow(f, 1), QStringList({"01", "01", "01", "01", ""}));
          }},
         {"indices, colours and spin values out of range", OutOfRange(), true,
          [](const TMainF& f) {
-             EXPECT_EQ(f.TyCB->ItemIndex(), -1);
-             EXPECT_EQ(f.HubCB->ItemIndex(), -1);
-             EXPECT_EQ(f.RimCB->ItemIndex(), -1);
-             EXPECT_EQ(f.Ssd->ItemIndex(), -1);
+             EXPECT_EQ(f.rimTypeList->ItemIndex(), -1);
+             EXPECT_EQ(f.hubHolesList->ItemIndex(), -1);
+             EXPECT_EQ(f.rimHolesList->ItemIndex(), -1);
+             EXPECT_EQ(f.spokeSideGroup->ItemIndex(), -1);
              const struct {
                  const TSpinEdit* spin;
                  int value;
-             } spins[] = {{f.CLE, 0}, {f.CRE, 0}, {f.RIMBK, 0}, {f.RIMID, 0}, {f.HUBOD, 9}, {f.SpkD, 1}};
+             } spins[] = {{f.leftCrossSpin, 0}, {f.rightCrossSpin, 0}, {f.rimBandSpin, 0}, {f.rimInnerSpin, 0}, {f.hubMarginSpin, 9}, {f.spokeWidthSpin, 1}};
              for (const auto& s : spins) EXPECT_EQ(s.spin->Value(), s.value) << s.spin->Name().toStdString();
-             EXPECT_TRUE(f.AuCB->Checked());
-             EXPECT_TRUE(f.RNCB->Checked());
+             EXPECT_TRUE(f.autoRedrawCheck->Checked());
+             EXPECT_TRUE(f.rimNumbersCheck->Checked());
              // A colour whose top byte marks neither a plain nor a system
              // colour keeps what it shows, as a plain colour.
-             EXPECT_EQ(f.CL2->Selected(), RGBColor(255, 255, 255));
-             EXPECT_EQ(f.CL3->Selected(), colors::Black);
-             EXPECT_EQ(f.CL4->Selected(), colors::Black);
+             EXPECT_EQ(f.rimOuterColourBox->Selected(), RGBColor(255, 255, 255));
+             EXPECT_EQ(f.rimInnerColourBox->Selected(), colors::Black);
+             EXPECT_EQ(f.hubColourBox->Selected(), colors::Black);
              // More than 32 bits is no colour value: the box's default.
-             EXPECT_EQ(f.CL5->Selected(), colors::Blue);
-             EXPECT_EQ(f.CL6->Selected(), colors::ButtonFace);
+             EXPECT_EQ(f.rightSpokeColourBox->Selected(), colors::Blue);
+             EXPECT_EQ(f.leftSpokeColourBox->Selected(), colors::ButtonFace);
          }},
     };
 }
@@ -113,22 +113,22 @@ std::vector<HostileFile> HostileFiles()
 // Whatever was read, every control holds a value it can hold.
 void ExpectValuesInRange(const TMainF& f)
 {
-    for (const TComboBox* list : {f.TyCB, f.HubCB, f.RimCB}) {
+    for (const TComboBox* list : {f.rimTypeList, f.hubHolesList, f.rimHolesList}) {
         EXPECT_GE(list->ItemIndex(), -1) << list->Name().toStdString();
         EXPECT_LT(list->ItemIndex(), list->count()) << list->Name().toStdString();
     }
-    for (const TSpinEdit* spin : {f.CLE, f.CRE, f.RIMBK, f.RIMID, f.HUBOD, f.SpkD}) {
+    for (const TSpinEdit* spin : {f.leftCrossSpin, f.rightCrossSpin, f.rimBandSpin, f.rimInnerSpin, f.hubMarginSpin, f.spokeWidthSpin}) {
         EXPECT_GE(spin->Value(), spin->MinValue()) << spin->Name().toStdString();
         EXPECT_LE(spin->Value(), spin->MaxValue()) << spin->Name().toStdString();
         EXPECT_EQ(spin->Text(), QString::number(spin->Value())) << spin->Name().toStdString();
     }
-    EXPECT_GE(f.Ssd->ItemIndex(), -1);
-    EXPECT_LE(f.Ssd->ItemIndex(), 2);
-    for (const TColorBox* box : {f.CL1, f.CL2, f.CL3, f.CL4, f.CL5, f.CL6, f.CL7}) {
+    EXPECT_GE(f.spokeSideGroup->ItemIndex(), -1);
+    EXPECT_LE(f.spokeSideGroup->ItemIndex(), 2);
+    for (const TColorBox* box : {f.backgroundColourBox, f.rimOuterColourBox, f.rimInnerColourBox, f.hubColourBox, f.rightSpokeColourBox, f.leftSpokeColourBox, f.spareColourBox}) {
         const auto top = static_cast<std::uint32_t>(box->Selected()) >> 24;
         EXPECT_TRUE(top == 0 || top == 0xFF) << box->Name().toStdString() << " holds " << box->Selected();
     }
-    EXPECT_LE(f.SG1->RowCount(), 40);
+    EXPECT_LE(f.lacingGrid->RowCount(), 40);
 }
 
 // The keys a whole profile save of the window writes: one per stored
@@ -137,9 +137,9 @@ QStringList RecordKeys(const TMainF& f)
 {
     QStringList keys;
     for (Component* c : f.Components()) {
-        if (c == static_cast<Component*>(f.RecentL)) continue;
+        if (c == static_cast<Component*>(f.recentProfilesEdit)) continue;
         if (dynamic_cast<IGridControl*>(c)) {
-            for (int r = 0; r < f.SG1->RowCount(); ++r) keys << c->Name() + QStringLiteral("-Row%1").arg(r);
+            for (int r = 0; r < f.lacingGrid->RowCount(); ++r) keys << c->Name() + QStringLiteral("-Row%1").arg(r);
         } else if (dynamic_cast<IColorControl*>(c) || dynamic_cast<ISpinControl*>(c)
                    || dynamic_cast<IRadioGroupControl*>(c) || dynamic_cast<IItemIndexControl*>(c)
                    || dynamic_cast<ICheckControl*>(c) || dynamic_cast<ITextControl*>(c)) {
@@ -176,11 +176,11 @@ TEST_F(HostileFilesTest, HostileSettingsFileStartsTheWindowAndIsReplacedByAWhole
         ASSERT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
         ExpectValuesInRange(*mainF);
         if (hostile.expect) hostile.expect(*mainF);
-        mainF->PB1->repaint();
+        mainF->wheelPaintBox->repaint();
         const QStringList shown = Snapshot(*mainF);
         const QStringList keys = RecordKeys(*mainF) + QStringList{"RecentL", "Left", "Top", "Height", "Width"};
 
-        const QString note = mainF->StatusBar->Note();
+        const QString note = mainF->statusBar->Note();
         Stop();
         if (hostile.bytes.size() > 16 * 1024 * 1024) {
             // Too large to be a settings file: said once at the start, with
@@ -215,7 +215,7 @@ TEST_F(HostileFilesTest, HostileProfileOpensOrIsRefusedAndTheNextSaveIsWhole)
         WriteBytes(path, hostile.bytes);
 
         desktop.openAnswers.push_back(path);
-        Click(mainF->OpenBtn);
+        Click(mainF->openButton);
         if (!hostile.holdsRecords) {
             ASSERT_EQ(desktop.errors.size(), 1);
             EXPECT_TRUE(desktop.errors[0].contains(QStringLiteral("hostile.prl"))) << Errors().toStdString();
@@ -227,7 +227,7 @@ TEST_F(HostileFilesTest, HostileProfileOpensOrIsRefusedAndTheNextSaveIsWhole)
             desktop.errors.clear();
         } else {
             ASSERT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
-            EXPECT_EQ(mainF->ProfL->Caption(), "hostile.prl");
+            EXPECT_EQ(mainF->profileLabel->Caption(), "hostile.prl");
             ExpectValuesInRange(*mainF);
             if (hostile.expect) hostile.expect(*mainF);
         }
@@ -237,19 +237,19 @@ TEST_F(HostileFilesTest, HostileProfileOpensOrIsRefusedAndTheNextSaveIsWhole)
         const QString saved = Path(QStringLiteral("saved.prl"));
         QFile::remove(saved);
         desktop.saveAnswers.push_back(saved);
-        Click(mainF->SaveBtn);
+        Click(mainF->saveButton);
         ASSERT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
         ExpectEveryKey(saved, RecordKeys(*mainF));
         // Other values in the same window, so that the open has to bring
         // back each one (the hole counts stay: a table without them cannot
         // be sized by its file).
-        mainF->ErdE->SetText(QStringLiteral("600"));
-        mainF->AdE->SetText(QStringLiteral("7"));
-        mainF->SpkD->SetValue(5);
-        mainF->CL1->SetSelected(colors::Yellow);
-        mainF->SG1->SetCells(4, 1, QStringLiteral("999.9"));
+        mainF->erdEdit->SetText(QStringLiteral("600"));
+        mainF->angleEdit->SetText(QStringLiteral("7"));
+        mainF->spokeWidthSpin->SetValue(5);
+        mainF->backgroundColourBox->SetSelected(colors::Yellow);
+        mainF->lacingGrid->SetCells(4, 1, QStringLiteral("999.9"));
         desktop.openAnswers.push_back(saved);
-        Click(mainF->OpenBtn);
+        Click(mainF->openButton);
         ASSERT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
         QStringList reopened = Snapshot(*mainF);
         reopened.last() = opened.last();  // the profile label names the file last used

@@ -19,8 +19,8 @@ struct Field {
 };
 
 const Field kFields[] = {
-    {"ErdE", &TMainF::ErdE, "5"},  {"WLE", &TMainF::WLE, "3"}, {"WRE", &TMainF::WRE, "2"},
-    {"dLE", &TMainF::dLE, "4"},    {"dRE", &TMainF::dRE, "4"}, {"ShE", &TMainF::ShE, "2"},
+    {"ErdE", &TMainF::erdEdit, "5"},  {"WLE", &TMainF::leftOffsetEdit, "3"}, {"WRE", &TMainF::rightOffsetEdit, "2"},
+    {"dLE", &TMainF::leftFlangeEdit, "4"},    {"dRE", &TMainF::rightFlangeEdit, "4"}, {"ShE", &TMainF::spokeHoleEdit, "2"},
 };
 
 // With and without the credits on the drawing, on a laced wheel and on one
@@ -33,7 +33,7 @@ TEST_F(KeystrokePaintTest, EveryKeyTypedIntoADimensionPaintsTheWheelOnce)
             Restart();
             if (laced) LaceWheel(*mainF, "36", "36");
             TMainF::ShowCredits = credits;
-            Click(mainF->DBtn);
+            Click(mainF->drawButton);
             Settle();
             for (const Field& field : kFields) {
                 SCOPED_TRACE(field.name);
@@ -47,7 +47,7 @@ TEST_F(KeystrokePaintTest, EveryKeyTypedIntoADimensionPaintsTheWheelOnce)
                 }
                 EXPECT_EQ(edit->Text(), QString(QLatin1String(field.typed)).repeated(3));
             }
-            EXPECT_EQ(mainF->TitleL->isVisible(), credits != 0);
+            EXPECT_EQ(mainF->titleLabel->isVisible(), credits != 0);
         }
     }
     TMainF::ShowCredits = -1;
@@ -63,17 +63,17 @@ void Choose(QComboBox* box, int index)
 // The paint box as the window shows it: what its backing store holds.
 QImage OnScreen(const TMainF& f)
 {
-    const QPoint at = f.PB1->mapTo(f.window(), QPoint(0, 0));
-    return f.screen()->grabWindow(f.winId(), at.x(), at.y(), f.PB1->width(), f.PB1->height()).toImage();
+    const QPoint at = f.wheelPaintBox->mapTo(f.window(), QPoint(0, 0));
+    return f.screen()->grabWindow(f.winId(), at.x(), at.y(), f.wheelPaintBox->width(), f.wheelPaintBox->height()).toImage();
 }
 
 TEST_F(KeystrokePaintTest, WhatTheWindowShowsAfterEveryChangeIsAWholeNewPaint)
 {
     Start();
     LaceWheel(*mainF, "36", "36");
-    mainF->HNCB->SetChecked(true);
+    mainF->hubNumbersCheck->SetChecked(true);
     mainF->resize(1400, 1000);
-    Click(mainF->DBtn);
+    Click(mainF->drawButton);
     Settle();
     const auto typeInto = [](TEdit* edit, const QString& text) {
         return [edit, text](TMainF&) {
@@ -86,31 +86,31 @@ TEST_F(KeystrokePaintTest, WhatTheWindowShowsAfterEveryChangeIsAWholeNewPaint)
         std::function<void(TMainF&)> make;
     };
     const Change changes[] = {
-        {"ERD smaller", typeInto(mainF->ErdE, QStringLiteral("540"))},
-        {"ERD past the bead seat", typeInto(mainF->ErdE, QStringLiteral("700"))},
-        {"ERD back", typeInto(mainF->ErdE, QStringLiteral("590"))},
-        {"large flanges", typeInto(mainF->dLE, QStringLiteral("300"))},
-        {"small flanges", typeInto(mainF->dLE, QStringLiteral("41"))},
-        {"negative flange", typeInto(mainF->dLE, QStringLiteral("-900"))},
-        {"flange back", typeInto(mainF->dLE, QStringLiteral("41"))},
-        {"angle", typeInto(mainF->AdE, QStringLiteral("5"))},
-        {"ERD unreadable", typeInto(mainF->ErdE, QStringLiteral("5x"))},
-        {"ERD readable again", typeInto(mainF->ErdE, QStringLiteral("600"))},
-        {"smaller rim", [](TMainF& f) { Choose(f.TyCB, f.TyCB->count() - 1); }},
-        {"larger rim", [](TMainF& f) { Choose(f.TyCB, 0); }},
+        {"ERD smaller", typeInto(mainF->erdEdit, QStringLiteral("540"))},
+        {"ERD past the bead seat", typeInto(mainF->erdEdit, QStringLiteral("700"))},
+        {"ERD back", typeInto(mainF->erdEdit, QStringLiteral("590"))},
+        {"large flanges", typeInto(mainF->leftFlangeEdit, QStringLiteral("300"))},
+        {"small flanges", typeInto(mainF->leftFlangeEdit, QStringLiteral("41"))},
+        {"negative flange", typeInto(mainF->leftFlangeEdit, QStringLiteral("-900"))},
+        {"flange back", typeInto(mainF->leftFlangeEdit, QStringLiteral("41"))},
+        {"angle", typeInto(mainF->angleEdit, QStringLiteral("5"))},
+        {"ERD unreadable", typeInto(mainF->erdEdit, QStringLiteral("5x"))},
+        {"ERD readable again", typeInto(mainF->erdEdit, QStringLiteral("600"))},
+        {"smaller rim", [](TMainF& f) { Choose(f.rimTypeList, f.rimTypeList->count() - 1); }},
+        {"larger rim", [](TMainF& f) { Choose(f.rimTypeList, 0); }},
         // The next colour in the list; the last entry opens the colour dialog.
-        {"background", [](TMainF& f) { Choose(f.CL1, (f.CL1->currentIndex() + 1) % (f.CL1->count() - 1)); }},
-        {"one side", [](TMainF& f) { f.Ssd->SetItemIndex(LeftSideOnly); }},
+        {"background", [](TMainF& f) { Choose(f.backgroundColourBox, (f.backgroundColourBox->currentIndex() + 1) % (f.backgroundColourBox->count() - 1)); }},
+        {"one side", [](TMainF& f) { f.spokeSideGroup->SetItemIndex(LeftSideOnly); }},
     };
     int partial = 0;
     for (const Change& change : changes) {
         SCOPED_TRACE(change.what);
         change.make(*mainF);
         Settle();
-        if (!(QRegion(mainF->PB1->rect()) - mainF->PB1->PaintRegion()).isEmpty()) ++partial;
+        if (!(QRegion(mainF->wheelPaintBox->rect()) - mainF->wheelPaintBox->PaintRegion()).isEmpty()) ++partial;
         const QImage shown = OnScreen(*mainF);
         // A paint into a picture, which leaves what the window knows alone.
-        const QImage whole = mainF->PB1->grab().toImage();
+        const QImage whole = mainF->wheelPaintBox->grab().toImage();
         const ImageDifference d = CompareImages(shown, whole);
         EXPECT_EQ(d.pixels, 0) << "largest difference " << d.largest;
     }

@@ -27,39 +27,39 @@ TEST_F(MainWindowTest, StartsWithTheDesignValuesOnTheDataTab)
     Start();
     TMainF& f = *mainF;
     EXPECT_EQ(f.windowTitle(), "Rimora Ver0.02");
-    EXPECT_EQ(f.PageControl1->currentIndex(), 0);
-    EXPECT_EQ(f.PageControl1->tabText(0), "Data");
-    EXPECT_EQ(f.PageControl1->tabText(1), "Spoke");
-    EXPECT_EQ(f.PageControl1->tabText(2), "Draw");
-    EXPECT_EQ(f.ProfL->Caption(), "Profile.prl");
+    EXPECT_EQ(f.tabs->currentIndex(), 0);
+    EXPECT_EQ(f.tabs->tabText(0), "Data");
+    EXPECT_EQ(f.tabs->tabText(1), "Spoke");
+    EXPECT_EQ(f.tabs->tabText(2), "Draw");
+    EXPECT_EQ(f.profileLabel->Caption(), "Profile.prl");
     EXPECT_EQ(TMainF::ShowCredits, -1);
     EXPECT_EQ(TMainF::StartDir, desktop.executableFolder + '/');
     EXPECT_EQ(QDir::current().canonicalPath(), QDir(desktop.executableFolder).canonicalPath());
     EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
 
     // The lists: every item, the rim type on its first, no hole count chosen.
-    EXPECT_EQ(Items(f.TyCB), kRimSizes);
-    EXPECT_EQ(Items(f.HubCB), kHoleCounts);
-    EXPECT_EQ(Items(f.RimCB), kHoleCounts);
-    EXPECT_EQ(f.TyCB->ItemIndex(), 0);
-    EXPECT_EQ(f.TyCB->Text(), "700c:622");
-    EXPECT_EQ(f.HubCB->ItemIndex(), -1);
-    EXPECT_EQ(f.RimCB->ItemIndex(), -1);
-    EXPECT_EQ(f.HubCB->Text(), "");
-    EXPECT_EQ(f.RimCB->Text(), "");
+    EXPECT_EQ(Items(f.rimTypeList), kRimSizes);
+    EXPECT_EQ(Items(f.hubHolesList), kHoleCounts);
+    EXPECT_EQ(Items(f.rimHolesList), kHoleCounts);
+    EXPECT_EQ(f.rimTypeList->ItemIndex(), 0);
+    EXPECT_EQ(f.rimTypeList->Text(), "700c:622");
+    EXPECT_EQ(f.hubHolesList->ItemIndex(), -1);
+    EXPECT_EQ(f.rimHolesList->ItemIndex(), -1);
+    EXPECT_EQ(f.hubHolesList->Text(), "");
+    EXPECT_EQ(f.rimHolesList->Text(), "");
 
     const struct {
         const TEdit* edit;
         const char* text;
-    } edits[] = {{f.ErdE, "590"}, {f.WLE, "27.5"}, {f.WRE, "18.1"}, {f.dLE, "41"},
-                 {f.dRE, "41"},   {f.ShE, "2.5"},  {f.AdE, "0"}};
+    } edits[] = {{f.erdEdit, "590"}, {f.leftOffsetEdit, "27.5"}, {f.rightOffsetEdit, "18.1"}, {f.leftFlangeEdit, "41"},
+                 {f.rightFlangeEdit, "41"},   {f.spokeHoleEdit, "2.5"},  {f.angleEdit, "0"}};
     for (const auto& e : edits) EXPECT_EQ(e.edit->Text(), e.text) << e.edit->Name().toStdString();
 
     const struct {
         const TSpinEdit* spin;
         int value, min, max;
-    } spins[] = {{f.CLE, 3, 0, 4},   {f.CRE, 3, 0, 4},   {f.RIMBK, 8, 0, 9},
-                 {f.RIMID, 1, 0, 9}, {f.HUBOD, 6, 0, 9}, {f.SpkD, 2, 1, 10}};
+    } spins[] = {{f.leftCrossSpin, 3, 0, 4},   {f.rightCrossSpin, 3, 0, 4},   {f.rimBandSpin, 8, 0, 9},
+                 {f.rimInnerSpin, 1, 0, 9}, {f.hubMarginSpin, 6, 0, 9}, {f.spokeWidthSpin, 2, 1, 10}};
     for (const auto& s : spins) {
         SCOPED_TRACE(s.spin->Name().toStdString());
         EXPECT_EQ(s.spin->Text(), QString::number(s.value));
@@ -70,37 +70,37 @@ TEST_F(MainWindowTest, StartsWithTheDesignValuesOnTheDataTab)
     const struct {
         const TColorBox* box;
         TColor colour;
-    } colours[] = {{f.CL1, RGBColor(166, 202, 240)}, {f.CL2, RGBColor(192, 192, 192)},
-                   {f.CL3, RGBColor(128, 128, 128)}, {f.CL4, RGBColor(160, 160, 164)},
-                   {f.CL5, RGBColor(0, 0, 255)},     {f.CL6, RGBColor(0, 255, 0)},
-                   {f.CL7, RGBColor(255, 0, 0)}};
+    } colours[] = {{f.backgroundColourBox, RGBColor(166, 202, 240)}, {f.rimOuterColourBox, RGBColor(192, 192, 192)},
+                   {f.rimInnerColourBox, RGBColor(128, 128, 128)}, {f.hubColourBox, RGBColor(160, 160, 164)},
+                   {f.rightSpokeColourBox, RGBColor(0, 0, 255)},     {f.leftSpokeColourBox, RGBColor(0, 255, 0)},
+                   {f.spareColourBox, RGBColor(255, 0, 0)}};
     for (const auto& c : colours) {
         EXPECT_EQ(c.box->Selected(), c.colour) << c.box->Name().toStdString();
         EXPECT_EQ(c.box->DefaultColorColor(), c.colour) << c.box->Name().toStdString();
     }
-    EXPECT_TRUE(f.CL7->isHidden());
+    EXPECT_TRUE(f.spareColourBox->isHidden());
 
-    EXPECT_TRUE(f.AuCB->Checked());
-    EXPECT_EQ(f.AuCB->text(), "Auto ReDraw");
-    EXPECT_TRUE(f.RNCB->Checked());
-    EXPECT_EQ(f.RNCB->text(), "RIM hole No.");
-    EXPECT_EQ(f.Ssd->ItemIndex(), 0);
-    EXPECT_EQ(f.Ssd->Count(), 3);
+    EXPECT_TRUE(f.autoRedrawCheck->Checked());
+    EXPECT_EQ(f.autoRedrawCheck->text(), "Auto ReDraw");
+    EXPECT_TRUE(f.rimNumbersCheck->Checked());
+    EXPECT_EQ(f.rimNumbersCheck->text(), "RIM hole No.");
+    EXPECT_EQ(f.spokeSideGroup->ItemIndex(), 0);
+    EXPECT_EQ(f.spokeSideGroup->Count(), 3);
 
     // The lacing table: headings, 40 rows, nothing else, the heading corner current.
-    EXPECT_EQ(f.SG1->ColCount(), 5);
-    EXPECT_EQ(f.SG1->RowCount(), 40);
+    EXPECT_EQ(f.lacingGrid->ColCount(), 5);
+    EXPECT_EQ(f.lacingGrid->RowCount(), 40);
     EXPECT_EQ(TableRow(f, 0), QStringList({"HUB", "->R", "RIM", "->H", "Length"}));
-    for (int r = 1; r < f.SG1->RowCount(); ++r)
+    for (int r = 1; r < f.lacingGrid->RowCount(); ++r)
         EXPECT_EQ(TableRow(f, r).join(""), "") << "row " << r;
-    EXPECT_EQ(f.SG1->Col(), 0);
-    EXPECT_EQ(f.SG1->Row(), 0);
-    EXPECT_EQ(f.SG1->Model().FixedCols(), 3);
-    EXPECT_EQ(f.SG1->Model().FixedRows(), 1);
+    EXPECT_EQ(f.lacingGrid->Col(), 0);
+    EXPECT_EQ(f.lacingGrid->Row(), 0);
+    EXPECT_EQ(f.lacingGrid->Model().FixedCols(), 3);
+    EXPECT_EQ(f.lacingGrid->Model().FixedRows(), 1);
 
-    EXPECT_EQ(f.DBtn->text(), "&Draw!");
-    EXPECT_EQ(f.CBtn->text(), "&Calc!");
-    EXPECT_EQ(f.SBtn->text(), "&Summary!");
+    EXPECT_EQ(f.drawButton->text(), "&Draw!");
+    EXPECT_EQ(f.calcButton->text(), "&Calc!");
+    EXPECT_EQ(f.summaryButton->text(), "&Summary!");
     EXPECT_FALSE(sumF->isVisible());
 }
 
@@ -113,11 +113,11 @@ TEST_F(MainWindowTest, HeadingRowOfTheSettingsFileIsOverwrittenAtStart)
                                "SG1-Row0=a,b,c,d,e,\n"
                                "SG1-Row1=01,07,01,33,285.4,\n");
     Start(false);  // read at creation, before any drawing rebuilds the links
-    EXPECT_EQ(mainF->ErdE->Text(), "600");
+    EXPECT_EQ(mainF->erdEdit->Text(), "600");
     EXPECT_EQ(TableRow(*mainF, 0), QStringList({"HUB", "->R", "RIM", "->H", "Length"}));
     EXPECT_EQ(TableRow(*mainF, 1), QStringList({"01", "07", "01", "33", "285.4"}));
-    EXPECT_EQ(mainF->SG1->Col(), 0);
-    EXPECT_EQ(mainF->SG1->Row(), 0);
+    EXPECT_EQ(mainF->lacingGrid->Col(), 0);
+    EXPECT_EQ(mainF->lacingGrid->Row(), 0);
 }
 
 // A cross number changed before any hole count is chosen, at start from the
@@ -127,18 +127,18 @@ TEST_F(MainWindowTest, CrossNumberWithoutHoleCountsIsNoError)
 {
     WriteBytes(SettingsPath(), "[MainF]\nCLE=2\nCRE=1\n");
     Start();
-    EXPECT_EQ(mainF->CLE->Value(), 2);
+    EXPECT_EQ(mainF->leftCrossSpin->Value(), 2);
     EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join(" | ").toStdString();
-    mainF->CRE->SetValue(4);
+    mainF->rightCrossSpin->SetValue(4);
     EXPECT_TRUE(desktop.errors.isEmpty());
-    EXPECT_EQ(mainF->SG1->Cells(0, 1), QString());
+    EXPECT_EQ(mainF->lacingGrid->Cells(0, 1), QString());
 
-    Choose(mainF->HubCB, "32");
+    Choose(mainF->hubHolesList, "32");
     EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join(" | ").toStdString();
-    EXPECT_TRUE(mainF->StatusBar->SimpleText().contains("rim hole count")) << mainF->StatusBar->SimpleText().toStdString();
-    Choose(mainF->RimCB, "36");
+    EXPECT_TRUE(mainF->statusBar->SimpleText().contains("rim hole count")) << mainF->statusBar->SimpleText().toStdString();
+    Choose(mainF->rimHolesList, "36");
     EXPECT_TRUE(desktop.errors.isEmpty());
-    EXPECT_EQ(mainF->SG1->Cells(0, 32), "32");
+    EXPECT_EQ(mainF->lacingGrid->Cells(0, 32), "32");
 }
 
 // A counter put in front of a control's change handler.
@@ -167,21 +167,21 @@ TEST_F(MainWindowTest, ProgramSetValuesReportOnlyRealChangesOfEditsSpinsChecksAn
         int once;
     };
     const Row rows[] = {
-        {"edit ERD", &f.ErdE->OnChange, [&] { f.ErdE->SetText("600"); }, 1},
-        {"edit AdE", &f.AdE->OnChange, [&] { f.AdE->SetText("2"); }, 1},
-        {"spin RIMBK", &f.RIMBK->OnChange, [&] { f.RIMBK->SetValue(5); }, 1},
-        {"spin CLE", &f.CLE->OnChange, [&] { f.CLE->SetValue(2); }, 1},
-        {"check RNCB", &f.RNCB->OnClick, [&] { f.RNCB->SetChecked(false); }, 1},
-        {"radio Ssd", &f.Ssd->OnClick, [&] { f.Ssd->SetItemIndex(2); }, 1},
-        {"list TyCB", &f.TyCB->OnChange, [&] { f.TyCB->SetItemIndex(3); }, 0},
-        {"list HubCB", &f.HubCB->OnChange, [&] { f.HubCB->SetItemIndex(0); }, 0},
-        {"list RimCB", &f.RimCB->OnChange, [&] { f.RimCB->SetItemIndex(1); }, 0},
-        {"colour CL1", &f.CL1->OnChange, [&] { f.CL1->SetSelected(colors::Red); }, 0},
-        {"colour CL6", &f.CL6->OnChange, [&] { f.CL6->SetSelected(colors::Yellow); }, 0},
-        {"colour CL7", &f.CL7->OnChange, [&] { f.CL7->SetSelected(colors::Navy); }, 0},
+        {"edit ERD", &f.erdEdit->OnChange, [&] { f.erdEdit->SetText("600"); }, 1},
+        {"edit AdE", &f.angleEdit->OnChange, [&] { f.angleEdit->SetText("2"); }, 1},
+        {"spin RIMBK", &f.rimBandSpin->OnChange, [&] { f.rimBandSpin->SetValue(5); }, 1},
+        {"spin CLE", &f.leftCrossSpin->OnChange, [&] { f.leftCrossSpin->SetValue(2); }, 1},
+        {"check RNCB", &f.rimNumbersCheck->OnClick, [&] { f.rimNumbersCheck->SetChecked(false); }, 1},
+        {"radio Ssd", &f.spokeSideGroup->OnClick, [&] { f.spokeSideGroup->SetItemIndex(2); }, 1},
+        {"list TyCB", &f.rimTypeList->OnChange, [&] { f.rimTypeList->SetItemIndex(3); }, 0},
+        {"list HubCB", &f.hubHolesList->OnChange, [&] { f.hubHolesList->SetItemIndex(0); }, 0},
+        {"list RimCB", &f.rimHolesList->OnChange, [&] { f.rimHolesList->SetItemIndex(1); }, 0},
+        {"colour CL1", &f.backgroundColourBox->OnChange, [&] { f.backgroundColourBox->SetSelected(colors::Red); }, 0},
+        {"colour CL6", &f.leftSpokeColourBox->OnChange, [&] { f.leftSpokeColourBox->SetSelected(colors::Yellow); }, 0},
+        {"colour CL7", &f.spareColourBox->OnChange, [&] { f.spareColourBox->SetSelected(colors::Navy); }, 0},
     };
     // One counter per control, alive for the whole test: a handler may set
-    // another control (the cross numbers reset AdE).
+    // another control (the cross numbers reset angleEdit).
     std::vector<NoticeCounter> counters(std::size(rows));
     for (size_t i = 0; i < std::size(rows); ++i) {
         const Row& row = rows[i];
@@ -194,9 +194,9 @@ TEST_F(MainWindowTest, ProgramSetValuesReportOnlyRealChangesOfEditsSpinsChecksAn
         EXPECT_EQ(counter.count, row.once);
     }
     // The lists changed quietly: no table was laced from the hole counts.
-    EXPECT_EQ(f.SG1->Cells(0, 1), "");
-    EXPECT_EQ(f.HubCB->Text(), "36");
-    EXPECT_EQ(f.RimCB->Text(), "32");
+    EXPECT_EQ(f.lacingGrid->Cells(0, 1), "");
+    EXPECT_EQ(f.hubHolesList->Text(), "36");
+    EXPECT_EQ(f.rimHolesList->Text(), "32");
     // The cross number's change laced nothing yet, without complaint: no hole
     // count was chosen then.
     EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join(" | ").toStdString();
@@ -208,34 +208,34 @@ TEST_F(MainWindowTest, TypedValueBeyondTheRangeIsPulledBackWhenTheFocusLeaves)
 {
     Start();
     TMainF& f = *mainF;
-    f.PageControl1->setCurrentIndex(2);
+    f.tabs->setCurrentIndex(2);
     Settle();
     NoticeCounter counter;
-    f.RIMBK->OnChange = counter.Wrap(f.RIMBK->OnChange);
+    f.rimBandSpin->OnChange = counter.Wrap(f.rimBandSpin->OnChange);
     const int paints = Paints();
 
-    f.RIMBK->selectAll();
-    Type(f.RIMBK, "15");
-    EXPECT_EQ(f.RIMBK->Text(), "15");
-    EXPECT_EQ(f.RIMBK->Value(), 15);
+    f.rimBandSpin->selectAll();
+    Type(f.rimBandSpin, "15");
+    EXPECT_EQ(f.rimBandSpin->Text(), "15");
+    EXPECT_EQ(f.rimBandSpin->Value(), 15);
     EXPECT_EQ(counter.count, 2);  // "1", then "15"
     EXPECT_EQ(Paints(), paints + 2);
 
-    LoseFocus(f.RIMBK);
-    EXPECT_EQ(f.RIMBK->Text(), "9");
-    EXPECT_EQ(f.RIMBK->Value(), 9);
+    LoseFocus(f.rimBandSpin);
+    EXPECT_EQ(f.rimBandSpin->Text(), "9");
+    EXPECT_EQ(f.rimBandSpin->Value(), 9);
     EXPECT_EQ(counter.count, 3);
     EXPECT_EQ(Paints(), paints + 3);
 
-    LoseFocus(f.RIMBK);  // already in range: no change
+    LoseFocus(f.rimBandSpin);  // already in range: no change
     EXPECT_EQ(counter.count, 3);
 
     // Letters are refused while typing; below the range is pulled up.
-    f.RIMBK->selectAll();
-    Type(f.RIMBK, "x-3");
-    EXPECT_EQ(f.RIMBK->Text(), "-3");
-    LoseFocus(f.RIMBK);
-    EXPECT_EQ(f.RIMBK->Text(), "0");
+    f.rimBandSpin->selectAll();
+    Type(f.rimBandSpin, "x-3");
+    EXPECT_EQ(f.rimBandSpin->Text(), "-3");
+    LoseFocus(f.rimBandSpin);
+    EXPECT_EQ(f.rimBandSpin->Text(), "0");
     EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
 }
 
@@ -250,13 +250,13 @@ TEST_F(MainWindowTest, TabWalksEveryPageTopToBottom)
         int page;
         std::vector<QWidget*> order;
     } pages[] = {
-        {0, {f.TyCB, f.HubCB, f.RimCB, f.ErdE, f.WLE, f.WRE, f.LockBtn, f.dLE, f.dRE, f.ShE, f.CLE, f.CRE, f.RimOffE,
-             f.TensionE, f.SpokeDiaE, f.OrderStepCB, f.DBtn, f.CBtn, f.SBtn}},
-        {1, {f.AdE, f.SimBtn, f.SG1}},
-        {2, {f.CL1, f.CL2, f.CL3, f.CL4, f.CL6, f.CL5, f.RIMBK, f.RIMID, f.HUBOD, f.SpkD, f.AuCB, f.RNCB, f.HNCB}},
+        {0, {f.rimTypeList, f.hubHolesList, f.rimHolesList, f.erdEdit, f.leftOffsetEdit, f.rightOffsetEdit, f.locknutButton, f.leftFlangeEdit, f.rightFlangeEdit, f.spokeHoleEdit, f.leftCrossSpin, f.rightCrossSpin, f.rimOffsetEdit,
+             f.tensionEdit, f.spokeDiameterEdit, f.orderStepList, f.drawButton, f.calcButton, f.summaryButton}},
+        {1, {f.angleEdit, f.halfPitchButton, f.lacingGrid}},
+        {2, {f.backgroundColourBox, f.rimOuterColourBox, f.rimInnerColourBox, f.hubColourBox, f.leftSpokeColourBox, f.rightSpokeColourBox, f.rimBandSpin, f.rimInnerSpin, f.hubMarginSpin, f.spokeWidthSpin, f.autoRedrawCheck, f.rimNumbersCheck, f.hubNumbersCheck}},
     };
     for (const auto& page : pages) {
-        f.PageControl1->setCurrentIndex(page.page);
+        f.tabs->setCurrentIndex(page.page);
         Settle();
         page.order.front()->setFocus(Qt::OtherFocusReason);
         Settle();
@@ -288,17 +288,17 @@ TEST_F(MainWindowTest, KeepsItsMinimumSizeAndSharesTheButtonBar)
         EXPECT_EQ(f.Width(), std::max(asked.width(), 460));
         EXPECT_EQ(f.Height(), std::max(asked.height(), 540));
 
-        const QRect bar = f.BtnPnl->contentsRect();
+        const QRect bar = f.buttonBar->contentsRect();
         const int third = bar.width() / 3;
-        EXPECT_EQ(f.DBtn->width(), third);
-        EXPECT_EQ(f.SBtn->width(), third);
-        EXPECT_EQ(f.DBtn->x(), bar.left());
-        EXPECT_EQ(f.CBtn->x(), f.DBtn->geometry().right() + 1);
-        EXPECT_EQ(f.SBtn->x(), f.CBtn->geometry().right() + 1);
-        EXPECT_EQ(f.SBtn->geometry().right(), bar.right());
+        EXPECT_EQ(f.drawButton->width(), third);
+        EXPECT_EQ(f.summaryButton->width(), third);
+        EXPECT_EQ(f.drawButton->x(), bar.left());
+        EXPECT_EQ(f.calcButton->x(), f.drawButton->geometry().right() + 1);
+        EXPECT_EQ(f.summaryButton->x(), f.calcButton->geometry().right() + 1);
+        EXPECT_EQ(f.summaryButton->geometry().right(), bar.right());
         // The bar spans the drawing side, left of the 272 wide right panel.
-        EXPECT_EQ(f.Pnl->width(), 272);
-        EXPECT_EQ(f.BtnPnl->width() + f.Pnl->width(), f.width());
+        EXPECT_EQ(f.rightPanel->width(), 272);
+        EXPECT_EQ(f.buttonBar->width() + f.rightPanel->width(), f.width());
     }
 }
 
@@ -310,39 +310,39 @@ TEST_F(MainWindowTest, CtrlRightPressOnOpenHidesTheCreditsForGood)
     Start();
     TMainF& f = *mainF;
     LaceWheel(f, "36", "36");
-    EXPECT_TRUE(f.TitleL->isVisible());
-    EXPECT_TRUE(f.Image1->isVisible());
+    EXPECT_TRUE(f.titleLabel->isVisible());
+    EXPECT_TRUE(f.logoImage->isVisible());
 
-    Press(f.OpenBtn, Qt::RightButton);
-    Press(f.OpenBtn, Qt::RightButton, Qt::ShiftModifier | Qt::AltModifier);
-    Click(f.DBtn);
+    Press(f.openButton, Qt::RightButton);
+    Press(f.openButton, Qt::RightButton, Qt::ShiftModifier | Qt::AltModifier);
+    Click(f.drawButton);
     EXPECT_EQ(TMainF::ShowCredits, -1);
-    EXPECT_TRUE(f.TitleL->isVisible());
-    EXPECT_TRUE(f.Image1->isVisible());
+    EXPECT_TRUE(f.titleLabel->isVisible());
+    EXPECT_TRUE(f.logoImage->isVisible());
 
     // Ctrl with the left button is a plain click: the open dialog (cancelled).
-    Press(f.OpenBtn, Qt::LeftButton, Qt::ControlModifier);
+    Press(f.openButton, Qt::LeftButton, Qt::ControlModifier);
     EXPECT_EQ(desktop.openRequests.size(), 1u);
-    Click(f.DBtn);
-    EXPECT_TRUE(f.TitleL->isVisible());
+    Click(f.drawButton);
+    EXPECT_TRUE(f.titleLabel->isVisible());
 
-    Press(f.OpenBtn, Qt::RightButton, Qt::ControlModifier | Qt::ShiftModifier);
+    Press(f.openButton, Qt::RightButton, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(TMainF::ShowCredits, 0);
     EXPECT_EQ(desktop.openRequests.size(), 1u);
-    EXPECT_TRUE(f.TitleL->isVisible());  // the press itself does not redraw
+    EXPECT_TRUE(f.titleLabel->isVisible());  // the press itself does not redraw
     const int paints = Paints();
-    Click(f.DBtn);
+    Click(f.drawButton);
     EXPECT_GT(Paints(), paints);
-    EXPECT_FALSE(f.TitleL->isVisible());
-    EXPECT_FALSE(f.Image1->isVisible());
+    EXPECT_FALSE(f.titleLabel->isVisible());
+    EXPECT_FALSE(f.logoImage->isVisible());
 
     // Nothing brings them back: other drawings, a resize, another tab.
-    Choose(f.RimCB, "32");
+    Choose(f.rimHolesList, "32");
     f.resize(f.width() + 40, f.height() + 20);
     Settle();
-    Click(f.DBtn);
-    EXPECT_FALSE(f.TitleL->isVisible());
-    EXPECT_FALSE(f.Image1->isVisible());
+    Click(f.drawButton);
+    EXPECT_FALSE(f.titleLabel->isVisible());
+    EXPECT_FALSE(f.logoImage->isVisible());
     EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
 }
 
@@ -350,12 +350,12 @@ TEST_F(MainWindowTest, CtrlRightPressOnOpenHidesTheCreditsForGood)
 TEST_F(MainWindowTest, TitleAndLogoOpenTheAboutBoxAndTheWebPage)
 {
     Start();
-    Click(mainF->TitleL);
+    Click(mainF->titleLabel);
     ASSERT_EQ(desktop.abouts.size(), 1);
     EXPECT_TRUE(desktop.abouts[0].startsWith("Rimora Ver0.02\n"));
     EXPECT_TRUE(desktop.abouts[0].contains("Copyright"));
     EXPECT_TRUE(desktop.urls.isEmpty());
-    Click(mainF->Image1);
+    Click(mainF->logoImage);
     EXPECT_EQ(desktop.urls, QStringList{TMainF::WebAddress});
     EXPECT_EQ(desktop.abouts.size(), 1);
 }
@@ -367,9 +367,9 @@ TEST_F(MainWindowTest, NumberBoxesShowTheirLongestValueWhole)
     for (const QLocale& region : {PointRegion(), CommaRegion()}) {
         ScopedLocale scoped(region);
         Start();
-        const std::pair<TEdit*, double> rows[] = {{mainF->ErdE, 1590.125}, {mainF->dLE, 41.125}, {mainF->AdE, -5.625}};
+        const std::pair<TEdit*, double> rows[] = {{mainF->erdEdit, 1590.125}, {mainF->leftFlangeEdit, 41.125}, {mainF->angleEdit, -5.625}};
         for (const auto& [edit, value] : rows) {
-            mainF->PageControl1->setCurrentIndex(edit == mainF->AdE ? 1 : 0);
+            mainF->tabs->setCurrentIndex(edit == mainF->angleEdit ? 1 : 0);
             edit->setText(region.toString(value, 'f', 3));  // the cursor at the end, as after typing
             edit->grab();  // the box works out which part of its text it shows as it paints
             EXPECT_EQ(edit->cursorPositionAt(QPoint(edit->contentsRect().left() + 4, 8)), 0) << value;

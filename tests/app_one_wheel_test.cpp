@@ -122,30 +122,30 @@ TEST_F(OneWheelWindowTest, StatusBarNotesSummaryWithoutSpokesAndThePopupOnTheCur
     Start();
     LaceWheel(*mainF, "18", "18");
     // The drawing that follows the lacing keeps its note; a sound wheel clears it.
-    EXPECT_TRUE(mainF->StatusBar->SimpleText().contains("cannot all alternate"));
-    Choose(mainF->HubCB, "36");
-    Choose(mainF->RimCB, "36");
-    EXPECT_EQ(mainF->StatusBar->SimpleText(), QString());
+    EXPECT_TRUE(mainF->statusBar->SimpleText().contains("cannot all alternate"));
+    Choose(mainF->hubHolesList, "36");
+    Choose(mainF->rimHolesList, "36");
+    EXPECT_EQ(mainF->statusBar->SimpleText(), QString());
 
     // Every link cleared by hand: the summary says so, and how to lace again.
-    for (int r = 1; r <= 36; ++r) mainF->SG1->SetCells(kToHubCol, r, r % 2 ? "-" : "");
-    Click(mainF->SBtn);
+    for (int r = 1; r <= 36; ++r) mainF->lacingGrid->SetCells(kToHubCol, r, r % 2 ? "-" : "");
+    Click(mainF->summaryButton);
     ASSERT_EQ(desktop.errors.size(), 1);
     EXPECT_TRUE(desktop.errors[0].contains("no laced spoke")) << desktop.errors[0].toStdString();
     EXPECT_TRUE(desktop.errors[0].contains("\"Data\" tab")) << desktop.errors[0].toStdString();
 
     // The right button on the current ->H cell, where the editor stands, opens the table's popup.
-    EXPECT_EQ(QString(mainF->InsItem->text()).replace("&&", "&"), "Insert & No.Down");
-    EXPECT_TRUE(QKeySequence::mnemonic(mainF->InsItem->text()).isEmpty());
-    mainF->PageControl1->setCurrentIndex(1);
-    mainF->SG1->setCurrentIndex(mainF->SG1->model()->index(5, kToHubCol));
+    EXPECT_EQ(QString(mainF->insertGapItem->text()).replace("&&", "&"), "Insert & No.Down");
+    EXPECT_TRUE(QKeySequence::mnemonic(mainF->insertGapItem->text()).isEmpty());
+    mainF->tabs->setCurrentIndex(1);
+    mainF->lacingGrid->setCurrentIndex(mainF->lacingGrid->model()->index(5, kToHubCol));
     Settle();
-    auto* editor = mainF->SG1->viewport()->findChild<QLineEdit*>();
+    auto* editor = mainF->lacingGrid->viewport()->findChild<QLineEdit*>();
     ASSERT_TRUE(editor && editor->isVisible());
     QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(2, 2), editor->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(editor, &rightClick);
-    EXPECT_TRUE(mainF->Pop1->isVisible());
-    mainF->Pop1->hide();
+    EXPECT_TRUE(mainF->tableMenu->isVisible());
+    mainF->tableMenu->hide();
 }
 
 }  // namespace rimora::test

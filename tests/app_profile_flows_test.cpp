@@ -34,7 +34,7 @@ TEST_P(PartialProfileTest, OpensWithDefaultsAndSaysWhatItLacked)
     const PartialProfile& row = GetParam();
     Start();
     LaceWheel(*mainF, "36", "36");
-    Click(mainF->CBtn);
+    Click(mainF->calcButton);
     Save(Path("full.prl"));
     QByteArray file = row.records.isEmpty() ? QByteArray() : "[MainF]\n" + row.records + "\n";
     if (file.isEmpty())
@@ -45,24 +45,24 @@ TEST_P(PartialProfileTest, OpensWithDefaultsAndSaysWhatItLacked)
 
     // Another wheel on screen, values off their defaults.
     LaceWheel(*mainF, "32", "32");
-    for (TEdit* e : {mainF->ErdE, mainF->WLE, mainF->TensionE}) e->SetText("31");
-    mainF->CRE->SetValue(1);
-    ChooseColor(mainF->CL4, colors::Teal);
+    for (TEdit* e : {mainF->erdEdit, mainF->leftOffsetEdit, mainF->tensionEdit}) e->SetText("31");
+    mainF->rightCrossSpin->SetValue(1);
+    ChooseColor(mainF->hubColourBox, colors::Teal);
     Open(Path("full.prl"));
 
     EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
-    const QString status = mainF->StatusBar->SimpleText();
+    const QString status = mainF->statusBar->SimpleText();
     EXPECT_TRUE(*row.said ? status.startsWith(row.said) : !status.contains("full.prl")) << status.toStdString();
     for (const char* later : {"Rim offset", "Tension", "Spoke Ø", "Order step"}) EXPECT_FALSE(status.contains(later));
-    EXPECT_EQ(QStringList({mainF->ErdE->Text(), mainF->WLE->Text(), mainF->TensionE->Text(), mainF->CRE->Text()}),
+    EXPECT_EQ(QStringList({mainF->erdEdit->Text(), mainF->leftOffsetEdit->Text(), mainF->tensionEdit->Text(), mainF->rightCrossSpin->Text()}),
               QStringList({"590", "27.5", "120", "3"}));
-    EXPECT_EQ(mainF->CL4->Selected(), colors::MedGray);
+    EXPECT_EQ(mainF->hubColourBox->Selected(), colors::MedGray);
     int laced = 0;
-    for (int r = 1; r < mainF->SG1->RowCount(); ++r) laced += !mainF->SG1->Cells(3, r).isEmpty();
+    for (int r = 1; r < mainF->lacingGrid->RowCount(); ++r) laced += !mainF->lacingGrid->Cells(3, r).isEmpty();
     EXPECT_EQ(laced, row.lacedRows);
     // "Calc!" gives lengths, or names the input it lacks.
-    Click(mainF->CBtn);
-    EXPECT_EQ(!mainF->SG1->Cells(4, 1).isEmpty(), row.lacedRows > 0);
+    Click(mainF->calcButton);
+    EXPECT_EQ(!mainF->lacingGrid->Cells(4, 1).isEmpty(), row.lacedRows > 0);
     EXPECT_EQ(desktop.errors.size(), row.lacedRows > 0 ? 0 : 1) << Errors().toStdString();
 }
 
@@ -84,9 +84,9 @@ TEST_F(CalcStatusTest, SaysEachSidesLengths)
         ScopedLocale region(comma ? CommaRegion() : PointRegion());
         Start();
         LaceWheel(*mainF, hub, rim);
-        mainF->PageControl1->setCurrentIndex(0);
-        Click(mainF->CBtn);
-        EXPECT_EQ(mainF->StatusBar->SimpleText(), QString::fromUtf8(said));
+        mainF->tabs->setCurrentIndex(0);
+        Click(mainF->calcButton);
+        EXPECT_EQ(mainF->statusBar->SimpleText(), QString::fromUtf8(said));
         Stop();
         QFile::remove(SettingsPath());
     }
@@ -100,25 +100,25 @@ TEST_F(StaleLengthTest, MarkedUntilTheNextCalcAndKeptAsTheyAre)
 {
     Start();
     LaceWheel(*mainF, "36", "36");
-    Click(mainF->CBtn);
+    Click(mainF->calcButton);
     TMainF& f = *mainF;
-    const QString first = f.SG1->Cells(4, 1);
+    const QString first = f.lacingGrid->Cells(4, 1);
     const std::pair<std::function<void()>, int> steps[] = {  // a change, then the rows stale after it
-        {[&f] { f.ErdE->SetText("600"); }, 36},       {[&f] { f.ErdE->SetText("590"); }, 0},
-        {[&f] { f.SG1->SetCells(3, 5, "09"); }, 1},   {[&f] { f.RimOffE->SetText("x"); }, 36},
-        {[&f] { f.RimOffE->SetText("0"); }, 1},       {[&f] { f.TensionE->SetText("100"); }, 1},
-        {[&f] { Click(f.CBtn); }, 0},
+        {[&f] { f.erdEdit->SetText("600"); }, 36},       {[&f] { f.erdEdit->SetText("590"); }, 0},
+        {[&f] { f.lacingGrid->SetCells(3, 5, "09"); }, 1},   {[&f] { f.rimOffsetEdit->SetText("x"); }, 36},
+        {[&f] { f.rimOffsetEdit->SetText("0"); }, 1},       {[&f] { f.tensionEdit->SetText("100"); }, 1},
+        {[&f] { Click(f.calcButton); }, 0},
     };
     for (const auto& [act, staleRows] : steps) {
         act();
         int stale = 0;
-        for (int r = 0; r < f.SG1->RowCount(); ++r) stale += f.LengthStale(r);
+        for (int r = 0; r < f.lacingGrid->RowCount(); ++r) stale += f.LengthStale(r);
         EXPECT_EQ(stale, staleRows) << &act - &steps[0].first;
-        EXPECT_EQ(f.StatusBar->SimpleText().contains("no longer match"), staleRows > 0);
+        EXPECT_EQ(f.statusBar->SimpleText().contains("no longer match"), staleRows > 0);
     }
     // A stale length stays in the table and in the file as it is.
-    f.ErdE->SetText("600");
-    EXPECT_EQ(f.SG1->Cells(4, 1), first);
+    f.erdEdit->SetText("600");
+    EXPECT_EQ(f.lacingGrid->Cells(4, 1), first);
     Save(Path("stale.prl"));
     EXPECT_TRUE(Bytes(Path("stale.prl")).contains("," + first.toUtf8() + ",\n"));
 }
@@ -135,9 +135,9 @@ TEST_F(SaveBeforeOpenTest, SaveGoesToTheProfilesOwnFileWithoutADialog)
     Save(Path("other.prl"));
     WriteBytes(Path("own.prl"), Bytes(Path("other.prl")));
     Restart();
-    mainF->ErdE->SetText("601");
+    mainF->erdEdit->SetText("601");
     Open(Path("own.prl"));  // the question, then discarded
-    mainF->ErdE->SetText("577");
+    mainF->erdEdit->SetText("577");
     desktop.saveChangesAnswers.push_back(SaveChangesAnswer::Save);
     desktop.saveRequests.clear();
     Open(Path("other.prl"));
@@ -148,8 +148,8 @@ TEST_F(SaveBeforeOpenTest, SaveGoesToTheProfilesOwnFileWithoutADialog)
     EXPECT_TRUE(desktop.saveRequests.empty());
     EXPECT_TRUE(desktop.confirmations.isEmpty());
     EXPECT_TRUE(Bytes(Path("own.prl")).contains("\nErdE=577\n"));
-    EXPECT_EQ(mainF->ProfL->Caption(), "other.prl");
-    EXPECT_EQ(mainF->ErdE->Text(), "590");
+    EXPECT_EQ(mainF->profileLabel->Caption(), "other.prl");
+    EXPECT_EQ(mainF->erdEdit->Text(), "590");
     EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
 }
 

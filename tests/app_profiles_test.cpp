@@ -65,14 +65,14 @@ TEST_F(ProfilesTest, SavedProfileListsItsKeysInTheOrderOfTheRecords)
 {
     Start();
     LaceWheel(*mainF, "16", "16");
-    mainF->CLE->SetValue(0);
-    mainF->CRE->SetValue(0);
-    Click(mainF->CBtn);
+    mainF->leftCrossSpin->SetValue(0);
+    mainF->rightCrossSpin->SetValue(0);
+    Click(mainF->calcButton);
     Save(Path("radial.prl"));
 
     EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
     EXPECT_EQ(Bytes(Path("radial.prl")).toStdString(), RadialSixteenProfile().toStdString());
-    EXPECT_EQ(mainF->ProfL->Caption(), "radial.prl");
+    EXPECT_EQ(mainF->profileLabel->Caption(), "radial.prl");
     ASSERT_EQ(desktop.saveRequests.size(), 1u);
     EXPECT_EQ(desktop.saveRequests[0].filter, "prl|*.prl|*.*|*.*");
     EXPECT_EQ(desktop.saveRequests[0].defaultExtension, "prl");
@@ -88,8 +88,8 @@ TEST_F(ProfilesTest, SavedProfileListsItsKeysInTheOrderOfTheRecords)
     WriteBytes(Path("old.prl"), old);
     Open(Path("old.prl"));
     EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
-    EXPECT_FALSE(mainF->HNCB->Checked());
-    EXPECT_EQ(mainF->SG1->Model().Cells(4, 1), "274.6");
+    EXPECT_FALSE(mainF->hubNumbersCheck->Checked());
+    EXPECT_EQ(mainF->lacingGrid->Model().Cells(4, 1), "274.6");
 }
 
 // The user picks the custom entry and the colour dialog answers.
@@ -104,58 +104,58 @@ void ColorDialogAnswer(TColorBox* box, const QColor& colour)
 // Every value a profile keeps, set away from its default.
 void SetAWheel(TMainF& f)
 {
-    Choose(f.TyCB, "650B:584");
+    Choose(f.rimTypeList, "650B:584");
     LaceWheel(f, "32", "36");
-    f.CLE->SetValue(2);
-    f.CRE->SetValue(1);
-    f.ErdE->SetText("600");
-    f.WLE->SetText("30");
-    f.WRE->SetText("20");
-    f.dLE->SetText("45");
-    f.dRE->SetText("38");
-    f.ShE->SetText("2.6");
-    Click(f.CBtn);
-    f.SG1->SetCells(4, 5, "290.0");  // a length the user typed
-    Click(f.SimBtn);
-    ChooseColor(f.CL1, colors::White);
+    f.leftCrossSpin->SetValue(2);
+    f.rightCrossSpin->SetValue(1);
+    f.erdEdit->SetText("600");
+    f.leftOffsetEdit->SetText("30");
+    f.rightOffsetEdit->SetText("20");
+    f.leftFlangeEdit->SetText("45");
+    f.rightFlangeEdit->SetText("38");
+    f.spokeHoleEdit->SetText("2.6");
+    Click(f.calcButton);
+    f.lacingGrid->SetCells(4, 5, "290.0");  // a length the user typed
+    Click(f.halfPitchButton);
+    ChooseColor(f.backgroundColourBox, colors::White);
     // A colour of no list, from the colour dialog.
-    ColorDialogAnswer(f.CL2, QColor(1, 2, 3));
-    ChooseColor(f.CL3, colors::Olive);
-    ChooseColor(f.CL4, colors::ButtonFace);
-    ChooseColor(f.CL5, colors::Purple);
-    ChooseColor(f.CL6, colors::Maroon);
-    f.CL7->SetSelected(colors::Aqua);
-    f.RIMBK->SetValue(5);
-    f.RIMID->SetValue(3);
-    f.HUBOD->SetValue(2);
-    f.SpkD->SetValue(4);
-    f.RNCB->SetChecked(false);
-    f.Ssd->SetItemIndex(2);
-    f.AuCB->SetChecked(false);
+    ColorDialogAnswer(f.rimOuterColourBox, QColor(1, 2, 3));
+    ChooseColor(f.rimInnerColourBox, colors::Olive);
+    ChooseColor(f.hubColourBox, colors::ButtonFace);
+    ChooseColor(f.rightSpokeColourBox, colors::Purple);
+    ChooseColor(f.leftSpokeColourBox, colors::Maroon);
+    f.spareColourBox->SetSelected(colors::Aqua);
+    f.rimBandSpin->SetValue(5);
+    f.rimInnerSpin->SetValue(3);
+    f.hubMarginSpin->SetValue(2);
+    f.spokeWidthSpin->SetValue(4);
+    f.rimNumbersCheck->SetChecked(false);
+    f.spokeSideGroup->SetItemIndex(2);
+    f.autoRedrawCheck->SetChecked(false);
 }
 
 // Another wheel: other counts, other crossings, other values everywhere.
 void SetAnotherWheel(TMainF& f)
 {
-    Choose(f.TyCB, "27\":630");
+    Choose(f.rimTypeList, "27\":630");
     LaceWheel(f, "16", "16");
-    f.CLE->SetValue(4);
-    f.CRE->SetValue(0);
-    f.ErdE->SetText("610");
-    f.WLE->SetText("31");
-    f.WRE->SetText("21");
-    f.dLE->SetText("50");
-    f.dRE->SetText("52");
-    f.ShE->SetText("2.4");
-    f.AdE->SetText("7");
-    ChooseColor(f.CL1, colors::Black);
-    ChooseColor(f.CL5, colors::Yellow);
-    f.CL7->SetSelected(colors::Lime);
-    f.RIMBK->SetValue(9);
-    f.SpkD->SetValue(1);
-    f.RNCB->SetChecked(true);
-    f.Ssd->SetItemIndex(1);
-    f.AuCB->SetChecked(false);
+    f.leftCrossSpin->SetValue(4);
+    f.rightCrossSpin->SetValue(0);
+    f.erdEdit->SetText("610");
+    f.leftOffsetEdit->SetText("31");
+    f.rightOffsetEdit->SetText("21");
+    f.leftFlangeEdit->SetText("50");
+    f.rightFlangeEdit->SetText("52");
+    f.spokeHoleEdit->SetText("2.4");
+    f.angleEdit->SetText("7");
+    ChooseColor(f.backgroundColourBox, colors::Black);
+    ChooseColor(f.rightSpokeColourBox, colors::Yellow);
+    f.spareColourBox->SetSelected(colors::Lime);
+    f.rimBandSpin->SetValue(9);
+    f.spokeWidthSpin->SetValue(1);
+    f.rimNumbersCheck->SetChecked(true);
+    f.spokeSideGroup->SetItemIndex(1);
+    f.autoRedrawCheck->SetChecked(false);
 }
 
 // Saving and opening the same file gives back every control and every cell,
@@ -165,18 +165,18 @@ TEST_F(ProfilesTest, SaveThenOpenGivesBackEveryControlAndEveryCell)
     Start();
     SetAWheel(*mainF);
     desktop.errors.clear();
-    ASSERT_EQ(mainF->SG1->RowCount(), 37);
-    ASSERT_EQ(mainF->AdE->Text(), "5.625");
+    ASSERT_EQ(mainF->lacingGrid->RowCount(), 37);
+    ASSERT_EQ(mainF->angleEdit->Text(), "5.625");
     Save(Path("wheel.prl"));
     const QStringList saved = Snapshot(*mainF);
 
     SetAnotherWheel(*mainF);
     ASSERT_NE(Snapshot(*mainF), saved);
-    ASSERT_EQ(mainF->SG1->RowCount(), 17);
+    ASSERT_EQ(mainF->lacingGrid->RowCount(), 17);
     const int paints = Paints();
     Open(Path("wheel.prl"));
     EXPECT_EQ(Snapshot(*mainF), saved);
-    EXPECT_EQ(mainF->ProfL->Caption(), "wheel.prl");
+    EXPECT_EQ(mainF->profileLabel->Caption(), "wheel.prl");
     EXPECT_EQ(Paints(), paints + 1);
     EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
     ASSERT_EQ(desktop.openRequests.size(), 1u);
@@ -186,7 +186,7 @@ TEST_F(ProfilesTest, SaveThenOpenGivesBackEveryControlAndEveryCell)
     // The heading row is the program's own, whatever the file says.
     EXPECT_EQ(TableRow(*mainF, 0), QStringList({"HUB", "->R", "RIM", "->H", "Length"}));
     // The summary names the profile.
-    Click(mainF->SBtn);
+    Click(mainF->summaryButton);
     EXPECT_TRUE(sumF->Memo1->Text().startsWith("wheel.prl\n")) << sumF->Memo1->Text().toStdString();
 }
 
@@ -207,7 +207,7 @@ TEST_F(ProfilesTest, ProfileInAnotherFolderIsUsedAsChosen)
     SetAnotherWheel(*mainF);
     Open(path);
     EXPECT_EQ(Snapshot(*mainF), saved);
-    EXPECT_EQ(mainF->ProfL->Caption(), "away.prl");
+    EXPECT_EQ(mainF->profileLabel->Caption(), "away.prl");
     ASSERT_EQ(desktop.openRequests.size(), 1u);
     EXPECT_EQ(QDir(desktop.openRequests[0].folder).canonicalPath(), QDir(elsewhere.path()).canonicalPath());
     Stop();
@@ -225,13 +225,13 @@ TEST_F(ProfilesTest, CancelChangesNothing)
     const QByteArray file = Bytes(Path("first.prl"));
     const int paints = Paints();
 
-    Click(mainF->SaveBtn);  // no answer queued: cancelled
-    Click(mainF->OpenBtn);
+    Click(mainF->saveButton);  // no answer queued: cancelled
+    Click(mainF->openButton);
     EXPECT_EQ(desktop.saveRequests.size(), 2u);
     EXPECT_EQ(desktop.saveRequests[1].fileName, "first.prl");  // preset with the label
     EXPECT_EQ(desktop.openRequests.size(), 1u);
     EXPECT_EQ(Snapshot(*mainF), before);
-    EXPECT_EQ(mainF->ProfL->Caption(), "first.prl");
+    EXPECT_EQ(mainF->profileLabel->Caption(), "first.prl");
     EXPECT_EQ(FolderEntries(), QStringList{"first.prl"});
     EXPECT_EQ(Bytes(Path("first.prl")), file);
     EXPECT_EQ(Paints(), paints);
@@ -244,12 +244,12 @@ TEST_F(ProfilesTest, RefusedTargetReportsTheErrorAndKeepsTheOldFile)
 {
     Start();
     LaceWheel(*mainF, "36", "36");
-    Click(mainF->CBtn);
+    Click(mainF->calcButton);
     Save(Path("good.prl"));
     const QByteArray good = Bytes(Path("good.prl"));
     ASSERT_FALSE(good.isEmpty());
     ASSERT_TRUE(QDir(Path(".")).mkdir("folder.prl"));
-    mainF->ErdE->SetText("600");
+    mainF->erdEdit->SetText("600");
     desktop.errors.clear();
 
     // The message is in the user's language: Japanese or English.
@@ -273,7 +273,7 @@ TEST_F(ProfilesTest, RefusedTargetReportsTheErrorAndKeepsTheOldFile)
             ASSERT_EQ(desktop.errors.size(), 1);
             EXPECT_EQ(desktop.errors[0],
                       QString::fromUtf8(language.pattern).arg(QDir::toNativeSeparators(target), reason));
-            EXPECT_EQ(mainF->ProfL->Caption(), "good.prl");
+            EXPECT_EQ(mainF->profileLabel->Caption(), "good.prl");
             EXPECT_EQ(Bytes(Path("good.prl")), good);
             EXPECT_EQ(FolderEntries(), QStringList({"folder.prl", "good.prl"}));
             EXPECT_TRUE(QDir(Path("folder.prl")).isEmpty());
@@ -295,9 +295,9 @@ TEST_F(ProfilesTest, RefusedTargetReportsTheErrorAndKeepsTheOldFile)
     desktop.saveChangesQuestions.clear();
     desktop.saveChangesAnswers.push_back(SaveChangesAnswer::Cancel);
     desktop.openAnswers.push_back(Path("good.prl"));
-    Click(mainF->OpenBtn);
+    Click(mainF->openButton);
     EXPECT_EQ(desktop.saveChangesQuestions.size(), 1);
-    EXPECT_EQ(mainF->ErdE->Text(), "600");
+    EXPECT_EQ(mainF->erdEdit->Text(), "600");
 
     // The store is not left pointing at the refused target: the next save
     // over the old profile, and the settings at the end, go where they belong.
@@ -325,12 +325,12 @@ TEST_F(ProfilesTest, LengthsWithACommaRoundTripInBothRegions)
         SCOPED_TRACE(c.name);
         ScopedLocale region(c.region);
         Restart();
-        mainF->WLE->SetText(c.wl);
-        mainF->WRE->SetText(c.wr);
-        mainF->ShE->SetText(c.sh);
-        mainF->ErdE->SetText(c.erd);
+        mainF->leftOffsetEdit->SetText(c.wl);
+        mainF->rightOffsetEdit->SetText(c.wr);
+        mainF->spokeHoleEdit->SetText(c.sh);
+        mainF->erdEdit->SetText(c.erd);
         LaceWheel(*mainF, "36", "36");
-        Click(mainF->CBtn);
+        Click(mainF->calcButton);
         ASSERT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
         const QStringList row1 = TableRow(*mainF, 1);
         EXPECT_EQ(row1.value(4), c.firstLength);
@@ -340,14 +340,14 @@ TEST_F(ProfilesTest, LengthsWithACommaRoundTripInBothRegions)
         EXPECT_TRUE(file.contains("\nSG1-Row1=" + row1.mid(0, 4).join(',') + ",\"" + c.firstLength + "\",\n"))
             << file.toStdString();
 
-        Click(mainF->CBtn);  // nothing to lose yet: rewrite, then spoil the lengths
-        for (int r = 1; r < mainF->SG1->RowCount(); ++r) mainF->SG1->SetCells(4, r, "");
-        mainF->SG1->SetCells(3, 1, "");
+        Click(mainF->calcButton);  // nothing to lose yet: rewrite, then spoil the lengths
+        for (int r = 1; r < mainF->lacingGrid->RowCount(); ++r) mainF->lacingGrid->SetCells(4, r, "");
+        mainF->lacingGrid->SetCells(3, 1, "");
         Open(Path("lengths.prl"));
         EXPECT_EQ(Snapshot(*mainF), saved);
         EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
         // The opened lengths read back for the summary.
-        Click(mainF->SBtn);
+        Click(mainF->summaryButton);
         EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
         EXPECT_TRUE(sumF->Memo1->Text().contains("Total:36 pcs"));
     }
@@ -365,15 +365,15 @@ TEST_F(ProfilesTest, ProfileOfOtherHoleCountsOpensWhole)
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.savedHub) + "/" + c.savedRim);
         LaceWheel(*mainF, c.savedHub, c.savedRim);
-        Click(mainF->CBtn);
+        Click(mainF->calcButton);
         Save(Path("counts.prl"));
         const QStringList saved = Snapshot(*mainF);
-        ASSERT_EQ(mainF->SG1->RowCount(), c.rows);
+        ASSERT_EQ(mainF->lacingGrid->RowCount(), c.rows);
 
         LaceWheel(*mainF, c.otherHub, c.otherRim);
-        ASSERT_NE(mainF->SG1->RowCount(), c.rows);
+        ASSERT_NE(mainF->lacingGrid->RowCount(), c.rows);
         Open(Path("counts.prl"));
-        EXPECT_EQ(mainF->SG1->RowCount(), c.rows);
+        EXPECT_EQ(mainF->lacingGrid->RowCount(), c.rows);
         EXPECT_EQ(Snapshot(*mainF), saved);
     }
     EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
@@ -402,7 +402,7 @@ TEST_F(ProfilesTest, OpeningAMissingOrForeignFileReportsAndChangesNothing)
         ASSERT_EQ(desktop.errors.size(), 1);
         EXPECT_TRUE(desktop.errors[0].contains(QDir::toNativeSeparators(Path(name)))) << Errors().toStdString();
         EXPECT_EQ(Snapshot(*mainF), before);
-        EXPECT_EQ(mainF->ProfL->Caption(), "mine.prl");
+        EXPECT_EQ(mainF->profileLabel->Caption(), "mine.prl");
         EXPECT_EQ(Bytes(Path(name)), bytes);
     }
     EXPECT_EQ(FolderEntries(), entries);
@@ -413,8 +413,8 @@ TEST_F(ProfilesTest, OpeningAMissingOrForeignFileReportsAndChangesNothing)
     desktop.errors.clear();
     Open(Path("lower.prl"));
     EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
-    EXPECT_EQ(mainF->ErdE->Text(), "640");
-    EXPECT_EQ(mainF->ProfL->Caption(), "lower.prl");
+    EXPECT_EQ(mainF->erdEdit->Text(), "640");
+    EXPECT_EQ(mainF->profileLabel->Caption(), "lower.prl");
 }
 
 // Saving over an existing profile asks first; "no" leaves it as it was,
@@ -428,7 +428,7 @@ TEST_F(ProfilesTest, SavingOverAnExistingProfileAsksFirst)
     const QByteArray old = Bytes(Path("wheel.prl"));
     EXPECT_TRUE(desktop.confirmations.isEmpty());
 
-    mainF->ErdE->SetText("600");
+    mainF->erdEdit->SetText("600");
     desktop.confirmAnswers.push_back(false);
     Save(Path("wheel.prl"));
     ASSERT_EQ(desktop.confirmations.size(), 1);
@@ -455,7 +455,7 @@ TEST_F(ProfilesTest, SettingsAreReadAtCreationAndWrittenAtDestructionToTheSettin
     Save(Path("wheel.prl"));
     Open(Path("wheel.prl"));
     const QByteArray profile = Bytes(Path("wheel.prl"));
-    mainF->ErdE->SetText("620");
+    mainF->erdEdit->SetText("620");
     const QStringList atTheEnd = Snapshot(*mainF);
     mainF->move(40, 30);
     Settle();
@@ -494,7 +494,7 @@ TEST_F(ProfilesTest, BothWindowsKeepTheirPlacementRunAfterRun)
 {
     Start();
     LaceWheel(*mainF, "36", "36");
-    Click(mainF->SBtn);
+    Click(mainF->summaryButton);
     ASSERT_TRUE(sumF->isVisible());
     const QRect mainPlace(60, 40, 820, 560);
     const QRect sumPlace(700, 300, 430, 330);
@@ -509,7 +509,7 @@ TEST_F(ProfilesTest, BothWindowsKeepTheirPlacementRunAfterRun)
         Click(sumF->OKBtn);  // writes the summary window's placement
         Restart();
         EXPECT_EQ(mainF->frameGeometry(), mainPlace);
-        Click(mainF->SBtn);  // the counts came back from the settings
+        Click(mainF->summaryButton);  // the counts came back from the settings
         ASSERT_TRUE(sumF->isVisible());
         Settle();
         EXPECT_EQ(sumF->frameGeometry(), sumPlace);
@@ -544,20 +544,20 @@ TEST_F(ProfilesTest, ProfilesCrossBetweenPointAndCommaRegions)
             QFile::remove(SettingsPath());  // the untouched window of a first start
             Start();
             LaceWheel(*mainF, "36", "36");
-            Click(mainF->CBtn);
+            Click(mainF->calcButton);
             ASSERT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
-            EXPECT_EQ(mainF->SG1->Cells(4, 1), c.savedLength);
-            EXPECT_EQ(mainF->WLE->Text(), QLocale().toString(27.5));
+            EXPECT_EQ(mainF->lacingGrid->Cells(4, 1), c.savedLength);
+            EXPECT_EQ(mainF->leftOffsetEdit->Text(), QLocale().toString(27.5));
             Save(Path("shared.prl"));
         }
         ScopedLocale region(c.opened);
         Restart();
         Open(Path("shared.prl"));
-        Click(mainF->CBtn);
-        Click(mainF->SBtn);
+        Click(mainF->calcButton);
+        Click(mainF->summaryButton);
         EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
-        EXPECT_EQ(mainF->SG1->Cells(4, 1), c.openedLength);
-        EXPECT_EQ(mainF->SG1->Cells(4, 2), QLocale().toString(284.6, 'f', 1));
+        EXPECT_EQ(mainF->lacingGrid->Cells(4, 1), c.openedLength);
+        EXPECT_EQ(mainF->lacingGrid->Cells(4, 2), QLocale().toString(284.6, 'f', 1));
         EXPECT_TRUE(sumF->Memo1->Text().contains("Total:36 pcs"));
     }
 }
@@ -575,10 +575,10 @@ TEST_F(ProfilesTest, ThreeDecimalsCrossRegionsAndReopenUnchanged)
             ScopedLocale region(saved);
             Restart();
             LaceWheel(*mainF, "32", "36");
-            mainF->dLE->SetText(saved.toString(41.125));
-            Click(mainF->SimBtn);  // an angle difference of 5.625
-            Click(mainF->CBtn);
-            length = saved.toDouble(mainF->SG1->Cells(kLengthCol, 1));
+            mainF->leftFlangeEdit->SetText(saved.toString(41.125));
+            Click(mainF->halfPitchButton);  // an angle difference of 5.625
+            Click(mainF->calcButton);
+            length = saved.toDouble(mainF->lacingGrid->Cells(kLengthCol, 1));
             Save(Path("wheel.prl"));
             const QStringList screen = Snapshot(*mainF);
             Restart();
@@ -586,7 +586,7 @@ TEST_F(ProfilesTest, ThreeDecimalsCrossRegionsAndReopenUnchanged)
             EXPECT_EQ(Snapshot(*mainF), screen);
             Save(Path("again.prl"));
             EXPECT_EQ(Bytes(Path("again.prl")), Bytes(Path("wheel.prl")));
-            mainF->ErdE->SetText(saved.toString(1590.5));  // typed with the region's groups
+            mainF->erdEdit->SetText(saved.toString(1590.5));  // typed with the region's groups
             Save(Path("grouped.prl"));
         }
         ScopedLocale region(opened);
@@ -594,16 +594,16 @@ TEST_F(ProfilesTest, ThreeDecimalsCrossRegionsAndReopenUnchanged)
         Open(Path("wheel.prl"));
         Open(Path("wheel.prl"));
         EXPECT_TRUE(desktop.saveChangesQuestions.isEmpty()) << "opening is no change";
-        EXPECT_EQ(mainF->dLE->Text() + ' ' + mainF->AdE->Text(), opened.toString(41.125) + ' ' + opened.toString(5.625));
+        EXPECT_EQ(mainF->leftFlangeEdit->Text() + ' ' + mainF->angleEdit->Text(), opened.toString(41.125) + ' ' + opened.toString(5.625));
         // The table's lengths too: they match the inputs, and the summary reads them.
-        EXPECT_EQ(mainF->SG1->Cells(kLengthCol, 1), opened.toString(length, 'f', 1));
+        EXPECT_EQ(mainF->lacingGrid->Cells(kLengthCol, 1), opened.toString(length, 'f', 1));
         EXPECT_FALSE(mainF->LengthStale(1));
-        Click(mainF->SBtn);
-        Click(mainF->CBtn);
+        Click(mainF->summaryButton);
+        Click(mainF->calcButton);
         EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
         // A grouped number is kept without its groups, and reads anywhere.
         Open(Path("grouped.prl"));
-        EXPECT_EQ(mainF->ErdE->Text(), opened.toString(1590.5).remove(opened.groupSeparator()));
+        EXPECT_EQ(mainF->erdEdit->Text(), opened.toString(1590.5).remove(opened.groupSeparator()));
     }
 }
 

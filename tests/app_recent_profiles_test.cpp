@@ -17,7 +17,7 @@ protected:
     {
         mainF->FillRecentMenu();
         QStringList paths;
-        for (QAction* a : mainF->RecentMenu->actions())
+        for (QAction* a : mainF->recentMenu->actions())
             if (a->isEnabled()) paths << a->toolTip();
         return paths;
     }
@@ -25,7 +25,7 @@ protected:
     void ChooseRecent(const QString& path)
     {
         mainF->FillRecentMenu();
-        for (QAction* a : mainF->RecentMenu->actions()) {
+        for (QAction* a : mainF->recentMenu->actions()) {
             if (a->toolTip() == QDir::toNativeSeparators(path)) {
                 a->trigger();
                 return;
@@ -39,7 +39,7 @@ protected:
         const QString path = Path(name);
         Start();
         LaceWheel(*mainF, "32", "32");
-        mainF->ErdE->SetText(erd);
+        mainF->erdEdit->SetText(erd);
         Save(path);
         Stop();
         QFile::remove(SettingsPath());
@@ -59,19 +59,19 @@ TEST_F(RecentProfilesWindowTest, UnchangedWheelIsReplacedWithoutAQuestion)
         {"saved, then untouched",
          [this] {
              LaceWheel(*mainF, "36", "36");
-             mainF->ErdE->SetText("601");
+             mainF->erdEdit->SetText("601");
              Save(Path("saved.prl"));
          }},
         {"opened, then redrawn and calculated",
          [this, other] {
              Open(other);
-             Click(mainF->DBtn);
+             Click(mainF->drawButton);
          }},
         {"changed and changed back",
          [this] {
-             const QString erd = mainF->ErdE->Text();
-             mainF->ErdE->SetText("555");
-             mainF->ErdE->SetText(erd);
+             const QString erd = mainF->erdEdit->Text();
+             mainF->erdEdit->SetText("555");
+             mainF->erdEdit->SetText(erd);
          }},
     };
     for (const Row& row : rows) {
@@ -82,8 +82,8 @@ TEST_F(RecentProfilesWindowTest, UnchangedWheelIsReplacedWithoutAQuestion)
         Open(other);
         EXPECT_TRUE(desktop.saveChangesQuestions.isEmpty());
         EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
-        EXPECT_EQ(mainF->ErdE->Text(), "612");
-        EXPECT_EQ(mainF->ProfL->Caption(), "other.prl");
+        EXPECT_EQ(mainF->erdEdit->Text(), "612");
+        EXPECT_EQ(mainF->profileLabel->Caption(), "other.prl");
         Stop();
         QFile::remove(SettingsPath());
     }
@@ -119,8 +119,8 @@ TEST_F(RecentProfilesWindowTest, ChangedWheelAsksAndEachAnswerDoesItsPart)
                 Open(other);
                 Restart();
             }
-            mainF->ErdE->SetText("577");
-            mainF->SG1->SetCells(4, 1, "299.9");  // a table cell is a change too
+            mainF->erdEdit->SetText("577");
+            mainF->lacingGrid->SetCells(4, 1, "299.9");  // a table cell is a change too
             desktop.saveChangesAnswers.push_back(row.answer);
             if (!row.saveAnswer.isEmpty()) desktop.saveAnswers.push_back(row.saveAnswer);
             desktop.openRequests.clear();
@@ -129,7 +129,7 @@ TEST_F(RecentProfilesWindowTest, ChangedWheelAsksAndEachAnswerDoesItsPart)
                 ChooseRecent(other);
             } else {
                 desktop.openAnswers.push_back(other);
-                Click(mainF->OpenBtn);
+                Click(mainF->openButton);
             }
             ASSERT_EQ(desktop.saveChangesQuestions.size(), 1);
             EXPECT_TRUE(desktop.saveChangesQuestions[0].contains("not been saved yet"))
@@ -140,8 +140,8 @@ TEST_F(RecentProfilesWindowTest, ChangedWheelAsksAndEachAnswerDoesItsPart)
                 EXPECT_EQ(desktop.openRequests.size(), row.opened ? 1u : 0u);
             }
             EXPECT_EQ(desktop.errors.size(), row.error ? 1 : 0) << Errors().toStdString();
-            EXPECT_EQ(mainF->ErdE->Text(), row.opened ? "612" : "577");
-            EXPECT_EQ(mainF->SG1->Cells(4, 1), row.opened ? "" : "299.9");
+            EXPECT_EQ(mainF->erdEdit->Text(), row.opened ? "612" : "577");
+            EXPECT_EQ(mainF->lacingGrid->Cells(4, 1), row.opened ? "" : "299.9");
             EXPECT_EQ(QFileInfo::exists(target), row.savedAsAsked);
             if (row.savedAsAsked) {
                 EXPECT_TRUE(Bytes(target).contains("\nErdE=577\n"));
@@ -169,8 +169,8 @@ TEST_F(RecentProfilesWindowTest, ListKeepsTheLatestEightMostRecentFirst)
     Start();
     LaceWheel(*mainF, "32", "32");
     EXPECT_TRUE(MenuPaths().isEmpty());
-    ASSERT_EQ(mainF->RecentMenu->actions().size(), 1);
-    EXPECT_FALSE(mainF->RecentMenu->actions()[0]->isEnabled()) << "an empty list says so";
+    ASSERT_EQ(mainF->recentMenu->actions().size(), 1);
+    EXPECT_FALSE(mainF->recentMenu->actions()[0]->isEnabled()) << "an empty list says so";
 
     QStringList expected;
     for (int i = 1; i <= 10; ++i) {
@@ -185,12 +185,12 @@ TEST_F(RecentProfilesWindowTest, ListKeepsTheLatestEightMostRecentFirst)
     expected.prepend(Path("wheel5.prl"));
     EXPECT_EQ(MenuPaths(), expected.mid(0, 8));
     // A recent entry opens its file as "Open" does.
-    mainF->ErdE->SetText("640");
+    mainF->erdEdit->SetText("640");
     Save(Path("wheel3.prl"));
     ChooseRecent(Path("wheel5.prl"));
     EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
-    EXPECT_EQ(mainF->ErdE->Text(), "590");
-    EXPECT_EQ(mainF->ProfL->Caption(), "wheel5.prl");
+    EXPECT_EQ(mainF->erdEdit->Text(), "590");
+    EXPECT_EQ(mainF->profileLabel->Caption(), "wheel5.prl");
     EXPECT_EQ(MenuPaths().mid(0, 2), QStringList({Path("wheel5.prl"), Path("wheel3.prl")}));
 
     // The list survives the restart through the settings file, where it is
@@ -213,12 +213,12 @@ TEST_F(RecentProfilesWindowTest, MissingProfileIsSaidAndDropped)
     Save(Path("kept.prl"));
     Save(Path("gone.prl"));
     ASSERT_TRUE(QFile::remove(Path("gone.prl")));
-    mainF->ErdE->SetText("620");  // a change: nothing to ask about for a file that is not there
+    mainF->erdEdit->SetText("620");  // a change: nothing to ask about for a file that is not there
     ChooseRecent(Path("gone.prl"));
     ASSERT_EQ(desktop.errors.size(), 1);
     EXPECT_TRUE(desktop.errors[0].contains(QDir::toNativeSeparators(Path("gone.prl")))) << Errors().toStdString();
     EXPECT_TRUE(desktop.saveChangesQuestions.isEmpty());
-    EXPECT_EQ(mainF->ErdE->Text(), "620");
+    EXPECT_EQ(mainF->erdEdit->Text(), "620");
     EXPECT_EQ(MenuPaths(), QStringList{Path("kept.prl")});
 }
 
@@ -231,7 +231,7 @@ TEST_F(RecentProfilesWindowTest, EntriesShowTheFullPathElidedInTheMiddle)
     Save(Path("short.prl"));
     Save(deep);
     mainF->FillRecentMenu();
-    const QList<QAction*> entries = mainF->RecentMenu->actions();
+    const QList<QAction*> entries = mainF->recentMenu->actions();
     ASSERT_EQ(entries.size(), 2);
     EXPECT_EQ(entries[0]->toolTip(), QDir::toNativeSeparators(deep));
     // Start and end of a long path stay readable; an ampersand is no mnemonic.
@@ -244,7 +244,7 @@ TEST_F(RecentProfilesWindowTest, EntriesShowTheFullPathElidedInTheMiddle)
 
 TEST_F(RecentProfilesWindowTest, SettingsFileWithoutTheListStartsEmptyAndProfileCannotSetIt)
 {
-    // A settings file of an earlier version: every record up to HNCB.
+    // A settings file of an earlier version: every record up to hubNumbersCheck.
     Start();
     Save(Path("mine.prl"));
     Stop();
@@ -270,18 +270,18 @@ TEST_F(RecentProfilesWindowTest, ArrowShowsTheMenuAndCtrlRightPressStillSwitches
 {
     Start();
     Save(Path("a.prl"));
-    Click(mainF->RecentBtn);
+    Click(mainF->recentButton);
     Settle();
-    EXPECT_TRUE(mainF->RecentMenu->isVisible());
+    EXPECT_TRUE(mainF->recentMenu->isVisible());
     EXPECT_EQ(MenuPaths(), QStringList{Path("a.prl")});
-    mainF->RecentMenu->hide();
+    mainF->recentMenu->hide();
     // A plain click on "Open" is still the file dialog, not the menu.
     desktop.openRequests.clear();
-    Click(mainF->OpenBtn);
+    Click(mainF->openButton);
     EXPECT_EQ(desktop.openRequests.size(), 1u);
-    EXPECT_FALSE(mainF->RecentMenu->isVisible());
+    EXPECT_FALSE(mainF->recentMenu->isVisible());
     EXPECT_EQ(TMainF::ShowCredits, -1);
-    Press(mainF->OpenBtn, Qt::RightButton, Qt::ControlModifier);
+    Press(mainF->openButton, Qt::RightButton, Qt::ControlModifier);
     EXPECT_EQ(TMainF::ShowCredits, 0);
 }
 

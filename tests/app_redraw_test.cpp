@@ -41,31 +41,31 @@ struct Change {
 const std::vector<Change>& InputChanges()
 {
     static const std::vector<Change> changes = {
-        {"TyCB", false, [](TMainF& f) { Choose(f.TyCB, f.TyCB->ItemIndex() == 3 ? "700c:622" : "650B:584"); }},
-        {"ErdE", false, [](TMainF& f) { Toggle(f.ErdE, "590", "600"); }},
-        {"WLE", false, [](TMainF& f) { Toggle(f.WLE, "27.5", "30"); }},
-        {"WRE", false, [](TMainF& f) { Toggle(f.WRE, "18.1", "20"); }},
-        {"dLE", false, [](TMainF& f) { Toggle(f.dLE, "41", "45"); }},
-        {"dRE", false, [](TMainF& f) { Toggle(f.dRE, "41", "45"); }},
-        {"ShE", false, [](TMainF& f) { Toggle(f.ShE, "2.5", "2.6"); }},
-        {"RIMBK", false, [](TMainF& f) { Toggle(f.RIMBK, 8, 5); }},
-        {"RIMID", false, [](TMainF& f) { Toggle(f.RIMID, 1, 3); }},
-        {"HUBOD", false, [](TMainF& f) { Toggle(f.HUBOD, 6, 2); }},
-        {"SpkD", false, [](TMainF& f) { Toggle(f.SpkD, 2, 4); }},
-        {"RNCB", false, [](TMainF& f) { f.RNCB->SetChecked(!f.RNCB->Checked()); }},
-        {"CL7", false, [](TMainF& f) { ToggleColor(f.CL7); }},  // hidden, stored, gated like a size
-        {"CL1", true, [](TMainF& f) { ToggleColor(f.CL1); }},
-        {"CL2", true, [](TMainF& f) { ToggleColor(f.CL2); }},
-        {"CL3", true, [](TMainF& f) { ToggleColor(f.CL3); }},
-        {"CL4", true, [](TMainF& f) { ToggleColor(f.CL4); }},
-        {"CL5", true, [](TMainF& f) { ToggleColor(f.CL5); }},
-        {"CL6", true, [](TMainF& f) { ToggleColor(f.CL6); }},
-        {"Ssd", true, [](TMainF& f) { f.Ssd->SetItemIndex(f.Ssd->ItemIndex() == 1 ? 2 : 1); }},
+        {"TyCB", false, [](TMainF& f) { Choose(f.rimTypeList, f.rimTypeList->ItemIndex() == 3 ? "700c:622" : "650B:584"); }},
+        {"ErdE", false, [](TMainF& f) { Toggle(f.erdEdit, "590", "600"); }},
+        {"WLE", false, [](TMainF& f) { Toggle(f.leftOffsetEdit, "27.5", "30"); }},
+        {"WRE", false, [](TMainF& f) { Toggle(f.rightOffsetEdit, "18.1", "20"); }},
+        {"dLE", false, [](TMainF& f) { Toggle(f.leftFlangeEdit, "41", "45"); }},
+        {"dRE", false, [](TMainF& f) { Toggle(f.rightFlangeEdit, "41", "45"); }},
+        {"ShE", false, [](TMainF& f) { Toggle(f.spokeHoleEdit, "2.5", "2.6"); }},
+        {"RIMBK", false, [](TMainF& f) { Toggle(f.rimBandSpin, 8, 5); }},
+        {"RIMID", false, [](TMainF& f) { Toggle(f.rimInnerSpin, 1, 3); }},
+        {"HUBOD", false, [](TMainF& f) { Toggle(f.hubMarginSpin, 6, 2); }},
+        {"SpkD", false, [](TMainF& f) { Toggle(f.spokeWidthSpin, 2, 4); }},
+        {"RNCB", false, [](TMainF& f) { f.rimNumbersCheck->SetChecked(!f.rimNumbersCheck->Checked()); }},
+        {"CL7", false, [](TMainF& f) { ToggleColor(f.spareColourBox); }},  // hidden, stored, gated like a size
+        {"CL1", true, [](TMainF& f) { ToggleColor(f.backgroundColourBox); }},
+        {"CL2", true, [](TMainF& f) { ToggleColor(f.rimOuterColourBox); }},
+        {"CL3", true, [](TMainF& f) { ToggleColor(f.rimInnerColourBox); }},
+        {"CL4", true, [](TMainF& f) { ToggleColor(f.hubColourBox); }},
+        {"CL5", true, [](TMainF& f) { ToggleColor(f.rightSpokeColourBox); }},
+        {"CL6", true, [](TMainF& f) { ToggleColor(f.leftSpokeColourBox); }},
+        {"Ssd", true, [](TMainF& f) { f.spokeSideGroup->SetItemIndex(f.spokeSideGroup->ItemIndex() == 1 ? 2 : 1); }},
     };
     return changes;
 }
 
-// With a whole number in AdE every change redraws once; with a fractional or
+// With a whole number in angleEdit every change redraws once; with a fractional or
 // empty angle only colours and the side choice do.
 TEST_F(RedrawTest, AngleDifferenceGatesDimensionChangesButNotColoursOrSides)
 {
@@ -73,7 +73,7 @@ TEST_F(RedrawTest, AngleDifferenceGatesDimensionChangesButNotColoursOrSides)
     LaceWheel(*mainF, "36", "36");
     for (const char* angle : {"0", "5.625", "", "-2", "abc"}) {
         SCOPED_TRACE(std::string("AdE \"") + angle + "\"");
-        mainF->AdE->SetText(angle);
+        mainF->angleEdit->SetText(angle);
         const bool whole = IsIntegerText(angle);
         for (const Change& change : InputChanges()) {
             SCOPED_TRACE(change.what);
@@ -85,7 +85,7 @@ TEST_F(RedrawTest, AngleDifferenceGatesDimensionChangesButNotColoursOrSides)
     EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
 }
 
-// A change of AdE itself is gated by its own new text.
+// A change of angleEdit itself is gated by its own new text.
 TEST_F(RedrawTest, ChangingTheAngleDifferenceRedrawsOnlyForAWholeNumber)
 {
     Start();
@@ -97,17 +97,17 @@ TEST_F(RedrawTest, ChangingTheAngleDifferenceRedrawsOnlyForAWholeNumber)
     for (const auto& step : steps) {
         SCOPED_TRACE(step.text);
         const int before = Paints();
-        mainF->AdE->SetText(step.text);
+        mainF->angleEdit->SetText(step.text);
         EXPECT_EQ(Paints() - before, step.paints);
     }
     // "Slide 1/2 angle" writes a fractional angle: no redraw; "degree" writes 0: a redraw.
     int before = Paints();
-    Click(mainF->SimBtn);
-    EXPECT_EQ(mainF->AdE->Text(), "5.625");
+    Click(mainF->halfPitchButton);
+    EXPECT_EQ(mainF->angleEdit->Text(), "5.625");
     EXPECT_EQ(Paints(), before);
     before = Paints();
-    Click(mainF->Label39);
-    EXPECT_EQ(mainF->AdE->Text(), "0");
+    Click(mainF->degreeLabel);
+    EXPECT_EQ(mainF->angleEdit->Text(), "0");
     EXPECT_EQ(Paints(), before + 1);
 }
 
@@ -118,67 +118,67 @@ TEST_F(RedrawTest, AutoRedrawOffKeepsEveryInputChangeFromRepainting)
     Start();
     LaceWheel(*mainF, "36", "36");
     const int before = Paints();
-    mainF->AuCB->SetChecked(false);  // the switch itself has no handler
+    mainF->autoRedrawCheck->SetChecked(false);  // the switch itself has no handler
     for (const Change& change : InputChanges()) {
         SCOPED_TRACE(change.what);
         change.apply(*mainF);
         change.apply(*mainF);
     }
-    mainF->AdE->SetText("3");
-    mainF->AdE->SetText("0");
-    Choose(mainF->RimCB, "32");
-    mainF->CLE->SetValue(2);
+    mainF->angleEdit->SetText("3");
+    mainF->angleEdit->SetText("0");
+    Choose(mainF->rimHolesList, "32");
+    mainF->leftCrossSpin->SetValue(2);
     EXPECT_EQ(Paints(), before);
-    EXPECT_EQ(mainF->SG1->RowCount(), 37);
-    EXPECT_EQ(mainF->SG1->Cells(2, 33), "");
-    EXPECT_EQ(mainF->SG1->Cells(0, 36), "36");
+    EXPECT_EQ(mainF->lacingGrid->RowCount(), 37);
+    EXPECT_EQ(mainF->lacingGrid->Cells(2, 33), "");
+    EXPECT_EQ(mainF->lacingGrid->Cells(0, 36), "36");
 
-    Click(mainF->DBtn);
+    Click(mainF->drawButton);
     EXPECT_GT(Paints(), before);
     // Any press on "Draw!" draws at once, the right button too.
     const int clicked = Paints();
-    Press(mainF->DBtn, Qt::RightButton);
+    Press(mainF->drawButton, Qt::RightButton);
     EXPECT_EQ(Paints(), clicked + 1);
     EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
 }
 
-// Choosing hole counts laces the table afresh, resets AdE and redraws;
+// Choosing hole counts laces the table afresh, resets angleEdit and redraws;
 // changing a cross number does the same.
 TEST_F(RedrawTest, ChoosingHoleCountsLacesTheTableAndRedraws)
 {
     Start();
     TMainF& f = *mainF;
     int before = Paints();
-    Choose(f.RimCB, "36");
+    Choose(f.rimHolesList, "36");
     // One count alone laces nothing: the status bar, not a box, says what to choose.
     EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
-    EXPECT_EQ(f.StatusBar->SimpleText(), "Choose the hub hole count (HUB) on the \"Data\" tab to lace the wheel.");
-    EXPECT_EQ(f.SG1->Cells(2, 1), "");
+    EXPECT_EQ(f.statusBar->SimpleText(), "Choose the hub hole count (HUB) on the \"Data\" tab to lace the wheel.");
+    EXPECT_EQ(f.lacingGrid->Cells(2, 1), "");
     EXPECT_EQ(Paints(), before + 1);
 
-    f.AdE->SetText("5.625");
+    f.angleEdit->SetText("5.625");
     before = Paints();
-    Choose(f.HubCB, "32");
+    Choose(f.hubHolesList, "32");
     EXPECT_TRUE(desktop.errors.isEmpty());
-    EXPECT_EQ(f.AdE->Text(), "0");
+    EXPECT_EQ(f.angleEdit->Text(), "0");
     EXPECT_GE(Paints(), before + 1);
-    EXPECT_EQ(f.SG1->RowCount(), 37);
+    EXPECT_EQ(f.lacingGrid->RowCount(), 37);
     const QStringList toHub = {"07", "28", "29", "10", "11", "32", "01", "14", "", "15", "04", "05"};
-    for (int r = 1; r <= 12; ++r) EXPECT_EQ(f.SG1->Cells(3, r), toHub[r - 1]) << "row " << r;
-    EXPECT_EQ(f.SG1->Cells(0, 32), "32");
-    EXPECT_EQ(f.SG1->Cells(0, 33), "");
-    EXPECT_EQ(f.SG1->Cells(2, 36), "36");
+    for (int r = 1; r <= 12; ++r) EXPECT_EQ(f.lacingGrid->Cells(3, r), toHub[r - 1]) << "row " << r;
+    EXPECT_EQ(f.lacingGrid->Cells(0, 32), "32");
+    EXPECT_EQ(f.lacingGrid->Cells(0, 33), "");
+    EXPECT_EQ(f.lacingGrid->Cells(2, 36), "36");
     EXPECT_EQ(TableRow(f, 0), QStringList({"HUB", "->R", "RIM", "->H", "Length"}));
-    EXPECT_EQ(f.StatusBar->SimpleText(), "");
+    EXPECT_EQ(f.statusBar->SimpleText(), "");
 
     // Lengths computed, then a cross number changed: laced afresh, lengths gone.
-    Click(f.CBtn);
-    EXPECT_FALSE(f.SG1->Cells(4, 1).isEmpty());
+    Click(f.calcButton);
+    EXPECT_FALSE(f.lacingGrid->Cells(4, 1).isEmpty());
     before = Paints();
-    f.CLE->SetValue(0);
+    f.leftCrossSpin->SetValue(0);
     EXPECT_EQ(Paints(), before + 1);
-    EXPECT_EQ(f.SG1->Cells(4, 1), "");
-    EXPECT_EQ(f.SG1->Cells(3, 1), "01");  // a radial left spoke from hub hole 1
+    EXPECT_EQ(f.lacingGrid->Cells(4, 1), "");
+    EXPECT_EQ(f.lacingGrid->Cells(3, 1), "01");  // a radial left spoke from hub hole 1
     EXPECT_TRUE(desktop.errors.isEmpty());
 }
 
@@ -191,28 +191,28 @@ TEST_F(RedrawTest, FirstDrawingWithoutHoleCountsStopsWithAStatusBarMessage)
     TMainF& f = *mainF;
     EXPECT_GE(Paints(), 1);
     EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
-    const QString message = f.StatusBar->SimpleText();
+    const QString message = f.statusBar->SimpleText();
     EXPECT_TRUE(message.contains("Choose the hub and rim hole counts")) << message.toStdString();
 
-    const QImage image = f.PB1->grab().toImage();
-    const QPoint centre(f.PB1->width() / 2, f.PB1->height() / 2);
-    EXPECT_EQ(FromQColor(image.pixelColor(centre)), f.CL4->Selected());  // the hub disc
-    EXPECT_EQ(FromQColor(image.pixelColor(1, 1)), f.CL1->Selected());    // the background
+    const QImage image = f.wheelPaintBox->grab().toImage();
+    const QPoint centre(f.wheelPaintBox->width() / 2, f.wheelPaintBox->height() / 2);
+    EXPECT_EQ(FromQColor(image.pixelColor(centre)), f.hubColourBox->Selected());  // the hub disc
+    EXPECT_EQ(FromQColor(image.pixelColor(1, 1)), f.backgroundColourBox->Selected());    // the background
     // Just inside the top of the wheel's square: the outer rim band.
-    const int top = centre.y() - std::min(f.PB1->width(), f.PB1->height()) / 2;
-    EXPECT_EQ(FromQColor(image.pixelColor(centre.x(), top + 3)), f.CL2->Selected());
+    const int top = centre.y() - std::min(f.wheelPaintBox->width(), f.wheelPaintBox->height()) / 2;
+    EXPECT_EQ(FromQColor(image.pixelColor(centre.x(), top + 3)), f.rimOuterColourBox->Selected());
 
     // A drawing error is shown where it happened, never in a box.
     LaceWheel(f, "36", "36");
-    EXPECT_EQ(f.StatusBar->SimpleText(), "");
-    f.AuCB->SetChecked(false);
-    f.ErdE->SetText("five hundred");
-    Click(f.DBtn);
-    EXPECT_FALSE(f.StatusBar->SimpleText().isEmpty());
+    EXPECT_EQ(f.statusBar->SimpleText(), "");
+    f.autoRedrawCheck->SetChecked(false);
+    f.erdEdit->SetText("five hundred");
+    Click(f.drawButton);
+    EXPECT_FALSE(f.statusBar->SimpleText().isEmpty());
     EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
-    f.ErdE->SetText("590");
-    Click(f.DBtn);
-    EXPECT_EQ(f.StatusBar->SimpleText(), "");
+    f.erdEdit->SetText("590");
+    Click(f.drawButton);
+    EXPECT_EQ(f.statusBar->SimpleText(), "");
 }
 
 // The angle difference of a drawing is read in the user's region: in a
@@ -222,15 +222,15 @@ TEST_F(RedrawTest, FractionalAngleOfACommaRegionGatesAlike)
     ScopedLocale comma(CommaRegion());
     Start();
     LaceWheel(*mainF, "32", "36");
-    Click(mainF->SimBtn);
-    EXPECT_EQ(mainF->AdE->Text(), "5,625");
+    Click(mainF->halfPitchButton);
+    EXPECT_EQ(mainF->angleEdit->Text(), "5,625");
     int before = Paints();
-    mainF->ErdE->SetText("600");
+    mainF->erdEdit->SetText("600");
     EXPECT_EQ(Paints(), before);
-    ChooseColor(mainF->CL2, colors::Teal);
+    ChooseColor(mainF->rimOuterColourBox, colors::Teal);
     EXPECT_EQ(Paints(), before + 1);
-    Click(mainF->DBtn);
-    EXPECT_EQ(mainF->StatusBar->SimpleText(), "");
+    Click(mainF->drawButton);
+    EXPECT_EQ(mainF->statusBar->SimpleText(), "");
     EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
 }
 

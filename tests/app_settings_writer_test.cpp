@@ -24,10 +24,10 @@ protected:
     static void SetAWheel(TMainF& f)
     {
         LaceWheel(f, "32", "32");
-        f.ErdE->SetText(QStringLiteral("610"));
-        ChooseColor(f.CL1, colors::Yellow);
-        ChooseColor(f.CL4, colors::Purple);
-        Click(f.CBtn);
+        f.erdEdit->SetText(QStringLiteral("610"));
+        ChooseColor(f.backgroundColourBox, colors::Yellow);
+        ChooseColor(f.hubColourBox, colors::Purple);
+        Click(f.calcButton);
     }
 };
 
@@ -56,8 +56,8 @@ TEST_F(SettingsWriterTest, ProfileWithoutRecordsIsRefusedAndTheWheelStays)
         desktop.errors.clear();
         // Every table row, every colour and the profile label as they were.
         EXPECT_EQ(Snapshot(*mainF), before);
-        EXPECT_EQ(mainF->CL1->Selected(), colors::Yellow);
-        EXPECT_EQ(mainF->CL4->Selected(), colors::Purple);
+        EXPECT_EQ(mainF->backgroundColourBox->Selected(), colors::Yellow);
+        EXPECT_EQ(mainF->hubColourBox->Selected(), colors::Purple);
         EXPECT_EQ(Bytes(path), row.bytes) << "a refused file is not touched";
     }
     // The settings file at the end holds the wheel that stayed on screen.
@@ -81,9 +81,9 @@ TEST_F(SettingsWriterTest, RealProfileWithBareCrLineEndsOpensAndStaysCrOnly)
 
     // Another wheel on screen, then the CR-only copy brings the first back.
     LaceWheel(*mainF, "36", "36");
-    mainF->ErdE->SetText(QStringLiteral("590"));
-    ChooseColor(mainF->CL1, colors::White);
-    ChooseColor(mainF->CL4, colors::Gray);
+    mainF->erdEdit->SetText(QStringLiteral("590"));
+    ChooseColor(mainF->backgroundColourBox, colors::White);
+    ChooseColor(mainF->hubColourBox, colors::Gray);
     Open(oldMac);
     ASSERT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
     QStringList opened = Snapshot(*mainF);
@@ -91,7 +91,7 @@ TEST_F(SettingsWriterTest, RealProfileWithBareCrLineEndsOpensAndStaysCrOnly)
     EXPECT_EQ(opened, wheel.mid(0, wheel.size() - 1));
 
     // Saved over, it keeps its bare CRs: one line end kind, never a mix.
-    mainF->ErdE->SetText(QStringLiteral("612"));
+    mainF->erdEdit->SetText(QStringLiteral("612"));
     Save(oldMac);
     const QByteArray written = Bytes(oldMac);
     EXPECT_FALSE(written.contains('\n'));
@@ -102,7 +102,7 @@ TEST_F(SettingsWriterTest, SettingsFileWithoutRecordsKeepsTheDefaultsAndSaysSo)
 {
     Start();
     const QStringList defaults = Snapshot(*mainF);
-    EXPECT_TRUE(mainF->StatusBar->Note().isEmpty()) << "a first start has nothing to say";
+    EXPECT_TRUE(mainF->statusBar->Note().isEmpty()) << "a first start has nothing to say";
     Stop();
     QFile::remove(SettingsPath());
 
@@ -110,15 +110,15 @@ TEST_F(SettingsWriterTest, SettingsFileWithoutRecordsKeepsTheDefaultsAndSaysSo)
     WriteBytes(SettingsPath(), noWheel);
     Start();
     EXPECT_EQ(Snapshot(*mainF), defaults);
-    EXPECT_EQ(mainF->StatusBar->Note(), QStringLiteral("KELD.ini holds no Rimora wheel: started with the defaults."));
+    EXPECT_EQ(mainF->statusBar->Note(), QStringLiteral("KELD.ini holds no Rimora wheel: started with the defaults."));
     // The note stays beside the drawing's own hints.
-    mainF->PB1->repaint();
-    EXPECT_FALSE(mainF->StatusBar->Note().isEmpty());
+    mainF->wheelPaintBox->repaint();
+    EXPECT_FALSE(mainF->statusBar->Note().isEmpty());
     EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
     Stop();
     // The end of the run writes the wheel into it; what was there stays.
     Start();
-    EXPECT_TRUE(mainF->StatusBar->Note().isEmpty());
+    EXPECT_TRUE(mainF->statusBar->Note().isEmpty());
     EXPECT_TRUE(Bytes(SettingsPath()).contains("Foreign=1\n"));
 }
 
@@ -126,9 +126,9 @@ TEST_F(SettingsWriterTest, SettingsPathThatIsAFolderIsSaidOnceAndNoBoxAtTheEnd)
 {
     ASSERT_TRUE(QDir().mkpath(SettingsPath()));
     Start();
-    EXPECT_EQ(mainF->StatusBar->Note(),
+    EXPECT_EQ(mainF->statusBar->Note(),
               QStringLiteral("KELD.ini cannot be read: started with the defaults, kept as it is."));
-    mainF->ErdE->SetText(QStringLiteral("600"));
+    mainF->erdEdit->SetText(QStringLiteral("600"));
     sumF->ShowSummary(QStringLiteral("x"));
     sumF->close();
     Stop();
@@ -148,9 +148,9 @@ TEST_F(SettingsWriterTest, SecondCopyReadsTheSettingsButLeavesThemToTheFirst)
     QLockFile other(LockPath());
     ASSERT_TRUE(other.tryLock(0));
     Start();
-    EXPECT_EQ(mainF->ErdE->Text(), "610") << "the second copy shows the kept wheel";
-    EXPECT_EQ(mainF->StatusBar->Note(), QStringLiteral("Settings will not be kept: another Rimora is open."));
-    mainF->ErdE->SetText(QStringLiteral("590"));
+    EXPECT_EQ(mainF->erdEdit->Text(), "610") << "the second copy shows the kept wheel";
+    EXPECT_EQ(mainF->statusBar->Note(), QStringLiteral("Settings will not be kept: another Rimora is open."));
+    mainF->erdEdit->SetText(QStringLiteral("590"));
     mainF->move(mainF->pos() + QPoint(40, 40));
     sumF->ShowSummary(QStringLiteral("summary"));
     sumF->move(3, 3);
@@ -163,8 +163,8 @@ TEST_F(SettingsWriterTest, SecondCopyReadsTheSettingsButLeavesThemToTheFirst)
     // Once the other copy has ended, the next start keeps its settings again.
     other.unlock();
     Start();
-    EXPECT_TRUE(mainF->StatusBar->Note().isEmpty());
-    mainF->ErdE->SetText(QStringLiteral("590"));
+    EXPECT_TRUE(mainF->statusBar->Note().isEmpty());
+    mainF->erdEdit->SetText(QStringLiteral("590"));
     Stop();
     EXPECT_TRUE(Bytes(SettingsPath()).contains("\nErdE=590\n"));
     EXPECT_FALSE(QFileInfo::exists(LockPath())) << "the lock goes with the window";
@@ -179,10 +179,10 @@ TEST_F(SettingsWriterTest, TwoWindowsInEitherOrderOfClosingKeepTheFirstsValues)
         auto second = std::make_unique<TMainF>();
         second->show();
         Settle();
-        EXPECT_TRUE(mainF->StatusBar->Note().isEmpty());
-        EXPECT_FALSE(second->StatusBar->Note().isEmpty());
-        mainF->ErdE->SetText(QStringLiteral("610"));
-        second->ErdE->SetText(QStringLiteral("600"));
+        EXPECT_TRUE(mainF->statusBar->Note().isEmpty());
+        EXPECT_FALSE(second->statusBar->Note().isEmpty());
+        mainF->erdEdit->SetText(QStringLiteral("610"));
+        second->erdEdit->SetText(QStringLiteral("600"));
         if (firstClosesFirst) {
             Stop();
             second.reset();
@@ -208,7 +208,7 @@ TEST_F(SettingsWriterTest, AFullDiskKeepsTheSettingsFileWhole)
     const QByteArray kept = Bytes(SettingsPath());
 
     Start();
-    mainF->ErdE->SetText(QStringLiteral("590"));
+    mainF->erdEdit->SetText(QStringLiteral("590"));
     QString reported;
     {
         const ScopedFailingDisk full(ScopedFailingDisk::Step::Write, ENOSPC, 100);
@@ -228,10 +228,10 @@ TEST_F(SettingsWriterTest, AFullDiskKeepsTheSettingsFileWhole)
     disk.Fill();
     desktop.executableFolder = full;
     Start();
-    EXPECT_EQ(mainF->ErdE->Text(), "610");
-    EXPECT_EQ(mainF->StatusBar->Note(),
+    EXPECT_EQ(mainF->erdEdit->Text(), "610");
+    EXPECT_EQ(mainF->statusBar->Note(),
               QStringLiteral("Settings will not be kept: KELD.ini.lock cannot be made (No space left on device)."));
-    mainF->ErdE->SetText(QStringLiteral("590"));
+    mainF->erdEdit->SetText(QStringLiteral("590"));
     EXPECT_TRUE(mainF->FormDestroy());
     Stop();
     EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
@@ -254,8 +254,8 @@ TEST_F(SettingsWriterTest, LockOfACrashedCopyIsTakenOver)
     ASSERT_TRUE(QFileInfo::exists(LockPath()));
 
     Start();
-    EXPECT_TRUE(mainF->StatusBar->Note().isEmpty()) << mainF->StatusBar->Note().toStdString();
-    mainF->ErdE->SetText(QStringLiteral("605"));
+    EXPECT_TRUE(mainF->statusBar->Note().isEmpty()) << mainF->statusBar->Note().toStdString();
+    mainF->erdEdit->SetText(QStringLiteral("605"));
     Stop();
     EXPECT_TRUE(Bytes(SettingsPath()).contains("\nErdE=605\n"));
 }

@@ -36,8 +36,8 @@ int CountNear(const QImage& image, const QRect& area, const QColor& colour)
 TEST_F(SheetWindowTest, TheDrawingsMenuOffersTheThreeExportsWithTheirShortcuts)
 {
     Start();
-    EXPECT_EQ(mainF->PB1->contextMenuPolicy(), Qt::CustomContextMenu);
-    const QList<QAction*> items = mainF->DrawMenu->actions();
+    EXPECT_EQ(mainF->wheelPaintBox->contextMenuPolicy(), Qt::CustomContextMenu);
+    const QList<QAction*> items = mainF->drawingMenu->actions();
     ASSERT_EQ(items.size(), 3);
     EXPECT_EQ(items[0]->shortcut(), QKeySequence("Ctrl+P"));
     EXPECT_EQ(items[1]->shortcut(), QKeySequence("Ctrl+Shift+S"));
@@ -51,11 +51,11 @@ TEST_F(SheetWindowTest, PrintPreviewShowsTheSheetOfTheWindowsWheel)
 {
     Start();
     LaceWheel(*mainF, "32", "32");
-    ChooseColor(mainF->CL6, colors::Fuchsia);
-    ChooseColor(mainF->CL5, colors::Teal);
+    ChooseColor(mainF->leftSpokeColourBox, colors::Fuchsia);
+    ChooseColor(mainF->rightSpokeColourBox, colors::Teal);
     Settle();
     const QStringList before = Snapshot(*mainF);
-    mainF->PrintItem->trigger();
+    mainF->printSheetItem->trigger();
     EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
     ASSERT_EQ(desktop.prints, QStringList{"Build sheet: Profile.prl"});
     const QImage& page = desktop.printedPage;
@@ -96,7 +96,7 @@ TEST_F(SheetWindowTest, ShortcutsReachTheWindowEvenFromABoxThatClaimsTheKeys)
 {
     Start();
     LaceWheel(*mainF, "36", "36");
-    auto* box = new GreedyBox(mainF->Pnl);
+    auto* box = new GreedyBox(mainF->rightPanel);
     box->show();
     QApplication::setActiveWindow(mainF.get());
     box->setFocus();
@@ -115,18 +115,18 @@ TEST_F(SheetWindowTest, ShortcutsWorkWhileATextBoxHasTheFocus)
     Start();
     LaceWheel(*mainF, "36", "36");
     QApplication::setActiveWindow(mainF.get());
-    mainF->ErdE->setFocus();
+    mainF->erdEdit->setFocus();
     Settle();
-    ASSERT_EQ(QApplication::focusWidget(), mainF->ErdE);
+    ASSERT_EQ(QApplication::focusWidget(), mainF->erdEdit);
     const QString pdf = Path("by key.pdf");
     SaveAnswer(pdf);
     for (const QKeyCombination key : {Qt::CTRL | Qt::Key_P, Qt::CTRL | Qt::SHIFT | Qt::Key_S, Qt::CTRL | Qt::Key_E})
-        PressKey(mainF->ErdE, key);
+        PressKey(mainF->erdEdit, key);
     EXPECT_EQ(desktop.prints.size(), 1);
     EXPECT_TRUE(QFileInfo::exists(pdf));
     // Ctrl+E asked for the drawing's file (and was cancelled).
     EXPECT_EQ(desktop.saveRequests.size(), 2u);
-    EXPECT_EQ(mainF->ErdE->Text(), "590");
+    EXPECT_EQ(mainF->erdEdit->Text(), "590");
 }
 
 TEST_F(SheetWindowTest, SheetDialogStartsInTheProfilesFolderWithItsName)
@@ -135,7 +135,7 @@ TEST_F(SheetWindowTest, SheetDialogStartsInTheProfilesFolderWithItsName)
     Start();
     LaceWheel(*mainF, "36", "36");
     SaveAnswer("");
-    mainF->SheetPdfItem->trigger();
+    mainF->sheetPdfItem->trigger();
     ASSERT_EQ(desktop.saveRequests.size(), 1u);
     // Before any profile: the user's documents, never the program's folder.
     EXPECT_EQ(desktop.saveRequests[0].folder, desktop.documentsFolder);
@@ -145,9 +145,9 @@ TEST_F(SheetWindowTest, SheetDialogStartsInTheProfilesFolderWithItsName)
     // After a profile is saved elsewhere, the dialogs follow it.
     ASSERT_TRUE(QDir(Path("")).mkpath("wheels"));
     desktop.saveAnswers.push_back(Path("wheels/front 32.prl"));
-    Click(mainF->SaveBtn);
+    Click(mainF->saveButton);
     SaveAnswer("");
-    mainF->DrawingItem->trigger();
+    mainF->saveDrawingItem->trigger();
     ASSERT_EQ(desktop.saveRequests.size(), 3u);
     EXPECT_EQ(desktop.saveRequests[2].folder, Path("wheels"));
     EXPECT_EQ(desktop.saveRequests[2].fileName, "front 32.svg");
@@ -165,7 +165,7 @@ TEST_F(SheetWindowTest, AnExistingFileIsReplacedOnlyWhenTheUserAgrees)
         desktop.confirmations.clear();
         desktop.confirmAnswers.push_back(agree);
         SaveAnswer(pdf);
-        mainF->SheetPdfItem->trigger();
+        mainF->sheetPdfItem->trigger();
         ASSERT_EQ(desktop.confirmations.size(), 1);
         EXPECT_TRUE(desktop.confirmations[0].contains(QDir::toNativeSeparators(pdf)));
         EXPECT_EQ(Bytes(pdf).startsWith("%PDF-"), agree);
@@ -182,7 +182,7 @@ TEST_F(SheetWindowTest, ARefusedTargetIsAClearMessageAndLeavesNoFile)
         SCOPED_TRACE(target.toStdString());
         desktop.errors.clear();
         SaveAnswer(target);
-        (target.endsWith(".pdf") ? mainF->SheetPdfItem : mainF->DrawingItem)->trigger();
+        (target.endsWith(".pdf") ? mainF->sheetPdfItem : mainF->saveDrawingItem)->trigger();
         ASSERT_EQ(desktop.errors.size(), 1);
         EXPECT_TRUE(desktop.errors[0].contains(QDir::toNativeSeparators(target))) << Errors().toStdString();
         EXPECT_FALSE(QFileInfo::exists(target));
@@ -197,20 +197,20 @@ TEST_F(SheetWindowTest, PngIsDrawnAtTheSizeTheUserPicksFromTwiceThePaintBox)
     const QString png = Path("wheel.png");
     SaveAnswer(png);
     desktop.sizeAnswers.push_back(QSize(500, 300));
-    mainF->DrawingItem->trigger();
+    mainF->saveDrawingItem->trigger();
     ASSERT_EQ(desktop.sizeRequests.size(), 1);
-    EXPECT_EQ(desktop.sizeRequests[0], mainF->PB1->size() * 2);
+    EXPECT_EQ(desktop.sizeRequests[0], mainF->wheelPaintBox->size() * 2);
     EXPECT_EQ(QImageReader(png).size(), QSize(500, 300));
 
     // Cancelling the size writes nothing; an SVG asks for no size.
     const QString other = Path("other.png");
     SaveAnswer(other);
-    mainF->DrawingItem->trigger();
+    mainF->saveDrawingItem->trigger();
     EXPECT_FALSE(QFileInfo::exists(other));
     SaveAnswer(Path("wheel.svg"));
-    mainF->DrawingItem->trigger();
+    mainF->saveDrawingItem->trigger();
     EXPECT_EQ(desktop.sizeRequests.size(), 2);
-    EXPECT_TRUE(Bytes(Path("wheel.svg")).contains(QStringLiteral("width=\"%1").arg(mainF->PB1->width()).toUtf8()));
+    EXPECT_TRUE(Bytes(Path("wheel.svg")).contains(QStringLiteral("width=\"%1").arg(mainF->wheelPaintBox->width()).toUtf8()));
     EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
 }
 
@@ -225,27 +225,27 @@ TEST_F(SheetWindowTest, AnEmptyProfileIsLacedAndMeasuredAsTheWindowDoes)
         for (int rim = 0; rim < counts.size(); ++rim) {
             const int cross = (hub + rim) % 4;
             const QString offset = QStringList{"0", "1.5", "2"}[(hub + 2 * rim) % 3];
-            mainF->RimOffE->SetText(offset);
+            mainF->rimOffsetEdit->SetText(offset);
             SCOPED_TRACE(counts[hub].toStdString() + "/" + counts[rim].toStdString() + " x" + std::to_string(cross));
-            mainF->CLE->SetValue(cross);
-            mainF->CRE->SetValue(3 - cross % 2);
-            mainF->RimCB->SetItemIndex(rim);
-            mainF->HubCB->SetItemIndex(hub);
-            mainF->HubCBChange();  // as a choice of either list runs it
-            Click(mainF->CBtn);
-            Click(mainF->DBtn);  // the drawing rebuilds ->R from ->H
+            mainF->leftCrossSpin->SetValue(cross);
+            mainF->rightCrossSpin->SetValue(3 - cross % 2);
+            mainF->rimHolesList->SetItemIndex(rim);
+            mainF->hubHolesList->SetItemIndex(hub);
+            mainF->HoleCountChosen();  // as a choice of either list runs it
+            Click(mainF->calcButton);
+            Click(mainF->drawButton);  // the drawing rebuilds ->R from ->H
 
             const QString profile = Path("w.prl");
             WriteBytes(profile, QStringLiteral("[MainF]\nHubCB=%1\nRimCB=%2\nCLE=%3\nCRE=%4\nRimOffE=%5\n")
                                     .arg(hub)
                                     .arg(rim)
-                                    .arg(mainF->CLE->Value())
-                                    .arg(mainF->CRE->Value())
+                                    .arg(mainF->leftCrossSpin->Value())
+                                    .arg(mainF->rightCrossSpin->Value())
                                     .arg(offset)
                                     .toUtf8());
             LacedWheel w = ReadLacedWheel(profile);
             PrepareWheel(w);
-            const GridModel& window = mainF->SG1->Model();
+            const GridModel& window = mainF->lacingGrid->Model();
             ASSERT_EQ(w.table->RowCount(), window.RowCount());
             for (int r = 1; r < window.RowCount(); ++r)
                 for (const int c : {kToRimCol, kToHubCol, kLengthCol})
@@ -263,36 +263,36 @@ TEST_F(SheetWindowTest, TheSheetCarriesTheWindowsRimOffsetTensionAndOrdering)
 {
     Start();
     LaceWheel(*mainF, "36", "36");
-    Click(mainF->CBtn);
+    Click(mainF->calcButton);
     const struct {
         TEdit* box;
         QString text;
         QString says;
-    } cases[] = {{mainF->RimOffE, "2x", "Rim offset: '2x'"},
-                 {mainF->RimOffE, "27.5", "Rim offset: 27.5 mm reaches"},
-                 {mainF->TensionE, "", "Tension: ''"},
-                 {mainF->SpokeDiaE, "0", QString::fromUtf8("Spoke Ø: ")}};
+    } cases[] = {{mainF->rimOffsetEdit, "2x", "Rim offset: '2x'"},
+                 {mainF->rimOffsetEdit, "27.5", "Rim offset: 27.5 mm reaches"},
+                 {mainF->tensionEdit, "", "Tension: ''"},
+                 {mainF->spokeDiameterEdit, "0", QString::fromUtf8("Spoke Ø: ")}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text.toStdString());
         const QString before = c.box->Text();
         c.box->SetText(c.text);
         desktop.errors.clear();
         desktop.prints.clear();
-        mainF->PrintItem->trigger();
+        mainF->printSheetItem->trigger();
         ASSERT_EQ(desktop.errors.size(), 1);
         EXPECT_TRUE(desktop.errors[0].contains(c.says)) << Errors().toStdString();
         EXPECT_TRUE(desktop.prints.isEmpty());
         // The wheel is read before the save dialog would open.
-        mainF->SheetPdfItem->trigger();
+        mainF->sheetPdfItem->trigger();
         EXPECT_EQ(desktop.errors.size(), 2);
         EXPECT_EQ(desktop.saveRequests.size(), 0u);
         EXPECT_EQ(c.box->Text(), c.text);
         c.box->SetText(before);
     }
     desktop.errors.clear();
-    mainF->OrderStepCB->SetItemIndex(0);
-    mainF->RimOffE->SetText("2");
-    mainF->PrintItem->trigger();
+    mainF->orderStepList->SetItemIndex(0);
+    mainF->rimOffsetEdit->SetText("2");
+    mainF->printSheetItem->trigger();
     EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
     EXPECT_EQ(desktop.prints.size(), 1);
 }

@@ -68,17 +68,17 @@ TEST_F(SideFiguresWindowTest, WorkedExamplesThroughTheSummaryButton)
             SCOPED_TRACE(std::string(e.name) + " in " + region.name().toStdString());
             Start();
             TMainF& f = *mainF;
-            f.ErdE->SetText(e.erd);
-            f.dLE->SetText(e.flange);
-            f.dRE->SetText(e.flange);
-            f.WLE->SetText(Dec(e.wl));
-            f.WRE->SetText(Dec(e.wr));
-            f.ShE->SetText(Dec(e.spokeHole));
-            f.RimOffE->SetText(Dec(e.rimOffset));
+            f.erdEdit->SetText(e.erd);
+            f.leftFlangeEdit->SetText(e.flange);
+            f.rightFlangeEdit->SetText(e.flange);
+            f.leftOffsetEdit->SetText(Dec(e.wl));
+            f.rightOffsetEdit->SetText(Dec(e.wr));
+            f.spokeHoleEdit->SetText(Dec(e.spokeHole));
+            f.rimOffsetEdit->SetText(Dec(e.rimOffset));
             LaceWheel(f, "36", "36");
             desktop.errors.clear();
 
-            Click(f.SBtn);
+            Click(f.summaryButton);
             ASSERT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
             const QStringList lines = MemoLines(*sumF);
             const bool offset = QString(e.rimOffset) != "0";
@@ -98,13 +98,13 @@ TEST_F(SideFiguresWindowTest, WorkedExamplesThroughTheSummaryButton)
                     << lines[22].toStdString();
             }
             // The table shows the offset lengths too, each side its own.
-            EXPECT_EQ(f.SG1->Cells(4, 1), Dec(e.leftLength));
-            EXPECT_EQ(f.SG1->Cells(4, 2), Dec(e.rightLength));
+            EXPECT_EQ(f.lacingGrid->Cells(4, 1), Dec(e.leftLength));
+            EXPECT_EQ(f.lacingGrid->Cells(4, 2), Dec(e.rightLength));
 
             // The figures behind the lines, to the worked figures' precision, from the
             // same texts and table as the window used.
             const Wheel numbers = f.CurrentWheel().wheel;
-            const WheelSides sides = CalcWheelSides(f.SG1->Model(), numbers);
+            const WheelSides sides = CalcWheelSides(f.lacingGrid->Model(), numbers);
             ASSERT_EQ(sides.lines.size(), 2u);
             const SideFigures& left = sides.lines[0];
             const SideFigures& right = sides.lines[1];
@@ -127,16 +127,16 @@ TEST_F(SideFiguresWindowTest, WorkedExamplesThroughTheSummaryButton)
 TEST_F(SideFiguresWindowTest, RimOffsetMovesTheLengthsAsTheOffsetsWouldAndZeroChangesNothing)
 {
     const auto column = [&] {
-        Click(mainF->CBtn);
+        Click(mainF->calcButton);
         EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
         QStringList cells;
-        for (int row = 1; row <= 32; ++row) cells << mainF->SG1->Cells(4, row);
+        for (int row = 1; row <= 32; ++row) cells << mainF->lacingGrid->Cells(4, row);
         return cells;
     };
     const auto lengths = [&](const QString& wl, const QString& wr, const QString& offset) {
-        mainF->WLE->SetText(wl);
-        mainF->WRE->SetText(wr);
-        mainF->RimOffE->SetText(offset);
+        mainF->leftOffsetEdit->SetText(wl);
+        mainF->rightOffsetEdit->SetText(wr);
+        mainF->rimOffsetEdit->SetText(offset);
         return column();
     };
     Start();
@@ -165,39 +165,39 @@ TEST_F(SideFiguresWindowTest, ImpossibleWheelIsReportedByItsInputBeforeAnythingC
         std::function<void(TMainF&)> set;
         const char* named;
     } cases[] = {
-        {"offset as large as WL", [](TMainF& f) { f.RimOffE->SetText("27.5"); }, "Rim offset"},
-        {"offset beyond WL", [](TMainF& f) { f.RimOffE->SetText("40"); }, "Rim offset"},
-        {"negative offset", [](TMainF& f) { f.RimOffE->SetText("-1"); }, "Rim offset"},
-        {"offset not a number", [](TMainF& f) { f.RimOffE->SetText("2mm"); }, "Rim offset"},
-        {"zero tension", [](TMainF& f) { f.TensionE->SetText("0"); }, "Tension"},
-        {"negative tension", [](TMainF& f) { f.TensionE->SetText("-120"); }, "Tension"},
-        {"zero spoke diameter", [](TMainF& f) { f.SpokeDiaE->SetText("0"); }, "Spoke Ø"},
-        {"spoke diameter not a number", [](TMainF& f) { f.SpokeDiaE->SetText("2,0,0"); }, "Spoke Ø"},
-        {"right flange on the centre plane", [](TMainF& f) { f.WRE->SetText("0"); },
+        {"offset as large as WL", [](TMainF& f) { f.rimOffsetEdit->SetText("27.5"); }, "Rim offset"},
+        {"offset beyond WL", [](TMainF& f) { f.rimOffsetEdit->SetText("40"); }, "Rim offset"},
+        {"negative offset", [](TMainF& f) { f.rimOffsetEdit->SetText("-1"); }, "Rim offset"},
+        {"offset not a number", [](TMainF& f) { f.rimOffsetEdit->SetText("2mm"); }, "Rim offset"},
+        {"zero tension", [](TMainF& f) { f.tensionEdit->SetText("0"); }, "Tension"},
+        {"negative tension", [](TMainF& f) { f.tensionEdit->SetText("-120"); }, "Tension"},
+        {"zero spoke diameter", [](TMainF& f) { f.spokeDiameterEdit->SetText("0"); }, "Spoke Ø"},
+        {"spoke diameter not a number", [](TMainF& f) { f.spokeDiameterEdit->SetText("2,0,0"); }, "Spoke Ø"},
+        {"right flange on the centre plane", [](TMainF& f) { f.rightOffsetEdit->SetText("0"); },
          "WR, width from center to right flange"},
     };
     Start();
     LaceWheel(*mainF, "36", "36");
-    Click(mainF->SBtn);
+    Click(mainF->summaryButton);
     ASSERT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
     const QString memo = sumF->Memo1->Text();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TMainF& f = *mainF;
-        f.WRE->SetText("18.1");
-        f.RimOffE->SetText("0");
-        f.TensionE->SetText("120");
-        f.SpokeDiaE->SetText("2");
+        f.rightOffsetEdit->SetText("18.1");
+        f.rimOffsetEdit->SetText("0");
+        f.tensionEdit->SetText("120");
+        f.spokeDiameterEdit->SetText("2");
         // Lengths that no calculation would write, to see that none ran.
-        for (int row = 1; row <= 36; ++row) f.SG1->SetCells(4, row, "1.0");
+        for (int row = 1; row <= 36; ++row) f.lacingGrid->SetCells(4, row, "1.0");
         c.set(f);
         desktop.errors.clear();
-        Click(f.SBtn);
+        Click(f.summaryButton);
         ASSERT_EQ(desktop.errors.size(), 1);
         EXPECT_TRUE(desktop.errors[0].startsWith(QString::fromUtf8(c.named) + ":")) << desktop.errors[0].toStdString();
         EXPECT_EQ(sumF->Memo1->Text(), memo);
-        EXPECT_EQ(f.SG1->Cells(4, 1), "1.0");
-        EXPECT_EQ(f.SG1->Cells(4, 36), "1.0");
+        EXPECT_EQ(f.lacingGrid->Cells(4, 1), "1.0");
+        EXPECT_EQ(f.lacingGrid->Cells(4, 36), "1.0");
     }
 }
 
@@ -207,16 +207,16 @@ TEST_F(SideFiguresWindowTest, OldProfileOpensWithTheDefaultsAndTheSameLengthsAnd
 {
     Start();
     LaceWheel(*mainF, "32", "36");
-    mainF->ErdE->SetText("602");
-    mainF->WLE->SetText("35.2");
-    mainF->WRE->SetText("19.6");
-    Click(mainF->SBtn);
+    mainF->erdEdit->SetText("602");
+    mainF->leftOffsetEdit->SetText("35.2");
+    mainF->rightOffsetEdit->SetText("19.6");
+    Click(mainF->summaryButton);
     ASSERT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
     const QStringList before = MemoLines(*sumF);
     QStringList lengths;
-    for (int row = 1; row <= 36; ++row) lengths << mainF->SG1->Cells(4, row);
+    for (int row = 1; row <= 36; ++row) lengths << mainF->lacingGrid->Cells(4, row);
     desktop.saveAnswers.push_back(Path("wheel.prl"));
-    Click(mainF->SaveBtn);
+    Click(mainF->saveButton);
     ASSERT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
 
     // The same file as an older build wrote it: without the records that came
@@ -231,22 +231,22 @@ TEST_F(SideFiguresWindowTest, OldProfileOpensWithTheDefaultsAndTheSameLengthsAnd
     WriteBytes(Path("old.prl"), bytes);
 
     Restart();
-    mainF->RimOffE->SetText("4");
-    mainF->TensionE->SetText("95");
-    mainF->SpokeDiaE->SetText("1.8");
-    mainF->OrderStepCB->SetItemIndex(0);
+    mainF->rimOffsetEdit->SetText("4");
+    mainF->tensionEdit->SetText("95");
+    mainF->spokeDiameterEdit->SetText("1.8");
+    mainF->orderStepList->SetItemIndex(0);
     desktop.openAnswers.push_back(Path("old.prl"));
-    Click(mainF->OpenBtn);
+    Click(mainF->openButton);
     ASSERT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
-    EXPECT_EQ(mainF->RimOffE->Text(), "0");
-    EXPECT_EQ(mainF->TensionE->Text(), "120");
-    EXPECT_EQ(mainF->SpokeDiaE->Text(), "2");
-    EXPECT_EQ(mainF->OrderStepCB->Text(), "2");
-    Click(mainF->SBtn);
+    EXPECT_EQ(mainF->rimOffsetEdit->Text(), "0");
+    EXPECT_EQ(mainF->tensionEdit->Text(), "120");
+    EXPECT_EQ(mainF->spokeDiameterEdit->Text(), "2");
+    EXPECT_EQ(mainF->orderStepList->Text(), "2");
+    Click(mainF->summaryButton);
     ASSERT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
     QStringList after = MemoLines(*sumF);
     QStringList lengthsAfter;
-    for (int row = 1; row <= 36; ++row) lengthsAfter << mainF->SG1->Cells(4, row);
+    for (int row = 1; row <= 36; ++row) lengthsAfter << mainF->lacingGrid->Cells(4, row);
     EXPECT_EQ(lengthsAfter, lengths);
     ASSERT_GE(after.size(), 19);
     EXPECT_EQ(after.mid(1, 18), before.mid(1, 18));  // line 1 names the profile
@@ -283,32 +283,32 @@ TEST_F(SideFiguresWindowTest, LocknutDialogWritesBothOffsetsAndCancelChangesNoth
     for (const QLocale& region : {PointRegion(), CommaRegion()}) {
         ScopedLocale scoped(region);
         SCOPED_TRACE(region.name().toStdString());
-        mainF->WLE->SetText("1");
-        mainF->WRE->SetText("2");
+        mainF->leftOffsetEdit->SetText("1");
+        mainF->rightOffsetEdit->SetText("2");
 
         answers = {{"130", "28", "47", true}};
-        Click(mainF->LockBtn);
-        EXPECT_EQ(mainF->WLE->Text(), "37");
-        EXPECT_EQ(mainF->WRE->Text(), "18");
+        Click(mainF->locknutButton);
+        EXPECT_EQ(mainF->leftOffsetEdit->Text(), "37");
+        EXPECT_EQ(mainF->rightOffsetEdit->Text(), "18");
 
         answers = {{"135", "30.5", "45", true}};
-        Click(mainF->LockBtn);
-        EXPECT_EQ(mainF->WLE->Text(), Dec("37"));
-        EXPECT_EQ(mainF->WRE->Text(), Dec("22.5"));
+        Click(mainF->locknutButton);
+        EXPECT_EQ(mainF->leftOffsetEdit->Text(), Dec("37"));
+        EXPECT_EQ(mainF->rightOffsetEdit->Text(), Dec("22.5"));
 
         answers = {{"100", "10", "10", false}};
-        Click(mainF->LockBtn);
-        EXPECT_EQ(mainF->WLE->Text(), Dec("37"));
-        EXPECT_EQ(mainF->WRE->Text(), Dec("22.5"));
+        Click(mainF->locknutButton);
+        EXPECT_EQ(mainF->leftOffsetEdit->Text(), Dec("37"));
+        EXPECT_EQ(mainF->rightOffsetEdit->Text(), Dec("22.5"));
 
         // A distance past the hub's centre: reported, the dialog stays open
         // (not accepted), the offsets stay.
         answers = {{"130", "70", "47", true}};
         desktop.errors.clear();
-        Click(mainF->LockBtn);
+        Click(mainF->locknutButton);
         ASSERT_EQ(desktop.errors.size(), 1);
         EXPECT_TRUE(desktop.errors[0].startsWith("Left locknut to flange:")) << desktop.errors[0].toStdString();
-        EXPECT_EQ(mainF->WLE->Text(), Dec("37"));
+        EXPECT_EQ(mainF->leftOffsetEdit->Text(), Dec("37"));
         desktop.errors.clear();
     }
 }
@@ -322,10 +322,10 @@ TEST_F(SideFiguresWindowTest, DataTabFitsTheMinimumWindow)
     const QSize frame = f.frameGeometry().size() - f.size();
     f.resize(QSize(300, 200) - frame);
     Settle();
-    QWidget* page = f.PageControl1->widget(0);
+    QWidget* page = f.tabs->widget(0);
     EXPECT_GE(page->height(), page->layout()->minimumSize().height());
-    const QList<QWidget*> inputs = {f.TyCB, f.HubCB, f.RimCB, f.ErdE, f.WLE, f.WRE, f.LockBtn, f.dLE, f.dRE,
-                                    f.ShE, f.CLE, f.CRE, f.RimOffE, f.TensionE, f.SpokeDiaE, f.OrderStepCB};
+    const QList<QWidget*> inputs = {f.rimTypeList, f.hubHolesList, f.rimHolesList, f.erdEdit, f.leftOffsetEdit, f.rightOffsetEdit, f.locknutButton, f.leftFlangeEdit, f.rightFlangeEdit,
+                                    f.spokeHoleEdit, f.leftCrossSpin, f.rightCrossSpin, f.rimOffsetEdit, f.tensionEdit, f.spokeDiameterEdit, f.orderStepList};
     for (qsizetype i = 0; i < inputs.size(); ++i) {
         const QRect r(inputs[i]->mapTo(page, QPoint(0, 0)), inputs[i]->size());
         SCOPED_TRACE(inputs[i]->objectName().toStdString());

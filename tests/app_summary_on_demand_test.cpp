@@ -46,7 +46,7 @@ TEST_F(SummaryOnDemandTest, BuiltAtTheFirstAskWithTheStoredPlacementThenKept)
             EXPECT_EQ(QRect(sumF->Left(), sumF->Top(), sumF->Width(), sumF->Height()), c.expected);
         }
         LaceWheel(*mainF, "36", "36");
-        Click(mainF->SBtn);
+        Click(mainF->summaryButton);
         const QRect atStart(sumF->Left(), sumF->Top(), sumF->Width(), sumF->Height());
         sumF->hide();  // hidden, not closed: nothing written for it
         Stop();
@@ -54,21 +54,21 @@ TEST_F(SummaryOnDemandTest, BuiltAtTheFirstAskWithTheStoredPlacementThenKept)
 
         StartOnDemand();
         LaceWheel(*mainF, "36", "36");
-        Click(mainF->CBtn);
-        Click(mainF->DBtn);
+        Click(mainF->calcButton);
+        Click(mainF->drawButton);
         EXPECT_EQ(made, 0);
         EXPECT_EQ(sumF, nullptr);
 
-        Click(mainF->SBtn);
+        Click(mainF->summaryButton);
         ASSERT_EQ(made, 1);
         ASSERT_NE(sumF, nullptr);
-        EXPECT_EQ(mainF->SumF, sumF.get());
+        EXPECT_EQ(mainF->summaryForm, sumF.get());
         EXPECT_TRUE(sumF->isVisible());
         EXPECT_EQ(QRect(sumF->Left(), sumF->Top(), sumF->Width(), sumF->Height()), atStart);
         EXPECT_TRUE(sumF->Memo1->Text().contains("36")) << sumF->Memo1->Text().toStdString();
 
         Click(sumF->OKBtn);
-        Click(mainF->SBtn);
+        Click(mainF->summaryButton);
         EXPECT_EQ(made, 1);  // the same window again
         EXPECT_TRUE(sumF->isVisible());
         Stop();

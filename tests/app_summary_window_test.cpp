@@ -46,12 +46,12 @@ QStringList DefaultWheelSummary(const QString& decimal, const QString& wl, const
 TEST_F(SummaryWindowTest, SummaryButtonShowsTheNineteenLinesOfTheDefaultWheel)
 {
     Start();
-    Choose(mainF->HubCB, "36");
-    Choose(mainF->RimCB, "36");
+    Choose(mainF->hubHolesList, "36");
+    Choose(mainF->rimHolesList, "36");
     desktop.errors.clear();  // the first of the two choices could lace nothing yet
     sumF->Memo1->setPlainText("typed by the user\nand more");
 
-    Click(mainF->SBtn);
+    Click(mainF->summaryButton);
     EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
     EXPECT_TRUE(sumF->isVisible());
     QStringList lines = MemoLines(*sumF);
@@ -65,14 +65,14 @@ TEST_F(SummaryWindowTest, SummaryButtonShowsTheNineteenLinesOfTheDefaultWheel)
     EXPECT_TRUE(lines[21].startsWith("Right: 18 pcs 3 cross  length 284.6mm  order ")) << lines[21].toStdString();
     EXPECT_FALSE(sumF->Memo1->Text().contains('\r'));
     // The lengths were computed on the way.
-    EXPECT_EQ(mainF->SG1->Cells(4, 1), "285.4");
-    EXPECT_EQ(mainF->SG1->Cells(4, 2), "284.6");
+    EXPECT_EQ(mainF->lacingGrid->Cells(4, 1), "285.4");
+    EXPECT_EQ(mainF->lacingGrid->Cells(4, 2), "284.6");
 
     // The numbers as read, in the region's notation; the next "Summary!"
     // replaces the whole memo again.
-    mainF->WLE->SetText("27.50");
+    mainF->leftOffsetEdit->SetText("27.50");
     sumF->Memo1->appendPlainText("a note");
-    Click(mainF->SBtn);
+    Click(mainF->summaryButton);
     lines = MemoLines(*sumF);
     EXPECT_EQ(lines.value(5), "WL:27.5 mm  WR:18.1 mm");
     EXPECT_FALSE(sumF->Memo1->Text().contains("a note"));
@@ -83,11 +83,11 @@ TEST_F(SummaryWindowTest, CommaRegionSummaryUsesCommaDecimals)
 {
     ScopedLocale comma(CommaRegion());
     Start();
-    mainF->WLE->SetText("27,5");
-    mainF->WRE->SetText("18,1");
-    mainF->ShE->SetText("2,5");
+    mainF->leftOffsetEdit->SetText("27,5");
+    mainF->rightOffsetEdit->SetText("18,1");
+    mainF->spokeHoleEdit->SetText("2,5");
     LaceWheel(*mainF, "36", "36");
-    Click(mainF->SBtn);
+    Click(mainF->summaryButton);
     EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
     QStringList lines = MemoLines(*sumF);
     ASSERT_EQ(lines.size(), 23);
@@ -100,7 +100,7 @@ TEST_F(SummaryWindowTest, CommaRegionSummaryUsesCommaDecimals)
 TEST_F(SummaryWindowTest, ErrorLeavesTheMemoAndTheWindowAsTheyWere)
 {
     Start();
-    Click(mainF->SBtn);  // no hole count chosen yet
+    Click(mainF->summaryButton);  // no hole count chosen yet
     ASSERT_EQ(desktop.errors.size(), 1);
     const QString message = desktop.errors[0];
     EXPECT_TRUE(message.contains("hub and rim hole counts")) << message.toStdString();
@@ -110,14 +110,14 @@ TEST_F(SummaryWindowTest, ErrorLeavesTheMemoAndTheWindowAsTheyWere)
 
     // Shown with a summary, then a dimension that does not convert.
     LaceWheel(*mainF, "36", "36");
-    Click(mainF->SBtn);
+    Click(mainF->summaryButton);
     ASSERT_TRUE(sumF->isVisible());
     const QString shown = sumF->Memo1->Text();
     sumF->Memo1->appendPlainText("my note");
     const QString withNote = sumF->Memo1->Text();
-    mainF->WLE->SetText("27.5.");  // no decimal number
+    mainF->leftOffsetEdit->SetText("27.5.");  // no decimal number
     desktop.errors.clear();
-    Click(mainF->SBtn);
+    Click(mainF->summaryButton);
     ASSERT_EQ(desktop.errors.size(), 1);
     EXPECT_TRUE(desktop.errors[0].contains("27.5.")) << desktop.errors[0].toStdString();
     EXPECT_EQ(sumF->Memo1->Text(), withNote);
@@ -126,7 +126,7 @@ TEST_F(SummaryWindowTest, ErrorLeavesTheMemoAndTheWindowAsTheyWere)
     // Hidden, then the same error: it stays hidden.
     Click(sumF->OKBtn);
     ASSERT_FALSE(sumF->isVisible());
-    Click(mainF->SBtn);
+    Click(mainF->summaryButton);
     EXPECT_FALSE(sumF->isVisible());
     EXPECT_EQ(sumF->Memo1->Text(), withNote);
     EXPECT_NE(shown, withNote);
@@ -137,7 +137,7 @@ TEST_F(SummaryWindowTest, KeepsItsMinimumSizeAndCentresTheOkButton)
 {
     Start();
     LaceWheel(*mainF, "36", "36");
-    Click(mainF->SBtn);
+    Click(mainF->summaryButton);
     ASSERT_TRUE(sumF->isVisible());
     EXPECT_EQ(sumF->windowTitle(), "Summary");
     EXPECT_EQ(sumF->OKBtn->text(), "OK");
@@ -161,7 +161,7 @@ TEST_F(SummaryWindowTest, ClosingHidesTheWindowAndWritesItsPlacement)
 {
     Start();
     LaceWheel(*mainF, "36", "36");
-    Click(mainF->SBtn);
+    Click(mainF->summaryButton);
     ASSERT_TRUE(sumF->isVisible());
     sumF->move(123, 77);
     sumF->resize(520 - (sumF->Width() - sumF->width()), 360 - (sumF->Height() - sumF->height()));
@@ -175,7 +175,7 @@ TEST_F(SummaryWindowTest, ClosingHidesTheWindowAndWritesItsPlacement)
     EXPECT_TRUE(written.contains("[SumF]\nLeft=123\nTop=77\nHeight=360\nWidth=520\n")) << written.toStdString();
     EXPECT_FALSE(written.contains("[MainF]")) << written.toStdString();
 
-    Click(mainF->SBtn);
+    Click(mainF->summaryButton);
     EXPECT_TRUE(sumF->isVisible());
     sumF->move(200, 90);
     Settle();
@@ -198,7 +198,7 @@ TEST_F(SummaryWindowTest, PlacementIsRestoredAtCreationAndNotWrittenAtTheEnd)
     EXPECT_EQ(sumF->Height(), 420);
 
     LaceWheel(*mainF, "36", "36");
-    Click(mainF->SBtn);
+    Click(mainF->summaryButton);
     ASSERT_TRUE(sumF->isVisible());
     sumF->move(300, 310);
     Settle();
@@ -220,7 +220,7 @@ TEST_F(SummaryWindowTest, StoredSizesBelowTheMinimumAreSetBackOnShowing)
     EXPECT_EQ(mainF->Width(), 460);
     EXPECT_EQ(mainF->Height(), 540);
     LaceWheel(*mainF, "36", "36");
-    Click(mainF->SBtn);
+    Click(mainF->summaryButton);
     ASSERT_TRUE(sumF->isVisible());
     EXPECT_EQ(sumF->Width(), 400);
     EXPECT_EQ(sumF->Height(), 300);
@@ -241,7 +241,7 @@ TEST_F(SummaryWindowTest, FirstCreationCentresTheWindow)
     // at that size the whole summary is in view: nothing to scroll.
     const QSize laidOut = sumF->size();
     LaceWheel(*mainF, "36", "36");
-    Click(mainF->SBtn);
+    Click(mainF->summaryButton);
     ASSERT_TRUE(sumF->isVisible());
     Settle();
     EXPECT_EQ(sumF->size(), laidOut);
@@ -263,10 +263,10 @@ TEST_F(SummaryWindowTest, FirstShowingShowsTheWholeSummaryWhereTheScreenHasRoom)
         SCOPED_TRACE(QStringLiteral("%1/%2, screen %3 high").arg(c.hub, c.rim).arg(c.screen.height()).toStdString());
         desktop.screen = c.screen;
         Start();
-        mainF->CRE->SetText(c.cross);
-        mainF->RimOffE->SetText("2");
+        mainF->rightCrossSpin->SetText(c.cross);
+        mainF->rimOffsetEdit->SetText("2");
         LaceWheel(*mainF, c.hub, c.rim);
-        Click(mainF->SBtn);
+        Click(mainF->summaryButton);
         Settle();
         const QPlainTextEdit& memo = *sumF->Memo1;
         EXPECT_EQ(memo.verticalScrollBar()->maximum() + memo.horizontalScrollBar()->maximum() == 0, c.whole);

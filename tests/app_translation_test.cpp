@@ -73,27 +73,27 @@ struct Shown {
 const char* const kWindow = "rimora::TMainF";
 
 const Shown kShownTexts[] = {
-    {"first tab", [](TMainF& f, TSumF&) { return f.PageControl1->tabText(0); }, kWindow, "Data"},
-    {"second tab", [](TMainF& f, TSumF&) { return f.PageControl1->tabText(1); }, kWindow, "Spoke"},
-    {"third tab", [](TMainF& f, TSumF&) { return f.PageControl1->tabText(2); }, kWindow, "Draw"},
-    {"draw button", [](TMainF& f, TSumF&) { return f.DBtn->text(); }, kWindow, "&Draw!"},
-    {"calc button", [](TMainF& f, TSumF&) { return f.CBtn->text(); }, kWindow, "&Calc!"},
-    {"summary button", [](TMainF& f, TSumF&) { return f.SBtn->text(); }, kWindow, "&Summary!"},
-    {"draw tooltip", [](TMainF& f, TSumF&) { return f.DBtn->toolTip(); }, kWindow, "Draw the wheel (Alt+D)"},
-    {"save tooltip", [](TMainF& f, TSumF&) { return f.SaveBtn->toolTip(); }, kWindow,
+    {"first tab", [](TMainF& f, TSumF&) { return f.tabs->tabText(0); }, kWindow, "Data"},
+    {"second tab", [](TMainF& f, TSumF&) { return f.tabs->tabText(1); }, kWindow, "Spoke"},
+    {"third tab", [](TMainF& f, TSumF&) { return f.tabs->tabText(2); }, kWindow, "Draw"},
+    {"draw button", [](TMainF& f, TSumF&) { return f.drawButton->text(); }, kWindow, "&Draw!"},
+    {"calc button", [](TMainF& f, TSumF&) { return f.calcButton->text(); }, kWindow, "&Calc!"},
+    {"summary button", [](TMainF& f, TSumF&) { return f.summaryButton->text(); }, kWindow, "&Summary!"},
+    {"draw tooltip", [](TMainF& f, TSumF&) { return f.drawButton->toolTip(); }, kWindow, "Draw the wheel (Alt+D)"},
+    {"save tooltip", [](TMainF& f, TSumF&) { return f.saveButton->toolTip(); }, kWindow,
      "Save ProfileData (*.prl) (Ctrl+S)"},
-    {"open tooltip", [](TMainF& f, TSumF&) { return f.OpenBtn->toolTip(); }, kWindow,
+    {"open tooltip", [](TMainF& f, TSumF&) { return f.openButton->toolTip(); }, kWindow,
      "Open ProfileData (*.prl) (Ctrl+O)"},
-    {"locknut button", [](TMainF& f, TSumF&) { return f.LockBtn->text(); }, kWindow, "From locknut…"},
-    {"slide button", [](TMainF& f, TSumF&) { return f.SimBtn->text(); }, kWindow, "Slide 1/2 angle"},
-    {"redraw switch", [](TMainF& f, TSumF&) { return f.AuCB->text(); }, kWindow, "Auto ReDraw"},
-    {"hub number switch", [](TMainF& f, TSumF&) { return f.HNCB->text(); }, kWindow, "HUB hole No."},
-    {"side choice", [](TMainF& f, TSumF&) { return f.Ssd->title(); }, kWindow, "Spoke Drawing"},
-    {"table menu", [](TMainF& f, TSumF&) { return f.InsItem->text(); }, kWindow, "Insert && No.Down"},
-    {"drawing menu", [](TMainF& f, TSumF&) { return f.PrintItem->text(); }, kWindow, "Print build sheet..."},
+    {"locknut button", [](TMainF& f, TSumF&) { return f.locknutButton->text(); }, kWindow, "From locknut…"},
+    {"slide button", [](TMainF& f, TSumF&) { return f.halfPitchButton->text(); }, kWindow, "Slide 1/2 angle"},
+    {"redraw switch", [](TMainF& f, TSumF&) { return f.autoRedrawCheck->text(); }, kWindow, "Auto ReDraw"},
+    {"hub number switch", [](TMainF& f, TSumF&) { return f.hubNumbersCheck->text(); }, kWindow, "HUB hole No."},
+    {"side choice", [](TMainF& f, TSumF&) { return f.spokeSideGroup->title(); }, kWindow, "Spoke Drawing"},
+    {"table menu", [](TMainF& f, TSumF&) { return f.insertGapItem->text(); }, kWindow, "Insert && No.Down"},
+    {"drawing menu", [](TMainF& f, TSumF&) { return f.printSheetItem->text(); }, kWindow, "Print build sheet..."},
     {"summary title", [](TMainF&, TSumF& s) { return s.windowTitle(); }, "rimora::TSumF", "Summary"},
-    {"first colour", [](TMainF& f, TSumF&) { return f.CL1->itemText(0); }, "Colors", "Black"},
-    {"custom colour", [](TMainF& f, TSumF&) { return f.CL1->itemText(f.CL1->count() - 1); }, "rimora::TColorBox",
+    {"first colour", [](TMainF& f, TSumF&) { return f.backgroundColourBox->itemText(0); }, "Colors", "Black"},
+    {"custom colour", [](TMainF& f, TSumF&) { return f.backgroundColourBox->itemText(f.backgroundColourBox->count() - 1); }, "rimora::TColorBox",
      "Custom..."},
 };
 
@@ -137,7 +137,7 @@ TEST_F(TranslationTest, DataCaptionsAreTranslatedLabels)
         StartIn(japanese ? Japanese() : English());
         QStringList labels;
         // A long caption may stand on two lines (Japanese breaks without a space).
-        for (const QLabel* l : mainF->PageControl1->widget(0)->findChildren<QLabel*>())
+        for (const QLabel* l : mainF->tabs->widget(0)->findChildren<QLabel*>())
             labels << QString(l->text()).replace(u'\n', u' ') << QString(l->text()).remove(u'\n');
         for (const auto& caption : captions) {
             const QString text = japanese ? QCoreApplication::translate(caption.context, caption.source)
@@ -161,8 +161,8 @@ TEST_F(TranslationTest, FirstStepHintIsInTheUsersLanguage)
     for (const bool japanese : {true, false}) {
         SCOPED_TRACE(japanese ? "Japanese" : "English");
         StartIn(japanese ? Japanese() : English());
-        mainF->RimCB->SetItemIndex(-1);
-        Choose(mainF->HubCB, QStringLiteral("32"));
+        mainF->rimHolesList->SetItemIndex(-1);
+        Choose(mainF->hubHolesList, QStringLiteral("32"));
         Settle();
         // The lacing's hint, or the drawing's, when a repaint came after it.
         QStringList hints;
@@ -170,8 +170,8 @@ TEST_F(TranslationTest, FirstStepHintIsInTheUsersLanguage)
              {std::pair{"Lacing", "Choose the rim hole count (RIM) on the \"Data\" tab to lace the wheel."},
               std::pair{"Drawing", "Choose the rim hole count on the \"Data\" tab to draw the spokes."}})
             hints << (japanese ? QCoreApplication::translate(context, hint) : QString::fromUtf8(hint));
-        EXPECT_TRUE(hints.contains(mainF->StatusBar->SimpleText())) << mainF->StatusBar->SimpleText().toStdString();
-        EXPECT_EQ(HasJapanese(mainF->StatusBar->SimpleText()), japanese);
+        EXPECT_TRUE(hints.contains(mainF->statusBar->SimpleText())) << mainF->statusBar->SimpleText().toStdString();
+        EXPECT_EQ(HasJapanese(mainF->statusBar->SimpleText()), japanese);
         Stop();
     }
 }
@@ -183,9 +183,9 @@ TEST_F(TranslationTest, ErrorsAreInTheUsersLanguage)
         SCOPED_TRACE(japanese ? "Japanese" : "English");
         StartIn(japanese ? Japanese() : English());
         LaceWheel(*mainF, QStringLiteral("36"), QStringLiteral("36"));
-        mainF->ErdE->SetText(QStringLiteral("59o"));
+        mainF->erdEdit->SetText(QStringLiteral("59o"));
         desktop.errors.clear();
-        Click(mainF->CBtn);
+        Click(mainF->calcButton);
         Settle();
         ASSERT_FALSE(desktop.errors.isEmpty());
         EXPECT_EQ(HasJapanese(desktop.errors.last()), japanese) << desktop.errors.last().toStdString();
@@ -207,7 +207,7 @@ TEST_F(TranslationTest, ErrorsAreInTheUsersLanguage)
 TEST_F(TranslationTest, NoEnglishCaptionIsLeftInJapanese)
 {
     StartIn(Japanese());
-    const std::set<QString> notWords = {QStringLiteral("kgf"), mainF->ProfL->Caption(), TMainF::WebAddress};
+    const std::set<QString> notWords = {QStringLiteral("kgf"), mainF->profileLabel->Caption(), TMainF::WebAddress};
     const QRegularExpression word(QStringLiteral("[A-Za-z]{3,}"));
     QStringList english;
     const auto check = [&](const QString& where, const QString& text) {
@@ -226,9 +226,9 @@ TEST_F(TranslationTest, NoEnglishCaptionIsLeftInJapanese)
         }
         for (const QAction* a : window->findChildren<QAction*>()) check(QStringLiteral("menu"), a->text());
     }
-    for (int i = 0; i < mainF->PageControl1->count(); ++i)
-        check(QStringLiteral("tab"), mainF->PageControl1->tabText(i));
-    for (int i = 0; i < mainF->CL1->count(); ++i) check(QStringLiteral("colour"), mainF->CL1->itemText(i));
+    for (int i = 0; i < mainF->tabs->count(); ++i)
+        check(QStringLiteral("tab"), mainF->tabs->tabText(i));
+    for (int i = 0; i < mainF->backgroundColourBox->count(); ++i) check(QStringLiteral("colour"), mainF->backgroundColourBox->itemText(i));
     EXPECT_TRUE(english.isEmpty()) << english.join(QLatin1Char('\n')).toStdString();
 }
 

@@ -95,7 +95,7 @@ protected:
         return entries;
     }
 
-    int Paints() const { return mainF->PB1->PaintCount(); }
+    int Paints() const { return mainF->wheelPaintBox->PaintCount(); }
 
     // A profile saved or opened through the profile bar's buttons, the file
     // dialog answered with `path`.
@@ -126,8 +126,8 @@ inline void Choose(TComboBox* box, const QString& item)
 // count set as a settings file sets it, then the hub count chosen by the user.
 inline void LaceWheel(TMainF& f, const QString& hub, const QString& rim)
 {
-    f.RimCB->SetItemIndex(f.RimCB->findText(rim));
-    Choose(f.HubCB, hub);
+    f.rimHolesList->SetItemIndex(f.rimHolesList->findText(rim));
+    Choose(f.hubHolesList, hub);
 }
 
 // The user's choice of a named colour in a colour box.
@@ -156,13 +156,13 @@ inline void Click(QWidget* widget)
 inline void AppWindowTest::Save(const QString& path)
 {
     desktop.saveAnswers.push_back(path);
-    Click(mainF->SaveBtn);
+    Click(mainF->saveButton);
 }
 
 inline void AppWindowTest::Open(const QString& path)
 {
     desktop.openAnswers.push_back(path);
-    Click(mainF->OpenBtn);
+    Click(mainF->openButton);
 }
 
 // Keys typed into the widget that has them, one character at a time.
@@ -191,7 +191,7 @@ inline QStringList Snapshot(const TMainF& f)
 {
     QStringList out;
     for (Component* c : f.Components()) {
-        if (c == static_cast<Component*>(f.RecentL)) continue;
+        if (c == static_cast<Component*>(f.recentProfilesEdit)) continue;
         const QString n = c->Name() + QLatin1Char('=');
         if (auto* colour = dynamic_cast<IColorControl*>(c)) {
             out << n + QString::number(colour->Selected());
@@ -215,14 +215,14 @@ inline QStringList Snapshot(const TMainF& f)
             }
         }
     }
-    out << QStringLiteral("ProfL=") + f.ProfL->Caption();
+    out << QStringLiteral("ProfL=") + f.profileLabel->Caption();
     return out;
 }
 
 inline QStringList TableRow(const TMainF& f, int row)
 {
     QStringList cells;
-    for (int c = 0; c < f.SG1->ColCount(); ++c) cells << f.SG1->Cells(c, row);
+    for (int c = 0; c < f.lacingGrid->ColCount(); ++c) cells << f.lacingGrid->Cells(c, row);
     return cells;
 }
 

@@ -213,7 +213,7 @@ TEST_F(FormRecordsTest, ExcludedControlsAreNeitherWrittenNorRead)
     EXPECT_EQ(ReadBytes(path), QByteArray("[MainF]\nHubCB=7\nerde=600\n"));
 
     // The list matches names exactly, the file ignores letter case: erde is
-    // read from the key ErdE while the control ErdE itself is left alone.
+    // read from the key erdEdit while the control erdEdit itself is left alone.
     WriteBytes(path, "[MainF]\nErdE=1\nHubCB=0\nMy Edit=3\n");
     store.ReadInfo();
     EXPECT_EQ(erd.Text(), QStringLiteral("594"));

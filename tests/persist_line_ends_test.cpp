@@ -71,7 +71,7 @@ TEST_F(LineEndsTest, MixedLineEndsAreWrittenWithTheFirst)
         const char* what;
         QByteArray bytes;
         ProfileFile::LineEnd kind;
-        QByteArray expected;  // after ErdE is set to 610
+        QByteArray expected;  // after erdEdit is set to 610
     };
     const Row rows[] = {
         {"LF first", "[MainF]\nErdE=590\r\nHubCB=3\r", ProfileFile::LineEnd::Lf, "[MainF]\nErdE=610\nHubCB=3\n"},

@@ -41,7 +41,7 @@ TEST_F(SettingsSessionTest, WhatAStartFindsDecidesTheValuesTheNoteAndTheLastWrit
         const char* what;
         std::function<void()> prepare;  // makes the settings path as the row wants it
         SettingsFound found;
-        const char* erd;                // ErdE after the start
+        const char* erd;                // erdEdit after the start
         QString note;
         bool keeps;
     };
