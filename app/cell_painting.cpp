@@ -1,7 +1,6 @@
 #include "app/cell_painting.h"
 
 #include "lacing/lacing_table.h"
-#include "platform/convert.h"
 
 #include <QCoreApplication>
 
@@ -23,11 +22,11 @@ void PaintLacingCell(Canvas& canvas, const GridModel& table, int col, int row, c
     canvas.SetBrushColor(row % 2 == 0 ? colors::InactiveBorder : colors::WindowBackground);
     canvas.FillRect(rect);
 
-    const QString text = table.Cells(col, row);
+    const LacingCell& cell = table.Cell(col, row);
+    const QString& text = cell.Spelling();
     const bool headings = row < 1;
-    int number = 0;
-    const bool isNumber = TryStrToInt(text, number);
-    if (!headings && col <= kToHubCol && !isNumber) return;
+    const int number = cell.WholeNumber().value_or(0);
+    if (!headings && col <= kToHubCol && !cell.WholeNumber()) return;
 
     TColor color = colors::Black;
     if (headings)

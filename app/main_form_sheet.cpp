@@ -28,7 +28,7 @@ LacedWheel WheelOfWindow(const TMainF& f)
     GridModel& to = *w.table;
     to.SetRowCount(from.RowCount());
     for (int r = 0; r < from.RowCount(); ++r)
-        for (int c = 0; c < to.ColCount(); ++c) to.SetCells(c, r, from.Cells(c, r));
+        for (int c = 0; c < to.ColCount(); ++c) to.SetCell(c, r, from.Cell(c, r));
     PrepareWheel(w);
     return w;
 }

@@ -16,9 +16,9 @@ namespace rimora {
 namespace {
 
 // A cell that holds no hole: nothing, the gap mark or a blank.
-bool IsNoHole(const QString& cell)
+bool IsNoHole(const LacingCell& cell)
 {
-    return IsEmptyOrGap(cell) || cell == QLatin1String(" ");
+    return cell.IsEmptyOrGap() || cell.Spelling() == QLatin1String(" ");
 }
 
 void DrawDisc(Canvas& canvas, QPoint centre, int radius, TColor color)
@@ -77,9 +77,9 @@ struct SpokeLayout {
 void DrawSpokes(Canvas& canvas, const WheelStyle& in, const GridModel& table, const SpokeLayout& l)
 {
     for (int row = 1; row < table.RowCount(); ++row) {
-        const QString hubCell = table.Cells(kHubCol, row);
+        const LacingCell& hubCell = table.Cell(kHubCol, row);
         if (IsNoHole(hubCell)) continue;
-        const int h = StrToInt(hubCell);
+        const int h = hubCell.RequireWholeNumber();
         const bool even = h % 2 == 0;  // odd holes are on the left flange
         if (in.sideIndex == LeftSideOnly && even) continue;
         if (in.sideIndex == RightSideOnly && !even) continue;
@@ -88,9 +88,9 @@ void DrawSpokes(Canvas& canvas, const WheelStyle& in, const GridModel& table, co
         const int hubRadius = even ? l.rightHubHoleRadius : l.leftHubHoleRadius;
         const QPoint hubEnd = PolarPoint(l.centre.x(), l.centre.y(), hubRadius, h * l.hubStep);
         canvas.MoveTo(hubEnd.x(), hubEnd.y());
-        const QString rimCell = table.Cells(kToRimCol, row);
+        const LacingCell& rimCell = table.Cell(kToRimCol, row);
         if (IsNoHole(rimCell)) continue;
-        const int k = StrToInt(rimCell);
+        const int k = rimCell.RequireWholeNumber();
         const QPoint rimEnd = PolarPoint(l.centre.x(), l.centre.y(), l.rimHoleRadius, k * l.rimStep + l.angleDiff);
         canvas.LineTo(rimEnd.x(), rimEnd.y());
     }
@@ -110,9 +110,9 @@ void DrawHubHoleNumbers(Canvas& canvas, const WheelStyle& in, const GridModel& t
     const auto [width, height, fitting] = HubNumberCellsOf(
         QSize(canvas.TextWidth(QStringLiteral("00")), canvas.TextHeight(QStringLiteral("00"))), hubHoles);
     for (int row = 1; row < table.RowCount(); ++row) {
-        const QString hubCell = table.Cells(kHubCol, row);
+        const LacingCell& hubCell = table.Cell(kHubCol, row);
         if (IsNoHole(hubCell)) continue;
-        const int h = StrToInt(hubCell);
+        const int h = hubCell.RequireWholeNumber();
         const bool even = h % 2 == 0;
         if (in.sideIndex == LeftSideOnly && even) continue;
         if (in.sideIndex == RightSideOnly && !even) continue;

@@ -12,6 +12,15 @@
 
 namespace rimora {
 
+namespace {
+
+LacingCell HoleCell(int number)
+{
+    return LacingCell::Hole(number, FormatHoleNumber(number));
+}
+
+}  // namespace
+
 QString MissingHoleCountHint(int hubCount, int rimCount)
 {
     if (hubCount > 0 && rimCount > 0) return QString();
@@ -28,7 +37,7 @@ QString MissingHoleCountHint(int hubCount, int rimCount)
 void ClearLacingTable(GridModel& table)
 {
     for (int r = 1; r < table.RowCount(); ++r)
-        for (int c = 0; c < table.ColCount(); ++c) table.SetCells(c, r, QString());
+        for (int c = 0; c < table.ColCount(); ++c) table.SetCell(c, r, LacingCell());
 }
 
 QString LaceTable(GridModel& table, int hubCount, int rimCount, int leftCross,
@@ -45,14 +54,14 @@ QString LaceTable(GridModel& table, int hubCount, int rimCount, int leftCross,
     // Nothing of an earlier pattern may survive, whoever called us.
     ClearLacingTable(table);
     table.SetRowCount(std::max(hub, rim) + 1);
-    for (int r = 1; r <= hub; ++r) table.SetCells(kHubCol, r, FormatHoleNumber(r));
-    for (int r = 1; r <= rim; ++r) table.SetCells(kRimCol, r, FormatHoleNumber(r));
+    for (int r = 1; r <= hub; ++r) table.SetCell(kHubCol, r, HoleCell(r));
+    for (int r = 1; r <= rim; ++r) table.SetCell(kRimCol, r, HoleCell(r));
 
     const LacingPlan plan = PlanLacing(hub, rim, left, right);
     // ->H carries the lacing; ->R is written as its inverse at once.
     for (const PlannedSpoke& spoke : plan.spokes) {
-        table.SetCells(kToHubCol, spoke.rim, FormatHoleNumber(spoke.hub));
-        table.SetCells(kToRimCol, spoke.hub, FormatHoleNumber(spoke.rim));
+        table.SetCell(kToHubCol, spoke.rim, HoleCell(spoke.hub));
+        table.SetCell(kToRimCol, spoke.hub, HoleCell(spoke.rim));
     }
     QStringList notes;
     notes << AlternationNote(plan, hub, rim, left, right)

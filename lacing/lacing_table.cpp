@@ -1,7 +1,6 @@
 #include "lacing/lacing_table.h"
 
 #include "lacing/crossing_rule.h"
-#include "platform/convert.h"
 
 #include <optional>
 
@@ -15,27 +14,27 @@ void WriteHeadings(GridModel& table)
 void RebuildHubLinks(GridModel& table, int hubCount)
 {
     const int rows = table.RowCount();
-    for (int r = 1; r < rows; ++r) table.SetCells(kToRimCol, r, QString());
+    for (int r = 1; r < rows; ++r) table.SetCell(kToRimCol, r, LacingCell());
 
     bool countChecked = false;
     for (int r = 1; r < rows; ++r) {
-        const QString text = table.Cells(kToHubCol, r);
-        if (IsEmptyOrGap(text)) continue;
-        int hub = 0;
-        if (!TryStrToInt(text, hub)) {
-            table.SetCells(kToHubCol, r, QString());
+        const LacingCell& link = table.Cell(kToHubCol, r);
+        if (link.IsEmptyOrGap()) continue;
+        if (!link.WholeNumber()) {
+            table.SetCell(kToHubCol, r, LacingCell());
             continue;
         }
+        const int hub = *link.WholeNumber();
         if (!countChecked) {
             CheckHoleCount(hubCount);
             countChecked = true;
         }
         if (hub < 1 || hub > hubCount || hub >= rows) {
-            table.SetCells(kToHubCol, r, QString());
+            table.SetCell(kToHubCol, r, LacingCell());
             continue;
         }
         // Copied as it stands, so a restored table keeps its own spelling.
-        table.SetCells(kToRimCol, hub, table.Cells(kRimCol, r));
+        table.SetCell(kToRimCol, hub, table.Cell(kRimCol, r));
     }
 }
 

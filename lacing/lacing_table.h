@@ -6,6 +6,7 @@
 #include "platform/grid_model.h"
 
 #include <QString>
+#include <optional>
 
 namespace rimora {
 
@@ -23,9 +24,20 @@ constexpr int kLacingFixedRows = 1;
 
 inline const QString kLacingHeadings = QStringLiteral("HUB,->R,RIM,->H,Length");
 // A hole that is meant to stay without a spoke. Readers skip it like an empty cell.
-inline const QString kGapMark = QStringLiteral("-");
+inline const QString kGapMark = LacingCell::Gap().Spelling();
 
 inline bool IsEmptyOrGap(const QString& text) { return text.isEmpty() || text == kGapMark; }
+
+// The table's values by column. A cell that holds no such value (empty, the
+// gap mark, text) gives nothing.
+inline std::optional<int> HoleAt(const GridModel& table, int col, int row)
+{
+    return table.Cell(col, row).WholeNumber();
+}
+inline std::optional<double> LengthAt(const GridModel& table, int row)
+{
+    return table.Cell(kLengthCol, row).Millimetres();
+}
 
 void WriteHeadings(GridModel& table);
 

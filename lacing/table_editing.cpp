@@ -2,10 +2,10 @@
 
 #include "lacing/crossing_rule.h"
 #include "lacing/lacing_table.h"
-#include "platform/convert.h"
 #include "platform/errors.h"
 
 #include <QCoreApplication>
+#include <limits>
 
 namespace rimora {
 
@@ -13,18 +13,25 @@ void InsertGapAndNumberDown(GridModel& table)
 {
     const int col = table.Col();
     const int row = table.Row();
-    const QString text = table.Cells(col, row);
-    const int base = text.isEmpty() ? 0 : StrToInt(text);
+    const LacingCell& cell = table.Cell(col, row);
+    const int base = cell.IsEmpty() ? 0 : cell.RequireWholeNumber();
     if (row < table.FixedRows())
         throw EListError(QCoreApplication::translate("Lacing", "The headings row cannot be renumbered"));
     // HUB, ->R and RIM number the holes themselves; only ->H and Length are edited.
     if (col < table.FixedCols())
         throw EListError(QCoreApplication::translate("Lacing", "Only the ->H and Length columns can be renumbered"));
 
-    table.SetCells(col, row, kGapMark);
-    // 64 bits, so a base near the integer limit still gives the plain sum.
-    for (int r = row + 1; r < table.RowCount(); ++r)
-        table.SetCells(col, r, QString::number(static_cast<qint64>(base) + r));
+    table.SetCell(col, row, LacingCell::Gap());
+    // 64 bits, so a base near the integer limit still gives the plain sum;
+    // a sum past it is text like any other, and read as such.
+    for (int r = row + 1; r < table.RowCount(); ++r) {
+        const qint64 number = static_cast<qint64>(base) + r;
+        const QString spelling = QString::number(number);
+        table.SetCell(col, r,
+                      number <= std::numeric_limits<int>::max()
+                          ? LacingCell::Hole(static_cast<int>(number), spelling)
+                          : LacingCell::FromText(spelling));
+    }
 }
 
 double HalfPitchAngle(int hubCount, int rimCount)

@@ -11,7 +11,7 @@ FixedRowsSnapshot::FixedRowsSnapshot(const IForm& form)
         if (grid == nullptr) continue;
         GridModel& model = grid->Model();
         for (int r = 0; r < model.FixedRows() && r < model.RowCount(); ++r)
-            for (int c = 0; c < model.ColCount(); ++c) cells_.push_back({&model, c, r, model.Cells(c, r)});
+            for (int c = 0; c < model.ColCount(); ++c) cells_.push_back({&model, c, r, model.Cell(c, r)});
     }
 }
 
@@ -19,7 +19,7 @@ void FixedRowsSnapshot::Restore() const
 {
     for (const Cell& cell : cells_)
         if (cell.col < cell.model->ColCount() && cell.row < cell.model->RowCount())
-            cell.model->SetCells(cell.col, cell.row, cell.text);
+            cell.model->SetCell(cell.col, cell.row, cell.value);
 }
 
 }  // namespace rimora

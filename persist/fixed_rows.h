@@ -2,6 +2,7 @@
 // The fixed (heading) rows of every grid of a window, kept across a read so
 // that a file can never replace them.
 #include "platform/component.h"
+#include "platform/lacing_cell.h"
 
 #include <QString>
 #include <vector>
@@ -19,7 +20,7 @@ private:
         GridModel* model;
         int col;
         int row;
-        QString text;
+        LacingCell value;
     };
     std::vector<Cell> cells_;
 };

@@ -3,6 +3,7 @@
 #include "platform/errors.h"
 
 #include <QCoreApplication>
+#include <utility>
 
 namespace rimora {
 
@@ -12,21 +13,29 @@ GridModel::GridModel(int colCount, int rowCount, QObject* parent)
 {
 }
 
-QString GridModel::Cells(int col, int row) const
+const LacingCell& GridModel::Cell(int col, int row) const
 {
-    if (col < 0 || row < 0 || col >= cols_ || row >= rows_) return {};
+    static const LacingCell outside;
+    if (col < 0 || row < 0 || col >= cols_ || row >= rows_) return outside;
     return cells_[static_cast<size_t>(row) * cols_ + col];
 }
 
 void GridModel::SetCells(int col, int row, const QString& text)
 {
+    // An unchanged text is not read again: the store writes every cell back.
+    if (col >= 0 && row >= 0 && col < cols_ && row < rows_ && Cells(col, row) == text) return;
+    SetCell(col, row, LacingCell::FromText(text));
+}
+
+void GridModel::SetCell(int col, int row, LacingCell value)
+{
     if (col < 0 || col >= cols_)
         throw EListError(QCoreApplication::translate("Errors", "Grid index out of range (column %1)").arg(col));
     if (row < 0 || row >= rows_)
         throw EListError(QCoreApplication::translate("Errors", "Grid index out of range (row %1)").arg(row));
-    QString& cell = cells_[static_cast<size_t>(row) * cols_ + col];
-    if (cell == text) return;
-    cell = text;
+    LacingCell& cell = cells_[static_cast<size_t>(row) * cols_ + col];
+    if (cell == value) return;
+    cell = std::move(value);
     const QModelIndex at = index(row, col);
     Q_EMIT dataChanged(at, at, {Qt::DisplayRole, Qt::EditRole});
 }
@@ -54,9 +63,9 @@ void GridModel::SetColCount(int cols)
     if (cols < 0) cols = 0;
     if (cols == cols_) return;
     beginResetModel();
-    std::vector<QString> next(static_cast<size_t>(rows_) * cols);
+    std::vector<LacingCell> next(static_cast<size_t>(rows_) * cols);
     for (int r = 0; r < rows_; ++r)
-        for (int c = 0; c < std::min(cols, cols_); ++c) next[static_cast<size_t>(r) * cols + c] = Cells(c, r);
+        for (int c = 0; c < std::min(cols, cols_); ++c) next[static_cast<size_t>(r) * cols + c] = Cell(c, r);
     cells_.swap(next);
     cols_ = cols;
     endResetModel();

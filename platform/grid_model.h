@@ -1,7 +1,12 @@
 #pragma once
 // The cells of a string grid. The lacing table lives here and nowhere else:
-// every subsystem reads and writes it through Cells/SetCells, and the grid
-// widget only shows it. Row 0 is an ordinary data row that holds the headings.
+// each cell holds its value as read once (LacingCell) with the text it was
+// written with; the lacing, the lengths and the drawing take the values
+// (Cell/SetCell), the view and the files the texts (Cells/SetCells), and the
+// grid widget only shows it. Row 0 is an ordinary data row that holds the
+// headings.
+#include "platform/lacing_cell.h"
+
 #include <QAbstractTableModel>
 #include <QString>
 #include <vector>
@@ -15,8 +20,10 @@ public:
 
     // Reading outside the grid gives an empty text; writing there is a
     // list-index error, so a caller can never grow the grid by accident.
-    QString Cells(int col, int row) const;
+    QString Cells(int col, int row) const { return Cell(col, row).Spelling(); }
     void SetCells(int col, int row, const QString& text);
+    const LacingCell& Cell(int col, int row) const;
+    void SetCell(int col, int row, LacingCell cell);
 
     int RowCount() const { return rows_; }
     void SetRowCount(int rows);
@@ -53,7 +60,7 @@ private:
     int fixedCols_ = 0;
     int col_ = 0;
     int row_ = 0;
-    std::vector<QString> cells_;  // row-major, rows_ * cols_
+    std::vector<LacingCell> cells_;  // row-major, rows_ * cols_
 };
 
 }  // namespace rimora

@@ -54,12 +54,17 @@ QString DecimalText(double value, int decimals, Marks marks, const QLocale& regi
     return RegionText(value, decimals, marks == Marks::Region, region);
 }
 
-QString SpokeLengthText(double mm, Marks marks)
+double SpokeLengthTenths(double mm)
 {
-    if (!(std::fabs(mm) < 1e9)) return LengthText(mm, marks);
+    if (!(std::fabs(mm) < 1e9)) return std::round(mm * 10.0) / 10.0;
     const long long millionths = std::llround(mm * 1e6);
     const long long tenths = (millionths >= 0 ? millionths + 50000 : millionths - 50000) / 100000;
-    return LengthText(static_cast<double>(tenths) / 10.0, marks);
+    return static_cast<double>(tenths) / 10.0;
+}
+
+QString SpokeLengthText(double mm, Marks marks)
+{
+    return LengthText(std::fabs(mm) < 1e9 ? SpokeLengthTenths(mm) : mm, marks);
 }
 
 QString LengthText(double mm, Marks marks, int decimals)

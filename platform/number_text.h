@@ -28,6 +28,8 @@ QString DecimalText(double value, int decimals, Marks marks, const QLocale& regi
 // millionth, so that a spoke of exactly 305.75 mm computed as
 // 305.74999999999994 shows 305.8, as its twin on the other side does.
 QString SpokeLengthText(double mm, Marks marks = Marks::Region);
+// The length that text shows, as a number: what the table keeps beside it.
+double SpokeLengthTenths(double mm);
 // Any other millimetres: steps, spreads, averages, offsets.
 QString LengthText(double mm, Marks marks = Marks::Region, int decimals = 1);
 // The length to order, in whole millimetres.

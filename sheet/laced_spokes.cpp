@@ -1,9 +1,6 @@
 #include "sheet/laced_spokes.h"
 
 #include "lacing/lacing_table.h"
-#include "platform/convert.h"
-
-#include <QLocale>
 
 namespace rimora {
 
@@ -11,16 +8,15 @@ std::vector<LacedSpoke> LacedSpokes(const GridModel& table)
 {
     std::vector<LacedSpoke> spokes;
     for (int row = 1; row < table.RowCount(); ++row) {
-        const QString rimText = table.Cells(kRimCol, row);
-        const QString hubText = table.Cells(kToHubCol, row);
+        const std::optional<int> rim = HoleAt(table, kRimCol, row);
+        const std::optional<int> hub = HoleAt(table, kToHubCol, row);
+        if (!rim || !hub) continue;
         LacedSpoke s;
-        if (IsEmptyOrGap(rimText) || IsEmptyOrGap(hubText)) continue;
-        if (!TryStrToInt(rimText, s.rim) || !TryStrToInt(hubText, s.hub)) continue;
+        s.rim = *rim;
+        s.hub = *hub;
         s.left = s.hub % 2 != 0;
         s.lengthText = table.Cells(kLengthCol, row);
-        bool ok = false;
-        const double mm = QLocale().toDouble(s.lengthText.trimmed(), &ok);
-        if (ok) s.length = mm;
+        s.length = LengthAt(table, row);
         spokes.push_back(s);
     }
     return spokes;

@@ -66,7 +66,7 @@ bool TableIsEmpty(const GridModel& table)
 {
     for (int r = 1; r < table.RowCount(); ++r)
         for (int c = 0; c < table.ColCount(); ++c)
-            if (!table.Cells(c, r).isEmpty()) return false;
+            if (!table.Cell(c, r).IsEmpty()) return false;
     return true;
 }
 

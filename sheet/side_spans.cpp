@@ -12,7 +12,7 @@ namespace {
 bool HoldsALength(const GridModel& table)
 {
     for (int row = 1; row < table.RowCount(); ++row)
-        if (!table.Cells(kLengthCol, row).isEmpty() && !IsEmptyOrGap(table.Cells(kToHubCol, row))) return true;
+        if (!table.Cell(kLengthCol, row).IsEmpty() && !table.Cell(kToHubCol, row).IsEmptyOrGap()) return true;
     return false;
 }
 

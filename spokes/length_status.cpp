@@ -1,9 +1,7 @@
 #include "spokes/length_status.h"
 
 #include "lacing/lacing_table.h"
-#include "platform/convert.h"
 #include "platform/errors.h"
-#include "spokes/length_text.h"
 #include "spokes/rim_offset.h"
 #include "spokes/spoke_length.h"
 
@@ -15,23 +13,13 @@ namespace rimora {
 
 namespace {
 
-// The length a cell shows, or nothing when it does not read back.
-std::optional<double> ShownLength(const QString& text)
-{
-    try {
-        return ReadBackLength(text);
-    } catch (const RimoraError&) {
-        return std::nullopt;
-    }
-}
-
 // The same length in two spellings ("1,234.5" and "1234.5") is the same
 // length; a text that reads as no number never matches.
-bool SameLength(const QString& shown, const QString& computed)
+bool SameLength(const LacingCell& shown, const LacingCell& computed)
 {
-    if (shown == computed) return true;
-    const std::optional<double> a = ShownLength(shown);
-    const std::optional<double> b = ShownLength(computed);
+    if (shown.Spelling() == computed.Spelling()) return true;
+    const std::optional<double> a = shown.Millimetres();
+    const std::optional<double> b = computed.Millimetres();
     return a && b && std::fabs(*a - *b) < 1e-9;
 }
 
@@ -71,7 +59,7 @@ std::vector<bool> StaleLengthRows(const GridModel& table, const Wheel& wheel, bo
     std::vector<bool> stale(static_cast<size_t>(std::max(rows, 0)), false);
     GridModel fresh(table.ColCount(), rows);
     for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < table.ColCount(); ++c) fresh.SetCells(c, r, table.Cells(c, r));
+        for (int c = 0; c < table.ColCount(); ++c) fresh.SetCell(c, r, table.Cell(c, r));
     bool computed = inputsRead;
     try {
         if (computed) CalcSpokeLengths(fresh, WithRimOffset(wheel));
@@ -79,9 +67,9 @@ std::vector<bool> StaleLengthRows(const GridModel& table, const Wheel& wheel, bo
         computed = false;
     }
     for (int r = 1; r < rows; ++r) {
-        const QString shown = table.Cells(kLengthCol, r);
-        if (shown.isEmpty()) continue;
-        stale[static_cast<size_t>(r)] = !computed || !SameLength(shown, fresh.Cells(kLengthCol, r));
+        const LacingCell& shown = table.Cell(kLengthCol, r);
+        if (shown.IsEmpty()) continue;
+        stale[static_cast<size_t>(r)] = !computed || !SameLength(shown, fresh.Cell(kLengthCol, r));
     }
     return stale;
 }
@@ -91,12 +79,10 @@ QString SideLengthsText(const GridModel& table)
     SideRange left;
     SideRange right;
     for (int r = 1; r < table.RowCount(); ++r) {
-        const QString length = table.Cells(kLengthCol, r);
-        int hub = 0;
-        if (length.isEmpty() || !TryStrToInt(table.Cells(kToHubCol, r), hub)) continue;
-        const std::optional<double> value = ShownLength(length);
-        if (!value) continue;
-        (hub % 2 != 0 ? left : right).Add(*value, length);
+        const std::optional<int> hub = HoleAt(table, kToHubCol, r);
+        const std::optional<double> value = LengthAt(table, r);
+        if (!hub || !value) continue;
+        (*hub % 2 != 0 ? left : right).Add(*value, table.Cells(kLengthCol, r));
     }
     if (left.spokes == 0 && right.spokes == 0) return QString();
     return QCoreApplication::translate("Spokes", "Left %1, right %2").arg(left.Text(), right.Text());

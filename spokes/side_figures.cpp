@@ -1,10 +1,8 @@
 #include "spokes/side_figures.h"
 
 #include "lacing/lacing_table.h"
-#include "platform/convert.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
-#include "spokes/length_text.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -27,9 +25,10 @@ struct SideSpokes {
     int spokes = 0;
 };
 
-void AddSpoke(SideSpokes& side, SpokeSide which, int crosses, const QString& text, double effectiveOffset,
+void AddSpoke(SideSpokes& side, SpokeSide which, int crosses, const LacingCell& length, double effectiveOffset,
               double spokeHole)
 {
+    const QString& text = length.Spelling();
     auto same = std::find_if(side.lengths.begin(), side.lengths.end(),
                              [&](const SideFigures& f) { return f.lengthText == text; });
     if (same == side.lengths.end()) {
@@ -37,7 +36,7 @@ void AddSpoke(SideSpokes& side, SpokeSide which, int crosses, const QString& tex
         f.side = which;
         f.crosses = crosses;
         f.lengthText = text;
-        f.length = ReadBackLength(text);
+        f.length = length.RequireMillimetres();
         f.bracingDegrees = BracingDegrees(effectiveOffset, f.length, spokeHole);
         side.lengths.push_back(f);
         same = side.lengths.end() - 1;
@@ -101,10 +100,10 @@ WheelSides CalcWheelSides(const GridModel& grid, const Wheel& n)
     SideSpokes left;
     SideSpokes right;
     for (int row = 1; row < grid.RowCount(); ++row) {
-        const QString length = grid.Cells(kLengthCol, row);
-        const QString hub = grid.Cells(kToHubCol, row);
-        if (length.isEmpty() || IsEmptyOrGap(hub)) continue;
-        if (StrToInt(hub) % 2 != 0)
+        const LacingCell& length = grid.Cell(kLengthCol, row);
+        const LacingCell& hub = grid.Cell(kToHubCol, row);
+        if (length.IsEmpty() || hub.IsEmptyOrGap()) continue;
+        if (hub.RequireWholeNumber() % 2 != 0)
             AddSpoke(left, SpokeSide::Left, n.leftCross, length, result.offsets.left, n.spokeHole);
         else
             AddSpoke(right, SpokeSide::Right, n.rightCross, length, result.offsets.right, n.spokeHole);

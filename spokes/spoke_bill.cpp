@@ -1,10 +1,8 @@
 #include "spokes/spoke_bill.h"
 
 #include "lacing/lacing_table.h"
-#include "platform/convert.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
-#include "spokes/length_text.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -15,7 +13,8 @@ namespace rimora {
 namespace {
 
 struct LengthEntry {
-    QString text;  // as the table shows it
+    LacingCell cell;  // the first of its spelling
+    QString text;     // as the table shows it
     double millimetres = 0;
     int count = 0;
 };
@@ -24,7 +23,8 @@ std::vector<LengthEntry> CollectLengths(const GridModel& grid)
 {
     std::vector<LengthEntry> entries;
     for (int row = 1; row < grid.RowCount(); ++row) {
-        const QString text = grid.Cells(kLengthCol, row);
+        const LacingCell& cell = grid.Cell(kLengthCol, row);
+        const QString& text = cell.Spelling();
         if (text.isEmpty()) continue;
         const auto same = std::find_if(entries.begin(), entries.end(), [&](const LengthEntry& e) {
             return QString::compare(e.text, text, Qt::CaseInsensitive) == 0;
@@ -32,7 +32,7 @@ std::vector<LengthEntry> CollectLengths(const GridModel& grid)
         if (same != entries.end())
             ++same->count;
         else
-            entries.push_back({text, 0, 1});
+            entries.push_back({cell, text, 0, 1});
     }
     return entries;
 }
@@ -46,9 +46,9 @@ SideCounts CountSides(const GridModel& grid)
 {
     SideCounts sides;
     for (int row = 1; row < grid.RowCount(); ++row) {
-        const QString text = grid.Cells(kToHubCol, row);
-        if (IsEmptyOrGap(text)) continue;
-        if (StrToInt(text) % 2 != 0)
+        const LacingCell& hub = grid.Cell(kToHubCol, row);
+        if (hub.IsEmptyOrGap()) continue;
+        if (hub.RequireWholeNumber() % 2 != 0)
             ++sides.left;
         else
             ++sides.right;
@@ -71,7 +71,7 @@ void BuildSpokeSummary(const GridModel& grid, QStringList& lines)
         throw EWheelInputError(QCoreApplication::translate(
             "Spokes",
             "There are no spoke lengths to list. Press \"Calc!\" to work them out, then press \"Summary!\" again."));
-    for (LengthEntry& entry : entries) entry.millimetres = ReadBackLength(entry.text);
+    for (LengthEntry& entry : entries) entry.millimetres = entry.cell.RequireMillimetres();
     const SideCounts sides = CountSides(grid);
 
     // By value, so that 99.5 comes before 100.0 and no step is negative.

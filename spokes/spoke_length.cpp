@@ -2,7 +2,6 @@
 
 #include "lacing/crossing_rule.h"
 #include "lacing/lacing_table.h"
-#include "platform/convert.h"
 #include "platform/errors.h"
 #include "wheel/wheel_fields.h"
 #include "platform/number_text.h"
@@ -55,16 +54,16 @@ void CalcSpokeLengths(GridModel& grid, const Wheel& wheel)
     const double angleDifference = AngleDifferenceApplies(wheel) ? wheel.angleDifference : 0.0;
 
     for (int row = 1; row < grid.RowCount(); ++row) {
-        grid.SetCells(kLengthCol, row, QString());
+        grid.SetCell(kLengthCol, row, LacingCell());
 
-        const QString rimText = grid.Cells(kRimCol, row);
-        if (rimText == kGapMark) continue;
-        if (rimText.isEmpty()) break;
-        const int rimHole = StrToInt(rimText);
+        const LacingCell& rim = grid.Cell(kRimCol, row);
+        if (rim.IsGap()) continue;
+        if (rim.IsEmpty()) break;
+        const int rimHole = rim.RequireWholeNumber();
 
-        const QString hubText = grid.Cells(kToHubCol, row);
-        if (IsEmptyOrGap(hubText)) continue;
-        const int hubHole = StrToInt(hubText);
+        const LacingCell& hub = grid.Cell(kToHubCol, row);
+        if (hub.IsEmptyOrGap()) continue;
+        const int hubHole = hub.RequireWholeNumber();
         const bool left = hubHole % 2 != 0;
         const double hubRadius = left ? leftRadius : rightRadius;
         // The rim holes are turned by the angle difference against the hub.
@@ -80,8 +79,8 @@ void CalcSpokeLengths(GridModel& grid, const Wheel& wheel)
             throw EWheelInputError(
                 QCoreApplication::translate(
                     "Spokes", "The spoke at rim hole %1 has no length: the wheel's dimensions are out of range.")
-                    .arg(rimText));
-        grid.SetCells(kLengthCol, row, SpokeLengthText(length));
+                    .arg(rim.Spelling()));
+        grid.SetCell(kLengthCol, row, LacingCell::Length(SpokeLengthTenths(length), SpokeLengthText(length)));
     }
 }
 
