@@ -114,11 +114,6 @@ public:
     TCheckBox* autoRedrawCheck = nullptr;
     TCheckBox* rimNumbersCheck = nullptr;
     TRadioGroup* spokeSideGroup = nullptr;
-    // Rim offset, tension and ordering, after every earlier record.
-    TEdit* rimOffsetEdit = nullptr;       // mm the rim's spoke holes sit off its centre plane
-    TEdit* tensionEdit = nullptr;      // kgf of the tighter side
-    TEdit* spokeDiameterEdit = nullptr;     // mm, the spoke's thinnest diameter
-    TComboBox* orderStepList = nullptr;  // "1" or "2" mm
     TButton* locknutButton = nullptr;     // "From locknut…"
 
     TPanel* drawingPanel = nullptr;
@@ -153,6 +148,12 @@ public:
 
     // The control that holds a field's text.
     QWidget* FieldControl(WheelField field) const;
+    // The control of a stored record, by its key ("TensionE").
+    template <typename T>
+    T* StoredControl(const char* key) const
+    {
+        return wheelControls_.Get<T>(key);
+    }
 
     // Asks for the hub's locknut distances; nothing when the user cancels. The
     // program opens the dialog; tests answer in its place.
@@ -196,7 +197,7 @@ private:
     void ArrangeDataPage();
     void ArrangeSpokePage();
     void ArrangeDrawPage();
-    void ChainTabOrder(std::initializer_list<QWidget*> widgets);
+    void ChainTabOrder(const std::vector<QWidget*>& widgets);
     void WireEvents();
     void ShowPaintError(const QString& message);
     void RestoreSettings();

@@ -47,10 +47,16 @@ void TMainF::WatchLengthInputs()
 {
     // Plain connections after the change notices, so a redraw that a change
     // sets off has run when the check puts its hint into the status bar.
-    for (TEdit* edit : {erdEdit, rightFlangeEdit, leftFlangeEdit, angleEdit, leftOffsetEdit, rightOffsetEdit, spokeHoleEdit, rimOffsetEdit})
-        connect(edit, &QLineEdit::textChanged, this, [this] { CheckLengths(); });
-    for (TComboBox* list : {hubHolesList, rimHolesList})
-        connect(list, &QComboBox::currentTextChanged, this, [this] { CheckLengths(); });
+    // Every input the lengths read, the angle difference among them.
+    Wheel unequal;
+    unequal.hubHoles = 1;
+    for (const WheelField field : LengthFields(unequal)) {
+        QWidget* control = FieldControl(field);
+        if (auto* edit = qobject_cast<TEdit*>(control))
+            connect(edit, &QLineEdit::textChanged, this, [this] { CheckLengths(); });
+        else if (auto* list = qobject_cast<TComboBox*>(control))
+            connect(list, &QComboBox::currentTextChanged, this, [this] { CheckLengths(); });
+    }
     // The lengths hang on the rim hole, the hub hole laced to it and the
     // length itself; the other columns are rewritten at every drawing.
     GridModel& table = lacingGrid->Model();

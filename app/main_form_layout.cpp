@@ -198,10 +198,6 @@ void TMainF::CreateStoredControls(QWidget* dataPage, QWidget* spokePage, QWidget
     autoRedrawCheck = wheelControls_.Get<TCheckBox>("AuCB");
     rimNumbersCheck = wheelControls_.Get<TCheckBox>("RNCB");
     spokeSideGroup = wheelControls_.Get<TRadioGroup>("Ssd");
-    rimOffsetEdit = wheelControls_.Get<TEdit>("RimOffE");
-    tensionEdit = wheelControls_.Get<TEdit>("TensionE");
-    spokeDiameterEdit = wheelControls_.Get<TEdit>("SpokeDiaE");
-    orderStepList = wheelControls_.Get<TComboBox>("OrderStepCB");
     hubNumbersCheck = wheelControls_.Get<TCheckBox>("HNCB");
     recentProfilesEdit = wheelControls_.Get<TEdit>("RecentL");
     recentProfilesEdit->hide();
@@ -284,9 +280,17 @@ void TMainF::ArrangeControls()
     // then on to the three buttons under the drawing and round to the
     // profile bar and the tabs. Only the page shown takes the focus, so the
     // three pages follow each other in one chain.
-    ChainTabOrder({tabs, rimTypeList, hubHolesList, rimHolesList, erdEdit, leftOffsetEdit, rightOffsetEdit, locknutButton, leftFlangeEdit, rightFlangeEdit, spokeHoleEdit, leftCrossSpin, rightCrossSpin, rimOffsetEdit,
-                   tensionEdit, spokeDiameterEdit, orderStepList, angleEdit, halfPitchButton, lacingGrid, backgroundColourBox, rimOuterColourBox, rimInnerColourBox, hubColourBox, leftSpokeColourBox, rightSpokeColourBox, rimBandSpin, rimInnerSpin,
-                   hubMarginSpin, spokeWidthSpin, autoRedrawCheck, rimNumbersCheck, hubNumbersCheck, spokeSideGroup, drawButton, calcButton, summaryButton, saveButton, openButton, recentButton});
+    std::vector<QWidget*> chain{tabs,           rimTypeList,     hubHolesList,  rimHolesList,  erdEdit,
+                                leftOffsetEdit, rightOffsetEdit, locknutButton, leftFlangeEdit, rightFlangeEdit,
+                                spokeHoleEdit,  leftCrossSpin,   rightCrossSpin};
+    for (const WheelRecord& record : WheelRecords())
+        if (record.page == RecordPage::Data && record.label) chain.push_back(wheelControls_.Control(record.key));
+    chain.insert(chain.end(), {angleEdit, halfPitchButton, lacingGrid, backgroundColourBox, rimOuterColourBox,
+                               rimInnerColourBox, hubColourBox, leftSpokeColourBox, rightSpokeColourBox, rimBandSpin,
+                               rimInnerSpin, hubMarginSpin, spokeWidthSpin, autoRedrawCheck, rimNumbersCheck,
+                               hubNumbersCheck, spokeSideGroup, drawButton, calcButton, summaryButton, saveButton,
+                               openButton, recentButton});
+    ChainTabOrder(chain);
     // The side choice holds no focus of its own: Tab stops at its buttons.
     QWidget* beforeSide = hubNumbersCheck;
     for (QRadioButton* side : spokeSideGroup->findChildren<QRadioButton*>()) {
@@ -478,7 +482,7 @@ void TMainF::ArrangeDrawPage()
     Bevel(static_cast<QFrame*>(drawPage), QFrame::Sunken);
 }
 
-void TMainF::ChainTabOrder(std::initializer_list<QWidget*> widgets)
+void TMainF::ChainTabOrder(const std::vector<QWidget*>& widgets)
 {
     QWidget* previous = nullptr;
     for (QWidget* w : widgets) {

@@ -45,7 +45,7 @@ TEST_P(PartialProfileTest, OpensWithDefaultsAndSaysWhatItLacked)
 
     // Another wheel on screen, values off their defaults.
     LaceWheel(*mainF, "32", "32");
-    for (TEdit* e : {mainF->erdEdit, mainF->leftOffsetEdit, mainF->tensionEdit}) e->SetText("31");
+    for (TEdit* e : {mainF->erdEdit, mainF->leftOffsetEdit, mainF->StoredControl<TEdit>("TensionE")}) e->SetText("31");
     mainF->rightCrossSpin->SetValue(1);
     ChooseColor(mainF->hubColourBox, colors::Teal);
     Open(Path("full.prl"));
@@ -54,7 +54,7 @@ TEST_P(PartialProfileTest, OpensWithDefaultsAndSaysWhatItLacked)
     const QString status = mainF->statusBar->SimpleText();
     EXPECT_TRUE(*row.said ? status.startsWith(row.said) : !status.contains("full.prl")) << status.toStdString();
     for (const char* later : {"Rim offset", "Tension", "Spoke Ø", "Order step"}) EXPECT_FALSE(status.contains(later));
-    EXPECT_EQ(QStringList({mainF->erdEdit->Text(), mainF->leftOffsetEdit->Text(), mainF->tensionEdit->Text(), mainF->rightCrossSpin->Text()}),
+    EXPECT_EQ(QStringList({mainF->erdEdit->Text(), mainF->leftOffsetEdit->Text(), mainF->StoredControl<TEdit>("TensionE")->Text(), mainF->rightCrossSpin->Text()}),
               QStringList({"590", "27.5", "120", "3"}));
     EXPECT_EQ(mainF->hubColourBox->Selected(), colors::MedGray);
     int laced = 0;
@@ -105,8 +105,8 @@ TEST_F(StaleLengthTest, MarkedUntilTheNextCalcAndKeptAsTheyAre)
     const QString first = f.lacingGrid->Cells(4, 1);
     const std::pair<std::function<void()>, int> steps[] = {  // a change, then the rows stale after it
         {[&f] { f.erdEdit->SetText("600"); }, 36},       {[&f] { f.erdEdit->SetText("590"); }, 0},
-        {[&f] { f.lacingGrid->SetCells(3, 5, "09"); }, 1},   {[&f] { f.rimOffsetEdit->SetText("x"); }, 36},
-        {[&f] { f.rimOffsetEdit->SetText("0"); }, 1},       {[&f] { f.tensionEdit->SetText("100"); }, 1},
+        {[&f] { f.lacingGrid->SetCells(3, 5, "09"); }, 1},   {[&f] { f.StoredControl<TEdit>("RimOffE")->SetText("x"); }, 36},
+        {[&f] { f.StoredControl<TEdit>("RimOffE")->SetText("0"); }, 1},       {[&f] { f.StoredControl<TEdit>("TensionE")->SetText("100"); }, 1},
         {[&f] { Click(f.calcButton); }, 0},
     };
     for (const auto& [act, staleRows] : steps) {

@@ -225,7 +225,7 @@ TEST_F(SheetWindowTest, AnEmptyProfileIsLacedAndMeasuredAsTheWindowDoes)
         for (int rim = 0; rim < counts.size(); ++rim) {
             const int cross = (hub + rim) % 4;
             const QString offset = QStringList{"0", "1.5", "2"}[(hub + 2 * rim) % 3];
-            mainF->rimOffsetEdit->SetText(offset);
+            mainF->StoredControl<TEdit>("RimOffE")->SetText(offset);
             SCOPED_TRACE(counts[hub].toStdString() + "/" + counts[rim].toStdString() + " x" + std::to_string(cross));
             mainF->leftCrossSpin->SetValue(cross);
             mainF->rightCrossSpin->SetValue(3 - cross % 2);
@@ -268,10 +268,10 @@ TEST_F(SheetWindowTest, TheSheetCarriesTheWindowsRimOffsetTensionAndOrdering)
         TEdit* box;
         QString text;
         QString says;
-    } cases[] = {{mainF->rimOffsetEdit, "2x", "Rim offset: '2x'"},
-                 {mainF->rimOffsetEdit, "27.5", "Rim offset: 27.5 mm reaches"},
-                 {mainF->tensionEdit, "", "Tension: ''"},
-                 {mainF->spokeDiameterEdit, "0", QString::fromUtf8("Spoke Ø: ")}};
+    } cases[] = {{mainF->StoredControl<TEdit>("RimOffE"), "2x", "Rim offset: '2x'"},
+                 {mainF->StoredControl<TEdit>("RimOffE"), "27.5", "Rim offset: 27.5 mm reaches"},
+                 {mainF->StoredControl<TEdit>("TensionE"), "", "Tension: ''"},
+                 {mainF->StoredControl<TEdit>("SpokeDiaE"), "0", QString::fromUtf8("Spoke Ø: ")}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text.toStdString());
         const QString before = c.box->Text();
@@ -290,8 +290,8 @@ TEST_F(SheetWindowTest, TheSheetCarriesTheWindowsRimOffsetTensionAndOrdering)
         c.box->SetText(before);
     }
     desktop.errors.clear();
-    mainF->orderStepList->SetItemIndex(0);
-    mainF->rimOffsetEdit->SetText("2");
+    mainF->StoredControl<TComboBox>("OrderStepCB")->SetItemIndex(0);
+    mainF->StoredControl<TEdit>("RimOffE")->SetText("2");
     mainF->printSheetItem->trigger();
     EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
     EXPECT_EQ(desktop.prints.size(), 1);

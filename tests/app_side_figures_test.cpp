@@ -74,7 +74,7 @@ TEST_F(SideFiguresWindowTest, WorkedExamplesThroughTheSummaryButton)
             f.leftOffsetEdit->SetText(Dec(e.wl));
             f.rightOffsetEdit->SetText(Dec(e.wr));
             f.spokeHoleEdit->SetText(Dec(e.spokeHole));
-            f.rimOffsetEdit->SetText(Dec(e.rimOffset));
+            f.StoredControl<TEdit>("RimOffE")->SetText(Dec(e.rimOffset));
             LaceWheel(f, "36", "36");
             desktop.errors.clear();
 
@@ -136,7 +136,7 @@ TEST_F(SideFiguresWindowTest, RimOffsetMovesTheLengthsAsTheOffsetsWouldAndZeroCh
     const auto lengths = [&](const QString& wl, const QString& wr, const QString& offset) {
         mainF->leftOffsetEdit->SetText(wl);
         mainF->rightOffsetEdit->SetText(wr);
-        mainF->rimOffsetEdit->SetText(offset);
+        mainF->StoredControl<TEdit>("RimOffE")->SetText(offset);
         return column();
     };
     Start();
@@ -165,14 +165,14 @@ TEST_F(SideFiguresWindowTest, ImpossibleWheelIsReportedByItsInputBeforeAnythingC
         std::function<void(TMainF&)> set;
         const char* named;
     } cases[] = {
-        {"offset as large as WL", [](TMainF& f) { f.rimOffsetEdit->SetText("27.5"); }, "Rim offset"},
-        {"offset beyond WL", [](TMainF& f) { f.rimOffsetEdit->SetText("40"); }, "Rim offset"},
-        {"negative offset", [](TMainF& f) { f.rimOffsetEdit->SetText("-1"); }, "Rim offset"},
-        {"offset not a number", [](TMainF& f) { f.rimOffsetEdit->SetText("2mm"); }, "Rim offset"},
-        {"zero tension", [](TMainF& f) { f.tensionEdit->SetText("0"); }, "Tension"},
-        {"negative tension", [](TMainF& f) { f.tensionEdit->SetText("-120"); }, "Tension"},
-        {"zero spoke diameter", [](TMainF& f) { f.spokeDiameterEdit->SetText("0"); }, "Spoke Ø"},
-        {"spoke diameter not a number", [](TMainF& f) { f.spokeDiameterEdit->SetText("2,0,0"); }, "Spoke Ø"},
+        {"offset as large as WL", [](TMainF& f) { f.StoredControl<TEdit>("RimOffE")->SetText("27.5"); }, "Rim offset"},
+        {"offset beyond WL", [](TMainF& f) { f.StoredControl<TEdit>("RimOffE")->SetText("40"); }, "Rim offset"},
+        {"negative offset", [](TMainF& f) { f.StoredControl<TEdit>("RimOffE")->SetText("-1"); }, "Rim offset"},
+        {"offset not a number", [](TMainF& f) { f.StoredControl<TEdit>("RimOffE")->SetText("2mm"); }, "Rim offset"},
+        {"zero tension", [](TMainF& f) { f.StoredControl<TEdit>("TensionE")->SetText("0"); }, "Tension"},
+        {"negative tension", [](TMainF& f) { f.StoredControl<TEdit>("TensionE")->SetText("-120"); }, "Tension"},
+        {"zero spoke diameter", [](TMainF& f) { f.StoredControl<TEdit>("SpokeDiaE")->SetText("0"); }, "Spoke Ø"},
+        {"spoke diameter not a number", [](TMainF& f) { f.StoredControl<TEdit>("SpokeDiaE")->SetText("2,0,0"); }, "Spoke Ø"},
         {"right flange on the centre plane", [](TMainF& f) { f.rightOffsetEdit->SetText("0"); },
          "WR, width from center to right flange"},
     };
@@ -185,9 +185,9 @@ TEST_F(SideFiguresWindowTest, ImpossibleWheelIsReportedByItsInputBeforeAnythingC
         SCOPED_TRACE(c.name);
         TMainF& f = *mainF;
         f.rightOffsetEdit->SetText("18.1");
-        f.rimOffsetEdit->SetText("0");
-        f.tensionEdit->SetText("120");
-        f.spokeDiameterEdit->SetText("2");
+        f.StoredControl<TEdit>("RimOffE")->SetText("0");
+        f.StoredControl<TEdit>("TensionE")->SetText("120");
+        f.StoredControl<TEdit>("SpokeDiaE")->SetText("2");
         // Lengths that no calculation would write, to see that none ran.
         for (int row = 1; row <= 36; ++row) f.lacingGrid->SetCells(4, row, "1.0");
         c.set(f);
@@ -231,17 +231,17 @@ TEST_F(SideFiguresWindowTest, OldProfileOpensWithTheDefaultsAndTheSameLengthsAnd
     WriteBytes(Path("old.prl"), bytes);
 
     Restart();
-    mainF->rimOffsetEdit->SetText("4");
-    mainF->tensionEdit->SetText("95");
-    mainF->spokeDiameterEdit->SetText("1.8");
-    mainF->orderStepList->SetItemIndex(0);
+    mainF->StoredControl<TEdit>("RimOffE")->SetText("4");
+    mainF->StoredControl<TEdit>("TensionE")->SetText("95");
+    mainF->StoredControl<TEdit>("SpokeDiaE")->SetText("1.8");
+    mainF->StoredControl<TComboBox>("OrderStepCB")->SetItemIndex(0);
     desktop.openAnswers.push_back(Path("old.prl"));
     Click(mainF->openButton);
     ASSERT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
-    EXPECT_EQ(mainF->rimOffsetEdit->Text(), "0");
-    EXPECT_EQ(mainF->tensionEdit->Text(), "120");
-    EXPECT_EQ(mainF->spokeDiameterEdit->Text(), "2");
-    EXPECT_EQ(mainF->orderStepList->Text(), "2");
+    EXPECT_EQ(mainF->StoredControl<TEdit>("RimOffE")->Text(), "0");
+    EXPECT_EQ(mainF->StoredControl<TEdit>("TensionE")->Text(), "120");
+    EXPECT_EQ(mainF->StoredControl<TEdit>("SpokeDiaE")->Text(), "2");
+    EXPECT_EQ(mainF->StoredControl<TComboBox>("OrderStepCB")->Text(), "2");
     Click(mainF->summaryButton);
     ASSERT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
     QStringList after = MemoLines(*sumF);
@@ -325,7 +325,7 @@ TEST_F(SideFiguresWindowTest, DataTabFitsTheMinimumWindow)
     QWidget* page = f.tabs->widget(0);
     EXPECT_GE(page->height(), page->layout()->minimumSize().height());
     const QList<QWidget*> inputs = {f.rimTypeList, f.hubHolesList, f.rimHolesList, f.erdEdit, f.leftOffsetEdit, f.rightOffsetEdit, f.locknutButton, f.leftFlangeEdit, f.rightFlangeEdit,
-                                    f.spokeHoleEdit, f.leftCrossSpin, f.rightCrossSpin, f.rimOffsetEdit, f.tensionEdit, f.spokeDiameterEdit, f.orderStepList};
+                                    f.spokeHoleEdit, f.leftCrossSpin, f.rightCrossSpin, f.StoredControl<TEdit>("RimOffE"), f.StoredControl<TEdit>("TensionE"), f.StoredControl<TEdit>("SpokeDiaE"), f.StoredControl<TComboBox>("OrderStepCB")};
     for (qsizetype i = 0; i < inputs.size(); ++i) {
         const QRect r(inputs[i]->mapTo(page, QPoint(0, 0)), inputs[i]->size());
         SCOPED_TRACE(inputs[i]->objectName().toStdString());

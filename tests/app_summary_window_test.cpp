@@ -264,7 +264,7 @@ TEST_F(SummaryWindowTest, FirstShowingShowsTheWholeSummaryWhereTheScreenHasRoom)
         desktop.screen = c.screen;
         Start();
         mainF->rightCrossSpin->SetText(c.cross);
-        mainF->rimOffsetEdit->SetText("2");
+        mainF->StoredControl<TEdit>("RimOffE")->SetText("2");
         LaceWheel(*mainF, c.hub, c.rim);
         Click(mainF->summaryButton);
         Settle();
