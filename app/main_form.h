@@ -242,6 +242,12 @@ private:
     // Marks the first of the fields whose text does not read and stops with
     // its message; else the wheel.
     const Wheel& StopAtUnreadable(const std::vector<WheelField>& fields);
+    // Runs the work; a value it finds impossible (EFieldInputError) is framed
+    // in red and the error goes on.
+    void MarkImpossible(const std::function<void()>& work);
+    // Takes the frame off every input that now reads and that the wheel's
+    // checks no longer name.
+    void UnmarkFixedFields();
     // With equal hole counts the angle difference box shows the 0 the lengths used.
     void ShowAngleDifferenceInUse(const Wheel& wheel);
     void WatchFieldMarks();

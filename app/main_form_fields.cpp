@@ -1,10 +1,11 @@
 // The window's inputs by field: which control holds each one, the red frame
-// on the input whose text stopped a calculation or the drawing, and the frame
-// taken off as soon as the text converts.
+// on the input whose text or value stopped a calculation or the drawing, and
+// the frame taken off as soon as the text converts to a possible value.
 #include "app/input_mark.h"
 #include "app/main_form.h"
 #include "lacing/lacing_table.h"
 #include "platform/errors.h"
+#include "spokes/wheel_checks.h"
 #include "wheel/wheel_fields.h"
 
 #include <QLineEdit>
@@ -25,21 +26,49 @@ const Wheel& TMainF::StopAtUnreadable(const std::vector<WheelField>& fields)
     throw EConvertError(problem->message);
 }
 
+void TMainF::MarkImpossible(const std::function<void()>& work)
+{
+    try {
+        work();
+    } catch (const EFieldInputError& e) {
+        SetInputMarked(FieldControl(e.Field()), true);
+        throw;
+    }
+}
+
+void TMainF::UnmarkFixedFields()
+{
+    const WheelReading& reading = CurrentWheel();
+    // The field the checks stop at, if any: a value can be impossible only
+    // against another one (an ERD inside a flange), fixed by changing either.
+    std::optional<WheelField> named;
+    try {
+        CheckWheel(reading.wheel);
+    } catch (const EFieldInputError& e) {
+        named = e.Field();
+    } catch (const RimoraError&) {
+    }
+    for (const WheelField field : kAllWheelFields) {
+        QWidget* control = FieldControl(field);
+        if (!InputMarked(control) || !reading.Problem(field).isEmpty() || named == field) continue;
+        const WheelRecord& record = RecordOf(field);
+        if (RangeProblem(record, ValueOf(reading.wheel, record)).isEmpty()) SetInputMarked(control, false);
+    }
+}
+
 void TMainF::WatchFieldMarks()
 {
     for (const WheelField field : kAllWheelFields) {
         QWidget* control = FieldControl(field);
-        const auto unmarkWhenReadable = [this, field, control] {
-            if (InputMarked(control) && CurrentWheel().Problem(field).isEmpty()) SetInputMarked(control, false);
-        };
+        const auto unmarkWhenFixed = [this] { UnmarkFixedFields(); };
         // Plain connections beside the change notices: any change, from the
         // user, a profile or the program, takes the frame off once it reads.
         if (auto* edit = qobject_cast<TEdit*>(control))
-            connect(edit, &QLineEdit::textChanged, this, unmarkWhenReadable);
+            connect(edit, &QLineEdit::textChanged, this, unmarkWhenFixed);
         else if (auto* list = qobject_cast<TComboBox*>(control))
-            connect(list, &QComboBox::currentTextChanged, this, unmarkWhenReadable);
+            connect(list, &QComboBox::currentTextChanged, this, unmarkWhenFixed);
         else if (auto* line = control->findChild<QLineEdit*>())
-            connect(line, &QLineEdit::textChanged, this, unmarkWhenReadable);
+            connect(line, &QLineEdit::textChanged, this, unmarkWhenFixed);
     }
 }
 

@@ -124,6 +124,7 @@ void TMainF::CalculateLengths()
     WithLengthCheckHeld([this] {
         // Every input is read before the first length is written.
         const Wheel& wheel = StopAtUnreadable(LengthFields(CurrentWheel().wheel));
+        MarkImpossible([&] { CheckLengthInputs(wheel); });
         CalcSpokeLengths(lacingGrid->Model(), WithRimOffset(wheel));
         ShowAngleDifferenceInUse(wheel);
     });
@@ -139,7 +140,7 @@ void TMainF::ShowSummary()
     QString text;
     WithLengthCheckHeld([this, &text] {
         const Wheel& wheel = StopAtUnreadable(SummaryFields(CurrentWheel().wheel));
-        text = ComposeSummary(lacingGrid->Model(), wheel, profileLabel->Caption());
+        MarkImpossible([&] { text = ComposeSummary(lacingGrid->Model(), wheel, profileLabel->Caption()); });
         ShowAngleDifferenceInUse(wheel);
     });
     if (TSumF* summary = SummaryWindow()) summary->ShowSummary(text);

@@ -46,6 +46,16 @@ void AddSpoke(SideSpokes& side, SpokeSide which, int crosses, const LacingCell& 
     side.pull += effectiveOffset / (same->length + spokeHole / 2.0);
 }
 
+// A figure of a spoke that is 0, below it, infinite or no number comes from
+// a wheel that cannot be; it is refused rather than printed.
+void RequirePositive(double value, const SideFigures& f, const QString& figure)
+{
+    if (!(std::isfinite(value) && value > 0))
+        throw EWheelInputError(QCoreApplication::translate(
+                                   "Spokes", "The spokes of %1 mm have no %2: the wheel's dimensions are out of range.")
+                                   .arg(f.lengthText, figure));
+}
+
 void FinishSide(SideSpokes& side, double tension, const Wheel& n, std::vector<SideFigures>& out)
 {
     std::sort(side.lengths.begin(), side.lengths.end(),
@@ -54,6 +64,10 @@ void FinishSide(SideSpokes& side, double tension, const Wheel& n, std::vector<Si
         f.tension = tension;
         f.stretch = SpokeStretch(tension, f.length, n.spokeDiameter);
         f.orderLength = OrderLength(f.length, f.stretch, n.orderStep);
+        RequirePositive(f.length, f, QCoreApplication::translate("Spokes", "length"));
+        RequirePositive(f.orderLength, f, QCoreApplication::translate("Spokes", "order length"));
+        RequirePositive(f.bracingDegrees, f, QCoreApplication::translate("Spokes", "bracing angle"));
+        RequirePositive(f.tension, f, QCoreApplication::translate("Spokes", "tension"));
         out.push_back(f);
     }
 }

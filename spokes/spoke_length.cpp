@@ -75,7 +75,8 @@ void CalcSpokeLengths(GridModel& grid, const Wheel& wheel)
         // The spoke bends round the edge of its flange hole, not its centre, so
         // half the hole's diameter comes off the centre-to-centre distance.
         const double length = std::sqrt(planar + offset * offset) - wheel.spokeHole / 2.0;
-        if (!std::isfinite(length))
+        // Zero, below it or beyond every number is no spoke to order.
+        if (!(std::isfinite(length) && length > 0))
             throw EWheelInputError(
                 QCoreApplication::translate(
                     "Spokes", "The spoke at rim hole %1 has no length: the wheel's dimensions are out of range.")

@@ -4,12 +4,15 @@
 #include "platform/errors.h"
 #include "platform/number_text.h"
 #include "spokes/rim_offset.h"
+#include "spokes/spoke_length.h"
+#include "wheel/wheel_records.h"
 #include "wheel/wheel_fields.h"
 
 #include <QCoreApplication>
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace rimora {
 
@@ -17,7 +20,17 @@ namespace {
 
 [[noreturn]] void Impossible(WheelField field, const QString& why)
 {
-    throw EWheelInputError(FieldMessage(field, why));
+    throw EFieldInputError(field, FieldMessage(field, why));
+}
+
+// Each field's value within what real parts span (the record table's range).
+void CheckRanges(const Wheel& n, const std::vector<WheelField>& fields)
+{
+    for (const WheelField field : fields) {
+        const WheelRecord& record = RecordOf(field);
+        const QString problem = RangeProblem(record, ValueOf(n, record));
+        if (!problem.isEmpty()) throw EFieldInputError(field, problem);
+    }
 }
 
 QString Millimetres(double value)
@@ -79,22 +92,45 @@ void CheckSideInputs(const Wheel& n)
     CheckOrderStep(n.orderStep);
 }
 
-void CheckWheel(const Wheel& n)
+void CheckLengthInputs(const Wheel& n)
 {
-    for (const auto& [field, value] : {std::pair{WheelField::Erd, n.erd},
-                                       {WheelField::LeftFlange, n.leftFlange},
-                                       {WheelField::RightFlange, n.rightFlange},
-                                       {WheelField::SpokeHole, n.spokeHole}}) {
-        if (!std::isfinite(value)) Impossible(field, QCoreApplication::translate("Spokes", "the number is out of range."));
-    }
     if (n.hubHoles <= 0) Impossible(WheelField::HubHoles, QCoreApplication::translate("Spokes", "choose the hub's hole count."));
     if (n.rimHoles <= 0) Impossible(WheelField::RimHoles, QCoreApplication::translate("Spokes", "choose the rim's hole count."));
     CheckRimOffset(n.rimOffset);
     CheckFlangeOffsets(n.leftOffset, n.rightOffset, n.rimOffset);
     if (!(n.spokeHole >= 0))
         Impossible(WheelField::SpokeHole, QCoreApplication::translate("Spokes", "the spoke hole's diameter must be 0 mm or more."));
+    std::vector<WheelField> fields{WheelField::Erd,        WheelField::LeftOffset,  WheelField::RightOffset,
+                                   WheelField::LeftFlange, WheelField::RightFlange, WheelField::SpokeHole,
+                                   WheelField::RimOffset};
+    if (AngleDifferenceApplies(n)) fields.push_back(WheelField::AngleDifference);
+    CheckRanges(n, fields);
+    // The spokes run from the flanges out to the rim: a rim inside a flange
+    // gives no spoke, and one barely outside gives a spoke of a few millimetres.
+    const bool leftLarger = n.leftFlange > n.rightFlange;
+    const double flange = std::max(n.leftFlange, n.rightFlange);
+    if (!(n.erd > flange))
+        Impossible(WheelField::Erd,
+                   QCoreApplication::translate("Spokes", "%1 is not larger than the %2 flange's %3: the rim must lie outside "
+                                                         "the hub's flanges.")
+                       .arg(Millimetres(n.erd),
+                            leftLarger ? QCoreApplication::translate("Spokes", "left")
+                                       : QCoreApplication::translate("Spokes", "right"),
+                            Millimetres(flange)));
+    // A flange as far out as the rim's radius leaves the spoke no pull inward.
+    for (const auto& [field, offset] :
+         {std::pair{WheelField::LeftOffset, n.leftOffset}, {WheelField::RightOffset, n.rightOffset}})
+        if (!(offset < n.erd / 2))
+            Impossible(field, QCoreApplication::translate("Spokes", "%1 must be less than half the ERD, %2.")
+                                  .arg(Millimetres(offset), Millimetres(n.erd / 2)));
+}
+
+void CheckWheel(const Wheel& n)
+{
+    CheckLengthInputs(n);
     CheckTension(n.tension);
     CheckSpokeDiameter(n.spokeDiameter);
+    CheckRanges(n, {WheelField::Tension, WheelField::SpokeDiameter});
     CheckOrderStep(n.orderStep);
 }
 

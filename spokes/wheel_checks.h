@@ -17,11 +17,18 @@ void CheckFlangeOffsets(double leftOffset, double rightOffset, double rimOffset)
 // offset, tension, spoke diameter, order step.
 void CheckSideInputs(const Wheel& wheel);
 
-// EWheelInputError naming the input when the wheel cannot be built: a hole
+// EFieldInputError naming the first input the spoke lengths read that gives
+// no wheel: a hole count not chosen, the flange offsets, rim offset or spoke
+// hole as CheckWheel says, a value outside its range in the record table, an
+// ERD not larger than both flanges, WL or WR not below half the ERD.
+void CheckLengthInputs(const Wheel& wheel);
+
+// EFieldInputError naming the input when the wheel cannot be built: a hole
 // count not chosen, a rim offset below zero or as large as the flange offset
 // it shrinks (that side's spokes would lie in the rim's plane or beyond), a
 // flange offset of zero or less, a tension or spoke diameter of zero or less,
-// an order step other than 1 or 2 mm, or a number that is not finite.
+// an order step other than 1 or 2 mm, or any value outside its range in the
+// record table (CheckLengthInputs, then tension and spoke diameter).
 void CheckWheel(const Wheel& wheel);
 
 }  // namespace rimora

@@ -244,6 +244,41 @@ TEST(PreparedWheel, ABadNumberNamesTheFileTheFieldByItsCaptionAndTheText)
     }
 }
 
+// A number that reads but no real part has stops before any length, naming
+// its field; the sizes of real wheels give lengths, all above 0.
+TEST(PreparedWheel, OnlyWheelsThatCanExistGetLengths)
+{
+    ProfileFolder folder;
+    ScopedLocale region(PointRegion());
+    const QString erd = "ERD", dL = "dL, left flange diameter", dR = "dR, right flange diameter",
+                  wl = "WL, width from center to left flange", s = "S, spoke hole diameter", dia = "Spoke Ø";
+    const struct {
+        QByteArray records;
+        QString field;  // empty: a wheel that exists
+    } cases[] = {{"ErdE=0", erd},           {"ErdE=-590", erd},          {"ErdE=30", erd},
+                 {"ErdE=150\ndLE=200", erd}, {"ErdE=1e308", erd},         {"dLE=0", dL},
+                 {"dLE=-41", dL},           {"dRE=700", dR},             {"dRE=1e308", dR},
+                 {"ShE=600", s},            {"SpokeDiaE=0.01", dia},     {"SpokeDiaE=1e-300", dia},
+                 {"TensionE=1e308", "Tension"}, {"TensionE=5000", "Tension"}, {"WLE=1e308", wl},
+                 {"WLE=0", wl},             {"RimOffE=-1", "Rim offset"}, {"OrderStepCB=5", "Order step"},
+                 {"ErdE=250", ""},          {"ErdE=640", ""},            {"dLE=70\ndRE=70", ""},
+                 {"RimOffE=6", ""},         {"TensionE=60", ""},         {"TensionE=160", ""},
+                 {"SpokeDiaE=1.5", ""},     {"SpokeDiaE=2.3", ""},       {"ShE=0", ""},
+                 {"ShE=2.6", ""},           {"ShE=6", ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.records.toStdString());
+        LacedWheel w = ReadLacedWheel(folder.Write("w.prl", "[MainF]\nHubCB=0\nRimCB=0\n" + c.records + "\n"));
+        const QString message = ErrorOf([&] { PrepareWheel(w); });
+        if (!c.field.isEmpty()) {
+            EXPECT_TRUE(message.startsWith("w.prl: " + c.field + ":")) << message.toStdString();
+            continue;
+        }
+        EXPECT_EQ(message, "");
+        for (int r = 1; r < w.table->RowCount(); ++r)
+            if (!w.table->Cell(kLengthCol, r).IsEmpty()) EXPECT_GT(w.table->Cell(kLengthCol, r).RequireMillimetres(), 0);
+    }
+}
+
 // The rim offset, tension and ordering records are read as the window reads
 // them; without them the wheel gets the window's defaults.
 TEST(ProfileWheelFile, TheSideRecordsAreReadAndDefaultWhenAbsent)

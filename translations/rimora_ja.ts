@@ -740,10 +740,6 @@ Do you want to replace it?</source>
         <translation>右</translation>
     </message>
     <message>
-        <source>the number is out of range.</source>
-        <translation>数値が範囲外です。</translation>
-    </message>
-    <message>
         <source>choose the hub&apos;s hole count.</source>
         <translation>ハブの穴数を選んでください。</translation>
     </message>
@@ -778,6 +774,34 @@ Do you want to replace it?</source>
     <message>
         <source>Right: %1 pcs %2 cross  length %3mm  order %4mm  bracing %5°  tension %6kgf</source>
         <translation>右 : %1 本 %2 クロス  長さ %3mm  注文長 %4mm  支え角 %5°  テンション %6kgf</translation>
+    </message>
+    <message>
+        <source>The spokes of %1 mm have no %2: the wheel&apos;s dimensions are out of range.</source>
+        <translation>%1 mm のスポークの%2が求まりません: ホイールの寸法が範囲外です。</translation>
+    </message>
+    <message>
+        <source>length</source>
+        <translation>長さ</translation>
+    </message>
+    <message>
+        <source>order length</source>
+        <translation>注文長</translation>
+    </message>
+    <message>
+        <source>bracing angle</source>
+        <translation>支え角</translation>
+    </message>
+    <message>
+        <source>tension</source>
+        <translation>テンション</translation>
+    </message>
+    <message>
+        <source>%1 is not larger than the %2 flange&apos;s %3: the rim must lie outside the hub&apos;s flanges.</source>
+        <translation>%1 は%2フランジの %3 より大きくありません: リムはハブのフランジより外側にある必要があります。</translation>
+    </message>
+    <message>
+        <source>%1 must be less than half the ERD, %2.</source>
+        <translation>%1 は ERD の半分 %2 より小さくしてください。</translation>
     </message>
 </context>
 <context>
@@ -922,6 +946,10 @@ Do you want to replace it?</source>
     <message>
         <source>%1: &apos;%2&apos; could be %3 or %4: write %3 or %4</source>
         <translation>%1: &apos;%2&apos; は %3 とも %4 とも読めます: %3 か %4 と書いてください</translation>
+    </message>
+    <message>
+        <source>%1: %2%3 is out of range: it takes %4 to %5%3.</source>
+        <translation>%1: %2%3 は範囲外です: %4～%5%3 の値にしてください。</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,8 @@
 // the window shows for it. Every message about an input names it by this
 // caption, quotes the text and says what the input takes, so the user finds
 // the box at once.
+#include "platform/errors.h"
+
 #include <QString>
 #include <optional>
 #include <span>
@@ -68,6 +70,17 @@ int ReadWholeField(WheelField field, const QString& text);
 
 // A message about a value that converts but gives no wheel: "<caption>: <why>".
 QString FieldMessage(WheelField field, const QString& why);
+
+// A value that reads but gives no wheel, with the field it names, so that the
+// window can frame the input.
+class EFieldInputError : public EWheelInputError {
+public:
+    EFieldInputError(WheelField field, const QString& message) : EWheelInputError(message), field_(field) {}
+    WheelField Field() const { return field_; }
+
+private:
+    WheelField field_;
+};
 
 struct FieldText {
     WheelField field;

@@ -34,8 +34,10 @@ void WheelReading::TakeListIndex(const WheelRecord& record, int index)
 {
     const int value = ListValue(record, index);
     SetValue(wheel, record, value);
-    // A list of numbers with no item chosen holds no number.
-    if (value > 0 || record.kind != RecordKind::CountList || !record.field)
+    // A hole count with no item chosen holds no number; the order step's
+    // check says itself which steps spokes are sold in.
+    const bool holeCount = record.field == WheelField::HubHoles || record.field == WheelField::RimHoles;
+    if (value > 0 || !holeCount)
         problems_.erase(&record);
     else
         problems_[&record] = UnreadableText(*record.field, QString());

@@ -37,7 +37,8 @@ public:
     // Takes a record's reading: the value into the wheel, or the problem
     // remembered while the wheel keeps its value.
     void Take(const WheelRecord& record, const RecordReading& reading);
-    // A list record's item index; no item chosen marks a hole count.
+    // A list record's item index; no item chosen marks a hole count as
+    // unreadable.
     void TakeListIndex(const WheelRecord& record, int index);
     QString Problem(WheelField field) const;
     QString Problem(const WheelRecord& record) const;

@@ -2,6 +2,7 @@
 
 #include "lacing/crossing_rule.h"
 #include "platform/color.h"
+#include "platform/convert.h"
 #include "wheel/wheel_choices.h"
 
 #include <QCoreApplication>
@@ -23,11 +24,45 @@ constexpr WheelRecord List(const char* key, RecordKind kind, WheelMember member,
     return {key, kind, P::Data, member, initial, 0, 0, field, items, caption, label, unit};
 }
 
-constexpr WheelRecord Decimal(const char* key, RecordPage page, double Wheel::*member, double initial, WheelField field,
-                              const char* caption, const char* unit = "mm", const char* label = nullptr)
+struct Range {
+    double lowest;
+    double highest;
+};
+
+constexpr WheelRecord Decimal(const char* key, RecordPage page, double Wheel::*member, double initial, Range range,
+                              WheelField field, const char* caption, const char* unit = "mm",
+                              const char* label = nullptr)
 {
-    return {key, K::Decimal, page, member, initial, 0, 0, field, nullptr, caption, label, unit};
+    return {key,     K::Decimal, page,  member, initial, 0, 0, field, nullptr, caption, label,
+            unit,    range.lowest, range.highest};
 }
+
+// What real parts span, with room for the odd ones; a value outside is a typo
+// or a wheel that cannot be built, and would give lengths that mean nothing.
+// ERD: from a 12" child's wheel (about 200 mm) past a 36" unicycle (about
+// 880 mm) to a 60" high wheeler's front wheel (about 1500 mm); everyday rims
+// are 250 to 640 mm.
+constexpr Range kErd{100, 1600};
+// Flange hole circles: 30 to 70 mm on ordinary hubs, up to about 250 mm on
+// hub motors and internal gear hubs.
+constexpr Range kFlange{10, 300};
+// Centre to flange: 0 would put the flange in the rim's plane, which braces
+// nothing; a fat bike's 197 mm hub keeps its flanges within about 80 mm.
+constexpr Range kFlangeOffset{1, 100};
+// The flange's spoke hole: 0 takes no correction; holes are 2.2 to 2.6 mm,
+// 6 mm leaves room for motor flanges drilled for thick spokes.
+constexpr Range kSpokeHole{0, 6};
+// Holes off the rim's centre: asymmetric road and mountain rims 2 to 6 mm,
+// fat bike rims more; the flange offsets bound it further.
+constexpr Range kRimOffset{0, 30};
+// Rims are built to 60 to 160 kgf; a 2.0 mm stainless spoke breaks near
+// 350 kgf, so no wheel stands 300 kgf, and under 10 kgf is a slack wheel.
+constexpr Range kTension{10, 300};
+// Gauges 1.5 to 2.3 mm are the bicycle's (15 to 13 G); moped and motor hub
+// spokes go to 3.5 mm (10 G is 3.2 mm).
+constexpr Range kSpokeDiameter{1, 4};
+// The hub's turn against the rim: one turn either way covers every setting.
+constexpr Range kAngle{-360, 360};
 
 constexpr WheelRecord Spin(const char* key, RecordPage page, WheelMember member, int initial, int minimum, int maximum,
                            std::optional<WheelField> field = std::nullopt, const char* caption = nullptr)
@@ -60,23 +95,23 @@ constexpr WheelRecord kRecords[] = {
          QT_TRANSLATE_NOOP("WheelFields", "HUB"), QT_TRANSLATE_NOOP("rimora::TMainF", "Hole")),
     List("RimCB", K::CountList, &Wheel::rimHoles, 0, F::RimHoles, HoleCountItems,
          QT_TRANSLATE_NOOP("WheelFields", "RIM"), QT_TRANSLATE_NOOP("rimora::TMainF", "Hole")),
-    Decimal("dRE", P::Data, &Wheel::rightFlange, 41, F::RightFlange,
+    Decimal("dRE", P::Data, &Wheel::rightFlange, 41, kFlange, F::RightFlange,
             QT_TRANSLATE_NOOP("WheelFields", "dR, right flange diameter")),
-    Decimal("dLE", P::Data, &Wheel::leftFlange, 41, F::LeftFlange,
+    Decimal("dLE", P::Data, &Wheel::leftFlange, 41, kFlange, F::LeftFlange,
             QT_TRANSLATE_NOOP("WheelFields", "dL, left flange diameter")),
     Spin("CLE", P::Data, &Wheel::leftCross, 3, 0, kMaxCrossNumber, F::LeftCross,
          QT_TRANSLATE_NOOP("WheelFields", "CL, left cross")),
-    Decimal("WLE", P::Data, &Wheel::leftOffset, 27.5, F::LeftOffset,
+    Decimal("WLE", P::Data, &Wheel::leftOffset, 27.5, kFlangeOffset, F::LeftOffset,
             QT_TRANSLATE_NOOP("WheelFields", "WL, width from center to left flange")),
-    Decimal("WRE", P::Data, &Wheel::rightOffset, 18.1, F::RightOffset,
+    Decimal("WRE", P::Data, &Wheel::rightOffset, 18.1, kFlangeOffset, F::RightOffset,
             QT_TRANSLATE_NOOP("WheelFields", "WR, width from center to right flange")),
-    Decimal("ShE", P::Data, &Wheel::spokeHole, 2.5, F::SpokeHole,
+    Decimal("ShE", P::Data, &Wheel::spokeHole, 2.5, kSpokeHole, F::SpokeHole,
             QT_TRANSLATE_NOOP("WheelFields", "S, spoke hole diameter")),
-    Decimal("ErdE", P::Data, &Wheel::erd, 590, F::Erd, QT_TRANSLATE_NOOP("WheelFields", "ERD")),
+    Decimal("ErdE", P::Data, &Wheel::erd, 590, kErd, F::Erd, QT_TRANSLATE_NOOP("WheelFields", "ERD")),
     Spin("CRE", P::Data, &Wheel::rightCross, 3, 0, kMaxCrossNumber, F::RightCross,
          QT_TRANSLATE_NOOP("WheelFields", "CR, right cross")),
     Plain("SG1", K::Grid, P::Spoke),
-    Decimal("AdE", P::Spoke, &Wheel::angleDifference, 0, F::AngleDifference,
+    Decimal("AdE", P::Spoke, &Wheel::angleDifference, 0, kAngle, F::AngleDifference,
             QT_TRANSLATE_NOOP("WheelFields", "angle difference"), nullptr),
     Colour("CL1", &WheelStyle::background, colors::SkyBlue),
     Colour("CL2", &WheelStyle::rimOuter, colors::Silver),
@@ -93,11 +128,11 @@ constexpr WheelRecord kRecords[] = {
     Flag("RNCB", &WheelStyle::numbers, true, QT_TRANSLATE_NOOP("rimora::TMainF", "RIM hole No.")),
     {"Ssd", K::Radio, P::Draw, &WheelStyle::sideIndex, BothSides, 0, 0, std::nullopt, SpokeSideItems, nullptr,
      QT_TRANSLATE_NOOP("rimora::TMainF", "Spoke Drawing"), nullptr},
-    Decimal("RimOffE", P::Data, &Wheel::rimOffset, 0, F::RimOffset, QT_TRANSLATE_NOOP("WheelFields", "Rim offset"),
+    Decimal("RimOffE", P::Data, &Wheel::rimOffset, 0, kRimOffset, F::RimOffset, QT_TRANSLATE_NOOP("WheelFields", "Rim offset"),
             "mm", QT_TRANSLATE_NOOP("rimora::TMainF", "Rim offset, holes off centre:")),
-    Decimal("TensionE", P::Data, &Wheel::tension, 120, F::Tension, QT_TRANSLATE_NOOP("WheelFields", "Tension"), "kgf",
+    Decimal("TensionE", P::Data, &Wheel::tension, 120, kTension, F::Tension, QT_TRANSLATE_NOOP("WheelFields", "Tension"), "kgf",
             QT_TRANSLATE_NOOP("rimora::TMainF", "Tension, tighter side:")),
-    Decimal("SpokeDiaE", P::Data, &Wheel::spokeDiameter, 2, F::SpokeDiameter,
+    Decimal("SpokeDiaE", P::Data, &Wheel::spokeDiameter, 2, kSpokeDiameter, F::SpokeDiameter,
             QT_TRANSLATE_NOOP("WheelFields", "Spoke Ø"), "mm",
             QT_TRANSLATE_NOOP("rimora::TMainF", "Spoke Ø, thinnest:")),
     List("OrderStepCB", K::CountList, &Wheel::orderStep, 2, F::OrderStep, OrderStepItems,
@@ -142,6 +177,15 @@ QString RecordLabel(const WheelRecord& record)
 QString RecordUnit(const WheelRecord& record)
 {
     return record.unit ? QCoreApplication::translate("rimora::TMainF", record.unit) : QString();
+}
+
+QString RangeProblem(const WheelRecord& record, double value)
+{
+    if (record.kind != RecordKind::Decimal || (value >= record.lowest && value <= record.highest)) return QString();
+    const QString unit = record.unit ? RecordUnit(record) : QStringLiteral("°");
+    const QString spaced = record.unit ? QStringLiteral(" ") + unit : unit;
+    return QCoreApplication::translate("WheelFields", "%1: %2%3 is out of range: it takes %4 to %5%3.")
+        .arg(RecordCaption(record), FloatToStr(value), spaced, FloatToStr(record.lowest), FloatToStr(record.highest));
 }
 
 double ValueOf(const Wheel& wheel, const WheelRecord& record)

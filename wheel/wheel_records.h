@@ -55,6 +55,10 @@ struct WheelRecord {
     // "Data" tab lays out from the table.
     const char* label = nullptr;
     const char* unit = nullptr;  // shown after the box, translated as the label
+    // What a decimal input can be on a wheel that exists, both ends taken;
+    // the checks of a wheel refuse a value outside.
+    double lowest = 0;
+    double highest = 0;
 };
 
 std::span<const WheelRecord> WheelRecords();
@@ -67,6 +71,11 @@ const WheelRecord& RecordOf(WheelField field);
 QString RecordCaption(const WheelRecord& record);
 QString RecordLabel(const WheelRecord& record);
 QString RecordUnit(const WheelRecord& record);
+
+// Empty when `value` lies in the decimal record's range (any value of other
+// records); otherwise "<caption>: <value> <unit> is out of range: it takes
+// <lowest> to <highest> <unit>.", the numbers in the region's notation.
+QString RangeProblem(const WheelRecord& record, double value);
 
 // The record's value in the wheel as a number (an index, a count, a colour,
 // 0/1 for a flag); its default for a record without a member.
