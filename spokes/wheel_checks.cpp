@@ -84,14 +84,6 @@ void CheckFlangeOffsets(double leftOffset, double rightOffset, double rimOffset)
                             Millimetres(std::max(leftOffset, rightOffset))));
 }
 
-void CheckSideInputs(const Wheel& n)
-{
-    CheckRimOffset(n.rimOffset);
-    CheckTension(n.tension);
-    CheckSpokeDiameter(n.spokeDiameter);
-    CheckOrderStep(n.orderStep);
-}
-
 void CheckLengthInputs(const Wheel& n)
 {
     if (n.hubHoles <= 0) Impossible(WheelField::HubHoles, QCoreApplication::translate("Spokes", "choose the hub's hole count."));

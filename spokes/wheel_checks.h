@@ -13,10 +13,6 @@ void CheckRimOffset(double rimOffset);
 // both stay above 0: EWheelInputError naming WL, WR or the rim offset.
 void CheckFlangeOffsets(double leftOffset, double rightOffset, double rimOffset);
 
-// The four inputs of the tension and ordering figures, in the order rim
-// offset, tension, spoke diameter, order step.
-void CheckSideInputs(const Wheel& wheel);
-
 // EFieldInputError naming the first input the spoke lengths read that gives
 // no wheel: a hole count not chosen, the flange offsets, rim offset or spoke
 // hole as CheckWheel says, a value outside its range in the record table, an
