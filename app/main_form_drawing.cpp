@@ -36,7 +36,7 @@ QRegion CreditsArea(const TMainF& f)
 void TMainF::PaintWheel(Canvas& canvas)
 {
     const DrawnWheel drawn = DrawingOfControls(*this);
-    RebuildHubLinks(lacingGrid->Model(), CurrentWheel().wheel.hubHoles);
+    RebuildHubLinks(lacingGrid->Model(), CurrentWheel().wheel.hubHoles, CurrentWheel().wheel.rimHoles);
     WheelLayout layout;
     try {
         DrawWheel(canvas, drawn.wheel, lacingGrid->Model(), drawn.frame, layout);

@@ -5,6 +5,7 @@
 #include "app/summary_form.h"
 #include "lacing/lacing_generation.h"
 #include "lacing/lacing_table.h"
+#include "lacing/spoke_rows.h"
 #include "lacing/table_editing.h"
 #include "platform/convert.h"
 #include "spokes/length_status.h"
@@ -132,6 +133,12 @@ void TMainF::CalculateLengths()
     QString lengths = SideLengthsText(lacingGrid->Model());
     if (lengths.isEmpty()) lengths = tr("No spoke is laced, so no length was worked out.");
     if (!lacingNote_.isEmpty()) lengths += QStringLiteral("  ") + lacingNote_;
+    // A hand-edited table can lace a hole twice or name one the wheel lacks;
+    // the rows left out are named where the builder looks after Calc!.
+    const Wheel& wheel = CurrentWheel().wheel;
+    if (wheel.hubHoles > 0 && wheel.rimHoles > 0)
+        for (const QString& fault : LacedSpokeRows(lacingGrid->Model(), wheel.hubHoles, wheel.rimHoles).faults)
+            lengths += QStringLiteral("  ") + fault;
     statusBar->SetSimpleText(WithStaleHint(lengths));
 }
 

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <exception>
+#include <optional>
 
 namespace rimora {
 
@@ -71,15 +72,28 @@ struct SpokeLayout {
     double angleDiff;
 };
 
+// The line of a row, read as it is drawn: a bad cell stops the drawing at its
+// row with the spokes before it on the canvas.
+std::optional<DrawnSpoke> SpokeAt(const GridModel& table, int row)
+{
+    const LacingCell& hubCell = table.Cell(kHubCol, row);
+    if (IsNoHole(hubCell)) return std::nullopt;
+    const int h = hubCell.RequireWholeNumber();
+    const LacingCell& rimCell = table.Cell(kToRimCol, row);
+    if (IsNoHole(rimCell)) return std::nullopt;
+    return DrawnSpoke{h, rimCell.RequireWholeNumber()};
+}
+
 // One line per laced hub hole, from its hub hole, on its own flange's circle,
 // to its rim hole. The angle difference turns the rim holes against the hub,
 // clockwise, as the lengths turn them.
 void DrawSpokes(Canvas& canvas, const WheelStyle& in, const GridModel& table, const SpokeLayout& l)
 {
     for (int row = 1; row < table.RowCount(); ++row) {
-        const LacingCell& hubCell = table.Cell(kHubCol, row);
-        if (IsNoHole(hubCell)) continue;
-        const int h = hubCell.RequireWholeNumber();
+        const std::optional<DrawnSpoke> read = SpokeAt(table, row);
+        if (!read) continue;
+        const DrawnSpoke& spoke = *read;
+        const int h = spoke.hubHole;
         const bool even = h % 2 == 0;  // odd holes are on the left flange
         if (in.sideIndex == LeftSideOnly && even) continue;
         if (in.sideIndex == RightSideOnly && !even) continue;
@@ -88,10 +102,8 @@ void DrawSpokes(Canvas& canvas, const WheelStyle& in, const GridModel& table, co
         const int hubRadius = even ? l.rightHubHoleRadius : l.leftHubHoleRadius;
         const QPoint hubEnd = PolarPoint(l.centre.x(), l.centre.y(), hubRadius, h * l.hubStep);
         canvas.MoveTo(hubEnd.x(), hubEnd.y());
-        const LacingCell& rimCell = table.Cell(kToRimCol, row);
-        if (IsNoHole(rimCell)) continue;
-        const int k = rimCell.RequireWholeNumber();
-        const QPoint rimEnd = PolarPoint(l.centre.x(), l.centre.y(), l.rimHoleRadius, k * l.rimStep + l.angleDiff);
+        const QPoint rimEnd =
+            PolarPoint(l.centre.x(), l.centre.y(), l.rimHoleRadius, spoke.rimHole * l.rimStep + l.angleDiff);
         canvas.LineTo(rimEnd.x(), rimEnd.y());
     }
 }
@@ -193,6 +205,14 @@ void DrawWheel(Canvas& canvas, const Wheel& wheel, const GridModel& table, const
     // The numbers belong to the rim holes and turn with them.
     if (in.numbers) DrawCircleLabels(canvas, s.centre.x(), s.centre.y(), r.rimHole, labels, 1, angleDiff);
     if (in.hubNumbers) DrawHubHoleNumbers(canvas, in, table, s, r, layout.hubHoles);
+}
+
+std::vector<DrawnSpoke> SpokesToDraw(const GridModel& table)
+{
+    std::vector<DrawnSpoke> spokes;
+    for (int row = 1; row < table.RowCount(); ++row)
+        if (const std::optional<DrawnSpoke> spoke = SpokeAt(table, row)) spokes.push_back(*spoke);
+    return spokes;
 }
 
 }  // namespace rimora

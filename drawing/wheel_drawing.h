@@ -11,6 +11,8 @@
 #include "platform/grid_model.h"
 #include "wheel/wheel.h"
 
+#include <vector>
+
 namespace rimora {
 
 // Draws in logical pixels by LayOutWheel(wheel, frame), which it leaves in
@@ -22,5 +24,14 @@ namespace rimora {
 // before stays.
 void DrawWheel(Canvas& canvas, const Wheel& wheel, const GridModel& table, const DrawingFrame& frame,
                WheelLayout& layout);
+
+struct DrawnSpoke {
+    int hubHole = 0;
+    int rimHole = 0;
+};
+
+// The lines DrawWheel draws, in HUB order: each hub hole to the rim hole in
+// its ->R cell, which RebuildHubLinks fills from the rows the lengths count.
+std::vector<DrawnSpoke> SpokesToDraw(const GridModel& table);
 
 }  // namespace rimora

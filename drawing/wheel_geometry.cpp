@@ -56,19 +56,19 @@ WheelRadii MeasureWheel(const Wheel& wheel, const WheelScale& s)
     r.innerBand = Radius(s.beadRadius - std::trunc(style.rimBandMm * s.scale),
                          QCoreApplication::translate("Drawing", "rim band height"));
 
-    // The hub disc reaches beyond the larger flange's hole circle, first rounded
-    // to whole millimetres; on a tie the left one is taken, which is the same.
-    // Each side's spokes start on that side's own hole circle, rounded alike,
-    // as the lengths take them.
+    // Every flange circle is scaled from its exact diameter and rounded to
+    // pixels once: a 41 mm flange is a 20.5 mm circle, not a 20 mm one. The
+    // hub disc reaches the margin beyond the larger flange's circle; on a tie
+    // either side gives the same.
     const double right = wheel.rightFlange;
     const double left = wheel.leftFlange;
-    r.flangeMm = Radius((right > left ? right : left) / 2, QCoreApplication::translate("Drawing", "flange diameter"));
+    const QString flange = QCoreApplication::translate("Drawing", "flange diameter");
+    r.flangeMm = (right > left ? right : left) / 2;
+    if (!(std::abs(r.flangeMm) <= kMaxRadius)) throw EWheelInputError(QCoreApplication::translate("Drawing", "The %1 is too large to draw.").arg(flange));
     r.hub = Radius((static_cast<double>(style.hubMarginMm) + r.flangeMm) * s.scale, QCoreApplication::translate("Drawing", "hub"));
-    r.hubHole = Radius(r.flangeMm * s.scale, QCoreApplication::translate("Drawing", "flange diameter"));
-    r.leftHubHole = Radius(Radius(left / 2, QCoreApplication::translate("Drawing", "left flange diameter")) * s.scale,
-                           QCoreApplication::translate("Drawing", "left flange diameter"));
-    r.rightHubHole = Radius(Radius(right / 2, QCoreApplication::translate("Drawing", "right flange diameter")) * s.scale,
-                            QCoreApplication::translate("Drawing", "right flange diameter"));
+    r.hubHole = Radius(r.flangeMm * s.scale, flange);
+    r.leftHubHole = Radius(left / 2 * s.scale, QCoreApplication::translate("Drawing", "left flange diameter"));
+    r.rightHubHole = Radius(right / 2 * s.scale, QCoreApplication::translate("Drawing", "right flange diameter"));
     return r;
 }
 

@@ -17,7 +17,7 @@ struct WheelScale {
 struct WheelRadii {
     int rimHole = 0;    // the ERD circle less the rim's inner offset
     int innerBand = 0;  // inner edge of the outer band
-    int flangeMm = 0;   // the larger flange's hole circle, whole mm
+    double flangeMm = 0;  // the larger flange's hole circle radius, exact mm
     int hub = 0;        // hub disc
     int hubHole = 0;    // the larger flange's hole circle
     int leftHubHole = 0;   // where the left spokes start: the left flange's hole circle

@@ -46,7 +46,9 @@ void WriteHeadings(GridModel& table);
 // table does not have (a table restored from a wheel of another size). Gap
 // marks and empty cells stay as they are. A table without links never fails;
 // one with links and no hub count chosen (0) throws EWheelInputError and
-// keeps its links.
-void RebuildHubLinks(GridModel& table, int hubCount);
+// keeps its links. ->R names only the rows LacedSpokeRows keeps as spokes, so
+// a rim hole beyond `rimCount` or laced twice draws no line the lengths do not
+// count; with no rim count chosen (0) the rim holes are not bounded.
+void RebuildHubLinks(GridModel& table, int hubCount, int rimCount = 0);
 
 }  // namespace rimora

@@ -293,7 +293,7 @@ BuildSheet ComposeSheet(const LacedWheel& wheel, const QDate& date)
     std::stable_sort(s.spokes.begin(), s.spokes.end(),
                      [](const LacedSpoke& a, const LacedSpoke& b) { return a.hub < b.hub; });
     try {
-        BuildSpokeSummary(*wheel.table, s.bill);
+        BuildSpokeSummary(*wheel.table, s.bill, wheel.wheel().hubHoles, wheel.wheel().rimHoles);
     } catch (const RimoraError& e) {
         s.bill = QStringList{e.Message()};
     }

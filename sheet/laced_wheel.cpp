@@ -127,7 +127,7 @@ void PrepareWheel(LacedWheel& w)
             LaceTable(table, wheel.hubHoles, wheel.rimHoles, wheel.leftCross, wheel.rightCross);
             WriteHeadings(table);
         }
-        RebuildHubLinks(table, wheel.hubHoles);
+        RebuildHubLinks(table, wheel.hubHoles, wheel.rimHoles);
         CalcSpokeLengths(table, WithRimOffset(wheel));
         if (!AngleDifferenceApplies(wheel)) w.reading.wheel.angleDifference = 0;
     } catch (const RimoraError& e) {

@@ -1,6 +1,8 @@
 #include "spokes/spoke_bill.h"
 
+#include "lacing/crossing_rule.h"
 #include "lacing/lacing_table.h"
+#include "lacing/spoke_rows.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
 
@@ -42,13 +44,17 @@ struct SideCounts {
     int right = 0;
 };
 
-SideCounts CountSides(const GridModel& grid)
+// Every ->H text must read as a hole, but only the rows that are spokes count:
+// a hub or rim hole laced twice counts once, as the lengths and the drawing
+// count it.
+SideCounts CountSides(const GridModel& grid, int hubCount, int rimCount)
 {
+    for (int row = 1; row < grid.RowCount(); ++row)
+        if (const LacingCell& hub = grid.Cell(kToHubCol, row); !hub.IsEmptyOrGap()) hub.RequireWholeNumber();
     SideCounts sides;
-    for (int row = 1; row < grid.RowCount(); ++row) {
-        const LacingCell& hub = grid.Cell(kToHubCol, row);
-        if (hub.IsEmptyOrGap()) continue;
-        if (hub.RequireWholeNumber() % 2 != 0)
+    for (const SpokeRow& spoke : LacedSpokeRows(grid, hubCount > 0 ? hubCount : kMaxHoleCount,
+                                                rimCount > 0 ? rimCount : kMaxHoleCount).spokes) {
+        if (spoke.hubHole % 2 != 0)
             ++sides.left;
         else
             ++sides.right;
@@ -56,12 +62,19 @@ SideCounts CountSides(const GridModel& grid)
     return sides;
 }
 
+bool AnyHubLink(const GridModel& grid)
+{
+    for (int row = 1; row < grid.RowCount(); ++row)
+        if (!grid.Cell(kToHubCol, row).IsEmptyOrGap()) return true;
+    return false;
+}
+
 }  // namespace
 
-void BuildSpokeSummary(const GridModel& grid, QStringList& lines)
+void BuildSpokeSummary(const GridModel& grid, QStringList& lines, int hubCount, int rimCount)
 {
     std::vector<LengthEntry> entries = CollectLengths(grid);
-    if (entries.empty() && CountSides(grid).left + CountSides(grid).right == 0)
+    if (entries.empty() && !AnyHubLink(grid))
         throw EWheelInputError(QCoreApplication::translate(
             "Spokes",
             "The lacing table has no laced spoke: every ->H cell is empty or \"-\". Lace the wheel again by "
@@ -72,7 +85,7 @@ void BuildSpokeSummary(const GridModel& grid, QStringList& lines)
             "Spokes",
             "There are no spoke lengths to list. Press \"Calc!\" to work them out, then press \"Summary!\" again."));
     for (LengthEntry& entry : entries) entry.millimetres = entry.cell.RequireMillimetres();
-    const SideCounts sides = CountSides(grid);
+    const SideCounts sides = CountSides(grid, hubCount, rimCount);
 
     // By value, so that 99.5 comes before 100.0 and no step is negative.
     std::stable_sort(entries.begin(), entries.end(),

@@ -23,11 +23,12 @@ namespace rimora {
 // the shortest up, each after the first with its step from the one before. The
 // average is that of the distinct lengths, each counted once. The side counts
 // come from ->H (odd hub hole left, even right), so a laced row without a length
-// still counts there.
+// still counts there; of the rows that lace a hole twice or name a hole beyond
+// the counts, only those LacedSpokeRows keeps count (0: not bounded).
 //
 // Throws, appending nothing: EWheelInputError when no row has a length (saying
 // whether the table laces no spoke at all, or only lacks its lengths); EConvertError when a Length text is not a
 // length in the current region or an ->H text is not a hole number.
-void BuildSpokeSummary(const GridModel& grid, QStringList& lines);
+void BuildSpokeSummary(const GridModel& grid, QStringList& lines, int hubCount = 0, int rimCount = 0);
 
 }  // namespace rimora

@@ -2,6 +2,7 @@
 
 #include "lacing/crossing_rule.h"
 #include "lacing/lacing_table.h"
+#include "lacing/spoke_rows.h"
 #include "platform/errors.h"
 #include "wheel/wheel_fields.h"
 #include "platform/number_text.h"
@@ -9,6 +10,7 @@
 #include <QCoreApplication>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace rimora {
 
@@ -52,6 +54,8 @@ void CalcSpokeLengths(GridModel& grid, const Wheel& wheel)
     const int hubCount = wheel.hubHoles;
     const int rimCount = wheel.rimHoles;
     const double angleDifference = AngleDifferenceApplies(wheel) ? wheel.angleDifference : 0.0;
+    std::vector<bool> spoke(static_cast<size_t>(grid.RowCount()), false);
+    for (const SpokeRow& s : LacedSpokeRows(grid, hubCount, rimCount).spokes) spoke[static_cast<size_t>(s.row)] = true;
 
     for (int row = 1; row < grid.RowCount(); ++row) {
         grid.SetCell(kLengthCol, row, LacingCell());
@@ -64,6 +68,8 @@ void CalcSpokeLengths(GridModel& grid, const Wheel& wheel)
         const LacingCell& hub = grid.Cell(kToHubCol, row);
         if (hub.IsEmptyOrGap()) continue;
         const int hubHole = hub.RequireWholeNumber();
+        // A hole that holds another row's spoke, or that the wheel lacks, gets no length.
+        if (!spoke[static_cast<size_t>(row)]) continue;
         const bool left = hubHole % 2 != 0;
         const double hubRadius = left ? leftRadius : rightRadius;
         // The rim holes are turned by the angle difference against the hub.

@@ -1,5 +1,6 @@
 #include "spokes/summary_text.h"
 
+#include "lacing/spoke_rows.h"
 #include "platform/errors.h"
 #include "spokes/rim_offset.h"
 #include "spokes/side_figures.h"
@@ -23,7 +24,10 @@ QString ComposeSummary(GridModel& grid, const Wheel& wheel, const QString& profi
     CheckWheel(wheel);
     CalcSpokeLengths(grid, WithRimOffset(wheel));
     QStringList lines = WheelDescriptionLines(wheel, profileName);
-    BuildSpokeSummary(grid, lines);
+    BuildSpokeSummary(grid, lines, wheel.hubHoles, wheel.rimHoles);
+    // The rows the bill leaves out, so a hand-edited table's count is explained.
+    const QStringList faults = LacedSpokeRows(grid, wheel.hubHoles, wheel.rimHoles).faults;
+    if (!faults.isEmpty()) lines << QString() << faults;
     lines << QString();
     lines << SideSummaryLines(CalcWheelSides(grid, wheel), wheel);
     return JoinSummaryText(lines);

@@ -150,7 +150,7 @@ inline std::vector<QPoint> PointsAlong(QPoint a, QPoint b, double from, double t
 }
 
 // Where the spoke of hub hole h lies in the design-size 36/36 drawing: from the
-// hub hole circle (radius 11 for 41 mm flanges) to the rim hole circle (167)
+// hub hole circle (20.5 mm x 0.5691 px/mm = 11.67 -> radius 12 for 41 mm flanges) to the rim hole circle (167)
 // about (241, 177).
 struct SpokeEnds {
     QPoint hub;
@@ -158,7 +158,7 @@ struct SpokeEnds {
 };
 
 // The angle difference turns the rim end; a side's flange circle can differ.
-inline SpokeEnds DesignSpoke(int h, double angleDiff = 0, int hubHoleRadius = 11)
+inline SpokeEnds DesignSpoke(int h, double angleDiff = 0, int hubHoleRadius = 12)
 {
     return {PolarPoint(241, 177, hubHoleRadius, h * 10.0),
             PolarPoint(241, 177, 167, ThreeCrossRimHole(h) * 10.0 + angleDiff)};

@@ -37,7 +37,7 @@ struct LayoutCase {
     int beadRadius;
     int rimHole;
     int innerBand;
-    int flangeMm;
+    double flangeMm;
     int hub;
     int hubHole;
     int labelFont;
@@ -70,7 +70,7 @@ TEST_P(WheelLayoutTest, RadiiLabelsAndOverlay)
     const WheelRadii& radii = *r.result.radii;
     EXPECT_EQ(radii.rimHole, c.rimHole);
     EXPECT_EQ(radii.innerBand, c.innerBand);
-    EXPECT_EQ(radii.flangeMm, c.flangeMm);
+    EXPECT_DOUBLE_EQ(radii.flangeMm, c.flangeMm);
     EXPECT_EQ(radii.hub, c.hub);
     EXPECT_EQ(radii.hubHole, c.hubHole);
     EXPECT_EQ(r.result.labelFontSize, c.labelFont);
@@ -81,21 +81,26 @@ TEST_P(WheelLayoutTest, RadiiLabelsAndOverlay)
 INSTANTIATE_TEST_SUITE_P(
     Boxes, WheelLayoutTest,
     ::testing::Values(
-        // The design-size box with the default inputs; the flange radius 20.5 mm goes to the even 20.
-        LayoutCase{"Design", 482, 354, 622, 590, 41, 41, {241, 177}, 177, 167, 173, 20, 15, 11, 11},
-        // A smaller bead seat fills the same box: the same hub is drawn larger.
-        LayoutCase{"Mtb559", 482, 354, 559, 541, 41, 41, {241, 177}, 177, 171, 172, 20, 16, 13, 11},
-        // 21.5 mm goes up to the even 22.
-        LayoutCase{"RightFlangeLarger", 482, 354, 622, 590, 43, 41, {241, 177}, 177, 167, 173, 22, 16, 13, 11},
-        LayoutCase{"LeftFlangeLarger", 482, 354, 622, 590, 42.9, 43, {241, 177}, 177, 167, 173, 22, 16, 13, 11},
-        LayoutCase{"RightBarelyLarger", 482, 354, 622, 590, 41.1, 41, {241, 177}, 177, 167, 173, 21, 15, 12, 11},
-        LayoutCase{"Tall", 354, 800, 622, 590, 41, 41, {177, 400}, 177, 167, 173, 20, 15, 11, 8},
-        LayoutCase{"Wide", 800, 354, 622, 590, 41, 41, {400, 177}, 177, 167, 173, 20, 15, 11, 18},
+        // The design-size box with the default inputs: 622 mm across 354 pixels is
+        // 0.5691 px/mm; the flange circle of 20.5 mm is 11.67 -> 12 pixels, the hub
+        // disc 6 mm beyond it 26.5 mm -> 15.08 -> 15.
+        LayoutCase{"Design", 482, 354, 622, 590, 41, 41, {241, 177}, 177, 167, 173, 20.5, 15, 12, 11},
+        // A smaller bead seat fills the same box: 0.6333 px/mm, 20.5 mm -> 12.98 -> 13,
+        // 26.5 mm -> 16.78 -> 17.
+        LayoutCase{"Mtb559", 482, 354, 559, 541, 41, 41, {241, 177}, 177, 171, 172, 20.5, 17, 13, 11},
+        // The larger flange, either side, sets the disc: 21.5 mm -> 12.24 -> 12, 27.5 mm -> 15.65 -> 16.
+        LayoutCase{"RightFlangeLarger", 482, 354, 622, 590, 43, 41, {241, 177}, 177, 167, 173, 21.5, 16, 12, 11},
+        LayoutCase{"LeftFlangeLarger", 482, 354, 622, 590, 42.9, 43, {241, 177}, 177, 167, 173, 21.5, 16, 12, 11},
+        // A tenth of a millimetre counts: 20.55 mm -> 11.70 -> 12, 26.55 mm -> 15.11 -> 15.
+        LayoutCase{"RightBarelyLarger", 482, 354, 622, 590, 41.1, 41, {241, 177}, 177, 167, 173, 20.55, 15, 12, 11},
+        LayoutCase{"Tall", 354, 800, 622, 590, 41, 41, {177, 400}, 177, 167, 173, 20.5, 15, 12, 8},
+        LayoutCase{"Wide", 800, 354, 622, 590, 41, 41, {400, 177}, 177, 167, 173, 20.5, 15, 12, 18},
         // Label sizes of 10.5 and 11.5 points go to the even neighbour.
-        LayoutCase{"LabelHalfDown", 462, 354, 622, 590, 41, 41, {231, 177}, 177, 167, 173, 20, 15, 11, 10},
-        LayoutCase{"LabelHalfUp", 506, 354, 622, 590, 41, 41, {253, 177}, 177, 167, 173, 20, 15, 11, 12},
-        LayoutCase{"Tiny", 50, 50, 622, 590, 41, 41, {25, 25}, 25, 24, 25, 20, 2, 2, 1},
-        LayoutCase{"ErdAboveBeadSeat", 482, 354, 622, 640, 41, 41, {241, 177}, 177, 182, 173, 20, 15, 11, 11}),
+        LayoutCase{"LabelHalfDown", 462, 354, 622, 590, 41, 41, {231, 177}, 177, 167, 173, 20.5, 15, 12, 10},
+        LayoutCase{"LabelHalfUp", 506, 354, 622, 590, 41, 41, {253, 177}, 177, 167, 173, 20.5, 15, 12, 12},
+        // 0.0804 px/mm: 20.5 mm -> 1.65 -> 2, 26.5 mm -> 2.13 -> 2.
+        LayoutCase{"Tiny", 50, 50, 622, 590, 41, 41, {25, 25}, 25, 24, 25, 20.5, 2, 2, 1},
+        LayoutCase{"ErdAboveBeadSeat", 482, 354, 622, 640, 41, 41, {241, 177}, 177, 182, 173, 20.5, 15, 12, 11}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WheelLayoutTest, OverlayHidesWhenCreditsAreOff)

@@ -152,16 +152,16 @@ TEST(WheelRenderTest, AngleDifferenceTurnsTheRimEndsAndEachSideStartsOnItsOwnFla
     in.wheel.style.numbers = false;
     const Rendered straight = Render(in);
     in.wheel.angleDifference = 5;
-    in.wheel.rightFlange = 52;  // 26 mm: 15 pixels; the left 20.5 mm stays 11
+    in.wheel.rightFlange = 52;  // 26 mm x 0.5691 px/mm = 14.80 -> 15; the left 20.5 mm -> 11.67 -> 12
     const Rendered turned = Render(in);
     ASSERT_TRUE(turned.error.isEmpty());
     ASSERT_TRUE(turned.result.radii);
-    EXPECT_EQ(turned.result.radii->leftHubHole, 11);
+    EXPECT_EQ(turned.result.radii->leftHubHole, 12);
     EXPECT_EQ(turned.result.radii->rightHubHole, 15);
 
     for (int h = 1; h <= 36; ++h) {
         const bool left = h % 2 != 0;
-        const test::SpokeEnds ends = DesignSpoke(h, 5.0, left ? 11 : 15);
+        const test::SpokeEnds ends = DesignSpoke(h, 5.0, left ? 12 : 15);
         // Near the rim, where the spokes stand apart.
         for (const QPoint& p : PointsAlong(ends.hub, ends.rim, 0.6, 0.95))
             EXPECT_EQ(turned.At(p), left ? in.wheel.style.leftSpoke : in.wheel.style.rightSpoke)
@@ -271,7 +271,7 @@ TEST(WheelRenderTest, ErdAboveTheBeadSeatHidesBothBands)
     EXPECT_EQ(r.Count(in.wheel.style.rimInner), 0);
     int beyond = 0;
     for (int h = 1; h <= 36; ++h) {
-        const QPoint hubEnd = PolarPoint(241, 177, 11, h * 10.0);
+        const QPoint hubEnd = PolarPoint(241, 177, 12, h * 10.0);
         const QPoint rimEnd = PolarPoint(241, 177, 182, test::ThreeCrossRimHole(h) * 10.0);
         const QPoint p = PointsAlong(hubEnd, rimEnd, 0.985, 0.985, 2).front();
         if (p.y() < 0 || p.y() >= in.frame.height) continue;

@@ -396,6 +396,26 @@ Do you want to replace it?</source>
         <source>Choose the hole counts on the &quot;Data&quot; tab.</source>
         <translation>「データ」タブで穴数を選んでください。</translation>
     </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1と%2</translation>
+    </message>
+    <message>
+        <source>Rim hole %1 is beyond the rim&apos;s %2 holes: it is not counted.</source>
+        <translation>リム穴 %1 はリムの %2 穴を超えています。数えません。</translation>
+    </message>
+    <message>
+        <source>Rim hole %1 is laced to hub hole %2, beyond the hub&apos;s %3 holes: it is not counted.</source>
+        <translation>リム穴 %1 はハブの %3 穴を超えるハブ穴 %2 に組まれています。数えません。</translation>
+    </message>
+    <message>
+        <source>Hub hole %1 is laced from rim holes %2: only rim hole %3 is counted.</source>
+        <translation>ハブ穴 %1 はリム穴 %2 から組まれています。リム穴 %3 だけを数えます。</translation>
+    </message>
+    <message>
+        <source>Rim hole %1 is laced to hub holes %2: only hub hole %3 is counted.</source>
+        <translation>リム穴 %1 はハブ穴 %2 に組まれています。ハブ穴 %3 だけを数えます。</translation>
+    </message>
 </context>
 <context>
     <name>OutputModule</name>
