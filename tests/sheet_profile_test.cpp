@@ -274,8 +274,12 @@ TEST(PreparedWheel, OnlyWheelsThatCanExistGetLengths)
             continue;
         }
         EXPECT_EQ(message, "");
-        for (int r = 1; r < w.table->RowCount(); ++r)
-            if (!w.table->Cell(kLengthCol, r).IsEmpty()) EXPECT_GT(w.table->Cell(kLengthCol, r).RequireMillimetres(), 0);
+        for (int r = 1; r < w.table->RowCount(); ++r) {
+            const LacingCell& length = w.table->Cell(kLengthCol, r);
+            if (!length.IsEmpty()) {
+                EXPECT_GT(length.RequireMillimetres(), 0);
+            }
+        }
     }
 }
 
