@@ -287,7 +287,7 @@ BuildSheet ComposeSheet(const LacedWheel& wheel, const QDate& date)
     s.title = wheel.fileName;
     s.date = date;
     s.inputs = InputsOf(wheel.wheel());
-    s.spokes = LacedSpokes(*wheel.table);
+    s.spokes = LacedSpokes(*wheel.table, wheel.wheel().hubHoles, wheel.wheel().rimHoles);
     s.sides = SpansOfTable(*wheel.table, wheel.wheel());
     // A wheel is laced hub hole by hub hole, so the sheet lists them that way.
     std::stable_sort(s.spokes.begin(), s.spokes.end(),

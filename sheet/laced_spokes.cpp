@@ -1,19 +1,18 @@
 #include "sheet/laced_spokes.h"
 
 #include "lacing/lacing_table.h"
+#include "lacing/spoke_rows.h"
 
 namespace rimora {
 
-std::vector<LacedSpoke> LacedSpokes(const GridModel& table)
+std::vector<LacedSpoke> LacedSpokes(const GridModel& table, int hubCount, int rimCount)
 {
     std::vector<LacedSpoke> spokes;
-    for (int row = 1; row < table.RowCount(); ++row) {
-        const std::optional<int> rim = HoleAt(table, kRimCol, row);
-        const std::optional<int> hub = HoleAt(table, kToHubCol, row);
-        if (!rim || !hub) continue;
+    for (const SpokeRow& spoke : LacedSpokeRows(table, hubCount, rimCount).spokes) {
+        const int row = spoke.row;
         LacedSpoke s;
-        s.rim = *rim;
-        s.hub = *hub;
+        s.rim = spoke.rimHole;
+        s.hub = spoke.hubHole;
         s.left = s.hub % 2 != 0;
         s.lengthText = table.Cells(kLengthCol, row);
         s.length = LengthAt(table, row);

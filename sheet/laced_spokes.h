@@ -21,6 +21,6 @@ struct LacedSpoke {
 // The laced spokes from the top of the table down. Rows whose RIM or ->H is
 // empty, the gap mark or no whole number carry no spoke; a length is the one
 // its cell was read as, in the region, grouping allowed ("1,002.5").
-std::vector<LacedSpoke> LacedSpokes(const GridModel& table);
+std::vector<LacedSpoke> LacedSpokes(const GridModel& table, int hubCount, int rimCount);
 
 }  // namespace rimora

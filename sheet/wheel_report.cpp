@@ -95,7 +95,7 @@ WheelReport ReportOf(const LacedWheel& laced)
         {QStringLiteral("spokeDiameter"), n(w.spokeDiameter)},
         {QStringLiteral("orderStep"), QString::number(w.orderStep)},
     };
-    r.spokes = LacedSpokes(*laced.table);
+    r.spokes = LacedSpokes(*laced.table, w.hubHoles, w.rimHoles);
     r.sides = SpansOfTable(*laced.table, w);
     return r;
 }

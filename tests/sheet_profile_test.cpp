@@ -157,7 +157,7 @@ TEST(PreparedWheel, AnEmptyTableIsLacedFromTheCountsAndCrosses)
                 "w.prl", "[MainF]\nHubCB=" + i + "\nRimCB=" + i + "\nCLE=" + c + "\nCRE=" + c + "\n"));
             PrepareWheel(w);
             const int count = holes[hubIndex].toInt();
-            const std::vector<LacedSpoke> spokes = LacedSpokes(*w.table);
+            const std::vector<LacedSpoke> spokes = LacedSpokes(*w.table, w.wheel().hubHoles, w.wheel().rimHoles);
             ASSERT_EQ(static_cast<int>(spokes.size()), count);
             QSet<int> hubs;
             for (const LacedSpoke& s : spokes) {
@@ -347,12 +347,12 @@ TEST(PreparedWheel, ACommaRegionReadsItsOwnDecimals)
         ScopedLocale region(CommaRegion());
         LacedWheel w = ReadLacedWheel(folder.Write("c.prl", comma));
         PrepareWheel(w);
-        inComma = LacedSpokes(*w.table);
+        inComma = LacedSpokes(*w.table, w.wheel().hubHoles, w.wheel().rimHoles);
     }
     ScopedLocale region(PointRegion());
     LacedWheel w = ReadLacedWheel(folder.Write("p.prl", point));
     PrepareWheel(w);
-    const std::vector<LacedSpoke> inPoint = LacedSpokes(*w.table);
+    const std::vector<LacedSpoke> inPoint = LacedSpokes(*w.table, w.wheel().hubHoles, w.wheel().rimHoles);
     ASSERT_EQ(inComma.size(), inPoint.size());
     ASSERT_FALSE(inPoint.empty());
     for (std::size_t i = 0; i < inPoint.size(); ++i) {
