@@ -75,27 +75,4 @@ double ReadDecimalInput(const QString& caption, const QString& text)
     return value;
 }
 
-double ReadDecimalField(WheelField field, const QString& text)
-{
-    double value = 0;
-    if (!TryStrToFloat(text, value)) throw EConvertError(UnreadableText(field, text));
-    return value;
-}
-
-int ReadWholeField(WheelField field, const QString& text)
-{
-    int value = 0;
-    if (!TryStrToInt(text, value)) throw EConvertError(UnreadableText(field, text));
-    return value;
-}
-
-std::optional<FieldProblem> FirstUnreadable(std::span<const FieldText> texts)
-{
-    for (const FieldText& t : texts) {
-        const QString message = UnreadableText(t.field, t.text);
-        if (!message.isEmpty()) return FieldProblem{t.field, message};
-    }
-    return std::nullopt;
-}
-
 }  // namespace rimora

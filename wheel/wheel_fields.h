@@ -6,8 +6,6 @@
 #include "platform/errors.h"
 
 #include <QString>
-#include <optional>
-#include <span>
 
 namespace rimora {
 
@@ -64,10 +62,6 @@ QString UnreadableDecimal(const QString& caption, const QString& text);
 // the text when it is not a number in the current region.
 double ReadDecimalInput(const QString& caption, const QString& text);
 
-// The number of the text, or EConvertError with UnreadableText's message.
-double ReadDecimalField(WheelField field, const QString& text);
-int ReadWholeField(WheelField field, const QString& text);
-
 // A message about a value that converts but gives no wheel: "<caption>: <why>".
 QString FieldMessage(WheelField field, const QString& why);
 
@@ -82,17 +76,9 @@ private:
     WheelField field_;
 };
 
-struct FieldText {
-    WheelField field;
-    QString text;
-};
-
 struct FieldProblem {
     WheelField field;
     QString message;
 };
-
-// The first text, in the given order, that does not convert for its field.
-std::optional<FieldProblem> FirstUnreadable(std::span<const FieldText> texts);
 
 }  // namespace rimora
