@@ -9,6 +9,7 @@
 #include "wheel/wheel_fields.h"
 
 #include <QLineEdit>
+#include <algorithm>
 
 namespace rimora {
 
@@ -38,6 +39,9 @@ void TMainF::MarkImpossible(const std::function<void()>& work)
 
 void TMainF::UnmarkFixedFields()
 {
+    // Most keystrokes find no frame to take off: they check nothing.
+    const auto marked = [this](WheelField field) { return InputMarked(FieldControl(field)); };
+    if (std::none_of(std::begin(kAllWheelFields), std::end(kAllWheelFields), marked)) return;
     const WheelReading& reading = CurrentWheel();
     // The field the checks stop at, if any: a value can be impossible only
     // against another one (an ERD inside a flange), fixed by changing either.
