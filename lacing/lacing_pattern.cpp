@@ -25,16 +25,28 @@ double Fold(double degrees)
     return d;
 }
 
-// Bare rim holes: hole round(t * rim / bare + shift / 2) for t = 1 .. bare,
-// halves up, shift in half holes; without a shift every q-th hole when bare
-// divides the count (32/36: 9, 18, 27, 36).
+// Bare rim holes, in adjacent pairs. Rims are drilled toward the left and the
+// right flange in turn; a single bare hole would put every spoke after it in a
+// hole drilled for the other flange, a pair keeps them all on their side. The
+// pairs start at hole round(t * rim / pairs + shift / 2) for t = 1 .. pairs,
+// halves up, shift in half holes: 32/36 leaves 17-18 and 35-36 bare. An odd
+// difference (only a profile can hold one) leaves one single hole as well.
 std::vector<bool> BareRimHoles(int rim, int bare, int shift)
 {
     std::vector<bool> isBare(static_cast<size_t>(rim) + 1, false);
-    const long long b = bare;
-    for (long long t = 1; t <= b; ++t) {
-        long long hole = ((4 * t * rim + (shift + 1) * 2 * b) / (4 * b) - 1) % rim + 1;
-        while (isBare[static_cast<size_t>(hole)]) hole = hole % rim + 1;
+    const auto next = [rim](long long hole) { return hole % rim + 1; };
+    const long long pairs = bare / 2;
+    for (long long t = 1; t <= pairs; ++t) {
+        long long hole = ((4 * t * rim + (shift + 1) * 2 * pairs) / (4 * pairs) - 1) % rim + 1;
+        // The pair ends at the ideal place; never on a hole already bare.
+        hole = (hole + rim - 2) % rim + 1;
+        while (isBare[static_cast<size_t>(hole)] || isBare[static_cast<size_t>(next(hole))]) hole = next(hole);
+        isBare[static_cast<size_t>(hole)] = true;
+        isBare[static_cast<size_t>(next(hole))] = true;
+    }
+    if (bare % 2 != 0) {
+        long long hole = (rim + 1) / 2;
+        while (isBare[static_cast<size_t>(hole)]) hole = next(hole);
         isBare[static_cast<size_t>(hole)] = true;
     }
     return isBare;
@@ -135,10 +147,15 @@ struct Candidate {
     Fit fit;
 };
 
-// The rim holes that carry spokes take the flanges in turn, left first.
-void SplitRim(const std::vector<bool>& bareRim, int rimCount, Flange (&flanges)[2])
+// The rim holes that carry spokes take the flanges in turn: odd holes are
+// drilled toward the left flange, so the first laced hole takes its side by
+// its number. A hub of an odd count has one more left hole, which the left
+// flange must then begin with.
+void SplitRim(const std::vector<bool>& bareRim, int rimCount, int hubCount, Flange (&flanges)[2])
 {
-    int turn = kLeft;
+    int first = 1;
+    while (first < rimCount && bareRim[static_cast<size_t>(first)]) ++first;
+    int turn = (first % 2 != 0 || hubCount % 2 != 0) ? kLeft : kRight;
     for (int r = 1; r <= rimCount; ++r) {
         if (bareRim[static_cast<size_t>(r)]) continue;
         flanges[turn].rim.push_back(r);
@@ -189,7 +206,7 @@ Candidate LaceMoreHubHoles(int hubCount, int rimCount, int leftCross, int rightC
 {
     const std::vector<bool> bareHub = BareHubHoles(hubCount, hubCount - rimCount, 0);
     Flange flanges[2];
-    SplitRim(std::vector<bool>(static_cast<size_t>(rimCount) + 1, false), rimCount, flanges);
+    SplitRim(std::vector<bool>(static_cast<size_t>(rimCount) + 1, false), rimCount, rimCount, flanges);
     Candidate c;
     const Fit left = LaceHubFlange(flanges[kLeft], bareHub, hubCount, rimCount, leftCross, kLeft, c.spokes);
     const Fit right = LaceHubFlange(flanges[kRight], bareHub, hubCount, rimCount, rightCross, kRight, c.spokes);
@@ -205,7 +222,7 @@ Candidate LaceAllHubHoles(int hubCount, int rimCount, int leftCross, int rightCr
                                                           : std::vector<bool>(static_cast<size_t>(rimCount) + 1, false);
     Flange flanges[2];
     for (int h = 1; h <= hubCount; ++h) flanges[h % 2 != 0 ? kLeft : kRight].hub.push_back(h);
-    SplitRim(bareRim, rimCount, flanges);
+    SplitRim(bareRim, rimCount, hubCount, flanges);
     Candidate c;
     const Fit left = LaceFlange(flanges[kLeft], hubCount, rimCount, leftCross, kLeft, c.spokes);
     const Fit right = LaceFlange(flanges[kRight], hubCount, rimCount, rightCross, kRight, c.spokes);
@@ -237,7 +254,9 @@ LacingPlan PlanLacing(int hubCount, int rimCount, int leftCross, int rightCross)
         // are turned round the circle, over one period of their pattern, until
         // the spans fit best.
         if (rimCount > hubCount && best.fit.worst >= 0.5 - 1e-9) {
-            const int period = std::min(4 * rimCount / (rimCount - hubCount) + 1, 64);  // in half holes
+            // One period of the pairs' pattern, in half holes.
+            const int pairs = std::max((rimCount - hubCount) / 2, 1);
+            const int period = std::min(2 * rimCount / pairs + 1, 64);
             for (int shift = 1; shift < period; ++shift) {
                 Candidate c = LaceAllHubHoles(hubCount, rimCount, leftCross, rightCross, shift);
                 if (Better(c.fit, best.fit)) best = std::move(c);

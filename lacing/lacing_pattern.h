@@ -1,10 +1,10 @@
 #pragma once
 // Which hub hole is laced to which rim hole, worked out on plain numbers.
 //
-// The circle with more holes leaves some bare, spread evenly: on the rim over
-// the whole circle, on the hub over each flange, so both flanges keep the same
-// number of spokes. The rim holes that carry spokes take the left and the
-// right flange in turn. Each flange is then laced on its own: its k hub holes
+// The circle with more holes leaves some bare, spread evenly: on the rim in
+// adjacent pairs over the whole circle, on the hub over each flange, so both
+// flanges keep the same number of spokes. The rim holes that carry spokes take
+// the left and the right flange in turn, each the flange it is drilled toward. Each flange is then laced on its own: its k hub holes
 // and its k rim holes in angular order, rim hole j to hub hole j + o +- c
 // (flange positions, modulo k). One crossing is one flange spoke pitch,
 // 360 / k degrees, so with equal hole counts every spoke crosses exactly c.

@@ -65,31 +65,25 @@ TEST(Generation, EqualCountsLaceBothColumnsByTheRule)
     EXPECT_EQ(Column(*even, kToRimCol, 1, 4), (QStringList{"29", "06", "07", "32"}));
 }
 
-TEST(Generation, MoreRimHolesSkipEveryQthRimHole)
+// Bare rim holes come in adjacent pairs, so every spoke keeps a hole drilled
+// toward its own flange (odd holes left).
+TEST(Generation, MoreRimHolesLeaveAdjacentPairsBareAndEveryPairLacesTheSmallerCount)
 {
     const auto t = Laced(32, 36, 3, 3);
     EXPECT_EQ(t->RowCount(), 37);
     EXPECT_EQ(Column(*t, kToHubCol, 1, 12),
-              (QStringList{"07", "28", "29", "10", "11", "32", "01", "14", "", "15", "04", "05"}));
+              (QStringList{"07", "28", "29", "10", "11", "32", "01", "", "", "14", "15", "04"}));
     EXPECT_EQ(Column(*t, kHubCol, 32, 36), (QStringList{"32", "", "", "", ""}));
 
-    const auto half = Laced(18, 36, 0, 0);
-    for (int k = 1; k <= 18; ++k) {
-        EXPECT_EQ(half->Cells(kToHubCol, 2 * k - 1), QString::asprintf("%.2d", k));
-        EXPECT_EQ(half->Cells(kToHubCol, 2 * k), QString());
-    }
-}
-
-TEST(Generation, BareRimHolesFallEveryQthHoleAndEveryPairLacesTheSmallerCount)
-{
-    struct Row { int hub, rim; std::vector<int> bareRim; };
+    struct Row { int hub, rim, cross; std::vector<int> bareRim; };
     const Row rows[] = {
-        {32, 36, {9, 18, 27, 36}},
-        {18, 36, {2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30, 32, 34, 36}},
-        {36, 32, {}}, {36, 28, {}}, {16, 36, {}}, {36, 16, {}},
+        {32, 36, 0, {8, 9, 26, 27}},
+        {18, 36, 0, {1, 2, 5, 6, 9, 10, 13, 14, 17, 18, 21, 22, 25, 26, 29, 30, 33, 34}},
+        {28, 36, 3, {4, 5, 13, 14, 22, 23, 31, 32}},
+        {36, 32, 3, {}}, {36, 28, 3, {}}, {16, 36, 3, {}}, {36, 16, 3, {}},
     };
     for (const Row& row : rows) {
-        const auto t = Laced(row.hub, row.rim, 3, 3);
+        const auto t = Laced(row.hub, row.rim, row.cross, row.cross);
         int spokes = 0;
         for (int r = 1; r <= row.rim; ++r) {
             const bool laced = !t->Cells(kToHubCol, r).isEmpty();
@@ -101,6 +95,8 @@ TEST(Generation, BareRimHolesFallEveryQthHoleAndEveryPairLacesTheSmallerCount)
         }
         EXPECT_EQ(spokes, std::min(row.hub, row.rim)) << row.hub << "/" << row.rim;
     }
+    // 18/36 radial: hub hole k in rim hole 2k + 1 or 2k + 2, each on its flange's side.
+    EXPECT_EQ(Column(*Laced(18, 36, 0, 0), kToHubCol, 3, 8), (QStringList{"01", "02", "", "", "03", "04"}));
 }
 
 TEST(Generation, ReplacesTheEarlierTableOrStopsCleared)

@@ -52,6 +52,25 @@ bool EvenlySpread(const std::vector<bool>& bare)
 // The design wheel: flanges of 41 mm in a rim of 590 mm ERD.
 const double kReach = 41.0 / 590.0;
 
+struct Point {
+    double x, y;
+};
+
+Point OnCircle(double radius, int hole, int holes, double turnDegrees = 0)
+{
+    const double a = (hole * 360.0 / holes + turnDegrees) * M_PI / 180.0;
+    return {radius * std::sin(a), radius * std::cos(a)};
+}
+
+double Side(Point a, Point b, Point c) { return (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x); }
+
+// Whether two spokes, seen along the axle, cross: each one's ends lie on
+// either side of the other's line.
+bool SpokesCross(Point a1, Point a2, Point b1, Point b2)
+{
+    return Side(a1, a2, b1) * Side(a1, a2, b2) < 0 && Side(b1, b2, a1) * Side(b1, b2, a2) < 0;
+}
+
 struct Case {
     int hub, rim, cl, cr;
 };
@@ -96,9 +115,17 @@ Verdict Judge(const GridModel& t, const Case& c)
 
     // Gaps of the larger circle: spread over the rim, or over each flange of the hub.
     if (c.rim > c.hub) {
-        std::vector<bool> bare(static_cast<size_t>(c.rim));
-        for (int r = 1; r <= c.rim; ++r) bare[static_cast<size_t>(r - 1)] = !hubOfRim.count(r);
-        if (!EvenlySpread(bare)) v.Fault("rim gaps not evenly spread");
+        // In adjacent pairs, the pairs spread evenly.
+        std::vector<bool> pairStarts(static_cast<size_t>(c.rim), false);
+        for (int r = 1; r <= c.rim; ++r) {
+            const auto bare = [&](int hole) { return !hubOfRim.count((hole - 1 + c.rim) % c.rim + 1); };
+            if (!bare(r) || bare(r - 1)) continue;
+            int run = 1;
+            while (run < c.rim && bare(r + run)) ++run;
+            if (run % 2 != 0) v.Fault("a bare rim hole not in a pair");
+            for (int p = 0; p < run; p += 2) pairStarts[static_cast<size_t>((r - 1 + p) % c.rim)] = true;
+        }
+        if (!EvenlySpread(pairStarts)) v.Fault("rim gaps not evenly spread");
     } else if (c.hub > c.rim) {
         for (int side = 1; side >= 0; --side) {
             std::vector<bool> bare;
@@ -116,6 +143,10 @@ Verdict Judge(const GridModel& t, const Case& c)
         if (hubOfRim[laced[i]] % 2 == hubOfRim[laced[(i + 1) % laced.size()]] % 2)
             v.Fault("neighbouring rim holes on one flange");
 
+    // Rim holes are drilled toward the left and the right flange in turn, odd ones left.
+    for (const Spoke& s : spokes)
+        if (s.rim % 2 != s.hub % 2) v.Fault("a spoke in a rim hole drilled for the other flange");
+
     // Each flange: the crossing from the angles, and leading / trailing in turn.
     for (int side = 1; side >= 0; --side) {
         const int cross = side == 1 ? c.cl : c.cr;
@@ -127,14 +158,25 @@ Verdict Judge(const GridModel& t, const Case& c)
         if (k == 0) continue;
         const double unit = 360.0 / k;  // one crossing: the angle between two spokes of the flange
         std::vector<double> spans;
+        bool flangeBeyond = false;
         for (const Spoke& s : flange) {
             const double span = Span(s.hub, c.hub, s.rim, c.rim);
             spans.push_back(span);
-            if (std::cos(span * M_PI / 180.0) < kReach) v.beyondTangent = true;
-            const double crossings = std::fabs(span) / unit;
-            if (c.hub == c.rim ? std::fabs(crossings - cross) > 1e-6 : std::lround(crossings) != cross)
-                v.Fault("spoke does not cross as asked");
+            flangeBeyond |= std::cos(span * M_PI / 180.0) < kReach;
+            if (c.hub == c.rim && std::fabs(std::fabs(span) / unit - cross) > 1e-6)
+                v.Fault("spoke does not span its crossings");
         }
+        v.beyondTangent |= flangeBeyond;
+        // Inside the tangent, with spokes to alternate, each spoke crosses its
+        // cross number of the flange's spokes, counted on the drawing.
+        if (!flangeBeyond && k % 2 == 0)
+            for (const Spoke& a : flange) {
+                int crossed = 0;
+                for (const Spoke& b : flange)
+                    crossed += SpokesCross(OnCircle(20.5, a.hub, c.hub), OnCircle(295, a.rim, c.rim),
+                                           OnCircle(20.5, b.hub, c.hub), OnCircle(295, b.rim, c.rim));
+                if (crossed != cross) v.Fault("a spoke crosses " + std::to_string(crossed) + " spokes");
+            }
         // Radial spokes, and spokes meant to pass the axle (half a turn), head neither way.
         if (k < 2 || (2 * cross) % k == 0) continue;
         for (int i = 0; i < k; ++i)
