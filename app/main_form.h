@@ -69,6 +69,8 @@ public:
     void PaintWheel(Canvas& canvas);
     void InsertGap();
     void SlideHalfPitch();
+    // The angle difference at which the hub's torques cancel, for the table as it stands.
+    void BalanceRimTurn();
     void ZeroAngle();
     void SaveWheel();
     void OpenWheel();
@@ -134,6 +136,7 @@ public:
     TStatusBar* statusBar = nullptr;
     TLabel* degreeLabel = nullptr;
     TButton* halfPitchButton = nullptr;
+    TButton* balanceButton = nullptr;
     QMenu* tableMenu = nullptr;
     QAction* insertGapItem = nullptr;
     QMenu* drawingMenu = nullptr;         // right-click menu of the drawing
@@ -219,6 +222,9 @@ private:
     // Laces the cleared table from the hole counts, crosses and flanges;
     // returns what the holes could not give as asked.
     QString LaceFromInputs();
+    // A freshly laced table of unequal counts starts where a tensioned wheel
+    // settles; one that cannot be balanced starts at 0.
+    void TurnFreshTableToBalance();
     void CheckLengths();
     // Runs `work` with the length check held, then checks once: for handlers
     // that rewrite many cells.

@@ -148,7 +148,7 @@ void TMainF::BeforeProfileRead(const ProfileFile& file)
 void TMainF::ProfileOpened(const QString& fileName)
 {
     // A wheel saved before it was laced is laced now, as the command line
-    // laces it; the angle difference stays as the file gives it.
+    // laces it, and turned to its balance like any fresh table.
     bool laced = false;
     const Wheel& wheel = CurrentWheel().wheel;
     if (TableIsEmpty(lacingGrid->Model()) && wheel.hubHoles > 0 && wheel.rimHoles > 0) {
@@ -156,6 +156,7 @@ void TMainF::ProfileOpened(const QString& fileName)
             ClearLacingTable(lacingGrid->Model());
             lacingNote_ = LaceFromInputs();
             WriteTableHeadings();
+            TurnFreshTableToBalance();
         });
         laced = true;
     }

@@ -158,6 +158,9 @@ void TMainF::CreateControls()
     degreeLabel->setCursor(Qt::PointingHandCursor);
     degreeLabel->setToolTip(tr("<--- Click enter 0"));
     halfPitchButton = Create<TButton>(spokePage, QStringLiteral("SimBtn"), tr("Slide 1/2 angle"));
+    balanceButton = Create<TButton>(spokePage, QStringLiteral("BalanceBtn"), tr("Balance"));
+    balanceButton->setToolTip(tr("Turn the rim to where the spokes' pulls on the hub cancel, as it settles under "
+                                 "tension"));
     tableMenu = new QMenu(this);
     insertGapItem = tableMenu->addAction(tr("Insert && No.Down"));  // "&&": a plain ampersand, no mnemonic
 
@@ -285,7 +288,7 @@ void TMainF::ArrangeControls()
                                 spokeHoleEdit,  leftCrossSpin,   rightCrossSpin};
     for (const WheelRecord& record : WheelRecords())
         if (record.page == RecordPage::Data && record.label) chain.push_back(wheelControls_.Control(record.key));
-    chain.insert(chain.end(), {angleEdit, halfPitchButton, lacingGrid, backgroundColourBox, rimOuterColourBox,
+    chain.insert(chain.end(), {angleEdit, halfPitchButton, balanceButton, lacingGrid, backgroundColourBox, rimOuterColourBox,
                                rimInnerColourBox, hubColourBox, leftSpokeColourBox, rightSpokeColourBox, rimBandSpin,
                                rimInnerSpin, hubMarginSpin, spokeWidthSpin, autoRedrawCheck, rimNumbersCheck,
                                hubNumbersCheck, spokeSideGroup, drawButton, calcButton, summaryButton, saveButton,
@@ -428,6 +431,10 @@ void TMainF::ArrangeSpokePage()
     halfPitchButton->setFixedHeight(22);
     halfPitchButton->setMinimumWidth(halfPitchButton->sizeHint().width());
     barRow->addWidget(halfPitchButton);
+    balanceButton->setParent(bar);
+    balanceButton->setFixedHeight(22);
+    balanceButton->setMinimumWidth(balanceButton->sizeHint().width());
+    barRow->addWidget(balanceButton);
     spoke->addWidget(bar);
     spoke->addWidget(lacingGrid, 1);
     lacingGrid->SetColWidths({30, 30, 30, 30, 116});
@@ -518,6 +525,7 @@ void TMainF::WireEvents()
     logoImage->OnClick = [this] { OpenWebPage(); };
     degreeLabel->OnClick = [this] { ZeroAngle(); };
     halfPitchButton->OnClick = [this] { SlideHalfPitch(); };
+    balanceButton->OnClick = [this] { BalanceRimTurn(); };
     locknutButton->OnClick = [this] { OffsetsFromLocknut(); };
     connect(insertGapItem, &QAction::triggered, this, [this] { RunGuarded([this] { InsertGap(); }); });
     connect(lacingGrid, &QWidget::customContextMenuRequested, this,

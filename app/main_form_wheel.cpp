@@ -10,6 +10,7 @@
 #include "platform/convert.h"
 #include "spokes/length_status.h"
 #include "spokes/rim_offset.h"
+#include "spokes/rim_turn_balance.h"
 #include "spokes/summary_text.h"
 #include "spokes/spoke_length.h"
 #include "spokes/wheel_checks.h"
@@ -107,6 +108,7 @@ void TMainF::LaceAfresh()
     lacingNote_ = missing;
     if (missing.isEmpty()) {
         lacingNote_ = LaceFromInputs();
+        TurnFreshTableToBalance();
         statusBar->SetSimpleText(lacingNote_);
     }
     RedrawIfAuto();
@@ -170,6 +172,25 @@ void TMainF::SlideHalfPitch()
 {
     const Wheel& wheel = CurrentWheel().wheel;
     angleEdit->SetText(FloatToStr(HalfPitchAngle(wheel.hubHoles, wheel.rimHoles)));
+}
+
+void TMainF::TurnFreshTableToBalance()
+{
+    const std::optional<double> turn = BalancedRimTurn(lacingGrid->Model(), CurrentWheel().wheel);
+    angleEdit->SetText(RimTurnText(turn.value_or(0)));
+}
+
+void TMainF::BalanceRimTurn()
+{
+    WithLengthCheckHeld([this] {
+        const Wheel& wheel = StopAtUnreadable(LengthFields(CurrentWheel().wheel));
+        MarkImpossible([&] { CheckLengthInputs(wheel); });
+        const std::optional<double> turn = BalancedRimTurn(lacingGrid->Model(), wheel);
+        if (!turn)
+            throw EWheelInputError(tr("No turn of the rim balances the hub: the table laces no spoke, or all its "
+                                      "spokes pull the same way round."));
+        angleEdit->SetText(RimTurnText(*turn));
+    });
 }
 
 void TMainF::ShowAngleDifferenceInUse(const Wheel& wheel)

@@ -7,6 +7,7 @@
 #include "persist/profile_file.h"
 #include "platform/errors.h"
 #include "spokes/rim_offset.h"
+#include "spokes/rim_turn_balance.h"
 #include "spokes/spoke_length.h"
 #include "spokes/wheel_checks.h"
 
@@ -123,9 +124,12 @@ void PrepareWheel(LacedWheel& w)
 
     GridModel& table = *w.table;
     try {
+        // A wheel saved before it was laced is laced now and turned to where
+        // it settles under tension, as the window does with a fresh table.
         if (TableIsEmpty(table)) {
             LaceTable(table, wheel.hubHoles, wheel.rimHoles, wheel.leftCross, wheel.rightCross);
             WriteHeadings(table);
+            w.reading.wheel.angleDifference = RoundedRimTurn(BalancedRimTurn(table, wheel).value_or(0));
         }
         RebuildHubLinks(table, wheel.hubHoles, wheel.rimHoles);
         CalcSpokeLengths(table, WithRimOffset(wheel));

@@ -78,7 +78,7 @@ TEST_F(CalcStatusTest, SaysEachSidesLengths)
     const std::tuple<bool, const char*, const char*, const char*> rows[] = {  // comma region, hub, rim, said
         {false, "36", "36", "Left 285.4 mm, right 284.6 mm"},
         {true, "36", "36", "Left 285,4 mm, right 284,6 mm"},
-        {false, "32", "36", "Left 285.0 – 290.0 mm, right 284.6 – 290.6 mm"},
+        {false, "32", "36", "Left 284.7 – 290.2 mm, right 284.1 – 289.4 mm"},
     };
     for (const auto& [comma, hub, rim, said] : rows) {
         ScopedLocale region(comma ? CommaRegion() : PointRegion());

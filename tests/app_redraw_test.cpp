@@ -160,10 +160,14 @@ TEST_F(RedrawTest, ChoosingHoleCountsLacesTheTableAndRedraws)
     before = Paints();
     Choose(f.hubHolesList, "32");
     EXPECT_TRUE(desktop.errors.isEmpty());
-    EXPECT_EQ(f.angleEdit->Text(), "0");
+    // Turned to where the tensioned wheel settles, not kept at the typed angle.
+    EXPECT_EQ(f.angleEdit->Text(), "-0.75");
+    f.angleEdit->SetText("3");
+    Click(f.balanceButton);
+    EXPECT_EQ(f.angleEdit->Text(), "-0.75");
     EXPECT_GE(Paints(), before + 1);
     EXPECT_EQ(f.lacingGrid->RowCount(), 37);
-    const QStringList toHub = {"07", "28", "29", "10", "11", "32", "01", "14", "", "15", "04", "05"};
+    const QStringList toHub = {"07", "28", "29", "10", "11", "32", "01", "", "", "14", "15", "04"};
     for (int r = 1; r <= 12; ++r) EXPECT_EQ(f.lacingGrid->Cells(3, r), toHub[r - 1]) << "row " << r;
     EXPECT_EQ(f.lacingGrid->Cells(0, 32), "32");
     EXPECT_EQ(f.lacingGrid->Cells(0, 33), "");

@@ -6,6 +6,7 @@
 #include "platform/errors.h"
 #include "sheet/laced_spokes.h"
 #include "sheet/laced_wheel.h"
+#include "spokes/rim_turn_balance.h"
 #include "sheet_test_support.h"
 #include "spokes/spoke_length.h"
 #include "support/scoped_locale.h"
@@ -175,6 +176,30 @@ TEST(PreparedWheel, AnEmptyTableIsLacedFromTheCountsAndCrosses)
                 EXPECT_EQ(w.table->Cells(kToRimCol, s.hub).toInt(), s.rim) << "hub hole " << s.hub;
         }
     }
+}
+
+// Laced afresh, a wheel of unequal counts is turned to where its hub's torques
+// cancel; a saved table keeps the file's turn, and a note says where it settles.
+TEST(PreparedWheel, AFreshTableTakesTheBalancedTurnASavedOneKeepsItsOwn)
+{
+    ProfileFolder folder;
+    ScopedLocale region(PointRegion());
+    const QByteArray counts = "[MainF]\nHubCB=1\nRimCB=0\nCLE=3\nCRE=3\nAdE=5\n";  // 32 / 36
+    LacedWheel fresh = ReadLacedWheel(folder.Write("fresh.prl", counts));
+    PrepareWheel(fresh);
+    EXPECT_DOUBLE_EQ(fresh.wheel().angleDifference, -0.75);
+    EXPECT_EQ(RimTurnNote(*fresh.table, fresh.wheel()), QString());
+
+    QByteArray rows;
+    for (int r = 1; r <= 36; ++r) {
+        QStringList cells;
+        for (int c = 0; c < kLacingColCount; ++c) cells << fresh.table->Cells(c, r);
+        rows += QStringLiteral("SG1-Row%1=%2,\n").arg(r).arg(cells.join(',')).toUtf8();
+    }
+    LacedWheel saved = ReadLacedWheel(folder.Write("saved.prl", counts + rows));
+    PrepareWheel(saved);
+    EXPECT_DOUBLE_EQ(saved.wheel().angleDifference, 5);
+    EXPECT_TRUE(RimTurnNote(*saved.table, saved.wheel()).contains("settles at -0.75°"));
 }
 
 TEST(PreparedWheel, AnEditedTableIsKeptAsItStands)

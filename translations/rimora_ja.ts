@@ -823,6 +823,10 @@ Do you want to replace it?</source>
         <source>%1 must be less than half the ERD, %2.</source>
         <translation>%1 は ERD の半分 %2 より小さくしてください。</translation>
     </message>
+    <message>
+        <source>The rim is turned %1° against the hub; under tension it settles at %2° (&quot;Balance&quot; sets it).</source>
+        <translation>リムはハブに対して %1° 回されていますが、張力をかけると %2° に落ち着きます（「バランス」で設定）。</translation>
+    </message>
 </context>
 <context>
     <name>SystemReasons</name>
@@ -1315,6 +1319,18 @@ Save it before opening another profile?</source>
     <message>
         <source>No spoke is laced, so no length was worked out.</source>
         <translation>組まれたスポークがないので、長さは計算されませんでした。</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>バランス</translation>
+    </message>
+    <message>
+        <source>Turn the rim to where the spokes&apos; pulls on the hub cancel, as it settles under tension</source>
+        <translation>張力をかけたときに落ち着く位置、つまりスポークがハブを回す力が釣り合う位置までリムを回します</translation>
+    </message>
+    <message>
+        <source>No turn of the rim balances the hub: the table laces no spoke, or all its spokes pull the same way round.</source>
+        <translation>ハブが釣り合うリムの回転角はありません。表にスポークが組まれていないか、すべてのスポークが同じ向きに引いています。</translation>
     </message>
 </context>
 <context>

@@ -1,10 +1,12 @@
-// Every generated table must be a wheel a builder can lace: every pair of the
-// offered hole counts with every pair of cross numbers 0 .. 4, judged from the
-// table alone. Crossings come from the hole angles, not from the rule that
-// wrote the table.
+// Every generated table must be a wheel a builder can lace and that holds
+// under tension: every pair of the offered hole counts with every pair of
+// cross numbers 0 .. 4, judged from the table alone. Crossings come from the
+// hole angles and the rim turn from the spokes' pulls, not from the rules that
+// wrote the table and found the turn.
 #include "lacing/lacing_generation.h"
 #include "lacing/lacing_table.h"
 #include "platform/convert.h"
+#include "spokes/rim_turn_balance.h"
 
 #include <gtest/gtest.h>
 
@@ -82,6 +84,28 @@ struct Verdict {
     bool beyondTangent = false; // a spoke leaves its hub hole across the flange
     void Fault(const std::string& what) { faults.push_back(what); }
 };
+
+// The design wheel's torque about the axle with the rim turned by `turn`
+// degrees: every spoke pulls from its flange hole to its rim hole (3-D) with
+// its side's tension, the sides' tensions in the ratio that evens out their
+// sideways pulls.
+double Torque(const std::vector<Spoke>& spokes, const Case& c, double turn)
+{
+    const double offset[2] = {18.1, 27.5};  // right, left
+    struct Pull {
+        double torque = 0, sideways = 0;
+    } side[2];
+    for (const Spoke& s : spokes) {
+        const Point hub = OnCircle(20.5, s.hub, c.hub);
+        const Point rim = OnCircle(295, s.rim, c.rim, turn);
+        const double w = offset[s.hub % 2];
+        const double length = std::hypot(rim.x - hub.x, rim.y - hub.y, w);
+        side[s.hub % 2].torque += (hub.y * (rim.x - hub.x) - hub.x * (rim.y - hub.y)) / length;
+        side[s.hub % 2].sideways += w / length;
+    }
+    const double tighter = std::max(side[0].sideways, side[1].sideways);
+    return side[0].torque * side[1].sideways / tighter + side[1].torque * side[0].sideways / tighter;
+}
 
 Verdict Judge(const GridModel& t, const Case& c)
 {
@@ -182,6 +206,23 @@ Verdict Judge(const GridModel& t, const Case& c)
         for (int i = 0; i < k; ++i)
             v.sameWayNeighbours += (spans[static_cast<size_t>(i)] > 0) == (spans[static_cast<size_t>((i + 1) % k)] > 0);
         if (k % 2 == 0 && v.sameWayNeighbours > 0) v.Fault("leading and trailing do not alternate");
+    }
+
+    // The rim turn: where the torques change sign, and none nearer 0.
+    if (!v.beyondTangent && (std::min(c.hub, c.rim) / 2) % 2 == 0) {
+        Wheel w;
+        w.hubHoles = c.hub;
+        w.rimHoles = c.rim;
+        w.leftCross = c.cl;
+        w.rightCross = c.cr;
+        const double turn = BalancedRimTurn(t, w).value_or(999);
+        const double below = std::fabs(turn) - 0.5;
+        if (std::fabs(turn) > 180 || (Torque(spokes, c, turn - 0.5) < 0) == (Torque(spokes, c, turn + 0.5) < 0))
+            v.Fault("the hub's torques do not cancel at the rim turn");
+        for (double d = 0; d < below; d += 0.1)
+            if ((Torque(spokes, c, std::copysign(d, turn)) < 0) != (Torque(spokes, c, std::copysign(d + 0.1, turn)) < 0)
+                || (Torque(spokes, c, -d) < 0) != (Torque(spokes, c, -d - 0.1) < 0))
+                v.Fault("the torques cancel nearer 0 than the rim turn");
     }
     return v;
 }
