@@ -415,10 +415,15 @@ void TMainF::ArrangeSpokePage()
     spoke->setSpacing(0);
     auto* bar = new TPanel(spokePage, QStringLiteral("Panel4"));
     Bevel(bar, QFrame::Raised);
-    bar->setFixedHeight(24);
-    auto* barRow = new QHBoxLayout(bar);
-    barRow->setContentsMargins(3, 1, 1, 1);
+    // Two rows: the angle, then the two ways to set it, so that neither is
+    // cut off in a narrow panel.
+    bar->setFixedHeight(48);
+    auto* rows = new QVBoxLayout(bar);
+    rows->setContentsMargins(3, 1, 1, 1);
+    rows->setSpacing(2);
+    auto* barRow = new QHBoxLayout;
     barRow->setSpacing(3);
+    rows->addLayout(barRow);
     barRow->addWidget(Caption(bar, FieldCaption(WheelField::AngleDifference) + u':'));
     angleEdit->setParent(bar);
     // Room for half the angle between 32 holes turned back, "-5.625".
@@ -427,14 +432,15 @@ void TMainF::ArrangeSpokePage()
     degreeLabel->setParent(bar);
     barRow->addWidget(degreeLabel);
     barRow->addStretch(1);
-    halfPitchButton->setParent(bar);
-    halfPitchButton->setFixedHeight(22);
-    halfPitchButton->setMinimumWidth(halfPitchButton->sizeHint().width());
-    barRow->addWidget(halfPitchButton);
-    balanceButton->setParent(bar);
-    balanceButton->setFixedHeight(22);
-    balanceButton->setMinimumWidth(balanceButton->sizeHint().width());
-    barRow->addWidget(balanceButton);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->setSpacing(3);
+    rows->addLayout(buttonRow);
+    for (TButton* button : {halfPitchButton, balanceButton}) {
+        button->setParent(bar);
+        button->setFixedHeight(22);
+        button->setMinimumWidth(button->sizeHint().width());
+        buttonRow->addWidget(button, 1);
+    }
     spoke->addWidget(bar);
     spoke->addWidget(lacingGrid, 1);
     lacingGrid->SetColWidths({30, 30, 30, 30, 116});
