@@ -219,6 +219,9 @@ private:
     // Laces the cleared table from the hole counts, crosses and flanges;
     // returns what the holes could not give as asked.
     QString LaceFromInputs();
+    // For the status bar: the hole count still to choose, or what the table as
+    // it stands cannot give as asked (WheelNotes), joined on one text.
+    QString LacingNotes() const;
     void CheckLengths();
     // Runs `work` with the length check held, then checks once: for handlers
     // that rewrite many cells.
@@ -256,7 +259,6 @@ private:
 
     std::unique_ptr<TIniSave> iniSave_;
     std::function<TSumF*()> makeSummary_;
-    QString lacingNote_;  // what the latest lacing could not give as asked, for the status bar
     std::unique_ptr<SettingsSession> settings_;
     bool shownOnce_ = false;
     bool settingsWritten_ = false;
