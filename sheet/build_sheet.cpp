@@ -26,7 +26,7 @@ constexpr double kGap = 14;
 constexpr double kHeading = 22;
 constexpr double kRow = 17;
 constexpr double kBillRow = 14;
-constexpr double kNoteRow = 16;
+constexpr double kNoteRow = 14;
 constexpr double kNotePad = 5;  // inside the notes' frame
 constexpr double kMaxRow = 18;
 constexpr double kDrawingSide = 360;
@@ -158,8 +158,33 @@ void PaintSides(QPainter& p, const SheetLayout& l, const BuildSheet& s)
     }
 }
 
-// Each note on one line inside one frame; a note wider than the page is set
-// smaller rather than cut.
+QFont NoteFont()
+{
+    return SheetFont(10.5, true);
+}
+
+// The lines a note takes across `width`, wrapped at its words.
+int NoteRows(const QString& note, double width)
+{
+    const QFontMetricsF metrics(NoteFont());
+    const QRectF needed = metrics.boundingRect(QRectF(0, 0, width, 1e6), Qt::TextWordWrap, note);
+    return std::max(1, static_cast<int>(std::ceil(needed.height() / metrics.lineSpacing() - 0.01)));
+}
+
+double NoteWidth(const QSizeF& page)
+{
+    return page.width() - 2 * kMargin - 2 * kNotePad;
+}
+
+int NoteRows(const QStringList& notes, const QSizeF& page)
+{
+    int rows = 0;
+    for (const QString& note : notes) rows += NoteRows(note, NoteWidth(page));
+    return rows;
+}
+
+// The notes one under the other inside one frame, each wrapped at its words
+// rather than cut at the page's edge.
 void PaintNotes(QPainter& p, const SheetLayout& l, const BuildSheet& s)
 {
     if (s.notes.isEmpty()) return;
@@ -167,14 +192,13 @@ void PaintNotes(QPainter& p, const SheetLayout& l, const BuildSheet& s)
     p.setBrush(Qt::NoBrush);
     p.drawRect(l.notes);
     const QRectF inside = l.notes.adjusted(kNotePad, kNotePad, -kNotePad, -kNotePad);
+    p.setFont(NoteFont());
     double y = inside.top();
     for (const QString& note : s.notes) {
-        QFont font = SheetFont(10.5, true);
-        const double wide = QFontMetricsF(font).horizontalAdvance(note);
-        if (wide > inside.width()) font.setPixelSize(std::max(6, static_cast<int>(10.5 * inside.width() / wide)));
-        p.setFont(font);
-        p.drawText(QRectF(inside.left(), y, inside.width(), kNoteRow), Qt::AlignLeft | Qt::AlignVCenter, note);
-        y += kNoteRow;
+        const double height = NoteRows(note, inside.width()) * kNoteRow;
+        p.drawText(QRectF(inside.left(), y, inside.width(), height), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                   note);
+        y += height;
     }
 }
 
@@ -374,7 +398,7 @@ void PaintSheet(QPainter& p, const BuildSheet& s)
     p.setRenderHint(QPainter::TextAntialiasing);
     p.fillRect(QRectF(QPointF(0, 0), page), Qt::white);
     const SheetLayout l = LayOutSheet(page, static_cast<int>(s.bill.size()), static_cast<int>(s.spokes.size()),
-                                      static_cast<int>(s.sides.notes.size()), static_cast<int>(s.notes.size()));
+                                      static_cast<int>(s.sides.notes.size()), NoteRows(s.notes, page));
     PaintHeader(p, l, s);
     PaintInputs(p, l, s);
     PaintNotes(p, l, s);

@@ -210,9 +210,8 @@ TEST(CommandLineLengths, PrintsPointDecimalsInEveryRegion)
     }
 }
 
-// After the side lines one "note:" line per note, and the same notes in the
-// JSON, an empty list when there is none; a side that cannot cross as asked
-// says what it does cross.
+// After the side lines one "note:" line per note, the same in the JSON (an
+// empty list when none); a side that cannot cross as asked says what it does.
 TEST(CommandLineLengths, NotesFollowTheSideLinesAndGoIntoTheJson)
 {
     ScopedLocale region(PointRegion());

@@ -89,7 +89,7 @@ TEST(WheelNotes, FollowTheTableAsItStands)
     const struct {
         int hub, rim, cl, cr;
         double angle;
-        int dropRow;  // a spoke taken out by hand (its ->H made "-"), 0 for none
+        int dropRow;       // a spoke taken out by hand (its ->H made "-"), 0 for none
         const char* says;  // the notes joined with " | "
     } rows[] = {
         {36, 36, 3, 3, 0, 0, ""},
@@ -118,10 +118,7 @@ TEST(WheelNotes, FollowTheTableAsItStands)
 TEST(Summary, NotesBeforeTheSideLinesWhichSayTheRealCrossings)
 {
     ScopedLocale scoped(PointRegion());
-    const struct {
-        int holes, cross;
-        const char* tail;  // the summary's last lines from the notes on
-    } rows[] = {
+    const struct { int holes, cross; const char* tail; } rows[] = {  // the summary from the bill's end on
         {36, 3, "\r\n\r\nLeft : 18 pcs 3 cross "},
         {18, 1, "\r\n\r\nFlanges of 9 spokes cannot all alternate leading/trailing; same way: left (1x) all run "
                 "anticlockwise; right (1x) all run clockwise.\r\n\r\nLeft : 9 pcs 0 cross "},
