@@ -185,7 +185,7 @@ void TMainF::OpenWebPage()
 void TMainF::ShowPaintError(const QString& message)
 {
     // A drawing without error gives the status bar back to the lacing's note.
-    statusBar->SetSimpleText(WithStaleHint(message.isEmpty() ? lacingNote_ : message));
+    statusBar->SetSimpleText(WithStaleHint(message.isEmpty() ? LacingNotes() : message));
 }
 
 }  // namespace rimora

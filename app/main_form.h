@@ -225,6 +225,9 @@ private:
     // A freshly laced table of unequal counts starts where a tensioned wheel
     // settles; one that cannot be balanced starts at 0.
     void TurnFreshTableToBalance();
+    // For the status bar: the hole count still to choose, or what the table as
+    // it stands cannot give as asked (WheelNotes), joined on one text.
+    QString LacingNotes() const;
     void CheckLengths();
     // Runs `work` with the length check held, then checks once: for handlers
     // that rewrite many cells.
@@ -262,7 +265,6 @@ private:
 
     std::unique_ptr<TIniSave> iniSave_;
     std::function<TSumF*()> makeSummary_;
-    QString lacingNote_;  // what the latest lacing could not give as asked, for the status bar
     std::unique_ptr<SettingsSession> settings_;
     bool shownOnce_ = false;
     bool settingsWritten_ = false;

@@ -12,6 +12,7 @@
 #include "platform/convert.h"
 #include "platform/desktop.h"
 #include "sheet/laced_wheel.h"
+#include "spokes/wheel_notes.h"
 #include "wheel/wheel_fields.h"
 
 #include <QDir>
@@ -154,7 +155,7 @@ void TMainF::ProfileOpened(const QString& fileName)
     if (TableIsEmpty(lacingGrid->Model()) && wheel.hubHoles > 0 && wheel.rimHoles > 0) {
         WithLengthCheckHeld([this] {
             ClearLacingTable(lacingGrid->Model());
-            lacingNote_ = LaceFromInputs();
+            LaceFromInputs();
             WriteTableHeadings();
             TurnFreshTableToBalance();
         });
@@ -179,9 +180,13 @@ void TMainF::ProfileOpened(const QString& fileName)
     if (laced) notes << tr("Its table is laced from the hole counts.");
     absentRecords_.clear();
     heldRecords_.clear();
+    // What the opened table cannot give as asked, whoever laced it; the
+    // drawing may have put it there already.
+    const QString lacing = WheelNotes(lacingGrid->Model(), CurrentWheel().wheel).join(QStringLiteral("  "));
+    if (!lacing.isEmpty()) notes << lacing;
     if (notes.isEmpty()) return;
     const QString shown = statusBar->SimpleText();
-    if (!shown.isEmpty()) notes << shown;
+    if (!shown.isEmpty() && (lacing.isEmpty() || !shown.startsWith(lacing))) notes << shown;
     statusBar->SetSimpleText(WithStaleHint(notes.join(QStringLiteral("  "))));
 }
 

@@ -277,7 +277,7 @@ void TMainF::ArrangeControls()
     top->addWidget(rightPanel);
     root->addLayout(top, 1);
     root->addWidget(statusBar);
-    statusBar->setFixedHeight(19 + 4);
+    statusBar->setMinimumHeight(19 + 4);
 
     // Tab goes down each page as it reads, whatever the order of creation,
     // then on to the three buttons under the drawing and round to the

@@ -14,6 +14,7 @@
 #include "spokes/summary_text.h"
 #include "spokes/spoke_length.h"
 #include "spokes/wheel_checks.h"
+#include "spokes/wheel_notes.h"
 
 #include <algorithm>
 
@@ -105,11 +106,10 @@ void TMainF::LaceAfresh()
     // holes could not give as asked stays there while this table stands.
     const Wheel& wheel = CurrentWheel().wheel;
     const QString missing = MissingHoleCountHint(wheel.hubHoles, wheel.rimHoles);
-    lacingNote_ = missing;
     if (missing.isEmpty()) {
-        lacingNote_ = LaceFromInputs();
+        LaceFromInputs();
         TurnFreshTableToBalance();
-        statusBar->SetSimpleText(lacingNote_);
+        statusBar->SetSimpleText(LacingNotes());
     }
     RedrawIfAuto();
     if (!missing.isEmpty()) statusBar->SetSimpleText(missing);
@@ -120,6 +120,14 @@ QString TMainF::LaceFromInputs()
     const Wheel& w = CurrentWheel().wheel;
     return LaceTable(lacingGrid->Model(), w.hubHoles, w.rimHoles, leftCrossSpin->Value(), rightCrossSpin->Value(),
                      FlangeReachOf(w.erd, w.leftFlange, w.rightFlange));
+}
+
+QString TMainF::LacingNotes() const
+{
+    const Wheel& wheel = CurrentWheel().wheel;
+    const QString missing = MissingHoleCountHint(wheel.hubHoles, wheel.rimHoles);
+    if (!missing.isEmpty()) return missing;
+    return WheelNotes(lacingGrid->Model(), wheel).join(QStringLiteral("  "));
 }
 
 void TMainF::CalculateLengths()
@@ -134,7 +142,7 @@ void TMainF::CalculateLengths()
     // The "Data" tab shows no table: the status bar says what came out.
     QString lengths = SideLengthsText(lacingGrid->Model());
     if (lengths.isEmpty()) lengths = tr("No spoke is laced, so no length was worked out.");
-    if (!lacingNote_.isEmpty()) lengths += QStringLiteral("  ") + lacingNote_;
+    if (const QString notes = LacingNotes(); !notes.isEmpty()) lengths += QStringLiteral("  ") + notes;
     // A hand-edited table can lace a hole twice or name one the wheel lacks;
     // the rows left out are named where the builder looks after Calc!.
     const Wheel& wheel = CurrentWheel().wheel;
@@ -191,6 +199,7 @@ void TMainF::BalanceRimTurn()
                                       "spokes pull the same way round."));
         angleEdit->SetText(RimTurnText(*turn));
     });
+    statusBar->SetSimpleText(WithStaleHint(LacingNotes()));
 }
 
 void TMainF::ShowAngleDifferenceInUse(const Wheel& wheel)

@@ -17,12 +17,12 @@ QString SideName(int side)
     return side == 1 ? QCoreApplication::translate("Lacing", "left") : QCoreApplication::translate("Lacing", "right");
 }
 
-std::vector<PlannedSpoke> FlangeSpokes(const LacingPlan& plan, int side)
+std::vector<SpannedSpoke> FlangeSpokes(const std::vector<SpannedSpoke>& spokes, int side)
 {
-    std::vector<PlannedSpoke> out;
-    for (const PlannedSpoke& s : plan.spokes)
+    std::vector<SpannedSpoke> out;
+    for (const SpannedSpoke& s : spokes)
         if (s.hub % 2 == side) out.push_back(s);
-    std::sort(out.begin(), out.end(), [](const PlannedSpoke& a, const PlannedSpoke& b) { return a.hub < b.hub; });
+    std::sort(out.begin(), out.end(), [](const SpannedSpoke& a, const SpannedSpoke& b) { return a.hub < b.hub; });
     return out;
 }
 
@@ -42,23 +42,42 @@ FlangeReach FlangeReachOf(double erd, double leftFlange, double rightFlange)
     return {Reach(leftFlange, erd), Reach(rightFlange, erd)};
 }
 
+std::vector<SpannedSpoke> SpannedSpokesOf(const LacingPlan& plan, int hubCount, int rimCount)
+{
+    std::vector<SpannedSpoke> out;
+    out.reserve(plan.spokes.size());
+    for (const PlannedSpoke& s : plan.spokes) out.push_back({s.hub, SpokeSpan(s.hub, hubCount, s.rim, rimCount)});
+    return out;
+}
+
 QString AlternationNote(const LacingPlan& plan, int hubCount, int rimCount, int leftCross, int rightCross)
+{
+    return AlternationNote(SpannedSpokesOf(plan, hubCount, rimCount), leftCross, rightCross);
+}
+
+QString BeyondTangentNote(const LacingPlan& plan, int hubCount, int rimCount, int leftCross, int rightCross,
+                          const FlangeReach& reach)
+{
+    return BeyondTangentNote(SpannedSpokesOf(plan, hubCount, rimCount), leftCross, rightCross, reach);
+}
+
+QString AlternationNote(const std::vector<SpannedSpoke>& spokes, int leftCross, int rightCross)
 {
     QStringList sides;
     int spokesOnFlange = 0;
     for (int side = 1; side >= 0; --side) {
         const int cross = side == 1 ? leftCross : rightCross;
-        const std::vector<PlannedSpoke> flange = FlangeSpokes(plan, side);
+        const std::vector<SpannedSpoke> flange = FlangeSpokes(spokes, side);
         const int k = static_cast<int>(flange.size());
         // Radial spokes, and spokes meant to pass the axle (half a turn), head neither way.
         if (k < 2 || (2 * cross) % k == 0) continue;
         QStringList pairs;
         int clockwise = 0;
         for (int i = 0; i < k; ++i) {
-            const PlannedSpoke& a = flange[static_cast<size_t>(i)];
-            const PlannedSpoke& b = flange[static_cast<size_t>((i + 1) % k)];
-            const double spanA = SpokeSpan(a.hub, hubCount, a.rim, rimCount);
-            const double spanB = SpokeSpan(b.hub, hubCount, b.rim, rimCount);
+            const SpannedSpoke& a = flange[static_cast<size_t>(i)];
+            const SpannedSpoke& b = flange[static_cast<size_t>((i + 1) % k)];
+            const double spanA = a.span;
+            const double spanB = b.span;
             clockwise += spanA > 0;
             if ((spanA > 0) == (spanB > 0)) pairs << FormatHoleNumber(a.hub) + QLatin1Char('/') + FormatHoleNumber(b.hub);
         }
@@ -77,19 +96,18 @@ QString AlternationNote(const LacingPlan& plan, int hubCount, int rimCount, int 
         .arg(sides.join(QStringLiteral("; ")));
 }
 
-QString BeyondTangentNote(const LacingPlan& plan, int hubCount, int rimCount, int leftCross, int rightCross,
+QString BeyondTangentNote(const std::vector<SpannedSpoke>& spokes, int leftCross, int rightCross,
                           const FlangeReach& reach)
 {
     QStringList sides;
     for (int side = 1; side >= 0; --side) {
         const int cross = side == 1 ? leftCross : rightCross;
         const double flangeReach = side == 1 ? reach.left : reach.right;
-        const std::vector<PlannedSpoke> flange = FlangeSpokes(plan, side);
+        const std::vector<SpannedSpoke> flange = FlangeSpokes(spokes, side);
         const int k = static_cast<int>(flange.size());
         if (cross <= 0 || k == 0) continue;
         double widest = 0;
-        for (const PlannedSpoke& s : flange)
-            widest = std::max(widest, std::fabs(SpokeSpan(s.hub, hubCount, s.rim, rimCount)));
+        for (const SpannedSpoke& s : flange) widest = std::max(widest, std::fabs(s.span));
         if (!(Cos(widest) < flangeReach)) continue;
         // The largest cross number whose crossing angle, 360 / k per cross, stays within the tangent.
         int sound = 0;

@@ -5,6 +5,7 @@
 #include "lacing/lacing_pattern.h"
 
 #include <QString>
+#include <vector>
 
 namespace rimora {
 
@@ -20,15 +21,29 @@ struct FlangeReach {
 // reach (0 or less, or not finite) gives 0 for what it feeds.
 FlangeReach FlangeReachOf(double erd, double leftFlange, double rightFlange);
 
+// A laced spoke by its hub hole and the angle from that hole to its rim hole,
+// degrees in (-180, 180], positive clockwise; the notes below judge a wheel
+// from nothing else, so a table laced by hand is judged as one laced here.
+struct SpannedSpoke {
+    int hub = 0;
+    double span = 0;
+};
+
+// The spokes of a plan with the spans its holes give (SpokeSpan).
+std::vector<SpannedSpoke> SpannedSpokesOf(const LacingPlan& plan, int hubCount, int rimCount);
+
 // Names, per flange, the neighbouring hub holes whose spokes head the same way
 // ("... cannot all alternate leading and trailing ..."); empty when they all
 // alternate or the flange is laced radially. Spokes straight through the axle
 // (half a turn) head neither way.
+QString AlternationNote(const std::vector<SpannedSpoke>& spokes, int leftCross, int rightCross);
 QString AlternationNote(const LacingPlan& plan, int hubCount, int rimCount, int leftCross, int rightCross);
 
 // A warning per side whose spokes leave the hub beyond the tangent: the angle
 // θ from hub hole to rim hole has cos θ below the flange's reach. It names the
 // side and the largest cross number that stays within the tangent there.
+QString BeyondTangentNote(const std::vector<SpannedSpoke>& spokes, int leftCross, int rightCross,
+                          const FlangeReach& reach);
 QString BeyondTangentNote(const LacingPlan& plan, int hubCount, int rimCount, int leftCross, int rightCross,
                           const FlangeReach& reach);
 

@@ -6,6 +6,7 @@
 #include "platform/errors.h"
 #include "platform/number_text.h"
 #include "spokes/spoke_bill.h"
+#include "spokes/wheel_notes.h"
 #include "wheel/wheel_choices.h"
 
 #include <QCoreApplication>
@@ -25,6 +26,8 @@ constexpr double kGap = 14;
 constexpr double kHeading = 22;
 constexpr double kRow = 17;
 constexpr double kBillRow = 14;
+constexpr double kNoteRow = 14;
+constexpr double kNotePad = 5;  // inside the notes' frame
 constexpr double kMaxRow = 18;
 constexpr double kDrawingSide = 360;
 constexpr int kInputRows = 13;  // the lines of InputsOf
@@ -102,7 +105,7 @@ void PaintInputs(QPainter& p, const SheetLayout& l, const BuildSheet& s)
 // side's shortest and longest.
 QStringList SideCells(const SideSpan& side)
 {
-    QStringList cells{QString::number(side.spokes), QString::number(side.crosses)};
+    QStringList cells{QString::number(side.spokes), CrossesText(side)};
     if (!side.Measured()) return cells << QCoreApplication::translate("Sheet", "no length");
     return cells << SpanText(LengthText(side.shortest), LengthText(side.longest))
                  << SpanText(OrderLengthText(side.shortestOrder), OrderLengthText(side.longestOrder))
@@ -152,6 +155,50 @@ void PaintSides(QPainter& p, const SheetLayout& l, const BuildSheet& s)
     for (const QString& note : s.sides.notes) {
         p.drawText(QRectF(l.sides.left(), y, l.sides.width(), kRow), Qt::AlignLeft | Qt::AlignVCenter, note);
         y += kRow;
+    }
+}
+
+QFont NoteFont()
+{
+    return SheetFont(10.5, true);
+}
+
+// The lines a note takes across `width`, wrapped at its words.
+int NoteRows(const QString& note, double width)
+{
+    const QFontMetricsF metrics(NoteFont());
+    const QRectF needed = metrics.boundingRect(QRectF(0, 0, width, 1e6), Qt::TextWordWrap, note);
+    return std::max(1, static_cast<int>(std::ceil(needed.height() / metrics.lineSpacing() - 0.01)));
+}
+
+double NoteWidth(const QSizeF& page)
+{
+    return page.width() - 2 * kMargin - 2 * kNotePad;
+}
+
+int NoteRows(const QStringList& notes, const QSizeF& page)
+{
+    int rows = 0;
+    for (const QString& note : notes) rows += NoteRows(note, NoteWidth(page));
+    return rows;
+}
+
+// The notes one under the other inside one frame, each wrapped at its words
+// rather than cut at the page's edge.
+void PaintNotes(QPainter& p, const SheetLayout& l, const BuildSheet& s)
+{
+    if (s.notes.isEmpty()) return;
+    p.setPen(QPen(Qt::black, 1.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(l.notes);
+    const QRectF inside = l.notes.adjusted(kNotePad, kNotePad, -kNotePad, -kNotePad);
+    p.setFont(NoteFont());
+    double y = inside.top();
+    for (const QString& note : s.notes) {
+        const double height = NoteRows(note, inside.width()) * kNoteRow;
+        p.drawText(QRectF(inside.left(), y, inside.width(), height), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                   note);
+        y += height;
     }
 }
 
@@ -289,6 +336,7 @@ BuildSheet ComposeSheet(const LacedWheel& wheel, const QDate& date)
     s.inputs = InputsOf(wheel.wheel());
     s.spokes = LacedSpokes(*wheel.table, wheel.wheel().hubHoles, wheel.wheel().rimHoles);
     s.sides = SpansOfTable(*wheel.table, wheel.wheel());
+    s.notes = WheelNotes(*wheel.table, wheel.wheel());
     // A wheel is laced hub hole by hub hole, so the sheet lists them that way.
     std::stable_sort(s.spokes.begin(), s.spokes.end(),
                      [](const LacedSpoke& a, const LacedSpoke& b) { return a.hub < b.hub; });
@@ -307,7 +355,7 @@ BuildSheet ComposeSheet(const LacedWheel& wheel, const QDate& date)
     return s;
 }
 
-SheetLayout LayOutSheet(const QSizeF& page, int billLines, int spokeCount, int sideNotes)
+SheetLayout LayOutSheet(const QSizeF& page, int billLines, int spokeCount, int sideNotes, int wheelNotes)
 {
     SheetLayout l;
     l.page = QRectF(QPointF(0, 0), page);
@@ -320,7 +368,11 @@ SheetLayout LayOutSheet(const QSizeF& page, int billLines, int spokeCount, int s
     const double leftWidth = body.width() - side - 2 * kGap;
     l.inputs = QRectF(body.left(), top, leftWidth, kHeading + kInputRows * kRow);
     l.bill = QRectF(body.left(), l.inputs.bottom() + kGap, leftWidth, kHeading + std::max(1, billLines) * kBillRow);
-    const double sidesTop = std::max(l.bill.bottom(), l.drawing.bottom()) + kGap;
+    double sidesTop = std::max(l.bill.bottom(), l.drawing.bottom()) + kGap;
+    if (wheelNotes > 0) {
+        l.notes = QRectF(body.left(), sidesTop, body.width(), wheelNotes * kNoteRow + 2 * kNotePad);
+        sidesTop = l.notes.bottom() + kGap;
+    }
     l.sides = QRectF(body.left(), sidesTop, body.width(), kHeading + (3 + std::max(0, sideNotes)) * kRow);
 
     const double tableTop = l.sides.bottom() + kGap;
@@ -346,9 +398,10 @@ void PaintSheet(QPainter& p, const BuildSheet& s)
     p.setRenderHint(QPainter::TextAntialiasing);
     p.fillRect(QRectF(QPointF(0, 0), page), Qt::white);
     const SheetLayout l = LayOutSheet(page, static_cast<int>(s.bill.size()), static_cast<int>(s.spokes.size()),
-                                      static_cast<int>(s.sides.notes.size()));
+                                      static_cast<int>(s.sides.notes.size()), NoteRows(s.notes, page));
     PaintHeader(p, l, s);
     PaintInputs(p, l, s);
+    PaintNotes(p, l, s);
     PaintSides(p, l, s);
     PaintBill(p, l, s);
     PaintDrawing(p, l, s);

@@ -35,6 +35,7 @@ struct BuildSheet {
     QDate date;
     std::vector<SheetInput> inputs;
     WheelSpans sides;
+    QStringList notes;  // WheelNotes, framed above the sides' figures
     QStringList bill;  // the spoke bill's lines, or the reason there is none
     std::vector<LacedSpoke> spokes;
     DrawnWheel drawing;                // its width and height are set by the page
@@ -60,6 +61,7 @@ struct SheetLayout {
     QRectF page;
     QRectF header;
     QRectF inputs;
+    QRectF notes;    // across the page above the sides, empty without notes
     QRectF sides;    // across the page, under the bill and the drawing
     QRectF bill;
     QRectF drawing;  // a square
@@ -68,8 +70,9 @@ struct SheetLayout {
     int rowsPerColumn = 0;
     double rowHeight = 0;
 };
-// `sideNotes` lines follow the two sides' rows (SideSpans' notes).
-SheetLayout LayOutSheet(const QSizeF& page, int billLines, int spokeCount, int sideNotes = 0);
+// `sideNotes` lines follow the two sides' rows (SideSpans' notes); the
+// `wheelNotes` lines stand in a frame above them.
+SheetLayout LayOutSheet(const QSizeF& page, int billLines, int spokeCount, int sideNotes = 0, int wheelNotes = 0);
 
 // The page of a device in logical pixels: its size at 96 dots per inch.
 QSizeF LogicalPageSize(const QPaintDevice& device);

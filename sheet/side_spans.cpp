@@ -1,6 +1,7 @@
 #include "sheet/side_spans.h"
 
 #include "lacing/lacing_table.h"
+#include "spokes/wheel_notes.h"
 
 #include <algorithm>
 
@@ -42,6 +43,8 @@ WheelSpans SpansOf(const WheelSides& sides, const Wheel& n)
     WheelSpans spans;
     spans.left.crosses = n.leftCross;
     spans.right.crosses = n.rightCross;
+    spans.left.crossings = sides.crossings.left;
+    spans.right.crossings = sides.crossings.right;
     spans.left.flangeOffset = sides.offsets.left;
     spans.right.flangeOffset = sides.offsets.right;
     for (const SideFigures& f : sides.lines) Widen(f.side == SpokeSide::Left ? spans.left : spans.right, f);
@@ -55,7 +58,13 @@ WheelSpans SpansOfTable(const GridModel& table, const Wheel& n)
     if (HoldsALength(table)) return SpansOf(CalcWheelSides(table, n), n);
     WheelSides none;
     none.offsets = ApplyRimOffset(n.leftOffset, n.rightOffset, n.rimOffset);
+    none.crossings = CrossingsOfTable(table, n);
     return SpansOf(none, n);
+}
+
+QString CrossesText(const SideSpan& side)
+{
+    return CrossesText(side.crosses, side.crossings);
 }
 
 QString SpanText(const QString& low, const QString& high)

@@ -15,6 +15,7 @@ namespace rimora {
 struct SideSpan {
     int spokes = 0;    // spokes of the side with a length
     int crosses = 0;   // the side's cross number
+    CrossingSpan crossings;  // what its laced spokes really cross
     int lengths = 0;   // distinct lengths among them; 0 when none is measured
     double shortest = 0;  // mm, calculated
     double longest = 0;
@@ -43,6 +44,9 @@ WheelSpans SpansOfTable(const GridModel& table, const Wheel& n);
 
 // The same from figures already worked out.
 WheelSpans SpansOf(const WheelSides& sides, const Wheel& n);
+
+// The side's cross number, or what its spokes really cross when that differs.
+QString CrossesText(const SideSpan& side);
 
 // "285.4" when both ends read the same, else "284.9 - 285.7".
 QString SpanText(const QString& low, const QString& high);

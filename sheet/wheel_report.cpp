@@ -1,6 +1,7 @@
 #include "sheet/wheel_report.h"
 
 #include "platform/number_text.h"
+#include "spokes/wheel_notes.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -19,7 +20,7 @@ constexpr Marks kPlain = Marks::Point;
 
 QString SideLine(const QString& name, const SideSpan& side)
 {
-    QString line = QStringLiteral("%1: %2 spokes, %3 crosses, ").arg(name).arg(side.spokes).arg(side.crosses);
+    QString line = QStringLiteral("%1: %2 spokes, %3 crosses, ").arg(name).arg(side.spokes).arg(CrossesText(side));
     if (!side.Measured()) return line + QStringLiteral("no length\n");
     return line
            + QStringLiteral("%1 mm, order %2 mm, bracing %3°, %4 kgf\n")
@@ -54,6 +55,9 @@ QJsonObject SideObject(const SideSpan& side)
     QJsonObject o;
     o.insert(QStringLiteral("spokes"), side.spokes);
     o.insert(QStringLiteral("crosses"), side.crosses);
+    o.insert(QStringLiteral("crossings"), side.crossings.Counted()
+                                              ? QJsonValue(QJsonArray{side.crossings.fewest, side.crossings.most})
+                                              : QJsonValue());
     o.insert(QStringLiteral("length"), OneValue(side, side.shortest, side.longest, 1));
     o.insert(QStringLiteral("shortest"), IfMeasured(side, side.shortest, 1));
     o.insert(QStringLiteral("longest"), IfMeasured(side, side.longest, 1));
@@ -97,12 +101,15 @@ WheelReport ReportOf(const LacedWheel& laced)
     };
     r.spokes = LacedSpokes(*laced.table, w.hubHoles, w.rimHoles);
     r.sides = SpansOfTable(*laced.table, w);
+    r.notes = WheelNotes(*laced.table, w);
     return r;
 }
 
 QString ReportLines(const WheelReport& r)
 {
-    return SideLine(QStringLiteral("left"), r.sides.left) + SideLine(QStringLiteral("right"), r.sides.right);
+    QString lines = SideLine(QStringLiteral("left"), r.sides.left) + SideLine(QStringLiteral("right"), r.sides.right);
+    for (const QString& note : r.notes) lines += QStringLiteral("note: %1\n").arg(note);
+    return lines;
 }
 
 QString ReportJson(const WheelReport& r)
@@ -125,6 +132,7 @@ QString ReportJson(const WheelReport& r)
     root.insert(QStringLiteral("profile"), r.fileName);
     root.insert(QStringLiteral("inputs"), inputs);
     root.insert(QStringLiteral("sides"), sides);
+    root.insert(QStringLiteral("notes"), QJsonArray::fromStringList(r.notes));
     root.insert(QStringLiteral("spokes"), spokes);
     return QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));
 }

@@ -8,6 +8,7 @@
 #include "sheet/side_spans.h"
 
 #include <QString>
+#include <QStringList>
 #include <utility>
 #include <vector>
 
@@ -18,6 +19,7 @@ struct WheelReport {
     std::vector<std::pair<QString, QString>> inputs;  // name, text as read
     WheelSpans sides;
     std::vector<LacedSpoke> spokes;
+    QStringList notes;  // WheelNotes: what the builder should know of the lacing
 };
 
 // From a prepared wheel (PrepareWheel).
@@ -28,13 +30,19 @@ WheelReport ReportOf(const LacedWheel& wheel);
 //   right: 18 spokes, 3 crosses, 284.6 mm, order 284 mm, bracing 3.6°, 120.0 kgf
 // A side whose spokes differ in length gives each figure as its shortest and
 // longest ("284.9 - 285.7 mm, order 284 - 286 mm, bracing 5.4 - 5.5°"), one
-// without any length "no length" and nothing after it.
+// without any length "no length" and nothing after it. A side whose spokes
+// do not all cross the cross number says what they cross ("0 crosses",
+// "2-3 crosses"). Then one line "note: ..." per note.
 QString ReportLines(const WheelReport& report);
 
 // {"profile": ..., "inputs": {...},
 //  "sides": {"left": {"spokes": 18, "length": 285.4, "orderLength": 286,
-//                     "bracing": 5.51, "tension": 79.2, ...}, "right": {...}},
+//                     "bracing": 5.51, "tension": 79.2, "crosses": 3,
+//                     "crossings": [3, 3], ...}, "right": {...}},
+//  "notes": [...],
 //  "spokes": [{"hub": 1, "rim": 7, "side": "left", "length": 285.4}, ...]}
+// "crosses" is the cross number asked for; "crossings" the fewest and most
+// spokes of the flange a spoke of the side crosses, null when not counted.
 QString ReportJson(const WheelReport& report);
 
 }  // namespace rimora

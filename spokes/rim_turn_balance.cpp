@@ -151,6 +151,7 @@ QString RimTurnText(double degrees)
 
 QString RimTurnNote(const GridModel& table, const Wheel& wheel)
 {
+    if (!AngleDifferenceApplies(wheel)) return {};
     const std::optional<double> balance = BalancedRimTurn(table, wheel);
     if (!balance || std::fabs(wheel.angleDifference - *balance) <= kRimTurnTolerance) return {};
     return QCoreApplication::translate("Spokes",

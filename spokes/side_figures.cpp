@@ -3,6 +3,7 @@
 #include "lacing/lacing_table.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
+#include "spokes/wheel_notes.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -141,6 +142,7 @@ WheelSides CalcWheelSides(const GridModel& grid, const Wheel& n)
     result.leftSpokes = left.spokes;
     result.rightSpokes = right.spokes;
     result.weightedByCounts = left.spokes > 0 && right.spokes > 0 && left.spokes != right.spokes;
+    result.crossings = CrossingsOfTable(grid, n);
     return result;
 }
 
@@ -154,7 +156,8 @@ QStringList SideSummaryLines(const WheelSides& sides, const Wheel& n)
                       "Spokes", "Left : %1 pcs %2 cross  length %3mm  order %4mm  bracing %5°  tension %6kgf")
                 : QCoreApplication::translate(
                       "Spokes", "Right: %1 pcs %2 cross  length %3mm  order %4mm  bracing %5°  tension %6kgf");
-        lines << line.arg(Count(f.spokes), Count(f.crosses), Ungrouped(f.lengthText),
+        const CrossingSpan& crossings = f.side == SpokeSide::Left ? sides.crossings.left : sides.crossings.right;
+        lines << line.arg(Count(f.spokes), CrossesText(f.crosses, crossings), Ungrouped(f.lengthText),
                           OrderLengthText(f.orderLength, kLine), AngleText(f.bracingDegrees, kLine),
                           TensionText(f.tension, kLine));
     }

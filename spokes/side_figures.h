@@ -2,6 +2,7 @@
 // What a builder needs for each side of the wheel: how many spokes of which
 // length, how steeply they brace the rim, the tension each side runs at, how
 // far the spokes stretch under it and the length to order.
+#include "lacing/spoke_crossings.h"
 #include "platform/grid_model.h"
 #include "spokes/rim_offset.h"
 #include "spokes/wheel_checks.h"
@@ -40,6 +41,9 @@ struct WheelSides {
     // The sides hold different numbers of spokes, so the balance weighs each
     // side's pull by its count.
     bool weightedByCounts = false;
+    // What each side's laced spokes really cross; the lines name it when it
+    // is not the cross number.
+    WheelCrossings crossings;
 };
 
 // sin α = W' / (L + S/2): the angle between the spoke and the wheel's plane,
@@ -67,6 +71,8 @@ WheelSides CalcWheelSides(const GridModel& grid, const Wheel& n);
 // The lines that follow the spoke bill, one per side and length, each figure
 // named and every decimal in the region's mark without grouping:
 //   "Left : 18 pcs 3 cross  length 285.4mm  order 286mm  bracing 5.5°  tension 79.2kgf"
+// (the crossings the side's spokes really make when they are not the cross
+// number: "0 cross", "2-3 cross")
 // then, only when it applies, where the rim's holes sit ("Rim holes 2.0mm to
 // the left: WL' 25.5mm  WR' 20.1mm") and that the tensions are weighed by
 // unequal spoke counts.

@@ -8,6 +8,7 @@
 #include "spokes/spoke_length.h"
 #include "spokes/wheel_checks.h"
 #include "spokes/wheel_description.h"
+#include "spokes/wheel_notes.h"
 
 #include <QCoreApplication>
 
@@ -28,6 +29,8 @@ QString ComposeSummary(GridModel& grid, const Wheel& wheel, const QString& profi
     // The rows the bill leaves out, so a hand-edited table's count is explained.
     const QStringList faults = LacedSpokeRows(grid, wheel.hubHoles, wheel.rimHoles).faults;
     if (!faults.isEmpty()) lines << QString() << faults;
+    // What the lacing cannot give as asked, read before the figures it affects.
+    if (const QStringList notes = WheelNotes(grid, wheel); !notes.isEmpty()) lines << QString() << notes;
     lines << QString();
     lines << SideSummaryLines(CalcWheelSides(grid, wheel), wheel);
     return JoinSummaryText(lines);

@@ -11,7 +11,8 @@ namespace rimora {
 // Checks the wheel (CheckWheel) before the table changes, so a wheel that
 // cannot be built is reported without a length computed; then rewrites the
 // lengths with the rim offset applied, and returns the description lines, the
-// bill, a blank line and each side's lines (SideSummaryLines) joined with
+// bill, the notes on the lacing (WheelNotes) after a blank line when there
+// are any, a blank line and each side's lines (SideSummaryLines) joined with
 // CR LF. On any error this throws before returning any text, so the summary
 // window keeps what it showed; lengths already written to the table stay, as
 // after "Calc!".

@@ -3,8 +3,10 @@
 // a cross number beyond the tangent is laced as asked with a warning.
 #include "lacing/lacing_generation.h"
 #include "lacing/lacing_table.h"
+#include "lacing/spoke_crossings.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace rimora;
 
@@ -38,4 +40,33 @@ TEST(LacingNotes, OddFlangesAndCrossNumbersBeyondTheTangent)
     const FlangeReach reach = FlangeReachOf(590, 41, 0);
     EXPECT_DOUBLE_EQ(reach.left, 41.0 / 590.0);
     EXPECT_EQ(reach.right, 0.0);
+}
+
+// What the laced spokes really cross, seen along the axle: a nine-spoke
+// flange whose spokes all head one way crosses nothing at 1x.
+TEST(SpokeCrossings, CountedFromWhereTheHolesAre)
+{
+    struct Row {
+        int holes, cross;
+        double erd, turn;
+        int spokes, fewest, most;  // on the left flange; no spokes when nothing is counted
+        const char* text;
+    };
+    const Row rows[] = {
+        {36, 3, 590, 0, 18, 3, 3, "3"},
+        {36, 0, 590, 0, 18, 0, 0, "0"},
+        {18, 1, 590, 0, 9, 0, 0, "0"},
+        {18, 3, 590, 0, 9, 3, 4, "3-4"},     // beyond the tangent the spokes reach across more
+        {36, 3, 590, 60, 18, 1, 3, "1-3"},   // the rim turned against the hub
+        {36, 3, 0, 0, 0, 0, 0, "3"},         // no rim size: the cross number stands
+    };
+    for (const Row& row : rows) {
+        GridModel t(kLacingColCount, kLacingInitialRowCount);
+        LaceTable(t, row.holes, row.holes, row.cross, row.cross);
+        const CrossingGeometry g{row.holes, row.holes, row.erd, 41, 41, row.turn};
+        const CrossingSpan left = CountCrossings(LacedSpokeRows(t, row.holes, row.holes).spokes, g).left;
+        EXPECT_EQ(std::tuple(left.spokes, left.fewest, left.most), std::tuple(row.spokes, row.fewest, row.most))
+            << row.holes << " " << row.cross << " " << row.turn;
+        EXPECT_EQ(CrossesText(row.cross, left), row.text) << row.holes << " " << row.cross;
+    }
 }

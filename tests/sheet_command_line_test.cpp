@@ -5,6 +5,7 @@
 #include "support/scoped_locale.h"
 
 #include <QDir>
+#include <QJsonArray>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -206,6 +207,41 @@ TEST(CommandLineLengths, PrintsPointDecimalsInEveryRegion)
         EXPECT_TRUE(rows[0].contains(QString::number(left["length"].toDouble(), 'f', 1) + " mm")) << rows[0].toStdString();
         EXPECT_TRUE(rows[0].contains(QString::number(left["tension"].toDouble(), 'f', 1) + " kgf"))
             << rows[0].toStdString();
+    }
+}
+
+// After the side lines one "note:" line per note, the same in the JSON (an
+// empty list when none); a side that cannot cross as asked says what it does.
+TEST(CommandLineLengths, NotesFollowTheSideLinesAndGoIntoTheJson)
+{
+    ScopedLocale region(PointRegion());
+    const struct {
+        const char* holes;  // the hole count lists' index
+        const char* left;   // the left line's start
+        const char* note;   // the first note's start, "" when none
+        int notes, crossings;  // how many notes; the most a left spoke crosses
+    } cases[] = {
+        {"0", "left: 18 spokes, 3 crosses, ", "", 0, 3},
+        {"5", "left: 9 spokes, 3-4 crosses, ", "note: Flanges of 9 spokes cannot all alternate", 2, 4},
+    };
+    for (const auto& c : cases) {
+        ProfileFolder folder;
+        QByteArray records = DefaultWheelRecords();
+        records.replace("HubCB=0", QByteArray("HubCB=") + c.holes).replace("RimCB=0", QByteArray("RimCB=") + c.holes);
+        const QString profile = folder.Write("w.prl", records);
+        const QStringList rows = RunWith({"--lengths", profile}).out.split('\n', Qt::SkipEmptyParts);
+        ASSERT_EQ(rows.size(), 2 + c.notes) << rows.join('\n').toStdString();
+        EXPECT_TRUE(rows[0].startsWith(c.left)) << rows[0].toStdString();
+        EXPECT_TRUE(rows[c.notes ? 2 : 1].startsWith(c.notes ? c.note : "right: ")) << rows.join('\n').toStdString();
+
+        const QJsonObject doc = QJsonDocument::fromJson(RunWith({"--json", profile}).out.toUtf8()).object();
+        ASSERT_TRUE(doc["notes"].isArray());
+        QStringList json;
+        for (const QJsonValue& note : doc["notes"].toArray()) json << "note: " + note.toString();
+        EXPECT_EQ(json, rows.mid(2));
+        const QJsonObject left = doc["sides"].toObject()["left"].toObject();
+        EXPECT_EQ(left["crosses"].toInt(), 3);
+        EXPECT_EQ(left["crossings"].toArray().last().toInt(), c.crossings);
     }
 }
 

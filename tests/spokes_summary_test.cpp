@@ -1,6 +1,9 @@
+#include "lacing/lacing_generation.h"
+#include "lacing/lacing_table.h"
 #include "platform/errors.h"
 #include "spokes/summary_text.h"
 #include "spokes/wheel_description.h"
+#include "spokes/wheel_notes.h"
 #include "spokes_lacing_tables.h"
 #include "support/scoped_locale.h"
 
@@ -75,5 +78,59 @@ TEST(Summary, ErrorsComeBeforeAnyText)
         wheel.tension = 0;
         EXPECT_THROW(ComposeSummary(grid, wheel, "Profile.prl"), EWheelInputError);
         EXPECT_EQ(grid.Cells(4, 1), "old");
+    }
+}
+
+// The notes judge the table as it stands: laced here, saved and opened, or
+// edited by hand, with the rim turned only where the lengths turn it.
+TEST(WheelNotes, FollowTheTableAsItStands)
+{
+    ScopedLocale scoped(PointRegion());
+    const struct {
+        int hub, rim, cl, cr;
+        double angle;
+        int dropRow;       // a spoke taken out by hand (its ->H made "-"), 0 for none
+        const char* says;  // the notes joined with " | "
+    } rows[] = {
+        {36, 36, 3, 3, 0, 0, ""},
+        {18, 18, 1, 1, 0, 0, "Flanges of 9 spokes cannot all alternate leading/trailing; same way: left (1x) all run anticlockwise; right (1x) all run clockwise."},
+        {32, 32, 4, 4, 0, 0, "Spokes leave the hub beyond the tangent, across the flange: left 4x (3x at most), right 4x (3x at most)."},
+        {18, 18, 3, 0, 0, 0, "Flanges of 9 spokes cannot all alternate leading/trailing; same way: left (3x) 05/07, 11/13, 17/01. | Spokes leave the hub beyond the tangent, across the flange: left 3x (2x at most)."},
+        {36, 36, 3, 3, 0, 5, "Flanges of 17 spokes cannot all alternate leading/trailing; same way: left (3x) 09/13."},
+        {32, 32, 3, 3, 30, 0, ""},  // equal counts: the angle is not applied
+        {32, 36, 3, 3, 30, 0, "Spokes leave the hub beyond the tangent, across the flange: left 3x (2x at most), right 3x (2x at most). | The rim is turned 30.00° against the hub; under tension it settles at -0.75° (\"Balance\" sets it)."},
+        {32, 36, 3, 3, -0.75 + 0.4, 0, ""},  // within half a degree of the balance
+        {32, 36, 3, 3, -0.75 - 0.6, 0, "The rim is turned -1.35° against the hub; under tension it settles at -0.75° (\"Balance\" sets it)."},
+        {0, 36, 3, 3, 0, 0, ""},
+    };
+    for (const auto& r : rows) {
+        GridModel table(kLacingColCount, kLacingInitialRowCount);
+        LaceTable(table, r.hub > 0 ? r.hub : 18, r.rim, r.cl, r.cr);
+        if (r.dropRow > 0) table.SetCells(kToHubCol, r.dropRow, "-");
+        Wheel wheel = DefaultWheel(r.hub, r.rim);
+        wheel.leftCross = r.cl;
+        wheel.rightCross = r.cr;
+        wheel.angleDifference = r.angle;
+        EXPECT_EQ(WheelNotes(table, wheel).join(" | ").toStdString(), r.says) << r.hub << "/" << r.rim;
+    }
+}
+
+// The summary names the notes before the side lines, and a side line says
+// what its spokes really cross.
+TEST(Summary, NotesBeforeTheSideLinesWhichSayTheRealCrossings)
+{
+    ScopedLocale scoped(PointRegion());
+    const struct { int holes, cross; const char* tail; } rows[] = {  // the summary from the bill's end on
+        {36, 3, "\r\n\r\nLeft : 18 pcs 3 cross "},
+        {18, 1, "\r\n\r\nFlanges of 9 spokes cannot all alternate leading/trailing; same way: left (1x) all run "
+                "anticlockwise; right (1x) all run clockwise.\r\n\r\nLeft : 9 pcs 0 cross "},
+    };
+    for (const auto& r : rows) {
+        GridModel grid(kLacingColCount, kLacingInitialRowCount);
+        LaceTable(grid, r.holes, r.holes, r.cross, r.cross);
+        Wheel wheel = DefaultWheel(r.holes, r.holes);
+        wheel.leftCross = wheel.rightCross = r.cross;
+        const QString text = ComposeSummary(grid, wheel, "w.prl");
+        EXPECT_TRUE(text.contains(QString::fromLatin1(r.tail).prepend("pcs"))) << text.toStdString();
     }
 }

@@ -142,16 +142,25 @@ TStatusBar::TStatusBar(QWidget* parent, const QString& name) : QStatusBar(parent
 {
     setObjectName(name);
     setSizeGripEnabled(true);
+    message_ = new QLabel(this);
+    message_->setObjectName(QStringLiteral("MessageL"));
+    message_->setWordWrap(true);
+    message_->setTextFormat(Qt::PlainText);
+    // The label's own width never widens the window; it wraps instead.
+    message_->setMinimumWidth(1);
+    message_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    addWidget(message_, 1);
+}
+
+QString TStatusBar::SimpleText() const
+{
+    return message_->text();
 }
 
 void TStatusBar::SetSimpleText(const QString& text)
 {
-    // A message longer than the window is wide can still be read whole.
     setToolTip(text);
-    if (text.isEmpty())
-        clearMessage();
-    else
-        showMessage(text);
+    message_->setText(text);
 }
 
 }  // namespace rimora

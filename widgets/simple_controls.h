@@ -107,7 +107,9 @@ class TStatusBar : public QStatusBar, public Component {
 public:
     TStatusBar(QWidget* parent, const QString& name);
     QString Name() const override { return objectName(); }
-    QString SimpleText() const { return currentMessage(); }
+    // The bar's own message. A text wider than the window wraps onto more
+    // lines and the bar grows to show it whole.
+    QString SimpleText() const;
     void SetSimpleText(const QString& text);
     // A note that stays for the whole run at the bar's right end, beside
     // whatever the simple text says; `detail` is its tooltip. Empty: none.
@@ -115,6 +117,7 @@ public:
     void SetNote(const QString& text, const QString& detail = {});
 
 private:
+    QLabel* message_ = nullptr;
     QLabel* note_ = nullptr;
 };
 
