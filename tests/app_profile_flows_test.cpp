@@ -92,22 +92,6 @@ TEST_F(CalcStatusTest, SaysEachSidesLengths)
     }
 }
 
-// A saved table that cannot give what was asked says so when it is opened,
-// whatever wheel was on screen before.
-TEST_F(CalcStatusTest, AnOpenedTableSaysWhatItCannotGive)
-{
-    const std::tuple<const char*, const char*, bool> rows[] = {{"18", "36", true}, {"36", "18", false}};
-    for (const auto& [saved, onScreen, note] : rows) {
-        Start();
-        LaceWheel(*mainF, saved, saved);
-        Save(Path("w.prl"));
-        LaceWheel(*mainF, onScreen, onScreen);
-        Open(Path("w.prl"));
-        EXPECT_EQ(mainF->statusBar->SimpleText().contains("Flanges of 9 spokes cannot all alternate"), note) << saved;
-        Stop();
-    }
-}
-
 using StaleLengthTest = AppWindowTest;
 
 // Lengths are stale while they differ from what "Calc!" would write now: each
