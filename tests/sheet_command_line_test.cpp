@@ -194,16 +194,6 @@ TEST(CommandLineRules, WrongCombinationsExitOneWithAMessageAndWriteNothing)
     EXPECT_EQ(QDir(folder.Path("")).entryList(QDir::Files), QStringList{"w.prl"});
 }
 
-TEST(CommandLineRules, AnUnknownOptionExitsTwoAndNamesItAsGiven)
-{
-    for (const QStringList& arguments : {QStringList{"--frobnicate"}, QStringList{"--lengths", "w.prl", "--frobnicate=1"}}) {
-        const CliRun r = RunWith(arguments);
-        EXPECT_EQ(r.status, 2);
-        EXPECT_TRUE(r.err.endsWith(": unknown option '--frobnicate' (see --help)\n")) << r.err.toStdString();
-        EXPECT_TRUE(r.out.isEmpty());
-    }
-}
-
 TEST(CommandLineRules, HelpAndVersionGoToStandardOutput)
 {
     const CliRun help = RunWith({"--help"});

@@ -117,11 +117,10 @@ public:
         layout->addRow(QCoreApplication::translate("Desktop", "Image height:"), height);
         // Said while the sizes are typed, not after seconds of drawing.
         auto* tooLarge = new QLabel(&dialog);
-        tooLarge->setWordWrap(true);
         layout->addRow(tooLarge);
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
         layout->addRow(buttons);
-        const auto judge = [=] {
+        const auto judge = [=, &dialog] {
             const QSize asked(width->value(), height->value());
             const bool fits = ImageFitsInMemory(asked);
             tooLarge->setText(fits ? QString()
@@ -130,6 +129,7 @@ public:
                                          .arg(QLocale().toString(kLargestImageBytes >> 20)));
             tooLarge->setVisible(!fits);
             buttons->button(QDialogButtonBox::Ok)->setEnabled(fits);
+            dialog.adjustSize();
         };
         QObject::connect(width, &QSpinBox::valueChanged, &dialog, judge);
         QObject::connect(height, &QSpinBox::valueChanged, &dialog, judge);

@@ -182,19 +182,16 @@ done <<'CASES'
 1|link.svg: the output would replace the profile default.prl it is made from|file|--draw default.prl link.svg
 0||file|--sheet default.prl UPPER.PDF
 0||file|--sheet default.prl /dev/null
-0||file|--draw default.prl /dev/null --format png
 1|/dev/full: No space left on device|file|--sheet default.prl /dev/full
 1|/dev/full: No space left on device|file|--draw default.prl /dev/full
 1|stdout: No space left on device|full|--sheet default.prl -
 1|stdout: No space left on device|full|--draw default.prl - --format png
 1|stdout: No space left on device|full|--lengths default.prl
-1|stdout: No space left on device|full|--json default.prl
 1|stdout: No space left on device|full|--help
 1|stdout: Bad file descriptor|closed|--lengths default.prl
 1|stdout: Bad file descriptor|closed|--version
 1|--size: a PNG of 16000x16000 would take 976 MB; at most 256 MB (e.g. 8192x8192)|file|--draw default.prl big.png --size 16000x16000
 2|unknown option '--lenghts' (see --help)|file|--lenghts default.prl
-2|unknown option '--lenghts' (see --help)|file|--lenghts=default.prl
 2|unknown option '--bogus' (see --help)|file|--lengths default.prl --bogus
 2|unknown option '-x' (see --help)|file|-platform offscreen -x
 1|no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset); see rimora --help for what runs without one|file|
