@@ -1,7 +1,9 @@
 // Program start. With a command-line task (--lengths, --sheet, --draw, --help,
 // --version) no window is made: the task runs on a plain GUI application,
 // headless when there is no display, and the settings file is never touched.
-// Otherwise: the main window, then the event loop; the summary window is
+// An option nobody knows, or no display for the window, ends the program
+// with one line on stderr before Qt is started. Otherwise: the main window,
+// then the event loop; the summary window is
 // built the first time it is asked for. At the end the summary window goes
 // first, then the main window writes the settings file.
 #include "app/logo.h"
@@ -11,6 +13,7 @@
 #include "app/translation.h"
 #include "platform/desktop.h"
 #include "platform/unattended_report.h"
+#include "platform/version.h"
 #include "sheet/command_line.h"
 #include "widgets/qt_desktop.h"
 
@@ -35,10 +38,8 @@ int RunCommandLine(int argc, char** argv)
     qInstallMessageHandler(KeepSeriousMessages);
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("rimora"));
-    QGuiApplication::setApplicationVersion(QStringLiteral(RIMORA_VERSION));
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    return rimora::RunCommandLine(QGuiApplication::arguments(), out, err);
+    QGuiApplication::setApplicationVersion(rimora::ProgramVersion());
+    return rimora::RunCommandLine(QGuiApplication::arguments());
 }
 
 }  // namespace
@@ -49,7 +50,12 @@ rimora::TMainF* gMainWindow = nullptr;
 
 int main(int argc, char** argv)
 {
+    rimora::KeepStandardStreamsTaken();
     if (rimora::IsCommandLineRun(argc, argv)) return RunCommandLine(argc, argv);
+    if (const rimora::WindowRefusal refusal = rimora::RefuseWindow(argc, argv); refusal.status != 0) {
+        std::fprintf(stderr, "%s\n", refusal.message.toLocal8Bit().constData());
+        return refusal.status;
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("rimora"));

@@ -11,6 +11,7 @@
 #include "persist/settings_session.h"
 #include "platform/convert.h"
 #include "platform/desktop.h"
+#include "platform/version.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -18,7 +19,7 @@
 
 namespace rimora {
 
-const QString TMainF::ApplicationTitle = QStringLiteral("Rimora Ver0.02");
+const QString TMainF::ApplicationTitle = ProgramTitle();
 const QString TMainF::WebAddress = QStringLiteral("https://rimora.example.org/");
 const QString TMainF::SettingsFileName = QStringLiteral("KELD.ini");
 QString TMainF::StartDir;

@@ -154,8 +154,30 @@ QString SystemReason(int error)
     return reason;
 }
 
+bool IsStreamTarget(const QString& path)
+{
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 && !S_ISREG(status.st_mode)
+           && !S_ISDIR(status.st_mode);
+}
+
+void WriteToDescriptor(int fd, const QString& shown, const QByteArray& bytes)
+{
+    if (!WriteAll(fd, bytes)) throw EFileWriteError(shown, SystemReason(errno));
+}
+
 void WriteFileAtomically(const QString& path, const QByteArray& bytes)
 {
+    if (IsStreamTarget(path)) {
+        // No temporary file, no sync: a pipe or a device takes the bytes as
+        // they come, and only the writes and the close can fail.
+        const int fd = gCalls->open(QFile::encodeName(path).constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC, 0);
+        if (fd < 0) Fail(path, errno);
+        int error = WriteAll(fd, bytes) ? 0 : errno;
+        if (gCalls->close(fd) != 0 && error == 0) error = errno;
+        if (error != 0) Fail(path, error);
+        return;
+    }
     const QString target = TargetOf(path);
     const QByteArray targetName = QFile::encodeName(target);
     if (QFileInfo(target).isDir()) Fail(path, EISDIR);

@@ -18,8 +18,19 @@ namespace rimora {
 
 // Writes `bytes` to `path`. Throws EFileWriteError naming the path and the
 // system's reason. A link is followed: the file it points at is replaced.
-// An existing file keeps its permissions.
+// An existing file keeps its permissions. A target that exists and is no
+// regular file (a pipe, a terminal, /dev/null) is written in place as a
+// stream: renaming a file over it would take the device or the pipe away
+// from whatever else uses it.
 void WriteFileAtomically(const QString& path, const QByteArray& bytes);
+
+// True when `path` names something that exists and is neither a regular
+// file nor a folder, so that WriteFileAtomically writes it as a stream.
+bool IsStreamTarget(const QString& path);
+
+// Writes every byte of `bytes` to the open descriptor `fd`, which stays
+// open. Throws EFileWriteError naming `shown` and the system's reason.
+void WriteToDescriptor(int fd, const QString& shown, const QByteArray& bytes);
 
 // The system's reason for an errno value, as the system says it.
 QString SystemReason(int error);

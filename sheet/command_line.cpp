@@ -1,6 +1,9 @@
 #include "sheet/command_line.h"
 
+#include "platform/atomic_file.h"
 #include "platform/errors.h"
+#include "platform/image_size.h"
+#include "platform/version.h"
 #include "sheet/build_sheet.h"
 #include "sheet/laced_wheel.h"
 #include "sheet/sheet_export.h"
@@ -9,18 +12,42 @@
 
 #include <QCommandLineParser>
 #include <QDate>
+#include <QFile>
 #include <QRegularExpression>
 
+#include <cerrno>
 #include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace rimora {
 
 namespace {
 
-constexpr int kMaxImageSide = 20000;
+const char* const kCommandOptions[] = {"--lengths", "--json",    "--sheet", "--draw", "--size", "--format",
+                                       "--help",    "-h",        "-?",      "--version", "-v", "--help-all"};
 
-const char* const kCommandOptions[] = {"--lengths", "--json", "--sheet", "--draw", "--size",
-                                       "--help",    "-h",     "-?",      "--version", "-v", "--help-all"};
+// The options Qt's application object takes for the window, with one dash or
+// two; those of the first row take a value (after '=' or as the next argument).
+const char* const kQtValueOptions[] = {"platform", "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
+                                       "geometry", "qwindowicon",        "icon",          "qwindowtitle", "title",
+                                       "session",  "display",            "name",          "style",   "stylesheet",
+                                       "visual"};
+const char* const kQtFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb", "sync", "qmljsdebugger"};
+
+bool Listed(const QString& name, const auto& names)
+{
+    for (const char* listed : names)
+        if (name == QLatin1String(listed)) return true;
+    return false;
+}
+
+QString UnknownOptionMessage(const QString& program, const QString& option)
+{
+    return QStringLiteral("%1: unknown option '%2' (see --help)").arg(program, option);
+}
 
 bool IsCommandOption(const char* arg)
 {
@@ -56,13 +83,43 @@ bool IsCommandLineRun(int argc, const char* const* argv)
     return false;
 }
 
+bool DisplayGiven(int argc, const char* const* argv)
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) return true;
+    for (int i = 1; i < argc; ++i)
+        if (argv[i] && (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)) return true;
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 void ChooseHeadlessPlatform(int argc, const char* const* argv)
 {
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) return;
-    for (int i = 1; i < argc; ++i)
-        if (argv[i] && (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)) return;
-    if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!DisplayGiven(argc, argv)) qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+WindowRefusal RefuseWindow(int argc, const char* const* argv)
+{
+    for (int i = 1; i < argc && argv[i] && std::strcmp(argv[i], "--") != 0; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) continue;
+        const QString given = argument.section(QLatin1Char('='), 0, 0);
+        QString name = given.mid(1);
+        if (name.startsWith(QLatin1Char('-'))) name.remove(0, 1);
+        if (Listed(name, kQtValueOptions)) {
+            if (given == argument) ++i;  // its value is the next argument
+            continue;
+        }
+        if (!Listed(name, kQtFlagOptions)) return {2, UnknownOptionMessage(QStringLiteral("rimora"), given)};
+    }
+    if (!DisplayGiven(argc, argv))
+        return {1, QStringLiteral("rimora: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset); "
+                                  "see rimora --help for what runs without one")};
+    return {};
+}
+
+void KeepStandardStreamsTaken()
+{
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd)
+        if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) ::open("/dev/null", O_RDONLY);
 }
 
 bool ParseImageSize(const QString& text, int& width, int& height)
@@ -72,17 +129,64 @@ bool ParseImageSize(const QString& text, int& width, int& height)
     if (!m.hasMatch()) return false;
     const int w = m.captured(1).toInt();
     const int h = m.captured(2).toInt();
-    if (w < 1 || h < 1 || w > kMaxImageSide || h > kMaxImageSide) return false;
+    if (w < 1 || h < 1 || w > kLargestImageSide || h > kLargestImageSide) return false;
     width = w;
     height = h;
     return true;
 }
 
+namespace {
+
+// Whether two names are one file (the same device and inode), whatever the
+// spelling, a link or a hard link: an output must never replace its input.
+bool SameFile(const QString& a, const QString& b)
+{
+    struct stat first {};
+    struct stat second {};
+    return ::stat(QFile::encodeName(a).constData(), &first) == 0
+           && ::stat(QFile::encodeName(b).constData(), &second) == 0 && first.st_dev == second.st_dev
+           && first.st_ino == second.st_ino;
+}
+
+// Qt's usage line names the program by the path it was started with; this
+// one says "rimora" and what each way of starting it does.
+QString HelpText(const QCommandLineParser& parser)
+{
+    const QString options = parser.helpText();
+    return QStringLiteral(
+               "Usage: rimora                                   open the window\n"
+               "       rimora --lengths FILE.prl [--json]       print the spoke lengths\n"
+               "       rimora --sheet FILE.prl OUT.pdf          write the build sheet\n"
+               "       rimora --draw FILE.prl OUT.svg|OUT.png [--size WxH]\n"
+               "                                                write the drawing\n"
+               "Spoke lengths, build sheets and drawings of saved wheels (*.prl) without opening the window.\n"
+               "\"-\" as OUT writes to the standard output (a drawing as SVG unless --format png).\n"
+               "Exit status: 0 done, 1 an error (said on stderr), 2 an unknown option.\n")
+           + options.mid(options.indexOf(QLatin1Char('\n')) + 1);
+}
+
+// The option as the user spelt it ("--lenghts", "-x"), from the name the
+// parser reports without its dashes.
+QString AsGiven(const QStringList& arguments, const QString& name)
+{
+    for (const QString& argument : arguments.mid(1)) {
+        const QString given = argument.section(QLatin1Char('='), 0, 0);
+        if (given.startsWith(QLatin1Char('-')) && QString(given).remove(QRegularExpression(QStringLiteral("^--?"))) == name)
+            return given;
+    }
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+DrawingFormat FormatNamed(const QString& name)
+{
+    return DrawingFormatOf(QStringLiteral("a.") + name);
+}
+
+}  // namespace
+
 CommandLineRequest ParseCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Spoke lengths, build sheets and drawings of saved wheels (*.prl), without opening the window."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption lengths(QStringLiteral("lengths"),
@@ -93,7 +197,7 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments)
                                   QStringLiteral("With --lengths, or as --json <profile>: print one JSON object with "
                                                  "the inputs, the sides and every laced spoke instead."));
     const QCommandLineOption sheet(QStringLiteral("sheet"),
-                                   QStringLiteral("Write the build sheet of <profile> to the PDF file given after it."),
+                                   QStringLiteral("Write the build sheet of <profile> to the .pdf file given after it."),
                                    QStringLiteral("profile"));
     const QCommandLineOption draw(QStringLiteral("draw"),
                                   QStringLiteral("Write the drawing of <profile> to the .svg or .png file given after it."),
@@ -101,19 +205,27 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments)
     const QCommandLineOption size(QStringLiteral("size"),
                                   QStringLiteral("With --draw: the drawing's size in pixels (default 800x800)."),
                                   QStringLiteral("WxH"));
-    parser.addOptions({lengths, json, sheet, draw, size});
-    parser.addPositionalArgument(QStringLiteral("output"), QStringLiteral("The file --sheet or --draw writes."),
+    const QCommandLineOption format(QStringLiteral("format"),
+                                    QStringLiteral("With --draw to \"-\", a pipe or a device: svg (the default) or png."),
+                                    QStringLiteral("svg|png"));
+    parser.addOptions({lengths, json, sheet, draw, size, format});
+    parser.addPositionalArgument(QStringLiteral("output"),
+                                 QStringLiteral("The file --sheet or --draw writes; \"-\" for the standard output."),
                                  QStringLiteral("[output]"));
 
     CommandLineRequest request;
     try {
         const bool parsed = parser.parse(arguments);
+        if (!parsed && !parser.unknownOptionNames().isEmpty()) {
+            request.task = CommandLineRequest::Task::UnknownOption;
+            request.text = AsGiven(arguments, parser.unknownOptionNames().constFirst());
+            return request;
+        }
         Require(parsed, parser.errorText());
         if (parser.isSet(help) || parser.isSet(version)) {
             request.task = CommandLineRequest::Task::Print;
-            request.text = parser.isSet(help) ? parser.helpText()
-                                              : QCoreApplication::applicationName() + QLatin1Char(' ')
-                                                    + QCoreApplication::applicationVersion() + QLatin1Char('\n');
+            request.text = parser.isSet(help) ? HelpText(parser)
+                                              : QStringLiteral("rimora %1\n").arg(ProgramVersion());
             return request;
         }
         QStringList positional = parser.positionalArguments();
@@ -127,6 +239,7 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments)
         Require(tasks == 1, QStringLiteral("Give exactly one of --lengths, --sheet and --draw (see --help)."));
         Require(!parser.isSet(json) || lengthsTask, QStringLiteral("--json goes with --lengths."));
         Require(!parser.isSet(size) || parser.isSet(draw), QStringLiteral("--size goes with --draw."));
+        Require(!parser.isSet(format) || parser.isSet(draw), QStringLiteral("--format goes with --draw."));
 
         if (lengthsTask) {
             Require(positional.isEmpty(), QStringLiteral("--lengths writes no file: unexpected %1").arg(positional.value(0)));
@@ -137,20 +250,45 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments)
         }
         Require(positional.size() == 1, QStringLiteral("Give one output file after the profile."));
         request.output = positional.constFirst();
+        request.profile = parser.value(parser.isSet(sheet) ? sheet : draw);
+        // A pipe, a device or the standard output takes whatever is written;
+        // a file's name says what it holds.
+        const bool stream = request.output == QLatin1String(kStandardOutputName) || IsStreamTarget(request.output);
+        Require(request.output == QLatin1String(kStandardOutputName) || !SameFile(request.output, request.profile),
+                QStringLiteral("%1: the output would replace the profile %2 it is made from")
+                    .arg(request.output, request.profile));
         if (parser.isSet(sheet)) {
+            Require(stream || request.output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive),
+                    QStringLiteral("%1: a build sheet is written as a .pdf file").arg(request.output));
             request.task = CommandLineRequest::Task::Sheet;
-            request.profile = parser.value(sheet);
             return request;
+        }
+        const DrawingFormat named = FormatNamed(parser.value(format));
+        Require(!parser.isSet(format) || named != DrawingFormat::Unknown,
+                QStringLiteral("--format: \"%1\" is neither svg nor png").arg(parser.value(format)));
+        const DrawingFormat extension = DrawingFormatOf(request.output);
+        if (stream) {
+            request.format = parser.isSet(format) ? named : extension != DrawingFormat::Unknown ? extension : DrawingFormat::Svg;
+        } else {
+            Require(extension != DrawingFormat::Unknown,
+                    QStringLiteral("%1: a drawing is written as .svg or .png").arg(request.output));
+            Require(!parser.isSet(format) || named == extension,
+                    QStringLiteral("%1: --format %2 is not what its extension says").arg(request.output, parser.value(format)));
+            request.format = extension;
         }
         if (parser.isSet(size))
             Require(ParseImageSize(parser.value(size), request.width, request.height),
                     QStringLiteral("--size: \"%1\" is no size like 1200x800 (1 to %2 pixels each way)")
                         .arg(parser.value(size))
-                        .arg(kMaxImageSide));
-        Require(DrawingFormatOf(request.output) != DrawingFormat::Unknown,
-                QStringLiteral("%1: a drawing is written as .svg or .png").arg(request.output));
+                        .arg(kLargestImageSide));
+        const QSize pixels(request.width, request.height);
+        Require(request.format != DrawingFormat::Png || ImageFitsInMemory(pixels),
+                QStringLiteral("--size: a PNG of %1x%2 would take %3 MB; at most %4 MB (e.g. 8192x8192)")
+                    .arg(request.width)
+                    .arg(request.height)
+                    .arg(ImageBytes(pixels) >> 20)
+                    .arg(kLargestImageBytes >> 20));
         request.task = CommandLineRequest::Task::Draw;
-        request.profile = parser.value(draw);
         return request;
     } catch (const Failure& f) {
         CommandLineRequest refused;
@@ -162,11 +300,15 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments)
 int CarryOut(const CommandLineRequest& request, QTextStream& out, QTextStream& err)
 {
     using Task = CommandLineRequest::Task;
+    const QString program = QCoreApplication::applicationName();
     try {
         switch (request.task) {
         case Task::Refuse:
-            err << QCoreApplication::applicationName() << ": " << request.text << '\n';
+            err << program << ": " << request.text << '\n';
             return 1;
+        case Task::UnknownOption:
+            err << UnknownOptionMessage(program, request.text) << '\n';
+            return 2;
         case Task::Print:
             out << request.text;
             return 0;
@@ -183,12 +325,16 @@ int CarryOut(const CommandLineRequest& request, QTextStream& out, QTextStream& e
         }
         case Task::Draw: {
             const LacedWheel wheel = PreparedWheel(request.profile);
-            WriteDrawing(request.output, DrawingInputsOf(wheel, request.width, request.height), *wheel.table);
+            WriteDrawing(request.output, DrawingInputsOf(wheel, request.width, request.height), *wheel.table,
+                         request.format);
             return 0;
         }
         }
+    } catch (const EFileWriteError& e) {
+        // "rimora: /dev/full: No space left on device", as other tools say it.
+        err << program << ": " << e.Path() << ": " << e.Reason() << '\n';
     } catch (const RimoraError& e) {
-        err << QCoreApplication::applicationName() << ": " << e.Message() << '\n';
+        err << program << ": " << e.Message() << '\n';
     }
     return 1;
 }
@@ -196,6 +342,24 @@ int CarryOut(const CommandLineRequest& request, QTextStream& out, QTextStream& e
 int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     return CarryOut(ParseCommandLine(arguments), out, err);
+}
+
+int RunCommandLine(const QStringList& arguments)
+{
+    // What is printed is kept until the end and written in one go, so that a
+    // write that fails is seen (a stream's buffer would hide it until exit).
+    QString printed;
+    QTextStream out(&printed);
+    QTextStream err(stderr);
+    int status = RunCommandLine(arguments, out, err);
+    out.flush();
+    try {
+        WriteToDescriptor(STDOUT_FILENO, QStringLiteral("stdout"), printed.toUtf8());
+    } catch (const EFileWriteError& e) {
+        err << QCoreApplication::applicationName() << ": " << e.Path() << ": " << e.Reason() << '\n';
+        status = 1;
+    }
+    return status;
 }
 
 }  // namespace rimora

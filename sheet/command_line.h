@@ -6,6 +6,9 @@
 //   rimora --lengths FILE.prl [--json]      (or: rimora --json FILE.prl)
 //   rimora --sheet FILE.prl OUT.pdf
 //   rimora --draw FILE.prl OUT.svg|OUT.png [--size WxH]
+// "-" as the output is the standard output.
+#include "sheet/sheet_export.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -16,6 +19,25 @@ namespace rimora {
 // (argv[0] is skipped).
 bool IsCommandLineRun(int argc, const char* const* argv);
 
+// Whether the window has somewhere to open: a platform is named (in
+// QT_QPA_PLATFORM or with -platform) or a display is set.
+bool DisplayGiven(int argc, const char* const* argv);
+
+// Why the window is not started for these arguments, before any application
+// object exists (Qt ends the process when it finds no display): an option
+// that is neither the program's nor Qt's (status 2), or no display to open
+// it on (status 1). Status 0 and no message: start it.
+struct WindowRefusal {
+    int status = 0;
+    QString message;  // the whole line, program name included
+};
+WindowRefusal RefuseWindow(int argc, const char* const* argv);
+
+// Puts /dev/null, read-only, where the standard input, output or error is
+// closed, so that no file the program opens takes their numbers and a write
+// to a closed standard output fails as it would have.
+void KeepStandardStreamsTaken();
+
 // Before the application object exists: with no platform given (neither
 // QT_QPA_PLATFORM nor -platform) and no display to show a window on, the
 // command line takes the offscreen platform, so fonts and painting work
@@ -25,14 +47,16 @@ void ChooseHeadlessPlatform(int argc, const char* const* argv);
 // What the arguments ask for, read before any file is opened: one task and
 // what it needs, or the message that refuses them.
 struct CommandLineRequest {
-    enum class Task { Refuse, Print, Lengths, Sheet, Draw };
+    enum class Task { Refuse, Print, Lengths, Sheet, Draw, UnknownOption };
     Task task = Task::Refuse;
-    QString text;          // Refuse: the message; Print: the help or version text
+    QString text;          // Refuse: the message; Print: the help or version text;
+                           // UnknownOption: the option as given
     QString profile;       // the profile a task reads
     QString output;        // the file the sheet or the drawing is written to
     bool json = false;     // the lengths as one JSON object
     int width = 800;       // the drawing's size in pixels
     int height = 800;
+    DrawingFormat format = DrawingFormat::Unknown;  // the drawing's; Unknown for the others
 };
 CommandLineRequest ParseCommandLine(const QStringList& arguments);
 
@@ -41,8 +65,14 @@ int CarryOut(const CommandLineRequest& request, QTextStream& out, QTextStream& e
 
 // Runs the command line on the application's arguments. Results go to `out`,
 // messages that name the file and the field to `err`. Returns the exit
-// status: 0 on success, 1 on any error, with no partial output file.
+// status: 0 on success, 1 on any error, with no partial output file, 2 for
+// an unknown option.
 int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err);
+
+// The same on the process's standard output and error; a result that cannot
+// be written to the standard output (a full disk, a closed output) is an
+// error too.
+int RunCommandLine(const QStringList& arguments);
 
 // "1200x800" -> width and height; false for anything else.
 bool ParseImageSize(const QString& text, int& width, int& height);

@@ -4,6 +4,7 @@
 #include "platform/atomic_file.h"
 #include "platform/canvas.h"
 #include "platform/errors.h"
+#include "platform/image_size.h"
 #include "platform/output_module.h"
 
 #include <QBuffer>
@@ -15,6 +16,8 @@
 #include <QPdfWriter>
 
 #include <functional>
+
+#include <unistd.h>
 
 namespace rimora {
 
@@ -39,7 +42,10 @@ void WriteAtomically(const QString& path, const std::function<void(QIODevice&)>&
     buffer.open(QIODevice::WriteOnly);
     write(buffer);
     buffer.close();
-    WriteFileAtomically(path, buffer.data());
+    if (path == QLatin1String(kStandardOutputName))
+        WriteToDescriptor(STDOUT_FILENO, QStringLiteral("stdout"), buffer.data());
+    else
+        WriteFileAtomically(path, buffer.data());
 }
 
 // The drawing's own errors (a wheel that cannot be drawn) stop the export:
@@ -78,14 +84,20 @@ void WriteSheetPdf(const QString& path, const BuildSheet& sheet, const QPageSize
     });
 }
 
-void WriteDrawing(const QString& path, const DrawnWheel& drawing, const GridModel& table)
+void WriteDrawing(const QString& path, const DrawnWheel& drawing, const GridModel& table, DrawingFormat format)
 {
-    const DrawingFormat format = DrawingFormatOf(path);
+    if (format == DrawingFormat::Unknown) format = DrawingFormatOf(path);
     if (format == DrawingFormat::Unknown)
         CannotWrite(path, QCoreApplication::translate("Sheet", "a drawing is written as .svg or .png"));
     if (drawing.frame.width < 1 || drawing.frame.height < 1)
         CannotWrite(path,
                     QCoreApplication::translate("Sheet", "a drawing needs a width and a height of at least one pixel"));
+    const QSize size(drawing.frame.width, drawing.frame.height);
+    if (format == DrawingFormat::Png && !ImageSizeAllowed(size))
+        CannotWrite(path, QCoreApplication::translate("Sheet", "an image of %1 × %2 pixels is larger than %3 MB")
+                              .arg(size.width())
+                              .arg(size.height())
+                              .arg(kLargestImageBytes >> 20));
     // Draw once where nothing is kept, so that a wheel that cannot be drawn is
     // reported before even a temporary file is made.
     {

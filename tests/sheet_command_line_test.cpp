@@ -112,6 +112,36 @@ TEST(CommandLineChoice, OffscreenOnlyWhenNoPlatformIsGivenAndNoDisplayIsThere)
     }
 }
 
+TEST(CommandLineChoice, TheWindowIsRefusedForAnUnknownOptionOrWithoutADisplay)
+{
+    const struct {
+        std::vector<const char*> argv;
+        bool display;  // DISPLAY set
+        int status;
+        const char* says;  // the start of the line
+    } cases[] = {
+        {{"rimora"}, true, 0, ""},
+        {{"rimora", "wheel.prl"}, true, 0, ""},
+        {{"rimora", "-style", "fusion", "-reverse", "--qwindowtitle=x"}, true, 0, ""},
+        {{"rimora", "-", "--", "-x"}, true, 0, ""},
+        {{"rimora", "--lenghts", "w.prl"}, true, 2, "rimora: unknown option '--lenghts' (see --help)"},
+        {{"rimora", "-stylee=fusion"}, true, 2, "rimora: unknown option '-stylee' (see --help)"},
+        {{"rimora", "-style", "-x", "-q"}, true, 2, "rimora: unknown option '-q' (see --help)"},
+        {{"rimora"}, false, 1, "rimora: no display to open the window on"},
+        {{"rimora", "wheel.prl"}, false, 1, "rimora: no display to open the window on"},
+        {{"rimora", "-platform", "xcb"}, false, 0, ""},
+    };
+    for (const auto& c : cases) {
+        ScopedEnvironment keep;
+        qunsetenv("QT_QPA_PLATFORM");
+        qunsetenv("WAYLAND_DISPLAY");
+        c.display ? (void)qputenv("DISPLAY", ":0") : (void)qunsetenv("DISPLAY");
+        const WindowRefusal refusal = RefuseWindow(static_cast<int>(c.argv.size()), c.argv.data());
+        EXPECT_EQ(refusal.status, c.status) << c.says;
+        EXPECT_EQ(refusal.message.left(int(qstrlen(c.says))), QLatin1String(c.says)) << refusal.message.toStdString();
+    }
+}
+
 TEST(CommandLineSize, ReadsWidthByHeight)
 {
     const struct {
@@ -120,7 +150,7 @@ TEST(CommandLineSize, ReadsWidthByHeight)
         int width;
         int height;
     } cases[] = {{"640x480", true, 640, 480}, {"1X2", true, 1, 2},      {" 800 x 600 ", true, 800, 600},
-                 {"20000x1", true, 20000, 1}, {"20001x1", false, 0, 0},  {"0x10", false, 0, 0},
+                 {"16000x1", true, 16000, 1}, {"16001x1", false, 0, 0},  {"0x10", false, 0, 0},
                  {"640", false, 0, 0},        {"640x", false, 0, 0},     {"-1x5", false, 0, 0},
                  {"6.5x4", false, 0, 0},      {"", false, 0, 0},         {"640*480", false, 0, 0}};
     for (const auto& c : cases) {
@@ -153,7 +183,6 @@ TEST(CommandLineRules, WrongCombinationsExitOneWithAMessageAndWriteNothing)
         {{"--draw", profile}, "one output file"},
         {{"--lengths", profile, out}, "writes no file"},
         {{"--draw", profile, folder.Path("out.bmp")}, "out.bmp: a drawing is written as .svg or .png"},
-        {{"--frobnicate"}, "frobnicate"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());

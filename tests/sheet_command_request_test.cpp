@@ -7,27 +7,43 @@
 namespace rimora::test {
 namespace {
 
-// "task profile output json WxH", or the refusal's message.
+// "task profile output json WxH format", or the refusal's message.
 QString Described(const CommandLineRequest& r)
 {
-    static const char* const tasks[] = {"refuse", "print", "lengths", "sheet", "draw"};
+    static const char* const tasks[] = {"refuse", "print", "lengths", "sheet", "draw", "unknown"};
+    static const char* const formats[] = {"svg", "png", "-"};
     if (r.task == CommandLineRequest::Task::Refuse) return QStringLiteral("refused: ") + r.text;
-    return QStringLiteral("%1 %2 %3 %4 %5x%6")
+    if (r.task == CommandLineRequest::Task::UnknownOption) return QStringLiteral("unknown: ") + r.text;
+    return QStringLiteral("%1 %2 %3 %4 %5x%6 %7")
         .arg(QLatin1String(tasks[int(r.task)]), r.profile, r.output.isEmpty() ? QStringLiteral("-") : r.output,
              r.json ? QStringLiteral("json") : QStringLiteral("text"))
         .arg(r.width)
-        .arg(r.height);
+        .arg(r.height)
+        .arg(QLatin1String(formats[int(r.format)]));
 }
 
 TEST(CommandLineRequest, ArgumentsGiveTheTaskAndWhatItNeedsWithoutOpeningAFile)
 {
     const struct { const char* arguments; const char* request; } rows[] = {
-        {"--lengths missing.prl", "lengths missing.prl - text 800x800"},
-        {"--json missing.prl", "lengths missing.prl - json 800x800"},
-        {"--sheet missing.prl out.pdf", "sheet missing.prl out.pdf text 800x800"},
-        {"--draw missing.prl out.png --size 1200x300", "draw missing.prl out.png text 1200x300"},
+        {"--lengths missing.prl", "lengths missing.prl - text 800x800 -"},
+        {"--json missing.prl", "lengths missing.prl - json 800x800 -"},
+        {"--sheet missing.prl out.pdf", "sheet missing.prl out.pdf text 800x800 -"},
+        {"--sheet missing.prl -", "sheet missing.prl - text 800x800 -"},
+        {"--sheet missing.prl out.png", "refused: out.png: a build sheet is written as a .pdf file"},
+        {"--draw missing.prl out.png --size 1200x300", "draw missing.prl out.png text 1200x300 png"},
         {"--draw missing.prl out.gif", "refused: out.gif: a drawing is written as .svg or .png"},
+        {"--draw missing.prl -", "draw missing.prl - text 800x800 svg"},
+        {"--draw missing.prl - --format png", "draw missing.prl - text 800x800 png"},
+        {"--draw missing.prl - --format gif", "refused: --format: \"gif\" is neither svg nor png"},
+        {"--draw missing.prl out.svg --format png", "refused: out.svg: --format png is not what its extension says"},
+        {"--sheet missing.prl out.pdf --format png", "refused: --format goes with --draw."},
+        {"--draw missing.prl out.svg --size 16000x16000", "draw missing.prl out.svg text 16000x16000 svg"},
+        {"--draw missing.prl out.png --size 8192x8192", "draw missing.prl out.png text 8192x8192 png"},
+        {"--draw missing.prl out.png --size 8192x8193",
+         "refused: --size: a PNG of 8192x8193 would take 256 MB; at most 256 MB (e.g. 8192x8192)"},
         {"--json a.prl b.prl", "refused: Give exactly one of --lengths, --sheet and --draw (see --help)."},
+        {"--lenghts missing.prl", "unknown: --lenghts"},
+        {"--lengths missing.prl --bogus=1", "unknown: --bogus"},
     };
     ScopedLocale region(CommaRegion());  // sizes are read the same in every region
     for (const auto& row : rows) {

@@ -235,6 +235,10 @@ Do you want to replace it?</source>
         <translation>%1 は既にあります。
 置き換えますか?</translation>
     </message>
+    <message>
+        <source>This image would take %1 MB; at most %2 MB.</source>
+        <translation>この画像は %1 MB になります。上限は %2 MB です。</translation>
+    </message>
 </context>
 <context>
     <name>Drawing</name>
@@ -659,6 +663,10 @@ Do you want to replace it?</source>
     <message>
         <source>the SVG could not be started</source>
         <translation>SVG を書き始められませんでした</translation>
+    </message>
+    <message>
+        <source>an image of %1 × %2 pixels is larger than %3 MB</source>
+        <translation>%1 × %2 ピクセルの画像は %3 MB を超えます</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "widgets/qt_desktop.h"
 
+#include "platform/image_size.h"
 #include "platform/output_module.h"
 
 #include <QApplication>
@@ -10,6 +11,8 @@
 #include <QFileInfo>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
 #include <QMessageBox>
 #include <QSpinBox>
 #include <QUrl>
@@ -105,15 +108,32 @@ public:
         auto* width = new QSpinBox(&dialog);
         auto* height = new QSpinBox(&dialog);
         for (QSpinBox* box : {width, height}) {
-            box->setRange(16, 16000);
+            box->setRange(16, kLargestImageSide);
             box->setSuffix(QStringLiteral(" px"));
         }
         width->setValue(size.width());
         height->setValue(size.height());
         layout->addRow(QCoreApplication::translate("Desktop", "Image width:"), width);
         layout->addRow(QCoreApplication::translate("Desktop", "Image height:"), height);
+        // Said while the sizes are typed, not after seconds of drawing.
+        auto* tooLarge = new QLabel(&dialog);
+        layout->addRow(tooLarge);
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
         layout->addRow(buttons);
+        const auto judge = [=, &dialog] {
+            const QSize asked(width->value(), height->value());
+            const bool fits = ImageFitsInMemory(asked);
+            tooLarge->setText(fits ? QString()
+                                   : QCoreApplication::translate("Desktop", "This image would take %1 MB; at most %2 MB.")
+                                         .arg(QLocale().toString(ImageBytes(asked) >> 20))
+                                         .arg(QLocale().toString(kLargestImageBytes >> 20)));
+            tooLarge->setVisible(!fits);
+            buttons->button(QDialogButtonBox::Ok)->setEnabled(fits);
+            dialog.adjustSize();
+        };
+        QObject::connect(width, &QSpinBox::valueChanged, &dialog, judge);
+        QObject::connect(height, &QSpinBox::valueChanged, &dialog, judge);
+        judge();
         QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
         QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
         if (dialog.exec() != QDialog::Accepted) return false;

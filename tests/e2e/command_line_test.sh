@@ -153,10 +153,74 @@ expect_refusal "bad number" out3.png "bad.prl: ERD: '59O'" -- --draw bad.prl out
 { cat default.prl; echo RimOffE=30; } > far.prl
 expect_refusal "impossible offset" "" "far.prl: Rim offset:" -- --lengths far.prl
 
+# --- outputs refused, streams, stdout, options, no display -------------------
+# One run per row: exit status | what stderr says ("" for nothing) | where
+# stdout goes (file, full: /dev/full, closed) | the arguments.
+cp default.prl default.kept
+ln default.prl hard.pdf
+ln -s default.prl link.svg
+while IFS='|' read -r status says stdout args; do
+    read -ra argv <<< "$args"
+    got=0
+    case $stdout in
+        file) rimora "${argv[@]}" > run.out 2> run.err || got=$? ;;
+        full) rimora "${argv[@]}" > /dev/full 2> run.err || got=$? ;;
+        closed) rimora "${argv[@]}" >&- 2> run.err || got=$? ;;
+    esac
+    [ "$got" -eq "$status" ] || fail "rimora $args: exit status $got, not $status: $(cat run.err)"
+    if [ -n "$says" ]; then
+        [ "$(cat run.err)" = "rimora: $says" ] || fail "rimora $args: said '$(cat run.err)', not 'rimora: $says'"
+    else
+        [ ! -s run.err ] || fail "rimora $args: said $(cat run.err)"
+    fi
+done <<'CASES'
+1|x.png: a build sheet is written as a .pdf file|file|--sheet default.prl x.png
+1|x: a build sheet is written as a .pdf file|file|--sheet default.prl x
+1|default.prl: the output would replace the profile default.prl it is made from|file|--sheet default.prl default.prl
+1|./default.prl: the output would replace the profile default.prl it is made from|file|--sheet default.prl ./default.prl
+1|hard.pdf: the output would replace the profile default.prl it is made from|file|--sheet default.prl hard.pdf
+1|link.svg: the output would replace the profile default.prl it is made from|file|--draw default.prl link.svg
+0||file|--sheet default.prl UPPER.PDF
+0||file|--sheet default.prl /dev/null
+1|/dev/full: No space left on device|file|--sheet default.prl /dev/full
+1|/dev/full: No space left on device|file|--draw default.prl /dev/full
+1|stdout: No space left on device|full|--sheet default.prl -
+1|stdout: No space left on device|full|--draw default.prl - --format png
+1|stdout: No space left on device|full|--lengths default.prl
+1|stdout: No space left on device|full|--help
+1|stdout: Bad file descriptor|closed|--lengths default.prl
+1|stdout: Bad file descriptor|closed|--version
+1|--size: a PNG of 16000x16000 would take 976 MB; at most 256 MB (e.g. 8192x8192)|file|--draw default.prl big.png --size 16000x16000
+2|unknown option '--lenghts' (see --help)|file|--lenghts default.prl
+2|unknown option '--bogus' (see --help)|file|--lengths default.prl --bogus
+2|unknown option '-x' (see --help)|file|-platform offscreen -x
+1|no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset); see rimora --help for what runs without one|file|
+1|no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset); see rimora --help for what runs without one|file|default.prl
+CASES
+cmp -s default.prl default.kept || fail "a refused output changed the profile"
+for refused in x.png x big.png; do [ ! -e "$refused" ] || fail "a refused run left $refused"; done
+[ "$(head -c 5 UPPER.PDF)" = "%PDF-" ] || fail "UPPER.PDF holds no PDF"
+[ -c /dev/null ] && [ -c /dev/full ] || fail "a device was replaced by a file"
+
+# A pipe gets the bytes as a stream; "-" is the standard output.
+mkfifo pipe
+cat pipe > piped.pdf &
+rimora --sheet default.prl pipe || fail "--sheet into a pipe exited $?"
+wait $! || fail "the pipe's reader failed"
+[ -p pipe ] || fail "the pipe was replaced"
+[ "$(head -c 5 piped.pdf)" = "%PDF-" ] || fail "the pipe's reader got no PDF"
+rimora --sheet default.prl - | head -c 5 | grep -qx '%PDF-' || fail "--sheet to - wrote no PDF"
+rimora --draw default.prl - | grep -q '<svg' || fail "--draw to - wrote no SVG"
+rimora --draw default.prl - --format png --size 64x48 > stdout.png || fail "--draw png to - exited $?"
+[ "$(identify -format '%wx%h' stdout.png)" = 64x48 ] || fail "the PNG on stdout is not 64x48"
+
 # Nothing beside the program: the settings file is never read or written.
 [ "$(ls -A bin)" = rimora ] || fail "the command line wrote beside the program: $(ls -A bin)"
 [ ! -e KELD.ini ] || fail "the command line wrote a settings file in the current folder"
 
-rimora --help | grep -q -- '--lengths' || fail "--help does not list --lengths"
-rimora --version | grep -q . || fail "--version prints nothing"
+rimora --help > help.txt || fail "--help exited $?"
+grep -q -- '--lengths' help.txt || fail "--help does not list --lengths"
+grep -q '^Usage: rimora  *open the window$' help.txt || fail "--help does not say a bare rimora opens the window"
+! grep -qF "$WORK" help.txt || fail "--help shows the program's path"
+rimora --version | grep -qx 'rimora [0-9][0-9.]*' || fail "--version does not print 'rimora' and a version"
 echo "command line: all checks passed"
