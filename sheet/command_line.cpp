@@ -3,6 +3,7 @@
 #include "platform/errors.h"
 #include "sheet/build_sheet.h"
 #include "sheet/laced_wheel.h"
+#include "sheet/paper_size.h"
 #include "sheet/sheet_export.h"
 #include "sheet/side_spans.h"
 #include "sheet/wheel_report.h"
@@ -19,7 +20,7 @@ namespace {
 
 constexpr int kMaxImageSide = 20000;
 
-const char* const kCommandOptions[] = {"--lengths", "--json", "--sheet", "--draw", "--size",
+const char* const kCommandOptions[] = {"--lengths", "--json", "--sheet", "--draw", "--size",     "--paper",
                                        "--help",    "-h",     "-?",      "--version", "-v", "--help-all"};
 
 bool IsCommandOption(const char* arg)
@@ -101,7 +102,11 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments)
     const QCommandLineOption size(QStringLiteral("size"),
                                   QStringLiteral("With --draw: the drawing's size in pixels (default 800x800)."),
                                   QStringLiteral("WxH"));
-    parser.addOptions({lengths, json, sheet, draw, size});
+    const QCommandLineOption paper(QStringLiteral("paper"),
+                                   QStringLiteral("With --sheet: the paper, a4 or letter (default: LC_PAPER's, else "
+                                                  "the region's)."),
+                                   QStringLiteral("a4|letter"));
+    parser.addOptions({lengths, json, sheet, draw, size, paper});
     parser.addPositionalArgument(QStringLiteral("output"), QStringLiteral("The file --sheet or --draw writes."),
                                  QStringLiteral("[output]"));
 
@@ -127,6 +132,7 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments)
         Require(tasks == 1, QStringLiteral("Give exactly one of --lengths, --sheet and --draw (see --help)."));
         Require(!parser.isSet(json) || lengthsTask, QStringLiteral("--json goes with --lengths."));
         Require(!parser.isSet(size) || parser.isSet(draw), QStringLiteral("--size goes with --draw."));
+        Require(!parser.isSet(paper) || parser.isSet(sheet), QStringLiteral("--paper goes with --sheet."));
 
         if (lengthsTask) {
             Require(positional.isEmpty(), QStringLiteral("--lengths writes no file: unexpected %1").arg(positional.value(0)));
@@ -138,6 +144,11 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments)
         Require(positional.size() == 1, QStringLiteral("Give one output file after the profile."));
         request.output = positional.constFirst();
         if (parser.isSet(sheet)) {
+            if (parser.isSet(paper)) {
+                request.paper = PaperNamed(parser.value(paper));
+                Require(request.paper.has_value(),
+                        QStringLiteral("--paper: \"%1\" is neither a4 nor letter").arg(parser.value(paper)));
+            }
             request.task = CommandLineRequest::Task::Sheet;
             request.profile = parser.value(sheet);
             return request;
@@ -178,7 +189,8 @@ int CarryOut(const CommandLineRequest& request, QTextStream& out, QTextStream& e
         }
         case Task::Sheet: {
             const LacedWheel wheel = PreparedWheel(request.profile);
-            WriteSheetPdf(request.output, ComposeSheet(wheel, QDate::currentDate()), RegionPageSize());
+            WriteSheetPdf(request.output, ComposeSheet(wheel, QDate::currentDate()),
+                          request.paper.value_or(SheetPaper()));
             return 0;
         }
         case Task::Draw: {

@@ -4,11 +4,13 @@
 // file, so it runs without a display.
 //
 //   rimora --lengths FILE.prl [--json]      (or: rimora --json FILE.prl)
-//   rimora --sheet FILE.prl OUT.pdf
+//   rimora --sheet FILE.prl OUT.pdf [--paper a4|letter]
 //   rimora --draw FILE.prl OUT.svg|OUT.png [--size WxH]
+#include <QPageSize>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <optional>
 
 namespace rimora {
 
@@ -31,6 +33,7 @@ struct CommandLineRequest {
     QString profile;       // the profile a task reads
     QString output;        // the file the sheet or the drawing is written to
     bool json = false;     // the lengths as one JSON object
+    std::optional<QPageSize> paper;  // the sheet's, when named
     int width = 800;       // the drawing's size in pixels
     int height = 800;
 };
