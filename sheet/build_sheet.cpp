@@ -30,7 +30,7 @@ constexpr double kRow = kSheetRow;
 constexpr double kNoteRow = 14;
 constexpr double kNotePad = 5;  // inside the notes' frame
 constexpr double kDrawingSide = 360;
-constexpr int kInputRows = 13;  // the lines of InputsOf
+constexpr int kInputRows = 14;  // the lines of InputsOf and the profile
 
 QString SidePair(const QString& left, const QString& right, const QString& unit)
 {
@@ -293,6 +293,7 @@ BuildSheet ComposeSheet(const LacedWheel& wheel, const QDate& date)
     s.title = wheel.fileName;
     s.date = date;
     s.inputs = InputsOf(wheel.wheel());
+    s.inputs.insert(s.inputs.begin(), {QCoreApplication::translate("Sheet", "Profile"), wheel.fileName});
     s.sides = SpansOfTable(*wheel.table, wheel.wheel());
     s.spokes = LacedSpokes(*wheel.table, wheel.wheel(), s.sides);
     s.order = OrderListOf(s.spokes);
