@@ -36,7 +36,7 @@ QString ComposeSummary(GridModel& grid, const Wheel& wheel, const QString& profi
     const WheelSides sides = CalcWheelSides(grid, wheel);
     lines << SideSummaryLines(sides, wheel);
     // What to buy: the sizes each spoke is ordered at, per side.
-    lines << OrderSummaryLines(OrderListOf(grid, wheel, sides));
+    lines << QString() << OrderSummaryLines(OrderListOf(grid, wheel, sides));
     return JoinSummaryText(lines);
 }
 
