@@ -49,10 +49,8 @@ TEST(SheetPaper, TheOptionThenLcPaperThenTheRegion)
     } rows[] = {
         {"--sheet w.prl o.pdf", "en_US.UTF-8", CommaRegion(), "Letter"},
         {"--sheet w.prl o.pdf", "de_DE.UTF-8", PointRegion(), "A4"},
-        {"--sheet w.prl o.pdf", "fr_CA", CommaRegion(), "Letter"},
         {"--sheet w.prl o.pdf", "", PointRegion(), "Letter"},
         {"--sheet w.prl o.pdf", "C.UTF-8", PointRegion(), "Letter"},
-        {"--sheet w.prl o.pdf", "POSIX", CommaRegion(), "A4"},
         {"--sheet w.prl o.pdf --paper a4", "en_US.UTF-8", PointRegion(), "A4"},
         {"--sheet w.prl o.pdf --paper LETTER", "de_DE.UTF-8", CommaRegion(), "Letter"},
         {"--sheet w.prl o.pdf --paper a5", "", PointRegion(), "refused: --paper: \"a5\" is neither a4 nor letter"},
