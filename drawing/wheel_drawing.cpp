@@ -111,7 +111,8 @@ void DrawSpokes(Canvas& canvas, const WheelStyle& in, const GridModel& table, co
 
 // Every hub hole's number on the ray through the hole, just beyond its
 // flange's hole circle, in its side's spoke colour on a patch of the
-// background (grey-proof: in black or white on a patch of the side's colour), so the drawing can be read against the HUB column. Where the
+// background (grey-proof: in black or white on a patch of the side's
+// colour), so the drawing can be read against the HUB column. Where the
 // numbers would not fit round so small a circle, they stand on the ring where
 // they just do. Rows whose HUB cell holds no hole are skipped, as for the spokes.
 // The cells are measured on the canvas's own device, as they are painted there.

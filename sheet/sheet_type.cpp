@@ -28,13 +28,6 @@ QFont SheetFont(double pixels, bool bold)
     return Unligated(font, pixels);
 }
 
-QFont SheetFixedFont(double pixels)
-{
-    QFont font(QStringLiteral("DejaVu Sans Mono"));
-    font.setStyleHint(QFont::Monospace);
-    return Unligated(font, pixels);
-}
-
 QString SideLetter(bool left)
 {
     return left ? QCoreApplication::translate("Sheet", "L") : QCoreApplication::translate("Sheet", "R");

@@ -19,7 +19,6 @@ inline constexpr double kSheetRow = 17;
 inline constexpr double kSideMarkWidth = 16;
 
 QFont SheetFont(double pixels, bool bold = false);
-QFont SheetFixedFont(double pixels);
 
 // "L" or "R", translated.
 QString SideLetter(bool left);
