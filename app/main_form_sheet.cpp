@@ -8,6 +8,7 @@
 #include "platform/guard.h"
 #include "sheet/build_sheet.h"
 #include "sheet/laced_wheel.h"
+#include "sheet/paper_size.h"
 #include "sheet/sheet_export.h"
 
 #include <QCoreApplication>
@@ -111,7 +112,7 @@ void TMainF::PrintSheet()
 {
     const LacedWheel wheel = WheelOfWindow(*this);
     const BuildSheet sheet = ComposeSheet(wheel, QDate::currentDate());
-    CurrentDesktop().PrintPreview(tr("Build sheet: %1").arg(sheet.title), RegionPageSize(),
+    CurrentDesktop().PrintPreview(tr("Build sheet: %1").arg(sheet.title), SheetPaper(),
                                   [&sheet](QPaintDevice& page) {
                                       QPainter painter(&page);
                                       PaintSheet(painter, sheet);
@@ -124,7 +125,7 @@ void TMainF::SaveSheetPdf()
     const QString path =
         ExportFileName(*this, QStringLiteral("PDF|*.pdf"), QStringLiteral("pdf"), tr("Save build sheet"));
     if (path.isEmpty()) return;
-    WriteSheetPdf(path, ComposeSheet(wheel, QDate::currentDate()), RegionPageSize());
+    WriteSheetPdf(path, ComposeSheet(wheel, QDate::currentDate()), SheetPaper());
 }
 
 void TMainF::SaveDrawing()

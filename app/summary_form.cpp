@@ -23,8 +23,9 @@ namespace {
 constexpr int kMinOuterWidth = 400;
 constexpr int kMinOuterHeight = 300;
 // What the default size shows: the description and bill lines with room for
-// a few lengths more, and the widest line of a side.
-constexpr int kSummaryLines = 26;
+// a few lengths more, the sides' lines and the order list, and the widest
+// line of a side.
+constexpr int kSummaryLines = 30;
 constexpr int kSummaryColumns = 86;
 // Left free round the window on the screen, for the frame and the task bar.
 constexpr int kScreenMargin = 80;

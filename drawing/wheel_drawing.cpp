@@ -98,6 +98,7 @@ void DrawSpokes(Canvas& canvas, const WheelStyle& in, const GridModel& table, co
         if (in.sideIndex == LeftSideOnly && even) continue;
         if (in.sideIndex == RightSideOnly && !even) continue;
         canvas.SetPenColor(even ? in.rightSpoke : in.leftSpoke);
+        if (in.greyProof) canvas.SetPenStyle(even ? PenStyle::Solid : PenStyle::Dash);
 
         const int hubRadius = even ? l.rightHubHoleRadius : l.leftHubHoleRadius;
         const QPoint hubEnd = PolarPoint(l.centre.x(), l.centre.y(), hubRadius, h * l.hubStep);
@@ -110,7 +111,8 @@ void DrawSpokes(Canvas& canvas, const WheelStyle& in, const GridModel& table, co
 
 // Every hub hole's number on the ray through the hole, just beyond its
 // flange's hole circle, in its side's spoke colour on a patch of the
-// background, so the drawing can be read against the HUB column. Where the
+// background (grey-proof: in black or white on a patch of the side's
+// colour), so the drawing can be read against the HUB column. Where the
 // numbers would not fit round so small a circle, they stand on the ring where
 // they just do. Rows whose HUB cell holds no hole are skipped, as for the spokes.
 // The cells are measured on the canvas's own device, as they are painted there.
@@ -132,11 +134,12 @@ void DrawHubHoleNumbers(Canvas& canvas, const WheelStyle& in, const GridModel& t
         const int radius = std::max((even ? r.rightHubHole : r.leftHubHole) + height, fitting);
         const QPoint middle = PolarPoint(s.centre.x(), s.centre.y(), radius, h * hubStep);
         const QRect box(middle.x() - width / 2 - 1, middle.y() - height / 2, width + 2, height);
+        const TColor side = even ? in.rightSpoke : in.leftSpoke;
         canvas.SetBrushStyle(BrushStyle::Solid);
-        canvas.SetBrushColor(in.background);
+        canvas.SetBrushColor(in.greyProof ? side : in.background);
         canvas.FillRect(box);
         canvas.SetBrushStyle(BrushStyle::Clear);
-        canvas.SetFontColor(even ? in.rightSpoke : in.leftSpoke);
+        canvas.SetFontColor(in.greyProof ? ContrastTextColor(side) : side);
         canvas.TextOut(box.left() + 1, box.top(), label);
     }
 }
@@ -196,6 +199,7 @@ void DrawWheel(Canvas& canvas, const Wheel& wheel, const GridModel& table, const
     const double angleDiff = wheel.angleDifference;
     DrawSpokes(canvas, in, table,
                SpokeLayout{s.centre, r.leftHubHole, r.rightHubHole, r.rimHole, hubStep, rimStep, angleDiff});
+    canvas.SetPenStyle(PenStyle::Solid);
 
     const QString labels = RimHoleLabels(layout.rimHoles);
     canvas.SetBrushStyle(BrushStyle::Clear);

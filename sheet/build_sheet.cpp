@@ -5,12 +5,14 @@
 #include "platform/convert.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
+#include "sheet/sheet_type.h"
 #include "spokes/spoke_bill.h"
 #include "spokes/wheel_notes.h"
 #include "wheel/wheel_choices.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QPagedPaintDevice>
 #include <QPaintDevice>
 
 #include <algorithm>
@@ -24,29 +26,11 @@ constexpr double kDpi = 96.0;
 constexpr double kMargin = 40;
 constexpr double kGap = 14;
 constexpr double kHeading = 22;
-constexpr double kRow = 17;
-constexpr double kBillRow = 14;
+constexpr double kRow = kSheetRow;
 constexpr double kNoteRow = 14;
 constexpr double kNotePad = 5;  // inside the notes' frame
-constexpr double kMaxRow = 18;
 constexpr double kDrawingSide = 360;
-constexpr int kInputRows = 13;  // the lines of InputsOf
-
-QFont SheetFont(double pixels, bool bold = false)
-{
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
-    font.setBold(bold);
-    return font;
-}
-
-QFont FixedFont(double pixels)
-{
-    QFont font(QStringLiteral("DejaVu Sans Mono"));
-    font.setStyleHint(QFont::Monospace);
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
-    return font;
-}
+constexpr int kInputRows = 14;  // the lines of InputsOf and the profile
 
 QString SidePair(const QString& left, const QString& right, const QString& unit)
 {
@@ -60,12 +44,6 @@ void Heading(QPainter& p, const QRectF& area, const QString& text)
     p.drawText(QRectF(area.left(), area.top(), area.width(), kHeading), Qt::AlignLeft | Qt::AlignVCenter, text);
     p.setPen(QPen(Qt::gray, 0.75));
     p.drawLine(QPointF(area.left(), area.top() + kHeading - 2), QPointF(area.right(), area.top() + kHeading - 2));
-}
-
-void Swatch(QPainter& p, const QRectF& cell, TColor colour)
-{
-    const double side = std::min(cell.height() - 6, 10.0);
-    p.fillRect(QRectF(cell.left(), cell.center().y() - side / 2, side, side), ToQColor(colour));
 }
 
 void PaintHeader(QPainter& p, const SheetLayout& l, const BuildSheet& s)
@@ -92,9 +70,9 @@ void PaintInputs(QPainter& p, const SheetLayout& l, const BuildSheet& s)
     const double labelWidth = l.inputs.width() * 0.55;
     p.setPen(Qt::black);
     for (const SheetInput& in : s.inputs) {
-        p.setFont(SheetFont(11.5));
+        p.setFont(SheetFont(kSheetBodyPx));
         p.drawText(QRectF(l.inputs.left(), y, labelWidth, kRow), Qt::AlignLeft | Qt::AlignVCenter, in.label);
-        p.setFont(SheetFont(11.5, true));
+        p.setFont(SheetFont(kSheetBodyPx, true));
         p.drawText(QRectF(l.inputs.left() + labelWidth, y, l.inputs.width() - labelWidth, kRow),
                    Qt::AlignLeft | Qt::AlignVCenter, in.value);
         y += kRow;
@@ -140,12 +118,14 @@ void PaintSides(QPainter& p, const SheetLayout& l, const BuildSheet& s)
         QString name;
         const SideSpan& figures;
         TColor colour;
-    } rows[] = {{QCoreApplication::translate("Sheet", "left"), s.sides.left, s.leftColour},
-                {QCoreApplication::translate("Sheet", "right"), s.sides.right, s.rightColour}};
-    p.setFont(SheetFont(11.5));
+        bool left;
+    } rows[] = {{QCoreApplication::translate("Sheet", "left"), s.sides.left, s.leftColour, true},
+                {QCoreApplication::translate("Sheet", "right"), s.sides.right, s.rightColour, false}};
+    p.setFont(SheetFont(kSheetBodyPx));
     for (const auto& row : rows) {
-        Swatch(p, QRectF(x[0], y, widths[0], kRow), row.colour);
-        p.drawText(QRectF(x[0] + 14, y, widths[0] - 14, kRow), Qt::AlignLeft | Qt::AlignVCenter, row.name);
+        const double mark = PaintSideMark(p, QRectF(x[0], y, widths[0], kRow), row.colour, row.left);
+        p.setPen(Qt::black);
+        p.drawText(QRectF(x[0] + mark, y, widths[0] - mark, kRow), Qt::AlignLeft | Qt::AlignVCenter, row.name);
         const QStringList cells = SideCells(row.figures);
         for (int c = 0; c < cells.size(); ++c)
             p.drawText(QRectF(x[c + 1], y, widths[c + 1], kRow), Qt::AlignLeft | Qt::AlignVCenter, cells[c]);
@@ -202,16 +182,40 @@ void PaintNotes(QPainter& p, const SheetLayout& l, const BuildSheet& s)
     }
 }
 
-void PaintBill(QPainter& p, const SheetLayout& l, const BuildSheet& s)
+// The order list as a small table: each size with its spokes per side, and
+// the total, which is every spoke with a length.
+void PaintOrder(QPainter& p, const SheetLayout& l, const BuildSheet& s)
 {
-    Heading(p, l.bill, QCoreApplication::translate("Sheet", "Spoke bill"));
+    Heading(p, l.bill, QCoreApplication::translate("Sheet", "To order"));
     p.setPen(Qt::black);
-    p.setFont(FixedFont(11));
     double y = l.bill.top() + kHeading;
-    for (const QString& line : s.bill) {
-        p.drawText(QRectF(l.bill.left(), y, l.bill.width(), kBillRow), Qt::AlignLeft | Qt::AlignVCenter, line);
-        y += kBillRow;
+    if (s.order.empty()) {
+        p.setFont(SheetFont(kSheetBodyPx));
+        p.drawText(QRectF(l.bill.left(), y, l.bill.width(), l.bill.bottom() - y),
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, s.bill.join(QLatin1Char(' ')));
+        return;
     }
+    const double w = l.bill.width() / 4;
+    const auto row = [&](const QStringList& cells) {
+        for (int c = 0; c < cells.size(); ++c)
+            p.drawText(QRectF(l.bill.left() + c * w, y, w, kRow), Qt::AlignLeft | Qt::AlignVCenter, cells[c]);
+        y += kRow;
+    };
+    p.setFont(SheetFont(kSheetBodyPx, true));
+    row({QCoreApplication::translate("Sheet", "Order, mm"), QCoreApplication::translate("Sheet", "left"),
+         QCoreApplication::translate("Sheet", "right"), QCoreApplication::translate("Sheet", "Spokes")});
+    p.setFont(SheetFont(kSheetBodyPx));
+    int left = 0;
+    int right = 0;
+    for (const OrderLine& line : s.order) {
+        row({OrderLengthText(line.length), QString::number(line.left), QString::number(line.right),
+             QString::number(line.Total())});
+        left += line.left;
+        right += line.right;
+    }
+    p.setFont(SheetFont(kSheetBodyPx, true));
+    row({QCoreApplication::translate("Sheet", "Total"), QString::number(left), QString::number(right),
+         QString::number(left + right)});
 }
 
 void PaintDrawing(QPainter& p, const SheetLayout& l, const BuildSheet& s)
@@ -237,51 +241,6 @@ void PaintDrawing(QPainter& p, const SheetLayout& l, const BuildSheet& s)
     p.setPen(QPen(Qt::black, 0.75));
     p.setBrush(Qt::NoBrush);
     p.drawRect(box);
-}
-
-void PaintTable(QPainter& p, const SheetLayout& l, const BuildSheet& s)
-{
-    Heading(p, l.table, QCoreApplication::translate("Sheet", "Lacing"));
-    const double colWidth = l.table.width() / l.tableColumns;
-    const double top = l.table.top() + kHeading;
-    const double fontPx = std::min(11.5, l.rowHeight * 0.7);
-    const double fields[] = {0, 0.2, 0.4, 0.68};  // share of a column: hub, rim, side, length
-    const QString heads[] = {QCoreApplication::translate("Sheet", "Hub"), QCoreApplication::translate("Sheet", "Rim"),
-                             QCoreApplication::translate("Sheet", "Side"),
-                             QCoreApplication::translate("Sheet", "Length")};
-    for (int c = 0; c < l.tableColumns; ++c) {
-        const double x0 = l.table.left() + c * colWidth;
-        const double inner = colWidth - 12;
-        p.setPen(Qt::black);
-        p.setFont(SheetFont(fontPx, true));
-        for (int f = 0; f < 4; ++f)
-            p.drawText(QRectF(x0 + fields[f] * inner, top, inner * 0.3, l.rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                       heads[f]);
-        if (c > 0) {
-            p.setPen(QPen(Qt::lightGray, 0.75));
-            p.drawLine(QPointF(x0 - 6, top), QPointF(x0 - 6, top + (l.rowsPerColumn + 1) * l.rowHeight));
-        }
-    }
-    p.setFont(SheetFont(fontPx));
-    for (std::size_t i = 0; i < s.spokes.size(); ++i) {
-        const int c = static_cast<int>(i) / std::max(1, l.rowsPerColumn);
-        const int r = static_cast<int>(i) % std::max(1, l.rowsPerColumn);
-        const LacedSpoke& spoke = s.spokes[i];
-        const double x0 = l.table.left() + c * colWidth;
-        const double inner = colWidth - 12;
-        const double y = top + (r + 1) * l.rowHeight;
-        if (r % 2 == 1) p.fillRect(QRectF(x0, y, inner, l.rowHeight), QColor(238, 238, 238));
-        auto cell = [&](int f) { return QRectF(x0 + fields[f] * inner, y, inner * 0.3, l.rowHeight); };
-        p.setPen(Qt::black);
-        p.drawText(cell(0), Qt::AlignLeft | Qt::AlignVCenter, QString::number(spoke.hub));
-        p.drawText(cell(1), Qt::AlignLeft | Qt::AlignVCenter, QString::number(spoke.rim));
-        const QRectF side = cell(2);
-        Swatch(p, side, spoke.left ? s.leftColour : s.rightColour);
-        p.drawText(
-            side.adjusted(14, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-            spoke.left ? QCoreApplication::translate("Sheet", "left") : QCoreApplication::translate("Sheet", "right"));
-        p.drawText(cell(3), Qt::AlignLeft | Qt::AlignVCenter, spoke.lengthText);
-    }
 }
 
 std::vector<SheetInput> InputsOf(const Wheel& w)
@@ -334,14 +293,18 @@ BuildSheet ComposeSheet(const LacedWheel& wheel, const QDate& date)
     s.title = wheel.fileName;
     s.date = date;
     s.inputs = InputsOf(wheel.wheel());
-    s.spokes = LacedSpokes(*wheel.table, wheel.wheel().hubHoles, wheel.wheel().rimHoles);
+    s.inputs.insert(s.inputs.begin(), {QCoreApplication::translate("Sheet", "Profile"), wheel.fileName});
     s.sides = SpansOfTable(*wheel.table, wheel.wheel());
+    s.spokes = LacedSpokes(*wheel.table, wheel.wheel(), s.sides);
+    s.order = OrderListOf(s.spokes);
     s.notes = WheelNotes(*wheel.table, wheel.wheel());
     // A wheel is laced hub hole by hub hole, so the sheet lists them that way.
     std::stable_sort(s.spokes.begin(), s.spokes.end(),
                      [](const LacedSpoke& a, const LacedSpoke& b) { return a.hub < b.hub; });
+    // The bill's own checks say why a wheel has nothing to order.
     try {
-        BuildSpokeSummary(*wheel.table, s.bill, wheel.wheel().hubHoles, wheel.wheel().rimHoles);
+        QStringList bill;
+        BuildSpokeSummary(*wheel.table, bill, wheel.wheel().hubHoles, wheel.wheel().rimHoles);
     } catch (const RimoraError& e) {
         s.bill = QStringList{e.Message()};
     }
@@ -349,6 +312,9 @@ BuildSheet ComposeSheet(const LacedWheel& wheel, const QDate& date)
     // The sheet's drawing is matched against its table: both hole numbers.
     s.drawing.wheel.style.numbers = true;
     s.drawing.wheel.style.hubNumbers = true;
+    // On paper: no background to flood the page, and sides that read in grey.
+    s.drawing.wheel.style.background = colors::White;
+    s.drawing.wheel.style.greyProof = true;
     s.table = wheel.table.get();
     s.leftColour = wheel.wheel().style.leftSpoke;
     s.rightColour = wheel.wheel().style.rightSpoke;
@@ -367,7 +333,7 @@ SheetLayout LayOutSheet(const QSizeF& page, int billLines, int spokeCount, int s
     l.drawing = QRectF(body.right() - side, top, side, side);
     const double leftWidth = body.width() - side - 2 * kGap;
     l.inputs = QRectF(body.left(), top, leftWidth, kHeading + kInputRows * kRow);
-    l.bill = QRectF(body.left(), l.inputs.bottom() + kGap, leftWidth, kHeading + std::max(1, billLines) * kBillRow);
+    l.bill = QRectF(body.left(), l.inputs.bottom() + kGap, leftWidth, kHeading + std::max(1, billLines) * kRow);
     double sidesTop = std::max(l.bill.bottom(), l.drawing.bottom()) + kGap;
     if (wheelNotes > 0) {
         l.notes = QRectF(body.left(), sidesTop, body.width(), wheelNotes * kNoteRow + 2 * kNotePad);
@@ -377,9 +343,13 @@ SheetLayout LayOutSheet(const QSizeF& page, int billLines, int spokeCount, int s
 
     const double tableTop = l.sides.bottom() + kGap;
     l.table = QRectF(body.left(), tableTop, body.width(), std::max(0.0, body.bottom() - tableTop));
-    l.tableColumns = spokeCount > 24 ? 3 : 2;
-    l.rowsPerColumn = std::max(1, (spokeCount + l.tableColumns - 1) / l.tableColumns);
-    l.rowHeight = std::min(kMaxRow, (l.table.height() - kHeading) / (l.rowsPerColumn + 1));
+    // Later pages: the title again, then the table down to the margin.
+    const double nextTop = l.header.bottom() + kGap;
+    const QRectF next(body.left(), nextTop, body.width(), body.bottom() - nextTop);
+    l.tableColumns = TableColumnsFor(body.width());
+    l.rowHeight = kRow;
+    l.tablePages = PageTable(spokeCount, l.tableColumns, l.table, next);
+    l.rowsPerColumn = l.tablePages.front().rowsPerColumn;
     return l;
 }
 
@@ -388,7 +358,27 @@ QSizeF LogicalPageSize(const QPaintDevice& device)
     return QSizeF(device.width() * kDpi / device.logicalDpiX(), device.height() * kDpi / device.logicalDpiY());
 }
 
-void PaintSheet(QPainter& p, const BuildSheet& s)
+int OrderRows(const BuildSheet& s)
+{
+    return s.order.empty() ? 3 : static_cast<int>(s.order.size()) + 2;
+}
+
+namespace {
+
+SheetLayout LayOutPages(const QSizeF& page, const BuildSheet& s)
+{
+    return LayOutSheet(page, OrderRows(s), static_cast<int>(s.spokes.size()), static_cast<int>(s.sides.notes.size()),
+                       NoteRows(s.notes, page));
+}
+
+}  // namespace
+
+int SheetPageCount(const BuildSheet& s, const QSizeF& page)
+{
+    return LayOutPages(page, s).PageCount();
+}
+
+void PaintSheetPage(QPainter& p, const BuildSheet& s, int index)
 {
     QPaintDevice* device = p.device();
     const QSizeF page = LogicalPageSize(*device);
@@ -397,16 +387,31 @@ void PaintSheet(QPainter& p, const BuildSheet& s)
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.fillRect(QRectF(QPointF(0, 0), page), Qt::white);
-    const SheetLayout l = LayOutSheet(page, static_cast<int>(s.bill.size()), static_cast<int>(s.spokes.size()),
-                                      static_cast<int>(s.sides.notes.size()), NoteRows(s.notes, page));
+    const SheetLayout l = LayOutPages(page, s);
+    const int at = std::clamp(index, 0, l.PageCount() - 1);
     PaintHeader(p, l, s);
-    PaintInputs(p, l, s);
-    PaintNotes(p, l, s);
-    PaintSides(p, l, s);
-    PaintBill(p, l, s);
-    PaintDrawing(p, l, s);
-    PaintTable(p, l, s);
+    if (at == 0) {
+        PaintInputs(p, l, s);
+        PaintNotes(p, l, s);
+        PaintSides(p, l, s);
+        PaintOrder(p, l, s);
+        PaintDrawing(p, l, s);
+    }
+    // Continued only where a part of it stood on an earlier page.
+    const bool continued = at > 0 && l.tablePages.front().count > 0;
+    PaintLacingTable(p, l.tablePages[static_cast<std::size_t>(at)], l.tableColumns, s.spokes, s.leftColour,
+                     s.rightColour, continued);
     p.restore();
+}
+
+void PaintSheet(QPainter& p, const BuildSheet& s)
+{
+    auto* paged = dynamic_cast<QPagedPaintDevice*>(p.device());
+    const int pages = paged ? SheetPageCount(s, LogicalPageSize(*p.device())) : 1;
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0) paged->newPage();
+        PaintSheetPage(p, s, page);
+    }
 }
 
 QPageSize RegionPageSize(const QLocale& locale)

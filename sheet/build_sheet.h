@@ -1,14 +1,18 @@
 #pragma once
-// The build sheet: one page a builder keeps with the wheel. The profile's
+// The build sheet: the page a builder keeps with the wheel. The profile's
 // name and the date; the wheel's inputs; per side the spokes, crossings,
-// length, order length, bracing angle and tension; the spoke bill; the lacing table in columns; the wheel drawn to
-// scale in the user's colours. It is composed by plain painting over any
-// paint device, so the printer, a PDF and a test image get the same page;
+// length, order length, bracing angle and tension; the order list; the
+// lacing table in columns; the wheel drawn to scale in the user's colours on
+// white paper. A table too long for the first page goes on over more pages,
+// each under the sheet's title. It is composed by plain painting over any
+// paint device, so the printer, a PDF and a test image get the same pages;
 // on a vector device text stays text and lines stay lines.
 #include "drawing/wheel_layout.h"
 #include "sheet/laced_wheel.h"
 #include "sheet/laced_spokes.h"
 #include "sheet/side_spans.h"
+#include "sheet/sheet_table.h"
+#include "spokes/order_list.h"
 
 #include <QDate>
 #include <QPageSize>
@@ -36,8 +40,9 @@ struct BuildSheet {
     std::vector<SheetInput> inputs;
     WheelSpans sides;
     QStringList notes;  // WheelNotes, framed above the sides' figures
-    QStringList bill;  // the spoke bill's lines, or the reason there is none
-    std::vector<LacedSpoke> spokes;
+    OrderList order;   // what to buy: each size with its spokes per side
+    QStringList bill;  // why there is nothing to order, when that is so
+    std::vector<LacedSpoke> spokes;  // hub hole by hub hole
     DrawnWheel drawing;                // its width and height are set by the page
     const GridModel* table = nullptr;  // the laced table the drawing reads; not owned
     TColor leftColour = colors::Lime;
@@ -59,26 +64,38 @@ BuildSheet ComposeSheet(const LacedWheel& wheel, const QDate& date);
 // of the given size.
 struct SheetLayout {
     QRectF page;
-    QRectF header;
+    QRectF header;   // on every page
     QRectF inputs;
     QRectF notes;    // across the page above the sides, empty without notes
     QRectF sides;    // across the page, under the bill and the drawing
-    QRectF bill;
+    QRectF bill;     // the order list
     QRectF drawing;  // a square
-    QRectF table;
+    QRectF table;    // what the first page leaves for the lacing table
     int tableColumns = 2;
-    int rowsPerColumn = 0;
-    double rowHeight = 0;
+    int rowsPerColumn = 0;  // on the first page
+    double rowHeight = 0;   // the body's row, on every page
+    // The table's share of each page, the first page's first; a first page
+    // without room for a row has a share of none.
+    std::vector<TablePage> tablePages;
+    int PageCount() const { return static_cast<int>(tablePages.size()); }
 };
-// `sideNotes` lines follow the two sides' rows (SideSpans' notes); the
-// `wheelNotes` lines stand in a frame above them.
+// `billLines` rows of the order list; `sideNotes` lines follow the two sides'
+// rows (SideSpans' notes); the `wheelNotes` lines stand in a frame above them.
 SheetLayout LayOutSheet(const QSizeF& page, int billLines, int spokeCount, int sideNotes = 0, int wheelNotes = 0);
+
+// The rows the order list takes: its heads, a row per size and the total, or
+// the lines saying why there is nothing to order.
+int OrderRows(const BuildSheet& sheet);
 
 // The page of a device in logical pixels: its size at 96 dots per inch.
 QSizeF LogicalPageSize(const QPaintDevice& device);
 
-// Paints the sheet over the whole of the painter's device.
+// Paints the sheet over the whole of the painter's device: every page on a
+// device that takes pages (a printer, a PDF), the first one elsewhere.
 void PaintSheet(QPainter& painter, const BuildSheet& sheet);
+// One page of it (from 0) over the whole device, and how many there are.
+void PaintSheetPage(QPainter& painter, const BuildSheet& sheet, int page);
+int SheetPageCount(const BuildSheet& sheet, const QSizeF& page);
 
 // A4, or Letter in the regions that use it.
 QPageSize RegionPageSize(const QLocale& locale = QLocale());

@@ -6,6 +6,7 @@
 #include "platform/version.h"
 #include "sheet/build_sheet.h"
 #include "sheet/laced_wheel.h"
+#include "sheet/paper_size.h"
 #include "sheet/sheet_export.h"
 #include "sheet/side_spans.h"
 #include "sheet/wheel_report.h"
@@ -26,8 +27,8 @@ namespace rimora {
 
 namespace {
 
-const char* const kCommandOptions[] = {"--lengths", "--json",    "--sheet", "--draw", "--size", "--format",
-                                       "--help",    "-h",        "-?",      "--version", "-v", "--help-all"};
+const char* const kCommandOptions[] = {"--lengths", "--json", "--sheet",   "--draw", "--size",    "--format", "--paper",
+                                       "--help",    "-h",     "-?",        "--version", "-v",     "--help-all"};
 
 // The options Qt's application object takes for the window, with one dash or
 // two; those of the first row take a value (after '=' or as the next argument).
@@ -208,7 +209,11 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments)
     const QCommandLineOption format(QStringLiteral("format"),
                                     QStringLiteral("With --draw to \"-\", a pipe or a device: svg (the default) or png."),
                                     QStringLiteral("svg|png"));
-    parser.addOptions({lengths, json, sheet, draw, size, format});
+    const QCommandLineOption paper(QStringLiteral("paper"),
+                                   QStringLiteral("With --sheet: the paper, a4 or letter (default: LC_PAPER's, else "
+                                                  "the region's)."),
+                                   QStringLiteral("a4|letter"));
+    parser.addOptions({lengths, json, sheet, draw, size, format, paper});
     parser.addPositionalArgument(QStringLiteral("output"),
                                  QStringLiteral("The file --sheet or --draw writes; \"-\" for the standard output."),
                                  QStringLiteral("[output]"));
@@ -240,6 +245,7 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments)
         Require(!parser.isSet(json) || lengthsTask, QStringLiteral("--json goes with --lengths."));
         Require(!parser.isSet(size) || parser.isSet(draw), QStringLiteral("--size goes with --draw."));
         Require(!parser.isSet(format) || parser.isSet(draw), QStringLiteral("--format goes with --draw."));
+        Require(!parser.isSet(paper) || parser.isSet(sheet), QStringLiteral("--paper goes with --sheet."));
 
         if (lengthsTask) {
             Require(positional.isEmpty(), QStringLiteral("--lengths writes no file: unexpected %1").arg(positional.value(0)));
@@ -260,6 +266,11 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments)
         if (parser.isSet(sheet)) {
             Require(stream || request.output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive),
                     QStringLiteral("%1: a build sheet is written as a .pdf file").arg(request.output));
+            if (parser.isSet(paper)) {
+                request.paper = PaperNamed(parser.value(paper));
+                Require(request.paper.has_value(),
+                        QStringLiteral("--paper: \"%1\" is neither a4 nor letter").arg(parser.value(paper)));
+            }
             request.task = CommandLineRequest::Task::Sheet;
             return request;
         }
@@ -320,7 +331,8 @@ int CarryOut(const CommandLineRequest& request, QTextStream& out, QTextStream& e
         }
         case Task::Sheet: {
             const LacedWheel wheel = PreparedWheel(request.profile);
-            WriteSheetPdf(request.output, ComposeSheet(wheel, QDate::currentDate()), RegionPageSize());
+            WriteSheetPdf(request.output, ComposeSheet(wheel, QDate::currentDate()),
+                          request.paper.value_or(SheetPaper()));
             return 0;
         }
         case Task::Draw: {

@@ -4,14 +4,16 @@
 // file, so it runs without a display.
 //
 //   rimora --lengths FILE.prl [--json]      (or: rimora --json FILE.prl)
-//   rimora --sheet FILE.prl OUT.pdf
+//   rimora --sheet FILE.prl OUT.pdf [--paper a4|letter]
 //   rimora --draw FILE.prl OUT.svg|OUT.png [--size WxH]
 // "-" as the output is the standard output.
 #include "sheet/sheet_export.h"
 
+#include <QPageSize>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <optional>
 
 namespace rimora {
 
@@ -54,6 +56,7 @@ struct CommandLineRequest {
     QString profile;       // the profile a task reads
     QString output;        // the file the sheet or the drawing is written to
     bool json = false;     // the lengths as one JSON object
+    std::optional<QPageSize> paper;  // the sheet's, when named
     int width = 800;       // the drawing's size in pixels
     int height = 800;
     DrawingFormat format = DrawingFormat::Unknown;  // the drawing's; Unknown for the others

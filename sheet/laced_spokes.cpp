@@ -2,8 +2,24 @@
 
 #include "lacing/lacing_table.h"
 #include "lacing/spoke_rows.h"
+#include "spokes/spoke_length.h"
+
+#include <cmath>
 
 namespace rimora {
+
+namespace {
+
+// Degrees folded into (-180, 180].
+double Folded(double degrees)
+{
+    double d = std::fmod(degrees, 360.0);
+    if (d > 180.0) d -= 360.0;
+    if (d <= -180.0) d += 360.0;
+    return d;
+}
+
+}  // namespace
 
 std::vector<LacedSpoke> LacedSpokes(const GridModel& table, int hubCount, int rimCount)
 {
@@ -19,6 +35,35 @@ std::vector<LacedSpoke> LacedSpokes(const GridModel& table, int hubCount, int ri
         spokes.push_back(s);
     }
     return spokes;
+}
+
+std::vector<LacedSpoke> LacedSpokes(const GridModel& table, const Wheel& n, const WheelSpans& sides)
+{
+    std::vector<LacedSpoke> spokes = LacedSpokes(table, n.hubHoles, n.rimHoles);
+    if (n.hubHoles <= 0 || n.rimHoles <= 0) return spokes;
+    // The rim turned as the lengths and the drawing turn it.
+    const double turn = AngleDifferenceApplies(n) ? n.angleDifference : 0.0;
+    for (LacedSpoke& s : spokes) {
+        const SideSpan& side = s.left ? sides.left : sides.right;
+        const double span = Folded(s.rim * 360.0 / n.rimHoles + turn - s.hub * 360.0 / n.hubHoles);
+        s.lay = LayOfSpan(span, s.left ? n.leftCross : n.rightCross);
+        if (s.length && side.Measured()) s.orderLength = SpokeOrderLength(*s.length, side.tension, n);
+    }
+    return spokes;
+}
+
+SpokeLay LayOfSpan(double span, int crosses)
+{
+    if (crosses == 0 || span == 0) return SpokeLay::Radial;
+    return span > 0 ? SpokeLay::Leading : SpokeLay::Trailing;
+}
+
+OrderList OrderListOf(const std::vector<LacedSpoke>& spokes)
+{
+    OrderList list;
+    for (const LacedSpoke& s : spokes)
+        if (s.orderLength) AddToOrder(list, *s.orderLength, s.left);
+    return list;
 }
 
 }  // namespace rimora

@@ -6,10 +6,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLocale>
-
-#include "platform/convert.h"
-
 
 namespace rimora {
 
@@ -77,30 +73,29 @@ QJsonObject SideObject(const SideSpan& side)
 WheelReport ReportOf(const LacedWheel& laced)
 {
     const Wheel& w = laced.wheel();
-    // A point whatever the region: the report is read by programs.
-    const auto n = [](double value) { return FloatToStr(value, QLocale::c()); };
     WheelReport r;
     r.fileName = laced.fileName;
     r.inputs = {
         {QStringLiteral("rimType"), RimTypeName(w)},
-        {QStringLiteral("hubHoles"), QString::number(w.hubHoles)},
-        {QStringLiteral("rimHoles"), QString::number(w.rimHoles)},
-        {QStringLiteral("erd"), n(w.erd)},
-        {QStringLiteral("leftFlangeDiameter"), n(w.leftFlange)},
-        {QStringLiteral("rightFlangeDiameter"), n(w.rightFlange)},
-        {QStringLiteral("leftFlangeOffset"), n(w.leftOffset)},
-        {QStringLiteral("rightFlangeOffset"), n(w.rightOffset)},
-        {QStringLiteral("spokeHole"), n(w.spokeHole)},
-        {QStringLiteral("leftCrosses"), QString::number(w.leftCross)},
-        {QStringLiteral("rightCrosses"), QString::number(w.rightCross)},
-        {QStringLiteral("angleDifference"), n(w.angleDifference)},
-        {QStringLiteral("rimOffset"), n(w.rimOffset)},
-        {QStringLiteral("tension"), n(w.tension)},
-        {QStringLiteral("spokeDiameter"), n(w.spokeDiameter)},
-        {QStringLiteral("orderStep"), QString::number(w.orderStep)},
+        {QStringLiteral("hubHoles"), w.hubHoles},
+        {QStringLiteral("rimHoles"), w.rimHoles},
+        {QStringLiteral("erd"), w.erd},
+        {QStringLiteral("leftFlangeDiameter"), w.leftFlange},
+        {QStringLiteral("rightFlangeDiameter"), w.rightFlange},
+        {QStringLiteral("leftFlangeOffset"), w.leftOffset},
+        {QStringLiteral("rightFlangeOffset"), w.rightOffset},
+        {QStringLiteral("spokeHole"), w.spokeHole},
+        {QStringLiteral("leftCrosses"), w.leftCross},
+        {QStringLiteral("rightCrosses"), w.rightCross},
+        {QStringLiteral("angleDifference"), w.angleDifference},
+        {QStringLiteral("rimOffset"), w.rimOffset},
+        {QStringLiteral("tension"), w.tension},
+        {QStringLiteral("spokeDiameter"), w.spokeDiameter},
+        {QStringLiteral("orderStep"), w.orderStep},
     };
-    r.spokes = LacedSpokes(*laced.table, w.hubHoles, w.rimHoles);
     r.sides = SpansOfTable(*laced.table, w);
+    r.spokes = LacedSpokes(*laced.table, w, r.sides);
+    r.order = OrderListOf(r.spokes);
     r.notes = WheelNotes(*laced.table, w);
     return r;
 }
@@ -108,6 +103,7 @@ WheelReport ReportOf(const LacedWheel& laced)
 QString ReportLines(const WheelReport& r)
 {
     QString lines = SideLine(QStringLiteral("left"), r.sides.left) + SideLine(QStringLiteral("right"), r.sides.right);
+    if (!r.order.empty()) lines += QStringLiteral("order: %1\n").arg(OrderListText(r.order, kPlain));
     for (const QString& note : r.notes) lines += QStringLiteral("note: %1\n").arg(note);
     return lines;
 }
@@ -115,7 +111,7 @@ QString ReportLines(const WheelReport& r)
 QString ReportJson(const WheelReport& r)
 {
     QJsonObject inputs;
-    for (const auto& [name, text] : r.inputs) inputs.insert(name, text);
+    for (const auto& [name, value] : r.inputs) inputs.insert(name, value);
     QJsonObject sides;
     sides.insert(QStringLiteral("left"), SideObject(r.sides.left));
     sides.insert(QStringLiteral("right"), SideObject(r.sides.right));
@@ -126,13 +122,20 @@ QString ReportJson(const WheelReport& r)
         o.insert(QStringLiteral("rim"), s.rim);
         o.insert(QStringLiteral("side"), s.left ? QStringLiteral("left") : QStringLiteral("right"));
         o.insert(QStringLiteral("length"), s.length ? Rounded(*s.length, 1) : QJsonValue());
+        o.insert(QStringLiteral("orderLength"), s.orderLength ? Rounded(*s.orderLength, 0) : QJsonValue());
         spokes.append(o);
     }
+    QJsonArray order;
+    for (const OrderLine& line : r.order)
+        order.append(QJsonObject{{QStringLiteral("length"), Rounded(line.length, 0)},
+                                 {QStringLiteral("left"), line.left},
+                                 {QStringLiteral("right"), line.right}});
     QJsonObject root;
     root.insert(QStringLiteral("profile"), r.fileName);
     root.insert(QStringLiteral("inputs"), inputs);
     root.insert(QStringLiteral("sides"), sides);
     root.insert(QStringLiteral("notes"), QJsonArray::fromStringList(r.notes));
+    root.insert(QStringLiteral("order"), order);
     root.insert(QStringLiteral("spokes"), spokes);
     return QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));
 }

@@ -7,6 +7,7 @@
 #include "sheet/laced_wheel.h"
 #include "sheet/side_spans.h"
 
+#include <QJsonValue>
 #include <QString>
 #include <QStringList>
 #include <utility>
@@ -16,9 +17,11 @@ namespace rimora {
 
 struct WheelReport {
     QString fileName;
-    std::vector<std::pair<QString, QString>> inputs;  // name, text as read
+    // Name and the typed wheel's value: a number, or the rim type's name.
+    std::vector<std::pair<QString, QJsonValue>> inputs;
     WheelSpans sides;
-    std::vector<LacedSpoke> spokes;
+    std::vector<LacedSpoke> spokes;  // each with its order length
+    OrderList order;                 // what those spokes are bought as
     QStringList notes;  // WheelNotes: what the builder should know of the lacing
 };
 
@@ -32,7 +35,9 @@ WheelReport ReportOf(const LacedWheel& wheel);
 // longest ("284.9 - 285.7 mm, order 284 - 286 mm, bracing 5.4 - 5.5°"), one
 // without any length "no length" and nothing after it. A side whose spokes
 // do not all cross the cross number says what they cross ("0 crosses",
-// "2-3 crosses"). Then one line "note: ..." per note.
+// "2-3 crosses"). Then, when any spoke has a length, the order list
+//   order: 284 mm × 18 right; 286 mm × 18 left
+// and one line "note: ..." per note.
 QString ReportLines(const WheelReport& report);
 
 // {"profile": ..., "inputs": {...},
@@ -40,7 +45,10 @@ QString ReportLines(const WheelReport& report);
 //                     "bracing": 5.51, "tension": 79.2, "crosses": 3,
 //                     "crossings": [3, 3], ...}, "right": {...}},
 //  "notes": [...],
-//  "spokes": [{"hub": 1, "rim": 7, "side": "left", "length": 285.4}, ...]}
+//  "order": [{"length": 284, "left": 0, "right": 18}, ...],
+//  "spokes": [{"hub": 1, "rim": 7, "side": "left", "length": 285.4,
+//              "orderLength": 286}, ...]}
+// The inputs are numbers, the rim type's name a string.
 // "crosses" is the cross number asked for; "crossings" the fewest and most
 // spokes of the flange a spoke of the side crosses, null when not counted.
 QString ReportJson(const WheelReport& report);

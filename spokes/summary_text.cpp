@@ -2,6 +2,7 @@
 
 #include "lacing/spoke_rows.h"
 #include "platform/errors.h"
+#include "spokes/order_list.h"
 #include "spokes/rim_offset.h"
 #include "spokes/side_figures.h"
 #include "spokes/spoke_bill.h"
@@ -32,7 +33,10 @@ QString ComposeSummary(GridModel& grid, const Wheel& wheel, const QString& profi
     // What the lacing cannot give as asked, read before the figures it affects.
     if (const QStringList notes = WheelNotes(grid, wheel); !notes.isEmpty()) lines << QString() << notes;
     lines << QString();
-    lines << SideSummaryLines(CalcWheelSides(grid, wheel), wheel);
+    const WheelSides sides = CalcWheelSides(grid, wheel);
+    lines << SideSummaryLines(sides, wheel);
+    // What to buy: the sizes each spoke is ordered at, per side.
+    lines << QString() << OrderSummaryLines(OrderListOf(grid, wheel, sides));
     return JoinSummaryText(lines);
 }
 

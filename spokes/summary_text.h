@@ -12,7 +12,8 @@ namespace rimora {
 // cannot be built is reported without a length computed; then rewrites the
 // lengths with the rim offset applied, and returns the description lines, the
 // bill, the notes on the lacing (WheelNotes) after a blank line when there
-// are any, a blank line and each side's lines (SideSummaryLines) joined with
+// are any, a blank line, each side's lines (SideSummaryLines), a blank line
+// and the order list (OrderSummaryLines), joined with
 // CR LF. On any error this throws before returning any text, so the summary
 // window keeps what it showed; lengths already written to the table stay, as
 // after "Calc!".

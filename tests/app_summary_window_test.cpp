@@ -56,13 +56,14 @@ TEST_F(SummaryWindowTest, SummaryButtonShowsTheNineteenLinesOfTheDefaultWheel)
     EXPECT_TRUE(sumF->isVisible());
     QStringList lines = MemoLines(*sumF);
     // Every line ends with a line break; each side's own lines follow the
-    // nineteen after a blank line.
-    ASSERT_EQ(lines.size(), 23);
+    // nineteen after a blank line, then after another a line per size to order.
+    ASSERT_EQ(lines.size(), 26);
     EXPECT_EQ(lines.takeLast(), "");
     EXPECT_EQ(lines.mid(0, 19), DefaultWheelSummary(".", "27.5", "18.1", "2.5"));
     EXPECT_EQ(lines[19], "");
     EXPECT_TRUE(lines[20].startsWith("Left : 18 pcs 3 cross  length 285.4mm  order ")) << lines[20].toStdString();
     EXPECT_TRUE(lines[21].startsWith("Right: 18 pcs 3 cross  length 284.6mm  order ")) << lines[21].toStdString();
+    EXPECT_EQ(lines.mid(22), (QStringList{"", "Order 284mm * 18 pcs: left 0, right 18", "Order 286mm * 18 pcs: left 18, right 0"}));
     EXPECT_FALSE(sumF->Memo1->Text().contains('\r'));
     // The lengths were computed on the way.
     EXPECT_EQ(mainF->lacingGrid->Cells(4, 1), "285.4");
@@ -90,7 +91,7 @@ TEST_F(SummaryWindowTest, CommaRegionSummaryUsesCommaDecimals)
     Click(mainF->summaryButton);
     EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
     QStringList lines = MemoLines(*sumF);
-    ASSERT_EQ(lines.size(), 23);
+    ASSERT_EQ(lines.size(), 26);
     EXPECT_EQ(lines.mid(0, 19), DefaultWheelSummary(",", "27,5", "18,1", "2,5"));
     EXPECT_TRUE(lines[20].startsWith("Left : 18 pcs 3 cross  length 285,4mm  order ")) << lines[20].toStdString();
 }

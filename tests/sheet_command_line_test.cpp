@@ -221,9 +221,10 @@ TEST(CommandLineLengths, PrintsPointDecimalsInEveryRegion)
         const CliRun lines = RunWith({"--lengths", profile});
         EXPECT_EQ(lines.status, 0) << lines.err.toStdString();
         const QStringList rows = lines.out.split('\n', Qt::SkipEmptyParts);
-        ASSERT_EQ(rows.size(), 2) << lines.out.toStdString();
+        ASSERT_EQ(rows.size(), 3) << lines.out.toStdString();
         EXPECT_TRUE(rows[0].startsWith("left: ") && rows[0].endsWith(" kgf")) << rows[0].toStdString();
         EXPECT_TRUE(rows[1].startsWith("right: ") && rows[1].endsWith(" kgf")) << rows[1].toStdString();
+        EXPECT_TRUE(rows[2].startsWith("order: ")) << rows[2].toStdString();
         EXPECT_FALSE(lines.out.contains(',') && lines.out.contains(QRegularExpression("\\d,\\d")));
 
         const CliRun json = RunWith({"--lengths", profile, "--json"});
@@ -259,15 +260,15 @@ TEST(CommandLineLengths, NotesFollowTheSideLinesAndGoIntoTheJson)
         records.replace("HubCB=0", QByteArray("HubCB=") + c.holes).replace("RimCB=0", QByteArray("RimCB=") + c.holes);
         const QString profile = folder.Write("w.prl", records);
         const QStringList rows = RunWith({"--lengths", profile}).out.split('\n', Qt::SkipEmptyParts);
-        ASSERT_EQ(rows.size(), 2 + c.notes) << rows.join('\n').toStdString();
+        ASSERT_EQ(rows.size(), 3 + c.notes) << rows.join('\n').toStdString();
         EXPECT_TRUE(rows[0].startsWith(c.left)) << rows[0].toStdString();
-        EXPECT_TRUE(rows[c.notes ? 2 : 1].startsWith(c.notes ? c.note : "right: ")) << rows.join('\n').toStdString();
+        EXPECT_TRUE(rows[c.notes ? 3 : 1].startsWith(c.notes ? c.note : "right: ")) << rows.join('\n').toStdString();
 
         const QJsonObject doc = QJsonDocument::fromJson(RunWith({"--json", profile}).out.toUtf8()).object();
         ASSERT_TRUE(doc["notes"].isArray());
         QStringList json;
         for (const QJsonValue& note : doc["notes"].toArray()) json << "note: " + note.toString();
-        EXPECT_EQ(json, rows.mid(2));
+        EXPECT_EQ(json, rows.mid(3));
         const QJsonObject left = doc["sides"].toObject()["left"].toObject();
         EXPECT_EQ(left["crosses"].toInt(), 3);
         EXPECT_EQ(left["crossings"].toArray().last().toInt(), c.crossings);

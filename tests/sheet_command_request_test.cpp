@@ -1,5 +1,6 @@
 // The command line's arguments read into a request, before any file is opened.
 #include "sheet/command_line.h"
+#include "sheet/paper_size.h"
 #include "support/scoped_locale.h"
 
 #include <gtest/gtest.h>
@@ -50,6 +51,34 @@ TEST(CommandLineRequest, ArgumentsGiveTheTaskAndWhatItNeedsWithoutOpeningAFile)
         const QStringList arguments = QString::fromUtf8(row.arguments).split(QLatin1Char(' '));
         EXPECT_EQ(Described(ParseCommandLine(QStringList{"rimora"} + arguments)), QString::fromUtf8(row.request))
             << row.arguments;
+    }
+}
+
+// The paper: --paper when given, else LC_PAPER's territory, else the region's.
+TEST(SheetPaper, TheOptionThenLcPaperThenTheRegion)
+{
+    const struct {
+        const char* arguments;
+        const char* lcPaper;
+        QLocale region;
+        const char* paper;  // the page size's key, or the refusal
+    } rows[] = {
+        {"--sheet w.prl o.pdf", "en_US.UTF-8", CommaRegion(), "Letter"},
+        {"--sheet w.prl o.pdf", "de_DE.UTF-8", PointRegion(), "A4"},
+        {"--sheet w.prl o.pdf", "", PointRegion(), "Letter"},
+        {"--sheet w.prl o.pdf", "C.UTF-8", PointRegion(), "Letter"},
+        {"--sheet w.prl o.pdf --paper a4", "en_US.UTF-8", PointRegion(), "A4"},
+        {"--sheet w.prl o.pdf --paper LETTER", "de_DE.UTF-8", CommaRegion(), "Letter"},
+        {"--sheet w.prl o.pdf --paper a5", "", PointRegion(), "refused: --paper: \"a5\" is neither a4 nor letter"},
+        {"--lengths w.prl --paper a4", "", PointRegion(), "refused: --paper goes with --sheet."},
+    };
+    for (const auto& row : rows) {
+        const CommandLineRequest r =
+            ParseCommandLine(QStringList{"rimora"} + QString::fromUtf8(row.arguments).split(QLatin1Char(' ')));
+        const QString paper = r.task == CommandLineRequest::Task::Refuse
+                                  ? QStringLiteral("refused: ") + r.text
+                                  : r.paper.value_or(PaperOf(QString::fromUtf8(row.lcPaper), row.region)).key();
+        EXPECT_EQ(paper, QString::fromUtf8(row.paper)) << row.arguments << " LC_PAPER=" << row.lcPaper;
     }
 }
 

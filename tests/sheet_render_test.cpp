@@ -7,6 +7,7 @@
 #include "sheet/build_sheet.h"
 #include "sheet/laced_wheel.h"
 #include "sheet/sheet_export.h"
+#include "sheet/sheet_type.h"
 #include "sheet_test_support.h"
 #include "support/scoped_locale.h"
 
@@ -14,6 +15,7 @@
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <QRegularExpression>
 
 namespace rimora::test {
 namespace {
@@ -57,8 +59,7 @@ TEST(SheetPage, ShowsEachSpokeInItsSideColourWhereItRuns)
     const LacedWheel w = DefaultWheel(folder);
     const BuildSheet sheet = ComposeSheet(w, QDate(2026, 3, 14));
     const QImage page = PageImage(sheet);
-    const SheetLayout layout = LayOutSheet(LogicalPageSize(page), static_cast<int>(sheet.bill.size()),
-                                           static_cast<int>(sheet.spokes.size()));
+    const SheetLayout layout = LayOutSheet(LogicalPageSize(page), OrderRows(sheet), static_cast<int>(sheet.spokes.size()));
     const QRect box = layout.drawing.toAlignedRect();
     const WheelScale scale = ScaleWheel(box.width(), box.height(), BeadSeat(sheet.drawing.wheel));
     const WheelRadii radii = MeasureWheel(sheet.drawing.wheel, scale);
@@ -81,12 +82,14 @@ TEST(SheetPage, ShowsEachSpokeInItsSideColourWhereItRuns)
     // Outside the drawing neither spoke colour is painted except as the small
     // side marks of the tables, so a colour found in the drawing is the drawing's.
     EXPECT_FALSE(Near(page.pixel(layout.header.center().toPoint()), kLeft));
+    // Paper, not the drawing's background, round the wheel.
+    EXPECT_EQ(page.pixel(box.topLeft() + QPoint(3, 3)), qRgb(255, 255, 255));
 }
 
 // Every spoke's length is written inside the table area; the per-side
 // figures (length, order length, bracing, tension and where the rim's holes
-// sit) inside their block, and the new inputs in the inputs, all in the
-// region's format. The wheel is the worked one with a rim offset of 2 mm.
+// sit) inside their block, and the new inputs in the inputs, every number in
+// the region's format. The wheel is the worked one with a rim offset of 2 mm.
 TEST(SheetPage, WritesEveryLengthInTheTableAreaAndEachSidesFigures)
 {
     for (const QLocale& locale : {PointRegion(), CommaRegion()}) {
@@ -102,12 +105,15 @@ TEST(SheetPage, WritesEveryLengthInTheTableAreaAndEachSidesFigures)
             PaintSheet(painter, sheet);
         }
         const SheetLayout layout =
-            LayOutSheet(LogicalPageSize(device), static_cast<int>(sheet.bill.size()),
-                        static_cast<int>(sheet.spokes.size()), static_cast<int>(sheet.sides.notes.size()));
+            LayOutSheet(LogicalPageSize(device), OrderRows(sheet), static_cast<int>(sheet.spokes.size()),
+                        static_cast<int>(sheet.sides.notes.size()));
         int inTable = 0;
         QStringList sideTexts;
         QStringList inputTexts;
+        // Every decimal in the region's mark, the inputs the profile wrote with a point too.
+        const QRegularExpression other(locale.decimalPoint() == "." ? QStringLiteral("\\d,\\d") : QStringLiteral("\\d\\.\\d"));
         for (const auto& t : device.Texts()) {
+            EXPECT_FALSE(t.text.contains(other)) << t.text.toStdString();
             if (layout.table.contains(t.at) && t.text == locale.toString(*sheet.spokes.front().length, 'f', 1))
                 ++inTable;
             if (layout.table.contains(t.at) && t.text == locale.toString(*sheet.spokes.back().length, 'f', 1))
@@ -131,28 +137,89 @@ TEST(SheetPage, WritesEveryLengthInTheTableAreaAndEachSidesFigures)
     }
 }
 
-// For every number of spokes a table can hold and every length of bill, the
-// parts of the page stay on the page and apart, and the table's rows fit.
-TEST(SheetLayoutSweep, PartsStayOnThePageAndApart)
+// For every number of spokes and every length of bill and notes, the parts
+// of the first page stay on it and apart, the table's rows keep the body's
+// height, and the pages after it hold every spoke the first page had no room for.
+TEST(SheetLayoutSweep, PartsStayOnThePageAndApartAndTheTableGoesOnOverPages)
 {
     for (const QPageSize::PageSizeId id : {QPageSize::A4, QPageSize::Letter}) {
         const QSizeF page = QPageSize(id).sizePixels(96);
-        for (int spokes = 0; spokes <= 40; ++spokes) {
-            for (int bill = 0; bill <= 14; ++bill) {
-                for (int notes = 0; notes <= 2; ++notes) {
-                    const SheetLayout l = LayOutSheet(page, bill, spokes, notes);
-                    const QRectF parts[] = {l.header, l.inputs, l.sides, l.bill, l.drawing, l.table};
-                    for (const QRectF& p : parts) ASSERT_TRUE(l.page.contains(p)) << spokes << " " << bill;
+        for (int spokes = 0; spokes <= 72; spokes += 3) {
+            for (int bill = 3; bill <= 14; ++bill) {
+                for (int notes : {0, 2, 8}) {
+                    const SheetLayout l = LayOutSheet(page, bill, spokes, notes % 3, notes);
+                    const QRectF parts[] = {l.header, l.inputs, l.sides, l.bill, l.drawing, l.notes,
+                                            l.tablePages.front().area};
+                    for (const QRectF& p : parts) ASSERT_TRUE(p.isEmpty() || l.page.contains(p)) << spokes << " " << bill;
                     for (std::size_t i = 0; i < std::size(parts); ++i)
                         for (std::size_t j = i + 1; j < std::size(parts); ++j)
                             ASSERT_FALSE(parts[i].intersects(parts[j])) << i << " " << j << " " << spokes << " " << bill;
-                    ASSERT_GE(l.tableColumns * l.rowsPerColumn, spokes);
-                    ASSERT_GE(l.rowHeight, 12.0) << spokes << " " << bill;
-                    ASSERT_LE(l.table.top() + 22 + (l.rowsPerColumn + 1) * l.rowHeight, l.table.bottom() + 0.01);
+                    ASSERT_DOUBLE_EQ(l.rowHeight, kSheetRow);
+                    int placed = 0;
+                    for (std::size_t n = 0; n < l.tablePages.size(); ++n) {
+                        const TablePage& t = l.tablePages[n];
+                        ASSERT_EQ(t.first, placed);
+                        ASSERT_LE(t.count, t.rowsPerColumn * l.tableColumns);
+                        ASSERT_TRUE(t.count == 0 || t.area.top() + 22 + (t.rowsPerColumn + 1) * kSheetRow
+                                                         <= t.area.bottom() + 0.01);
+                        ASSERT_TRUE(l.page.contains(t.area) && (n == 0 || (t.count > 0 && !t.area.intersects(l.header))));
+                        placed += t.count;
+                    }
+                    ASSERT_EQ(placed, spokes);
                     ASSERT_DOUBLE_EQ(l.drawing.width(), l.drawing.height());
                 }
             }
         }
+    }
+}
+
+// The lacing table at the body's size on either paper: every spoke's row
+// once, with its lay, over as many pages as the sheet needs; a page after
+// the first repeats the title.
+TEST(SheetTable, StaysAtTheBodySizeAndGoesOnToASecondPage)
+{
+    const struct {
+        const char* name;
+        QPageSize::PageSizeId paper;
+        const char* holes;  // hub and rim hole count lists' index
+        int addedNotes;
+        int pages;
+    } rows[] = {
+        {"28/32 3x on Letter", QPageSize::Letter, "HubCB=2\nRimCB=1\n", 0, 1},
+        {"28/32 3x on A4", QPageSize::A4, "HubCB=2\nRimCB=1\n", 0, 1},
+        {"36/36 3x with many notes on Letter", QPageSize::Letter, "HubCB=0\nRimCB=0\n", 14, 2},
+        {"36/36 3x with a page of notes on A4", QPageSize::A4, "HubCB=0\nRimCB=0\n", 20, 2},
+    };
+    ScopedLocale region(PointRegion());
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        ProfileFolder folder;
+        QByteArray records = DefaultWheelRecords();
+        records.replace("HubCB=0\nRimCB=0\n", row.holes);
+        LacedWheel w = ReadLacedWheel(folder.Write("w.prl", records));
+        PrepareWheel(w);
+        BuildSheet sheet = ComposeSheet(w, QDate(2026, 3, 14));
+        for (int n = 0; n < row.addedNotes; ++n) sheet.notes << QStringLiteral("A note of the wheel, number %1.").arg(n);
+        const QSize size = QPageSize(row.paper).sizePixels(96);
+        ASSERT_EQ(SheetPageCount(sheet, size), row.pages);
+        int lays = 0;
+        for (int page = 0; page < row.pages; ++page) {
+            TextRecordingDevice device(size.width(), size.height());
+            {
+                QPainter painter(&device);
+                PaintSheetPage(painter, sheet, page);
+            }
+            bool titled = false;
+            for (const auto& t : device.Texts()) {
+                titled = titled || t.text == QStringLiteral("Build sheet: w.prl");
+                if (t.text == QStringLiteral("leading") || t.text == QStringLiteral("trailing")) {
+                    ++lays;
+                    EXPECT_GE(t.pixels, std::lround(kSheetBodyPx)) << "page " << page;
+                }
+            }
+            EXPECT_TRUE(titled) << "page " << page;
+        }
+        EXPECT_EQ(lays, static_cast<int>(sheet.spokes.size()));
     }
 }
 

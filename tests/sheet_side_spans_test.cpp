@@ -202,18 +202,22 @@ TEST(SideSpans, TheWorkedWheelsInTheLinesAndTheJson)
         QByteArray records;  // after the default wheel's
         const char* left;
         const char* right;
+        const char* order;
         double leftBracing;
         double rightBracing;
         double leftTension;
         int rimOffsetNotes;
     } cases[] = {
         {"", "left: 18 spokes, 3 crosses, 285.4 mm, order 286 mm, bracing 5.5\u00B0, 79.2 kgf",
-         "right: 18 spokes, 3 crosses, 284.6 mm, order 284 mm, bracing 3.6\u00B0, 120.0 kgf", 5.51, 3.63, 79.2, 0},
+         "right: 18 spokes, 3 crosses, 284.6 mm, order 284 mm, bracing 3.6\u00B0, 120.0 kgf",
+         "order: 284 mm \u00D7 18 right; 286 mm \u00D7 18 left", 5.51, 3.63, 79.2, 0},
         {"RimOffE=0\nTensionE=120\nSpokeDiaE=2\nOrderStepCB=1\n",
          "left: 18 spokes, 3 crosses, 285.4 mm, order 286 mm, bracing 5.5\u00B0, 79.2 kgf",
-         "right: 18 spokes, 3 crosses, 284.6 mm, order 284 mm, bracing 3.6\u00B0, 120.0 kgf", 5.51, 3.63, 79.2, 0},
+         "right: 18 spokes, 3 crosses, 284.6 mm, order 284 mm, bracing 3.6\u00B0, 120.0 kgf",
+         "order: 284 mm \u00D7 18 right; 286 mm \u00D7 18 left", 5.51, 3.63, 79.2, 0},
         {"RimOffE=2\n", "left: 18 spokes, 3 crosses, 285.2 mm, order 284 mm, bracing 5.1\u00B0, 94.7 kgf",
-         "right: 18 spokes, 3 crosses, 284.8 mm, order 284 mm, bracing 4.0\u00B0, 120.0 kgf", 5.11, 4.03, 94.7, 1},
+         "right: 18 spokes, 3 crosses, 284.8 mm, order 284 mm, bracing 4.0\u00B0, 120.0 kgf",
+         "order: 284 mm \u00D7 18 left + 18 right", 5.11, 4.03, 94.7, 1},
     };
     for (const QLocale& locale : {PointRegion(), CommaRegion()}) {
         ScopedLocale region(locale);
@@ -225,9 +229,10 @@ TEST(SideSpans, TheWorkedWheelsInTheLinesAndTheJson)
                 records.replace("27.5", "27,5").replace("18.1", "18,1").replace("=2.5\n", "=2,5\n");
             const WheelReport report = ReportOf(PreparedWheelOf(folder, records));
             const QStringList rows = ReportLines(report).split('\n', Qt::SkipEmptyParts);
-            ASSERT_EQ(rows.size(), 2);
+            ASSERT_EQ(rows.size(), 3);
             EXPECT_EQ(rows[0], QString::fromUtf8(c.left));
             EXPECT_EQ(rows[1], QString::fromUtf8(c.right));
+            EXPECT_EQ(rows[2], QString::fromUtf8(c.order));
             EXPECT_EQ(report.sides.notes.size(), c.rimOffsetNotes);
 
             const QJsonObject root = QJsonDocument::fromJson(ReportJson(report).toUtf8()).object();
@@ -239,9 +244,11 @@ TEST(SideSpans, TheWorkedWheelsInTheLinesAndTheJson)
             EXPECT_DOUBLE_EQ(right["tension"].toDouble(), 120.0);
             EXPECT_DOUBLE_EQ(left["flangeOffset"].toDouble() + right["flangeOffset"].toDouble(), 27.5 + 18.1);
             const QJsonObject inputs = root["inputs"].toObject();
-            EXPECT_EQ(inputs["tension"].toString(), "120");
-            EXPECT_EQ(inputs["orderStep"].toString(), "2");
-            EXPECT_EQ(inputs["spokeDiameter"].toString(), "2");
+            // The typed wheel's numbers, not the profile's texts.
+            EXPECT_EQ(inputs["tension"], QJsonValue(120));
+            EXPECT_EQ(inputs["orderStep"], QJsonValue(2));
+            EXPECT_EQ(inputs["spokeDiameter"], QJsonValue(2));
+            EXPECT_EQ(inputs["leftFlangeOffset"], QJsonValue(27.5));
         }
     }
 }
@@ -259,7 +266,7 @@ TEST(WheelReportOutput, LinesAndJsonCarryTheSameFiguresInAnyRegion)
         PrepareWheel(w);
         const WheelReport report = ReportOf(w);
         const QStringList rows = ReportLines(report).split('\n', Qt::SkipEmptyParts);
-        ASSERT_EQ(rows.size(), 2);
+        ASSERT_EQ(rows.size(), 3);
         EXPECT_FALSE(rows.join('\n').contains(QRegularExpression("\\d,\\d")));
 
         QJsonParseError error;
@@ -267,10 +274,9 @@ TEST(WheelReportOutput, LinesAndJsonCarryTheSameFiguresInAnyRegion)
         ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
         const QJsonObject root = doc.object();
         EXPECT_EQ(root["profile"].toString(), "default.prl");
-        EXPECT_EQ(root["inputs"].toObject()["hubHoles"].toString(), "36");
-        // The inputs with a point too: the report is read by programs.
-        EXPECT_EQ(root["inputs"].toObject()["leftFlangeOffset"].toString(), "27.5");
-        EXPECT_EQ(root["inputs"].toObject()["rimOffset"].toString(), "1.5");
+        EXPECT_EQ(root["inputs"].toObject()["hubHoles"], QJsonValue(36));
+        EXPECT_EQ(root["inputs"].toObject()["leftFlangeOffset"], QJsonValue(27.5));
+        EXPECT_EQ(root["inputs"].toObject()["rimOffset"], QJsonValue(1.5));
         const QString names[] = {QStringLiteral("left"), QStringLiteral("right")};
         for (int i = 0; i < 2; ++i) {
             const QJsonObject side = root["sides"].toObject()[names[i]].toObject();

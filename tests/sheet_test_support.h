@@ -73,6 +73,7 @@ public:
     struct Text {
         QString text;
         QPointF at;
+        int pixels = 0;  // the font's pixel size
     };
 
     TextRecordingDevice(int width = 794, int height = 1123) : width_(width), height_(height) {}
@@ -122,7 +123,7 @@ private:
         void drawEllipse(const QRectF&) override {}
         void drawTextItem(const QPointF& p, const QTextItem& item) override
         {
-            texts.push_back({item.text(), transform.map(p)});
+            texts.push_back({item.text(), transform.map(p), item.font().pixelSize()});
         }
         Type type() const override { return QPaintEngine::User; }
 

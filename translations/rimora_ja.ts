@@ -537,10 +537,6 @@ Do you want to replace it?</source>
         <translation>右</translation>
     </message>
     <message>
-        <source>Spoke bill</source>
-        <translation>スポーク明細</translation>
-    </message>
-    <message>
         <source>Lacing</source>
         <translation>組み方</translation>
     </message>
@@ -667,6 +663,50 @@ Do you want to replace it?</source>
     <message>
         <source>an image of %1 × %2 pixels is larger than %3 MB</source>
         <translation>%1 × %2 ピクセルの画像は %3 MB を超えます</translation>
+    </message>
+    <message>
+        <source>To order</source>
+        <translation>注文</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>合計</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>プロファイル</translation>
+    </message>
+    <message>
+        <source>Lay</source>
+        <translation>押し/引き</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>注文長</translation>
+    </message>
+    <message>
+        <source>leading</source>
+        <translation>押し</translation>
+    </message>
+    <message>
+        <source>trailing</source>
+        <translation>引き</translation>
+    </message>
+    <message>
+        <source>radial</source>
+        <translation>ラジアル</translation>
+    </message>
+    <message>
+        <source>Lacing (continued)</source>
+        <translation>組み方（続き）</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>右</translation>
     </message>
 </context>
 <context>
@@ -834,6 +874,10 @@ Do you want to replace it?</source>
     <message>
         <source>The rim is turned %1° against the hub; under tension it settles at %2° (&quot;Balance&quot; sets it).</source>
         <translation>リムはハブに対して %1° 回されていますが、張力をかけると %2° に落ち着きます（「バランス」で設定）。</translation>
+    </message>
+    <message>
+        <source>Order %1mm * %2 pcs: left %3, right %4</source>
+        <translation>注文 %1mm × %2 本: 左 %3、右 %4</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,9 @@ struct WheelStyle {
     bool numbers = false;     // rim hole numbers
     bool hubNumbers = false;  // hub hole numbers, in the side colours
     int sideIndex = BothSides;  // -1 (nothing chosen) draws both sides
+    // For a print that may come out grey: the left spokes dashed, and each hub
+    // number on a patch of its side's colour in black or white, whichever reads.
+    bool greyProof = false;
 };
 
 struct Wheel {

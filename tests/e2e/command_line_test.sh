@@ -54,7 +54,7 @@ grep -Eq '^left: 18 spokes, 3 crosses, 285\.4 mm, order 286 mm, bracing 5\.5°, 
     || fail "no left line with 285.4 and 79.2 kgf: $(cat lengths.txt)"
 grep -Eq '^right: 18 spokes, 3 crosses, 284\.6 mm, order 284 mm, bracing 3\.6°, 120\.0 kgf$' lengths.txt \
     || fail "no right line with 284.6 and 120.0 kgf: $(cat lengths.txt)"
-[ "$(wc -l < lengths.txt)" -eq 2 ] || fail "--lengths printed more than one line per side"
+[ "$(wc -l < lengths.txt)" -eq 3 ] || fail "--lengths printed more than one line per side and the order"
 
 rimora --lengths default.prl --json > lengths.json || fail "--json exited $?"
 python3 - lengths.json <<'PY' || fail "the JSON does not hold what --lengths printed"
@@ -67,8 +67,8 @@ assert all((s["side"] == "left") == (s["hub"] % 2 == 1) for s in spokes)
 assert {s["length"] for s in spokes if s["side"] == "left"} == {285.4}
 assert {s["length"] for s in spokes if s["side"] == "right"} == {284.6}
 assert d["sides"]["left"]["length"] == 285.4 and d["sides"]["right"]["length"] == 284.6
-assert d["inputs"]["erd"] == "590" and d["inputs"]["hubHoles"] == "36"
-assert d["inputs"]["rimOffset"] == "0" and d["inputs"]["tension"] == "120"
+assert d["inputs"]["erd"] == 590 and d["inputs"]["hubHoles"] == 36
+assert d["inputs"]["rimOffset"] == 0 and d["inputs"]["tension"] == 120
 left, right = d["sides"]["left"], d["sides"]["right"]
 assert (left["bracing"], right["bracing"]) == (5.51, 3.63), (left["bracing"], right["bracing"])
 assert (left["tension"], right["tension"]) == (79.2, 120.0), (left["tension"], right["tension"])
@@ -85,7 +85,7 @@ grep -Eq '^right: 18 spokes, 3 crosses, 284\.8 mm, order 284 mm, bracing 4\.0°,
 rimora --json offset.prl | python3 -c '
 import json, sys
 d = json.load(sys.stdin)
-assert d["inputs"]["rimOffset"] == "2"
+assert d["inputs"]["rimOffset"] == 2
 assert (d["sides"]["left"]["flangeOffset"], d["sides"]["right"]["flangeOffset"]) == (25.5, 20.1)
 assert (d["sides"]["left"]["bracing"], d["sides"]["right"]["bracing"]) == (5.11, 4.03)
 assert d["sides"]["left"]["tension"] == 94.7
@@ -223,4 +223,19 @@ grep -q -- '--lengths' help.txt || fail "--help does not list --lengths"
 grep -q '^Usage: rimora  *open the window$' help.txt || fail "--help does not say a bare rimora opens the window"
 ! grep -qF "$WORK" help.txt || fail "--help shows the program's path"
 rimora --version | grep -qx 'rimora [0-9][0-9.]*' || fail "--version does not print 'rimora' and a version"
+# --- the order list and the paper --------------------------------------------
+grep -qx 'order: 284 mm × 18 right; 286 mm × 18 left' lengths.txt || fail "no order line: $(cat lengths.txt)"
+sed 's/^HubCB=0$/HubCB=2/; s/^RimCB=0$/RimCB=1/' default.prl > w2832.prl
+rimora --json w2832.prl | python3 -c 'import json, sys; d = json.load(sys.stdin)
+assert sum(o["left"] + o["right"] for o in d["order"]) == len(d["spokes"]) == 28' || fail "the order of 28/32 does not add up"
+for paper in "letter:612 x 792" "a4:595 x 842"; do
+    rimora --sheet w2832.prl "sheet-${paper%%:*}.pdf" --paper "${paper%%:*}" || fail "--paper ${paper%%:*} exited $?"
+    pdfinfo "sheet-${paper%%:*}.pdf" | grep -q "Page size: *${paper#*:}" || fail "--paper ${paper%%:*} is not ${paper#*:}"
+    pdftotext "sheet-${paper%%:*}.pdf" - > order.txt
+    for word in offset flange Profile trailing; do grep -q "$word" order.txt || fail "no '$word' in the ${paper%%:*} sheet's text"; done
+done
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL= LANG=de_DE.UTF-8 LC_PAPER=en_US.UTF-8 "$EXE" --sheet w2832.prl lcpaper.pdf \
+    || fail "--sheet with LC_PAPER exited $?"
+pdfinfo lcpaper.pdf | grep -q 'Page size: *612 x 792' || fail "LC_PAPER=en_US does not give Letter"
+
 echo "command line: all checks passed"
