@@ -32,19 +32,31 @@ constexpr double kMaxRow = 18;
 constexpr double kDrawingSide = 360;
 constexpr int kInputRows = 13;  // the lines of InputsOf
 
+// The sheet is laid out for paper, where hinting (snapping outlines to a
+// screen's pixels) has no place. Unhinted, its fonts are also fonts of their
+// own: the font engine cache keys a font by its pixel size, not by the
+// device, so a 12 px sheet font on a 600 dpi page would otherwise share the
+// window's 12 px engine, and the PDF writer's work on that engine leaves the
+// window's menus drawn with glyphs a pixel high.
+QFont PaperFont(const QString& family, double pixels)
+{
+    QFont font(family);
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
 QFont SheetFont(double pixels, bool bold = false)
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
+    QFont font = PaperFont(QStringLiteral("DejaVu Sans"), pixels);
     font.setBold(bold);
     return font;
 }
 
 QFont FixedFont(double pixels)
 {
-    QFont font(QStringLiteral("DejaVu Sans Mono"));
+    QFont font = PaperFont(QStringLiteral("DejaVu Sans Mono"), pixels);
     font.setStyleHint(QFont::Monospace);
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
     return font;
 }
 
