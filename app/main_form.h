@@ -189,6 +189,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The status bar's word that `path` has been written.
+    void SaidSaved(const QString& path);
     void FormCreate();
     void CreateControls();
     void CreateStoredControls(QWidget* dataPage, QWidget* spokePage, QWidget* drawPage);

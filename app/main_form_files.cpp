@@ -75,6 +75,7 @@ void TMainF::SaveWheel()
     if (const auto name = SaveProfile(*iniSave_, profileLabel->Caption())) {
         profileLabel->SetCaption(*name);
         WheelStored(iniSave_->FileName());
+        SaidSaved(iniSave_->FileName());
     }
 }
 
@@ -207,6 +208,7 @@ void TMainF::SaveBeforeReplacing()
     }
     profileLabel->SetCaption(SaveProfileTo(*iniSave_, profilePath_));
     WheelStored(iniSave_->FileName());
+    SaidSaved(iniSave_->FileName());
 }
 
 bool TMainF::MayReplaceWheel()
