@@ -7,46 +7,29 @@
 namespace rimora::test {
 namespace {
 
-struct PaperExport {
-    const char* name;
-    QAction* TMainF::* item;
-    const char* file;
-};
+using MenuAfterPaperTest = AppWindowTest;
 
-class MenuAfterPaperTest : public AppWindowTest, public ::testing::WithParamInterface<PaperExport> {
-protected:
-    QImage MenuPixels()
-    {
-        QMenu* menu = mainF->drawingMenu;
-        menu->popup(mainF->wheelPaintBox->mapToGlobal(QPoint(10, 10)));
-        Settle();
-        const QImage pixels = menu->grab().toImage();
-        menu->hide();
-        Settle();
-        return pixels;
-    }
-};
-
-const PaperExport kExports[] = {
-    {"SheetPdf", &TMainF::sheetPdfItem, "w.pdf"},
-    {"DrawingSvg", &TMainF::saveDrawingItem, "w.svg"},
-};
-
-TEST_P(MenuAfterPaperTest, MenuLabelsKeepTheirPixels)
+TEST_F(MenuAfterPaperTest, MenuLabelsKeepTheirPixels)
 {
+    const std::pair<QAction* TMainF::*, const char*> exports[] = {{&TMainF::sheetPdfItem, "w.pdf"},
+                                                                  {&TMainF::saveDrawingItem, "w.svg"}};
     Start();
     LaceWheel(*mainF, "32", "32");
-    Click(mainF->calcButton);
-    const QImage before = MenuPixels();
-    desktop.saveAnswers.push_back(Path(GetParam().file));
-    (mainF.get()->*GetParam().item)->trigger();
-    ASSERT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
-    ASSERT_TRUE(QFileInfo::exists(Path(GetParam().file)));
-    EXPECT_EQ(MenuPixels(), before);
+    const auto menuPixels = [this] {
+        mainF->drawingMenu->popup(mainF->wheelPaintBox->mapToGlobal(QPoint(10, 10)));
+        Settle();
+        const QImage pixels = mainF->drawingMenu->grab().toImage();
+        mainF->drawingMenu->hide();
+        return pixels;
+    };
+    const QImage before = menuPixels();
+    for (const auto& [item, file] : exports) {
+        desktop.saveAnswers.push_back(Path(file));
+        (mainF.get()->*item)->trigger();
+        ASSERT_TRUE(QFileInfo::exists(Path(file))) << Errors().toStdString();
+        EXPECT_EQ(menuPixels(), before) << file;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Exports, MenuAfterPaperTest, ::testing::ValuesIn(kExports),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace rimora::test
