@@ -26,6 +26,7 @@
 namespace rimora {
 
 class ProfileFile;
+class PartsDialog;
 class TIniSave;
 class SettingsSession;
 class TSumF;
@@ -117,6 +118,8 @@ public:
     TCheckBox* rimNumbersCheck = nullptr;
     TRadioGroup* spokeSideGroup = nullptr;
     TButton* locknutButton = nullptr;     // "From locknut…"
+    TButton* partsButton = nullptr;       // "Parts…": names and remarks
+    PartsDialog* partsDialog = nullptr;
 
     TPanel* drawingPanel = nullptr;
     TPaintBox* wheelPaintBox = nullptr;

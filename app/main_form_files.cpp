@@ -39,6 +39,7 @@ void TMainF::RestoreSettings()
     });
     // The recent list is this computer's, not the wheel's.
     iniSave_->SetSettingsOnlyNames(recentProfilesEdit->Name());
+    iniSave_->SetWheelTextNames(wheelControls_.WheelTextKeys());
     // What a profile that lacks an input gives it.
     designRecords_ = ProfileRecords(*iniSave_);
     // A decimal input opens in this region's form whichever region wrote it.

@@ -36,6 +36,9 @@ struct BuildSheet {
     std::vector<SheetInput> inputs;
     WheelSpans sides;
     QStringList notes;  // WheelNotes, framed above the sides' figures
+    // Under the title: the parts the builder named ("Hub: …", one line) and
+    // the remarks line by line; empty when none is set.
+    QStringList parts;
     QStringList bill;  // the spoke bill's lines, or the reason there is none
     std::vector<LacedSpoke> spokes;
     DrawnWheel drawing;                // its width and height are set by the page
@@ -60,6 +63,7 @@ BuildSheet ComposeSheet(const LacedWheel& wheel, const QDate& date);
 struct SheetLayout {
     QRectF page;
     QRectF header;
+    QRectF parts;    // under the header, empty without parts or remarks
     QRectF inputs;
     QRectF notes;    // across the page above the sides, empty without notes
     QRectF sides;    // across the page, under the bill and the drawing
@@ -72,7 +76,11 @@ struct SheetLayout {
 };
 // `sideNotes` lines follow the two sides' rows (SideSpans' notes); the
 // `wheelNotes` lines stand in a frame above them.
-SheetLayout LayOutSheet(const QSizeF& page, int billLines, int spokeCount, int sideNotes = 0, int wheelNotes = 0);
+// `partRows` lines of parts and remarks stand under the header.
+SheetLayout LayOutSheet(const QSizeF& page, int billLines, int spokeCount, int sideNotes = 0, int wheelNotes = 0,
+                        int partRows = 0);
+// The named parts and the remarks of a wheel as the sheet's head shows them.
+QStringList PartLines(const Wheel& wheel);
 
 // The page of a device in logical pixels: its size at 96 dots per inch.
 QSizeF LogicalPageSize(const QPaintDevice& device);

@@ -102,6 +102,7 @@ WheelReport ReportOf(const LacedWheel& laced)
     r.spokes = LacedSpokes(*laced.table, w.hubHoles, w.rimHoles);
     r.sides = SpansOfTable(*laced.table, w);
     r.notes = WheelNotes(*laced.table, w);
+    r.parts = w.parts;
     return r;
 }
 
@@ -133,6 +134,11 @@ QString ReportJson(const WheelReport& r)
     root.insert(QStringLiteral("inputs"), inputs);
     root.insert(QStringLiteral("sides"), sides);
     root.insert(QStringLiteral("notes"), QJsonArray::fromStringList(r.notes));
+    root.insert(QStringLiteral("parts"), QJsonObject{{QStringLiteral("hub"), r.parts.hub},
+                                                     {QStringLiteral("rim"), r.parts.rim},
+                                                     {QStringLiteral("spokes"), r.parts.spokes},
+                                                     {QStringLiteral("nipples"), r.parts.nipples}});
+    root.insert(QStringLiteral("remarks"), r.parts.remarks);
     root.insert(QStringLiteral("spokes"), spokes);
     return QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));
 }

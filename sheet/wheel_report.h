@@ -20,6 +20,7 @@ struct WheelReport {
     WheelSpans sides;
     std::vector<LacedSpoke> spokes;
     QStringList notes;  // WheelNotes: what the builder should know of the lacing
+    WheelParts parts;   // the builder's names of the parts, and remarks
 };
 
 // From a prepared wheel (PrepareWheel).

@@ -32,6 +32,16 @@ struct WheelStyle {
     int sideIndex = BothSides;  // -1 (nothing chosen) draws both sides
 };
 
+// What the wheel is built from, in the builder's words, and anything else
+// to remember of it; every text may be empty.
+struct WheelParts {
+    QString hub;
+    QString rim;
+    QString spokes;
+    QString nipples;
+    QString remarks;  // may hold line breaks
+};
+
 struct Wheel {
     Wheel();  // the design values
 
@@ -53,6 +63,7 @@ struct Wheel {
     int orderStep = 0;           // mm steps in which spokes are sold
 
     WheelStyle style;
+    WheelParts parts;
 };
 
 // The bead seat diameter of the wheel's rim size in mm; 0 when none is chosen.
