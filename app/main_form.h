@@ -26,6 +26,7 @@
 namespace rimora {
 
 class ProfileFile;
+class PartsDialog;
 class TIniSave;
 class SettingsSession;
 class TSumF;
@@ -117,6 +118,8 @@ public:
     TCheckBox* rimNumbersCheck = nullptr;
     TRadioGroup* spokeSideGroup = nullptr;
     TButton* locknutButton = nullptr;     // "From locknut…"
+    TButton* partsButton = nullptr;       // "Parts…": names and remarks
+    PartsDialog* partsDialog = nullptr;
 
     TPanel* drawingPanel = nullptr;
     TPaintBox* wheelPaintBox = nullptr;
@@ -189,6 +192,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The status bar's word that `path` has been written.
+    void SaidSaved(const QString& path);
     void FormCreate();
     void CreateControls();
     void CreateStoredControls(QWidget* dataPage, QWidget* spokePage, QWidget* drawPage);

@@ -39,6 +39,7 @@ void TMainF::RestoreSettings()
     });
     // The recent list is this computer's, not the wheel's.
     iniSave_->SetSettingsOnlyNames(recentProfilesEdit->Name());
+    iniSave_->SetWheelTextNames(wheelControls_.WheelTextKeys());
     // What a profile that lacks an input gives it.
     designRecords_ = ProfileRecords(*iniSave_);
     // A decimal input opens in this region's form whichever region wrote it.
@@ -75,6 +76,7 @@ void TMainF::SaveWheel()
     if (const auto name = SaveProfile(*iniSave_, profileLabel->Caption())) {
         profileLabel->SetCaption(*name);
         WheelStored(iniSave_->FileName());
+        SaidSaved(iniSave_->FileName());
     }
 }
 
@@ -207,6 +209,7 @@ void TMainF::SaveBeforeReplacing()
     }
     profileLabel->SetCaption(SaveProfileTo(*iniSave_, profilePath_));
     WheelStored(iniSave_->FileName());
+    SaidSaved(iniSave_->FileName());
 }
 
 bool TMainF::MayReplaceWheel()

@@ -4,6 +4,7 @@
 #include "app/logo.h"
 #include "app/main_form.h"
 #include "app/lacing_cell_delegate.h"
+#include "app/parts_dialog.h"
 #include "app/profile_icons.h"
 #include "platform/convert.h"
 #include "wheel/wheel_choices.h"
@@ -151,6 +152,12 @@ void TMainF::CreateControls()
     locknutButton->setToolTip(
         tr("WL and WR from the over-locknut width and each flange's distance from its "
            "locknut face"));
+    partsButton = Create<TButton>(dataPage, QStringLiteral("PartsBtn"), tr("Parts…"));
+    partsButton->setToolTip(tr("Hub, rim, spokes and nipples by name, and remarks: on the build sheet"));
+    std::vector<std::pair<QString, QWidget*>> partLines;
+    for (const WheelRecord& record : WheelRecords())
+        if (IsWheelText(record.kind)) partLines.emplace_back(RecordLabel(record), wheelControls_.Control(record.key));
+    partsDialog = new PartsDialog(this, partLines);
     CreateDrawingPanel();
     CreateProfileBar();
     statusBar = Create<TStatusBar>(this, QStringLiteral("StatusBar"));
@@ -284,7 +291,7 @@ void TMainF::ArrangeControls()
     // profile bar and the tabs. Only the page shown takes the focus, so the
     // three pages follow each other in one chain.
     std::vector<QWidget*> chain{tabs,           rimTypeList,     hubHolesList,  rimHolesList,  erdEdit,
-                                leftOffsetEdit, rightOffsetEdit, locknutButton, leftFlangeEdit, rightFlangeEdit,
+                                leftOffsetEdit, rightOffsetEdit, partsButton, locknutButton, leftFlangeEdit, rightFlangeEdit,
                                 spokeHoleEdit,  leftCrossSpin,   rightCrossSpin};
     for (const WheelRecord& record : WheelRecords())
         if (record.page == RecordPage::Data && record.label) chain.push_back(wheelControls_.Control(record.key));
@@ -385,6 +392,9 @@ void TMainF::ArrangeDataPage()
     // Under the two offsets it sets.
     locknutButton->setFixedHeight(22);
     data->addWidget(locknutButton, 6, 1, 1, 2, Qt::AlignLeft);
+    // The one free place of the page: beside the locknut button.
+    partsButton->setFixedHeight(22);
+    data->addWidget(partsButton, 6, 0, Qt::AlignLeft);
     line(7, longCaptions[0], leftFlangeEdit, boxWidth, QStringLiteral("mm"));
     line(8, longCaptions[1], rightFlangeEdit, boxWidth, QStringLiteral("mm"));
     line(9, longCaptions[2], spokeHoleEdit, boxWidth, QStringLiteral("mm"));
@@ -533,6 +543,7 @@ void TMainF::WireEvents()
     halfPitchButton->OnClick = [this] { SlideHalfPitch(); };
     balanceButton->OnClick = [this] { BalanceRimTurn(); };
     locknutButton->OnClick = [this] { OffsetsFromLocknut(); };
+    partsButton->OnClick = [this] { partsDialog->open(); };
     connect(insertGapItem, &QAction::triggered, this, [this] { RunGuarded([this] { InsertGap(); }); });
     connect(lacingGrid, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { tableMenu->popup(lacingGrid->viewport()->mapToGlobal(at)); });

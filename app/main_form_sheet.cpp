@@ -34,6 +34,13 @@ LacedWheel WheelOfWindow(const TMainF& f)
     return w;
 }
 
+// What a sheet or drawing of the window's wheel is called on disk: the
+// profile's name with the extension of the file.
+QString PaperFileName(const TMainF& f, const QString& extension)
+{
+    return QFileInfo(f.profileLabel->Caption()).completeBaseName() + QLatin1Char('.') + extension;
+}
+
 // The save dialog for an export: in the folder of the last profile, named
 // after the profile; an existing file is replaced only when the user agrees.
 QString ExportFileName(TMainF& f, const QString& filter, const QString& extension, const QString& title)
@@ -41,7 +48,7 @@ QString ExportFileName(TMainF& f, const QString& filter, const QString& extensio
     FileDialogRequest request;
     request.filter = filter;
     request.defaultExtension = extension;
-    request.fileName = QFileInfo(f.profileLabel->Caption()).completeBaseName() + QLatin1Char('.') + extension;
+    request.fileName = PaperFileName(f, extension);
     request.folder = ProfileFolder(f.IniSave());
     return ChooseFileToWrite(request, title);
 }
@@ -112,7 +119,8 @@ void TMainF::PrintSheet()
 {
     const LacedWheel wheel = WheelOfWindow(*this);
     const BuildSheet sheet = ComposeSheet(wheel, QDate::currentDate());
-    CurrentDesktop().PrintPreview(tr("Build sheet: %1").arg(sheet.title), SheetPaper(),
+    CurrentDesktop().PrintPreview(tr("Build sheet: %1").arg(sheet.title), PaperFileName(*this, QStringLiteral("pdf")),
+                                  SheetPaper(),
                                   [&sheet](QPaintDevice& page) {
                                       QPainter painter(&page);
                                       PaintSheet(painter, sheet);
@@ -126,6 +134,7 @@ void TMainF::SaveSheetPdf()
         ExportFileName(*this, QStringLiteral("PDF|*.pdf"), QStringLiteral("pdf"), tr("Save build sheet"));
     if (path.isEmpty()) return;
     WriteSheetPdf(path, ComposeSheet(wheel, QDate::currentDate()), SheetPaper());
+    SaidSaved(path);
 }
 
 void TMainF::SaveDrawing()
@@ -142,6 +151,12 @@ void TMainF::SaveDrawing()
         if (!CurrentDesktop().ChooseImageSize(size)) return;
     }
     WriteDrawing(path, DrawingInputsOf(wheel, size.width(), size.height()), *wheel.table);
+    SaidSaved(path);
+}
+
+void TMainF::SaidSaved(const QString& path)
+{
+    statusBar->ShowDone(tr("Saved %1").arg(QDir::toNativeSeparators(path)));
 }
 
 }  // namespace rimora

@@ -5,6 +5,7 @@
 #include "widgets/tcolor_box.h"
 #include "widgets/tcombo_box.h"
 #include "widgets/tedit.h"
+#include "widgets/tnote_box.h"
 #include "widgets/tradio_group.h"
 #include "widgets/tspin_edit.h"
 #include "widgets/tstring_grid.h"
@@ -15,6 +16,12 @@
 namespace rimora {
 
 namespace {
+
+// Far more than a make and model or a page of remarks, and short enough that
+// a text of nothing but backslashes or line breaks, written twice as long,
+// still fits the files' longest value.
+constexpr int kMaxNameLength = 200;
+constexpr int kMaxRemarksLength = 1000;
 
 QWidget* MakeControl(TForm& form, const WheelRecord& r, QWidget* parent)
 {
@@ -49,6 +56,13 @@ QWidget* MakeControl(TForm& form, const WheelRecord& r, QWidget* parent)
         return form.Create<TStringGrid>(parent, key, kLacingColCount, kLacingInitialRowCount, 3, 1);
     case RecordKind::Text:
         return form.Create<TEdit>(parent, key);
+    case RecordKind::Name: {
+        auto* edit = form.Create<TEdit>(parent, key);
+        edit->setMaxLength(kMaxNameLength);
+        return edit;
+    }
+    case RecordKind::Remarks:
+        return form.Create<TNoteBox>(parent, key, kMaxRemarksLength);
     }
     return nullptr;
 }
@@ -128,12 +142,26 @@ const WheelReading& WheelControls::Read()
         case RecordKind::Radio:
             SetValue(reading_.wheel, r, static_cast<TRadioGroup*>(e.control)->ItemIndex());
             break;
+        case RecordKind::Name:
+            SetTextValue(reading_.wheel, r, static_cast<TEdit*>(e.control)->Text());
+            break;
+        case RecordKind::Remarks:
+            SetTextValue(reading_.wheel, r, static_cast<TNoteBox*>(e.control)->Text());
+            break;
         case RecordKind::Grid:
         case RecordKind::Text:
             break;
         }
     }
     return reading_;
+}
+
+QStringList WheelControls::WheelTextKeys() const
+{
+    QStringList keys;
+    for (const Entry& e : entries_)
+        if (IsWheelText(e.record->kind)) keys << QString::fromLatin1(e.record->key);
+    return keys;
 }
 
 QStringList WheelControls::DecimalKeys() const

@@ -36,6 +36,8 @@ public:
 
     // Every decimal record's key, for the store that reads them in either notation.
     QStringList DecimalKeys() const;
+    // Every key of a text of the wheel, for the store that keeps them on one line.
+    QStringList WheelTextKeys() const;
 
 private:
     struct Entry {

@@ -9,10 +9,13 @@
 
 namespace {
 
-void PrintPreview(const QString& title, const QPageSize& pageSize, const std::function<void(QPaintDevice&)>& paintPage)
+void PrintPreview(const QString& title, const QString& documentName, const QPageSize& pageSize,
+                  const std::function<void(QPaintDevice&)>& paintPage)
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(title);
+    // The print dialog's "print to file" suggests the document's name with
+    // its last extension turned into ".pdf".
+    printer.setDocName(documentName);
     printer.setPageSize(pageSize);
     printer.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());

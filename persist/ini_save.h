@@ -58,6 +58,11 @@ public:
     // a file written in any region opens in any other (FileDecimalInRegion).
     const QStringList& DecimalNames() const { return decimalNames_; }
     void SetDecimalNames(const QStringList& names) { decimalNames_ = names; }
+    // Names of boxes that hold a text of the wheel (persist/wheel_text.h). An
+    // empty one is written only over a record the file holds, so a file of a
+    // wheel without them keeps its bytes; a record absent reads as empty.
+    const QStringList& WheelTextNames() const { return wheelTextNames_; }
+    void SetWheelTextNames(const QStringList& names) { wheelTextNames_ = names; }
     // The list parsed from NotSaveName at the start of the latest pass.
     const QStringList& ExclusionList() const { return st_; }
 
@@ -104,6 +109,7 @@ private:
     QString fNotSaveName_;
     QString fSettingsOnlyName_;
     QStringList decimalNames_;
+    QStringList wheelTextNames_;
     QStringList st_;
     GridReadHook gridReadHook_;
 };

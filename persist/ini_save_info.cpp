@@ -5,6 +5,7 @@
 #include "persist/name_list.h"
 #include "persist/profile_file.h"
 #include "persist/settings_location.h"
+#include "persist/wheel_text.h"
 #include "platform/convert.h"
 #include "platform/grid_model.h"
 
@@ -17,12 +18,21 @@ QString RowKey(const QString& gridName, int row)
     return gridName + QStringLiteral("-Row") + QString::number(row);
 }
 
+enum class TextForm { Plain, Decimal, WheelText };
+
+void WriteWheelText(ProfileFile& file, const QString& section, const QString& key, const QString& text)
+{
+    if (text.isEmpty() && !file.Keys(section).contains(key, Qt::CaseInsensitive)) return;
+    file.WriteString(section, key, WheelTextForFile(text));
+}
+
 // Each control keeps one value. A control that offers more than one value
 // interface is taken as the most specific kind, so it never writes two keys
 // of the same name.
-void WriteValue(ProfileFile& file, const QString& section, Component& component, bool decimal)
+void WriteValue(ProfileFile& file, const QString& section, Component& component, TextForm form)
 {
     const QString key = component.Name();
+    const bool decimal = form == TextForm::Decimal;
     if (auto* color = dynamic_cast<IColorControl*>(&component)) {
         file.WriteInteger(section, key, color->Selected());
     } else if (auto* spin = dynamic_cast<ISpinControl*>(&component)) {
@@ -33,14 +43,17 @@ void WriteValue(ProfileFile& file, const QString& section, Component& component,
         file.WriteInteger(section, key, list->ItemIndex());
     } else if (auto* check = dynamic_cast<ICheckControl*>(&component)) {
         file.WriteBool(section, key, check->Checked());
-    } else if (auto* edit = dynamic_cast<ITextControl*>(&component)) {
+    } else if (auto* edit = dynamic_cast<ITextControl*>(&component); edit && form == TextForm::WheelText) {
+        WriteWheelText(file, section, key, edit->Text());
+    } else if (edit) {
         file.WriteString(section, key, decimal ? DecimalForFile(edit->Text()) : edit->Text());
     }
 }
 
-void ReadValue(const ProfileFile& file, const QString& section, Component& component, bool decimal)
+void ReadValue(const ProfileFile& file, const QString& section, Component& component, TextForm form)
 {
     const QString key = component.Name();
+    const bool decimal = form == TextForm::Decimal;
     if (auto* color = dynamic_cast<IColorControl*>(&component)) {
         // An absent key means the box's default colour, not what it shows now.
         color->SetSelected(file.ReadInteger(section, key, color->DefaultColorColor()));
@@ -52,7 +65,9 @@ void ReadValue(const ProfileFile& file, const QString& section, Component& compo
         list->SetItemIndex(file.ReadInteger(section, key, list->ItemIndex()));
     } else if (auto* check = dynamic_cast<ICheckControl*>(&component)) {
         check->SetChecked(file.ReadBool(section, key, check->Checked()));
-    } else if (auto* edit = dynamic_cast<ITextControl*>(&component)) {
+    } else if (auto* edit = dynamic_cast<ITextControl*>(&component); edit && form == TextForm::WheelText) {
+        edit->SetText(WheelTextFromFile(file.ReadString(section, key, QString())));
+    } else if (edit) {
         // No value in the file holds a line break: this one means the key is
         // absent, and the box keeps its text as it is.
         const QString absent = QStringLiteral("\n");
@@ -89,6 +104,13 @@ void ReadGrid(const ProfileFile& file, const QString& section, const QString& na
     }
 }
 
+TextForm FormOf(const TIniSave& store, const QString& name)
+{
+    if (store.DecimalNames().contains(name, Qt::CaseSensitive)) return TextForm::Decimal;
+    if (store.WheelTextNames().contains(name, Qt::CaseSensitive)) return TextForm::WheelText;
+    return TextForm::Plain;
+}
+
 }  // namespace
 
 void TIniSave::WriteRecords(ProfileFile& file)
@@ -98,7 +120,7 @@ void TIniSave::WriteRecords(ProfileFile& file)
     for (Component* component : parent_.Components()) {
         if (component == nullptr || Excluded(*component)) continue;
         const QString name = component->Name();
-        WriteValue(file, section, *component, decimalNames_.contains(name, Qt::CaseSensitive));
+        WriteValue(file, section, *component, FormOf(*this, name));
         if (auto* grid = dynamic_cast<IGridControl*>(component); grid && fSaveStringGrid_)
             WriteGrid(file, section, name, grid->Model());
     }
@@ -166,7 +188,7 @@ void TIniSave::ReadInfo(const ProfileFile& file)
     for (Component* component : parent_.Components()) {
         if (component == nullptr || Excluded(*component)) continue;
         const QString name = component->Name();
-        ReadValue(file, section, *component, decimalNames_.contains(name, Qt::CaseSensitive));
+        ReadValue(file, section, *component, FormOf(*this, name));
         if (auto* grid = dynamic_cast<IGridControl*>(component); grid && fSaveStringGrid_) {
             if (gridReadHook_) gridReadHook_(*component);
             ReadGrid(file, section, name, grid->Model());

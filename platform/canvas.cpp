@@ -13,6 +13,11 @@ Canvas::Canvas(QPainter& painter, Shortcuts shortcuts)
     : painter_(painter), font_(painter.font()), shortcuts_(shortcuts == Shortcuts::On)
 {
     SetFontSize(font_.pointSize() > 0 ? font_.pointSize() : 8);
+    // On paper (PDF, printer, SVG) a font is unhinted, which also keeps it
+    // from sharing a font engine with the window's font of the same pixel
+    // size: what the PDF writer does to an engine would show in the menus.
+    const QPaintEngine* engine = painter.paintEngine();
+    if (engine && engine->type() != QPaintEngine::Raster) font_.setHintingPreference(QFont::PreferNoHinting);
     ApplyPen();
 }
 

@@ -45,9 +45,10 @@ public:
     // The colour dialog, starting from the given colour; false when cancelled.
     virtual bool ChooseColor(QColor& color) = 0;
     // The print dialog with its preview, for pages of the given size; the
-    // preview and the printer get their page from paintPage. Returns when
-    // the user has printed or closed it.
-    virtual void PrintPreview(const QString& title, const QPageSize& pageSize,
+    // preview and the printer get their page from paintPage. `documentName`
+    // names the print job, and the file a print to a file suggests. Returns
+    // when the user has printed or closed it.
+    virtual void PrintPreview(const QString& title, const QString& documentName, const QPageSize& pageSize,
                               const std::function<void(QPaintDevice&)>& paintPage) = 0;
     // The size of an image to write, starting from `size`; false when cancelled.
     virtual bool ChooseImageSize(QSize& size) = 0;
@@ -72,7 +73,8 @@ public:
     QString OpenFileName(const FileDialogRequest&) override { return {}; }
     QString SaveFileName(const FileDialogRequest&) override { return {}; }
     bool ChooseColor(QColor&) override { return false; }
-    void PrintPreview(const QString&, const QPageSize&, const std::function<void(QPaintDevice&)>&) override {}
+    void PrintPreview(const QString&, const QString&, const QPageSize&,
+                      const std::function<void(QPaintDevice&)>&) override {}
     bool ChooseImageSize(QSize&) override { return false; }
 };
 
@@ -107,8 +109,9 @@ Desktop* InstalledDesktop();
 void SetWindowDesktop(Desktop* desktop);
 
 // The save dialog, then, for a file that exists already, the question
-// whether to replace it (captioned `title`): the absolute path to write, or
-// empty when the user cancels either.
+// whether to replace it (captioned `title`); "no" opens the dialog again at
+// the refused name. The absolute path to write, or empty when the user
+// cancels the dialog.
 QString ChooseFileToWrite(const FileDialogRequest& request, const QString& title);
 
 // "prl|*.prl|*.*|*.*" as Qt name filters: "prl (*.prl)", "*.* (*)".

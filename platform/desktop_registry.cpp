@@ -89,15 +89,21 @@ Desktop* InstalledDesktop()
 QString ChooseFileToWrite(const FileDialogRequest& request, const QString& title)
 {
     Desktop& desktop = CurrentDesktop();
-    const QString chosen = desktop.SaveFileName(request);
-    if (chosen.isEmpty()) return {};
-    const QFileInfo target(chosen);
-    const QString path = target.absoluteFilePath();
-    if (target.exists()
-        && !desktop.Confirm(title, QCoreApplication::translate("Desktop", "%1 already exists.\nDo you want to replace it?")
-                                       .arg(QDir::toNativeSeparators(path))))
-        return {};
-    return path;
+    FileDialogRequest ask = request;
+    for (;;) {
+        const QString chosen = desktop.SaveFileName(ask);
+        if (chosen.isEmpty()) return {};
+        const QFileInfo target(chosen);
+        const QString path = target.absoluteFilePath();
+        if (!target.exists()
+            || desktop.Confirm(title, QCoreApplication::translate("Desktop", "%1 already exists.\nDo you want to replace it?")
+                                          .arg(QDir::toNativeSeparators(path))))
+            return path;
+        // "No" keeps the user choosing, where the refused name was, so that
+        // another name is a small change away.
+        ask.folder = target.absolutePath();
+        ask.fileName = target.fileName();
+    }
 }
 
 QStringList QtNameFilters(const QString& filter)

@@ -21,10 +21,11 @@ namespace rimora {
 // are built together, so they share one idea of every type in it.
 struct OutputModule {
     // Bumped whenever a function below changes.
-    static constexpr int kVersion = 1;
+    static constexpr int kVersion = 2;
     int version = kVersion;
-    // The desktop's print preview of one page painted by `paintPage`.
-    void (*printPreview)(const QString& title, const QPageSize& pageSize,
+    // The desktop's print preview of one page painted by `paintPage`, the
+    // job named `documentName`.
+    void (*printPreview)(const QString& title, const QString& documentName, const QPageSize& pageSize,
                          const std::function<void(QPaintDevice&)>& paintPage) = nullptr;
     // An SVG document of `size` pixels at 96 dpi into `out`, painted by
     // `paint`; false when painting could not start.

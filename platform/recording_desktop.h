@@ -27,6 +27,7 @@ public:
     std::deque<QColor> colorAnswers;  // empty = cancel
     QList<QColor> colorRequests;
     QStringList prints;               // titles of the print previews asked for
+    QStringList printDocuments;       // and their document names
     QImage printedPage;               // the page the latest preview painted
     std::deque<QSize> sizeAnswers;    // empty = cancel
     QList<QSize> sizeRequests;
@@ -66,10 +67,11 @@ public:
     }
     // The page is painted into an image of the page's size at 96 dots per
     // inch, as a preview would show it.
-    void PrintPreview(const QString& title, const QPageSize& pageSize,
+    void PrintPreview(const QString& title, const QString& documentName, const QPageSize& pageSize,
                       const std::function<void(QPaintDevice&)>& paintPage) override
     {
         prints << title;
+        printDocuments << documentName;
         printedPage = QImage(pageSize.sizePixels(96), QImage::Format_RGB32);
         printedPage.fill(Qt::white);
         printedPage.setDotsPerMeterX(3780);

@@ -9,6 +9,7 @@
 #include "spokes/spoke_bill.h"
 #include "spokes/wheel_notes.h"
 #include "wheel/wheel_choices.h"
+#include "wheel/wheel_records.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -31,6 +32,8 @@ constexpr double kNoteRow = 14;
 constexpr double kNotePad = 5;  // inside the notes' frame
 constexpr double kDrawingSide = 360;
 constexpr int kInputRows = 14;  // the lines of InputsOf and the profile
+constexpr double kPartRow = 15;
+constexpr int kMaxPartRows = 8;  // the head's share of the page for parts and remarks
 
 QString SidePair(const QString& left, const QString& right, const QString& unit)
 {
@@ -141,6 +144,56 @@ void PaintSides(QPainter& p, const SheetLayout& l, const BuildSheet& s)
 QFont NoteFont()
 {
     return SheetFont(10.5, true);
+}
+
+QFont PartFont()
+{
+    return SheetFont(kSheetBodyPx);
+}
+
+// The lines `text` takes across `width` in `font`, wrapped at its words.
+int WrappedRows(const QFont& font, const QString& text, double width)
+{
+    const QFontMetricsF metrics(font);
+    const QRectF needed = metrics.boundingRect(QRectF(0, 0, width, 1e6), Qt::TextWordWrap, text);
+    return std::max(1, static_cast<int>(std::ceil(needed.height() / metrics.lineSpacing() - 0.01)));
+}
+
+// Each part line wrapped; remarks of more lines than the head can spare are
+// cut at kMaxPartRows, the last line ending in an ellipsis.
+int PartRows(const QStringList& parts, const QSizeF& page)
+{
+    int rows = 0;
+    for (const QString& line : parts) rows += WrappedRows(PartFont(), line, page.width() - 2 * kMargin);
+    return std::min(rows, kMaxPartRows);
+}
+
+void PaintParts(QPainter& p, const SheetLayout& l, const BuildSheet& s)
+{
+    if (s.parts.isEmpty()) return;
+    p.setPen(Qt::black);
+    p.setFont(PartFont());
+    double y = l.parts.top();
+    for (const QString& line : s.parts) {
+        const double left = l.parts.bottom() - y;
+        if (left < kPartRow - 0.5) break;
+        const int rows = WrappedRows(PartFont(), line, l.parts.width());
+        const double height = std::min(rows * kPartRow, left);
+        const bool cut = rows * kPartRow > left + 0.5;
+        QString shown = line;
+        if (cut) {
+            // What fits, by whole words, then an ellipsis.
+            while (shown.size() > 1
+                   && WrappedRows(PartFont(), shown + QStringLiteral(" …"), l.parts.width()) * kPartRow > left + 0.5) {
+                const qsizetype space = shown.lastIndexOf(QLatin1Char(' '), -2);
+                shown.truncate(space > 0 ? space : shown.size() - 1);
+            }
+            shown += QStringLiteral(" …");
+        }
+        p.drawText(QRectF(l.parts.left(), y, l.parts.width(), height), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                   shown);
+        y += height;
+    }
 }
 
 // The lines a note takes across `width`, wrapped at its words.
@@ -298,6 +351,7 @@ BuildSheet ComposeSheet(const LacedWheel& wheel, const QDate& date)
     s.spokes = LacedSpokes(*wheel.table, wheel.wheel(), s.sides);
     s.order = OrderListOf(s.spokes);
     s.notes = WheelNotes(*wheel.table, wheel.wheel());
+    s.parts = PartLines(wheel.wheel());
     // A wheel is laced hub hole by hub hole, so the sheet lists them that way.
     std::stable_sort(s.spokes.begin(), s.spokes.end(),
                      [](const LacedSpoke& a, const LacedSpoke& b) { return a.hub < b.hub; });
@@ -321,13 +375,37 @@ BuildSheet ComposeSheet(const LacedWheel& wheel, const QDate& date)
     return s;
 }
 
-SheetLayout LayOutSheet(const QSizeF& page, int billLines, int spokeCount, int sideNotes, int wheelNotes)
+QStringList PartLines(const Wheel& wheel)
+{
+    QStringList names;
+    QStringList remarks;
+    for (const WheelRecord& record : WheelRecords()) {
+        const QString text = TextValue(wheel, record).trimmed();
+        if (text.isEmpty()) continue;
+        const auto captioned = [&record](const QString& value) {
+            return QCoreApplication::translate("Sheet", "%1: %2").arg(RecordCaption(record), value);
+        };
+        if (record.kind == RecordKind::Name) {
+            names << captioned(text.simplified());
+        } else if (record.kind == RecordKind::Remarks) {
+            remarks = text.split(QLatin1Char('\n'));
+            remarks.front() = captioned(remarks.front());
+        }
+    }
+    // The four names share a line while they fit; the remarks keep their lines.
+    QStringList lines;
+    if (!names.isEmpty()) lines << names.join(QStringLiteral("   "));
+    return lines + remarks;
+}
+
+SheetLayout LayOutSheet(const QSizeF& page, int billLines, int spokeCount, int sideNotes, int wheelNotes, int partRows)
 {
     SheetLayout l;
     l.page = QRectF(QPointF(0, 0), page);
     const QRectF body = l.page.adjusted(kMargin, kMargin, -kMargin, -kMargin);
     l.header = QRectF(body.left(), body.top(), body.width(), 34);
-    const double top = l.header.bottom() + kGap;
+    if (partRows > 0) l.parts = QRectF(body.left(), l.header.bottom() + kNotePad, body.width(), partRows * kPartRow);
+    const double top = (partRows > 0 ? l.parts.bottom() : l.header.bottom()) + kGap;
 
     const double side = std::min(kDrawingSide, body.width() * 0.5);
     l.drawing = QRectF(body.right() - side, top, side, side);
@@ -368,7 +446,7 @@ namespace {
 SheetLayout LayOutPages(const QSizeF& page, const BuildSheet& s)
 {
     return LayOutSheet(page, OrderRows(s), static_cast<int>(s.spokes.size()), static_cast<int>(s.sides.notes.size()),
-                       NoteRows(s.notes, page));
+                       NoteRows(s.notes, page), PartRows(s.parts, page));
 }
 
 }  // namespace
@@ -391,6 +469,7 @@ void PaintSheetPage(QPainter& p, const BuildSheet& s, int index)
     const int at = std::clamp(index, 0, l.PageCount() - 1);
     PaintHeader(p, l, s);
     if (at == 0) {
+        PaintParts(p, l, s);
         PaintInputs(p, l, s);
         PaintNotes(p, l, s);
         PaintSides(p, l, s);

@@ -40,6 +40,9 @@ struct BuildSheet {
     std::vector<SheetInput> inputs;
     WheelSpans sides;
     QStringList notes;  // WheelNotes, framed above the sides' figures
+    // Under the title: the parts the builder named ("Hub: …", one line) and
+    // the remarks line by line; empty when none is set.
+    QStringList parts;
     OrderList order;   // what to buy: each size with its spokes per side
     QStringList bill;  // why there is nothing to order, when that is so
     std::vector<LacedSpoke> spokes;  // hub hole by hub hole
@@ -65,6 +68,7 @@ BuildSheet ComposeSheet(const LacedWheel& wheel, const QDate& date);
 struct SheetLayout {
     QRectF page;
     QRectF header;   // on every page
+    QRectF parts;    // under the header, empty without parts or remarks
     QRectF inputs;
     QRectF notes;    // across the page above the sides, empty without notes
     QRectF sides;    // across the page, under the bill and the drawing
@@ -80,8 +84,12 @@ struct SheetLayout {
     int PageCount() const { return static_cast<int>(tablePages.size()); }
 };
 // `billLines` rows of the order list; `sideNotes` lines follow the two sides'
-// rows (SideSpans' notes); the `wheelNotes` lines stand in a frame above them.
-SheetLayout LayOutSheet(const QSizeF& page, int billLines, int spokeCount, int sideNotes = 0, int wheelNotes = 0);
+// rows (SideSpans' notes); the `wheelNotes` lines stand in a frame above them;
+// `partRows` lines of parts and remarks stand under the header.
+SheetLayout LayOutSheet(const QSizeF& page, int billLines, int spokeCount, int sideNotes = 0, int wheelNotes = 0,
+                        int partRows = 0);
+// The named parts and the remarks of a wheel as the sheet's head shows them.
+QStringList PartLines(const Wheel& wheel);
 
 // The rows the order list takes: its heads, a row per size and the total, or
 // the lines saying why there is nothing to order.

@@ -12,10 +12,17 @@ namespace {
 // sixty-fourth of a pixel, the least it keeps, moves no letter visibly.
 constexpr double kUnligatedSpacing = 1.0 / 64;
 
+// The sheet is set for paper, where hinting (snapping outlines to a screen's
+// pixels) has no place. Unhinted, its fonts are also fonts of their own: the
+// font engine cache keys a font by its pixel size, not by the device, so a
+// 12 px sheet font on a 600 dpi page would otherwise share the window's 12 px
+// engine, and the PDF writer's work on it leaves the window's menus drawn
+// with glyphs a pixel high.
 QFont Unligated(QFont font, double pixels)
 {
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
     font.setLetterSpacing(QFont::AbsoluteSpacing, kUnligatedSpacing);
+    font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 

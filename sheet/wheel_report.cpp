@@ -97,6 +97,7 @@ WheelReport ReportOf(const LacedWheel& laced)
     r.spokes = LacedSpokes(*laced.table, w, r.sides);
     r.order = OrderListOf(r.spokes);
     r.notes = WheelNotes(*laced.table, w);
+    r.parts = w.parts;
     return r;
 }
 
@@ -136,6 +137,11 @@ QString ReportJson(const WheelReport& r)
     root.insert(QStringLiteral("sides"), sides);
     root.insert(QStringLiteral("notes"), QJsonArray::fromStringList(r.notes));
     root.insert(QStringLiteral("order"), order);
+    root.insert(QStringLiteral("parts"), QJsonObject{{QStringLiteral("hub"), r.parts.hub},
+                                                     {QStringLiteral("rim"), r.parts.rim},
+                                                     {QStringLiteral("spokes"), r.parts.spokes},
+                                                     {QStringLiteral("nipples"), r.parts.nipples}});
+    root.insert(QStringLiteral("remarks"), r.parts.remarks);
     root.insert(QStringLiteral("spokes"), spokes);
     return QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));
 }

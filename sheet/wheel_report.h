@@ -23,6 +23,7 @@ struct WheelReport {
     std::vector<LacedSpoke> spokes;  // each with its order length
     OrderList order;                 // what those spokes are bought as
     QStringList notes;  // WheelNotes: what the builder should know of the lacing
+    WheelParts parts;   // the builder's names of the parts, and remarks
 };
 
 // From a prepared wheel (PrepareWheel).

@@ -58,6 +58,8 @@ TEST_F(SheetWindowTest, PrintPreviewShowsTheSheetOfTheWindowsWheel)
     mainF->printSheetItem->trigger();
     EXPECT_TRUE(desktop.errors.isEmpty()) << Errors().toStdString();
     ASSERT_EQ(desktop.prints, QStringList{"Build sheet: Profile.prl"});
+    // A print to a file is offered the profile's name, not the title's colon.
+    EXPECT_EQ(desktop.printDocuments, QStringList{"Profile.pdf"});
     const QImage& page = desktop.printedPage;
     ASSERT_FALSE(page.isNull());
     // The wheel sits in the upper right quarter of the page.

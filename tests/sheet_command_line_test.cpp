@@ -1,5 +1,6 @@
 // The command line run in-process: which arguments ask for it, the platform
 // it picks, the option rules, and what it prints and writes.
+#include "sheet/build_sheet.h"
 #include "sheet/command_line.h"
 #include "sheet_test_support.h"
 #include "support/scoped_locale.h"
@@ -272,6 +273,34 @@ TEST(CommandLineLengths, NotesFollowTheSideLinesAndGoIntoTheJson)
         const QJsonObject left = doc["sides"].toObject()["left"].toObject();
         EXPECT_EQ(left["crosses"].toInt(), 3);
         EXPECT_EQ(left["crossings"].toArray().last().toInt(), c.crossings);
+    }
+}
+
+// The builder's part names and remarks go into the JSON as typed (empty
+// strings when none) and, those that are set, to the head of the sheet.
+TEST(CommandLineLengths, PartsAndRemarksGoIntoTheJsonAndTheSheetsHead)
+{
+    ScopedLocale region(PointRegion());
+    const struct {
+        QByteArray records;
+        const char *hub, *nipples, *remarks;
+        QStringList head;
+    } cases[] = {
+        {"", "", "", "", {}},
+        {"HubNameE=DT 350\nNipplesNameE=\" \"Pro Lock\" \"\n", "DT 350", " \"Pro Lock\" ", "",
+         {"Hub: DT 350   Nipples: \"Pro Lock\""}},
+        {"RemarksM=true it\\nC:\\\\wheels\n", "", "", "true it\nC:\\wheels", {"Remarks: true it", "C:\\wheels"}},
+    };
+    for (const auto& c : cases) {
+        ProfileFolder folder;
+        const QString profile = folder.Write("w.prl", DefaultWheelRecords() + c.records);
+        const QJsonObject doc = QJsonDocument::fromJson(RunWith({"--json", profile}).out.toUtf8()).object();
+        const QJsonObject parts = doc["parts"].toObject();
+        EXPECT_EQ(parts.keys(), QStringList({"hub", "nipples", "rim", "spokes"})) << c.records.constData();
+        EXPECT_EQ(QStringList({parts["hub"].toString(), parts["nipples"].toString(), parts["rim"].toString()}),
+                  QStringList({c.hub, c.nipples, ""}));
+        EXPECT_EQ(doc["remarks"], QJsonValue(c.remarks));
+        EXPECT_EQ(PartLines(ReadLacedWheel(profile).wheel()), c.head);
     }
 }
 

@@ -153,12 +153,12 @@ TEST(SideSpans, ASideOfSeveralLengthsIsARangeAndRowsWithoutASpokeAreLeftOut)
     ASSERT_EQ(sides.notes.size(), 1);
     EXPECT_TRUE(sides.notes[0].contains("2 left, 1 right")) << sides.notes[0].toStdString();
 
-    const QString lines = ReportLines(WheelReport{QStringLiteral("t.prl"), {}, sides, spokes, {}});
+    const QString lines = ReportLines(WheelReport{QStringLiteral("t.prl"), {}, sides, spokes, {}, {}});
     EXPECT_TRUE(lines.startsWith(QStringLiteral("left: 2 spokes, 1 crosses, 300.0 - 310.0 mm, order %1 - %2 mm")
                                      .arg(sides.left.shortestOrder)
                                      .arg(sides.left.longestOrder)))
         << lines.toStdString();
-    const QJsonObject left = QJsonDocument::fromJson(ReportJson(WheelReport{{}, {}, sides, spokes, {}}).toUtf8())
+    const QJsonObject left = QJsonDocument::fromJson(ReportJson(WheelReport{{}, {}, sides, spokes, {}, {}}).toUtf8())
                                  .object()["sides"]
                                  .toObject()["left"]
                                  .toObject();
@@ -182,7 +182,7 @@ TEST(SideSpans, ATableWithoutLengthsGivesSidesWithoutSpokesNotAnError)
     EXPECT_FALSE(sides.left.Measured() || sides.right.Measured());
     EXPECT_EQ(sides.right.crosses, 1);
     EXPECT_DOUBLE_EQ(sides.left.flangeOffset, 25.5);
-    const QString lines = ReportLines(WheelReport{{}, {}, sides, {}, {}});
+    const QString lines = ReportLines(WheelReport{{}, {}, sides, {}, {}, {}});
     EXPECT_EQ(lines, "left: 0 spokes, 3 crosses, no length\nright: 0 spokes, 1 crosses, no length\n");
 }
 

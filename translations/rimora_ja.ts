@@ -708,6 +708,10 @@ Do you want to replace it?</source>
         <source>R</source>
         <translation>右</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Spokes</name>
@@ -1027,6 +1031,26 @@ Do you want to replace it?</source>
         <source>%1: %2%3 is out of range: it takes %4 to %5%3.</source>
         <translation>%1: %2%3 は範囲外です: %4～%5%3 の値にしてください。</translation>
     </message>
+    <message>
+        <source>Hub</source>
+        <translation>ハブ</translation>
+    </message>
+    <message>
+        <source>Rim</source>
+        <translation>リム</translation>
+    </message>
+    <message>
+        <source>Spokes</source>
+        <translation>スポーク</translation>
+    </message>
+    <message>
+        <source>Nipples</source>
+        <translation>ニップル</translation>
+    </message>
+    <message>
+        <source>Remarks</source>
+        <translation>備考</translation>
+    </message>
 </context>
 <context>
     <name>rimora::LocknutDialog</name>
@@ -1053,6 +1077,13 @@ Do you want to replace it?</source>
     <message>
         <source>WL = OLD/2 - left distance,  WR = OLD/2 - right distance</source>
         <translation>WL = OLD/2 - 左の距離、 WR = OLD/2 - 右の距離</translation>
+    </message>
+</context>
+<context>
+    <name>rimora::PartsDialog</name>
+    <message>
+        <source>Parts and remarks</source>
+        <translation>部品と備考</translation>
     </message>
 </context>
 <context>
@@ -1383,6 +1414,38 @@ Save it before opening another profile?</source>
     <message>
         <source>No turn of the rim balances the hub: the table laces no spoke, or all its spokes pull the same way round.</source>
         <translation>ハブが釣り合うリムの回転角はありません。表にスポークが組まれていないか、すべてのスポークが同じ向きに引いています。</translation>
+    </message>
+    <message>
+        <source>Parts…</source>
+        <translation>部品…</translation>
+    </message>
+    <message>
+        <source>Hub, rim, spokes and nipples by name, and remarks: on the build sheet</source>
+        <translation>ハブ・リム・スポーク・ニップルの名前と備考: 組み立て表に載ります</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 を保存しました</translation>
+    </message>
+    <message>
+        <source>Hub:</source>
+        <translation>ハブ:</translation>
+    </message>
+    <message>
+        <source>Rim:</source>
+        <translation>リム:</translation>
+    </message>
+    <message>
+        <source>Spokes:</source>
+        <translation>スポーク:</translation>
+    </message>
+    <message>
+        <source>Nipples:</source>
+        <translation>ニップル:</translation>
+    </message>
+    <message>
+        <source>Remarks:</source>
+        <translation>備考:</translation>
     </message>
 </context>
 <context>

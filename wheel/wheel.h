@@ -35,6 +35,16 @@ struct WheelStyle {
     bool greyProof = false;
 };
 
+// What the wheel is built from, in the builder's words, and anything else
+// to remember of it; every text may be empty.
+struct WheelParts {
+    QString hub;
+    QString rim;
+    QString spokes;
+    QString nipples;
+    QString remarks;  // may hold line breaks
+};
+
 struct Wheel {
     Wheel();  // the design values
 
@@ -56,6 +66,7 @@ struct Wheel {
     int orderStep = 0;           // mm steps in which spokes are sold
 
     WheelStyle style;
+    WheelParts parts;
 };
 
 // The bead seat diameter of the wheel's rim size in mm; 0 when none is chosen.

@@ -1,6 +1,7 @@
 #include "wheel/wheel_reading.h"
 
 #include "persist/profile_file.h"
+#include "persist/wheel_text.h"
 #include "platform/convert.h"
 #include "platform/color.h"
 
@@ -105,6 +106,10 @@ WheelReading ReadWheelRecords(const ProfileFile& file, const QString& section)
             SetValue(wheel, record, index >= 0 && index < record.items().size() ? index : -1);
             break;
         }
+        case RecordKind::Name:
+        case RecordKind::Remarks:
+            SetTextValue(wheel, record, WheelTextFromFile(file.ReadString(section, key, QString())));
+            break;
         case RecordKind::Grid:
         case RecordKind::Text:
             break;

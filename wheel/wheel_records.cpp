@@ -82,6 +82,12 @@ constexpr WheelRecord Flag(const char* key, WheelMember member, bool initial, co
     return {key, K::Flag, P::Draw, member, initial ? 1.0 : 0.0, 0, 0, std::nullopt, nullptr, nullptr, label, nullptr};
 }
 
+constexpr WheelRecord WheelText(const char* key, RecordKind kind, QString WheelParts::*member, const char* caption,
+                                const char* label)
+{
+    return {key, kind, P::None, member, 0, 0, 0, std::nullopt, nullptr, caption, label, nullptr};
+}
+
 constexpr WheelRecord Plain(const char* key, RecordKind kind, RecordPage page)
 {
     return {key, kind, page, std::monostate{}, 0, 0, 0, std::nullopt, nullptr, nullptr, nullptr, nullptr};
@@ -141,6 +147,18 @@ constexpr WheelRecord kRecords[] = {
     Flag("HNCB", &WheelStyle::hubNumbers, false, QT_TRANSLATE_NOOP("rimora::TMainF", "HUB hole No.")),
     // The recent profiles: kept by the settings file only.
     Plain("RecentL", K::Text, P::None),
+    // What the wheel is built from and the builder's remarks: on a dialog of
+    // their own, at the head of the sheet.
+    WheelText("HubNameE", K::Name, &WheelParts::hub, QT_TRANSLATE_NOOP("WheelFields", "Hub"),
+              QT_TRANSLATE_NOOP("rimora::TMainF", "Hub:")),
+    WheelText("RimNameE", K::Name, &WheelParts::rim, QT_TRANSLATE_NOOP("WheelFields", "Rim"),
+              QT_TRANSLATE_NOOP("rimora::TMainF", "Rim:")),
+    WheelText("SpokesNameE", K::Name, &WheelParts::spokes, QT_TRANSLATE_NOOP("WheelFields", "Spokes"),
+              QT_TRANSLATE_NOOP("rimora::TMainF", "Spokes:")),
+    WheelText("NipplesNameE", K::Name, &WheelParts::nipples, QT_TRANSLATE_NOOP("WheelFields", "Nipples"),
+              QT_TRANSLATE_NOOP("rimora::TMainF", "Nipples:")),
+    WheelText("RemarksM", K::Remarks, &WheelParts::remarks, QT_TRANSLATE_NOOP("WheelFields", "Remarks"),
+              QT_TRANSLATE_NOOP("rimora::TMainF", "Remarks:")),
 };
 
 }  // namespace
@@ -193,7 +211,7 @@ double ValueOf(const Wheel& wheel, const WheelRecord& record)
     return std::visit(
         [&](auto member) -> double {
             using M = decltype(member);
-            if constexpr (std::is_same_v<M, std::monostate>)
+            if constexpr (std::is_same_v<M, std::monostate> || std::is_same_v<M, QString WheelParts::*>)
                 return record.defaultValue;
             else if constexpr (std::is_same_v<M, int WheelStyle::*> || std::is_same_v<M, bool WheelStyle::*>)
                 return wheel.style.*member;
@@ -218,6 +236,17 @@ void SetValue(Wheel& wheel, const WheelRecord& record, double value)
                 wheel.style.*member = value != 0;
         },
         record.member);
+}
+
+QString TextValue(const Wheel& wheel, const WheelRecord& record)
+{
+    const auto* member = std::get_if<QString WheelParts::*>(&record.member);
+    return member ? wheel.parts.**member : QString();
+}
+
+void SetTextValue(Wheel& wheel, const WheelRecord& record, const QString& text)
+{
+    if (const auto* member = std::get_if<QString WheelParts::*>(&record.member)) wheel.parts.**member = text;
 }
 
 int ListValue(const WheelRecord& record, int index)

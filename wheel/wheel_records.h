@@ -29,13 +29,23 @@ enum class RecordKind {
     Radio,      // radio group, stored and held as the item index
     Grid,       // the lacing table, stored row by row
     Text,       // a plain text kept only by the settings file
+    Name,       // a one-line text of the wheel (a part's make and model)
+    Remarks,    // a text of the wheel that may run over several lines
 };
+
+// Whether the record holds a text of the wheel: kept on one line of the
+// file, its line breaks written as \n and its backslashes as \\.
+inline bool IsWheelText(RecordKind kind)
+{
+    return kind == RecordKind::Name || kind == RecordKind::Remarks;
+}
 
 enum class RecordPage { Data, Spoke, Draw, None };
 
 // Where a record's value lives in the wheel; monostate for records that are
 // the window's own (auto redraw, the spare colour, the table, recent files).
-using WheelMember = std::variant<std::monostate, double Wheel::*, int Wheel::*, int WheelStyle::*, bool WheelStyle::*>;
+using WheelMember = std::variant<std::monostate, double Wheel::*, int Wheel::*, int WheelStyle::*, bool WheelStyle::*,
+                                 QString WheelParts::*>;
 
 struct WheelRecord {
     const char* key;
@@ -81,8 +91,12 @@ QString RangeProblem(const WheelRecord& record, double value);
 // 0/1 for a flag); its default for a record without a member.
 double ValueOf(const Wheel& wheel, const WheelRecord& record);
 // Puts `value` into the wheel, whole-number members rounded; nothing for a
-// record without a member.
+// record without a member or with a text.
 void SetValue(Wheel& wheel, const WheelRecord& record, double value);
+// The text of a wheel text's record (IsWheelText), and back; empty and
+// nothing for any other record.
+QString TextValue(const Wheel& wheel, const WheelRecord& record);
+void SetTextValue(Wheel& wheel, const WheelRecord& record, const QString& text);
 
 // The number a list record holds for its item `index` (a rim list: the
 // index itself; a count list: the item's number, 0 when none is chosen),

@@ -94,11 +94,11 @@ public:
         color = chosen;
         return true;
     }
-    void PrintPreview(const QString& title, const QPageSize& pageSize,
+    void PrintPreview(const QString& title, const QString& documentName, const QPageSize& pageSize,
                       const std::function<void(QPaintDevice&)>& paintPage) override
     {
         RequireOutputModule(QCoreApplication::translate("Desktop", "Printing"))
-            .printPreview(title, pageSize, paintPage);
+            .printPreview(title, documentName, pageSize, paintPage);
     }
     bool ChooseImageSize(QSize& size) override
     {

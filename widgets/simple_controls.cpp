@@ -5,6 +5,7 @@
 #include <QStyle>
 #include <QStyleOption>
 #include <QTextDocument>
+#include <QTimer>
 
 namespace rimora {
 
@@ -150,14 +151,40 @@ TStatusBar::TStatusBar(QWidget* parent, const QString& name) : QStatusBar(parent
     message_->setMinimumWidth(1);
     message_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     addWidget(message_, 1);
+    doneTimer_ = new QTimer(this);
+    doneTimer_->setSingleShot(true);
+    doneTimer_->setInterval(10000);
+    connect(doneTimer_, &QTimer::timeout, this, [this] {
+        done_.clear();
+        ShowMessage(simple_);
+    });
 }
 
 QString TStatusBar::SimpleText() const
 {
-    return message_->text();
+    return simple_;
 }
 
 void TStatusBar::SetSimpleText(const QString& text)
+{
+    // Every drawing sets the text again; only news takes the place of the
+    // message of something done.
+    if (text != simple_) {
+        done_.clear();
+        doneTimer_->stop();
+    }
+    simple_ = text;
+    if (done_.isEmpty()) ShowMessage(text);
+}
+
+void TStatusBar::ShowDone(const QString& text)
+{
+    done_ = text;
+    ShowMessage(text);
+    doneTimer_->start();
+}
+
+void TStatusBar::ShowMessage(const QString& text)
 {
     setToolTip(text);
     message_->setText(text);

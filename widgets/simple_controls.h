@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <functional>
 
 namespace rimora {
@@ -115,10 +116,20 @@ public:
     // whatever the simple text says; `detail` is its tooltip. Empty: none.
     QString Note() const;
     void SetNote(const QString& text, const QString& detail = {});
+    // What the user has just had done ("Saved ..."), in the simple text's
+    // place for a few seconds or until the simple text changes.
+    void ShowDone(const QString& text);
+    // The message of something done while it is shown, else empty.
+    QString DoneText() const { return done_; }
 
 private:
+    void ShowMessage(const QString& text);
+
     QLabel* message_ = nullptr;
     QLabel* note_ = nullptr;
+    QString simple_;
+    QString done_;
+    QTimer* doneTimer_ = nullptr;
 };
 
 }  // namespace rimora
