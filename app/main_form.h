@@ -193,6 +193,8 @@ protected:
 
 private:
     // The status bar's word that `path` has been written.
+    // An export never replaces the file the wheel is kept in.
+    void RefuseOwnFile(const QString& path) const;
     void SaidSaved(const QString& path);
     void FormCreate();
     void CreateControls();

@@ -4,7 +4,9 @@
 #include "app/main_form.h"
 #include "persist/ini_save.h"
 #include "persist/profile_flows.h"
+#include "platform/atomic_file.h"
 #include "platform/desktop.h"
+#include "platform/errors.h"
 #include "platform/guard.h"
 #include "sheet/build_sheet.h"
 #include "sheet/laced_wheel.h"
@@ -133,6 +135,7 @@ void TMainF::SaveSheetPdf()
     const QString path =
         ExportFileName(*this, QStringLiteral("PDF|*.pdf"), QStringLiteral("pdf"), tr("Save build sheet"));
     if (path.isEmpty()) return;
+    RefuseOwnFile(path);
     WriteSheetPdf(path, ComposeSheet(wheel, QDate::currentDate()), SheetPaper());
     SaidSaved(path);
 }
@@ -143,6 +146,7 @@ void TMainF::SaveDrawing()
     const QString path =
         ExportFileName(*this, QStringLiteral("SVG|*.svg|PNG|*.png"), QStringLiteral("svg"), tr("Save drawing"));
     if (path.isEmpty()) return;
+    RefuseOwnFile(path);
     // An SVG keeps the paint box's size; a PNG is drawn at the size the user
     // picks, twice the paint box to begin with, so it stays sharp when printed.
     QSize size = wheelPaintBox->size();
@@ -152,6 +156,14 @@ void TMainF::SaveDrawing()
     }
     WriteDrawing(path, DrawingInputsOf(wheel, size.width(), size.height()), *wheel.table);
     SaidSaved(path);
+}
+
+void TMainF::RefuseOwnFile(const QString& path) const
+{
+    if (SameFile(path, profilePath_) || SameFile(path, iniSave_->FileName()))
+        throw EWheelInputError(tr("%1 holds the wheel itself (the open profile or the settings): the build sheet "
+                                  "and the drawing go into files of their own.")
+                                   .arg(QDir::toNativeSeparators(path)));
 }
 
 void TMainF::SaidSaved(const QString& path)

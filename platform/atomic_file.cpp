@@ -154,6 +154,15 @@ QString SystemReason(int error)
     return reason;
 }
 
+bool SameFile(const QString& a, const QString& b)
+{
+    struct stat first {};
+    struct stat second {};
+    return !a.isEmpty() && !b.isEmpty() && ::stat(QFile::encodeName(a).constData(), &first) == 0
+           && ::stat(QFile::encodeName(b).constData(), &second) == 0 && first.st_dev == second.st_dev
+           && first.st_ino == second.st_ino;
+}
+
 bool IsStreamTarget(const QString& path)
 {
     struct stat status {};

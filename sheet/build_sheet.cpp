@@ -159,40 +159,64 @@ int WrappedRows(const QFont& font, const QString& text, double width)
     return std::max(1, static_cast<int>(std::ceil(needed.height() / metrics.lineSpacing() - 0.01)));
 }
 
-// Each part line wrapped; remarks of more lines than the head can spare are
-// cut at kMaxPartRows, the last line ending in an ellipsis.
+// A word wider than the line (a part number, a web address) may break
+// anywhere: wrapping at words alone would run it off the page.
+QString Breakable(const QString& text, const QFont& font, double width)
+{
+    const QFontMetricsF metrics(font);
+    QStringList words = text.split(QLatin1Char(' '));
+    for (QString& word : words) {
+        if (metrics.horizontalAdvance(word) <= width) continue;
+        QString open;
+        for (const QChar c : word) {
+            open += c;
+            if (!c.isHighSurrogate()) open += QChar(0x200B);  // a break of no width
+        }
+        word = open;
+    }
+    return words.join(QLatin1Char(' '));
+}
+
+// Each part line wrapped; parts and remarks of more lines than the head can
+// spare stop at kMaxPartRows, the last line shown ending in an ellipsis.
 int PartRows(const QStringList& parts, const QSizeF& page)
 {
+    const double width = page.width() - 2 * kMargin;
     int rows = 0;
-    for (const QString& line : parts) rows += WrappedRows(PartFont(), line, page.width() - 2 * kMargin);
+    for (const QString& line : parts) rows += WrappedRows(PartFont(), Breakable(line, PartFont(), width), width);
     return std::min(rows, kMaxPartRows);
 }
 
 void PaintParts(QPainter& p, const SheetLayout& l, const BuildSheet& s)
 {
     if (s.parts.isEmpty()) return;
+    const QFont font = PartFont();
+    const double width = l.parts.width();
+    const auto rowsOf = [&](const QString& text) { return WrappedRows(font, text, width); };
     p.setPen(Qt::black);
-    p.setFont(PartFont());
+    p.setFont(font);
     double y = l.parts.top();
-    for (const QString& line : s.parts) {
+    for (qsizetype i = 0; i < s.parts.size(); ++i) {
         const double left = l.parts.bottom() - y;
         if (left < kPartRow - 0.5) break;
-        const int rows = WrappedRows(PartFont(), line, l.parts.width());
-        const double height = std::min(rows * kPartRow, left);
-        const bool cut = rows * kPartRow > left + 0.5;
-        QString shown = line;
+        QString shown = Breakable(s.parts[i], font, width);
+        const double needed = rowsOf(shown) * kPartRow;
+        // Cut where the line does not fit, or fills the head while more follow.
+        const bool more = i + 1 < s.parts.size();
+        const bool cut = needed > left + 0.5 || (more && left - needed < kPartRow - 0.5);
         if (cut) {
-            // What fits, by whole words, then an ellipsis.
-            while (shown.size() > 1
-                   && WrappedRows(PartFont(), shown + QStringLiteral(" …"), l.parts.width()) * kPartRow > left + 0.5) {
-                const qsizetype space = shown.lastIndexOf(QLatin1Char(' '), -2);
-                shown.truncate(space > 0 ? space : shown.size() - 1);
+            const QString ellipsis = QStringLiteral(" …");
+            while (shown.size() > 1 && rowsOf(shown + ellipsis) * kPartRow > left + 0.5) {
+                const qsizetype at = std::max(shown.lastIndexOf(QLatin1Char(' '), -2),
+                                              shown.lastIndexOf(QChar(0x200B), -2));
+                shown.truncate(at > 0 ? at : shown.size() - 1);
             }
-            shown += QStringLiteral(" …");
+            shown += ellipsis;
         }
-        p.drawText(QRectF(l.parts.left(), y, l.parts.width(), height), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                   shown);
+        const double height = std::min(rowsOf(shown) * kPartRow, left);
+        p.drawText(QRectF(l.parts.left(), y, width, height), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, shown);
         y += height;
+        if (cut) break;
     }
 }
 

@@ -19,7 +19,10 @@
 #include <cerrno>
 #include <cstring>
 
+#include <cstddef>
 #include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -84,17 +87,46 @@ bool IsCommandLineRun(int argc, const char* const* argv)
     return false;
 }
 
-bool DisplayGiven(int argc, const char* const* argv)
+bool PlatformNamed(int argc, const char* const* argv)
 {
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) return true;
     for (int i = 1; i < argc; ++i)
         if (argv[i] && (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)) return true;
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    return false;
+}
+
+bool DisplayGiven(int argc, const char* const* argv)
+{
+    return PlatformNamed(argc, argv) || !qEnvironmentVariableIsEmpty("DISPLAY")
+           || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+bool LocalDisplayAnswers(const QByteArray& display)
+{
+    static const QRegularExpression local(QStringLiteral("^(?:unix)?:(\\d+)(?:\\.\\d+)?$"));
+    const QRegularExpressionMatch m = local.match(QString::fromLocal8Bit(display));
+    if (!m.hasMatch()) return true;  // a remote display: only trying it tells
+    const QByteArray path = "/tmp/.X11-unix/X" + m.captured(1).toLatin1();
+    // The server listens on an abstract socket and on the file; either answers.
+    for (const bool abstract : {true, false}) {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (fd < 0) return true;
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const int offset = abstract ? 1 : 0;
+        std::memcpy(address.sun_path + offset, path.constData(), static_cast<size_t>(path.size()));
+        const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + offset + path.size());
+        const bool answered = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), length) == 0;
+        ::close(fd);
+        if (answered) return true;
+    }
+    return false;
 }
 
 void ChooseHeadlessPlatform(int argc, const char* const* argv)
 {
-    if (!DisplayGiven(argc, argv)) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The command line shows nothing: a display, set or stale, plays no part.
+    if (!PlatformNamed(argc, argv)) qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
 WindowRefusal RefuseWindow(int argc, const char* const* argv)
@@ -114,6 +146,13 @@ WindowRefusal RefuseWindow(int argc, const char* const* argv)
     if (!DisplayGiven(argc, argv))
         return {1, QStringLiteral("rimora: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset); "
                                   "see rimora --help for what runs without one")};
+    // A display left over from a session that has ended (ssh, tmux, cron)
+    // would make Qt end the process.
+    const QByteArray display = qgetenv("DISPLAY");
+    if (!PlatformNamed(argc, argv) && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !LocalDisplayAnswers(display))
+        return {1, QStringLiteral("rimora: the display %1 does not answer, so the window cannot open; "
+                                  "see rimora --help for what runs without one")
+                       .arg(QString::fromLocal8Bit(display))};
     return {};
 }
 
@@ -138,15 +177,12 @@ bool ParseImageSize(const QString& text, int& width, int& height)
 
 namespace {
 
-// Whether two names are one file (the same device and inode), whatever the
-// spelling, a link or a hard link: an output must never replace its input.
-bool SameFile(const QString& a, const QString& b)
+bool StandardOutputIs(const QString& path)
 {
-    struct stat first {};
-    struct stat second {};
-    return ::stat(QFile::encodeName(a).constData(), &first) == 0
-           && ::stat(QFile::encodeName(b).constData(), &second) == 0 && first.st_dev == second.st_dev
-           && first.st_ino == second.st_ino;
+    struct stat out {};
+    struct stat file {};
+    return ::fstat(STDOUT_FILENO, &out) == 0 && ::stat(QFile::encodeName(path).constData(), &file) == 0
+           && out.st_dev == file.st_dev && out.st_ino == file.st_ino;
 }
 
 // Qt's usage line names the program by the path it was started with; this
@@ -227,9 +263,11 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments)
             return request;
         }
         Require(parsed, parser.errorText());
-        if (parser.isSet(help) || parser.isSet(version)) {
+        // Qt's own "--help-all" lists the window's Qt options too; ours are all there is.
+        const bool helpAsked = parser.isSet(help) || parser.isSet(QStringLiteral("help-all"));
+        if (helpAsked || parser.isSet(version)) {
             request.task = CommandLineRequest::Task::Print;
-            request.text = parser.isSet(help) ? HelpText(parser)
+            request.text = helpAsked ? HelpText(parser)
                                               : QStringLiteral("rimora %1\n").arg(ProgramVersion());
             return request;
         }
@@ -260,7 +298,9 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments)
         // A pipe, a device or the standard output takes whatever is written;
         // a file's name says what it holds.
         const bool stream = request.output == QLatin1String(kStandardOutputName) || IsStreamTarget(request.output);
-        Require(request.output == QLatin1String(kStandardOutputName) || !SameFile(request.output, request.profile),
+        // "-" is whatever the standard output was opened on: "> w.prl" too.
+        Require(request.output == QLatin1String(kStandardOutputName) ? !StandardOutputIs(request.profile)
+                                                                     : !SameFile(request.output, request.profile),
                 QStringLiteral("%1: the output would replace the profile %2 it is made from")
                     .arg(request.output, request.profile));
         if (parser.isSet(sheet)) {

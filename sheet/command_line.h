@@ -21,9 +21,13 @@ namespace rimora {
 // (argv[0] is skipped).
 bool IsCommandLineRun(int argc, const char* const* argv);
 
-// Whether the window has somewhere to open: a platform is named (in
-// QT_QPA_PLATFORM or with -platform) or a display is set.
+// Whether a platform is named, in QT_QPA_PLATFORM or with -platform.
+bool PlatformNamed(int argc, const char* const* argv);
+// Whether the window has somewhere to open: a platform is named or a display is set.
 bool DisplayGiven(int argc, const char* const* argv);
+// Whether a local X display (":0", "unix:1.0") has a server listening on
+// its socket; any other display is taken to answer.
+bool LocalDisplayAnswers(const QByteArray& display);
 
 // Why the window is not started for these arguments, before any application
 // object exists (Qt ends the process when it finds no display): an option
@@ -41,9 +45,9 @@ WindowRefusal RefuseWindow(int argc, const char* const* argv);
 void KeepStandardStreamsTaken();
 
 // Before the application object exists: with no platform given (neither
-// QT_QPA_PLATFORM nor -platform) and no display to show a window on, the
-// command line takes the offscreen platform, so fonts and painting work
-// anywhere.
+// QT_QPA_PLATFORM nor -platform) the command line takes the offscreen
+// platform, whatever display is set, so fonts and painting work anywhere and
+// a display that no longer answers cannot end it.
 void ChooseHeadlessPlatform(int argc, const char* const* argv);
 
 // What the arguments ask for, read before any file is opened: one task and

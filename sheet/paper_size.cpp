@@ -26,7 +26,9 @@ QPageSize PaperOf(const QString& lcPaper, const QLocale& region)
 
 QPageSize SheetPaper()
 {
-    return PaperOf(qEnvironmentVariable("LC_PAPER"));
+    // LC_ALL, where set, stands over every category, the paper's too.
+    const QString all = qEnvironmentVariable("LC_ALL");
+    return PaperOf(all.isEmpty() ? qEnvironmentVariable("LC_PAPER") : all);
 }
 
 std::optional<QPageSize> PaperNamed(const QString& name)

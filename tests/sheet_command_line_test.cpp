@@ -90,8 +90,8 @@ TEST(CommandLineChoice, OffscreenOnlyWhenNoPlatformIsGivenAndNoDisplayIsThere)
         const char* chosen;  // QT_QPA_PLATFORM afterwards, nullptr: unset
     } cases[] = {
         {nullptr, nullptr, nullptr, false, "offscreen"},
-        {nullptr, ":0", nullptr, false, nullptr},
-        {nullptr, nullptr, "wayland-0", false, nullptr},
+        {nullptr, ":0", nullptr, false, "offscreen"},  // the command line needs no display
+        {nullptr, nullptr, "wayland-0", false, "offscreen"},
         {"xcb", nullptr, nullptr, false, "xcb"},
         {nullptr, nullptr, nullptr, true, nullptr},
     };
@@ -115,28 +115,30 @@ TEST(CommandLineChoice, OffscreenOnlyWhenNoPlatformIsGivenAndNoDisplayIsThere)
 
 TEST(CommandLineChoice, TheWindowIsRefusedForAnUnknownOptionOrWithoutADisplay)
 {
+    const char* const kRemote = "remote.invalid:0";
     const struct {
         std::vector<const char*> argv;
-        bool display;  // DISPLAY set
+        const char* display;  // DISPLAY, nullptr: unset; a remote one is not tried
         int status;
         const char* says;  // the start of the line
     } cases[] = {
-        {{"rimora"}, true, 0, ""},
-        {{"rimora", "wheel.prl"}, true, 0, ""},
-        {{"rimora", "-style", "fusion", "-reverse", "--qwindowtitle=x"}, true, 0, ""},
-        {{"rimora", "-", "--", "-x"}, true, 0, ""},
-        {{"rimora", "--lenghts", "w.prl"}, true, 2, "rimora: unknown option '--lenghts' (see --help)"},
-        {{"rimora", "-stylee=fusion"}, true, 2, "rimora: unknown option '-stylee' (see --help)"},
-        {{"rimora", "-style", "-x", "-q"}, true, 2, "rimora: unknown option '-q' (see --help)"},
-        {{"rimora"}, false, 1, "rimora: no display to open the window on"},
-        {{"rimora", "wheel.prl"}, false, 1, "rimora: no display to open the window on"},
-        {{"rimora", "-platform", "xcb"}, false, 0, ""},
+        {{"rimora"}, kRemote, 0, ""},
+        {{"rimora", "wheel.prl"}, kRemote, 0, ""},
+        {{"rimora", "-style", "fusion", "-reverse", "--qwindowtitle=x"}, kRemote, 0, ""},
+        {{"rimora", "-", "--", "-x"}, kRemote, 0, ""},
+        {{"rimora", "--lenghts", "w.prl"}, kRemote, 2, "rimora: unknown option '--lenghts' (see --help)"},
+        {{"rimora", "-stylee=fusion"}, kRemote, 2, "rimora: unknown option '-stylee' (see --help)"},
+        {{"rimora", "-style", "-x", "-q"}, kRemote, 2, "rimora: unknown option '-q' (see --help)"},
+        {{"rimora"}, nullptr, 1, "rimora: no display to open the window on"},
+        {{"rimora", "wheel.prl"}, nullptr, 1, "rimora: no display to open the window on"},
+        {{"rimora", "-platform", "xcb"}, nullptr, 0, ""},
+        {{"rimora"}, ":987", 1, "rimora: the display :987 does not answer"},  // left from an ended session
     };
     for (const auto& c : cases) {
         ScopedEnvironment keep;
         qunsetenv("QT_QPA_PLATFORM");
         qunsetenv("WAYLAND_DISPLAY");
-        c.display ? (void)qputenv("DISPLAY", ":0") : (void)qunsetenv("DISPLAY");
+        c.display ? (void)qputenv("DISPLAY", c.display) : (void)qunsetenv("DISPLAY");
         const WindowRefusal refusal = RefuseWindow(static_cast<int>(c.argv.size()), c.argv.data());
         EXPECT_EQ(refusal.status, c.status) << c.says;
         EXPECT_EQ(refusal.message.left(int(qstrlen(c.says))), QLatin1String(c.says)) << refusal.message.toStdString();

@@ -309,5 +309,38 @@ TEST(SheetExport, AnUnknownExtensionOrAWheelThatCannotBeDrawnWritesNothing)
     EXPECT_EQ(QDir(folder.Path("")).entryList(QDir::Files), QStringList{"default.prl"});
 }
 
+// Parts and remarks never leave the page: a word wider than a line breaks
+// inside, and what the head has no room for ends in an ellipsis.
+TEST(SheetPage, PartsAndRemarksStayOnThePageAndSayWhereTheyAreCut)
+{
+    ScopedLocale region(PointRegion());
+    QByteArray remarks = "RemarksM=first";
+    for (int i = 1; i < 20; ++i) remarks += "\\nline " + QByteArray::number(i);
+    const struct {
+        QByteArray records;
+        bool cut;
+    } cases[] = {{"HubNameE=Shimano-" + QByteArray(300, 'X') + "\n", false}, {remarks + "\n", true}};
+    for (const auto& c : cases) {
+        ProfileFolder folder;
+        LacedWheel w = ReadLacedWheel(folder.Write("w.prl", DefaultWheelRecords() + c.records));
+        PrepareWheel(w);
+        TextRecordingDevice device;
+        {
+            QPainter painter(&device);
+            PaintSheet(painter, ComposeSheet(w, QDate(2026, 3, 14)));
+        }
+        QStringList head;
+        for (const auto& t : device.Texts()) {
+            QFont font(QStringLiteral("DejaVu Sans"));
+            font.setPixelSize(t.pixels);
+            EXPECT_LE(t.at.x() + QFontMetricsF(font).horizontalAdvance(t.text), device.width()) << t.text.toStdString();
+            if (t.text.contains(QLatin1String("line ")) || t.text.contains(QLatin1Char('X'))) head << t.text;
+        }
+        ASSERT_FALSE(head.isEmpty());
+        EXPECT_EQ(head.last().endsWith(QStringLiteral("…")), c.cut) << head.join('|').toStdString();
+        EXPECT_FALSE(head.join('|').contains(QLatin1String("line 19")));
+    }
+}
+
 }  // namespace
 }  // namespace rimora::test

@@ -5,6 +5,8 @@
 #include "widgets/simple_controls.h"
 #include "widgets/tcolor_box.h"
 #include "widgets/tcombo_box.h"
+#include "widgets/tedit.h"
+#include "widgets/tnote_box.h"
 #include "widgets/tspin_edit.h"
 
 #include <QApplication>
@@ -176,4 +178,22 @@ TEST(Label, LargeCaptionLooksAsQtDrawsItAndFollowsEveryChange)
     label.SetFontSize(12);  // small again: Qt's own painting
     label.adjustSize();
     same("small type");
+}
+
+// Typing stops at a text box's limit, but a longer text read from a file is
+// kept whole: the next save must not cut it.
+TEST(TextLimit, StopsTypingAndKeepsWhatWasRead)
+{
+    QWidget parent;
+    TEdit name(&parent, QStringLiteral("HubNameE"));
+    name.setMaxLength(5);
+    TNoteBox remarks(&parent, QStringLiteral("RemarksM"), 5);
+    const QString read(12, QLatin1Char('x'));
+    name.SetText(read);
+    remarks.SetText(read);
+    EXPECT_EQ(name.Text(), read);
+    EXPECT_EQ(remarks.toPlainText(), read);
+    remarks.SetText(QString());
+    remarks.insertPlainText(read);  // typed or pasted
+    EXPECT_EQ(remarks.toPlainText(), QString(5, QLatin1Char('x')));
 }

@@ -1447,6 +1447,10 @@ Save it before opening another profile?</source>
         <source>Remarks:</source>
         <translation>備考:</translation>
     </message>
+    <message>
+        <source>%1 holds the wheel itself (the open profile or the settings): the build sheet and the drawing go into files of their own.</source>
+        <translation>%1 はホイールそのもの（開いているプロファイルか設定）を保存しているファイルです。組み立てシートと図は別のファイルに保存してください。</translation>
+    </message>
 </context>
 <context>
     <name>rimora::TSumF</name>

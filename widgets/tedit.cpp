@@ -15,6 +15,9 @@ TEdit::TEdit(QWidget* parent, const QString& name) : QLineEdit(parent)
 void TEdit::SetText(const QString& value)
 {
     if (value == text()) return;
+    // A longer text than typing may reach (one read from a file) is kept
+    // whole: the next save must not cut it.
+    if (value.size() > maxLength()) setMaxLength(static_cast<int>(value.size()));
     setText(value);
 }
 

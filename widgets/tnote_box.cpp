@@ -1,10 +1,12 @@
 #include "widgets/tnote_box.h"
 
 #include <QTextCursor>
+#include <algorithm>
 
 namespace rimora {
 
-TNoteBox::TNoteBox(QWidget* parent, const QString& name, int maxLength) : QPlainTextEdit(parent), maxLength_(maxLength)
+TNoteBox::TNoteBox(QWidget* parent, const QString& name, int maxLength)
+    : QPlainTextEdit(parent), maxLength_(maxLength), limit_(maxLength)
 {
     setObjectName(name);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -15,14 +17,16 @@ TNoteBox::TNoteBox(QWidget* parent, const QString& name, int maxLength) : QPlain
 
 void TNoteBox::SetText(const QString& text)
 {
-    if (text != toPlainText()) setPlainText(text.left(maxLength_));
+    // A longer text read from a file is kept whole: saving must not cut it.
+    limit_ = std::max<qsizetype>(maxLength_, text.size());
+    if (text != toPlainText()) setPlainText(text);
 }
 
 void TNoteBox::KeepToLength()
 {
-    if (document()->characterCount() - 1 <= maxLength_) return;
+    if (document()->characterCount() - 1 <= limit_) return;
     QTextCursor cut(document());
-    cut.setPosition(maxLength_);
+    cut.setPosition(static_cast<int>(limit_));
     cut.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
     cut.removeSelectedText();
 }

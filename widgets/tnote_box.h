@@ -19,6 +19,7 @@ private:
     void KeepToLength();
 
     int maxLength_;
+    qsizetype limit_ = 0;  // maxLength_, or the longer text last set
 };
 
 }  // namespace rimora

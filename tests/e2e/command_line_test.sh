@@ -155,7 +155,8 @@ expect_refusal "impossible offset" "" "far.prl: Rim offset:" -- --lengths far.pr
 
 # --- outputs refused, streams, stdout, options, no display -------------------
 # One run per row: exit status | what stderr says ("" for nothing) | where
-# stdout goes (file, full: /dev/full, closed) | the arguments.
+# stdout goes (file, full: /dev/full, closed, profile: appended to the
+# profile) | the arguments.
 cp default.prl default.kept
 ln default.prl hard.pdf
 ln -s default.prl link.svg
@@ -166,6 +167,7 @@ while IFS='|' read -r status says stdout args; do
         file) rimora "${argv[@]}" > run.out 2> run.err || got=$? ;;
         full) rimora "${argv[@]}" > /dev/full 2> run.err || got=$? ;;
         closed) rimora "${argv[@]}" >&- 2> run.err || got=$? ;;
+        profile) rimora "${argv[@]}" >> default.prl 2> run.err || got=$? ;;
     esac
     [ "$got" -eq "$status" ] || fail "rimora $args: exit status $got, not $status: $(cat run.err)"
     if [ -n "$says" ]; then
@@ -180,6 +182,7 @@ done <<'CASES'
 1|./default.prl: the output would replace the profile default.prl it is made from|file|--sheet default.prl ./default.prl
 1|hard.pdf: the output would replace the profile default.prl it is made from|file|--sheet default.prl hard.pdf
 1|link.svg: the output would replace the profile default.prl it is made from|file|--draw default.prl link.svg
+1|-: the output would replace the profile default.prl it is made from|profile|--sheet default.prl -
 0||file|--sheet default.prl UPPER.PDF
 0||file|--sheet default.prl /dev/null
 1|/dev/full: No space left on device|file|--sheet default.prl /dev/full
@@ -198,6 +201,13 @@ done <<'CASES'
 1|no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset); see rimora --help for what runs without one|file|default.prl
 CASES
 cmp -s default.prl default.kept || fail "a refused output changed the profile"
+# A display left over from an ended session: the command line needs none, the
+# window says it cannot open instead of aborting.
+env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:987 "$EXE" --lengths default.prl > /dev/null \
+    || fail "--lengths under a display that does not answer exited $?"
+got=0; env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:987 "$EXE" 2> run.err || got=$?
+[ "$got" -eq 1 ] && grep -q 'the display :987 does not answer' run.err \
+    || fail "the window under a display that does not answer: exit $got, $(cat run.err)"
 for refused in x.png x big.png; do [ ! -e "$refused" ] || fail "a refused run left $refused"; done
 [ "$(head -c 5 UPPER.PDF)" = "%PDF-" ] || fail "UPPER.PDF holds no PDF"
 [ -c /dev/null ] && [ -c /dev/full ] || fail "a device was replaced by a file"
