@@ -36,6 +36,13 @@ TEST_F(SavingTest, NoToReplacingAsksForAnotherNameAndTheWrittenFileIsNamed)
         EXPECT_TRUE(Bytes(other).startsWith(s.starts)) << s.file;
         EXPECT_EQ(mainF->statusBar->DoneText(), "Saved " + QDir::toNativeSeparators(other));
     }
+    // The open profile is never replaced by an export, even when the user agrees.
+    const QString profile = Path(QStringLiteral("other wheel.prl"));
+    desktop.saveAnswers = {profile};
+    desktop.confirmAnswers = {true};
+    mainF->sheetPdfItem->trigger();
+    EXPECT_TRUE(Bytes(profile).startsWith("[MainF]"));
+    EXPECT_TRUE(Errors().contains("holds the wheel itself")) << Errors().toStdString();
 }
 
 }  // namespace
