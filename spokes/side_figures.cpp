@@ -1,8 +1,10 @@
 #include "spokes/side_figures.h"
 
+#include "lacing/lacing_pattern.h"
 #include "lacing/lacing_table.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
+#include "spokes/spoke_length.h"
 #include "spokes/wheel_notes.h"
 
 #include <QCoreApplication>
@@ -27,14 +29,15 @@ struct SideSpokes {
 };
 
 void AddSpoke(SideSpokes& side, SpokeSide which, int crosses, const LacingCell& length, double effectiveOffset,
-              double spokeHole)
+              double spokeHole, SpokeHead head)
 {
     const QString& text = length.Spelling();
     auto same = std::find_if(side.lengths.begin(), side.lengths.end(),
-                             [&](const SideFigures& f) { return f.lengthText == text; });
+                             [&](const SideFigures& f) { return f.lengthText == text && f.head == head; });
     if (same == side.lengths.end()) {
         SideFigures f;
         f.side = which;
+        f.head = head;
         f.crosses = crosses;
         f.lengthText = text;
         f.length = length.RequireMillimetres();
@@ -112,16 +115,29 @@ WheelSides CalcWheelSides(const GridModel& grid, const Wheel& n)
 {
     WheelSides result;
     result.offsets = ApplyRimOffset(n.leftOffset, n.rightOffset, n.rimOffset);
+    Wheel moved = n;
+    moved.leftOffset = result.offsets.left;
+    moved.rightOffset = result.offsets.right;
     SideSpokes left;
     SideSpokes right;
     for (int row = 1; row < grid.RowCount(); ++row) {
         const LacingCell& length = grid.Cell(kLengthCol, row);
         const LacingCell& hub = grid.Cell(kToHubCol, row);
         if (length.IsEmpty() || hub.IsEmptyOrGap()) continue;
-        if (hub.RequireWholeNumber() % 2 != 0)
-            AddSpoke(left, SpokeSide::Left, n.leftCross, length, result.offsets.left, n.spokeHole);
+        const int hubHole = hub.RequireWholeNumber();
+        const bool onLeft = hubHole % 2 != 0;
+        // The head moves the spoke's bend off the flange's middle, and with it the spoke's lean.
+        SpokeLine line;
+        line.offset = onLeft ? result.offsets.left : result.offsets.right;
+        if (HeadsModelled(n, onLeft) && n.hubHoles > 0 && n.rimHoles > 0) {
+            const int rimHole = grid.Cell(kRimCol, row).RequireWholeNumber();
+            const double turn = AngleDifferenceApplies(n) ? n.angleDifference : 0.0;
+            line = LineOfSpoke(moved, onLeft, SpokeSpan(hubHole, n.hubHoles, rimHole, n.rimHoles) + turn);
+        }
+        if (onLeft)
+            AddSpoke(left, SpokeSide::Left, n.leftCross, length, line.offset, n.spokeHole, line.head);
         else
-            AddSpoke(right, SpokeSide::Right, n.rightCross, length, result.offsets.right, n.spokeHole);
+            AddSpoke(right, SpokeSide::Right, n.rightCross, length, line.offset, n.spokeHole, line.head);
     }
     if (left.spokes + right.spokes == 0)
         throw EWheelInputError(QCoreApplication::translate(

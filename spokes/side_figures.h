@@ -5,6 +5,7 @@
 #include "lacing/spoke_crossings.h"
 #include "platform/grid_model.h"
 #include "spokes/rim_offset.h"
+#include "spokes/spoke_line.h"
 #include "spokes/wheel_checks.h"
 
 #include <QString>
@@ -25,6 +26,7 @@ struct SideFigures {
     SpokeSide side = SpokeSide::Left;
     int spokes = 0;            // spokes of this side with this length
     int crosses = 0;
+    SpokeHead head = SpokeHead::Unmodelled;  // a side with heads both ways has a line for each
     QString lengthText;        // the calculated length as the table shows it
     double length = 0;         // the same, mm
     double orderLength = 0;    // the length to order, a whole multiple of the order step, mm

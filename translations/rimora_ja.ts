@@ -937,6 +937,30 @@ Do you want to replace it?</source>
         <source>right side</source>
         <translation>右側</translation>
     </message>
+    <message>
+        <source>J-bend</source>
+        <translation>Jベンド</translation>
+    </message>
+    <message>
+        <source>straight-pull</source>
+        <translation>ストレートプル</translation>
+    </message>
+    <message>
+        <source>trailing heads out</source>
+        <translation>トレーリングの頭を外</translation>
+    </message>
+    <message>
+        <source>leading heads out</source>
+        <translation>リーディングの頭を外</translation>
+    </message>
+    <message>
+        <source>all heads in</source>
+        <translation>すべて頭を内</translation>
+    </message>
+    <message>
+        <source>all heads out</source>
+        <translation>すべて頭を外</translation>
+    </message>
 </context>
 <context>
     <name>WheelDrawing</name>
@@ -1050,6 +1074,35 @@ Do you want to replace it?</source>
     <message>
         <source>Remarks</source>
         <translation>備考</translation>
+    </message>
+    <message>
+        <source>tL, left spoke line ahead of its seat</source>
+        <translation>tL、左スポーク線の座からのずれ</translation>
+    </message>
+    <message>
+        <source>tR, right spoke line ahead of its seat</source>
+        <translation>tR、右スポーク線の座からのずれ</translation>
+    </message>
+    <message>
+        <source>Left flange thickness</source>
+        <translation>左フランジ厚</translation>
+    </message>
+    <message>
+        <source>Right flange thickness</source>
+        <translation>右フランジ厚</translation>
+    </message>
+</context>
+<context>
+    <name>rimora::HubDialog</name>
+    <message>
+        <source>Hub</source>
+        <translation>ハブ</translation>
+    </message>
+    <message>
+        <source>Straight-pull: dL and dR are the circles the heads seat on, and S what the maker gives from the seat&apos;s centre to where the spoke bears (or the slot&apos;s width). t is positive when the spoke&apos;s line passes ahead of the seat&apos;s centre in the way the spoke runs to the rim, which shortens it.
+J-bend: with a flange&apos;s thickness, a head inside the flange sends its spoke from the outer face, half the flange and half the spoke farther out; 0 leaves heads out of the lengths.</source>
+        <translation>ストレートプル: dL と dR は頭が座る円の直径、S はメーカーが示す座の中心からスポークが当たる所までの値(またはスロットの幅)です。t はスポークの線がリムへ向かう向きに座の中心より前を通るとき正で、スポークは短くなります。
+Jベンド: フランジ厚を入れると、頭を内側にしたスポークは外側の面から出て、フランジ厚とスポーク径の半分ずつ外へ寄ります。0 なら頭は長さに入れません。</translation>
     </message>
 </context>
 <context>
@@ -1446,6 +1499,42 @@ Save it before opening another profile?</source>
     <message>
         <source>Remarks:</source>
         <translation>備考:</translation>
+    </message>
+    <message>
+        <source>Hub…</source>
+        <translation>ハブ…</translation>
+    </message>
+    <message>
+        <source>Straight-pull hubs, and heads in or out on J-bend flanges</source>
+        <translation>ストレートプルハブと、Jベンドフランジの頭の内外</translation>
+    </message>
+    <message>
+        <source>Hub kind</source>
+        <translation>ハブの種類</translation>
+    </message>
+    <message>
+        <source>tL, left line ahead of the seat:</source>
+        <translation>tL、左線の座からの前方ずれ:</translation>
+    </message>
+    <message>
+        <source>tR, right line ahead of the seat:</source>
+        <translation>tR、右線の座からの前方ずれ:</translation>
+    </message>
+    <message>
+        <source>Left flange thickness:</source>
+        <translation>左フランジ厚:</translation>
+    </message>
+    <message>
+        <source>Right flange thickness:</source>
+        <translation>右フランジ厚:</translation>
+    </message>
+    <message>
+        <source>Left heads</source>
+        <translation>左の頭</translation>
+    </message>
+    <message>
+        <source>Right heads</source>
+        <translation>右の頭</translation>
     </message>
 </context>
 <context>

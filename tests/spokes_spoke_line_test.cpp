@@ -1,0 +1,124 @@
+// A spoke's line: published lengths of a straight-pull hub, the nipple's
+// entry angle, and heads on either face of a J-bend flange, through the
+// lengths and each side's figures.
+#include "spokes/side_figures.h"
+#include "spokes/spoke_length.h"
+#include "spokes/spoke_line.h"
+#include "spokes_lacing_tables.h"
+#include "support/scoped_locale.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace rimora;
+using namespace rimora::test;
+
+namespace {
+
+// A 28-spoke wheel on a 50 mm circle, 35 mm each side of the centre plane.
+Wheel Example(int kind, double tangent)
+{
+    Wheel w = DefaultWheel(28, 28);
+    w.erd = 600;
+    w.leftFlange = w.rightFlange = 50;
+    w.leftOffset = w.rightOffset = 35;
+    w.spokeHole = 2.6;
+    w.leftCross = w.rightCross = 2;
+    w.hubKind = kind;
+    w.leftTangent = w.rightTangent = tangent;
+    return w;
+}
+
+}  // namespace
+
+TEST(SpokeLine, PublishedVectors)
+{
+    const struct {
+        const char* name;
+        int kind;
+        double tangent;
+        double span;  // degrees
+        double length;  // mm; 0: not published
+        double entry;   // degrees; 0: not published
+    } cases[] = {
+        {"J-bend, 2 cross", JBendHub, 0, 720.0 * 2 / 28, 285.9240, 0},
+        {"straight-pull on the seat's centre", StraightPullHub, 0, 720.0 * 2 / 28, 285.9240, 0},
+        {"line ahead of the seat", StraightPullHub, 0.8, 720.0 * 2 / 28, 285.2711, 0},
+        {"line behind the seat", StraightPullHub, -0.8, 720.0 * 2 / 28, 286.5777, 0},
+        {"trailing spoke, line ahead", StraightPullHub, 0.8, -720.0 * 2 / 28, 285.2711, 0},
+        {"32 holes, 3 cross", JBendHub, 0, 720.0 * 3 / 32, 0, 85.4531},
+        {"radial", JBendHub, 0, 0, 275.9183, 90.0},
+    };
+    for (const auto& c : cases) {
+        const SpokeLine line = LineOfSpoke(Example(c.kind, c.tangent), false, c.span);
+        if (c.length > 0) EXPECT_NEAR(line.length, c.length, 5e-5) << c.name;
+        if (c.entry > 0) EXPECT_NEAR(line.entryDegrees, c.entry, 5e-5) << c.name;
+        // The entry angle follows the formula from the line's own ends, whatever the hub.
+        const double planar = std::hypot(300 * std::sin(c.span * M_PI / 180) - line.hubX,
+                                         300 * std::cos(c.span * M_PI / 180) - line.hubY);
+        EXPECT_NEAR(line.planar, planar, 1e-9) << c.name;
+        EXPECT_NEAR(line.entryDegrees,
+                    90 - std::asin(std::fabs(line.torque * line.centreLength) / (planar * 300)) * 180 / M_PI, 1e-9)
+            << c.name;
+        EXPECT_EQ(line.torque > 0, c.span > 0) << c.name;
+        EXPECT_EQ(line.torque < 0, c.span < 0) << c.name;
+    }
+}
+
+// The table as a builder laces it comes out at the published lengths on every spoke.
+TEST(SpokeLine, LacedTableLengths)
+{
+    ScopedLocale scoped(PointRegion());
+    const struct {
+        double tangent;
+        const char* length;
+    } cases[] = {{0, "285.9"}, {0.8, "285.3"}, {-0.8, "286.6"}};
+    for (const auto& c : cases) {
+        GridModel grid;
+        FillLacingTable(grid, 28, 28, 2, 2);
+        CalcSpokeLengths(grid, Example(StraightPullHub, c.tangent));
+        for (int row = 1; row <= 28; ++row) EXPECT_EQ(grid.Cells(4, row), QString(c.length)) << c.tangent << " " << row;
+    }
+}
+
+// A 3 mm flange and a 2 mm spoke move each bend 2.5 mm off the flange's middle.
+TEST(SpokeLine, HeadsThroughTheSideFigures)
+{
+    ScopedLocale scoped(PointRegion());
+    const struct {
+        const char* name;
+        int rightHeads;
+        double thickness;
+        int rightLines;            // lines of the right side
+        const char* shortest;      // right side's shortest length
+        SpokeHead shortestHead;
+        double steepestBracing;    // right side's largest bracing, degrees
+    } cases[] = {
+        {"no thickness: heads left out", TrailingOut, 0, 1, "285.8", SpokeHead::Unmodelled, 6.4006},
+        {"trailing out: two lengths", TrailingOut, 3, 2, "285.6", SpokeHead::Out, 6.8957},
+        {"leading out: the same two", LeadingOut, 3, 2, "285.6", SpokeHead::Out, 6.8957},
+        {"all in", AllIn, 3, 1, "286.1", SpokeHead::In, 6.8957},
+        {"all out", AllOut, 3, 1, "285.6", SpokeHead::Out, 5.9028},
+    };
+    for (const auto& c : cases) {
+        Wheel w = DefaultWheel();
+        w.leftOffset = w.rightOffset = 32;
+        w.rightHeads = c.rightHeads;
+        w.rightFlangeThickness = c.thickness;
+        GridModel grid;
+        FillLacingTable(grid, 36, 36);
+        CalcSpokeLengths(grid, w);
+        const WheelSides sides = CalcWheelSides(grid, w);
+        std::vector<SideFigures> right;
+        for (const SideFigures& f : sides.lines)
+            if (f.side == SpokeSide::Right) right.push_back(f);
+        ASSERT_EQ(static_cast<int>(right.size()), c.rightLines) << c.name;
+        EXPECT_EQ(right.front().lengthText, QString(c.shortest)) << c.name;
+        EXPECT_EQ(right.front().head, c.shortestHead) << c.name;
+        EXPECT_NEAR(right.back().bracingDegrees, c.steepestBracing, 5e-5) << c.name;
+        int count = 0;
+        for (const SideFigures& f : right) count += f.spokes;
+        EXPECT_EQ(count, 18) << c.name;
+    }
+}
