@@ -126,13 +126,16 @@ WheelSides CalcWheelSides(const GridModel& grid, const Wheel& n)
         if (length.IsEmpty() || hub.IsEmptyOrGap()) continue;
         const int hubHole = hub.RequireWholeNumber();
         const bool onLeft = hubHole % 2 != 0;
-        // The head moves the spoke's bend off the flange's middle, and with it the spoke's lean.
         SpokeLine line;
         line.offset = onLeft ? result.offsets.left : result.offsets.right;
-        if (HeadsModelled(n, onLeft) && n.hubHoles > 0 && n.rimHoles > 0) {
-            const int rimHole = grid.Cell(kRimCol, row).RequireWholeNumber();
+        const std::optional<int> rimHole = grid.Cell(kRimCol, row).WholeNumber();
+        if (rimHole && n.hubHoles > 0 && n.rimHoles > 0) {
+            // The head moves the spoke's bend off the flange's middle, and with it the spoke's lean.
             const double turn = AngleDifferenceApplies(n) ? n.angleDifference : 0.0;
-            line = LineOfSpoke(moved, onLeft, SpokeSpan(hubHole, n.hubHoles, rimHole, n.rimHoles) + turn);
+            const SpokeLine laced = LineOfSpoke(moved, onLeft, SpokeSpan(hubHole, n.hubHoles, *rimHole, n.rimHoles) + turn);
+            if (HeadsModelled(n, onLeft)) line = laced;
+            std::optional<double>& entry = onLeft ? result.leftEntry : result.rightEntry;
+            entry = std::min(entry.value_or(90.0), laced.entryDegrees);
         }
         if (onLeft)
             AddSpoke(left, SpokeSide::Left, n.leftCross, length, line.offset, n.spokeHole, line.head);
@@ -162,6 +165,22 @@ WheelSides CalcWheelSides(const GridModel& grid, const Wheel& n)
     return result;
 }
 
+QString EntryAngleNote(const WheelSides& sides)
+{
+    const double smallest = std::min(sides.leftEntry.value_or(90.0), sides.rightEntry.value_or(90.0));
+    if (smallest >= kEntryNoteDegrees) return {};
+    const QString angle = AngleText(smallest, kLine);
+    return smallest < kEntryWarningDegrees
+               ? QCoreApplication::translate("Spokes",
+                                             "Warning: a spoke meets its nipple at %1° to the rim, beyond what most "
+                                             "rims and nipples take; the nipple bends or the spoke breaks at its "
+                                             "thread.")
+                     .arg(angle)
+               : QCoreApplication::translate("Spokes", "A spoke meets its nipple at %1° to the rim: check the nipple "
+                                                       "seats.")
+                     .arg(angle);
+}
+
 QStringList SideSummaryLines(const WheelSides& sides, const Wheel& n)
 {
     QStringList lines;
@@ -173,9 +192,19 @@ QStringList SideSummaryLines(const WheelSides& sides, const Wheel& n)
                 : QCoreApplication::translate(
                       "Spokes", "Right: %1 pcs %2 cross  length %3mm  order %4mm  bracing %5°  tension %6kgf");
         const CrossingSpan& crossings = f.side == SpokeSide::Left ? sides.crossings.left : sides.crossings.right;
-        lines << line.arg(Count(f.spokes), CrossesText(f.crosses, crossings), Ungrouped(f.lengthText),
-                          OrderLengthText(f.orderLength, kLine), AngleText(f.bracingDegrees, kLine),
-                          TensionText(f.tension, kLine));
+        QString text = line.arg(Count(f.spokes), CrossesText(f.crosses, crossings), Ungrouped(f.lengthText),
+                                OrderLengthText(f.orderLength, kLine), AngleText(f.bracingDegrees, kLine),
+                                TensionText(f.tension, kLine));
+        if (f.head != SpokeHead::Unmodelled)
+            text += QStringLiteral("  ") + (f.head == SpokeHead::In ? QCoreApplication::translate("Spokes", "heads in")
+                                                                    : QCoreApplication::translate("Spokes", "heads out"));
+        lines << text;
+    }
+    const bool plainHub = n.hubKind != StraightPullHub && !HeadsModelled(n, true) && !HeadsModelled(n, false);
+    if (!plainHub || !EntryAngleNote(sides).isEmpty()) {
+        const auto side = [](const std::optional<double>& a) { return a ? AngleText(*a, kLine) + QStringLiteral("°") : QStringLiteral("-"); };
+        lines << QCoreApplication::translate("Spokes", "Nipple entry, smallest: left %1  right %2")
+                     .arg(side(sides.leftEntry), side(sides.rightEntry));
     }
     if (n.rimOffset > 0)
         lines << (sides.offsets.holesTowardLeft

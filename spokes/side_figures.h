@@ -10,6 +10,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 namespace rimora {
@@ -46,7 +47,20 @@ struct WheelSides {
     // What each side's laced spokes really cross; the lines name it when it
     // is not the cross number.
     WheelCrossings crossings;
+    // Each side's smallest angle between a spoke and the rim's tangent at its
+    // nipple, degrees; nothing for a side without spokes.
+    std::optional<double> leftEntry;
+    std::optional<double> rightEntry;
 };
+
+// Below these the nipple meets its seat at a slant: a note to check the
+// seats, and beyond most rims and nipples a warning.
+inline constexpr double kEntryNoteDegrees = 80.0;
+inline constexpr double kEntryWarningDegrees = 75.0;
+
+// The note on the wheel's smallest entry angle, empty at kEntryNoteDegrees or
+// more.
+QString EntryAngleNote(const WheelSides& sides);
 
 // sin α = W' / (L + S/2): the angle between the spoke and the wheel's plane,
 // with L + S/2 the distance from the flange hole's centre to the rim hole.
@@ -75,7 +89,11 @@ WheelSides CalcWheelSides(const GridModel& grid, const Wheel& n);
 //   "Left : 18 pcs 3 cross  length 285.4mm  order 286mm  bracing 5.5°  tension 79.2kgf"
 // (the crossings the side's spokes really make when they are not the cross
 // number: "0 cross", "2-3 cross")
-// then, only when it applies, where the rim's holes sit ("Rim holes 2.0mm to
+// ("heads in" or "heads out" after a line when the flange's heads are
+// modelled), then, when the hub is not a plain J-bend one or an angle is
+// below kEntryNoteDegrees, each side's smallest nipple entry angle
+// ("Nipple entry, smallest: left 85.5°  right 85.7°"), then, only when it
+// applies, where the rim's holes sit ("Rim holes 2.0mm to
 // the left: WL' 25.5mm  WR' 20.1mm") and that the tensions are weighed by
 // unequal spoke counts.
 QStringList SideSummaryLines(const WheelSides& sides, const Wheel& n);

@@ -883,6 +883,26 @@ Do you want to replace it?</source>
         <source>Order %1mm * %2 pcs: left %3, right %4</source>
         <translation>注文 %1mm × %2 本: 左 %3、右 %4</translation>
     </message>
+    <message>
+        <source>Warning: a spoke meets its nipple at %1° to the rim, beyond what most rims and nipples take; the nipple bends or the spoke breaks at its thread.</source>
+        <translation>警告: スポークがリムに対して %1° でニップルに入ります。多くのリムとニップルの許容を超え、ニップルが曲がるかスポークがねじ部で折れます。</translation>
+    </message>
+    <message>
+        <source>A spoke meets its nipple at %1° to the rim: check the nipple seats.</source>
+        <translation>スポークがリムに対して %1° でニップルに入ります: ニップルの座りを確かめてください。</translation>
+    </message>
+    <message>
+        <source>heads in</source>
+        <translation>頭は内</translation>
+    </message>
+    <message>
+        <source>heads out</source>
+        <translation>頭は外</translation>
+    </message>
+    <message>
+        <source>Nipple entry, smallest: left %1  right %2</source>
+        <translation>ニップル進入角 (最小): 左 %1  右 %2</translation>
+    </message>
 </context>
 <context>
     <name>SystemReasons</name>
