@@ -712,6 +712,18 @@ Do you want to replace it?</source>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>頭内</translation>
+    </message>
+    <message>
+        <source>out</source>
+        <translation>頭外</translation>
+    </message>
 </context>
 <context>
     <name>Spokes</name>
