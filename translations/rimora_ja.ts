@@ -724,6 +724,42 @@ Do you want to replace it?</source>
         <source>out</source>
         <translation>頭外</translation>
     </message>
+    <message>
+        <source>%1 out / %2 in</source>
+        <translation>頭外 %1 / 頭内 %2</translation>
+    </message>
+    <message>
+        <source>straight-pull</source>
+        <translation>ストレートプル</translation>
+    </message>
+    <message>
+        <source>Line ahead of seat L / R</source>
+        <translation>線の座からのずれ 左 / 右</translation>
+    </message>
+    <message>
+        <source>trailing out</source>
+        <translation>トレーリング外</translation>
+    </message>
+    <message>
+        <source>leading out</source>
+        <translation>リーディング外</translation>
+    </message>
+    <message>
+        <source>all in</source>
+        <translation>すべて内</translation>
+    </message>
+    <message>
+        <source>all out</source>
+        <translation>すべて外</translation>
+    </message>
+    <message>
+        <source>Flange thickness L / R</source>
+        <translation>フランジ厚 左 / 右</translation>
+    </message>
+    <message>
+        <source>Heads L / R</source>
+        <translation>頭 左 / 右</translation>
+    </message>
 </context>
 <context>
     <name>Spokes</name>
