@@ -4,6 +4,8 @@
 #include "spokes/side_figures.h"
 #include "spokes/spoke_length.h"
 #include "spokes/spoke_line.h"
+#include "spokes/wheel_checks.h"
+#include "platform/errors.h"
 #include "spokes_lacing_tables.h"
 #include "support/scoped_locale.h"
 
@@ -120,5 +122,37 @@ TEST(SpokeLine, HeadsThroughTheSideFigures)
         int count = 0;
         for (const SideFigures& f : right) count += f.spokes;
         EXPECT_EQ(count, 18) << c.name;
+    }
+}
+
+// The hub's inputs are refused beyond what a hub can be, each by its caption,
+// only where the hub's kind uses them.
+TEST(SpokeLine, HubInputsOutOfRangeNameTheirInput)
+{
+    ScopedLocale scoped(PointRegion());
+    const struct {
+        int kind;
+        double tangent;
+        double thickness;
+        const char* named;  // "" for a wheel that passes
+    } cases[] = {
+        {StraightPullHub, 10, 0, ""},
+        {StraightPullHub, 10.5, 0, "tL, left spoke line ahead of its seat"},
+        {StraightPullHub, -11, 40, "tL, left spoke line ahead of its seat"},
+        {JBendHub, 50, 10, ""},
+        {JBendHub, 0, 10.5, "Left flange thickness"},
+        {JBendHub, 0, -1, "Left flange thickness"},
+    };
+    for (const auto& c : cases) {
+        Wheel w = Example(c.kind, 0);
+        w.leftTangent = c.tangent;
+        w.leftFlangeThickness = c.thickness;
+        QString message;
+        try {
+            CheckWheel(w);
+        } catch (const RimoraError& e) {
+            message = e.Message();
+        }
+        EXPECT_EQ(message.section(QLatin1Char(':'), 0, 0), QString::fromLatin1(c.named)) << c.kind << " " << c.tangent;
     }
 }
