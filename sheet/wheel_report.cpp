@@ -73,16 +73,6 @@ QJsonObject SideObject(const SideSpan& side)
     return o;
 }
 
-QString HeadsName(int pattern)
-{
-    switch (pattern) {
-    case LeadingOut: return QStringLiteral("leading out");
-    case AllIn: return QStringLiteral("all in");
-    case AllOut: return QStringLiteral("all out");
-    default: return QStringLiteral("trailing out");
-    }
-}
-
 QJsonValue HeadValue(SpokeHead head)
 {
     switch (head) {
@@ -132,8 +122,8 @@ WheelReport ReportOf(const LacedWheel& laced)
         {QStringLiteral("rightTangentOffset"), w.rightTangent},
         {QStringLiteral("leftFlangeThickness"), w.leftFlangeThickness},
         {QStringLiteral("rightFlangeThickness"), w.rightFlangeThickness},
-        {QStringLiteral("leftHeads"), HeadsName(w.leftHeads)},
-        {QStringLiteral("rightHeads"), HeadsName(w.rightHeads)},
+        {QStringLiteral("leftHeads"), HeadsPatternName(w.leftHeads)},
+        {QStringLiteral("rightHeads"), HeadsPatternName(w.rightHeads)},
     };
     r.sides = SpansOfTable(*laced.table, w);
     r.spokes = LacedSpokes(*laced.table, w, r.sides);

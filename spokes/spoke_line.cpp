@@ -20,6 +20,16 @@ double Degrees(double radians)
 
 }  // namespace
 
+QString HeadsPatternName(int pattern)
+{
+    switch (pattern) {
+    case LeadingOut: return QStringLiteral("leading out");
+    case AllIn: return QStringLiteral("all in");
+    case AllOut: return QStringLiteral("all out");
+    default: return QStringLiteral("trailing out");
+    }
+}
+
 double FoldedSpan(double degrees)
 {
     double folded = std::fmod(degrees, 360.0);

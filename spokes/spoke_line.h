@@ -12,6 +12,8 @@
 // in the way the spoke runs.
 #include "wheel/wheel.h"
 
+#include <QString>
+
 namespace rimora {
 
 enum class SpokeHead { Unmodelled, In, Out };
@@ -41,6 +43,10 @@ bool HeadsModelled(const Wheel& wheel, bool left);
 // the wheel as given (the caller applies the rim offset). The angle is taken
 // as the caller reckons it, so each caller's figures stay its own to the bit.
 SpokeLine LineOfSpoke(const Wheel& wheel, bool left, double spanDegrees);
+
+// A side's heads pattern as the summary and the JSON name it ("trailing
+// out", "leading out", "all in", "all out"), in any language.
+QString HeadsPatternName(int pattern);
 
 // The same span folded into (−180, 180].
 double FoldedSpan(double degrees);

@@ -1,22 +1,9 @@
 #include "spokes/wheel_description.h"
 
 #include "platform/convert.h"
+#include "spokes/spoke_line.h"
 
 namespace rimora {
-
-namespace {
-
-QString HeadsText(int pattern)
-{
-    switch (pattern) {
-    case LeadingOut: return QStringLiteral("leading out");
-    case AllIn: return QStringLiteral("all in");
-    case AllOut: return QStringLiteral("all out");
-    default: return QStringLiteral("trailing out");
-    }
-}
-
-}  // namespace
 
 QStringList WheelDescriptionLines(const Wheel& w, const QString& profileName)
 {
@@ -40,8 +27,8 @@ QStringList WheelDescriptionLines(const Wheel& w, const QString& profileName)
                      + QStringLiteral(" mm");
     else if (w.leftFlangeThickness > 0 || w.rightFlangeThickness > 0)
         lines << QStringLiteral("flange L:") + mm(w.leftFlangeThickness) + QStringLiteral(" mm  R:")
-                     + mm(w.rightFlangeThickness) + QStringLiteral(" mm  heads L:") + HeadsText(w.leftHeads)
-                     + QStringLiteral("  R:") + HeadsText(w.rightHeads);
+                     + mm(w.rightFlangeThickness) + QStringLiteral(" mm  heads L:") + HeadsPatternName(w.leftHeads)
+                     + QStringLiteral("  R:") + HeadsPatternName(w.rightHeads);
     return lines << QString();
 }
 
