@@ -27,6 +27,7 @@ namespace rimora {
 
 class ProfileFile;
 class PartsDialog;
+class HubDialog;
 class TIniSave;
 class SettingsSession;
 class TSumF;
@@ -120,6 +121,8 @@ public:
     TButton* locknutButton = nullptr;     // "From locknut…"
     TButton* partsButton = nullptr;       // "Parts…": names and remarks
     PartsDialog* partsDialog = nullptr;
+    TButton* hubButton = nullptr;         // "Hub…": straight-pull, heads in or out
+    HubDialog* hubDialog = nullptr;
 
     TPanel* drawingPanel = nullptr;
     TPaintBox* wheelPaintBox = nullptr;

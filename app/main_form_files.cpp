@@ -42,6 +42,11 @@ void TMainF::RestoreSettings()
     iniSave_->SetWheelTextNames(wheelControls_.WheelTextKeys());
     // What a profile that lacks an input gives it.
     designRecords_ = ProfileRecords(*iniSave_);
+    QStringList quiet;
+    for (const QString& key : wheelControls_.QuietKeys())
+        for (const QString& record : designRecords_)
+            if (record.startsWith(key + QLatin1Char('='))) quiet << record;
+    iniSave_->SetQuietDefaults(quiet);
     // A decimal input opens in this region's form whichever region wrote it.
     iniSave_->SetDecimalNames(wheelControls_.DecimalKeys());
     settings_ = std::make_unique<SettingsSession>(*iniSave_);

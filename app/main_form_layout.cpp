@@ -5,6 +5,7 @@
 #include "app/main_form.h"
 #include "app/lacing_cell_delegate.h"
 #include "app/parts_dialog.h"
+#include "app/hub_dialog.h"
 #include "app/profile_icons.h"
 #include "platform/convert.h"
 #include "wheel/wheel_choices.h"
@@ -158,6 +159,14 @@ void TMainF::CreateControls()
     for (const WheelRecord& record : WheelRecords())
         if (IsWheelText(record.kind)) partLines.emplace_back(RecordLabel(record), wheelControls_.Control(record.key));
     partsDialog = new PartsDialog(this, partLines);
+    hubButton = Create<TButton>(dataPage, QStringLiteral("HubBtn"), tr("Hub…"));
+    hubButton->setToolTip(tr("Straight-pull hubs, and heads in or out on J-bend flanges"));
+    const auto stored = [this](const char* key) { return wheelControls_.Control(key); };
+    hubDialog = new HubDialog(this,
+                              {wheelControls_.Get<TRadioGroup>("HubKindRG"), stored("TanLE"), stored("TanRE"),
+                               stored("FlThLE"), stored("FlThRE"), wheelControls_.Get<TRadioGroup>("HeadsLRG"),
+                               wheelControls_.Get<TRadioGroup>("HeadsRRG")},
+                              [this] { RedrawIfAuto(); });
     CreateDrawingPanel();
     CreateProfileBar();
     statusBar = Create<TStatusBar>(this, QStringLiteral("StatusBar"));
@@ -291,7 +300,7 @@ void TMainF::ArrangeControls()
     // profile bar and the tabs. Only the page shown takes the focus, so the
     // three pages follow each other in one chain.
     std::vector<QWidget*> chain{tabs,           rimTypeList,     hubHolesList,  rimHolesList,  erdEdit,
-                                leftOffsetEdit, rightOffsetEdit, partsButton, locknutButton, leftFlangeEdit, rightFlangeEdit,
+                                leftOffsetEdit, rightOffsetEdit, partsButton, hubButton, locknutButton, leftFlangeEdit, rightFlangeEdit,
                                 spokeHoleEdit,  leftCrossSpin,   rightCrossSpin};
     for (const WheelRecord& record : WheelRecords())
         if (record.page == RecordPage::Data && record.label) chain.push_back(wheelControls_.Control(record.key));
@@ -394,7 +403,12 @@ void TMainF::ArrangeDataPage()
     data->addWidget(locknutButton, 6, 1, 1, 2, Qt::AlignLeft);
     // The one free place of the page: beside the locknut button.
     partsButton->setFixedHeight(22);
-    data->addWidget(partsButton, 6, 0, Qt::AlignLeft);
+    hubButton->setFixedHeight(22);
+    auto* dialogs = new QHBoxLayout();
+    dialogs->addWidget(partsButton);
+    dialogs->addWidget(hubButton);
+    dialogs->addStretch(1);
+    data->addLayout(dialogs, 6, 0);
     line(7, longCaptions[0], leftFlangeEdit, boxWidth, QStringLiteral("mm"));
     line(8, longCaptions[1], rightFlangeEdit, boxWidth, QStringLiteral("mm"));
     line(9, longCaptions[2], spokeHoleEdit, boxWidth, QStringLiteral("mm"));
@@ -544,6 +558,13 @@ void TMainF::WireEvents()
     balanceButton->OnClick = [this] { BalanceRimTurn(); };
     locknutButton->OnClick = [this] { OffsetsFromLocknut(); };
     partsButton->OnClick = [this] { partsDialog->open(); };
+    hubButton->OnClick = [this] {
+        hubDialog->ShowKindInputs();
+        hubDialog->open();
+    };
+    for (const char* key : {"TanLE", "TanRE", "FlThLE", "FlThRE"})
+        wheelControls_.Get<TEdit>(key)->OnChange = [this] { RedrawIfAuto(); };
+    for (const char* key : {"HeadsLRG", "HeadsRRG"}) wheelControls_.Get<TRadioGroup>(key)->OnClick = [this] { RedrawIfAuto(); };
     connect(insertGapItem, &QAction::triggered, this, [this] { RunGuarded([this] { InsertGap(); }); });
     connect(lacingGrid, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { tableMenu->popup(lacingGrid->viewport()->mapToGlobal(at)); });

@@ -51,7 +51,9 @@ QWidget* MakeControl(TForm& form, const WheelRecord& r, QWidget* parent)
     case RecordKind::Flag:
         return form.Create<TCheckBox>(parent, key, label(), r.defaultValue != 0);
     case RecordKind::Radio:
-        return form.Create<TRadioGroup>(parent, key, label(), r.items(), 3, static_cast<int>(r.defaultValue));
+        // A dialog's groups stand in two columns, the pages' in three.
+        return form.Create<TRadioGroup>(parent, key, label(), r.items(), r.page == RecordPage::None ? 2 : 3,
+                                        static_cast<int>(r.defaultValue));
     case RecordKind::Grid:
         return form.Create<TStringGrid>(parent, key, kLacingColCount, kLacingInitialRowCount, 3, 1);
     case RecordKind::Text:
@@ -161,6 +163,14 @@ QStringList WheelControls::WheelTextKeys() const
     QStringList keys;
     for (const Entry& e : entries_)
         if (IsWheelText(e.record->kind)) keys << QString::fromLatin1(e.record->key);
+    return keys;
+}
+
+QStringList WheelControls::QuietKeys() const
+{
+    QStringList keys;
+    for (const Entry& e : entries_)
+        if (e.record->quiet) keys << QString::fromLatin1(e.record->key);
     return keys;
 }
 

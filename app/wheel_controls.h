@@ -38,6 +38,8 @@ public:
     QStringList DecimalKeys() const;
     // Every key of a text of the wheel, for the store that keeps them on one line.
     QStringList WheelTextKeys() const;
+    // The keys of the inputs a wheel may do without (WheelRecord::quiet).
+    QStringList QuietKeys() const;
 
 private:
     struct Entry {

@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <numbers>
 #include <exception>
 #include <optional>
 
@@ -70,6 +72,9 @@ struct SpokeLayout {
     double hubStep;
     double rimStep;
     double angleDiff;
+    // A straight-pull spoke's line off its seat along the flange, pixels.
+    double leftTangent = 0;
+    double rightTangent = 0;
 };
 
 // The line of a row, read as it is drawn: a bad cell stops the drawing at its
@@ -101,7 +106,18 @@ void DrawSpokes(Canvas& canvas, const WheelStyle& in, const GridModel& table, co
         if (in.greyProof) canvas.SetPenStyle(even ? PenStyle::Solid : PenStyle::Dash);
 
         const int hubRadius = even ? l.rightHubHoleRadius : l.leftHubHoleRadius;
-        const QPoint hubEnd = PolarPoint(l.centre.x(), l.centre.y(), hubRadius, h * l.hubStep);
+        QPoint hubEnd = PolarPoint(l.centre.x(), l.centre.y(), hubRadius, h * l.hubStep);
+        if (const double tangent = even ? l.rightTangent : l.leftTangent; tangent != 0) {
+            // Ahead of the seat along the flange, in the way the spoke runs to
+            // the rim: clockwise on screen for a spoke whose rim end lies clockwise.
+            double span = std::fmod(spoke.rimHole * l.rimStep + l.angleDiff - h * l.hubStep, 360.0);
+            if (span > 180.0) span -= 360.0;
+            if (span <= -180.0) span += 360.0;
+            const double ahead = (span < 0 ? -tangent : tangent);
+            const double a = h * l.hubStep * std::numbers::pi / 180.0;
+            hubEnd += QPoint(static_cast<int>(std::lround(ahead * std::cos(a))),
+                             static_cast<int>(std::lround(ahead * std::sin(a))));
+        }
         canvas.MoveTo(hubEnd.x(), hubEnd.y());
         const QPoint rimEnd =
             PolarPoint(l.centre.x(), l.centre.y(), l.rimHoleRadius, spoke.rimHole * l.rimStep + l.angleDiff);
@@ -197,8 +213,12 @@ void DrawWheel(Canvas& canvas, const Wheel& wheel, const GridModel& table, const
     const double hubStep = 360.0 / layout.hubHoles;
     const double rimStep = 360.0 / layout.rimHoles;
     const double angleDiff = wheel.angleDifference;
-    DrawSpokes(canvas, in, table,
-               SpokeLayout{s.centre, r.leftHubHole, r.rightHubHole, r.rimHole, hubStep, rimStep, angleDiff});
+    SpokeLayout spokes{s.centre, r.leftHubHole, r.rightHubHole, r.rimHole, hubStep, rimStep, angleDiff};
+    if (wheel.hubKind == StraightPullHub) {
+        spokes.leftTangent = wheel.leftTangent * s.scale;
+        spokes.rightTangent = wheel.rightTangent * s.scale;
+    }
+    DrawSpokes(canvas, in, table, spokes);
     canvas.SetPenStyle(PenStyle::Solid);
 
     const QString labels = RimHoleLabels(layout.rimHoles);

@@ -63,6 +63,11 @@ public:
     // wheel without them keeps its bytes; a record absent reads as empty.
     const QStringList& WheelTextNames() const { return wheelTextNames_; }
     void SetWheelTextNames(const QStringList& names) { wheelTextNames_ = names; }
+    // Records ("name=value") of inputs that a wheel may do without: at that
+    // value one is written only over a record the file holds, so the file of
+    // a wheel that does not use them keeps its bytes.
+    const QStringList& QuietDefaults() const { return quietDefaults_; }
+    void SetQuietDefaults(const QStringList& records) { quietDefaults_ = records; }
     // The list parsed from NotSaveName at the start of the latest pass.
     const QStringList& ExclusionList() const { return st_; }
 
@@ -110,6 +115,7 @@ private:
     QString fSettingsOnlyName_;
     QStringList decimalNames_;
     QStringList wheelTextNames_;
+    QStringList quietDefaults_;
     QStringList st_;
     GridReadHook gridReadHook_;
 };

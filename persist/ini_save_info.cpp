@@ -120,6 +120,13 @@ void TIniSave::WriteRecords(ProfileFile& file)
     for (Component* component : parent_.Components()) {
         if (component == nullptr || Excluded(*component)) continue;
         const QString name = component->Name();
+        if (!quietDefaults_.isEmpty() && !file.Keys(section).contains(name, Qt::CaseInsensitive)) {
+            ProfileFile value{QString()};
+            WriteValue(value, section, *component, FormOf(*this, name));
+            if (quietDefaults_.contains(name + QLatin1Char('=') + value.ReadString(section, name, QString()),
+                                        Qt::CaseInsensitive))
+                continue;
+        }
         WriteValue(file, section, *component, FormOf(*this, name));
         if (auto* grid = dynamic_cast<IGridControl*>(component); grid && fSaveStringGrid_)
             WriteGrid(file, section, name, grid->Model());

@@ -88,7 +88,12 @@ QStringList SideCells(const SideSpan& side)
 {
     QStringList cells{QString::number(side.spokes), CrossesText(side)};
     if (!side.Measured()) return cells << QCoreApplication::translate("Sheet", "no length");
-    return cells << SpanText(LengthText(side.shortest), LengthText(side.longest))
+    // Heads both ways: a length each way, not a range.
+    const QString lengths = side.HeadsBothWays()
+                                ? QCoreApplication::translate("Sheet", "%1 out / %2 in")
+                                      .arg(LengthText(*side.headsOut), LengthText(*side.headsIn))
+                                : SpanText(LengthText(side.shortest), LengthText(side.longest));
+    return cells << lengths
                  << SpanText(OrderLengthText(side.shortestOrder), OrderLengthText(side.longestOrder))
                  << SpanText(AngleText(side.flattest), AngleText(side.steepest)) + QStringLiteral("°")
                  << TensionText(side.tension);
@@ -324,7 +329,7 @@ std::vector<SheetInput> InputsOf(const Wheel& w)
 {
     const QString mm = QStringLiteral(" mm");
     const auto n = [](double value) { return FloatToStr(value); };
-    return {
+    std::vector<SheetInput> inputs{
         {QCoreApplication::translate("Sheet", "Rim size"), RimTypeName(w)},
         {QStringLiteral("ERD"), n(w.erd) + mm},
         {QCoreApplication::translate("Sheet", "Hub holes"), QString::number(w.hubHoles)},
@@ -341,6 +346,23 @@ std::vector<SheetInput> InputsOf(const Wheel& w)
         {QCoreApplication::translate("Sheet", "Spoke Ø, thinnest"), n(w.spokeDiameter) + mm},
         {QCoreApplication::translate("Sheet", "Order step"), QString::number(w.orderStep) + mm},
     };
+    // The hub's own inputs only where the hub uses them.
+    if (w.hubKind == StraightPullHub) {
+        inputs.push_back({QCoreApplication::translate("Sheet", "Hub"), QCoreApplication::translate("Sheet", "straight-pull")});
+        inputs.push_back({QCoreApplication::translate("Sheet", "Line ahead of seat L / R"),
+                          SidePair(n(w.leftTangent), n(w.rightTangent), mm)});
+    } else if (w.leftFlangeThickness > 0 || w.rightFlangeThickness > 0) {
+        const QStringList heads{QCoreApplication::translate("Sheet", "trailing out"),
+                                QCoreApplication::translate("Sheet", "leading out"),
+                                QCoreApplication::translate("Sheet", "all in"),
+                                QCoreApplication::translate("Sheet", "all out")};
+        const auto pattern = [&](int i) { return i >= 0 && i < heads.size() ? heads[i] : heads[0]; };
+        inputs.push_back({QCoreApplication::translate("Sheet", "Flange thickness L / R"),
+                          SidePair(n(w.leftFlangeThickness), n(w.rightFlangeThickness), mm)});
+        inputs.push_back({QCoreApplication::translate("Sheet", "Heads L / R"),
+                          SidePair(pattern(w.leftHeads), pattern(w.rightHeads), {})});
+    }
+    return inputs;
 }
 
 }  // namespace
@@ -422,7 +444,8 @@ QStringList PartLines(const Wheel& wheel)
     return lines + remarks;
 }
 
-SheetLayout LayOutSheet(const QSizeF& page, int billLines, int spokeCount, int sideNotes, int wheelNotes, int partRows)
+SheetLayout LayOutSheet(const QSizeF& page, int billLines, int spokeCount, int sideNotes, int wheelNotes, int partRows,
+                        int hubRows)
 {
     SheetLayout l;
     l.page = QRectF(QPointF(0, 0), page);
@@ -434,7 +457,7 @@ SheetLayout LayOutSheet(const QSizeF& page, int billLines, int spokeCount, int s
     const double side = std::min(kDrawingSide, body.width() * 0.5);
     l.drawing = QRectF(body.right() - side, top, side, side);
     const double leftWidth = body.width() - side - 2 * kGap;
-    l.inputs = QRectF(body.left(), top, leftWidth, kHeading + kInputRows * kRow);
+    l.inputs = QRectF(body.left(), top, leftWidth, kHeading + (kInputRows + hubRows) * kRow);
     l.bill = QRectF(body.left(), l.inputs.bottom() + kGap, leftWidth, kHeading + std::max(1, billLines) * kRow);
     double sidesTop = std::max(l.bill.bottom(), l.drawing.bottom()) + kGap;
     if (wheelNotes > 0) {
@@ -470,7 +493,8 @@ namespace {
 SheetLayout LayOutPages(const QSizeF& page, const BuildSheet& s)
 {
     return LayOutSheet(page, OrderRows(s), static_cast<int>(s.spokes.size()), static_cast<int>(s.sides.notes.size()),
-                       NoteRows(s.notes, page), PartRows(s.parts, page));
+                       NoteRows(s.notes, page), PartRows(s.parts, page),
+                       std::max(0, static_cast<int>(s.inputs.size()) - kInputRows));
 }
 
 }  // namespace

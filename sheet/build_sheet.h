@@ -85,9 +85,10 @@ struct SheetLayout {
 };
 // `billLines` rows of the order list; `sideNotes` lines follow the two sides'
 // rows (SideSpans' notes); the `wheelNotes` lines stand in a frame above them;
-// `partRows` lines of parts and remarks stand under the header.
+// `partRows` lines of parts and remarks stand under the header; `hubRows`
+// lines of the hub's own inputs follow the wheel's.
 SheetLayout LayOutSheet(const QSizeF& page, int billLines, int spokeCount, int sideNotes = 0, int wheelNotes = 0,
-                        int partRows = 0);
+                        int partRows = 0, int hubRows = 0);
 // The named parts and the remarks of a wheel as the sheet's head shows them.
 QStringList PartLines(const Wheel& wheel);
 

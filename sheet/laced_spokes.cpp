@@ -47,6 +47,9 @@ std::vector<LacedSpoke> LacedSpokes(const GridModel& table, const Wheel& n, cons
         const SideSpan& side = s.left ? sides.left : sides.right;
         const double span = Folded(s.rim * 360.0 / n.rimHoles + turn - s.hub * 360.0 / n.hubHoles);
         s.lay = LayOfSpan(span, s.left ? n.leftCross : n.rightCross);
+        const SpokeLine line = LineOfSpoke(n, s.left, span);
+        s.head = line.head;
+        s.entryAngle = line.entryDegrees;
         if (s.length && side.Measured()) s.orderLength = SpokeOrderLength(*s.length, side.tension, n);
     }
     return spokes;

@@ -4,6 +4,7 @@
 #include "platform/grid_model.h"
 #include "sheet/side_spans.h"
 #include "spokes/order_list.h"
+#include "spokes/spoke_line.h"
 #include "wheel/wheel.h"
 
 #include <QString>
@@ -29,6 +30,8 @@ struct LacedSpoke {
     std::optional<double> length;   // mm, when the cell holds a length
     std::optional<double> orderLength;  // mm, the size to buy, when it has a length
     SpokeLay lay = SpokeLay::Radial;
+    SpokeHead head = SpokeHead::Unmodelled;  // on a J-bend flange with a thickness
+    std::optional<double> entryAngle;        // degrees between the spoke and the rim's tangent
 };
 
 // The laced spokes from the top of the table down. Rows whose RIM or ->H is
@@ -36,8 +39,8 @@ struct LacedSpoke {
 // its cell was read as, in the region, grouping allowed ("1,002.5").
 std::vector<LacedSpoke> LacedSpokes(const GridModel& table, int hubCount, int rimCount);
 
-// The same with each spoke's lay and, at its side's tension in `sides`, its
-// order length.
+// The same with each spoke's lay, head and entry angle and, at its side's
+// tension in `sides`, its order length.
 std::vector<LacedSpoke> LacedSpokes(const GridModel& table, const Wheel& n, const WheelSpans& sides);
 
 // The lay of a spoke from its span, degrees in (-180, 180], positive when the

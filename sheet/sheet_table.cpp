@@ -40,6 +40,15 @@ QString LayText(SpokeLay lay)
     return QCoreApplication::translate("Sheet", "radial");
 }
 
+// The lay with the head where heads are modelled: "leading, in".
+QString LayAndHead(SpokeLay lay, SpokeHead head)
+{
+    if (head == SpokeHead::Unmodelled) return LayText(lay);
+    return QCoreApplication::translate("Sheet", "%1, %2")
+        .arg(LayText(lay), head == SpokeHead::In ? QCoreApplication::translate("Sheet", "in")
+                                                 : QCoreApplication::translate("Sheet", "out"));
+}
+
 // The widest text each field holds, heads included, at the body's size.
 std::array<double, kFields> FieldWidths()
 {
@@ -47,8 +56,11 @@ std::array<double, kFields> FieldWidths()
     const QFontMetricsF bold(SheetFont(kSheetBodyPx, true));
     const QString widest[kFields] = {QStringLiteral("00"), QStringLiteral("00"),
                                      SideLetter(true) + SideLetter(false),
-                                     std::max({LayText(SpokeLay::Leading), LayText(SpokeLay::Trailing),
-                                               LayText(SpokeLay::Radial)},
+                                     // Room for a head beside the lay on any wheel, so
+                                     // that a wheel's sheet keeps its columns as its hub changes.
+                                     std::max({LayAndHead(SpokeLay::Leading, SpokeHead::Out),
+                                               LayAndHead(SpokeLay::Trailing, SpokeHead::Out),
+                                               LayAndHead(SpokeLay::Radial, SpokeHead::Out)},
                                               [&](const QString& a, const QString& b) {
                                                   return plain.horizontalAdvance(a) < plain.horizontalAdvance(b);
                                               }),
@@ -161,7 +173,7 @@ void PaintLacingTable(QPainter& p, const TablePage& page, int columns, const std
         const double mark = PaintSideMark(p, side, spoke.left ? leftColour : rightColour, spoke.left);
         p.setPen(Qt::black);
         p.drawText(side.adjusted(mark, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, SideLetter(spoke.left));
-        p.drawText(cell(3), Qt::AlignLeft | Qt::AlignVCenter, LayText(spoke.lay));
+        p.drawText(cell(3), Qt::AlignLeft | Qt::AlignVCenter, LayAndHead(spoke.lay, spoke.head));
         // From the numbers, so that every length on the sheet has the region's mark.
         p.drawText(cell(4), Qt::AlignLeft | Qt::AlignVCenter,
                    spoke.length ? SpokeLengthText(*spoke.length) : spoke.lengthText);

@@ -48,6 +48,18 @@ WheelSpans SpansOf(const WheelSides& sides, const Wheel& n)
     spans.left.flangeOffset = sides.offsets.left;
     spans.right.flangeOffset = sides.offsets.right;
     for (const SideFigures& f : sides.lines) Widen(f.side == SpokeSide::Left ? spans.left : spans.right, f);
+    // A side with heads both ways has a length each way, not a range.
+    for (SideSpan* span : {&spans.left, &spans.right}) {
+        const SpokeSide which = span == &spans.left ? SpokeSide::Left : SpokeSide::Right;
+        int in = 0;
+        int out = 0;
+        for (const SideFigures& f : sides.lines) {
+            if (f.side != which) continue;
+            if (f.head == SpokeHead::In && in++ == 0) span->headsIn = f.length;
+            if (f.head == SpokeHead::Out && out++ == 0) span->headsOut = f.length;
+        }
+        if (in != 1 || out != 1 || span->lengths != 2) span->headsIn = span->headsOut = std::nullopt;
+    }
     // The summary's lines are one per side and length, then the notes.
     spans.notes = SideSummaryLines(sides, n).mid(static_cast<qsizetype>(sides.lines.size()));
     return spans;

@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace rimora {
 
@@ -25,7 +26,11 @@ struct SideSpan {
     double steepest = 0;
     double tension = 0;   // kgf, the same for every spoke of the side
     double flangeOffset = 0;  // mm from the rim's holes to the flange, rim offset applied
+    // With heads both ways and one length each way: the two lengths, mm.
+    std::optional<double> headsOut;
+    std::optional<double> headsIn;
     bool Measured() const { return lengths > 0; }
+    bool HeadsBothWays() const { return headsOut && headsIn; }
 };
 
 struct WheelSpans {

@@ -18,9 +18,14 @@ QString SideLine(const QString& name, const SideSpan& side)
 {
     QString line = QStringLiteral("%1: %2 spokes, %3 crosses, ").arg(name).arg(side.spokes).arg(CrossesText(side));
     if (!side.Measured()) return line + QStringLiteral("no length\n");
+    const QString lengths =
+        side.HeadsBothWays()
+            ? QStringLiteral("%1 (heads out) / %2 (heads in)")
+                  .arg(LengthText(*side.headsOut, kPlain), LengthText(*side.headsIn, kPlain))
+            : SpanText(LengthText(side.shortest, kPlain), LengthText(side.longest, kPlain));
     return line
            + QStringLiteral("%1 mm, order %2 mm, bracing %3°, %4 kgf\n")
-                 .arg(SpanText(LengthText(side.shortest, kPlain), LengthText(side.longest, kPlain)),
+                 .arg(lengths,
                       SpanText(OrderLengthText(side.shortestOrder, kPlain), OrderLengthText(side.longestOrder, kPlain)),
                       SpanText(AngleText(side.flattest, kPlain), AngleText(side.steepest, kPlain)),
                       TensionText(side.tension, kPlain));
@@ -68,6 +73,26 @@ QJsonObject SideObject(const SideSpan& side)
     return o;
 }
 
+QJsonValue HeadValue(SpokeHead head)
+{
+    switch (head) {
+    case SpokeHead::In: return QStringLiteral("in");
+    case SpokeHead::Out: return QStringLiteral("out");
+    case SpokeHead::Unmodelled: break;
+    }
+    return QJsonValue();
+}
+
+QString DirectionName(SpokeLay lay)
+{
+    switch (lay) {
+    case SpokeLay::Leading: return QStringLiteral("leading");
+    case SpokeLay::Trailing: return QStringLiteral("trailing");
+    case SpokeLay::Radial: break;
+    }
+    return QStringLiteral("radial");
+}
+
 }  // namespace
 
 WheelReport ReportOf(const LacedWheel& laced)
@@ -92,6 +117,13 @@ WheelReport ReportOf(const LacedWheel& laced)
         {QStringLiteral("tension"), w.tension},
         {QStringLiteral("spokeDiameter"), w.spokeDiameter},
         {QStringLiteral("orderStep"), w.orderStep},
+        {QStringLiteral("hubKind"), w.hubKind == StraightPullHub ? QStringLiteral("straight-pull") : QStringLiteral("J-bend")},
+        {QStringLiteral("leftTangentOffset"), w.leftTangent},
+        {QStringLiteral("rightTangentOffset"), w.rightTangent},
+        {QStringLiteral("leftFlangeThickness"), w.leftFlangeThickness},
+        {QStringLiteral("rightFlangeThickness"), w.rightFlangeThickness},
+        {QStringLiteral("leftHeads"), HeadsPatternName(w.leftHeads)},
+        {QStringLiteral("rightHeads"), HeadsPatternName(w.rightHeads)},
     };
     r.sides = SpansOfTable(*laced.table, w);
     r.spokes = LacedSpokes(*laced.table, w, r.sides);
@@ -124,6 +156,9 @@ QString ReportJson(const WheelReport& r)
         o.insert(QStringLiteral("side"), s.left ? QStringLiteral("left") : QStringLiteral("right"));
         o.insert(QStringLiteral("length"), s.length ? Rounded(*s.length, 1) : QJsonValue());
         o.insert(QStringLiteral("orderLength"), s.orderLength ? Rounded(*s.orderLength, 0) : QJsonValue());
+        o.insert(QStringLiteral("direction"), DirectionName(s.lay));
+        o.insert(QStringLiteral("head"), HeadValue(s.head));
+        o.insert(QStringLiteral("entryAngle"), s.entryAngle ? Rounded(*s.entryAngle, 1) : QJsonValue());
         spokes.append(o);
     }
     QJsonArray order;

@@ -33,7 +33,9 @@ WheelReport ReportOf(const LacedWheel& wheel);
 //   left: 18 spokes, 3 crosses, 285.4 mm, order 286 mm, bracing 5.5°, 79.2 kgf
 //   right: 18 spokes, 3 crosses, 284.6 mm, order 284 mm, bracing 3.6°, 120.0 kgf
 // A side whose spokes differ in length gives each figure as its shortest and
-// longest ("284.9 - 285.7 mm, order 284 - 286 mm, bracing 5.4 - 5.5°"), one
+// longest ("284.9 - 285.7 mm, order 284 - 286 mm, bracing 5.4 - 5.5°"), a
+// side with heads both ways its two lengths ("285.6 (heads out) / 286.1
+// (heads in) mm"), one
 // without any length "no length" and nothing after it. A side whose spokes
 // do not all cross the cross number says what they cross ("0 crosses",
 // "2-3 crosses"). Then, when any spoke has a length, the order list
@@ -48,8 +50,12 @@ QString ReportLines(const WheelReport& report);
 //  "notes": [...],
 //  "order": [{"length": 284, "left": 0, "right": 18}, ...],
 //  "spokes": [{"hub": 1, "rim": 7, "side": "left", "length": 285.4,
-//              "orderLength": 286}, ...]}
-// The inputs are numbers, the rim type's name a string.
+//              "orderLength": 286, "direction": "leading", "head": "in",
+//              "entryAngle": 85.5}, ...]}
+// The inputs are numbers; the rim type's name, the hub kind ("J-bend",
+// "straight-pull") and each side's heads ("trailing out", "leading out",
+// "all in", "all out") strings. A spoke's head is null where heads are not
+// modelled (a straight-pull hub, a flange without a thickness).
 // "crosses" is the cross number asked for; "crossings" the fewest and most
 // spokes of the flange a spoke of the side crosses, null when not counted.
 QString ReportJson(const WheelReport& report);

@@ -5,6 +5,7 @@
 #include "platform/number_text.h"
 #include "spokes/rim_offset.h"
 #include "spokes/spoke_length.h"
+#include "spokes/spoke_line.h"
 #include "spokes/wheel_checks.h"
 
 #include <QCoreApplication>
@@ -15,21 +16,17 @@ namespace rimora {
 
 namespace {
 
-struct SpokeLine {
+struct SpokePull {
     double torque;  // r · R · sin θ / L: torque per unit tension
     double pull;    // W / L: sideways pull per unit tension
 };
 
-SpokeLine LineOf(const SpokeRow& s, const Wheel& w, double turnDegrees)
+SpokePull LineOf(const SpokeRow& s, const Wheel& w, double turnDegrees)
 {
-    const bool left = s.hubHole % 2 != 0;
-    const double r = (left ? w.leftFlange : w.rightFlange) / 2.0;
-    const double offset = left ? w.leftOffset : w.rightOffset;
-    const double big = w.erd / 2.0;
-    const double theta = (SpokeSpan(s.hubHole, w.hubHoles, s.rimHole, w.rimHoles) + turnDegrees) * std::numbers::pi / 180.0;
-    // From the centre of the flange hole to the rim hole, as the spoke pulls.
-    const double length = std::sqrt(big * big + r * r - 2.0 * big * r * std::cos(theta) + offset * offset);
-    return {r * big * std::sin(theta) / length, offset / length};
+    // Pulled along its line from where it leaves the hub to the rim hole.
+    const rimora::SpokeLine line = LineOfSpoke(
+        w, s.hubHole % 2 != 0, SpokeSpan(s.hubHole, w.hubHoles, s.rimHole, w.rimHoles) + turnDegrees);
+    return {line.torque, line.offset / line.centreLength};
 }
 
 // Each side's tension per kgf of the tighter side, at a turn.

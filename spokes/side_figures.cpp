@@ -1,8 +1,10 @@
 #include "spokes/side_figures.h"
 
+#include "lacing/lacing_pattern.h"
 #include "lacing/lacing_table.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
+#include "spokes/spoke_length.h"
 #include "spokes/wheel_notes.h"
 
 #include <QCoreApplication>
@@ -27,14 +29,15 @@ struct SideSpokes {
 };
 
 void AddSpoke(SideSpokes& side, SpokeSide which, int crosses, const LacingCell& length, double effectiveOffset,
-              double spokeHole)
+              double spokeHole, SpokeHead head)
 {
     const QString& text = length.Spelling();
     auto same = std::find_if(side.lengths.begin(), side.lengths.end(),
-                             [&](const SideFigures& f) { return f.lengthText == text; });
+                             [&](const SideFigures& f) { return f.lengthText == text && f.head == head; });
     if (same == side.lengths.end()) {
         SideFigures f;
         f.side = which;
+        f.head = head;
         f.crosses = crosses;
         f.lengthText = text;
         f.length = length.RequireMillimetres();
@@ -112,16 +115,32 @@ WheelSides CalcWheelSides(const GridModel& grid, const Wheel& n)
 {
     WheelSides result;
     result.offsets = ApplyRimOffset(n.leftOffset, n.rightOffset, n.rimOffset);
+    Wheel moved = n;
+    moved.leftOffset = result.offsets.left;
+    moved.rightOffset = result.offsets.right;
     SideSpokes left;
     SideSpokes right;
     for (int row = 1; row < grid.RowCount(); ++row) {
         const LacingCell& length = grid.Cell(kLengthCol, row);
         const LacingCell& hub = grid.Cell(kToHubCol, row);
         if (length.IsEmpty() || hub.IsEmptyOrGap()) continue;
-        if (hub.RequireWholeNumber() % 2 != 0)
-            AddSpoke(left, SpokeSide::Left, n.leftCross, length, result.offsets.left, n.spokeHole);
+        const int hubHole = hub.RequireWholeNumber();
+        const bool onLeft = hubHole % 2 != 0;
+        SpokeLine line;
+        line.offset = onLeft ? result.offsets.left : result.offsets.right;
+        const std::optional<int> rimHole = grid.Cell(kRimCol, row).WholeNumber();
+        if (rimHole && n.hubHoles > 0 && n.rimHoles > 0) {
+            // The head moves the spoke's bend off the flange's middle, and with it the spoke's lean.
+            const double turn = AngleDifferenceApplies(n) ? n.angleDifference : 0.0;
+            const SpokeLine laced = LineOfSpoke(moved, onLeft, SpokeSpan(hubHole, n.hubHoles, *rimHole, n.rimHoles) + turn);
+            if (HeadsModelled(n, onLeft)) line = laced;
+            std::optional<double>& entry = onLeft ? result.leftEntry : result.rightEntry;
+            entry = std::min(entry.value_or(90.0), laced.entryDegrees);
+        }
+        if (onLeft)
+            AddSpoke(left, SpokeSide::Left, n.leftCross, length, line.offset, n.spokeHole, line.head);
         else
-            AddSpoke(right, SpokeSide::Right, n.rightCross, length, result.offsets.right, n.spokeHole);
+            AddSpoke(right, SpokeSide::Right, n.rightCross, length, line.offset, n.spokeHole, line.head);
     }
     if (left.spokes + right.spokes == 0)
         throw EWheelInputError(QCoreApplication::translate(
@@ -146,6 +165,22 @@ WheelSides CalcWheelSides(const GridModel& grid, const Wheel& n)
     return result;
 }
 
+QString EntryAngleNote(const WheelSides& sides)
+{
+    const double smallest = std::min(sides.leftEntry.value_or(90.0), sides.rightEntry.value_or(90.0));
+    if (smallest >= kEntryNoteDegrees) return {};
+    const QString angle = AngleText(smallest, kLine);
+    return smallest < kEntryWarningDegrees
+               ? QCoreApplication::translate("Spokes",
+                                             "Warning: a spoke meets its nipple at %1° to the rim, beyond what most "
+                                             "rims and nipples take; the nipple bends or the spoke breaks at its "
+                                             "thread.")
+                     .arg(angle)
+               : QCoreApplication::translate("Spokes", "A spoke meets its nipple at %1° to the rim: check the nipple "
+                                                       "seats.")
+                     .arg(angle);
+}
+
 QStringList SideSummaryLines(const WheelSides& sides, const Wheel& n)
 {
     QStringList lines;
@@ -157,9 +192,19 @@ QStringList SideSummaryLines(const WheelSides& sides, const Wheel& n)
                 : QCoreApplication::translate(
                       "Spokes", "Right: %1 pcs %2 cross  length %3mm  order %4mm  bracing %5°  tension %6kgf");
         const CrossingSpan& crossings = f.side == SpokeSide::Left ? sides.crossings.left : sides.crossings.right;
-        lines << line.arg(Count(f.spokes), CrossesText(f.crosses, crossings), Ungrouped(f.lengthText),
-                          OrderLengthText(f.orderLength, kLine), AngleText(f.bracingDegrees, kLine),
-                          TensionText(f.tension, kLine));
+        QString text = line.arg(Count(f.spokes), CrossesText(f.crosses, crossings), Ungrouped(f.lengthText),
+                                OrderLengthText(f.orderLength, kLine), AngleText(f.bracingDegrees, kLine),
+                                TensionText(f.tension, kLine));
+        if (f.head != SpokeHead::Unmodelled)
+            text += QStringLiteral("  ") + (f.head == SpokeHead::In ? QCoreApplication::translate("Spokes", "heads in")
+                                                                    : QCoreApplication::translate("Spokes", "heads out"));
+        lines << text;
+    }
+    const bool plainHub = n.hubKind != StraightPullHub && !HeadsModelled(n, true) && !HeadsModelled(n, false);
+    if (!plainHub || !EntryAngleNote(sides).isEmpty()) {
+        const auto side = [](const std::optional<double>& a) { return a ? AngleText(*a, kLine) + QStringLiteral("°") : QStringLiteral("-"); };
+        lines << QCoreApplication::translate("Spokes", "Nipple entry, smallest: left %1  right %2")
+                     .arg(side(sides.leftEntry), side(sides.rightEntry));
     }
     if (n.rimOffset > 0)
         lines << (sides.offsets.holesTowardLeft

@@ -5,10 +5,12 @@
 #include "lacing/spoke_crossings.h"
 #include "platform/grid_model.h"
 #include "spokes/rim_offset.h"
+#include "spokes/spoke_line.h"
 #include "spokes/wheel_checks.h"
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 namespace rimora {
@@ -25,6 +27,7 @@ struct SideFigures {
     SpokeSide side = SpokeSide::Left;
     int spokes = 0;            // spokes of this side with this length
     int crosses = 0;
+    SpokeHead head = SpokeHead::Unmodelled;  // a side with heads both ways has a line for each
     QString lengthText;        // the calculated length as the table shows it
     double length = 0;         // the same, mm
     double orderLength = 0;    // the length to order, a whole multiple of the order step, mm
@@ -44,7 +47,20 @@ struct WheelSides {
     // What each side's laced spokes really cross; the lines name it when it
     // is not the cross number.
     WheelCrossings crossings;
+    // Each side's smallest angle between a spoke and the rim's tangent at its
+    // nipple, degrees; nothing for a side without spokes.
+    std::optional<double> leftEntry;
+    std::optional<double> rightEntry;
 };
+
+// Below these the nipple meets its seat at a slant: a note to check the
+// seats, and beyond most rims and nipples a warning.
+inline constexpr double kEntryNoteDegrees = 80.0;
+inline constexpr double kEntryWarningDegrees = 75.0;
+
+// The note on the wheel's smallest entry angle, empty at kEntryNoteDegrees or
+// more.
+QString EntryAngleNote(const WheelSides& sides);
 
 // sin α = W' / (L + S/2): the angle between the spoke and the wheel's plane,
 // with L + S/2 the distance from the flange hole's centre to the rim hole.
@@ -73,7 +89,11 @@ WheelSides CalcWheelSides(const GridModel& grid, const Wheel& n);
 //   "Left : 18 pcs 3 cross  length 285.4mm  order 286mm  bracing 5.5°  tension 79.2kgf"
 // (the crossings the side's spokes really make when they are not the cross
 // number: "0 cross", "2-3 cross")
-// then, only when it applies, where the rim's holes sit ("Rim holes 2.0mm to
+// ("heads in" or "heads out" after a line when the flange's heads are
+// modelled), then, when the hub is not a plain J-bend one or an angle is
+// below kEntryNoteDegrees, each side's smallest nipple entry angle
+// ("Nipple entry, smallest: left 85.5°  right 85.7°"), then, only when it
+// applies, where the rim's holes sit ("Rim holes 2.0mm to
 // the left: WL' 25.5mm  WR' 20.1mm") and that the tensions are weighed by
 // unequal spoke counts.
 QStringList SideSummaryLines(const WheelSides& sides, const Wheel& n);

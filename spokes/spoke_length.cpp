@@ -6,6 +6,7 @@
 #include "platform/errors.h"
 #include "wheel/wheel_fields.h"
 #include "platform/number_text.h"
+#include "spokes/spoke_line.h"
 
 #include <QCoreApplication>
 #include <cmath>
@@ -15,11 +16,6 @@
 namespace rimora {
 
 namespace {
-
-double Radians(double degrees)
-{
-    return degrees * std::numbers::pi / 180.0;
-}
 
 // Hole i of n lies i * 360 / n degrees clockwise from straight up. The angle
 // from a hub hole to a rim hole is taken from the whole hole numbers, over the
@@ -46,11 +42,6 @@ void CalcSpokeLengths(GridModel& grid, const Wheel& wheel)
 {
     for (const auto& [field, count] : {std::pair{WheelField::HubHoles, wheel.hubHoles}, {WheelField::RimHoles, wheel.rimHoles}})
         if (count < 1 || count > kMaxHoleCount) throw EWheelInputError(UnreadableText(field, QString()));
-    const double rimRadius = wheel.erd / 2.0;
-    // Each flange has its own hole circle: a spoke on the smaller flange is
-    // longer than one on the larger flange at the same offset.
-    const double rightRadius = wheel.rightFlange / 2.0;
-    const double leftRadius = wheel.leftFlange / 2.0;
     const int hubCount = wheel.hubHoles;
     const int rimCount = wheel.rimHoles;
     const double angleDifference = AngleDifferenceApplies(wheel) ? wheel.angleDifference : 0.0;
@@ -71,16 +62,11 @@ void CalcSpokeLengths(GridModel& grid, const Wheel& wheel)
         // A hole that holds another row's spoke, or that the wheel lacks, gets no length.
         if (!spoke[static_cast<size_t>(row)]) continue;
         const bool left = hubHole % 2 != 0;
-        const double hubRadius = left ? leftRadius : rightRadius;
         // The rim holes are turned by the angle difference against the hub.
-        const double angle = Radians(HubToRimDegrees(rimHole, rimCount, hubHole, hubCount) + angleDifference);
-        // The planar distance between the rim hole and the hub hole (law of cosines).
-        const double planar = rimRadius * rimRadius + hubRadius * hubRadius
-                               - 2.0 * rimRadius * hubRadius * std::cos(angle);
-        const double offset = left ? wheel.leftOffset : wheel.rightOffset;
         // The spoke bends round the edge of its flange hole, not its centre, so
         // half the hole's diameter comes off the centre-to-centre distance.
-        const double length = std::sqrt(planar + offset * offset) - wheel.spokeHole / 2.0;
+        const double length =
+            LineOfSpoke(wheel, left, HubToRimDegrees(rimHole, rimCount, hubHole, hubCount) + angleDifference).length;
         // Zero, below it or beyond every number is no spoke to order.
         if (!(std::isfinite(length) && length > 0))
             throw EWheelInputError(

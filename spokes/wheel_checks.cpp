@@ -96,6 +96,11 @@ void CheckLengthInputs(const Wheel& n)
                                    WheelField::LeftFlange, WheelField::RightFlange, WheelField::SpokeHole,
                                    WheelField::RimOffset};
     if (AngleDifferenceApplies(n)) fields.push_back(WheelField::AngleDifference);
+    // The hub's own inputs, where its kind uses them.
+    if (n.hubKind == StraightPullHub)
+        fields.insert(fields.end(), {WheelField::LeftTangent, WheelField::RightTangent});
+    else
+        fields.insert(fields.end(), {WheelField::LeftFlangeThickness, WheelField::RightFlangeThickness});
     CheckRanges(n, fields);
     // The spokes run from the flanges out to the rim: a rim inside a flange
     // gives no spoke, and one barely outside gives a spoke of a few millimetres.

@@ -4,6 +4,8 @@
 #include "spokes/rim_turn_balance.h"
 #include "lacing/spoke_rows.h"
 #include "spokes/spoke_length.h"
+#include "spokes/side_figures.h"
+#include "platform/errors.h"
 
 #include <cmath>
 
@@ -31,6 +33,16 @@ bool Counted(const Wheel& wheel)
     return wheel.hubHoles > 0 && wheel.rimHoles > 0;
 }
 
+// The nipples' note from the table's own lengths; none while it has none.
+QString EntryNote(const GridModel& table, const Wheel& wheel)
+{
+    try {
+        return EntryAngleNote(CalcWheelSides(table, wheel));
+    } catch (const RimoraError&) {
+        return {};
+    }
+}
+
 }  // namespace
 
 QStringList WheelNotes(const GridModel& table, const Wheel& wheel)
@@ -46,6 +58,7 @@ QStringList WheelNotes(const GridModel& table, const Wheel& wheel)
         AlternationNote(spokes, wheel.leftCross, wheel.rightCross),
         BeyondTangentNote(spokes, wheel.leftCross, wheel.rightCross, reach),
         RimTurnNote(table, wheel),
+        EntryNote(table, wheel),
     };
     notes.removeAll(QString());
     return notes;

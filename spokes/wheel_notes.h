@@ -15,7 +15,9 @@ namespace rimora {
 // as asked or a hole count is not chosen:
 //   a flange of an odd number of spokes that cannot alternate leading and
 //   trailing; spokes that leave the hub beyond the tangent; a rim turned more
-//   than half a degree off where the tensioned wheel settles.
+//   than half a degree off where the tensioned wheel settles; a spoke that
+//   meets its nipple below kEntryNoteDegrees to the rim (from the table's
+//   lengths: none before they are worked out).
 QStringList WheelNotes(const GridModel& table, const Wheel& wheel);
 
 // How many spokes of its flange each laced spoke crosses, per side.

@@ -143,6 +143,7 @@ QStringList RecordKeys(const TMainF& f)
         const auto* text = dynamic_cast<ITextControl*>(c);
         const WheelRecord* record = FindRecord(c->Name());
         if (text && text->Text().isEmpty() && record && IsWheelText(record->kind)) continue;
+        if (record && record->quiet) continue;
         if (dynamic_cast<IGridControl*>(c)) {
             for (int r = 0; r < f.lacingGrid->RowCount(); ++r) keys << c->Name() + QStringLiteral("-Row%1").arg(r);
         } else if (dynamic_cast<IColorControl*>(c) || dynamic_cast<ISpinControl*>(c)

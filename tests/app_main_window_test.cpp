@@ -250,7 +250,7 @@ TEST_F(MainWindowTest, TabWalksEveryPageTopToBottom)
         int page;
         std::vector<QWidget*> order;
     } pages[] = {
-        {0, {f.rimTypeList, f.hubHolesList, f.rimHolesList, f.erdEdit, f.leftOffsetEdit, f.rightOffsetEdit, f.partsButton, f.locknutButton, f.leftFlangeEdit, f.rightFlangeEdit, f.spokeHoleEdit, f.leftCrossSpin, f.rightCrossSpin, f.StoredControl<TEdit>("RimOffE"),
+        {0, {f.rimTypeList, f.hubHolesList, f.rimHolesList, f.erdEdit, f.leftOffsetEdit, f.rightOffsetEdit, f.partsButton, f.hubButton, f.locknutButton, f.leftFlangeEdit, f.rightFlangeEdit, f.spokeHoleEdit, f.leftCrossSpin, f.rightCrossSpin, f.StoredControl<TEdit>("RimOffE"),
              f.StoredControl<TEdit>("TensionE"), f.StoredControl<TEdit>("SpokeDiaE"), f.StoredControl<TComboBox>("OrderStepCB"), f.drawButton, f.calcButton, f.summaryButton}},
         {1, {f.angleEdit, f.halfPitchButton, f.balanceButton, f.lacingGrid}},
         {2, {f.backgroundColourBox, f.rimOuterColourBox, f.rimInnerColourBox, f.hubColourBox, f.leftSpokeColourBox, f.rightSpokeColourBox, f.rimBandSpin, f.rimInnerSpin, f.hubMarginSpin, f.spokeWidthSpin, f.autoRedrawCheck, f.rimNumbersCheck, f.hubNumbersCheck}},

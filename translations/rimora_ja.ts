@@ -712,6 +712,54 @@ Do you want to replace it?</source>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>頭内</translation>
+    </message>
+    <message>
+        <source>out</source>
+        <translation>頭外</translation>
+    </message>
+    <message>
+        <source>%1 out / %2 in</source>
+        <translation>頭外 %1 / 頭内 %2</translation>
+    </message>
+    <message>
+        <source>straight-pull</source>
+        <translation>ストレートプル</translation>
+    </message>
+    <message>
+        <source>Line ahead of seat L / R</source>
+        <translation>線の座からのずれ 左 / 右</translation>
+    </message>
+    <message>
+        <source>trailing out</source>
+        <translation>トレーリング外</translation>
+    </message>
+    <message>
+        <source>leading out</source>
+        <translation>リーディング外</translation>
+    </message>
+    <message>
+        <source>all in</source>
+        <translation>すべて内</translation>
+    </message>
+    <message>
+        <source>all out</source>
+        <translation>すべて外</translation>
+    </message>
+    <message>
+        <source>Flange thickness L / R</source>
+        <translation>フランジ厚 左 / 右</translation>
+    </message>
+    <message>
+        <source>Heads L / R</source>
+        <translation>頭 左 / 右</translation>
+    </message>
 </context>
 <context>
     <name>Spokes</name>
@@ -883,6 +931,26 @@ Do you want to replace it?</source>
         <source>Order %1mm * %2 pcs: left %3, right %4</source>
         <translation>注文 %1mm × %2 本: 左 %3、右 %4</translation>
     </message>
+    <message>
+        <source>Warning: a spoke meets its nipple at %1° to the rim, beyond what most rims and nipples take; the nipple bends or the spoke breaks at its thread.</source>
+        <translation>警告: スポークがリムに対して %1° でニップルに入ります。多くのリムとニップルの許容を超え、ニップルが曲がるかスポークがねじ部で折れます。</translation>
+    </message>
+    <message>
+        <source>A spoke meets its nipple at %1° to the rim: check the nipple seats.</source>
+        <translation>スポークがリムに対して %1° でニップルに入ります: ニップルの座りを確かめてください。</translation>
+    </message>
+    <message>
+        <source>heads in</source>
+        <translation>頭は内</translation>
+    </message>
+    <message>
+        <source>heads out</source>
+        <translation>頭は外</translation>
+    </message>
+    <message>
+        <source>Nipple entry, smallest: left %1  right %2</source>
+        <translation>ニップル進入角 (最小): 左 %1  右 %2</translation>
+    </message>
 </context>
 <context>
     <name>SystemReasons</name>
@@ -936,6 +1004,30 @@ Do you want to replace it?</source>
     <message>
         <source>right side</source>
         <translation>右側</translation>
+    </message>
+    <message>
+        <source>J-bend</source>
+        <translation>Jベンド</translation>
+    </message>
+    <message>
+        <source>straight-pull</source>
+        <translation>ストレートプル</translation>
+    </message>
+    <message>
+        <source>trailing heads out</source>
+        <translation>トレーリングの頭を外</translation>
+    </message>
+    <message>
+        <source>leading heads out</source>
+        <translation>リーディングの頭を外</translation>
+    </message>
+    <message>
+        <source>all heads in</source>
+        <translation>すべて頭を内</translation>
+    </message>
+    <message>
+        <source>all heads out</source>
+        <translation>すべて頭を外</translation>
     </message>
 </context>
 <context>
@@ -1050,6 +1142,35 @@ Do you want to replace it?</source>
     <message>
         <source>Remarks</source>
         <translation>備考</translation>
+    </message>
+    <message>
+        <source>tL, left spoke line ahead of its seat</source>
+        <translation>tL、左スポーク線の座からのずれ</translation>
+    </message>
+    <message>
+        <source>tR, right spoke line ahead of its seat</source>
+        <translation>tR、右スポーク線の座からのずれ</translation>
+    </message>
+    <message>
+        <source>Left flange thickness</source>
+        <translation>左フランジ厚</translation>
+    </message>
+    <message>
+        <source>Right flange thickness</source>
+        <translation>右フランジ厚</translation>
+    </message>
+</context>
+<context>
+    <name>rimora::HubDialog</name>
+    <message>
+        <source>Hub</source>
+        <translation>ハブ</translation>
+    </message>
+    <message>
+        <source>Straight-pull: dL and dR are the circles the heads seat on, and S what the maker gives from the seat&apos;s centre to where the spoke bears (or the slot&apos;s width). t is positive when the spoke&apos;s line passes ahead of the seat&apos;s centre in the way the spoke runs to the rim, which shortens it.
+J-bend: with a flange&apos;s thickness, a head inside the flange sends its spoke from the outer face, half the flange and half the spoke farther out; 0 leaves heads out of the lengths.</source>
+        <translation>ストレートプル: dL と dR は頭が座る円の直径、S はメーカーが示す座の中心からスポークが当たる所までの値(またはスロットの幅)です。t はスポークの線がリムへ向かう向きに座の中心より前を通るとき正で、スポークは短くなります。
+Jベンド: フランジ厚を入れると、頭を内側にしたスポークは外側の面から出て、フランジ厚とスポーク径の半分ずつ外へ寄ります。0 なら頭は長さに入れません。</translation>
     </message>
 </context>
 <context>
@@ -1450,6 +1571,42 @@ Save it before opening another profile?</source>
     <message>
         <source>%1 holds the wheel itself (the open profile or the settings): the build sheet and the drawing go into files of their own.</source>
         <translation>%1 はホイールそのもの（開いているプロファイルか設定）を保存しているファイルです。組み立てシートと図は別のファイルに保存してください。</translation>
+    </message>
+    <message>
+        <source>Hub…</source>
+        <translation>ハブ…</translation>
+    </message>
+    <message>
+        <source>Straight-pull hubs, and heads in or out on J-bend flanges</source>
+        <translation>ストレートプルハブと、Jベンドフランジの頭の内外</translation>
+    </message>
+    <message>
+        <source>Hub kind</source>
+        <translation>ハブの種類</translation>
+    </message>
+    <message>
+        <source>tL, left line ahead of the seat:</source>
+        <translation>tL、左線の座からの前方ずれ:</translation>
+    </message>
+    <message>
+        <source>tR, right line ahead of the seat:</source>
+        <translation>tR、右線の座からの前方ずれ:</translation>
+    </message>
+    <message>
+        <source>Left flange thickness:</source>
+        <translation>左フランジ厚:</translation>
+    </message>
+    <message>
+        <source>Right flange thickness:</source>
+        <translation>右フランジ厚:</translation>
+    </message>
+    <message>
+        <source>Left heads</source>
+        <translation>左の頭</translation>
+    </message>
+    <message>
+        <source>Right heads</source>
+        <translation>右の頭</translation>
     </message>
 </context>
 <context>

@@ -45,6 +45,10 @@ struct WheelParts {
     QString remarks;  // may hold line breaks
 };
 
+enum HubKind : int { JBendHub = 0, StraightPullHub = 1 };
+// Which spokes of a side have their heads outside the flange.
+enum HeadsPattern : int { TrailingOut = 0, LeadingOut = 1, AllIn = 2, AllOut = 3 };
+
 struct Wheel {
     Wheel();  // the design values
 
@@ -64,6 +68,21 @@ struct Wheel {
     double tension = 0;          // kgf of the tighter side
     double spokeDiameter = 0;    // thinnest diameter of the spoke, mm
     int orderStep = 0;           // mm steps in which spokes are sold
+
+    // The hub's build (HubKind); any other value is read as a J-bend hub.
+    int hubKind = 0;
+    // Straight-pull: the spoke's line off the centre of its seat, along the
+    // flange's circle, mm; positive ahead of the seat in the way the spoke runs
+    // to the rim, which shortens it.
+    double leftTangent = 0;
+    double rightTangent = 0;
+    // J-bend: the flange's thickness, mm; 0 leaves the heads out of the
+    // lengths, as a spoke through the flange's middle plane.
+    double leftFlangeThickness = 0;
+    double rightFlangeThickness = 0;
+    // J-bend: which spokes sit heads out (HeadsPattern).
+    int leftHeads = 0;
+    int rightHeads = 0;
 
     WheelStyle style;
     WheelParts parts;

@@ -46,4 +46,18 @@ inline QStringList SpokeSideItems()
             QCoreApplication::translate("Wheel", "right side")};
 }
 
+// The hub kinds (HubKind), in the user's language; stored by its index.
+inline QStringList HubKindItems()
+{
+    return {QCoreApplication::translate("Wheel", "J-bend"), QCoreApplication::translate("Wheel", "straight-pull")};
+}
+
+// Which spokes sit heads out (HeadsPattern); stored by its index.
+inline QStringList HeadsItems()
+{
+    return {QCoreApplication::translate("Wheel", "trailing heads out"),
+            QCoreApplication::translate("Wheel", "leading heads out"), QCoreApplication::translate("Wheel", "all heads in"),
+            QCoreApplication::translate("Wheel", "all heads out")};
+}
+
 }  // namespace rimora

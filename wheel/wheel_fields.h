@@ -26,6 +26,11 @@ enum class WheelField {
     SpokeDiameter,
     OrderStep,
     AngleDifference,
+    // The hub's own figures, on a dialog of their own.
+    LeftTangent,
+    RightTangent,
+    LeftFlangeThickness,
+    RightFlangeThickness,
 };
 
 inline constexpr WheelField kAllWheelFields[] = {

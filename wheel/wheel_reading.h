@@ -57,7 +57,9 @@ WheelReading ReadWheelRecords(const ProfileFile& file, const QString& section);
 // The inputs the spoke lengths read, in the order of the "Data" tab: HUB,
 // RIM, ERD, WL, WR, dL, dR, S, Rim offset, and then the angle difference
 // unless the hole counts are equal (every rim hole then has a hub hole
-// straight opposite, and the angle is 0).
+// straight opposite, and the angle is 0), and last the hub's own: tL and tR
+// on a straight-pull hub, the flanges' thicknesses on a J-bend one that has
+// any.
 std::vector<WheelField> LengthFields(const Wheel& wheel);
 // Those of the summary: the lengths' with CL, CR after S and Tension, Spoke
 // Ø, Order step after the rim offset. A hole count not chosen is left out:

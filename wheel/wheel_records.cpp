@@ -61,6 +61,12 @@ constexpr Range kTension{10, 300};
 // Gauges 1.5 to 2.3 mm are the bicycle's (15 to 13 G); moped and motor hub
 // spokes go to 3.5 mm (10 G is 3.2 mm).
 constexpr Range kSpokeDiameter{1, 4};
+// A straight-pull spoke's line lies within a few millimetres of its seat's
+// centre, either way.
+constexpr Range kTangent{-10, 10};
+// Flanges are 2.5 to 3.5 mm thick on ordinary hubs, up to about 8 mm on hub
+// motors; 0 leaves the heads out.
+constexpr Range kFlangeThickness{0, 10};
 // The hub's turn against the rim: one turn either way covers every setting.
 constexpr Range kAngle{-360, 360};
 
@@ -86,6 +92,12 @@ constexpr WheelRecord WheelText(const char* key, RecordKind kind, QString WheelP
                                 const char* label)
 {
     return {key, kind, P::None, member, 0, 0, 0, std::nullopt, nullptr, caption, label, nullptr};
+}
+
+constexpr WheelRecord Quiet(WheelRecord record)
+{
+    record.quiet = true;
+    return record;
 }
 
 constexpr WheelRecord Plain(const char* key, RecordKind kind, RecordPage page)
@@ -159,6 +171,25 @@ constexpr WheelRecord kRecords[] = {
               QT_TRANSLATE_NOOP("rimora::TMainF", "Nipples:")),
     WheelText("RemarksM", K::Remarks, &WheelParts::remarks, QT_TRANSLATE_NOOP("WheelFields", "Remarks"),
               QT_TRANSLATE_NOOP("rimora::TMainF", "Remarks:")),
+    // The hub's build: on a dialog of its own, shown only where it applies.
+    Quiet({"HubKindRG", K::Radio, P::None, &Wheel::hubKind, JBendHub, 0, 0, std::nullopt, HubKindItems, nullptr,
+     QT_TRANSLATE_NOOP("rimora::TMainF", "Hub kind"), nullptr}),
+    Quiet(Decimal("TanLE", P::None, &Wheel::leftTangent, 0, kTangent, F::LeftTangent,
+            QT_TRANSLATE_NOOP("WheelFields", "tL, left spoke line ahead of its seat"), "mm",
+            QT_TRANSLATE_NOOP("rimora::TMainF", "tL, left line ahead of the seat:"))),
+    Quiet(Decimal("TanRE", P::None, &Wheel::rightTangent, 0, kTangent, F::RightTangent,
+            QT_TRANSLATE_NOOP("WheelFields", "tR, right spoke line ahead of its seat"), "mm",
+            QT_TRANSLATE_NOOP("rimora::TMainF", "tR, right line ahead of the seat:"))),
+    Quiet(Decimal("FlThLE", P::None, &Wheel::leftFlangeThickness, 0, kFlangeThickness, F::LeftFlangeThickness,
+            QT_TRANSLATE_NOOP("WheelFields", "Left flange thickness"), "mm",
+            QT_TRANSLATE_NOOP("rimora::TMainF", "Left flange thickness:"))),
+    Quiet(Decimal("FlThRE", P::None, &Wheel::rightFlangeThickness, 0, kFlangeThickness, F::RightFlangeThickness,
+            QT_TRANSLATE_NOOP("WheelFields", "Right flange thickness"), "mm",
+            QT_TRANSLATE_NOOP("rimora::TMainF", "Right flange thickness:"))),
+    Quiet({"HeadsLRG", K::Radio, P::None, &Wheel::leftHeads, TrailingOut, 0, 0, std::nullopt, HeadsItems, nullptr,
+     QT_TRANSLATE_NOOP("rimora::TMainF", "Left heads"), nullptr}),
+    Quiet({"HeadsRRG", K::Radio, P::None, &Wheel::rightHeads, TrailingOut, 0, 0, std::nullopt, HeadsItems, nullptr,
+     QT_TRANSLATE_NOOP("rimora::TMainF", "Right heads"), nullptr}),
 };
 
 }  // namespace

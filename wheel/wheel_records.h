@@ -69,6 +69,9 @@ struct WheelRecord {
     // the checks of a wheel refuse a value outside.
     double lowest = 0;
     double highest = 0;
+    // An input most wheels do without: at its default it is not written, so
+    // the file of such a wheel keeps its bytes.
+    bool quiet = false;
 };
 
 std::span<const WheelRecord> WheelRecords();
