@@ -198,6 +198,9 @@ private:
     // The status bar's word that `path` has been written.
     // An export never replaces the file the wheel is kept in.
     void RefuseOwnFile(const QString& path) const;
+    // A laced spoke's row in the table: how it lies, its head and the angle
+    // it meets its nipple at; empty for any other cell.
+    QString SpokeToolTip(int col, int row);
     void SaidSaved(const QString& path);
     void FormCreate();
     void CreateControls();

@@ -470,6 +470,7 @@ void TMainF::ArrangeSpokePage()
     lacingGrid->SetColWidths({30, 30, 30, 30, 116});
     lacingGrid->SetRowHeight(18);
     lacingGrid->setContextMenuPolicy(Qt::CustomContextMenu);
+    lacingGrid->Model().SetToolTips([this](int col, int row) { return SpokeToolTip(col, row); });
 }
 
 // "Draw": colours, drawing sizes, switches and the side choice.

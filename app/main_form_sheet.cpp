@@ -12,6 +12,9 @@
 #include "sheet/laced_wheel.h"
 #include "sheet/paper_size.h"
 #include "sheet/sheet_export.h"
+#include "sheet/sheet_table.h"
+#include "sheet/side_spans.h"
+#include "lacing/lacing_table.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -164,6 +167,17 @@ void TMainF::RefuseOwnFile(const QString& path) const
         throw EWheelInputError(tr("%1 holds the wheel itself (the open profile or the settings): the build sheet "
                                   "and the drawing go into files of their own.")
                                    .arg(QDir::toNativeSeparators(path)));
+}
+
+QString TMainF::SpokeToolTip(int col, int row)
+{
+    if (row < 1 || (col != kToHubCol && col != kLengthCol)) return {};
+    const Wheel& wheel = CurrentWheel().wheel;
+    const std::optional<int> rim = HoleAt(lacingGrid->Model(), kRimCol, row);
+    if (!rim || wheel.hubHoles < 1 || wheel.rimHoles < 1) return {};
+    for (const LacedSpoke& spoke : LacedSpokes(lacingGrid->Model(), wheel, WheelSpans{}))
+        if (spoke.rim == *rim) return SpokeDescription(spoke);
+    return {};
 }
 
 void TMainF::SaidSaved(const QString& path)

@@ -100,6 +100,10 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid()) return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole) return Cells(index.column(), index.row());
+    if (role == Qt::ToolTipRole && toolTip_) {
+        const QString tip = toolTip_(index.column(), index.row());
+        if (!tip.isEmpty()) return tip;
+    }
     return {};
 }
 

@@ -9,6 +9,7 @@
 
 #include <QAbstractTableModel>
 #include <QString>
+#include <functional>
 #include <vector>
 
 namespace rimora {
@@ -17,6 +18,9 @@ class GridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     explicit GridModel(int colCount = 5, int rowCount = 40, QObject* parent = nullptr);
+
+    // What a cell's tooltip says, worked out when the pointer rests on it.
+    void SetToolTips(std::function<QString(int col, int row)> toolTip) { toolTip_ = std::move(toolTip); }
 
     // Reading outside the grid gives an empty text; writing there is a
     // list-index error, so a caller can never grow the grid by accident.
@@ -56,6 +60,7 @@ Q_SIGNALS:
 private:
     int cols_;
     int rows_;
+    std::function<QString(int col, int row)> toolTip_;
     int fixedRows_ = 1;
     int fixedCols_ = 0;
     int col_ = 0;

@@ -30,25 +30,6 @@ QString Heads(int field)
     }
 }
 
-QString LayText(SpokeLay lay)
-{
-    switch (lay) {
-    case SpokeLay::Leading: return QCoreApplication::translate("Sheet", "leading");
-    case SpokeLay::Trailing: return QCoreApplication::translate("Sheet", "trailing");
-    case SpokeLay::Radial: break;
-    }
-    return QCoreApplication::translate("Sheet", "radial");
-}
-
-// The lay with the head where heads are modelled: "leading, in".
-QString LayAndHead(SpokeLay lay, SpokeHead head)
-{
-    if (head == SpokeHead::Unmodelled) return LayText(lay);
-    return QCoreApplication::translate("Sheet", "%1, %2")
-        .arg(LayText(lay), head == SpokeHead::In ? QCoreApplication::translate("Sheet", "in")
-                                                 : QCoreApplication::translate("Sheet", "out"));
-}
-
 // The widest text each field holds, heads included, at the body's size.
 std::array<double, kFields> FieldWidths()
 {
@@ -93,6 +74,34 @@ std::array<double, kFields + 1> FieldStarts(double width)
 }
 
 }  // namespace
+
+QString LayText(SpokeLay lay)
+{
+    switch (lay) {
+    case SpokeLay::Leading: return QCoreApplication::translate("Sheet", "leading");
+    case SpokeLay::Trailing: return QCoreApplication::translate("Sheet", "trailing");
+    case SpokeLay::Radial: break;
+    }
+    return QCoreApplication::translate("Sheet", "radial");
+}
+
+// The lay with the head where heads are modelled: "leading, in".
+QString LayAndHead(SpokeLay lay, SpokeHead head)
+{
+    if (head == SpokeHead::Unmodelled) return LayText(lay);
+    return QCoreApplication::translate("Sheet", "%1, %2")
+        .arg(LayText(lay), head == SpokeHead::In ? QCoreApplication::translate("Sheet", "in")
+                                                 : QCoreApplication::translate("Sheet", "out"));
+}
+
+QString SpokeDescription(const LacedSpoke& spoke)
+{
+    const QString lay = LayAndHead(spoke.lay, spoke.head);
+    if (!spoke.entryAngle) return lay;
+    return QCoreApplication::translate("Sheet", "%1; meets its nipple at %2°")
+        .arg(lay, AngleText(*spoke.entryAngle, Marks::RegionUngrouped));
+}
+
 
 int TableColumnsFor(double width)
 {

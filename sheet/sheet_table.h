@@ -37,4 +37,12 @@ std::vector<TablePage> PageTable(int spokes, int columns, const QRectF& first, c
 void PaintLacingTable(QPainter& p, const TablePage& page, int columns, const std::vector<LacedSpoke>& spokes,
                       TColor leftColour, TColor rightColour, bool continued);
 
+// How a spoke lies ("leading", "trailing", "radial"), with its head where
+// heads are modelled ("leading, in").
+QString LayText(SpokeLay lay);
+QString LayAndHead(SpokeLay lay, SpokeHead head);
+// The same with the angle it meets its nipple at, for the window's table:
+// "trailing, out; meets its nipple at 86.0°".
+QString SpokeDescription(const LacedSpoke& spoke);
+
 }  // namespace rimora

@@ -1,6 +1,7 @@
 // What the builder buys and how each spoke is laced: the order list of every
 // pair of offered hole counts, each spoke's own order length and its lay.
 #include "sheet/laced_wheel.h"
+#include "sheet/sheet_table.h"
 #include "sheet/wheel_report.h"
 #include "sheet_test_support.h"
 #include "support/scoped_locale.h"
@@ -76,6 +77,21 @@ TEST(SpokeLay, AlternatesRoundEachFlangeOrIsRadial)
         }
         EXPECT_EQ(leading, std::max(0, row.leading)) << row.holes << " " << row.leftCross;
     }
+}
+
+// The window's table says of each spoke how it lies, its head where heads
+// are modelled, and the angle it meets its nipple at, in the region's marks.
+TEST(SpokeDescription, LayHeadAndNipple)
+{
+    ScopedLocale region(CommaRegion());
+    LacedSpoke spoke;
+    spoke.lay = SpokeLay::Trailing;
+    spoke.head = SpokeHead::Out;
+    spoke.entryAngle = 86.04;
+    EXPECT_EQ(SpokeDescription(spoke), "trailing, out; meets its nipple at 86,0°");
+    spoke.head = SpokeHead::Unmodelled;
+    spoke.entryAngle.reset();
+    EXPECT_EQ(SpokeDescription(spoke), "trailing");
 }
 
 }  // namespace

@@ -6,7 +6,9 @@
 #include "lacing/lacing_generation.h"
 #include "lacing/lacing_table.h"
 #include "platform/convert.h"
+#include "spokes/rim_offset.h"
 #include "spokes/rim_turn_balance.h"
+#include "spokes/spoke_length.h"
 
 #include <gtest/gtest.h>
 
@@ -227,6 +229,30 @@ Verdict Judge(const GridModel& t, const Case& c)
     return v;
 }
 
+// A straight-pull hub of the same wheel, each spoke's line 0.8 mm ahead of
+// its seat: every length from the spoke's own line, |θ| in its own direction.
+void JudgeStraightPull(const Case& c, Verdict& v)
+{
+    Wheel w;
+    w.hubHoles = c.hub;
+    w.rimHoles = c.rim;
+    w.leftCross = c.cl;
+    w.rightCross = c.cr;
+    w.hubKind = StraightPullHub;
+    w.leftTangent = w.rightTangent = 0.8;
+    GridModel t(kLacingColCount, kLacingInitialRowCount);
+    LaceTable(t, c.hub, c.rim, c.cl, c.cr, FlangeReach{kReach, kReach});
+    CalcSpokeLengths(t, WithRimOffset(w));
+    for (int r = 1; r <= c.rim; ++r) {
+        const std::optional<int> hub = HoleAt(t, kToHubCol, r);
+        if (!hub) continue;
+        const double theta = std::fabs(Span(*hub, c.hub, r, c.rim)) * M_PI / 180.0;
+        const double offset = *hub % 2 != 0 ? 27.5 : 18.1;
+        const double expected = std::hypot(295 * std::cos(theta) - 20.5, 295 * std::sin(theta) - 0.8, offset) - 1.25;
+        if (std::fabs(LengthAt(t, r).value_or(0) - expected) > 0.05 + 1e-9) v.Fault("a straight-pull length off its line");
+    }
+}
+
 }  // namespace
 
 TEST(LacingSoundness, EveryOfferedPairAndCrossNumbersGiveALaceableWheel)
@@ -243,6 +269,7 @@ TEST(LacingSoundness, EveryOfferedPairAndCrossNumbersGiveALaceableWheel)
                     const QString note = LaceTable(t, hub, rim, cl, cr,
                                                    FlangeReach{kReach, kReach});
                     Verdict v = Judge(t, c);
+                    JudgeStraightPull(c, v);
                     // Where the holes cannot give what was asked, the builder is told.
                     if (v.sameWayNeighbours > 0 && !note.contains(QStringLiteral("cannot all alternate")))
                         v.Fault("same-way spokes without a note");

@@ -760,6 +760,10 @@ Do you want to replace it?</source>
         <source>Heads L / R</source>
         <translation>頭 左 / 右</translation>
     </message>
+    <message>
+        <source>%1; meets its nipple at %2°</source>
+        <translation>%1、ニップルへの進入角 %2°</translation>
+    </message>
 </context>
 <context>
     <name>Spokes</name>
