@@ -3,21 +3,13 @@
 #include "lacing/lacing_table.h"
 #include "lacing/spoke_rows.h"
 #include "spokes/spoke_length.h"
+#include "spokes/spoke_line.h"
 
 #include <cmath>
 
 namespace rimora {
 
 namespace {
-
-// Degrees folded into (-180, 180].
-double Folded(double degrees)
-{
-    double d = std::fmod(degrees, 360.0);
-    if (d > 180.0) d -= 360.0;
-    if (d <= -180.0) d += 360.0;
-    return d;
-}
 
 }  // namespace
 
@@ -41,11 +33,10 @@ std::vector<LacedSpoke> LacedSpokes(const GridModel& table, const Wheel& n, cons
 {
     std::vector<LacedSpoke> spokes = LacedSpokes(table, n.hubHoles, n.rimHoles);
     if (n.hubHoles <= 0 || n.rimHoles <= 0) return spokes;
-    // The rim turned as the lengths and the drawing turn it.
-    const double turn = AngleDifferenceApplies(n) ? n.angleDifference : 0.0;
     for (LacedSpoke& s : spokes) {
         const SideSpan& side = s.left ? sides.left : sides.right;
-        const double span = Folded(s.rim * 360.0 / n.rimHoles + turn - s.hub * 360.0 / n.hubHoles);
+        // The rim turned as the lengths and the drawing turn it.
+        const double span = TurnedSpan(n, s.hub, s.rim);
         s.lay = LayOfSpan(span, s.left ? n.leftCross : n.rightCross);
         const SpokeLine line = LineOfSpoke(n, s.left, span);
         s.head = line.head;

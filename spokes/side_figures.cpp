@@ -131,8 +131,8 @@ WheelSides CalcWheelSides(const GridModel& grid, const Wheel& n)
         const std::optional<int> rimHole = grid.Cell(kRimCol, row).WholeNumber();
         if (rimHole && n.hubHoles > 0 && n.rimHoles > 0) {
             // The head moves the spoke's bend off the flange's middle, and with it the spoke's lean.
-            const double turn = AngleDifferenceApplies(n) ? n.angleDifference : 0.0;
-            const SpokeLine laced = LineOfSpoke(moved, onLeft, SpokeSpan(hubHole, n.hubHoles, *rimHole, n.rimHoles) + turn);
+            const SpokeLine laced =
+                LineOfSpoke(moved, onLeft, SpokeSpan(hubHole, n.hubHoles, *rimHole, n.rimHoles) + RimTurnInUse(n));
             if (HeadsModelled(n, onLeft)) line = laced;
             std::optional<double>& entry = onLeft ? result.leftEntry : result.rightEntry;
             entry = std::min(entry.value_or(90.0), laced.entryDegrees);

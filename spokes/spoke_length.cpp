@@ -44,7 +44,7 @@ void CalcSpokeLengths(GridModel& grid, const Wheel& wheel)
         if (count < 1 || count > kMaxHoleCount) throw EWheelInputError(UnreadableText(field, QString()));
     const int hubCount = wheel.hubHoles;
     const int rimCount = wheel.rimHoles;
-    const double angleDifference = AngleDifferenceApplies(wheel) ? wheel.angleDifference : 0.0;
+    const double angleDifference = RimTurnInUse(wheel);
     std::vector<bool> spoke(static_cast<size_t>(grid.RowCount()), false);
     for (const SpokeRow& s : LacedSpokeRows(grid, hubCount, rimCount).spokes) spoke[static_cast<size_t>(s.row)] = true;
 

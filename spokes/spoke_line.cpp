@@ -1,5 +1,7 @@
 #include "spokes/spoke_line.h"
 
+#include "spokes/spoke_length.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -36,6 +38,16 @@ double FoldedSpan(double degrees)
     if (folded > 180.0) folded -= 360.0;
     if (folded <= -180.0) folded += 360.0;
     return folded;
+}
+
+double RimTurnInUse(const Wheel& wheel)
+{
+    return AngleDifferenceApplies(wheel) ? wheel.angleDifference : 0.0;
+}
+
+double TurnedSpan(const Wheel& wheel, int hubHole, int rimHole)
+{
+    return FoldedSpan(rimHole * 360.0 / wheel.rimHoles + RimTurnInUse(wheel) - hubHole * 360.0 / wheel.hubHoles);
 }
 
 bool HeadsModelled(const Wheel& wheel, bool left)

@@ -51,4 +51,10 @@ QString HeadsPatternName(int pattern);
 // The same span folded into (−180, 180].
 double FoldedSpan(double degrees);
 
+// The rim's turn against the hub as the lengths take it: the angle
+// difference where the hole counts differ, 0 where they are equal.
+double RimTurnInUse(const Wheel& wheel);
+// From hub hole to rim hole with the rim so turned, folded into (−180, 180].
+double TurnedSpan(const Wheel& wheel, int hubHole, int rimHole);
+
 }  // namespace rimora

@@ -4,6 +4,7 @@
 #include "spokes/rim_turn_balance.h"
 #include "lacing/spoke_rows.h"
 #include "spokes/spoke_length.h"
+#include "spokes/spoke_line.h"
 #include "spokes/side_figures.h"
 #include "platform/errors.h"
 
@@ -12,21 +13,6 @@
 namespace rimora {
 
 namespace {
-
-// The turn of the rim holes against the hub that the lengths use.
-double RimTurn(const Wheel& wheel)
-{
-    return AngleDifferenceApplies(wheel) ? wheel.angleDifference : 0.0;
-}
-
-// Degrees folded into (-180, 180].
-double Folded(double degrees)
-{
-    double d = std::fmod(degrees, 360.0);
-    if (d > 180.0) d -= 360.0;
-    if (d <= -180.0) d += 360.0;
-    return d;
-}
 
 bool Counted(const Wheel& wheel)
 {
@@ -48,11 +34,9 @@ QString EntryNote(const GridModel& table, const Wheel& wheel)
 QStringList WheelNotes(const GridModel& table, const Wheel& wheel)
 {
     if (!Counted(wheel)) return {};
-    const double turn = RimTurn(wheel);
     std::vector<SpannedSpoke> spokes;
     for (const SpokeRow& s : LacedSpokeRows(table, wheel.hubHoles, wheel.rimHoles).spokes)
-        spokes.push_back({s.hubHole, Folded(s.rimHole * 360.0 / wheel.rimHoles + turn
-                                            - s.hubHole * 360.0 / wheel.hubHoles)});
+        spokes.push_back({s.hubHole, TurnedSpan(wheel, s.hubHole, s.rimHole)});
     const FlangeReach reach = FlangeReachOf(wheel.erd, wheel.leftFlange, wheel.rightFlange);
     QStringList notes{
         AlternationNote(spokes, wheel.leftCross, wheel.rightCross),
@@ -68,7 +52,7 @@ WheelCrossings CrossingsOfTable(const GridModel& table, const Wheel& wheel)
 {
     if (!Counted(wheel)) return {};
     const CrossingGeometry geometry{wheel.hubHoles, wheel.rimHoles,     wheel.erd,
-                                    wheel.leftFlange, wheel.rightFlange, RimTurn(wheel)};
+                                    wheel.leftFlange, wheel.rightFlange, RimTurnInUse(wheel)};
     return CountCrossings(LacedSpokeRows(table, wheel.hubHoles, wheel.rimHoles).spokes, geometry);
 }
 

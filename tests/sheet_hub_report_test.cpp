@@ -51,8 +51,9 @@ TEST(HubReport, SpokesSidesAndNotes)
         for (const QJsonValue& spoke : json[QStringLiteral("spokes")].toArray()) {
             const QJsonObject s = spoke.toObject();
             EXPECT_NEAR(s[QStringLiteral("entryAngle")].toDouble(), c.entry, 0.05) << c.name;
-            if (s[QStringLiteral("side")].toString() == QStringLiteral("left"))
+            if (s[QStringLiteral("side")].toString() == QStringLiteral("left")) {
                 EXPECT_EQ(s[QStringLiteral("head")].toString(), QString::fromLatin1(c.leftHeads)) << c.name;
+            }
         }
         EXPECT_EQ(json["inputs"]["hubKind"].toString(), c.records.contains("HubKindRG=1") ? "straight-pull" : "J-bend");
         EXPECT_EQ(r.notes.value(0).left(QString::fromUtf8(c.note).size()), QString::fromUtf8(c.note)) << c.name;

@@ -71,9 +71,13 @@ TEST(SpokeLay, AlternatesRoundEachFlangeOrIsRadial)
         int leading = 0;
         for (auto it = left.begin(); it != left.end(); ++it) {
             const SpokeLay next = std::next(it) == left.end() ? left.begin()->second : std::next(it)->second;
-            if (row.leading >= 0) EXPECT_NE(it->second, next) << row.holes << " hub " << it->first;
+            if (row.leading >= 0) {
+                EXPECT_NE(it->second, next) << row.holes << " hub " << it->first;
+            }
             leading += it->second == SpokeLay::Leading;
-            if (row.leading < 0) EXPECT_EQ(it->second, SpokeLay::Radial);
+            if (row.leading < 0) {
+                EXPECT_EQ(it->second, SpokeLay::Radial);
+            }
         }
         EXPECT_EQ(leading, std::max(0, row.leading)) << row.holes << " " << row.leftCross;
     }

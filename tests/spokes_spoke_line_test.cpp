@@ -48,8 +48,12 @@ TEST(SpokeLine, PublishedVectors)
     };
     for (const auto& c : cases) {
         const SpokeLine line = LineOfSpoke(Example(c.kind, c.tangent), false, c.span);
-        if (c.length > 0) EXPECT_NEAR(line.length, c.length, 5e-5) << c.name;
-        if (c.entry > 0) EXPECT_NEAR(line.entryDegrees, c.entry, 5e-5) << c.name;
+        if (c.length > 0) {
+            EXPECT_NEAR(line.length, c.length, 5e-5) << c.name;
+        }
+        if (c.entry > 0) {
+            EXPECT_NEAR(line.entryDegrees, c.entry, 5e-5) << c.name;
+        }
         // The entry angle follows from the line's own ends, whatever the hub: asin(h / R), h the line off the axle.
         const double a = c.span * M_PI / 180, d = std::hypot(300 * std::sin(a) - line.hubX, 300 * std::cos(a) - line.hubY);
         const double h = std::fabs(300 * std::sin(a) * line.hubY - 300 * std::cos(a) * line.hubX) / d;
