@@ -3,6 +3,7 @@
 #include "persist/name_list.h"
 #include "persist/settings_location.h"
 #include "platform/errors.h"
+#include "platform/output_module.h"
 #include "persist_test_files.h"
 #include "support/small_form.h"
 
@@ -131,4 +132,33 @@ TEST_F(StoreSettingsTest, UnwritableExecutableFolderMovesSettingsToTheConfigFold
     store.SetFileName(PathOf(QStringLiteral("not-there/p.prl")));
     EXPECT_THROW(store.WriteInfo(), EFileWriteError);
     EXPECT_FALSE(QFileInfo::exists(PathOf(QStringLiteral("not-there"))));
+}
+
+TEST_F(StoreSettingsTest, AnInstalledProgramKeepsItsSettingsInTheConfigFolderEvenWhereItCouldWrite)
+{
+    ScopedTestConfigFolder config;
+    const QString bin = PathOf(QStringLiteral("prefix/bin"));
+    const QString installed = InstalledModulePath(bin);
+    const struct {
+        const char* what;
+        QString module;  // where the printing module lies, empty: nowhere
+        bool inConfig;
+    } rows[] = {
+        {"run from its build folder, the module beside it", bin + QLatin1Char('/') + OutputModuleFileName(), false},
+        {"copied alone into a folder", QString(), false},
+        {"the installation's module folder there, but empty", QFileInfo(installed).path() + QStringLiteral("/x"), false},
+        {"installed: the module in the installation's library folder", installed, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        QDir(PathOf(QStringLiteral("prefix"))).removeRecursively();
+        ASSERT_TRUE(QDir().mkpath(bin));
+        if (!row.module.isEmpty()) {
+            ASSERT_TRUE(QDir().mkpath(QFileInfo(row.module).path()));
+            QFile(row.module).open(QIODevice::WriteOnly);
+        }
+        desktop_.executableFolder = bin;
+        EXPECT_EQ(ResolveSettingsPath(QStringLiteral("KELD.ini")),
+                  (row.inConfig ? config.Folder() : bin) + QStringLiteral("/KELD.ini"));
+    }
 }
