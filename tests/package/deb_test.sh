@@ -4,9 +4,9 @@
 # lengths, its build sheet and an SVG drawing, which needs the printing module
 # from the package's private folder, and its manual page.
 #
-# Usage: deb_test.sh PACKAGE_DIR
+# Usage: deb_test.sh PACKAGE_DIR MODULE_DIR (the module's folder under /usr)
 set -euo pipefail
-[ $# -eq 1 ] || { echo "usage: $0 PACKAGE_DIR" >&2; exit 2; }
+[ $# -eq 2 ] || { echo "usage: $0 PACKAGE_DIR MODULE_DIR" >&2; exit 2; }
 shopt -s nullglob
 debs=("$1"/rimora_*.deb)
 [ ${#debs[@]} -eq 1 ] || { echo "FAIL: ${#debs[@]} packages in $1, expected one" >&2; exit 1; }
@@ -27,7 +27,7 @@ for needed in libc6 libqt6widgets6 libqt6printsupport6 libqt6svg6 libqt6gui6; do
 done
 
 contents=$(dpkg-deb --contents "$DEB" | awk '{ print $6 }')
-for path in usr/bin/rimora usr/lib/rimora/rimora_output.so usr/share/applications/org.example.Rimora.desktop \
+for path in usr/bin/rimora "usr/$2/rimora_output.so" usr/share/applications/org.example.Rimora.desktop \
     usr/share/mime/packages/rimora.xml usr/share/metainfo/org.example.Rimora.metainfo.xml \
     usr/share/man/man1/rimora.1.gz usr/share/doc/rimora/copyright \
     usr/share/icons/hicolor/scalable/apps/org.example.Rimora.svg \
@@ -37,6 +37,8 @@ for path in usr/bin/rimora usr/lib/rimora/rimora_output.so usr/share/application
 done
 outside=$(grep -v '^\./usr/' <<<"$contents" | grep -vx '\./' || true)
 [ -z "$outside" ] || fail "the package installs outside /usr: $outside"
+# Scripts would keep the package listed after its removal.
+! grep -Eq '[0-9] lines +\*? *(preinst|postinst|prerm|postrm) ' <<<"$info" || fail "the package has maintainer scripts: $info"
 
 dpkg-deb -x "$DEB" "$WORK/root"
 cat > "$WORK/default.prl" <<'PRL'
