@@ -152,16 +152,10 @@ TEST(CommandLineChoice, TheWindowOpensTheFirstProfileNamedAwayFromQtsOptions)
     const struct {
         std::vector<const char*> argv;
         QString profile;  // empty: none
-    } cases[] = {
-        {{"rimora"}, QString()},
-        {{"rimora", "-style", "fusion", "-reverse"}, QString()},
-        {{"rimora", "wheel.prl"}, here + "wheel.prl"},
-        {{"rimora", "/home/me/front wheel.prl"}, "/home/me/front wheel.prl"},
-        {{"rimora", "-style", "fusion.prl", "rear.prl"}, here + "rear.prl"},
-        {{"rimora", "--title=x", "a.prl", "b.prl"}, here + "a.prl"},
-        {{"rimora", "--", "-odd.prl"}, here + "-odd.prl"},
-        {{"rimora", "../w.prl"}, QFileInfo(here + "../w.prl").absoluteFilePath()},
-    };
+    } cases[] = {{{"rimora", "-style", "fusion", "-reverse"}, QString()},
+                 {{"rimora", "/home/me/front wheel.prl"}, "/home/me/front wheel.prl"},
+                 {{"rimora", "-style", "fusion.prl", "--title=x", "rear.prl", "b.prl"}, here + "rear.prl"},
+                 {{"rimora", "--", "-odd.prl"}, here + "-odd.prl"}};
     for (const auto& c : cases)
         EXPECT_EQ(WindowProfile(static_cast<int>(c.argv.size()), c.argv.data()), c.profile) << c.argv.back();
 }
