@@ -3,7 +3,7 @@
 // headless when there is no display, and the settings file is never touched.
 // An option nobody knows, or no display for the window, ends the program
 // with one line on stderr before Qt is started. Otherwise: the main window,
-// then the event loop; the summary window is
+// with the profile named on the command line opened in it, then the event loop; the summary window is
 // built the first time it is asked for. At the end the summary window goes
 // first, then the main window writes the settings file.
 #include "app/logo.h"
@@ -57,6 +57,8 @@ int main(int argc, char** argv)
         return refusal.status;
     }
 
+    // Named before the window makes its own folder the current one.
+    const QString profile = rimora::WindowProfile(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("rimora"));
     rimora::UseWindowDialogs();
@@ -71,6 +73,7 @@ int main(int argc, char** argv)
         return sumF.get();
     });
     rimora::CloseWindowOnTerminationSignal(mainF);
+    if (!profile.isEmpty()) mainF->OpenStartProfile(profile);
 
     mainF->show();
     const int result = QApplication::exec();

@@ -76,6 +76,11 @@ public:
     void ZeroAngle();
     void SaveWheel();
     void OpenWheel();
+    // The profile named on the command line, opened before the window is
+    // first shown so that its wheel is the first one drawn. One that cannot be
+    // opened changes nothing and is said in a message over the window once
+    // the event loop runs.
+    void OpenStartProfile(const QString& path);
     void OpenButtonPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void ShowAbout();
     void OpenWebPage();

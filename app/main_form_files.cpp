@@ -11,6 +11,7 @@
 #include "persist/settings_session.h"
 #include "platform/convert.h"
 #include "platform/desktop.h"
+#include "platform/guard.h"
 #include "sheet/laced_wheel.h"
 #include "spokes/wheel_notes.h"
 #include "wheel/wheel_fields.h"
@@ -18,6 +19,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QTimer>
 
 namespace rimora {
 
@@ -102,6 +104,13 @@ void TMainF::OpenProfilePath(const QString& path)
         name = OpenProfileFile(*iniSave_, path, [this](const ProfileFile& file) { BeforeProfileRead(file); });
     });
     ProfileOpened(name);
+}
+
+void TMainF::OpenStartProfile(const QString& path)
+{
+    QString refusal;
+    RunGuarded([this, &path] { OpenProfilePath(path); }, [&refusal](const QString& message) { refusal = message; });
+    if (!refusal.isEmpty()) QTimer::singleShot(0, this, [refusal] { CurrentDesktop().ShowError(refusal); });
 }
 
 void TMainF::BeforeProfileRead(const ProfileFile& file)

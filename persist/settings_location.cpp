@@ -1,6 +1,7 @@
 #include "persist/settings_location.h"
 
 #include "platform/desktop.h"
+#include "platform/output_module.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,7 +22,9 @@ QString SettingsFolder()
 {
     const QString executableFolder = CurrentDesktop().ExecutableFolder();
     const QFileInfo info(executableFolder);
-    if (!executableFolder.isEmpty() && info.isDir() && info.isWritable()) return executableFolder;
+    // Run as root, an installed program would otherwise write into /usr/bin.
+    if (executableFolder.isEmpty() || QFileInfo::exists(InstalledModulePath(executableFolder))) return ConfigFolder();
+    if (info.isDir() && info.isWritable()) return executableFolder;
     return ConfigFolder();
 }
 

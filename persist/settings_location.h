@@ -1,15 +1,17 @@
 #pragma once
-// Where a store's bare file names ("KELD.ini") live: beside the executable,
-// as the program has always kept them, unless that folder cannot be written
-// (an installed program), in which case the user's configuration folder takes
-// its place. Reading and writing decide alike, so what is written is what the
-// next start reads.
+// Where a store's bare file names ("KELD.ini") live: in the user's
+// configuration folder for an installed program (its printing module in the
+// installation's library folder beside it), whoever runs it and whether or
+// not its folder could be written; otherwise beside the executable, as a
+// program run from its build folder or copied alone keeps them, unless that
+// folder cannot be written. Reading and writing decide alike, so what is
+// written is what the next start reads.
 #include <QString>
 
 namespace rimora {
 
-// The executable's folder from the desktop, or the user's configuration
-// folder when the executable's folder is not a writable folder.
+// The user's configuration folder for an installed program or one whose
+// folder cannot be written, else the executable's folder from the desktop.
 QString SettingsFolder();
 
 // A full path is used as given, in any folder; any other name is taken

@@ -20,8 +20,7 @@ namespace {
 QStringList ModuleFolders()
 {
     const QString executableFolder = QCoreApplication::applicationDirPath();
-    QStringList folders{executableFolder,
-                        QDir::cleanPath(executableFolder + QStringLiteral("/" RIMORA_MODULE_RELATIVE_DIR))};
+    QStringList folders{executableFolder, QFileInfo(InstalledModulePath(executableFolder)).path()};
     const QString buildFolder = QDir(QStringLiteral(RIMORA_BUILD_DIR)).canonicalPath();
     if (!buildFolder.isEmpty() && executableFolder.startsWith(buildFolder + QLatin1Char('/'))) folders << buildFolder;
     return folders;
@@ -55,6 +54,11 @@ OutputModuleLoad LoadOutputModule(const QStringList& folders)
 QString OutputModuleFileName()
 {
     return QStringLiteral(RIMORA_OUTPUT_MODULE_NAME);
+}
+
+QString InstalledModulePath(const QString& executableFolder)
+{
+    return QDir::cleanPath(executableFolder + QStringLiteral("/" RIMORA_MODULE_RELATIVE_DIR "/") + OutputModuleFileName());
 }
 
 const OutputModule& RequireOutputModule(const QString& what)

@@ -36,6 +36,12 @@ struct OutputModule {
 // The module's file name, without a folder.
 QString OutputModuleFileName();
 
+// Where an installation puts the module of a program in `executableFolder`:
+// its library folder, reached from the program's folder as `cmake --install`
+// and the package lay them out, whatever the prefix. A program with the
+// module there is an installed one.
+QString InstalledModulePath(const QString& executableFolder);
+
 // A load from the first of `folders` that holds the module: the module, or
 // why there is none.
 struct OutputModuleLoad {

@@ -14,6 +14,7 @@
 #include <QCommandLineParser>
 #include <QDate>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <cerrno>
@@ -129,11 +130,30 @@ void ChooseHeadlessPlatform(int argc, const char* const* argv)
     if (!PlatformNamed(argc, argv)) qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
-WindowRefusal RefuseWindow(int argc, const char* const* argv)
+namespace {
+
+// The window's arguments: the first option that is neither the program's nor
+// Qt's, and the profiles named.
+struct WindowArguments {
+    QString unknownOption;
+    QStringList profiles;
+};
+
+WindowArguments ReadWindowArguments(int argc, const char* const* argv)
 {
-    for (int i = 1; i < argc && argv[i] && std::strcmp(argv[i], "--") != 0; ++i) {
+    WindowArguments read;
+    bool optionsEnded = false;
+    for (int i = 1; i < argc && argv[i]; ++i) {
+        if (!optionsEnded && std::strcmp(argv[i], "--") == 0) {
+            optionsEnded = true;
+            continue;
+        }
+        // A file's name is kept byte for byte as the file system holds it.
+        if (optionsEnded || argv[i][0] != '-' || std::strcmp(argv[i], "-") == 0) {
+            read.profiles << QFile::decodeName(argv[i]);
+            continue;
+        }
         const QString argument = QString::fromLocal8Bit(argv[i]);
-        if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) continue;
         const QString given = argument.section(QLatin1Char('='), 0, 0);
         QString name = given.mid(1);
         if (name.startsWith(QLatin1Char('-'))) name.remove(0, 1);
@@ -141,8 +161,26 @@ WindowRefusal RefuseWindow(int argc, const char* const* argv)
             if (given == argument) ++i;  // its value is the next argument
             continue;
         }
-        if (!Listed(name, kQtFlagOptions)) return {2, UnknownOptionMessage(QStringLiteral("rimora"), given)};
+        if (!Listed(name, kQtFlagOptions)) {
+            read.unknownOption = given;
+            break;
+        }
     }
+    return read;
+}
+
+}  // namespace
+
+QString WindowProfile(int argc, const char* const* argv)
+{
+    const QStringList profiles = ReadWindowArguments(argc, argv).profiles;
+    return profiles.isEmpty() ? QString() : QFileInfo(profiles.constFirst()).absoluteFilePath();
+}
+
+WindowRefusal RefuseWindow(int argc, const char* const* argv)
+{
+    const WindowArguments read = ReadWindowArguments(argc, argv);
+    if (!read.unknownOption.isEmpty()) return {2, UnknownOptionMessage(QStringLiteral("rimora"), read.unknownOption)};
     if (!DisplayGiven(argc, argv))
         return {1, QStringLiteral("rimora: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset); "
                                   "see rimora --help for what runs without one")};
@@ -192,6 +230,7 @@ QString HelpText(const QCommandLineParser& parser)
     const QString options = parser.helpText();
     return QStringLiteral(
                "Usage: rimora                                   open the window\n"
+               "       rimora FILE.prl                          open the window with that profile\n"
                "       rimora --lengths FILE.prl [--json]       print the spoke lengths\n"
                "       rimora --sheet FILE.prl OUT.pdf          write the build sheet\n"
                "       rimora --draw FILE.prl OUT.svg|OUT.png [--size WxH]\n"

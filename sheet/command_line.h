@@ -39,6 +39,14 @@ struct WindowRefusal {
 };
 WindowRefusal RefuseWindow(int argc, const char* const* argv);
 
+// The profile the window opens at its start ("rimora wheel.prl", as a file
+// manager starts it): the first argument that is neither an option nor the
+// value of one of Qt's, everything after "--" included (a file manager starts
+// one copy per file; one window shows one wheel). Made absolute against the
+// current folder, so call it before the window changes that. Empty when no
+// profile is named.
+QString WindowProfile(int argc, const char* const* argv);
+
 // Puts /dev/null, read-only, where the standard input, output or error is
 // closed, so that no file the program opens takes their numbers and a write
 // to a closed standard output fails as it would have.

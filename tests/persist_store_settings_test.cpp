@@ -3,6 +3,7 @@
 #include "persist/name_list.h"
 #include "persist/settings_location.h"
 #include "platform/errors.h"
+#include "platform/output_module.h"
 #include "persist_test_files.h"
 #include "support/small_form.h"
 
@@ -131,4 +132,24 @@ TEST_F(StoreSettingsTest, UnwritableExecutableFolderMovesSettingsToTheConfigFold
     store.SetFileName(PathOf(QStringLiteral("not-there/p.prl")));
     EXPECT_THROW(store.WriteInfo(), EFileWriteError);
     EXPECT_FALSE(QFileInfo::exists(PathOf(QStringLiteral("not-there"))));
+}
+
+TEST_F(StoreSettingsTest, AnInstalledProgramKeepsItsSettingsInTheConfigFolderEvenWhereItCouldWrite)
+{
+    ScopedTestConfigFolder config;
+    const QString bin = PathOf(QStringLiteral("prefix/bin"));
+    const QString installed = InstalledModulePath(bin);
+    const struct {
+        QString module;  // where the printing module lies (the build folder's, none, ...)
+        bool inConfig;
+    } rows[] = {{bin + QLatin1Char('/') + OutputModuleFileName(), false}, {QString(), false},
+                {QFileInfo(installed).path() + QStringLiteral("/other.so"), false}, {installed, true}};
+    for (const auto& row : rows) {
+        QDir(PathOf(QStringLiteral("prefix"))).removeRecursively();
+        ASSERT_TRUE(QDir().mkpath(bin) && (row.module.isEmpty() || QDir().mkpath(QFileInfo(row.module).path())));
+        if (!row.module.isEmpty()) QFile(row.module).open(QIODevice::WriteOnly);
+        desktop_.executableFolder = bin;
+        EXPECT_EQ(ResolveSettingsPath(QStringLiteral("KELD.ini")),
+                  (row.inConfig ? config.Folder() : bin) + QStringLiteral("/KELD.ini")) << row.module.toStdString();
+    }
 }

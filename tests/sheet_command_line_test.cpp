@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QJsonArray>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -143,6 +144,20 @@ TEST(CommandLineChoice, TheWindowIsRefusedForAnUnknownOptionOrWithoutADisplay)
         EXPECT_EQ(refusal.status, c.status) << c.says;
         EXPECT_EQ(refusal.message.left(int(qstrlen(c.says))), QLatin1String(c.says)) << refusal.message.toStdString();
     }
+}
+
+TEST(CommandLineChoice, TheWindowOpensTheFirstProfileNamedAwayFromQtsOptions)
+{
+    const QString here = QDir::currentPath() + QLatin1Char('/');
+    const struct {
+        std::vector<const char*> argv;
+        QString profile;  // empty: none
+    } cases[] = {{{"rimora", "-style", "fusion", "-reverse"}, QString()},
+                 {{"rimora", "/home/me/front wheel.prl"}, "/home/me/front wheel.prl"},
+                 {{"rimora", "-style", "fusion.prl", "--title=x", "rear.prl", "b.prl"}, here + "rear.prl"},
+                 {{"rimora", "--", "-odd.prl"}, here + "-odd.prl"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(WindowProfile(static_cast<int>(c.argv.size()), c.argv.data()), c.profile) << c.argv.back();
 }
 
 TEST(CommandLineSize, ReadsWidthByHeight)

@@ -3,7 +3,8 @@
 # of the default 36/36 wheel, its lengths as lines and as JSON, its build
 # sheet as a PDF read back as text and as pixels, its drawing as SVG and PNG,
 # and the files it must refuse. The program runs from a folder of its own,
-# laid out as an installation (bin/, lib/rimora/ for the SVG module), so that
+# laid out as an installation (bin/, lib/<architecture>/rimora/ for the SVG
+# module, RIMORA_MODULE_DIR when the build names it), so that
 # a settings file written beside it would be seen.
 #
 # Usage: command_line_test.sh path/to/rimora
@@ -18,7 +19,8 @@ mkdir "$WORK/bin"
 cp "$SOURCE_EXE" "$WORK/bin/rimora"
 EXE="$WORK/bin/rimora"
 # The printing and SVG module where an installation puts it.
-MODULE="$WORK/lib/rimora/rimora_output.so"
+MODULE_DIR="$WORK/${RIMORA_MODULE_DIR:-lib/$(gcc -print-multiarch)/rimora}"
+MODULE="$MODULE_DIR/rimora_output.so"
 mkdir -p "$(dirname "$MODULE")"
 cp "$(dirname "$SOURCE_EXE")/rimora_output.so" "$MODULE"
 cd "$WORK"
@@ -143,7 +145,7 @@ expect_refusal "missing profile" out1.pdf missing.prl "does not exist" -- --shee
 expect_refusal "missing profile" "" missing.prl -- --lengths missing.prl
 expect_refusal "no [MainF]" out2.svg notes.prl "[MainF]" -- --draw notes.prl out2.svg
 mv "$MODULE" "$WORK/module.away"
-expect_refusal "no SVG module" out.svg "Saving a drawing as SVG is not possible" "rimora_output.so" "$WORK/lib/rimora" -- --draw default.prl out.svg
+expect_refusal "no SVG module" out.svg "Saving a drawing as SVG is not possible" "rimora_output.so" "$MODULE_DIR" -- --draw default.prl out.svg
 mv "$WORK/module.away" "$MODULE"
 expect_refusal "no [MainF]" "" notes.prl "[MainF]" -- --lengths notes.prl --json
 expect_refusal "unwritable output" no/such/folder/out.pdf "no/such/folder/out.pdf" -- --sheet default.prl no/such/folder/out.pdf
