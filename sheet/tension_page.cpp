@@ -18,11 +18,6 @@ constexpr double kMargin = 40;
 constexpr double kCells[] = {44, 44, 70, 70, 84};
 constexpr double kBlockGap = 16;
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("TensionSheet", text);
-}
-
 double BlockWidth()
 {
     double width = 0;
@@ -33,24 +28,24 @@ double BlockWidth()
 QString MarkText(SpokeMark mark)
 {
     switch (mark) {
-    case SpokeMark::Low: return Tr("tighten");
-    case SpokeMark::High: return Tr("loosen");
-    case SpokeMark::BelowTable: return Tr("below chart");
-    case SpokeMark::AboveTable: return Tr("above chart");
+    case SpokeMark::Low: return QCoreApplication::translate("TensionSheet", "tighten");
+    case SpokeMark::High: return QCoreApplication::translate("TensionSheet", "loosen");
+    case SpokeMark::BelowTable: return QCoreApplication::translate("TensionSheet", "below chart");
+    case SpokeMark::AboveTable: return QCoreApplication::translate("TensionSheet", "above chart");
     default: return QString();
     }
 }
 
 QString SideLine(const QString& name, const SideRound& side, bool withRound, const TensionReport& r)
 {
-    if (side.target <= 0) return Tr("%1: no target (no length)").arg(name);
-    QString line = Tr("%1: target %2 kgf, band %3 – %4 kgf")
+    if (side.target <= 0) return QCoreApplication::translate("TensionSheet", "%1: no target (no length)").arg(name);
+    QString line = QCoreApplication::translate("TensionSheet", "%1: target %2 kgf, band %3 – %4 kgf")
                        .arg(name, TensionText(side.target), TensionText(side.low), TensionText(side.high));
     if (!withRound || side.read == 0) return line;
     QStringList rims;
     for (const int i : side.outside) rims << QString::number(r.spokes[static_cast<std::size_t>(i)].rim);
-    line += Tr(";  mean %1 kgf, spread %2 kgf").arg(TensionText(side.mean), TensionText(side.spread));
-    line += rims.isEmpty() ? Tr(";  all within the band") : Tr(";  outside: rim %1").arg(rims.join(QStringLiteral(", ")));
+    line += QCoreApplication::translate("TensionSheet", ";  mean %1 kgf, spread %2 kgf").arg(TensionText(side.mean), TensionText(side.spread));
+    line += rims.isEmpty() ? QCoreApplication::translate("TensionSheet", ";  all within the band") : QCoreApplication::translate("TensionSheet", ";  outside: rim %1").arg(rims.join(QStringLiteral(", ")));
     return line;
 }
 
@@ -70,18 +65,18 @@ void PaintTensionPage(QPainter& p, const TensionReport& r, const QString& title,
 
     p.setFont(SheetFont(20, true));
     p.drawText(QRectF(kMargin, y, width, 30), Qt::AlignLeft | Qt::AlignVCenter,
-               (r.round ? Tr("Tension round: %1") : Tr("Tension form: %1")).arg(title));
+               (r.round ? QCoreApplication::translate("TensionSheet", "Tension round: %1") : QCoreApplication::translate("TensionSheet", "Tension form: %1")).arg(title));
     y += 36;
     p.setFont(SheetFont(kSheetBodyPx));
     QString about;
     if (r.round) {
-        about = Tr("%1, %2, %3, %4")
-                    .arg(r.round->label.isEmpty() ? Tr("(no label)") : r.round->label,
+        about = QCoreApplication::translate("TensionSheet", "%1, %2, %3, %4")
+                    .arg(r.round->label.isEmpty() ? QCoreApplication::translate("TensionSheet", "(no label)") : r.round->label,
                          QLocale().toString(r.round->time.toLocalTime(), QLocale::ShortFormat), r.round->meter,
                          r.round->kind);
-        if (!r.chartFound) about += Tr("  (no chart for this meter and spoke kind: readings only)");
+        if (!r.chartFound) about += QCoreApplication::translate("TensionSheet", "  (no chart for this meter and spoke kind: readings only)");
     } else {
-        about = Tr("Meter: ________________   Spoke kind: ________________   Date: ____________   "
+        about = QCoreApplication::translate("TensionSheet", "Meter: ________________   Spoke kind: ________________   Date: ____________   "
                    "Round: ____________");
     }
     p.drawText(QRectF(kMargin, y, width, kSheetRow), Qt::AlignLeft | Qt::AlignVCenter, about);
@@ -91,7 +86,7 @@ void PaintTensionPage(QPainter& p, const TensionReport& r, const QString& title,
         const double mark = PaintSideMark(p, QRectF(kMargin, y, kSideMarkWidth, kSheetRow), s == 0 ? leftColour : rightColour, s == 0);
         p.setPen(Qt::black);
         p.drawText(QRectF(kMargin + mark + 4, y, width - mark, kSheetRow), Qt::AlignLeft | Qt::AlignVCenter,
-                   SideLine(s == 0 ? Tr("Left") : Tr("Right"), *sides[s], r.round.has_value(), r));
+                   SideLine(s == 0 ? QCoreApplication::translate("TensionSheet", "Left") : QCoreApplication::translate("TensionSheet", "Right"), *sides[s], r.round.has_value(), r));
         y += kSheetRow;
     }
     y += 10;
@@ -102,7 +97,7 @@ void PaintTensionPage(QPainter& p, const TensionReport& r, const QString& title,
     const int perBlock = std::max(1, static_cast<int>((page.height() - kMargin - y - rowHeight) / rowHeight));
     const int blocks = std::max(1, (count + perBlock - 1) / perBlock);
     const int rows = std::min(count, (count + blocks - 1) / blocks);
-    const QString heads[] = {Tr("Rim"), Tr("Side"), Tr("Reading"), Tr("kgf"), r.round ? Tr("Outside") : QString()};
+    const QString heads[] = {QCoreApplication::translate("TensionSheet", "Rim"), QCoreApplication::translate("TensionSheet", "Side"), QCoreApplication::translate("TensionSheet", "Reading"), QCoreApplication::translate("TensionSheet", "kgf"), r.round ? QCoreApplication::translate("TensionSheet", "Outside") : QString()};
     for (int b = 0; b < blocks; ++b) {
         const double x0 = kMargin + b * (BlockWidth() + kBlockGap);
         if (x0 + BlockWidth() > page.width() - kMargin / 2) break;

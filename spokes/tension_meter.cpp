@@ -28,23 +28,18 @@ namespace {
 // Far more than any chart prints: a file that big is no meter.
 constexpr qint64 kMaxMeterFileSize = 256 * 1024;
 
-QString Translated(const char* text)
-{
-    return QCoreApplication::translate("TensionMeter", text);
-}
-
 std::optional<SpokeKind> KindFromJson(const QJsonObject& o, QString* problem)
 {
     SpokeKind kind;
     kind.name = o.value(QStringLiteral("name")).toString().trimmed();
     if (kind.name.isEmpty()) {
-        *problem = Translated("a spoke kind has no name");
+        *problem = QCoreApplication::translate("TensionMeter", "a spoke kind has no name");
         return std::nullopt;
     }
     for (const QJsonValue& row : o.value(QStringLiteral("rows")).toArray()) {
         const QJsonArray pair = row.toArray();
         if (pair.size() != 2 || !pair[0].isDouble() || !pair[1].isDouble()) {
-            *problem = Translated("%1: a row is not [reading, kgf]").arg(kind.name);
+            *problem = QCoreApplication::translate("TensionMeter", "%1: a row is not [reading, kgf]").arg(kind.name);
             return std::nullopt;
         }
         kind.rows.push_back({pair[0].toDouble(), pair[1].toDouble()});
@@ -75,7 +70,7 @@ std::optional<TensionMeter> ReadMeterFile(const QString& path, QString* problem)
         return std::nullopt;
     }
     if (file.size() > kMaxMeterFileSize) {
-        *problem = Translated("too large for a meter's chart");
+        *problem = QCoreApplication::translate("TensionMeter", "too large for a meter's chart");
         return std::nullopt;
     }
     return MeterFromJson(file.readAll(), problem);
@@ -106,18 +101,18 @@ MeterReading ReadMeter(const SpokeKind& kind, double reading)
 
 QString SortRows(std::vector<MeterRow>& rows)
 {
-    if (rows.size() < 2) return Translated("a table needs at least two rows");
+    if (rows.size() < 2) return QCoreApplication::translate("TensionMeter", "a table needs at least two rows");
     for (const MeterRow& row : rows)
         if (!std::isfinite(row.reading) || !std::isfinite(row.kgf) || row.reading <= 0 || row.kgf <= 0)
-            return Translated("every reading and kgf must be above 0");
+            return QCoreApplication::translate("TensionMeter", "every reading and kgf must be above 0");
     std::sort(rows.begin(), rows.end(), [](const MeterRow& a, const MeterRow& b) { return a.reading < b.reading; });
     for (std::size_t i = 1; i < rows.size(); ++i) {
         if (rows[i].reading == rows[i - 1].reading)
-            return Translated("the reading %1 is given twice").arg(rows[i].reading);
+            return QCoreApplication::translate("TensionMeter", "the reading %1 is given twice").arg(rows[i].reading);
         // A meter's spring bends further under more pull: a chart that falls
         // would give two tensions for one reading.
         if (rows[i].kgf <= rows[i - 1].kgf)
-            return Translated("kgf must rise with the reading (%1 at %2, %3 at %4)")
+            return QCoreApplication::translate("TensionMeter", "kgf must rise with the reading (%1 at %2, %3 at %4)")
                 .arg(rows[i - 1].kgf)
                 .arg(rows[i - 1].reading)
                 .arg(rows[i].kgf)
@@ -133,7 +128,7 @@ std::optional<TensionMeter> MeterFromJson(const QByteArray& bytes, QString* prob
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (!document.isObject()) {
-        *problem = error.error != QJsonParseError::NoError ? error.errorString() : Translated("not a JSON object");
+        *problem = error.error != QJsonParseError::NoError ? error.errorString() : QCoreApplication::translate("TensionMeter", "not a JSON object");
         return std::nullopt;
     }
     const QJsonObject o = document.object();
@@ -143,7 +138,7 @@ std::optional<TensionMeter> MeterFromJson(const QByteArray& bytes, QString* prob
     meter.version = o.value(QStringLiteral("version")).toString();
     meter.note = o.value(QStringLiteral("note")).toString();
     if (meter.name.isEmpty()) {
-        *problem = Translated("the meter has no name");
+        *problem = QCoreApplication::translate("TensionMeter", "the meter has no name");
         return std::nullopt;
     }
     for (const QJsonValue& kind : o.value(QStringLiteral("kinds")).toArray()) {
@@ -229,7 +224,7 @@ QString MeterFilePath(const QString& folder, const QString& meterName)
 void SaveUserKind(const QString& folder, const TensionMeter& meter, const SpokeKind& kind)
 {
     if (!QDir().mkpath(folder))
-        throw EFileWriteError(folder, Translated("the folder cannot be made"));
+        throw EFileWriteError(folder, QCoreApplication::translate("TensionMeter", "the folder cannot be made"));
     const QString path = MeterFilePath(folder, meter.name);
     TensionMeter own;
     QString problem;
@@ -238,7 +233,7 @@ void SaveUserKind(const QString& folder, const TensionMeter& meter, const SpokeK
         // A file that does not read is kept, never written over.
         if (!held) throw EFileWriteError(path, problem);
         if (held->name.compare(meter.name, Qt::CaseInsensitive) != 0)
-            throw EFileWriteError(path, Translated("it holds the meter \"%1\"").arg(held->name));
+            throw EFileWriteError(path, QCoreApplication::translate("TensionMeter", "it holds the meter \"%1\"").arg(held->name));
         own = std::move(*held);
     } else {
         own.name = meter.name;
