@@ -69,8 +69,11 @@ QWidget* MakeControl(TForm& form, const WheelRecord& r, QWidget* parent)
     case RecordKind::Remarks:
         return form.Create<TNoteBox>(parent, key, kMaxRemarksLength);
     case RecordKind::Log: {
+        // Kept for the files only: the "True it" window shows the log its own way.
         auto* edit = form.Create<TEdit>(parent, key);
         edit->setMaxLength(kMaxLogLength);
+        edit->hide();
+        edit->setFocusPolicy(Qt::NoFocus);
         return edit;
     }
     }

@@ -125,7 +125,12 @@ QString KgfText(const RoundFigures& figures, std::size_t spoke, Marks marks)
 {
     if (spoke >= figures.marks.size()) return QString();
     if (figures.kgf[spoke]) return TensionText(*figures.kgf[spoke], marks);
-    const QString end = DecimalText(figures.tableEnd[spoke], 0, marks);
+    // The end reading as the chart prints it: 17, 3.1.
+    const double limit = figures.tableEnd[spoke];
+    int decimals = 0;
+    while (decimals < 3 && std::abs(limit * std::pow(10.0, decimals) - std::round(limit * std::pow(10.0, decimals))) > 1e-9)
+        ++decimals;
+    const QString end = DecimalText(limit, decimals, marks);
     switch (figures.marks[spoke]) {
     case SpokeMark::BelowTable: return QCoreApplication::translate("TensionRound", "below %1").arg(end);
     case SpokeMark::AboveTable: return QCoreApplication::translate("TensionRound", "above %1").arg(end);

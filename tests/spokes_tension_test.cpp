@@ -58,15 +58,18 @@ TEST(TensionMeter, ShippedChartReadsEveryRowBetweenAndOffItsEnds)
 
 TEST(TensionMeter, CalibrationPointsMakeATableOrSayWhyNot)
 {
+    ScopedLocale scoped(PointRegion());
     const struct {
         const char* name;
         std::vector<MeterRow> points;
         bool table;
         double reading;  // read on the table when it is one
         double kgf;
+        const char* text = "";
     } cases[] = {
-        {"three hanging weights, any order", {{3.1, 100}, {1.2, 20}, {2.0, 50}}, true, 2.55, 75},
-        {"below the lowest weight", {{3.1, 100}, {1.2, 20}, {2.0, 50}}, true, 1.1, 0},
+        {"three hanging weights, any order", {{3.1, 100}, {1.2, 20}, {2.0, 50}}, true, 2.55, 75, "75.0"},
+        {"above the heaviest weight", {{3.1, 100}, {1.2, 20}, {2.0, 50}}, true, 3.15, 0, "above 3.1"},
+        {"below the lowest weight", {{3.1, 100}, {1.2, 20}, {2.0, 50}}, true, 1.1, 0, "below 1.2"},
         {"one point", {{2, 50}}, false, 0, 0},
         {"a reading twice", {{2, 50}, {2, 60}, {3, 80}}, false, 0, 0},
         {"kgf falling", {{1, 50}, {2, 40}}, false, 0, 0},
@@ -75,7 +78,10 @@ TEST(TensionMeter, CalibrationPointsMakeATableOrSayWhyNot)
     for (const auto& c : cases) {
         SpokeKind kind{QStringLiteral("own"), c.points};
         EXPECT_EQ(SortRows(kind.rows).isEmpty(), c.table) << c.name;
-        if (c.table) EXPECT_DOUBLE_EQ(ReadMeter(kind, c.reading).kgf, c.kgf) << c.name;
+        if (!c.table) continue;
+        EXPECT_DOUBLE_EQ(ReadMeter(kind, c.reading).kgf, c.kgf) << c.name;
+        const RoundFigures f = FiguresOf({QString(), QDateTime(), QString(), QString(), {c.reading}}, &kind, {{1, true}}, 0, 0);
+        EXPECT_EQ(KgfText(f, 0, Marks::Point), QLatin1String(c.text)) << c.name;
     }
 }
 
