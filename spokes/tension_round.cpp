@@ -1,6 +1,7 @@
 #include "spokes/tension_round.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QStringList>
 #include <cmath>
 
@@ -36,7 +37,7 @@ QString RoundText(const TensionRound& round)
 {
     QStringList readings;
     for (const std::optional<double>& r : round.readings)
-        readings << (r ? QString::number(*r, 'g', 10) : QStringLiteral("-"));
+        readings << (r ? QString::number(*r, 'g', QLocale::FloatingPointShortest) : QStringLiteral("-"));
     return QStringList{round.time.toUTC().toString(Qt::ISODate), NamePart(round.meter), NamePart(round.kind),
                        readings.join(QLatin1Char(' ')), round.label}
         .join(QLatin1Char('|'));

@@ -136,6 +136,7 @@ TEST(TensionRound, KeptAsTextReadsBackAndTheNewestAreKept)
         {"plain", {QStringLiteral("initial"), time, QStringLiteral("Park Tool TM-1"), QStringLiteral("2.0 mm round steel"), {22, 22.5, 23}}},
         {"spokes not read, a label with bars", {QStringLiteral("after | truing"), time, QStringLiteral("m"), QStringLiteral("k"), {std::nullopt, 17.25, std::nullopt}}},
         {"no readings yet", {QString(), time, QString(), QString(), {}}},
+        {"a reading of many digits", {QStringLiteral("x"), time, QString(), QString(), {22.123456789012345}}},
     };
     for (const auto& c : cases) {
         const std::optional<TensionRound> back = RoundFromText(RoundText(c.round));
