@@ -20,6 +20,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -239,7 +240,12 @@ void TrueWindow::FillMeters(const QString& meter, const QString& kind)
 {
     filling_ = true;
     meterList_->clear();
-    for (const TensionMeter& m : meters_) meterList_->addItem(m.name);
+    for (const TensionMeter& m : meters_) {
+        meterList_->addItem(m.name);
+        // Where the chart comes from, so a copy can be checked against the meter's own.
+        const QStringList about = QStringList{m.source, m.version, m.note}.filter(QRegularExpression(QStringLiteral("\\S")));
+        meterList_->setItemData(meterList_->count() - 1, about.join(QLatin1Char('\n')), Qt::ToolTipRole);
+    }
     const int at = meterList_->findText(meter);
     meterList_->setCurrentIndex(at >= 0 ? at : 0);
     filling_ = false;

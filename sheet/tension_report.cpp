@@ -3,7 +3,6 @@
 #include "platform/number_text.h"
 #include "sheet/side_spans.h"
 
-#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>

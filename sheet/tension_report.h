@@ -37,7 +37,7 @@ TensionReport TensionReportOf(const LacedWheel& wheel, const std::vector<Tension
 //   rim 2 right: 29 -> above 28, high
 //   left: target 79.2 kgf, band 63.4 - 95.0 kgf, 16 read, mean 80.1 kgf, spread 2.3 kgf, outside: rim 5, rim 9
 QString TensionLines(const TensionReport& report);
-// {"profile": ..., "round": {"label", "time", "meter", "kind"},
+// {"profile": ..., "round": {"label", "time", "meter", "kind", "chartFound"},
 //  "spokes": [{"rim": 1, "side": "left", "reading": 22.5, "kgf": 91.0, "mark": "within"}, ...],
 //  "sides": {"left": {"target", "low", "high", "read", "mean", "spread", "outside": [rim holes]}, "right": ...}}
 // A mark is "within", "low", "high", "below table", "above table" or "not read".
