@@ -44,6 +44,7 @@ TMainF::TMainF(QWidget* parent) : TForm(QStringLiteral("MainF"), parent)
     iniSave_ = std::make_unique<TIniSave>(*this);
     WireEvents();
     CreateSheetActions();
+    CreateTensionActions();
     RunGuarded([this] { FormCreate(); });
 }
 

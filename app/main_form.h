@@ -31,6 +31,7 @@ class HubDialog;
 class TIniSave;
 class SettingsSession;
 class TSumF;
+class TrueWindow;
 struct FlangeOffsets;
 enum class WheelField;
 
@@ -154,6 +155,16 @@ public:
     QAction* printSheetItem = nullptr;      // Ctrl+P
     QAction* sheetPdfItem = nullptr;   // Ctrl+Shift+S
     QAction* saveDrawingItem = nullptr;    // Ctrl+E
+    // The tension log: the "True it" window, and the sheet with a blank
+    // tension form or with the last round.
+    QAction* trueItem = nullptr;           // Ctrl+T
+    QAction* tensionFormItem = nullptr;
+    QAction* tensionRoundItem = nullptr;
+    TrueWindow* trueWindow = nullptr;
+    void ShowTrueWindow();
+    void PrintTensionSheet(bool blankForm);
+    // The wheel and its table as the window holds them, laced and measured.
+    LacedWheel PreparedWheelOfWindow() const;
 
     // The wheel as the controls hold it, each text converted once when it
     // changed; a text that does not read keeps its last good value and its
@@ -230,6 +241,7 @@ private:
     WheelLayout PlaceWheelOverlay();
     void RepaintWheel();
     void CreateSheetActions();
+    void CreateTensionActions();
     // The lengths that no longer match the inputs, worked out again after
     // every change of an input they depend on (the table's hole columns
     // included); when they change, the table is repainted and the status

@@ -157,7 +157,7 @@ void TMainF::CreateControls()
     partsButton->setToolTip(tr("Hub, rim, spokes and nipples by name, and remarks: on the build sheet"));
     std::vector<std::pair<QString, QWidget*>> partLines;
     for (const WheelRecord& record : WheelRecords())
-        if (IsWheelText(record.kind)) partLines.emplace_back(RecordLabel(record), wheelControls_.Control(record.key));
+        if (IsWheelText(record.kind) && record.kind != RecordKind::Log) partLines.emplace_back(RecordLabel(record), wheelControls_.Control(record.key));
     partsDialog = new PartsDialog(this, partLines);
     hubButton = Create<TButton>(dataPage, QStringLiteral("HubBtn"), tr("Hub…"));
     hubButton->setToolTip(tr("Straight-pull hubs, and heads in or out on J-bend flanges"));

@@ -14,6 +14,7 @@
 #include "sheet/sheet_export.h"
 #include "sheet/sheet_table.h"
 #include "sheet/side_spans.h"
+#include "sheet/tension_report.h"
 #include "lacing/lacing_table.h"
 
 #include <QCoreApplication>
@@ -127,6 +128,26 @@ void TMainF::PrintSheet()
     CurrentDesktop().PrintPreview(tr("Build sheet: %1").arg(sheet.title), PaperFileName(*this, QStringLiteral("pdf")),
                                   SheetPaper(),
                                   [&sheet](QPaintDevice& page) {
+                                      QPainter painter(&page);
+                                      PaintSheet(painter, sheet);
+                                  });
+}
+
+LacedWheel TMainF::PreparedWheelOfWindow() const
+{
+    return WheelOfWindow(*this);
+}
+
+void TMainF::PrintTensionSheet(bool blankForm)
+{
+    const LacedWheel wheel = WheelOfWindow(*this);
+    BuildSheet sheet = ComposeSheet(wheel, QDate::currentDate());
+    TensionReport tension = TensionReportOf(wheel, LoadMeters(UserMetersFolder()));
+    if (blankForm) tension.round.reset();
+    if (!tension.round && !blankForm) throw EWheelInputError(tr("The wheel has no round of tension readings yet."));
+    sheet.tension = std::move(tension);
+    CurrentDesktop().PrintPreview(tr("Build sheet: %1").arg(sheet.title), PaperFileName(*this, QStringLiteral("pdf")),
+                                  SheetPaper(), [&sheet](QPaintDevice& page) {
                                       QPainter painter(&page);
                                       PaintSheet(painter, sheet);
                                   });

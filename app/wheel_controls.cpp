@@ -22,6 +22,9 @@ namespace {
 // still fits the files' longest value.
 constexpr int kMaxNameLength = 200;
 constexpr int kMaxRemarksLength = 1000;
+// A round of readings of the largest wheel, with its names, in half the
+// files' longest value.
+constexpr int kMaxLogLength = 1000;
 
 QWidget* MakeControl(TForm& form, const WheelRecord& r, QWidget* parent)
 {
@@ -65,6 +68,14 @@ QWidget* MakeControl(TForm& form, const WheelRecord& r, QWidget* parent)
     }
     case RecordKind::Remarks:
         return form.Create<TNoteBox>(parent, key, kMaxRemarksLength);
+    case RecordKind::Log: {
+        // Kept for the files only: the "True it" window shows the log its own way.
+        auto* edit = form.Create<TEdit>(parent, key);
+        edit->setMaxLength(kMaxLogLength);
+        edit->hide();
+        edit->setFocusPolicy(Qt::NoFocus);
+        return edit;
+    }
     }
     return nullptr;
 }
@@ -145,6 +156,7 @@ const WheelReading& WheelControls::Read()
             SetValue(reading_.wheel, r, static_cast<TRadioGroup*>(e.control)->ItemIndex());
             break;
         case RecordKind::Name:
+        case RecordKind::Log:
             SetTextValue(reading_.wheel, r, static_cast<TEdit*>(e.control)->Text());
             break;
         case RecordKind::Remarks:

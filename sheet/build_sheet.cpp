@@ -6,6 +6,7 @@
 #include "platform/errors.h"
 #include "platform/number_text.h"
 #include "sheet/sheet_type.h"
+#include "sheet/tension_page.h"
 #include "spokes/spoke_bill.h"
 #include "spokes/wheel_notes.h"
 #include "wheel/wheel_choices.h"
@@ -538,6 +539,10 @@ void PaintSheet(QPainter& p, const BuildSheet& s)
     for (int page = 0; page < pages; ++page) {
         if (page > 0) paged->newPage();
         PaintSheetPage(p, s, page);
+    }
+    if (paged && s.tension) {
+        paged->newPage();
+        PaintTensionPage(p, *s.tension, s.title, s.leftColour, s.rightColour);
     }
 }
 

@@ -12,6 +12,7 @@
 #include "sheet/laced_spokes.h"
 #include "sheet/side_spans.h"
 #include "sheet/sheet_table.h"
+#include "sheet/tension_report.h"
 #include "spokes/order_list.h"
 
 #include <QDate>
@@ -50,6 +51,9 @@ struct BuildSheet {
     const GridModel* table = nullptr;  // the laced table the drawing reads; not owned
     TColor leftColour = colors::Lime;
     TColor rightColour = colors::Blue;
+    // A page after the sheet's own: the last round of tension readings, or a
+    // blank form to write them on (no round).
+    std::optional<TensionReport> tension;
 };
 
 // The drawing's inputs for a wheel, at the given size in logical pixels. The
@@ -100,7 +104,8 @@ int OrderRows(const BuildSheet& sheet);
 QSizeF LogicalPageSize(const QPaintDevice& device);
 
 // Paints the sheet over the whole of the painter's device: every page on a
-// device that takes pages (a printer, a PDF), the first one elsewhere.
+// device that takes pages (a printer, a PDF), the tension page after them,
+// the first one elsewhere.
 void PaintSheet(QPainter& painter, const BuildSheet& sheet);
 // One page of it (from 0) over the whole device, and how many there are.
 void PaintSheetPage(QPainter& painter, const BuildSheet& sheet, int page);

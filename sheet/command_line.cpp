@@ -9,7 +9,9 @@
 #include "sheet/paper_size.h"
 #include "sheet/sheet_export.h"
 #include "sheet/side_spans.h"
+#include "sheet/tension_report.h"
 #include "sheet/wheel_report.h"
+#include "spokes/tension_meter.h"
 
 #include <QCommandLineParser>
 #include <QDate>
@@ -32,7 +34,8 @@ namespace rimora {
 namespace {
 
 const char* const kCommandOptions[] = {"--lengths", "--json", "--sheet",   "--draw", "--size",    "--format", "--paper",
-                                       "--help",    "-h",     "-?",        "--version", "-v",     "--help-all"};
+                                       "--help",    "-h",     "-?",        "--version", "-v",     "--help-all",
+                                       "--tension", "--tension-form", "--tension-round"};
 
 // The options Qt's application object takes for the window, with one dash or
 // two; those of the first row take a value (after '=' or as the next argument).
@@ -235,6 +238,7 @@ QString HelpText(const QCommandLineParser& parser)
                "       rimora --sheet FILE.prl OUT.pdf          write the build sheet\n"
                "       rimora --draw FILE.prl OUT.svg|OUT.png [--size WxH]\n"
                "                                                write the drawing\n"
+               "       rimora --tension FILE.prl [--json]       print the last round of tension readings\n"
                "Spoke lengths, build sheets and drawings of saved wheels (*.prl) without opening the window.\n"
                "\"-\" as OUT writes to the standard output (a drawing as SVG unless --format png).\n"
                "Exit status: 0 done, 1 an error (said on stderr), 2 an unknown option.\n")
@@ -288,7 +292,16 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments)
                                    QStringLiteral("With --sheet: the paper, a4 or letter (default: LC_PAPER's, else "
                                                   "the region's)."),
                                    QStringLiteral("a4|letter"));
-    parser.addOptions({lengths, json, sheet, draw, size, format, paper});
+    const QCommandLineOption tension(QStringLiteral("tension"),
+                                     QStringLiteral("Print the last round of tension readings of <profile>: each "
+                                                    "spoke's reading and kgf, per side the mean, the spread and the "
+                                                    "spokes outside the band round the side's target."),
+                                     QStringLiteral("profile"));
+    const QCommandLineOption tensionForm(QStringLiteral("tension-form"),
+                                         QStringLiteral("With --sheet: add a blank form to write tension readings on."));
+    const QCommandLineOption tensionRound(QStringLiteral("tension-round"),
+                                          QStringLiteral("With --sheet: add the last round of tension readings."));
+    parser.addOptions({lengths, json, sheet, draw, size, format, paper, tension, tensionForm, tensionRound});
     parser.addPositionalArgument(QStringLiteral("output"),
                                  QStringLiteral("The file --sheet or --draw writes; \"-\" for the standard output."),
                                  QStringLiteral("[output]"));
@@ -314,12 +327,18 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments)
         // "--json FILE" is short for "--lengths FILE --json".
         QString lengthsProfile = parser.value(lengths);
         const bool jsonAlone = parser.isSet(json) && !parser.isSet(lengths) && !parser.isSet(sheet)
-                               && !parser.isSet(draw) && positional.size() == 1;
+                               && !parser.isSet(draw) && !parser.isSet(tension) && positional.size() == 1;
         if (jsonAlone) lengthsProfile = positional.takeFirst();
         const bool lengthsTask = parser.isSet(lengths) || jsonAlone;
-        const int tasks = int(lengthsTask) + int(parser.isSet(sheet)) + int(parser.isSet(draw));
-        Require(tasks == 1, QStringLiteral("Give exactly one of --lengths, --sheet and --draw (see --help)."));
-        Require(!parser.isSet(json) || lengthsTask, QStringLiteral("--json goes with --lengths."));
+        const int tasks =
+            int(lengthsTask) + int(parser.isSet(sheet)) + int(parser.isSet(draw)) + int(parser.isSet(tension));
+        Require(tasks == 1, QStringLiteral("Give exactly one of --lengths, --sheet, --draw and --tension (see --help)."));
+        Require(!parser.isSet(json) || lengthsTask || parser.isSet(tension),
+                QStringLiteral("--json goes with --lengths or --tension."));
+        Require((!parser.isSet(tensionForm) && !parser.isSet(tensionRound)) || parser.isSet(sheet),
+                QStringLiteral("--tension-form and --tension-round go with --sheet."));
+        Require(!parser.isSet(tensionForm) || !parser.isSet(tensionRound),
+                QStringLiteral("Give one of --tension-form and --tension-round."));
         Require(!parser.isSet(size) || parser.isSet(draw), QStringLiteral("--size goes with --draw."));
         Require(!parser.isSet(format) || parser.isSet(draw), QStringLiteral("--format goes with --draw."));
         Require(!parser.isSet(paper) || parser.isSet(sheet), QStringLiteral("--paper goes with --sheet."));
@@ -328,6 +347,13 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments)
             Require(positional.isEmpty(), QStringLiteral("--lengths writes no file: unexpected %1").arg(positional.value(0)));
             request.task = CommandLineRequest::Task::Lengths;
             request.profile = lengthsProfile;
+            request.json = parser.isSet(json);
+            return request;
+        }
+        if (parser.isSet(tension)) {
+            Require(positional.isEmpty(), QStringLiteral("--tension writes no file: unexpected %1").arg(positional.value(0)));
+            request.task = CommandLineRequest::Task::Tension;
+            request.profile = parser.value(tension);
             request.json = parser.isSet(json);
             return request;
         }
@@ -350,6 +376,8 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments)
                 Require(request.paper.has_value(),
                         QStringLiteral("--paper: \"%1\" is neither a4 nor letter").arg(parser.value(paper)));
             }
+            using Page = CommandLineRequest::TensionPage;
+            request.tensionPage = parser.isSet(tensionForm) ? Page::Form : parser.isSet(tensionRound) ? Page::Round : Page::None;
             request.task = CommandLineRequest::Task::Sheet;
             return request;
         }
@@ -410,8 +438,15 @@ int CarryOut(const CommandLineRequest& request, QTextStream& out, QTextStream& e
         }
         case Task::Sheet: {
             const LacedWheel wheel = PreparedWheel(request.profile);
-            WriteSheetPdf(request.output, ComposeSheet(wheel, QDate::currentDate()),
-                          request.paper.value_or(SheetPaper()));
+            BuildSheet sheet = ComposeSheet(wheel, QDate::currentDate());
+            if (request.tensionPage != CommandLineRequest::TensionPage::None) {
+                TensionReport tension = TensionReportOf(wheel, LoadMeters(UserMetersFolder()));
+                if (request.tensionPage == CommandLineRequest::TensionPage::Form) tension.round.reset();
+                Require(tension.round || request.tensionPage == CommandLineRequest::TensionPage::Form,
+                        QStringLiteral("%1: no round of tension readings").arg(request.profile));
+                sheet.tension = std::move(tension);
+            }
+            WriteSheetPdf(request.output, sheet, request.paper.value_or(SheetPaper()));
             return 0;
         }
         case Task::Draw: {
@@ -420,7 +455,16 @@ int CarryOut(const CommandLineRequest& request, QTextStream& out, QTextStream& e
                          request.format);
             return 0;
         }
+        case Task::Tension: {
+            const LacedWheel wheel = PreparedWheel(request.profile);
+            const TensionReport report = TensionReportOf(wheel, LoadMeters(UserMetersFolder()));
+            Require(report.round.has_value(), QStringLiteral("%1: no round of tension readings").arg(request.profile));
+            out << (request.json ? TensionJson(report) : TensionLines(report));
+            return 0;
         }
+        }
+    } catch (const Failure& f) {
+        err << program << ": " << f.message << '\n';
     } catch (const EFileWriteError& e) {
         // "rimora: /dev/full: No space left on device", as other tools say it.
         err << program << ": " << e.Path() << ": " << e.Reason() << '\n';

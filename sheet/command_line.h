@@ -6,6 +6,8 @@
 //   rimora --lengths FILE.prl [--json]      (or: rimora --json FILE.prl)
 //   rimora --sheet FILE.prl OUT.pdf [--paper a4|letter]
 //   rimora --draw FILE.prl OUT.svg|OUT.png [--size WxH]
+//   rimora --tension FILE.prl [--json]      (the last round of tension readings)
+//   rimora --sheet FILE.prl OUT.pdf --tension-form | --tension-round
 // "-" as the output is the standard output.
 #include "sheet/sheet_export.h"
 
@@ -61,13 +63,17 @@ void ChooseHeadlessPlatform(int argc, const char* const* argv);
 // What the arguments ask for, read before any file is opened: one task and
 // what it needs, or the message that refuses them.
 struct CommandLineRequest {
-    enum class Task { Refuse, Print, Lengths, Sheet, Draw, UnknownOption };
+    enum class Task { Refuse, Print, Lengths, Sheet, Draw, Tension, UnknownOption };
+    // A page the sheet adds after its own: a blank form of the spokes round
+    // the wheel to write readings on, or the last round.
+    enum class TensionPage { None, Form, Round };
     Task task = Task::Refuse;
     QString text;          // Refuse: the message; Print: the help or version text;
                            // UnknownOption: the option as given
     QString profile;       // the profile a task reads
     QString output;        // the file the sheet or the drawing is written to
-    bool json = false;     // the lengths as one JSON object
+    bool json = false;     // the lengths or the round as one JSON object
+    TensionPage tensionPage = TensionPage::None;  // the sheet's
     std::optional<QPageSize> paper;  // the sheet's, when named
     int width = 800;       // the drawing's size in pixels
     int height = 800;

@@ -11,7 +11,8 @@ namespace {
 // "task profile output json WxH format", or the refusal's message.
 QString Described(const CommandLineRequest& r)
 {
-    static const char* const tasks[] = {"refuse", "print", "lengths", "sheet", "draw", "unknown"};
+    static const char* const tasks[] = {"refuse", "print", "lengths", "sheet", "draw", "tension", "unknown"};
+    static const char* const tensionPages[] = {"", " +form", " +round"};
     static const char* const formats[] = {"svg", "png", "-"};
     if (r.task == CommandLineRequest::Task::Refuse) return QStringLiteral("refused: ") + r.text;
     if (r.task == CommandLineRequest::Task::UnknownOption) return QStringLiteral("unknown: ") + r.text;
@@ -20,7 +21,8 @@ QString Described(const CommandLineRequest& r)
              r.json ? QStringLiteral("json") : QStringLiteral("text"))
         .arg(r.width)
         .arg(r.height)
-        .arg(QLatin1String(formats[int(r.format)]));
+        .arg(QLatin1String(formats[int(r.format)]))
+        + QLatin1String(tensionPages[int(r.tensionPage)]);
 }
 
 TEST(CommandLineRequest, ArgumentsGiveTheTaskAndWhatItNeedsWithoutOpeningAFile)
@@ -42,7 +44,15 @@ TEST(CommandLineRequest, ArgumentsGiveTheTaskAndWhatItNeedsWithoutOpeningAFile)
         {"--draw missing.prl out.png --size 8192x8192", "draw missing.prl out.png text 8192x8192 png"},
         {"--draw missing.prl out.png --size 8192x8193",
          "refused: --size: a PNG of 8192x8193 would take 256 MB; at most 256 MB (e.g. 8192x8192)"},
-        {"--json a.prl b.prl", "refused: Give exactly one of --lengths, --sheet and --draw (see --help)."},
+        {"--json a.prl b.prl", "refused: Give exactly one of --lengths, --sheet, --draw and --tension (see --help)."},
+        {"--tension missing.prl", "tension missing.prl - text 800x800 -"},
+        {"--tension missing.prl --json", "tension missing.prl - json 800x800 -"},
+        {"--tension missing.prl out.pdf", "refused: --tension writes no file: unexpected out.pdf"},
+        {"--tension a.prl --lengths b.prl", "refused: Give exactly one of --lengths, --sheet, --draw and --tension (see --help)."},
+        {"--sheet missing.prl out.pdf --tension-form", "sheet missing.prl out.pdf text 800x800 - +form"},
+        {"--sheet missing.prl out.pdf --tension-round", "sheet missing.prl out.pdf text 800x800 - +round"},
+        {"--sheet missing.prl out.pdf --tension-form --tension-round", "refused: Give one of --tension-form and --tension-round."},
+        {"--tension missing.prl --tension-form", "refused: --tension-form and --tension-round go with --sheet."},
         {"--lenghts missing.prl", "unknown: --lenghts"},
         {"--lengths missing.prl --bogus=1", "unknown: --bogus"},
     };

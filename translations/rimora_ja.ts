@@ -996,6 +996,155 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>TensionMeter</name>
+    <message>
+        <source>a spoke kind has no name</source>
+        <translation>スポーク種類に名前がありません</translation>
+    </message>
+    <message>
+        <source>%1: a row is not [reading, kgf]</source>
+        <translation>%1: [読み, kgf] でない行があります</translation>
+    </message>
+    <message>
+        <source>too large for a meter&apos;s chart</source>
+        <translation>メーターの換算表としては大きすぎます</translation>
+    </message>
+    <message>
+        <source>a table needs at least two rows</source>
+        <translation>表には 2 行以上が必要です</translation>
+    </message>
+    <message>
+        <source>every reading and kgf must be above 0</source>
+        <translation>読みと kgf はすべて 0 より大きくなければなりません</translation>
+    </message>
+    <message>
+        <source>the reading %1 is given twice</source>
+        <translation>読み %1 が 2 回あります</translation>
+    </message>
+    <message>
+        <source>kgf must rise with the reading (%1 at %2, %3 at %4)</source>
+        <translation>kgf は読みとともに増えなければなりません（%2 で %1、%4 で %3）</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>JSON オブジェクトではありません</translation>
+    </message>
+    <message>
+        <source>the meter has no name</source>
+        <translation>メーターに名前がありません</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>フォルダーを作成できません</translation>
+    </message>
+    <message>
+        <source>it holds the meter &quot;%1&quot;</source>
+        <translation>メーター「%1」のファイルです</translation>
+    </message>
+</context>
+<context>
+    <name>TensionRound</name>
+    <message>
+        <source>below %1</source>
+        <translation>%1 未満</translation>
+    </message>
+    <message>
+        <source>above %1</source>
+        <translation>%1 超</translation>
+    </message>
+</context>
+<context>
+    <name>TensionSheet</name>
+    <message>
+        <source>tighten</source>
+        <translation>締める</translation>
+    </message>
+    <message>
+        <source>loosen</source>
+        <translation>緩める</translation>
+    </message>
+    <message>
+        <source>below chart</source>
+        <translation>表の下限未満</translation>
+    </message>
+    <message>
+        <source>above chart</source>
+        <translation>表の上限超</translation>
+    </message>
+    <message>
+        <source>%1: no target (no length)</source>
+        <translation>%1: 目標なし（長さ未計算）</translation>
+    </message>
+    <message>
+        <source>%1: target %2 kgf, band %3 – %4 kgf</source>
+        <translation>%1: 目標 %2 kgf、範囲 %3 – %4 kgf</translation>
+    </message>
+    <message>
+        <source>;  mean %1 kgf, spread %2 kgf</source>
+        <translation>；  平均 %1 kgf、ばらつき %2 kgf</translation>
+    </message>
+    <message>
+        <source>;  all within the band</source>
+        <translation>；  すべて範囲内</translation>
+    </message>
+    <message>
+        <source>;  outside: rim %1</source>
+        <translation>；  範囲外: リム %1</translation>
+    </message>
+    <message>
+        <source>Tension round: %1</source>
+        <translation>テンション測定: %1</translation>
+    </message>
+    <message>
+        <source>Tension form: %1</source>
+        <translation>テンション記入表: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, %4</source>
+        <translation>%1、%2、%3、%4</translation>
+    </message>
+    <message>
+        <source>(no label)</source>
+        <translation>（名前なし）</translation>
+    </message>
+    <message>
+        <source>  (no chart for this meter and spoke kind: readings only)</source>
+        <translation>  （このメーターとスポーク種類の換算表がないため読みのみ）</translation>
+    </message>
+    <message>
+        <source>Meter: ________________   Spoke kind: ________________   Date: ____________   Round: ____________</source>
+        <translation>メーター: ________________   スポーク種類: ________________   日付: ____________   回: ____________</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Rim</source>
+        <translation>リム</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>側</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>読み</translation>
+    </message>
+    <message>
+        <source>kgf</source>
+        <translation>kgf</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>範囲外</translation>
+    </message>
+</context>
+<context>
     <name>Wheel</name>
     <message>
         <source>both side</source>
@@ -1202,6 +1351,69 @@ Jベンド: フランジ厚を入れると、頭を内側にしたスポーク�
     <message>
         <source>WL = OLD/2 - left distance,  WR = OLD/2 - right distance</source>
         <translation>WL = OLD/2 - 左の距離、 WR = OLD/2 - 右の距離</translation>
+    </message>
+</context>
+<context>
+    <name>rimora::MeterDialog</name>
+    <message>
+        <source>Add a meter or a spoke kind</source>
+        <translation>メーターまたはスポーク種類の追加</translation>
+    </message>
+    <message>
+        <source>e.g. the chart in the meter&apos;s box, 2019</source>
+        <translation>例: メーター付属の換算表、2019</translation>
+    </message>
+    <message>
+        <source>e.g. 1.8 mm round steel</source>
+        <translation>例: 1.8 mm 丸線スチール</translation>
+    </message>
+    <message>
+        <source>Meter:</source>
+        <translation>メーター:</translation>
+    </message>
+    <message>
+        <source>Chart&apos;s source:</source>
+        <translation>換算表の出典:</translation>
+    </message>
+    <message>
+        <source>Spoke kind:</source>
+        <translation>スポーク種類:</translation>
+    </message>
+    <message>
+        <source>Rows of the meter&apos;s chart (reading, kgf)</source>
+        <translation>メーターの換算表の行（読み、kgf）</translation>
+    </message>
+    <message>
+        <source>My own calibration points (reading with a weight hung from the spoke)</source>
+        <translation>自分の校正点（スポークにおもりを吊るしたときの読み）</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>読み</translation>
+    </message>
+    <message>
+        <source>Tension, kgf</source>
+        <translation>テンション kgf</translation>
+    </message>
+    <message>
+        <source>Weight hung, kg</source>
+        <translation>吊るしたおもり kg</translation>
+    </message>
+    <message>
+        <source>calibrated with hanging weights</source>
+        <translation>吊りおもりで校正</translation>
+    </message>
+    <message>
+        <source>Row %1: &quot;%2&quot; and &quot;%3&quot; are not two numbers.</source>
+        <translation>%1 行目: 「%2」と「%3」は 2 つの数値ではありません。</translation>
+    </message>
+    <message>
+        <source>Name the meter.</source>
+        <translation>メーターの名前を入力してください。</translation>
+    </message>
+    <message>
+        <source>Name the spoke kind.</source>
+        <translation>スポーク種類の名前を入力してください。</translation>
     </message>
 </context>
 <context>
@@ -1612,6 +1824,22 @@ Save it before opening another profile?</source>
         <source>Right heads</source>
         <translation>右の頭</translation>
     </message>
+    <message>
+        <source>The wheel has no round of tension readings yet.</source>
+        <translation>このホイールにはまだテンション測定がありません。</translation>
+    </message>
+    <message>
+        <source>True it: spoke tensions...</source>
+        <translation>振れ取り: スポークテンション...</translation>
+    </message>
+    <message>
+        <source>Print build sheet with a blank tension form...</source>
+        <translation>空のテンション記入表付きで組立シートを印刷...</translation>
+    </message>
+    <message>
+        <source>Print build sheet with the last tension round...</source>
+        <translation>最新のテンション測定付きで組立シートを印刷...</translation>
+    </message>
 </context>
 <context>
     <name>rimora::TSumF</name>
@@ -1622,6 +1850,153 @@ Save it before opening another profile?</source>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>rimora::TrueWindow</name>
+    <message>
+        <source>tighten</source>
+        <translation>締める</translation>
+    </message>
+    <message>
+        <source>loosen</source>
+        <translation>緩める</translation>
+    </message>
+    <message>
+        <source>tighten (below chart)</source>
+        <translation>締める（表の下限未満）</translation>
+    </message>
+    <message>
+        <source>loosen (above chart)</source>
+        <translation>緩める（表の上限超）</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>True it: spoke tensions</source>
+        <translation>振れ取り: スポークテンション</translation>
+    </message>
+    <message>
+        <source>Add meter or spoke kind…</source>
+        <translation>メーター・スポーク種類の追加…</translation>
+    </message>
+    <message>
+        <source>Meter:</source>
+        <translation>メーター:</translation>
+    </message>
+    <message>
+        <source>Spoke kind:</source>
+        <translation>スポーク種類:</translation>
+    </message>
+    <message>
+        <source>initial, after truing, …</source>
+        <translation>初回、振れ取り後、…</translation>
+    </message>
+    <message>
+        <source>&amp;New round</source>
+        <translation>新しい測定(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Round:</source>
+        <translation>測定:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名前:</translation>
+    </message>
+    <message>
+        <source>Rim</source>
+        <translation>リム</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>側</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>読み</translation>
+    </message>
+    <message>
+        <source>kgf</source>
+        <translation>kgf</translation>
+    </message>
+    <message>
+        <source>Outside the band</source>
+        <translation>範囲外</translation>
+    </message>
+    <message>
+        <source>Print sheet with a blank form…</source>
+        <translation>空の記入表付きでシートを印刷…</translation>
+    </message>
+    <message>
+        <source>Print sheet with the last round…</source>
+        <translation>最新の測定付きでシートを印刷…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Meter files left out: %1</source>
+        <translation>読み込まなかったメーターファイル: %1</translation>
+    </message>
+    <message>
+        <source>initial</source>
+        <translation>初回</translation>
+    </message>
+    <message>
+        <source>round %1</source>
+        <translation>%1 回目</translation>
+    </message>
+    <message>
+        <source>Rim %1: &quot;%2&quot; is not a reading.</source>
+        <translation>リム %1: 「%2」は読みではありません。</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>%1: no target until the spokes have lengths</source>
+        <translation>%1: スポーク長が出るまで目標なし</translation>
+    </message>
+    <message>
+        <source>%1: target %2 kgf, band %3 – %4 kgf</source>
+        <translation>%1: 目標 %2 kgf、範囲 %3 – %4 kgf</translation>
+    </message>
+    <message>
+        <source>;  %1 read, mean %2 kgf, spread %3 kgf</source>
+        <translation>；  %1 本測定、平均 %2 kgf、ばらつき %3 kgf</translation>
+    </message>
+    <message>
+        <source>;  all within the band</source>
+        <translation>；  すべて範囲内</translation>
+    </message>
+    <message>
+        <source>;  outside: rim %1</source>
+        <translation>；  範囲外: リム %1</translation>
+    </message>
+    <message>
+        <source>No chart for this meter and spoke kind: choose one or add it.</source>
+        <translation>このメーターとスポーク種類の換算表がありません。選ぶか追加してください。</translation>
+    </message>
+    <message>
+        <source>The meter could not be kept: %1: %2</source>
+        <translation>メーターを保存できませんでした: %1: %2</translation>
     </message>
 </context>
 </TS>

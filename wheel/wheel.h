@@ -9,6 +9,7 @@
 #include "platform/color.h"
 
 #include <QString>
+#include <array>
 
 namespace rimora {
 
@@ -43,6 +44,17 @@ struct WheelParts {
     QString spokes;
     QString nipples;
     QString remarks;  // may hold line breaks
+};
+
+// The tension log kept with the wheel, each as its record's text: the meter
+// and spoke kind last chosen, then the rounds of readings, the oldest first
+// (spokes/tension_round.h reads them).
+enum TensionLogSlot : int { LogMeter = 0, LogKind = 1, LogFirstRound = 2 };
+inline constexpr int kLogSlots = LogFirstRound + 8;
+
+// Where a text of the tension log lives in the wheel.
+struct LogText {
+    int slot = 0;
 };
 
 enum HubKind : int { JBendHub = 0, StraightPullHub = 1 };
@@ -86,6 +98,7 @@ struct Wheel {
 
     WheelStyle style;
     WheelParts parts;
+    std::array<QString, kLogSlots> log;
 };
 
 // The bead seat diameter of the wheel's rim size in mm; 0 when none is chosen.

@@ -108,6 +108,7 @@ WheelReading ReadWheelRecords(const ProfileFile& file, const QString& section)
         }
         case RecordKind::Name:
         case RecordKind::Remarks:
+        case RecordKind::Log:
             SetTextValue(wheel, record, WheelTextFromFile(file.ReadString(section, key, QString())));
             break;
         case RecordKind::Grid:

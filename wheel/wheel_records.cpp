@@ -100,6 +100,13 @@ constexpr WheelRecord Quiet(WheelRecord record)
     return record;
 }
 
+// A text of the tension log: written only once the wheel has one.
+constexpr WheelRecord Log(const char* key, int slot)
+{
+    return {key,     K::Log,  P::None, LogText{slot}, 0, 0, 0, std::nullopt,
+            nullptr, nullptr, nullptr, nullptr, 0, 0, true};
+}
+
 constexpr WheelRecord Plain(const char* key, RecordKind kind, RecordPage page)
 {
     return {key, kind, page, std::monostate{}, 0, 0, 0, std::nullopt, nullptr, nullptr, nullptr, nullptr};
@@ -190,6 +197,17 @@ constexpr WheelRecord kRecords[] = {
      QT_TRANSLATE_NOOP("rimora::TMainF", "Left heads"), nullptr}),
     Quiet({"HeadsRRG", K::Radio, P::None, &Wheel::rightHeads, TrailingOut, 0, 0, std::nullopt, HeadsItems, nullptr,
      QT_TRANSLATE_NOOP("rimora::TMainF", "Right heads"), nullptr}),
+    // The tension log: on the "True" window.
+    Log("TenMeterE", LogMeter),
+    Log("TenKindE", LogKind),
+    Log("TenRound1E", LogFirstRound + 0),
+    Log("TenRound2E", LogFirstRound + 1),
+    Log("TenRound3E", LogFirstRound + 2),
+    Log("TenRound4E", LogFirstRound + 3),
+    Log("TenRound5E", LogFirstRound + 4),
+    Log("TenRound6E", LogFirstRound + 5),
+    Log("TenRound7E", LogFirstRound + 6),
+    Log("TenRound8E", LogFirstRound + 7),
 };
 
 }  // namespace
@@ -242,7 +260,8 @@ double ValueOf(const Wheel& wheel, const WheelRecord& record)
     return std::visit(
         [&](auto member) -> double {
             using M = decltype(member);
-            if constexpr (std::is_same_v<M, std::monostate> || std::is_same_v<M, QString WheelParts::*>)
+            if constexpr (std::is_same_v<M, std::monostate> || std::is_same_v<M, QString WheelParts::*>
+                          || std::is_same_v<M, LogText>)
                 return record.defaultValue;
             else if constexpr (std::is_same_v<M, int WheelStyle::*> || std::is_same_v<M, bool WheelStyle::*>)
                 return wheel.style.*member;
@@ -271,6 +290,7 @@ void SetValue(Wheel& wheel, const WheelRecord& record, double value)
 
 QString TextValue(const Wheel& wheel, const WheelRecord& record)
 {
+    if (const auto* log = std::get_if<LogText>(&record.member)) return wheel.log[log->slot];
     const auto* member = std::get_if<QString WheelParts::*>(&record.member);
     return member ? wheel.parts.**member : QString();
 }
@@ -278,6 +298,7 @@ QString TextValue(const Wheel& wheel, const WheelRecord& record)
 void SetTextValue(Wheel& wheel, const WheelRecord& record, const QString& text)
 {
     if (const auto* member = std::get_if<QString WheelParts::*>(&record.member)) wheel.parts.**member = text;
+    if (const auto* log = std::get_if<LogText>(&record.member)) wheel.log[log->slot] = text;
 }
 
 int ListValue(const WheelRecord& record, int index)

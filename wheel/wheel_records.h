@@ -31,13 +31,14 @@ enum class RecordKind {
     Text,       // a plain text kept only by the settings file
     Name,       // a one-line text of the wheel (a part's make and model)
     Remarks,    // a text of the wheel that may run over several lines
+    Log,        // a text the program keeps with the wheel, never shown as it is
 };
 
 // Whether the record holds a text of the wheel: kept on one line of the
 // file, its line breaks written as \n and its backslashes as \\.
 inline bool IsWheelText(RecordKind kind)
 {
-    return kind == RecordKind::Name || kind == RecordKind::Remarks;
+    return kind == RecordKind::Name || kind == RecordKind::Remarks || kind == RecordKind::Log;
 }
 
 enum class RecordPage { Data, Spoke, Draw, None };
@@ -45,7 +46,7 @@ enum class RecordPage { Data, Spoke, Draw, None };
 // Where a record's value lives in the wheel; monostate for records that are
 // the window's own (auto redraw, the spare colour, the table, recent files).
 using WheelMember = std::variant<std::monostate, double Wheel::*, int Wheel::*, int WheelStyle::*, bool WheelStyle::*,
-                                 QString WheelParts::*>;
+                                 QString WheelParts::*, LogText>;
 
 struct WheelRecord {
     const char* key;

@@ -250,4 +250,35 @@ env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL= LANG=de_DE.UTF-8 LC
     || fail "--sheet with LC_PAPER exited $?"
 pdfinfo lcpaper.pdf | grep -q 'Page size: *612 x 792' || fail "LC_PAPER=en_US does not give Letter"
 
+# --- the tension log ---------------------------------------------------------
+# Two rounds kept in the profile; the last one is printed. The user's meters
+# are looked for in a data folder of the test's own.
+export XDG_DATA_HOME="$WORK/data"
+{ cat default.prl
+  echo 'TenRound1E=2026-12-07T21:00:00Z|Park Tool TM-1|2.0 mm round steel|18 18|initial'
+  echo "TenRound2E=2026-12-07T21:30:00Z|Park Tool TM-1|2.0 mm round steel|22.5 25 16 29 $(printf '21 25 %.0s' $(seq 16))|after truing"
+} > trued.prl
+rimora --tension trued.prl > tension.txt || fail "--tension exited $?"
+while IFS='|' read -r line; do
+    grep -qxF -- "$line" tension.txt || fail "--tension does not print '$line': $(cat tension.txt)"
+done <<'ROWS'
+round: after truing, 2026-12-07 21:30 UTC, Park Tool TM-1, 2.0 mm round steel
+rim 1 left: 22.5 -> 91.0 kgf
+rim 3 left: 16 -> below 17
+rim 4 right: 29 -> above 28
+left: target 79.2 kgf, band 63.4 - 95.0 kgf, 17 read, mean 77.8 kgf, spread 3.3 kgf, outside: rim 3
+right: target 120.0 kgf, band 96.0 - 144.0 kgf, 17 read, mean 120.0 kgf, spread 0.0 kgf, outside: rim 4
+ROWS
+rimora --tension trued.prl --json | python3 -c 'import json, sys; d = json.load(sys.stdin)
+assert d["round"]["label"] == "after truing" and len(d["spokes"]) == 36, d["round"]
+assert d["spokes"][0] == {"rim": 1, "side": "left", "reading": 22.5, "kgf": 91.0, "mark": "within"}, d["spokes"][0]
+assert d["sides"]["left"]["outside"] == [3] and d["sides"]["right"]["outside"] == [4], d["sides"]' \
+    || fail "the tension JSON does not hold the last round"
+expect_refusal "no round" "" "default.prl: no round of tension readings" -- --tension default.prl
+rimora --sheet trued.prl round.pdf --tension-round || fail "--tension-round exited $?"
+pdftotext round.pdf - | grep -q 'Tension round: trued.prl' || fail "the sheet has no tension round page"
+rimora --sheet default.prl form.pdf --tension-form || fail "--tension-form exited $?"
+pdftotext form.pdf - | grep -q 'Tension form: default.prl' || fail "the sheet has no blank tension form"
+[ ! -e "$WORK/data" ] || fail "the command line wrote into the data folder"
+
 echo "command line: all checks passed"
