@@ -89,10 +89,26 @@ std::optional<DrawnSpoke> SpokeAt(const GridModel& table, int row)
     return DrawnSpoke{h, rimCell.RequireWholeNumber()};
 }
 
+// A quarter of the colour over the background: a spoke already laced, seen
+// but out of the way.
+TColor Faded(TColor colour, TColor background)
+{
+    const QColor c = ToQColor(ColorToRGB(colour));
+    const QColor b = ToQColor(ColorToRGB(background));
+    const auto mix = [](int a, int z) { return (a + 3 * z) / 4; };
+    return RGBColor(mix(c.red(), b.red()), mix(c.green(), b.green()), mix(c.blue(), b.blue()));
+}
+
+bool Holds(const std::vector<int>& holes, int hole)
+{
+    return std::find(holes.begin(), holes.end(), hole) != holes.end();
+}
+
 // One line per laced hub hole, from its hub hole, on its own flange's circle,
 // to its rim hole. The angle difference turns the rim holes against the hub,
 // clockwise, as the lengths turn them.
-void DrawSpokes(Canvas& canvas, const WheelStyle& in, const GridModel& table, const SpokeLayout& l)
+void DrawSpokes(Canvas& canvas, const WheelStyle& in, const GridModel& table, const SpokeLayout& l,
+                const SpokeShading* shading)
 {
     for (int row = 1; row < table.RowCount(); ++row) {
         const std::optional<DrawnSpoke> read = SpokeAt(table, row);
@@ -102,7 +118,10 @@ void DrawSpokes(Canvas& canvas, const WheelStyle& in, const GridModel& table, co
         const bool even = h % 2 == 0;  // odd holes are on the left flange
         if (in.sideIndex == LeftSideOnly && even) continue;
         if (in.sideIndex == RightSideOnly && !even) continue;
-        canvas.SetPenColor(even ? in.rightSpoke : in.leftSpoke);
+        const bool faint = shading && !Holds(shading->full, h);
+        if (faint && !Holds(shading->faint, h)) continue;
+        const TColor colour = even ? in.rightSpoke : in.leftSpoke;
+        canvas.SetPenColor(faint ? Faded(colour, in.background) : colour);
         if (in.greyProof) canvas.SetPenStyle(even ? PenStyle::Solid : PenStyle::Dash);
 
         const int hubRadius = even ? l.rightHubHoleRadius : l.leftHubHoleRadius;
@@ -177,6 +196,24 @@ void DrawUnreadableNote(Canvas& canvas, const WheelStyle& in, const DrawingFrame
     canvas.DrawText(box, DT_Center | DT_VCenter | DT_SingleLine, note.arg(FieldCaption(field)));
 }
 
+// The valve hole: a dot on the rim's band between the two holes it stands
+// between, turned with the rim, in black or white as reads on the band.
+void DrawValve(Canvas& canvas, const Wheel& wheel, const WheelScale& s, const WheelRadii& r, int rimHoles)
+{
+    if (rimHoles <= 0) return;
+    const int valveAfter = ((wheel.valveAfter % rimHoles) + rimHoles) % rimHoles;
+    const double angle = (valveAfter + 0.5) * 360.0 / rimHoles + wheel.angleDifference;
+    const int band = std::max(2, s.beadRadius - r.rimHole);
+    const int radius = std::max(2, band / 3);
+    const QPoint at = PolarPoint(s.centre.x(), s.centre.y(), r.rimHole + band / 2, angle);
+    canvas.SetBrushStyle(BrushStyle::Solid);
+    canvas.SetBrushColor(ContrastTextColor(wheel.style.rimOuter));
+    canvas.SetPenWidth(1);
+    canvas.SetPenColor(ContrastTextColor(wheel.style.rimOuter));
+    canvas.Ellipse(at.x() - radius, at.y() - radius, at.x() + radius, at.y() + radius);
+    canvas.SetPenWidth(wheel.style.spokeWidth);
+}
+
 QString RimHoleLabels(int rimCount)
 {
     QString text;
@@ -188,7 +225,7 @@ QString RimHoleLabels(int rimCount)
 }  // namespace
 
 void DrawWheel(Canvas& canvas, const Wheel& wheel, const GridModel& table, const DrawingFrame& frame,
-               WheelLayout& layout)
+               WheelLayout& layout, const SpokeShading* shading)
 {
     layout = LayOutWheel(wheel, frame);
     const WheelStyle& in = wheel.style;
@@ -218,8 +255,17 @@ void DrawWheel(Canvas& canvas, const Wheel& wheel, const GridModel& table, const
         spokes.leftTangent = wheel.leftTangent * s.scale;
         spokes.rightTangent = wheel.rightTangent * s.scale;
     }
-    DrawSpokes(canvas, in, table, spokes);
+    // The faint spokes first, so that the step's own lie on top of them.
+    if (shading) {
+        const SpokeShading faintOnly{{}, shading->faint};
+        DrawSpokes(canvas, in, table, spokes, &faintOnly);
+        const SpokeShading fullOnly{shading->full, {}};
+        DrawSpokes(canvas, in, table, spokes, &fullOnly);
+    } else {
+        DrawSpokes(canvas, in, table, spokes, nullptr);
+    }
     canvas.SetPenStyle(PenStyle::Solid);
+    DrawValve(canvas, wheel, s, r, layout.rimHoles);
 
     const QString labels = RimHoleLabels(layout.rimHoles);
     canvas.SetBrushStyle(BrushStyle::Clear);

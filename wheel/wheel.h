@@ -83,6 +83,9 @@ struct Wheel {
     // J-bend: which spokes sit heads out (HeadsPattern).
     int leftHeads = 0;
     int rightHeads = 0;
+    // The rim hole the valve hole follows, clockwise; 0 puts it between the
+    // last hole and the first.
+    int valveAfter = 0;
 
     WheelStyle style;
     WheelParts parts;

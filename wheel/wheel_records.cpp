@@ -190,6 +190,8 @@ constexpr WheelRecord kRecords[] = {
      QT_TRANSLATE_NOOP("rimora::TMainF", "Left heads"), nullptr}),
     Quiet({"HeadsRRG", K::Radio, P::None, &Wheel::rightHeads, TrailingOut, 0, 0, std::nullopt, HeadsItems, nullptr,
      QT_TRANSLATE_NOOP("rimora::TMainF", "Right heads"), nullptr}),
+    // The rim hole the valve hole follows: where the lacing steps start.
+    Quiet(Spin("ValveSE", P::Draw, &Wheel::valveAfter, 0, 0, 48)),
 };
 
 }  // namespace
