@@ -148,22 +148,19 @@ QString GroupTitle(bool left, StepLay lay, StepHead head)
     return Tr("%1, %2, %3").arg(flange, LayWords(lay), HeadWords(head));
 }
 
-// Where each spoke of the group goes, as the builder reads it off the hub.
-QString PairList(const std::vector<StepSpoke>& spokes)
-{
-    QStringList pairs;
-    for (const StepSpoke& s : spokes) pairs << Tr("hub %1 → rim %2").arg(s.hub).arg(s.rim);
-    return pairs.join(QStringLiteral("; "));
-}
-
-QString HowTheHeadGoes(StepHead head, bool left)
+// How a spoke goes through its hub hole: one (the key spoke) or each of a group.
+QString HowTheHeadGoes(StepHead head, bool each)
 {
     switch (head) {
-    case StepHead::Out: return Tr("from the outside of the %1 flange inward, so the head sits outside").arg(FlangeName(left));
-    case StepHead::In: return Tr("from the inside of the %1 flange outward, so the head sits inside").arg(FlangeName(left));
+    case StepHead::Out:
+        return each ? Tr("from the outside inward, so each head sits outside")
+                    : Tr("from the outside inward, so its head sits outside");
+    case StepHead::In:
+        return each ? Tr("from the inside outward, so each head sits inside")
+                    : Tr("from the inside outward, so its head sits inside");
     case StepHead::None: break;
     }
-    return Tr("each head seated in its hole of the %1 flange").arg(FlangeName(left));
+    return each ? Tr("each head seated in its hole") : Tr("its head seated in its hole");
 }
 
 QString WeaveWords(const CrossingSpan& span, int asked)
@@ -224,10 +221,10 @@ LacingStep KeyStep(const Wheel& wheel, const StepSpoke& key)
     case StepLay::Leading: lay = Tr("It leads: its rim hole lies clockwise of its hub hole."); break;
     case StepLay::Radial: lay = Tr("It runs straight out from the hub."); break;
     }
-    step.text = Tr("Put a spoke through hub hole %1 %2 and into rim hole %3, %4. %5 Every other spoke is placed from "
-                   "this one.")
+    step.text = Tr("Put a spoke through hole %1 of the %2 flange, %3, and into rim hole %4, %5. %6 Every other spoke "
+                   "is placed from this one.")
                     .arg(key.hub)
-                    .arg(HowTheHeadGoes(key.head, key.left))
+                    .arg(FlangeName(key.left), HowTheHeadGoes(key.head, false))
                     .arg(key.rim)
                     .arg(where, lay);
     return step;
@@ -255,22 +252,22 @@ LacingStep GroupStep(const Wheel& wheel, std::vector<StepSpoke> group, const Cro
     if (step.left)
         text << Tr("Turn the wheel over to work on the left flange; the drawing stays seen from the right, so its "
                    "clockwise is anticlockwise in your hands.");
-    const QString head = HowTheHeadGoes(first.head, first.left);
+    const QString head = HowTheHeadGoes(first.head, true);
+    const QString flange = FlangeName(first.left);
     const int count = static_cast<int>(group.size());
     if (first.lay == StepLay::Radial)
-        text << Tr("%1 spokes, one in each laced hole of the flange, %2.").arg(count).arg(head);
+        text << Tr("%1 spokes, one in each laced hole of the %2 flange, %3.").arg(count).arg(flange, head);
     else if (withKey)
-        text << Tr("%1 spokes, the key spoke among them: one in every other hole of the flange, %2.")
+        text << Tr("%1 spokes, the key spoke among them: one in every other hole of the %2 flange, %3.")
                     .arg(count)
-                    .arg(head);
+                    .arg(flange, head);
     else
-        text << Tr("%1 spokes, one in every other hole of the flange, %2.").arg(count).arg(head);
+        text << Tr("%1 spokes, one in every other hole of the %2 flange, %3.").arg(count).arg(flange, head);
     switch (first.lay) {
     case StepLay::Trailing: text << Tr("They cross nothing yet."); break;
     case StepLay::Leading: text << WeaveWords(span, CrossOf(wheel, first.left)); break;
     case StepLay::Radial: text << Tr("Each runs straight out to its rim hole and crosses nothing."); break;
     }
-    text << PairList(group) + QLatin1Char('.');
     step.text = text.join(QLatin1Char(' '));
     step.spokes = std::move(group);
     return step;
@@ -368,6 +365,13 @@ LacingSteps StepsOf(const GridModel& table, const Wheel& wheel)
         result.steps.push_back(GroupStep(wheel, std::move(group), span, i == 0, groups[i].turnHub));
     }
     return result;
+}
+
+QString StepSpokeList(const LacingStep& step)
+{
+    QStringList pairs;
+    for (const StepSpoke& s : step.spokes) pairs << Tr("hub %1 → rim %2").arg(s.hub).arg(s.rim);
+    return pairs.join(QStringLiteral(";  "));
 }
 
 std::vector<StepSpoke> SpokesBefore(const LacingSteps& steps, int index)

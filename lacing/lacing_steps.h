@@ -60,6 +60,10 @@ LacingSteps StepsOf(const GridModel& table, const Wheel& wheel);
 // for 0 (the valve between the last hole and the first).
 int ValveAfterHole(const Wheel& wheel);
 
+// Where each spoke of the step goes, as the builder reads it off the hub:
+// "hub 6 → rim 32;  hub 10 → rim 4".
+QString StepSpokeList(const LacingStep& step);
+
 // The spokes in place before step `index`, the key spoke's step counted.
 std::vector<StepSpoke> SpokesBefore(const LacingSteps& steps, int index);
 

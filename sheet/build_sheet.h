@@ -8,6 +8,7 @@
 // paint device, so the printer, a PDF and a test image get the same pages;
 // on a vector device text stays text and lines stay lines.
 #include "drawing/wheel_layout.h"
+#include "lacing/lacing_steps.h"
 #include "sheet/laced_wheel.h"
 #include "sheet/laced_spokes.h"
 #include "sheet/side_spans.h"
@@ -50,6 +51,8 @@ struct BuildSheet {
     const GridModel* table = nullptr;  // the laced table the drawing reads; not owned
     TColor leftColour = colors::Lime;
     TColor rightColour = colors::Blue;
+    // The lacing steps, a page each after the table; none unless asked for.
+    LacingSteps steps;
 };
 
 // The drawing's inputs for a wheel, at the given size in logical pixels. The

@@ -9,6 +9,7 @@
 #include "sheet/paper_size.h"
 #include "sheet/sheet_export.h"
 #include "sheet/side_spans.h"
+#include "sheet/steps_report.h"
 #include "sheet/wheel_report.h"
 
 #include <QCommandLineParser>
@@ -31,7 +32,7 @@ namespace rimora {
 namespace {
 
 const char* const kCommandOptions[] = {"--lengths", "--json", "--sheet",   "--draw", "--size",    "--format", "--paper",
-                                       "--help",    "-h",     "-?",        "--version", "-v",     "--help-all"};
+                                       "--help",    "-h",     "-?",        "--version", "-v",     "--help-all", "--steps"};
 
 // The options Qt's application object takes for the window, with one dash or
 // two; those of the first row take a value (after '=' or as the next argument).
@@ -196,6 +197,7 @@ QString HelpText(const QCommandLineParser& parser)
                "       rimora --sheet FILE.prl OUT.pdf          write the build sheet\n"
                "       rimora --draw FILE.prl OUT.svg|OUT.png [--size WxH]\n"
                "                                                write the drawing\n"
+               "       rimora --steps FILE.prl [--json]         print the lacing steps\n"
                "Spoke lengths, build sheets and drawings of saved wheels (*.prl) without opening the window.\n"
                "\"-\" as OUT writes to the standard output (a drawing as SVG unless --format png).\n"
                "Exit status: 0 done, 1 an error (said on stderr), 2 an unknown option.\n")
@@ -249,7 +251,10 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments)
                                    QStringLiteral("With --sheet: the paper, a4 or letter (default: LC_PAPER's, else "
                                                   "the region's)."),
                                    QStringLiteral("a4|letter"));
-    parser.addOptions({lengths, json, sheet, draw, size, format, paper});
+    const QCommandLineOption steps(QStringLiteral("steps"),
+                                   QStringLiteral("As --steps <profile>: print the steps to lace the wheel in (with "
+                                                  "--json as one JSON object); with --sheet: a page per step."));
+    parser.addOptions({lengths, json, sheet, draw, size, format, paper, steps});
     parser.addPositionalArgument(QStringLiteral("output"),
                                  QStringLiteral("The file --sheet or --draw writes; \"-\" for the standard output."),
                                  QStringLiteral("[output]"));
@@ -274,13 +279,21 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments)
         QStringList positional = parser.positionalArguments();
         // "--json FILE" is short for "--lengths FILE --json".
         QString lengthsProfile = parser.value(lengths);
+        const bool stepsTask = parser.isSet(steps) && !parser.isSet(sheet);
         const bool jsonAlone = parser.isSet(json) && !parser.isSet(lengths) && !parser.isSet(sheet)
-                               && !parser.isSet(draw) && positional.size() == 1;
+                               && !parser.isSet(draw) && !stepsTask && positional.size() == 1;
         if (jsonAlone) lengthsProfile = positional.takeFirst();
         const bool lengthsTask = parser.isSet(lengths) || jsonAlone;
-        const int tasks = int(lengthsTask) + int(parser.isSet(sheet)) + int(parser.isSet(draw));
-        Require(tasks == 1, QStringLiteral("Give exactly one of --lengths, --sheet and --draw (see --help)."));
-        Require(!parser.isSet(json) || lengthsTask, QStringLiteral("--json goes with --lengths."));
+        const int tasks = int(lengthsTask) + int(parser.isSet(sheet)) + int(parser.isSet(draw)) + int(stepsTask);
+        Require(tasks == 1, QStringLiteral("Give exactly one of --lengths, --steps, --sheet and --draw (see --help)."));
+        Require(!parser.isSet(json) || lengthsTask || stepsTask, QStringLiteral("--json goes with --lengths or --steps."));
+        if (stepsTask) {
+            Require(positional.size() == 1, QStringLiteral("--steps reads one profile and writes no file."));
+            request.task = CommandLineRequest::Task::Steps;
+            request.profile = positional.constFirst();
+            request.json = parser.isSet(json);
+            return request;
+        }
         Require(!parser.isSet(size) || parser.isSet(draw), QStringLiteral("--size goes with --draw."));
         Require(!parser.isSet(format) || parser.isSet(draw), QStringLiteral("--format goes with --draw."));
         Require(!parser.isSet(paper) || parser.isSet(sheet), QStringLiteral("--paper goes with --sheet."));
@@ -312,6 +325,7 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments)
                         QStringLiteral("--paper: \"%1\" is neither a4 nor letter").arg(parser.value(paper)));
             }
             request.task = CommandLineRequest::Task::Sheet;
+            request.steps = parser.isSet(steps);
             return request;
         }
         const DrawingFormat named = FormatNamed(parser.value(format));
@@ -371,8 +385,15 @@ int CarryOut(const CommandLineRequest& request, QTextStream& out, QTextStream& e
         }
         case Task::Sheet: {
             const LacedWheel wheel = PreparedWheel(request.profile);
-            WriteSheetPdf(request.output, ComposeSheet(wheel, QDate::currentDate()),
-                          request.paper.value_or(SheetPaper()));
+            BuildSheet sheet = ComposeSheet(wheel, QDate::currentDate());
+            if (request.steps) sheet.steps = StepsOfWheel(wheel);
+            WriteSheetPdf(request.output, sheet, request.paper.value_or(SheetPaper()));
+            return 0;
+        }
+        case Task::Steps: {
+            const LacedWheel wheel = PreparedWheel(request.profile);
+            const LacingSteps steps = StepsOfWheel(wheel);
+            out << (request.json ? StepsJson(wheel.fileName, steps) : StepsLines(steps));
             return 0;
         }
         case Task::Draw: {

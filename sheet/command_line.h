@@ -6,6 +6,7 @@
 //   rimora --lengths FILE.prl [--json]      (or: rimora --json FILE.prl)
 //   rimora --sheet FILE.prl OUT.pdf [--paper a4|letter]
 //   rimora --draw FILE.prl OUT.svg|OUT.png [--size WxH]
+//   rimora --steps FILE.prl [--json]        (--sheet takes --steps too)
 // "-" as the output is the standard output.
 #include "sheet/sheet_export.h"
 
@@ -53,13 +54,14 @@ void ChooseHeadlessPlatform(int argc, const char* const* argv);
 // What the arguments ask for, read before any file is opened: one task and
 // what it needs, or the message that refuses them.
 struct CommandLineRequest {
-    enum class Task { Refuse, Print, Lengths, Sheet, Draw, UnknownOption };
+    enum class Task { Refuse, Print, Lengths, Sheet, Draw, UnknownOption, Steps };
     Task task = Task::Refuse;
     QString text;          // Refuse: the message; Print: the help or version text;
                            // UnknownOption: the option as given
     QString profile;       // the profile a task reads
     QString output;        // the file the sheet or the drawing is written to
-    bool json = false;     // the lengths as one JSON object
+    bool json = false;     // the lengths or the steps as one JSON object
+    bool steps = false;    // the sheet with a page per lacing step
     std::optional<QPageSize> paper;  // the sheet's, when named
     int width = 800;       // the drawing's size in pixels
     int height = 800;
