@@ -255,6 +255,9 @@ void DrawWheel(Canvas& canvas, const Wheel& wheel, const GridModel& table, const
         spokes.leftTangent = wheel.leftTangent * s.scale;
         spokes.rightTangent = wheel.rightTangent * s.scale;
     }
+    // The valve belongs to the rim: there before the spokes, so that a table
+    // that stops the spokes leaves it standing.
+    DrawValve(canvas, wheel, s, r, layout.rimHoles);
     // The faint spokes first, so that the step's own lie on top of them.
     if (shading) {
         const SpokeShading faintOnly{{}, shading->faint};
@@ -265,7 +268,6 @@ void DrawWheel(Canvas& canvas, const Wheel& wheel, const GridModel& table, const
         DrawSpokes(canvas, in, table, spokes, nullptr);
     }
     canvas.SetPenStyle(PenStyle::Solid);
-    DrawValve(canvas, wheel, s, r, layout.rimHoles);
 
     const QString labels = RimHoleLabels(layout.rimHoles);
     canvas.SetBrushStyle(BrushStyle::Clear);

@@ -13,11 +13,6 @@ namespace rimora {
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("LacingSteps", text);
-}
-
 // From hub hole to rim hole, degrees in (−180, 180], the rim turned as the
 // lengths turn it: the turn applies only where the hole counts differ.
 double SpanOf(const Wheel& wheel, int hub, int rim)
@@ -75,7 +70,7 @@ std::vector<StepSpoke> Flange(const std::vector<StepSpoke>& spokes, bool left)
 
 QString FlangeName(bool left)
 {
-    return left ? Tr("left") : Tr("right");
+    return left ? QCoreApplication::translate("LacingSteps", "left") : QCoreApplication::translate("LacingSteps", "right");
 }
 
 // Round the hub a crossed flange must go leading, trailing, leading…: two
@@ -124,8 +119,8 @@ FromValve DistanceFromValve(const Wheel& wheel, int rim)
 QString HeadWords(StepHead head)
 {
     switch (head) {
-    case StepHead::In: return Tr("heads in");
-    case StepHead::Out: return Tr("heads out");
+    case StepHead::In: return QCoreApplication::translate("LacingSteps", "heads in");
+    case StepHead::Out: return QCoreApplication::translate("LacingSteps", "heads out");
     case StepHead::None: break;
     }
     return QString();
@@ -134,18 +129,18 @@ QString HeadWords(StepHead head)
 QString LayWords(StepLay lay)
 {
     switch (lay) {
-    case StepLay::Trailing: return Tr("trailing spokes");
-    case StepLay::Leading: return Tr("leading spokes");
+    case StepLay::Trailing: return QCoreApplication::translate("LacingSteps", "trailing spokes");
+    case StepLay::Leading: return QCoreApplication::translate("LacingSteps", "leading spokes");
     case StepLay::Radial: break;
     }
-    return Tr("radial spokes");
+    return QCoreApplication::translate("LacingSteps", "radial spokes");
 }
 
 QString GroupTitle(bool left, StepLay lay, StepHead head)
 {
-    const QString flange = left ? Tr("Left flange") : Tr("Right flange");
-    if (head == StepHead::None) return Tr("%1, %2").arg(flange, LayWords(lay));
-    return Tr("%1, %2, %3").arg(flange, LayWords(lay), HeadWords(head));
+    const QString flange = left ? QCoreApplication::translate("LacingSteps", "Left flange") : QCoreApplication::translate("LacingSteps", "Right flange");
+    if (head == StepHead::None) return QCoreApplication::translate("LacingSteps", "%1, %2").arg(flange, LayWords(lay));
+    return QCoreApplication::translate("LacingSteps", "%1, %2, %3").arg(flange, LayWords(lay), HeadWords(head));
 }
 
 // How a spoke goes through its hub hole: one (the key spoke) or each of a group.
@@ -153,27 +148,27 @@ QString HowTheHeadGoes(StepHead head, bool each)
 {
     switch (head) {
     case StepHead::Out:
-        return each ? Tr("from the outside inward, so each head sits outside")
-                    : Tr("from the outside inward, so its head sits outside");
+        return each ? QCoreApplication::translate("LacingSteps", "from the outside inward, so each head sits outside")
+                    : QCoreApplication::translate("LacingSteps", "from the outside inward, so its head sits outside");
     case StepHead::In:
-        return each ? Tr("from the inside outward, so each head sits inside")
-                    : Tr("from the inside outward, so its head sits inside");
+        return each ? QCoreApplication::translate("LacingSteps", "from the inside outward, so each head sits inside")
+                    : QCoreApplication::translate("LacingSteps", "from the inside outward, so its head sits inside");
     case StepHead::None: break;
     }
-    return each ? Tr("each head seated in its hole") : Tr("its head seated in its hole");
+    return each ? QCoreApplication::translate("LacingSteps", "each head seated in its hole") : QCoreApplication::translate("LacingSteps", "its head seated in its hole");
 }
 
 QString WeaveWords(const CrossingSpan& span, int asked)
 {
     if (span.Counted() && span.fewest != span.most)
-        return Tr("Each crosses %1 to %2 trailing spokes of its flange: over all but the last, under the last.")
+        return QCoreApplication::translate("LacingSteps", "Each crosses %1 to %2 trailing spokes of its flange: over all but the last, under the last.")
             .arg(span.fewest)
             .arg(span.most);
     const int crosses = span.Counted() ? span.most : asked;
-    if (crosses <= 1) return Tr("Each goes under the one trailing spoke of its flange it crosses.");
+    if (crosses <= 1) return QCoreApplication::translate("LacingSteps", "Each goes under the one trailing spoke of its flange it crosses.");
     if (crosses == 2)
-        return Tr("Each goes over the first trailing spoke of its flange it crosses and under the second.");
-    return Tr("Each goes over the first %1 trailing spokes of its flange it crosses and under the last.")
+        return QCoreApplication::translate("LacingSteps", "Each goes over the first trailing spoke of its flange it crosses and under the second.");
+    return QCoreApplication::translate("LacingSteps", "Each goes over the first %1 trailing spokes of its flange it crosses and under the last.")
         .arg(crosses - 1);
 }
 
@@ -181,15 +176,15 @@ LacingStep ValveStep(const Wheel& wheel, const std::vector<StepSpoke>& spokes)
 {
     LacingStep step;
     step.kind = StepKind::Valve;
-    step.title = Tr("The valve hole and the rim's drilling");
+    step.title = QCoreApplication::translate("LacingSteps", "The valve hole and the rim's drilling");
     const int after = ValveAfterHole(wheel);
     const int next = after % wheel.rimHoles + 1;
     QStringList text;
-    text << Tr("Hold the rim with the valve hole at the top, seen from the right (drive side); the hole numbers "
+    text << QCoreApplication::translate("LacingSteps", "Hold the rim with the valve hole at the top, seen from the right (drive side); the hole numbers "
                "run clockwise. The valve hole lies between rim holes %1 and %2.")
                 .arg(after)
                 .arg(next);
-    text << Tr("The spoke holes are drilled toward each flange in turn: odd holes toward the left flange, even holes "
+    text << QCoreApplication::translate("LacingSteps", "The spoke holes are drilled toward each flange in turn: odd holes toward the left flange, even holes "
                "toward the right.");
     QList<int> bareRim;
     QList<int> bareHub;
@@ -197,8 +192,8 @@ LacingStep ValveStep(const Wheel& wheel, const std::vector<StepSpoke>& spokes)
         if (std::none_of(spokes.begin(), spokes.end(), [h](const StepSpoke& s) { return s.rim == h; })) bareRim << h;
     for (int h = 1; h <= wheel.hubHoles; ++h)
         if (std::none_of(spokes.begin(), spokes.end(), [h](const StepSpoke& s) { return s.hub == h; })) bareHub << h;
-    if (!bareRim.isEmpty()) text << Tr("Rim holes %1 stay bare.").arg(Holes(bareRim));
-    if (!bareHub.isEmpty()) text << Tr("Hub holes %1 stay bare.").arg(Holes(bareHub));
+    if (!bareRim.isEmpty()) text << QCoreApplication::translate("LacingSteps", "Rim holes %1 stay bare.").arg(Holes(bareRim));
+    if (!bareHub.isEmpty()) text << QCoreApplication::translate("LacingSteps", "Hub holes %1 stay bare.").arg(Holes(bareHub));
     step.text = text.join(QLatin1Char(' '));
     return step;
 }
@@ -209,19 +204,19 @@ LacingStep KeyStep(const Wheel& wheel, const StepSpoke& key)
     step.kind = StepKind::KeySpoke;
     step.left = key.left;
     step.spokes = {key};
-    step.title = Tr("The key spoke");
+    step.title = QCoreApplication::translate("LacingSteps", "The key spoke");
     const FromValve from = DistanceFromValve(wheel, key.rim);
-    const QString where = from.halfSteps == 1 ? Tr("beside the valve hole")
-                                              : Tr("%1 holes along from the valve hole").arg((from.halfSteps + 1) / 2);
+    const QString where = from.halfSteps == 1 ? QCoreApplication::translate("LacingSteps", "beside the valve hole")
+                                              : QCoreApplication::translate("LacingSteps", "%1 holes along from the valve hole").arg((from.halfSteps + 1) / 2);
     QString lay;
     switch (key.lay) {
     case StepLay::Trailing:
-        lay = Tr("It trails: its rim hole lies anticlockwise of its hub hole, behind it as the wheel turns.");
+        lay = QCoreApplication::translate("LacingSteps", "It trails: its rim hole lies anticlockwise of its hub hole, behind it as the wheel turns.");
         break;
-    case StepLay::Leading: lay = Tr("It leads: its rim hole lies clockwise of its hub hole."); break;
-    case StepLay::Radial: lay = Tr("It runs straight out from the hub."); break;
+    case StepLay::Leading: lay = QCoreApplication::translate("LacingSteps", "It leads: its rim hole lies clockwise of its hub hole."); break;
+    case StepLay::Radial: lay = QCoreApplication::translate("LacingSteps", "It runs straight out from the hub."); break;
     }
-    step.text = Tr("Put a spoke through hole %1 of the %2 flange, %3, and into rim hole %4, %5. %6 Every other spoke "
+    step.text = QCoreApplication::translate("LacingSteps", "Put a spoke through hole %1 of the %2 flange, %3, and into rim hole %4, %5. %6 Every other spoke "
                    "is placed from this one.")
                     .arg(key.hub)
                     .arg(FlangeName(key.left), HowTheHeadGoes(key.head, false))
@@ -247,26 +242,26 @@ LacingStep GroupStep(const Wheel& wheel, std::vector<StepSpoke> group, const Cro
     });
     QStringList text;
     if (turnHub)
-        text << Tr("Turn the hub clockwise, seen from the right, until the trailing spokes lie at their angle, "
+        text << QCoreApplication::translate("LacingSteps", "Turn the hub clockwise, seen from the right, until the trailing spokes lie at their angle, "
                    "leaning back from the way the wheel turns.");
     if (step.left)
-        text << Tr("Turn the wheel over to work on the left flange; the drawing stays seen from the right, so its "
+        text << QCoreApplication::translate("LacingSteps", "Turn the wheel over to work on the left flange; the drawing stays seen from the right, so its "
                    "clockwise is anticlockwise in your hands.");
     const QString head = HowTheHeadGoes(first.head, true);
     const QString flange = FlangeName(first.left);
     const int count = static_cast<int>(group.size());
     if (first.lay == StepLay::Radial)
-        text << Tr("%1 spokes, one in each laced hole of the %2 flange, %3.").arg(count).arg(flange, head);
+        text << QCoreApplication::translate("LacingSteps", "%1 spokes, one in each laced hole of the %2 flange, %3.").arg(count).arg(flange, head);
     else if (withKey)
-        text << Tr("%1 spokes, the key spoke among them: one in every other hole of the %2 flange, %3.")
+        text << QCoreApplication::translate("LacingSteps", "%1 spokes, the key spoke among them: one in every other hole of the %2 flange, %3.")
                     .arg(count)
                     .arg(flange, head);
     else
-        text << Tr("%1 spokes, one in every other hole of the %2 flange, %3.").arg(count).arg(flange, head);
+        text << QCoreApplication::translate("LacingSteps", "%1 spokes, one in every other hole of the %2 flange, %3.").arg(count).arg(flange, head);
     switch (first.lay) {
-    case StepLay::Trailing: text << Tr("They cross nothing yet."); break;
+    case StepLay::Trailing: text << QCoreApplication::translate("LacingSteps", "They cross nothing yet."); break;
     case StepLay::Leading: text << WeaveWords(span, CrossOf(wheel, first.left)); break;
-    case StepLay::Radial: text << Tr("Each runs straight out to its rim hole and crosses nothing."); break;
+    case StepLay::Radial: text << QCoreApplication::translate("LacingSteps", "Each runs straight out to its rim hole and crosses nothing."); break;
     }
     step.text = text.join(QLatin1Char(' '));
     step.spokes = std::move(group);
@@ -293,18 +288,18 @@ int ValveAfterHole(const Wheel& wheel)
 QString StepsCoverage(const GridModel& table, const Wheel& wheel)
 {
     const std::vector<StepSpoke> spokes = SpokesOf(table, wheel);
-    if (spokes.empty()) return Tr("Nothing is laced yet: choose the hole counts and lace the table first.");
+    if (spokes.empty()) return QCoreApplication::translate("LacingSteps", "Nothing is laced yet: choose the hole counts and lace the table first.");
     const std::vector<StepSpoke> left = Flange(spokes, true);
     const std::vector<StepSpoke> right = Flange(spokes, false);
     if (left.size() != right.size())
-        return Tr("The flanges hold %1 (left) and %2 (right) spokes: these steps cover flanges of equal counts; "
+        return QCoreApplication::translate("LacingSteps", "The flanges hold %1 (left) and %2 (right) spokes: these steps cover flanges of equal counts; "
                   "lace this wheel from the table.")
             .arg(left.size())
             .arg(right.size());
     for (const bool isLeft : {false, true}) {
         if (CrossOf(wheel, isLeft) == 0) continue;
         if (const auto pair = SameWayNeighbours(isLeft ? left : right))
-            return Tr("On the %1 flange the spokes of hub holes %2 and %3 head the same way: these steps cover "
+            return QCoreApplication::translate("LacingSteps", "On the %1 flange the spokes of hub holes %2 and %3 head the same way: these steps cover "
                       "flanges whose spokes lead and trail in turn; lace this side from the table.")
                 .arg(FlangeName(isLeft))
                 .arg(pair->first)
@@ -370,7 +365,7 @@ LacingSteps StepsOf(const GridModel& table, const Wheel& wheel)
 QString StepSpokeList(const LacingStep& step)
 {
     QStringList pairs;
-    for (const StepSpoke& s : step.spokes) pairs << Tr("hub %1 → rim %2").arg(s.hub).arg(s.rim);
+    for (const StepSpoke& s : step.spokes) pairs << QCoreApplication::translate("LacingSteps", "hub %1 → rim %2").arg(s.hub).arg(s.rim);
     return pairs.join(QStringLiteral(";  "));
 }
 

@@ -15,11 +15,6 @@ namespace {
 constexpr double kMargin = 40;
 constexpr double kGap = 14;
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("Sheet", text);
-}
-
 }  // namespace
 
 SpokeShading ShadingOfStep(const LacingSteps& steps, int index)
@@ -33,9 +28,9 @@ SpokeShading ShadingOfStep(const LacingSteps& steps, int index)
 
 QString StepCountLine(const LacingStep& step)
 {
-    const QString seen = Tr("Seen from the right (drive side), holes numbered clockwise.");
+    const QString seen = QCoreApplication::translate("Sheet", "Seen from the right (drive side), holes numbered clockwise.");
     if (step.kind != StepKind::Group) return seen;
-    return Tr("%1 spokes in this step. %2").arg(step.Count()).arg(seen);
+    return QCoreApplication::translate("Sheet", "%1 spokes in this step. %2").arg(step.Count()).arg(seen);
 }
 
 void PaintStepPage(QPainter& p, const QRectF& page, const StepPage& sp)
@@ -55,7 +50,7 @@ void PaintStepPage(QPainter& p, const QRectF& page, const StepPage& sp)
     double y = header.bottom() + kGap;
     p.setPen(Qt::black);
     p.setFont(SheetFont(15, true));
-    const QString heading = Tr("Lacing step %1 of %2: %3")
+    const QString heading = QCoreApplication::translate("Sheet", "Lacing step %1 of %2: %3")
                                 .arg(sp.index + 1)
                                 .arg(sp.steps->steps.size())
                                 .arg(step.title);
