@@ -101,6 +101,11 @@ SpokeShading LaceStepsPage::Shading() const
     return ShadingOfStep(steps_, current_);
 }
 
+bool LaceStepsPage::SeenFromLeft() const
+{
+    return current_ < static_cast<int>(steps_.steps.size()) && steps_.steps[static_cast<std::size_t>(current_)].seenFromLeft;
+}
+
 void LaceStepsPage::Show()
 {
     const int count = static_cast<int>(steps_.steps.size());

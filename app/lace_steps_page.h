@@ -25,6 +25,8 @@ public:
     void ShowStep(int index);
     // What the drawing shows of the current step.
     SpokeShading Shading() const;
+    // Whether the step shown is seen from the left.
+    bool SeenFromLeft() const;
 
     // After the step shown has changed.
     std::function<void()> OnStepChanged;

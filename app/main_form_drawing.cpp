@@ -50,6 +50,7 @@ void TMainF::PaintWheel(Canvas& canvas)
         shown.wheel.style.numbers = true;
         shown.wheel.style.hubNumbers = true;
         shown.wheel.style.sideIndex = BothSides;
+        shown.wheel.style.seenFromLeft = lacePage->SeenFromLeft();
     }
     try {
         DrawWheel(canvas, shown.wheel, lacingGrid->Model(), shown.frame, layout, shading ? &*shading : nullptr);

@@ -75,6 +75,7 @@ struct SpokeLayout {
     // A straight-pull spoke's line off its seat along the flange, pixels.
     double leftTangent = 0;
     double rightTangent = 0;
+    int direction = 1;  // -1: seen from the left, every angle the other way round
 };
 
 // The line of a row, read as it is drawn: a bad cell stops the drawing at its
@@ -125,21 +126,21 @@ void DrawSpokes(Canvas& canvas, const WheelStyle& in, const GridModel& table, co
         if (in.greyProof) canvas.SetPenStyle(even ? PenStyle::Solid : PenStyle::Dash);
 
         const int hubRadius = even ? l.rightHubHoleRadius : l.leftHubHoleRadius;
-        QPoint hubEnd = PolarPoint(l.centre.x(), l.centre.y(), hubRadius, h * l.hubStep);
+        QPoint hubEnd = PolarPoint(l.centre.x(), l.centre.y(), hubRadius, l.direction * h * l.hubStep);
         if (const double tangent = even ? l.rightTangent : l.leftTangent; tangent != 0) {
             // Ahead of the seat along the flange, in the way the spoke runs to
             // the rim: clockwise on screen for a spoke whose rim end lies clockwise.
             double span = std::fmod(spoke.rimHole * l.rimStep + l.angleDiff - h * l.hubStep, 360.0);
             if (span > 180.0) span -= 360.0;
             if (span <= -180.0) span += 360.0;
-            const double ahead = (span < 0 ? -tangent : tangent);
-            const double a = h * l.hubStep * std::numbers::pi / 180.0;
+            const double ahead = (span < 0 ? -tangent : tangent) * l.direction;
+            const double a = l.direction * h * l.hubStep * std::numbers::pi / 180.0;
             hubEnd += QPoint(static_cast<int>(std::lround(ahead * std::cos(a))),
                              static_cast<int>(std::lround(ahead * std::sin(a))));
         }
         canvas.MoveTo(hubEnd.x(), hubEnd.y());
         const QPoint rimEnd =
-            PolarPoint(l.centre.x(), l.centre.y(), l.rimHoleRadius, spoke.rimHole * l.rimStep + l.angleDiff);
+            PolarPoint(l.centre.x(), l.centre.y(), l.rimHoleRadius, l.direction * (spoke.rimHole * l.rimStep + l.angleDiff));
         canvas.LineTo(rimEnd.x(), rimEnd.y());
     }
 }
@@ -167,7 +168,7 @@ void DrawHubHoleNumbers(Canvas& canvas, const WheelStyle& in, const GridModel& t
         if (in.sideIndex == RightSideOnly && !even) continue;
         const QString label = FormatHoleNumber(h);
         const int radius = std::max((even ? r.rightHubHole : r.leftHubHole) + height, fitting);
-        const QPoint middle = PolarPoint(s.centre.x(), s.centre.y(), radius, h * hubStep);
+        const QPoint middle = PolarPoint(s.centre.x(), s.centre.y(), radius, (in.seenFromLeft ? -1 : 1) * h * hubStep);
         const QRect box(middle.x() - width / 2 - 1, middle.y() - height / 2, width + 2, height);
         const TColor side = even ? in.rightSpoke : in.leftSpoke;
         canvas.SetBrushStyle(BrushStyle::Solid);
@@ -202,7 +203,7 @@ void DrawValve(Canvas& canvas, const Wheel& wheel, const WheelScale& s, const Wh
 {
     if (rimHoles <= 0) return;
     const int valveAfter = ((wheel.valveAfter % rimHoles) + rimHoles) % rimHoles;
-    const double angle = (valveAfter + 0.5) * 360.0 / rimHoles + wheel.angleDifference;
+    const double angle = (wheel.style.seenFromLeft ? -1 : 1) * ((valveAfter + 0.5) * 360.0 / rimHoles + wheel.angleDifference);
     const int band = std::max(2, s.beadRadius - r.rimHole);
     const int radius = std::max(2, band / 3);
     const QPoint at = PolarPoint(s.centre.x(), s.centre.y(), r.rimHole + band / 2, angle);
@@ -251,6 +252,7 @@ void DrawWheel(Canvas& canvas, const Wheel& wheel, const GridModel& table, const
     const double rimStep = 360.0 / layout.rimHoles;
     const double angleDiff = wheel.angleDifference;
     SpokeLayout spokes{s.centre, r.leftHubHole, r.rightHubHole, r.rimHole, hubStep, rimStep, angleDiff};
+    spokes.direction = in.seenFromLeft ? -1 : 1;
     if (wheel.hubKind == StraightPullHub) {
         spokes.leftTangent = wheel.leftTangent * s.scale;
         spokes.rightTangent = wheel.rightTangent * s.scale;
@@ -275,7 +277,8 @@ void DrawWheel(Canvas& canvas, const Wheel& wheel, const GridModel& table, const
     canvas.SetFontColor(ContrastTextColor(in.background));
     canvas.SetFontSize(layout.labelFontSize);
     // The numbers belong to the rim holes and turn with them.
-    if (in.numbers) DrawCircleLabels(canvas, s.centre.x(), s.centre.y(), r.rimHole, labels, 1, angleDiff);
+    if (in.numbers)
+        DrawCircleLabels(canvas, s.centre.x(), s.centre.y(), r.rimHole, labels, 1, angleDiff, in.seenFromLeft ? -1 : 1);
     if (in.hubNumbers) DrawHubHoleNumbers(canvas, in, table, s, r, layout.hubHoles);
 }
 

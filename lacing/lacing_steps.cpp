@@ -232,6 +232,7 @@ LacingStep GroupStep(const Wheel& wheel, std::vector<StepSpoke> group, const Cro
     step.kind = StepKind::Group;
     const StepSpoke& first = group.front();
     step.left = first.left;
+    step.seenFromLeft = first.left;
     step.turnHubFirst = turnHub;
     step.title = GroupTitle(first.left, first.lay, first.head);
     // Clockwise round the rim from the key spoke, or from the valve.
@@ -245,8 +246,8 @@ LacingStep GroupStep(const Wheel& wheel, std::vector<StepSpoke> group, const Cro
         text << QCoreApplication::translate("LacingSteps", "Turn the hub clockwise, seen from the right, until the trailing spokes lie at their angle, "
                    "leaning back from the way the wheel turns.");
     if (step.left)
-        text << QCoreApplication::translate("LacingSteps", "Turn the wheel over to work on the left flange; the drawing stays seen from the right, so its "
-                   "clockwise is anticlockwise in your hands.");
+        text << QCoreApplication::translate("LacingSteps", "Turn the wheel over to work on the left flange: the drawing shows it seen from the left, its hole "
+                   "numbers running anticlockwise.");
     const QString head = HowTheHeadGoes(first.head, true);
     const QString flange = FlangeName(first.left);
     const int count = static_cast<int>(group.size());

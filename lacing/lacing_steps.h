@@ -10,7 +10,8 @@
 // step and a plain note of why, from StepsCoverage alone.
 //
 // The wheel is seen as the drawing shows it: from the right (drive) side,
-// hole numbers running clockwise, the rim turned as for the lengths.
+// hole numbers running clockwise, the rim turned as for the lengths; a step
+// of the left flange is seen from the left, as the builder then holds it.
 #include "platform/grid_model.h"
 #include "wheel/wheel.h"
 
@@ -40,6 +41,9 @@ struct LacingStep {
     std::vector<StepSpoke> spokes;  // the key spoke first in the group that holds it
     bool left = false;              // the flange the step laces
     bool turnHubFirst = false;      // the hub is turned before this group
+    // The wheel turned over to lace the left flange: seen from the left, its
+    // hole numbers run anticlockwise.
+    bool seenFromLeft = false;
     int Count() const { return static_cast<int>(spokes.size()); }
 };
 

@@ -28,7 +28,10 @@ SpokeShading ShadingOfStep(const LacingSteps& steps, int index)
 
 QString StepCountLine(const LacingStep& step)
 {
-    const QString seen = QCoreApplication::translate("Sheet", "Seen from the right (drive side), holes numbered clockwise.");
+    const QString seen =
+        step.seenFromLeft
+            ? QCoreApplication::translate("Sheet", "Seen from the left, holes numbered anticlockwise.")
+            : QCoreApplication::translate("Sheet", "Seen from the right (drive side), holes numbered clockwise.");
     if (step.kind != StepKind::Group) return seen;
     return QCoreApplication::translate("Sheet", "%1 spokes in this step. %2").arg(step.Count()).arg(seen);
 }
@@ -76,7 +79,9 @@ void PaintStepPage(QPainter& p, const QRectF& page, const StepPage& sp)
         frame.height = box.height();
         const SpokeShading shading = ShadingOfStep(*sp.steps, sp.index);
         try {
-            DrawWheel(canvas, sp.wheel, *sp.table, frame, layout, &shading);
+            Wheel seen = sp.wheel;
+            seen.style.seenFromLeft = step.seenFromLeft;
+            DrawWheel(canvas, seen, *sp.table, frame, layout, &shading);
         } catch (const RimoraError& e) {
             p.setPen(Qt::black);
             p.drawText(QRectF(0, 0, box.width(), box.height()), Qt::AlignCenter | Qt::TextWordWrap, e.Message());

@@ -64,6 +64,7 @@ QString StepsJson(const QString& fileName, const LacingSteps& steps)
         o.insert(QStringLiteral("text"), step.text);
         o.insert(QStringLiteral("count"), step.Count());
         o.insert(QStringLiteral("turnHubFirst"), step.turnHubFirst);
+        o.insert(QStringLiteral("seenFrom"), SideName(step.seenFromLeft));
         o.insert(QStringLiteral("spokes"), spokes);
         list.append(o);
     }

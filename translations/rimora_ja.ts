@@ -560,10 +560,6 @@ Do you want to replace it?</source>
         <translation>右から見てハブを時計回りに回し、引きスポークが回転方向の後ろへ傾いた本来の角度になるまで回します。</translation>
     </message>
     <message>
-        <source>Turn the wheel over to work on the left flange; the drawing stays seen from the right, so its clockwise is anticlockwise in your hands.</source>
-        <translation>ホイールを裏返して左フランジを組みます。図は右から見たままなので、図の時計回りは手元では反時計回りです。</translation>
-    </message>
-    <message>
         <source>%1 spokes, one in each laced hole of the %2 flange, %3.</source>
         <translation>スポーク %1 本。%2フランジの組む穴すべてに 1 本ずつ、%3。</translation>
     </message>
@@ -598,6 +594,10 @@ Do you want to replace it?</source>
     <message>
         <source>hub %1 → rim %2</source>
         <translation>ハブ %1 → リム %2</translation>
+    </message>
+    <message>
+        <source>Turn the wheel over to work on the left flange: the drawing shows it seen from the left, its hole numbers running anticlockwise.</source>
+        <translation>ホイールを裏返して左フランジを組みます。図は左から見た向きになり、穴番号は反時計回りに増えます。</translation>
     </message>
 </context>
 <context>
@@ -954,6 +954,10 @@ Do you want to replace it?</source>
     <message>
         <source>Lacing step %1 of %2: %3</source>
         <translation>組み手順 %1 / %2: %3</translation>
+    </message>
+    <message>
+        <source>Seen from the left, holes numbered anticlockwise.</source>
+        <translation>左から見た図、穴番号は反時計回り。</translation>
     </message>
 </context>
 <context>

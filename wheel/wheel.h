@@ -33,6 +33,8 @@ struct WheelStyle {
     // For a print that may come out grey: the left spokes dashed, and each hub
     // number on a patch of its side's colour in black or white, whichever reads.
     bool greyProof = false;
+    // The wheel seen from its left side: every hole number runs anticlockwise.
+    bool seenFromLeft = false;
 };
 
 // What the wheel is built from, in the builder's words, and anything else
