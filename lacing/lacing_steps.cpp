@@ -198,11 +198,22 @@ LacingStep ValveStep(const Wheel& wheel, const std::vector<StepSpoke>& spokes)
     return step;
 }
 
+// The builder turns the wheel over between the flanges; the drawing follows.
+QString TurnOverText(bool toLeft)
+{
+    return toLeft ? QCoreApplication::translate("LacingSteps", "Turn the wheel over to work on the left flange: the "
+                                                               "drawing shows it seen from the left, its hole numbers "
+                                                               "running anticlockwise.")
+                  : QCoreApplication::translate("LacingSteps", "Turn the wheel back over to work on the right flange: "
+                                                               "the drawing shows it seen from the right again.");
+}
+
 LacingStep KeyStep(const Wheel& wheel, const StepSpoke& key)
 {
     LacingStep step;
     step.kind = StepKind::KeySpoke;
     step.left = key.left;
+    step.seenFromLeft = key.left;
     step.spokes = {key};
     step.title = QCoreApplication::translate("LacingSteps", "The key spoke");
     const FromValve from = DistanceFromValve(wheel, key.rim);
@@ -210,10 +221,18 @@ LacingStep KeyStep(const Wheel& wheel, const StepSpoke& key)
                                               : QCoreApplication::translate("LacingSteps", "%1 holes along from the valve hole").arg((from.halfSteps + 1) / 2);
     QString lay;
     switch (key.lay) {
+    // Seen from the left, the wheel's clockwise is anticlockwise.
     case StepLay::Trailing:
-        lay = QCoreApplication::translate("LacingSteps", "It trails: its rim hole lies anticlockwise of its hub hole, behind it as the wheel turns.");
+        lay = key.left ? QCoreApplication::translate("LacingSteps", "It trails: seen from this side its rim hole lies "
+                                                                    "clockwise of its hub hole, behind it as the wheel turns.")
+                       : QCoreApplication::translate("LacingSteps", "It trails: its rim hole lies anticlockwise of its "
+                                                                    "hub hole, behind it as the wheel turns.");
         break;
-    case StepLay::Leading: lay = QCoreApplication::translate("LacingSteps", "It leads: its rim hole lies clockwise of its hub hole."); break;
+    case StepLay::Leading:
+        lay = key.left ? QCoreApplication::translate("LacingSteps", "It leads: seen from this side its rim hole lies "
+                                                                    "anticlockwise of its hub hole.")
+                       : QCoreApplication::translate("LacingSteps", "It leads: its rim hole lies clockwise of its hub hole.");
+        break;
     case StepLay::Radial: lay = QCoreApplication::translate("LacingSteps", "It runs straight out from the hub."); break;
     }
     step.text = QCoreApplication::translate("LacingSteps", "Put a spoke through hole %1 of the %2 flange, %3, and into rim hole %4, %5. %6 Every other spoke "
@@ -222,11 +241,12 @@ LacingStep KeyStep(const Wheel& wheel, const StepSpoke& key)
                     .arg(FlangeName(key.left), HowTheHeadGoes(key.head, false))
                     .arg(key.rim)
                     .arg(where, lay);
+    if (key.left) step.text = TurnOverText(true) + QLatin1Char(' ') + step.text;
     return step;
 }
 
 LacingStep GroupStep(const Wheel& wheel, std::vector<StepSpoke> group, const CrossingSpan& span, bool withKey,
-                     bool turnHub)
+                     bool turnHub, bool fromLeftBefore)
 {
     LacingStep step;
     step.kind = StepKind::Group;
@@ -242,12 +262,16 @@ LacingStep GroupStep(const Wheel& wheel, std::vector<StepSpoke> group, const Cro
         return ((a.rim - start) % n + n) % n < ((b.rim - start) % n + n) % n;
     });
     QStringList text;
+    if (step.seenFromLeft != fromLeftBefore) text << TurnOverText(step.seenFromLeft);
+    // The hub turns forward, the way the wheel turns, which the left side sees the other way round.
     if (turnHub)
-        text << QCoreApplication::translate("LacingSteps", "Turn the hub clockwise, seen from the right, until the trailing spokes lie at their angle, "
-                   "leaning back from the way the wheel turns.");
-    if (step.left)
-        text << QCoreApplication::translate("LacingSteps", "Turn the wheel over to work on the left flange: the drawing shows it seen from the left, its hole "
-                   "numbers running anticlockwise.");
+        text << (step.seenFromLeft
+                     ? QCoreApplication::translate("LacingSteps", "Turn the hub anticlockwise, seen from the left, "
+                                                                  "until the trailing spokes lie at their angle, "
+                                                                  "leaning back from the way the wheel turns.")
+                     : QCoreApplication::translate("LacingSteps", "Turn the hub clockwise, seen from the right, until "
+                                                                  "the trailing spokes lie at their angle, leaning back "
+                                                                  "from the way the wheel turns."));
     const QString head = HowTheHeadGoes(first.head, true);
     const QString flange = FlangeName(first.left);
     const int count = static_cast<int>(group.size());
@@ -351,6 +375,7 @@ LacingSteps StepsOf(const GridModel& table, const Wheel& wheel)
         return DistanceFromValve(wheel, a.rim) < DistanceFromValve(wheel, b.rim);
     });
     result.steps.push_back(KeyStep(wheel, key));
+    bool fromLeft = key.left;
     for (std::size_t i = 0; i < groups.size(); ++i) {
         std::vector<StepSpoke> group = groups[i].spokes;
         if (i == 0) {
@@ -358,7 +383,8 @@ LacingSteps StepsOf(const GridModel& table, const Wheel& wheel)
                                   [&](const StepSpoke& s) { return s.hub == key.hub && s.rim == key.rim; });
         }
         const CrossingSpan& span = group.front().left ? crossings.left : crossings.right;
-        result.steps.push_back(GroupStep(wheel, std::move(group), span, i == 0, groups[i].turnHub));
+        result.steps.push_back(GroupStep(wheel, std::move(group), span, i == 0, groups[i].turnHub, fromLeft));
+        fromLeft = result.steps.back().seenFromLeft;
     }
     return result;
 }

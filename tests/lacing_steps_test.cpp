@@ -130,6 +130,7 @@ TEST(StepsText, NamesTheValveTheKeyAndTheWeave)
         {4, "Turn the hub clockwise"},
         {4, "over the first 2 trailing spokes of its flange it crosses and under the last"}, {3, "9 spokes"},
         {5, "Turn the wheel over"},
+        {4, "Turn the wheel back over"},
     };
     GridModel table(kLacingColCount, kLacingInitialRowCount);
     WriteHeadings(table);

@@ -599,6 +599,22 @@ Do you want to replace it?</source>
         <source>Turn the wheel over to work on the left flange: the drawing shows it seen from the left, its hole numbers running anticlockwise.</source>
         <translation>ホイールを裏返して左フランジを組みます。図は左から見た向きになり、穴番号は反時計回りに増えます。</translation>
     </message>
+    <message>
+        <source>Turn the wheel back over to work on the right flange: the drawing shows it seen from the right again.</source>
+        <translation>ホイールを表に戻して右フランジを組みます。図は再び右から見た向きです。</translation>
+    </message>
+    <message>
+        <source>It trails: seen from this side its rim hole lies clockwise of its hub hole, behind it as the wheel turns.</source>
+        <translation>これは引きスポークです。こちら側から見るとリム穴はハブ穴の時計回り側、ホイールの回転方向の後ろにあります。</translation>
+    </message>
+    <message>
+        <source>It leads: seen from this side its rim hole lies anticlockwise of its hub hole.</source>
+        <translation>これは押しスポークです。こちら側から見るとリム穴はハブ穴の反時計回り側にあります。</translation>
+    </message>
+    <message>
+        <source>Turn the hub anticlockwise, seen from the left, until the trailing spokes lie at their angle, leaning back from the way the wheel turns.</source>
+        <translation>左から見てハブを反時計回りに回し、引きスポークが回転方向の後ろへ傾いた本来の角度になるまで回します。</translation>
+    </message>
 </context>
 <context>
     <name>OutputModule</name>
