@@ -70,7 +70,8 @@ std::vector<StepSpoke> Flange(const std::vector<StepSpoke>& spokes, bool left)
 
 QString FlangeName(bool left)
 {
-    return left ? QCoreApplication::translate("LacingSteps", "left") : QCoreApplication::translate("LacingSteps", "right");
+    return left ? QCoreApplication::translate("LacingSteps", "left")
+                : QCoreApplication::translate("LacingSteps", "right");
 }
 
 // Round the hub a crossed flange must go leading, trailing, leading…: two
@@ -138,7 +139,8 @@ QString LayWords(StepLay lay)
 
 QString GroupTitle(bool left, StepLay lay, StepHead head)
 {
-    const QString flange = left ? QCoreApplication::translate("LacingSteps", "Left flange") : QCoreApplication::translate("LacingSteps", "Right flange");
+    const QString flange = left ? QCoreApplication::translate("LacingSteps", "Left flange")
+                                : QCoreApplication::translate("LacingSteps", "Right flange");
     if (head == StepHead::None) return QCoreApplication::translate("LacingSteps", "%1, %2").arg(flange, LayWords(lay));
     return QCoreApplication::translate("LacingSteps", "%1, %2, %3").arg(flange, LayWords(lay), HeadWords(head));
 }
@@ -155,20 +157,28 @@ QString HowTheHeadGoes(StepHead head, bool each)
                     : QCoreApplication::translate("LacingSteps", "from the inside outward, so its head sits inside");
     case StepHead::None: break;
     }
-    return each ? QCoreApplication::translate("LacingSteps", "each head seated in its hole") : QCoreApplication::translate("LacingSteps", "its head seated in its hole");
+    return each ? QCoreApplication::translate("LacingSteps", "each head seated in its hole")
+                : QCoreApplication::translate("LacingSteps", "its head seated in its hole");
 }
 
 QString WeaveWords(const CrossingSpan& span, int asked)
 {
     if (span.Counted() && span.fewest != span.most)
-        return QCoreApplication::translate("LacingSteps", "Each crosses %1 to %2 trailing spokes of its flange: over all but the last, under the last.")
+        return QCoreApplication::translate(
+                   "LacingSteps",
+                   "Each crosses %1 to %2 trailing spokes of its flange: over all but the last, under the last.")
             .arg(span.fewest)
             .arg(span.most);
     const int crosses = span.Counted() ? span.most : asked;
-    if (crosses <= 1) return QCoreApplication::translate("LacingSteps", "Each goes under the one trailing spoke of its flange it crosses.");
+    if (crosses <= 1)
+        return QCoreApplication::translate("LacingSteps",
+                                           "Each goes under the one trailing spoke of its flange it crosses.");
     if (crosses == 2)
-        return QCoreApplication::translate("LacingSteps", "Each goes over the first trailing spoke of its flange it crosses and under the second.");
-    return QCoreApplication::translate("LacingSteps", "Each goes over the first %1 trailing spokes of its flange it crosses and under the last.")
+        return QCoreApplication::translate(
+            "LacingSteps", "Each goes over the first trailing spoke of its flange it crosses and under the second.");
+    return QCoreApplication::translate(
+               "LacingSteps",
+               "Each goes over the first %1 trailing spokes of its flange it crosses and under the last.")
         .arg(crosses - 1);
 }
 
@@ -180,20 +190,26 @@ LacingStep ValveStep(const Wheel& wheel, const std::vector<StepSpoke>& spokes)
     const int after = ValveAfterHole(wheel);
     const int next = after % wheel.rimHoles + 1;
     QStringList text;
-    text << QCoreApplication::translate("LacingSteps", "Hold the rim with the valve hole at the top, seen from the right (drive side); the hole numbers "
-               "run clockwise. The valve hole lies between rim holes %1 and %2.")
+    text << QCoreApplication::translate(
+                "LacingSteps",
+                "Hold the rim with the valve hole at the top, seen from the right (drive side); the hole numbers "
+                "run clockwise. The valve hole lies between rim holes %1 and %2.")
                 .arg(after)
                 .arg(next);
-    text << QCoreApplication::translate("LacingSteps", "The spoke holes are drilled toward each flange in turn: odd holes toward the left flange, even holes "
-               "toward the right.");
+    text << QCoreApplication::translate(
+        "LacingSteps",
+        "The spoke holes are drilled toward each flange in turn: odd holes toward the left flange, even holes "
+        "toward the right.");
     QList<int> bareRim;
     QList<int> bareHub;
     for (int h = 1; h <= wheel.rimHoles; ++h)
         if (std::none_of(spokes.begin(), spokes.end(), [h](const StepSpoke& s) { return s.rim == h; })) bareRim << h;
     for (int h = 1; h <= wheel.hubHoles; ++h)
         if (std::none_of(spokes.begin(), spokes.end(), [h](const StepSpoke& s) { return s.hub == h; })) bareHub << h;
-    if (!bareRim.isEmpty()) text << QCoreApplication::translate("LacingSteps", "Rim holes %1 stay bare.").arg(Holes(bareRim));
-    if (!bareHub.isEmpty()) text << QCoreApplication::translate("LacingSteps", "Hub holes %1 stay bare.").arg(Holes(bareHub));
+    if (!bareRim.isEmpty())
+        text << QCoreApplication::translate("LacingSteps", "Rim holes %1 stay bare.").arg(Holes(bareRim));
+    if (!bareHub.isEmpty())
+        text << QCoreApplication::translate("LacingSteps", "Hub holes %1 stay bare.").arg(Holes(bareHub));
     step.text = text.join(QLatin1Char(' '));
     return step;
 }
@@ -201,11 +217,13 @@ LacingStep ValveStep(const Wheel& wheel, const std::vector<StepSpoke>& spokes)
 // The builder turns the wheel over between the flanges; the drawing follows.
 QString TurnOverText(bool toLeft)
 {
-    return toLeft ? QCoreApplication::translate("LacingSteps", "Turn the wheel over to work on the left flange: the "
-                                                               "drawing shows it seen from the left, its hole numbers "
-                                                               "running anticlockwise.")
-                  : QCoreApplication::translate("LacingSteps", "Turn the wheel back over to work on the right flange: "
-                                                               "the drawing shows it seen from the right again.");
+    return toLeft ? QCoreApplication::translate("LacingSteps",
+                                                "Turn the wheel over to work on the left flange: the "
+                                                "drawing shows it seen from the left, its hole numbers "
+                                                "running anticlockwise.")
+                  : QCoreApplication::translate("LacingSteps",
+                                                "Turn the wheel back over to work on the right flange: "
+                                                "the drawing shows it seen from the right again.");
 }
 
 LacingStep KeyStep(const Wheel& wheel, const StepSpoke& key)
@@ -217,26 +235,34 @@ LacingStep KeyStep(const Wheel& wheel, const StepSpoke& key)
     step.spokes = {key};
     step.title = QCoreApplication::translate("LacingSteps", "The key spoke");
     const FromValve from = DistanceFromValve(wheel, key.rim);
-    const QString where = from.halfSteps == 1 ? QCoreApplication::translate("LacingSteps", "beside the valve hole")
-                                              : QCoreApplication::translate("LacingSteps", "%1 holes along from the valve hole").arg((from.halfSteps + 1) / 2);
+    const QString where = from.halfSteps == 1
+                              ? QCoreApplication::translate("LacingSteps", "beside the valve hole")
+                              : QCoreApplication::translate("LacingSteps", "%1 holes along from the valve hole")
+                                    .arg((from.halfSteps + 1) / 2);
     QString lay;
     switch (key.lay) {
     // Seen from the left, the wheel's clockwise is anticlockwise.
     case StepLay::Trailing:
-        lay = key.left ? QCoreApplication::translate("LacingSteps", "It trails: seen from this side its rim hole lies "
-                                                                    "clockwise of its hub hole, behind it as the wheel turns.")
-                       : QCoreApplication::translate("LacingSteps", "It trails: its rim hole lies anticlockwise of its "
-                                                                    "hub hole, behind it as the wheel turns.");
+        lay = key.left ? QCoreApplication::translate("LacingSteps",
+                                                     "It trails: seen from this side its rim hole lies "
+                                                     "clockwise of its hub hole, behind it as the wheel turns.")
+                       : QCoreApplication::translate("LacingSteps",
+                                                     "It trails: its rim hole lies anticlockwise of its "
+                                                     "hub hole, behind it as the wheel turns.");
         break;
     case StepLay::Leading:
-        lay = key.left ? QCoreApplication::translate("LacingSteps", "It leads: seen from this side its rim hole lies "
-                                                                    "anticlockwise of its hub hole.")
-                       : QCoreApplication::translate("LacingSteps", "It leads: its rim hole lies clockwise of its hub hole.");
+        lay = key.left ? QCoreApplication::translate("LacingSteps",
+                                                     "It leads: seen from this side its rim hole lies "
+                                                     "anticlockwise of its hub hole.")
+                       : QCoreApplication::translate("LacingSteps",
+                                                     "It leads: its rim hole lies clockwise of its hub hole.");
         break;
     case StepLay::Radial: lay = QCoreApplication::translate("LacingSteps", "It runs straight out from the hub."); break;
     }
-    step.text = QCoreApplication::translate("LacingSteps", "Put a spoke through hole %1 of the %2 flange, %3, and into rim hole %4, %5. %6 Every other spoke "
-                   "is placed from this one.")
+    step.text = QCoreApplication::translate(
+                    "LacingSteps",
+                    "Put a spoke through hole %1 of the %2 flange, %3, and into rim hole %4, %5. %6 Every other spoke "
+                    "is placed from this one.")
                     .arg(key.hub)
                     .arg(FlangeName(key.left), HowTheHeadGoes(key.head, false))
                     .arg(key.rim)
@@ -265,28 +291,37 @@ LacingStep GroupStep(const Wheel& wheel, std::vector<StepSpoke> group, const Cro
     if (step.seenFromLeft != fromLeftBefore) text << TurnOverText(step.seenFromLeft);
     // The hub turns forward, the way the wheel turns, which the left side sees the other way round.
     if (turnHub)
-        text << (step.seenFromLeft
-                     ? QCoreApplication::translate("LacingSteps", "Turn the hub anticlockwise, seen from the left, "
-                                                                  "until the trailing spokes lie at their angle, "
-                                                                  "leaning back from the way the wheel turns.")
-                     : QCoreApplication::translate("LacingSteps", "Turn the hub clockwise, seen from the right, until "
-                                                                  "the trailing spokes lie at their angle, leaning back "
-                                                                  "from the way the wheel turns."));
+        text << (step.seenFromLeft ? QCoreApplication::translate("LacingSteps",
+                                                                 "Turn the hub anticlockwise, seen from the left, "
+                                                                 "until the trailing spokes lie at their angle, "
+                                                                 "leaning back from the way the wheel turns.")
+                                   : QCoreApplication::translate("LacingSteps",
+                                                                 "Turn the hub clockwise, seen from the right, until "
+                                                                 "the trailing spokes lie at their angle, leaning back "
+                                                                 "from the way the wheel turns."));
     const QString head = HowTheHeadGoes(first.head, true);
     const QString flange = FlangeName(first.left);
     const int count = static_cast<int>(group.size());
     if (first.lay == StepLay::Radial)
-        text << QCoreApplication::translate("LacingSteps", "%1 spokes, one in each laced hole of the %2 flange, %3.").arg(count).arg(flange, head);
+        text << QCoreApplication::translate("LacingSteps", "%1 spokes, one in each laced hole of the %2 flange, %3.")
+                    .arg(count)
+                    .arg(flange, head);
     else if (withKey)
-        text << QCoreApplication::translate("LacingSteps", "%1 spokes, the key spoke among them: one in every other hole of the %2 flange, %3.")
+        text << QCoreApplication::translate(
+                    "LacingSteps", "%1 spokes, the key spoke among them: one in every other hole of the %2 flange, %3.")
                     .arg(count)
                     .arg(flange, head);
     else
-        text << QCoreApplication::translate("LacingSteps", "%1 spokes, one in every other hole of the %2 flange, %3.").arg(count).arg(flange, head);
+        text << QCoreApplication::translate("LacingSteps", "%1 spokes, one in every other hole of the %2 flange, %3.")
+                    .arg(count)
+                    .arg(flange, head);
     switch (first.lay) {
     case StepLay::Trailing: text << QCoreApplication::translate("LacingSteps", "They cross nothing yet."); break;
     case StepLay::Leading: text << WeaveWords(span, CrossOf(wheel, first.left)); break;
-    case StepLay::Radial: text << QCoreApplication::translate("LacingSteps", "Each runs straight out to its rim hole and crosses nothing."); break;
+    case StepLay::Radial:
+        text << QCoreApplication::translate("LacingSteps",
+                                            "Each runs straight out to its rim hole and crosses nothing.");
+        break;
     }
     step.text = text.join(QLatin1Char(' '));
     step.spokes = std::move(group);
@@ -313,19 +348,25 @@ int ValveAfterHole(const Wheel& wheel)
 QString StepsCoverage(const GridModel& table, const Wheel& wheel)
 {
     const std::vector<StepSpoke> spokes = SpokesOf(table, wheel);
-    if (spokes.empty()) return QCoreApplication::translate("LacingSteps", "Nothing is laced yet: choose the hole counts and lace the table first.");
+    if (spokes.empty())
+        return QCoreApplication::translate("LacingSteps",
+                                           "Nothing is laced yet: choose the hole counts and lace the table first.");
     const std::vector<StepSpoke> left = Flange(spokes, true);
     const std::vector<StepSpoke> right = Flange(spokes, false);
     if (left.size() != right.size())
-        return QCoreApplication::translate("LacingSteps", "The flanges hold %1 (left) and %2 (right) spokes: these steps cover flanges of equal counts; "
-                  "lace this wheel from the table.")
+        return QCoreApplication::translate(
+                   "LacingSteps",
+                   "The flanges hold %1 (left) and %2 (right) spokes: these steps cover flanges of equal counts; "
+                   "lace this wheel from the table.")
             .arg(left.size())
             .arg(right.size());
     for (const bool isLeft : {false, true}) {
         if (CrossOf(wheel, isLeft) == 0) continue;
         if (const auto pair = SameWayNeighbours(isLeft ? left : right))
-            return QCoreApplication::translate("LacingSteps", "On the %1 flange the spokes of hub holes %2 and %3 head the same way: these steps cover "
-                      "flanges whose spokes lead and trail in turn; lace this side from the table.")
+            return QCoreApplication::translate(
+                       "LacingSteps",
+                       "On the %1 flange the spokes of hub holes %2 and %3 head the same way: these steps cover "
+                       "flanges whose spokes lead and trail in turn; lace this side from the table.")
                 .arg(FlangeName(isLeft))
                 .arg(pair->first)
                 .arg(pair->second);
@@ -347,9 +388,9 @@ LacingSteps StepsOf(const GridModel& table, const Wheel& wheel)
 
     std::vector<SpokeRow> rows;
     for (const StepSpoke& s : spokes) rows.push_back({0, s.rim, s.hub});
-    const WheelCrossings crossings = CountCrossings(
-        rows, {wheel.hubHoles, wheel.rimHoles, wheel.erd, wheel.leftFlange, wheel.rightFlange,
-               wheel.hubHoles != wheel.rimHoles ? wheel.angleDifference : 0.0});
+    const WheelCrossings crossings =
+        CountCrossings(rows, {wheel.hubHoles, wheel.rimHoles, wheel.erd, wheel.leftFlange, wheel.rightFlange,
+                              wheel.hubHoles != wheel.rimHoles ? wheel.angleDifference : 0.0});
 
     // The crossed sides first, the right before the left; a radial side last,
     // as its spokes would stop the hub from turning.
@@ -392,7 +433,8 @@ LacingSteps StepsOf(const GridModel& table, const Wheel& wheel)
 QString StepSpokeList(const LacingStep& step)
 {
     QStringList pairs;
-    for (const StepSpoke& s : step.spokes) pairs << QCoreApplication::translate("LacingSteps", "hub %1 → rim %2").arg(s.hub).arg(s.rim);
+    for (const StepSpoke& s : step.spokes)
+        pairs << QCoreApplication::translate("LacingSteps", "hub %1 → rim %2").arg(s.hub).arg(s.rim);
     return pairs.join(QStringLiteral(";  "));
 }
 
