@@ -28,6 +28,7 @@ namespace rimora {
 class ProfileFile;
 class PartsDialog;
 class HubDialog;
+class LaceStepsPage;
 class TIniSave;
 class SettingsSession;
 class TSumF;
@@ -129,6 +130,8 @@ public:
     PartsDialog* partsDialog = nullptr;
     TButton* hubButton = nullptr;         // "Hub…": straight-pull, heads in or out
     HubDialog* hubDialog = nullptr;
+    LaceStepsPage* lacePage = nullptr;  // the "Lace" tab: the lacing steps over the drawing
+    TSpinEdit* valveSpin = nullptr;     // the rim hole the valve follows
 
     TPanel* drawingPanel = nullptr;
     TPaintBox* wheelPaintBox = nullptr;

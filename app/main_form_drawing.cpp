@@ -2,8 +2,10 @@
 // rebuilds the table's links and lets the drawing code paint; then the scale
 // and the credits overlay are applied to the window's own label and image.
 #include "app/input_mark.h"
+#include "app/lace_steps_page.h"
 #include "app/main_form.h"
 #include "drawing/wheel_drawing.h"
+#include "lacing/lacing_steps.h"
 #include "lacing/lacing_table.h"
 #include "sheet/build_sheet.h"
 
@@ -38,8 +40,20 @@ void TMainF::PaintWheel(Canvas& canvas)
     const DrawnWheel drawn = DrawingOfControls(*this);
     RebuildHubLinks(lacingGrid->Model(), CurrentWheel().wheel.hubHoles, CurrentWheel().wheel.rimHoles);
     WheelLayout layout;
+    // The "Lace" tab: the step's spokes over the wheel, both hole numbers to lace by.
+    const bool lacing = tabs->currentWidget() == lacePage;
+    std::optional<SpokeShading> shading;
+    DrawnWheel shown = drawn;
+    if (lacing) {
+        lacePage->SetSteps(StepsOf(lacingGrid->Model(), drawn.wheel));
+        shading = lacePage->Shading();
+        shown.wheel.style.numbers = true;
+        shown.wheel.style.hubNumbers = true;
+        shown.wheel.style.sideIndex = BothSides;
+        shown.wheel.style.seenFromLeft = lacePage->SeenFromLeft();
+    }
     try {
-        DrawWheel(canvas, drawn.wheel, lacingGrid->Model(), drawn.frame, layout);
+        DrawWheel(canvas, shown.wheel, lacingGrid->Model(), shown.frame, layout, shading ? &*shading : nullptr);
     } catch (...) {
         wheelOnScreen_.Painted(wheelPaintBox->PaintRegion(), wheelPaintBox->size(), drawn.wheel.style.background, layout);
         ApplyDrawingResult(layout);

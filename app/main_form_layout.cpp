@@ -1,5 +1,6 @@
 // How the main window is put together: its controls in the order of its
 // records, the layouts that place them, and which event goes where.
+#include "app/lace_steps_page.h"
 #include "app/fonts.h"
 #include "app/logo.h"
 #include "app/main_form.h"
@@ -183,6 +184,8 @@ void TMainF::CreateControls()
     tabs->addTab(dataPage, tr("Data"));
     tabs->addTab(spokePage, tr("Spoke"));
     tabs->addTab(drawPage, tr("Draw"));
+    lacePage = new LaceStepsPage(tabs);
+    tabs->addTab(lacePage, tr("Lace"));
 }
 
 void TMainF::CreateStoredControls(QWidget* dataPage, QWidget* spokePage, QWidget* drawPage)
@@ -218,6 +221,8 @@ void TMainF::CreateStoredControls(QWidget* dataPage, QWidget* spokePage, QWidget
     rimNumbersCheck = wheelControls_.Get<TCheckBox>("RNCB");
     spokeSideGroup = wheelControls_.Get<TRadioGroup>("Ssd");
     hubNumbersCheck = wheelControls_.Get<TCheckBox>("HNCB");
+    valveSpin = wheelControls_.Get<TSpinEdit>("ValveSE");
+    valveSpin->setToolTip(tr("0: between the last rim hole and the first"));
     recentProfilesEdit = wheelControls_.Get<TEdit>("RecentL");
     recentProfilesEdit->hide();
     recentProfilesEdit->setFocusPolicy(Qt::NoFocus);
@@ -316,7 +321,8 @@ void TMainF::ArrangeControls()
         setTabOrder(beforeSide, side);
         beforeSide = side;
     }
-    setTabOrder(beforeSide, drawButton);
+    setTabOrder(beforeSide, valveSpin);
+    setTabOrder(valveSpin, drawButton);
 }
 
 // Left: the drawing above the button bar.
@@ -515,6 +521,7 @@ void TMainF::ArrangeDrawPage()
     switches->setColumnStretch(2, 1);
     draw->addLayout(switches, row++, 0, 1, 3);
     draw->addWidget(spokeSideGroup, row++, 0, 1, 3);
+    AddSpinLine(*draw, row++, Caption(drawPage, tr("Valve after rim hole:")), valveSpin, QString());
     draw->setRowStretch(row, 1);
     draw->setColumnStretch(2, 1);
     Bevel(static_cast<QFrame*>(drawPage), QFrame::Sunken);
@@ -539,6 +546,10 @@ void TMainF::WireEvents()
     hubNumbersCheck->OnClick = [this] { RedrawIfAuto(); };
     for (TColorBox* c : {backgroundColourBox, rimOuterColourBox, rimInnerColourBox, hubColourBox, rightSpokeColourBox, leftSpokeColourBox}) c->OnChange = [this] { RedrawSidesIfAuto(); };
     spokeSideGroup->OnClick = [this] { RedrawSidesIfAuto(); };
+    valveSpin->OnChange = [this] { RedrawIfAuto(); };
+    // The drawing shows the step while the "Lace" tab is shown, the wheel otherwise.
+    lacePage->OnStepChanged = [this] { wheelPaintBox->repaint(); };
+    connect(tabs, &QTabWidget::currentChanged, this, [this] { RunGuarded([this] { wheelPaintBox->repaint(); }); });
     hubHolesList->OnChange = [this] { HoleCountChosen(); };
     rimHolesList->OnChange = [this] { HoleCountChosen(); };
     leftCrossSpin->OnChange = [this] { HoleCountChosen(); };

@@ -40,7 +40,8 @@ QPoint PolarPoint(int x, int y, int r, double angle)
     return PolarPointOf(x, y, r, angle);
 }
 
-void DrawCircleLabels(Canvas& canvas, int x, int y, int r, const QString& text, unsigned cellFactor, double turn)
+void DrawCircleLabels(Canvas& canvas, int x, int y, int r, const QString& text, unsigned cellFactor, double turn,
+                      int direction)
 {
     canvas.SetBrushStyle(BrushStyle::Clear);
     if (cellFactor == 0) return;
@@ -62,7 +63,7 @@ void DrawCircleLabels(Canvas& canvas, int x, int y, int r, const QString& text, 
 
     for (qsizetype i = 1; i <= count; ++i) {
         const QString label = text.mid(2 * i - 2, 2);
-        const QPoint anchor = PolarPointOf(x - shift, y - shift, r - shift, step * static_cast<double>(i) + turn);
+        const QPoint anchor = PolarPointOf(x - shift, y - shift, r - shift, direction * (step * static_cast<double>(i) + turn));
         canvas.SetBrushStyle(BrushStyle::Clear);
         canvas.TextOut(anchor.x(), anchor.y(), label);
     }

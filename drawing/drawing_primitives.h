@@ -26,8 +26,9 @@ QPoint PolarPoint(int x, int y, int r, double angle);
 // up and the first one step clockwise from it. A trailing odd character is
 // ignored. One label cell is as wide as one full-width character times
 // `cellFactor`; a factor of 0 draws nothing. `turn` (degrees, clockwise) turns
-// every label about the centre. Leaves the brush clear.
+// every label about the centre. A `direction` of -1 runs them anticlockwise,
+// as a wheel seen from its other side. Leaves the brush clear.
 void DrawCircleLabels(Canvas& canvas, int x, int y, int r, const QString& text, unsigned cellFactor = 1,
-                      double turn = 0);
+                      double turn = 0, int direction = 1);
 
 }  // namespace rimora

@@ -75,6 +75,7 @@ struct SpokeLayout {
     // A straight-pull spoke's line off its seat along the flange, pixels.
     double leftTangent = 0;
     double rightTangent = 0;
+    int direction = 1;  // -1: seen from the left, every angle the other way round
 };
 
 // The line of a row, read as it is drawn: a bad cell stops the drawing at its
@@ -89,10 +90,26 @@ std::optional<DrawnSpoke> SpokeAt(const GridModel& table, int row)
     return DrawnSpoke{h, rimCell.RequireWholeNumber()};
 }
 
+// A quarter of the colour over the background: a spoke already laced, seen
+// but out of the way.
+TColor Faded(TColor colour, TColor background)
+{
+    const QColor c = ToQColor(ColorToRGB(colour));
+    const QColor b = ToQColor(ColorToRGB(background));
+    const auto mix = [](int a, int z) { return (a + 3 * z) / 4; };
+    return RGBColor(mix(c.red(), b.red()), mix(c.green(), b.green()), mix(c.blue(), b.blue()));
+}
+
+bool Holds(const std::vector<int>& holes, int hole)
+{
+    return std::find(holes.begin(), holes.end(), hole) != holes.end();
+}
+
 // One line per laced hub hole, from its hub hole, on its own flange's circle,
 // to its rim hole. The angle difference turns the rim holes against the hub,
 // clockwise, as the lengths turn them.
-void DrawSpokes(Canvas& canvas, const WheelStyle& in, const GridModel& table, const SpokeLayout& l)
+void DrawSpokes(Canvas& canvas, const WheelStyle& in, const GridModel& table, const SpokeLayout& l,
+                const SpokeShading* shading)
 {
     for (int row = 1; row < table.RowCount(); ++row) {
         const std::optional<DrawnSpoke> read = SpokeAt(table, row);
@@ -102,25 +119,28 @@ void DrawSpokes(Canvas& canvas, const WheelStyle& in, const GridModel& table, co
         const bool even = h % 2 == 0;  // odd holes are on the left flange
         if (in.sideIndex == LeftSideOnly && even) continue;
         if (in.sideIndex == RightSideOnly && !even) continue;
-        canvas.SetPenColor(even ? in.rightSpoke : in.leftSpoke);
+        const bool faint = shading && !Holds(shading->full, h);
+        if (faint && !Holds(shading->faint, h)) continue;
+        const TColor colour = even ? in.rightSpoke : in.leftSpoke;
+        canvas.SetPenColor(faint ? Faded(colour, in.background) : colour);
         if (in.greyProof) canvas.SetPenStyle(even ? PenStyle::Solid : PenStyle::Dash);
 
         const int hubRadius = even ? l.rightHubHoleRadius : l.leftHubHoleRadius;
-        QPoint hubEnd = PolarPoint(l.centre.x(), l.centre.y(), hubRadius, h * l.hubStep);
+        QPoint hubEnd = PolarPoint(l.centre.x(), l.centre.y(), hubRadius, l.direction * h * l.hubStep);
         if (const double tangent = even ? l.rightTangent : l.leftTangent; tangent != 0) {
             // Ahead of the seat along the flange, in the way the spoke runs to
             // the rim: clockwise on screen for a spoke whose rim end lies clockwise.
             double span = std::fmod(spoke.rimHole * l.rimStep + l.angleDiff - h * l.hubStep, 360.0);
             if (span > 180.0) span -= 360.0;
             if (span <= -180.0) span += 360.0;
-            const double ahead = (span < 0 ? -tangent : tangent);
-            const double a = h * l.hubStep * std::numbers::pi / 180.0;
+            const double ahead = (span < 0 ? -tangent : tangent) * l.direction;
+            const double a = l.direction * h * l.hubStep * std::numbers::pi / 180.0;
             hubEnd += QPoint(static_cast<int>(std::lround(ahead * std::cos(a))),
                              static_cast<int>(std::lround(ahead * std::sin(a))));
         }
         canvas.MoveTo(hubEnd.x(), hubEnd.y());
         const QPoint rimEnd =
-            PolarPoint(l.centre.x(), l.centre.y(), l.rimHoleRadius, spoke.rimHole * l.rimStep + l.angleDiff);
+            PolarPoint(l.centre.x(), l.centre.y(), l.rimHoleRadius, l.direction * (spoke.rimHole * l.rimStep + l.angleDiff));
         canvas.LineTo(rimEnd.x(), rimEnd.y());
     }
 }
@@ -148,7 +168,7 @@ void DrawHubHoleNumbers(Canvas& canvas, const WheelStyle& in, const GridModel& t
         if (in.sideIndex == RightSideOnly && !even) continue;
         const QString label = FormatHoleNumber(h);
         const int radius = std::max((even ? r.rightHubHole : r.leftHubHole) + height, fitting);
-        const QPoint middle = PolarPoint(s.centre.x(), s.centre.y(), radius, h * hubStep);
+        const QPoint middle = PolarPoint(s.centre.x(), s.centre.y(), radius, (in.seenFromLeft ? -1 : 1) * h * hubStep);
         const QRect box(middle.x() - width / 2 - 1, middle.y() - height / 2, width + 2, height);
         const TColor side = even ? in.rightSpoke : in.leftSpoke;
         canvas.SetBrushStyle(BrushStyle::Solid);
@@ -177,6 +197,24 @@ void DrawUnreadableNote(Canvas& canvas, const WheelStyle& in, const DrawingFrame
     canvas.DrawText(box, DT_Center | DT_VCenter | DT_SingleLine, note.arg(FieldCaption(field)));
 }
 
+// The valve hole: a dot on the rim's band between the two holes it stands
+// between, turned with the rim, in black or white as reads on the band.
+void DrawValve(Canvas& canvas, const Wheel& wheel, const WheelScale& s, const WheelRadii& r, int rimHoles)
+{
+    if (rimHoles <= 0) return;
+    const int valveAfter = ((wheel.valveAfter % rimHoles) + rimHoles) % rimHoles;
+    const double angle = (wheel.style.seenFromLeft ? -1 : 1) * ((valveAfter + 0.5) * 360.0 / rimHoles + wheel.angleDifference);
+    const int band = std::max(2, s.beadRadius - r.rimHole);
+    const int radius = std::max(2, band / 3);
+    const QPoint at = PolarPoint(s.centre.x(), s.centre.y(), r.rimHole + band / 2, angle);
+    canvas.SetBrushStyle(BrushStyle::Solid);
+    canvas.SetBrushColor(ContrastTextColor(wheel.style.rimOuter));
+    canvas.SetPenWidth(1);
+    canvas.SetPenColor(ContrastTextColor(wheel.style.rimOuter));
+    canvas.Ellipse(at.x() - radius, at.y() - radius, at.x() + radius, at.y() + radius);
+    canvas.SetPenWidth(wheel.style.spokeWidth);
+}
+
 QString RimHoleLabels(int rimCount)
 {
     QString text;
@@ -188,7 +226,7 @@ QString RimHoleLabels(int rimCount)
 }  // namespace
 
 void DrawWheel(Canvas& canvas, const Wheel& wheel, const GridModel& table, const DrawingFrame& frame,
-               WheelLayout& layout)
+               WheelLayout& layout, const SpokeShading* shading)
 {
     layout = LayOutWheel(wheel, frame);
     const WheelStyle& in = wheel.style;
@@ -214,11 +252,23 @@ void DrawWheel(Canvas& canvas, const Wheel& wheel, const GridModel& table, const
     const double rimStep = 360.0 / layout.rimHoles;
     const double angleDiff = wheel.angleDifference;
     SpokeLayout spokes{s.centre, r.leftHubHole, r.rightHubHole, r.rimHole, hubStep, rimStep, angleDiff};
+    spokes.direction = in.seenFromLeft ? -1 : 1;
     if (wheel.hubKind == StraightPullHub) {
         spokes.leftTangent = wheel.leftTangent * s.scale;
         spokes.rightTangent = wheel.rightTangent * s.scale;
     }
-    DrawSpokes(canvas, in, table, spokes);
+    // The valve belongs to the rim: there before the spokes, so that a table
+    // that stops the spokes leaves it standing.
+    DrawValve(canvas, wheel, s, r, layout.rimHoles);
+    // The faint spokes first, so that the step's own lie on top of them.
+    if (shading) {
+        const SpokeShading faintOnly{{}, shading->faint};
+        DrawSpokes(canvas, in, table, spokes, &faintOnly);
+        const SpokeShading fullOnly{shading->full, {}};
+        DrawSpokes(canvas, in, table, spokes, &fullOnly);
+    } else {
+        DrawSpokes(canvas, in, table, spokes, nullptr);
+    }
     canvas.SetPenStyle(PenStyle::Solid);
 
     const QString labels = RimHoleLabels(layout.rimHoles);
@@ -227,7 +277,8 @@ void DrawWheel(Canvas& canvas, const Wheel& wheel, const GridModel& table, const
     canvas.SetFontColor(ContrastTextColor(in.background));
     canvas.SetFontSize(layout.labelFontSize);
     // The numbers belong to the rim holes and turn with them.
-    if (in.numbers) DrawCircleLabels(canvas, s.centre.x(), s.centre.y(), r.rimHole, labels, 1, angleDiff);
+    if (in.numbers)
+        DrawCircleLabels(canvas, s.centre.x(), s.centre.y(), r.rimHole, labels, 1, angleDiff, in.seenFromLeft ? -1 : 1);
     if (in.hubNumbers) DrawHubHoleNumbers(canvas, in, table, s, r, layout.hubHoles);
 }
 

@@ -22,8 +22,15 @@ namespace rimora {
 // EConvertError with its message is thrown. EWheelInputError for a wheel that
 // cannot be drawn yet (no hole count chosen) or at all; what was painted
 // before stays.
+// Which spokes a lacing step shows: those of its group in their side's
+// colour, those laced before it faint, the rest not at all. By hub hole.
+struct SpokeShading {
+    std::vector<int> full;
+    std::vector<int> faint;
+};
+
 void DrawWheel(Canvas& canvas, const Wheel& wheel, const GridModel& table, const DrawingFrame& frame,
-               WheelLayout& layout);
+               WheelLayout& layout, const SpokeShading* shading = nullptr);
 
 struct DrawnSpoke {
     int hubHole = 0;

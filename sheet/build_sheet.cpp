@@ -7,6 +7,7 @@
 #include "platform/number_text.h"
 #include "sheet/sheet_type.h"
 #include "sheet/tension_page.h"
+#include "sheet/step_pages.h"
 #include "spokes/spoke_bill.h"
 #include "spokes/wheel_notes.h"
 #include "wheel/wheel_choices.h"
@@ -502,7 +503,7 @@ SheetLayout LayOutPages(const QSizeF& page, const BuildSheet& s)
 
 int SheetPageCount(const BuildSheet& s, const QSizeF& page)
 {
-    return LayOutPages(page, s).PageCount();
+    return LayOutPages(page, s).PageCount() + static_cast<int>(s.steps.steps.size());
 }
 
 void PaintSheetPage(QPainter& p, const BuildSheet& s, int index)
@@ -515,6 +516,11 @@ void PaintSheetPage(QPainter& p, const BuildSheet& s, int index)
     p.setRenderHint(QPainter::TextAntialiasing);
     p.fillRect(QRectF(QPointF(0, 0), page), Qt::white);
     const SheetLayout l = LayOutPages(page, s);
+    if (const int step = index - l.PageCount(); step >= 0 && step < static_cast<int>(s.steps.steps.size())) {
+        PaintStepPage(p, l.page, {s.title, &s.steps, step, s.drawing.wheel, s.drawing.frame, s.table});
+        p.restore();
+        return;
+    }
     const int at = std::clamp(index, 0, l.PageCount() - 1);
     PaintHeader(p, l, s);
     if (at == 0) {

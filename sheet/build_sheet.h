@@ -8,6 +8,7 @@
 // paint device, so the printer, a PDF and a test image get the same pages;
 // on a vector device text stays text and lines stay lines.
 #include "drawing/wheel_layout.h"
+#include "lacing/lacing_steps.h"
 #include "sheet/laced_wheel.h"
 #include "sheet/laced_spokes.h"
 #include "sheet/side_spans.h"
@@ -54,6 +55,8 @@ struct BuildSheet {
     // A page after the sheet's own: the last round of tension readings, or a
     // blank form to write them on (no round).
     std::optional<TensionReport> tension;
+    // The lacing steps, a page each after the table; none unless asked for.
+    LacingSteps steps;
 };
 
 // The drawing's inputs for a wheel, at the given size in logical pixels. The

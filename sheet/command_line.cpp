@@ -10,6 +10,7 @@
 #include "sheet/sheet_export.h"
 #include "sheet/side_spans.h"
 #include "sheet/tension_report.h"
+#include "sheet/steps_report.h"
 #include "sheet/wheel_report.h"
 #include "spokes/tension_meter.h"
 
@@ -35,7 +36,7 @@ namespace {
 
 const char* const kCommandOptions[] = {"--lengths", "--json", "--sheet",   "--draw", "--size",    "--format", "--paper",
                                        "--help",    "-h",     "-?",        "--version", "-v",     "--help-all",
-                                       "--tension", "--tension-form", "--tension-round"};
+                                       "--tension", "--tension-form", "--tension-round", "--steps"};
 
 // The options Qt's application object takes for the window, with one dash or
 // two; those of the first row take a value (after '=' or as the next argument).
@@ -239,6 +240,7 @@ QString HelpText(const QCommandLineParser& parser)
                "       rimora --draw FILE.prl OUT.svg|OUT.png [--size WxH]\n"
                "                                                write the drawing\n"
                "       rimora --tension FILE.prl [--json]       print the last round of tension readings\n"
+               "       rimora --steps FILE.prl [--json]         print the lacing steps\n"
                "Spoke lengths, build sheets and drawings of saved wheels (*.prl) without opening the window.\n"
                "\"-\" as OUT writes to the standard output (a drawing as SVG unless --format png).\n"
                "Exit status: 0 done, 1 an error (said on stderr), 2 an unknown option.\n")
@@ -301,7 +303,10 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments)
                                          QStringLiteral("With --sheet: add a blank form to write tension readings on."));
     const QCommandLineOption tensionRound(QStringLiteral("tension-round"),
                                           QStringLiteral("With --sheet: add the last round of tension readings."));
-    parser.addOptions({lengths, json, sheet, draw, size, format, paper, tension, tensionForm, tensionRound});
+    const QCommandLineOption steps(QStringLiteral("steps"),
+                                   QStringLiteral("As --steps <profile>: print the steps to lace the wheel in (with "
+                                                  "--json as one JSON object); with --sheet: a page per step."));
+    parser.addOptions({lengths, json, sheet, draw, size, format, paper, tension, tensionForm, tensionRound, steps});
     parser.addPositionalArgument(QStringLiteral("output"),
                                  QStringLiteral("The file --sheet or --draw writes; \"-\" for the standard output."),
                                  QStringLiteral("[output]"));
@@ -326,19 +331,28 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments)
         QStringList positional = parser.positionalArguments();
         // "--json FILE" is short for "--lengths FILE --json".
         QString lengthsProfile = parser.value(lengths);
+        const bool stepsTask = parser.isSet(steps) && !parser.isSet(sheet);
         const bool jsonAlone = parser.isSet(json) && !parser.isSet(lengths) && !parser.isSet(sheet)
-                               && !parser.isSet(draw) && !parser.isSet(tension) && positional.size() == 1;
+                               && !parser.isSet(draw) && !parser.isSet(tension) && !stepsTask && positional.size() == 1;
         if (jsonAlone) lengthsProfile = positional.takeFirst();
         const bool lengthsTask = parser.isSet(lengths) || jsonAlone;
-        const int tasks =
-            int(lengthsTask) + int(parser.isSet(sheet)) + int(parser.isSet(draw)) + int(parser.isSet(tension));
-        Require(tasks == 1, QStringLiteral("Give exactly one of --lengths, --sheet, --draw and --tension (see --help)."));
-        Require(!parser.isSet(json) || lengthsTask || parser.isSet(tension),
-                QStringLiteral("--json goes with --lengths or --tension."));
+        const int tasks = int(lengthsTask) + int(parser.isSet(sheet)) + int(parser.isSet(draw)) +
+                          int(parser.isSet(tension)) + int(stepsTask);
+        Require(tasks == 1,
+                QStringLiteral("Give exactly one of --lengths, --steps, --sheet, --draw and --tension (see --help)."));
+        Require(!parser.isSet(json) || lengthsTask || stepsTask || parser.isSet(tension),
+                QStringLiteral("--json goes with --lengths, --steps or --tension."));
         Require((!parser.isSet(tensionForm) && !parser.isSet(tensionRound)) || parser.isSet(sheet),
                 QStringLiteral("--tension-form and --tension-round go with --sheet."));
         Require(!parser.isSet(tensionForm) || !parser.isSet(tensionRound),
                 QStringLiteral("Give one of --tension-form and --tension-round."));
+        if (stepsTask) {
+            Require(positional.size() == 1, QStringLiteral("--steps reads one profile and writes no file."));
+            request.task = CommandLineRequest::Task::Steps;
+            request.profile = positional.constFirst();
+            request.json = parser.isSet(json);
+            return request;
+        }
         Require(!parser.isSet(size) || parser.isSet(draw), QStringLiteral("--size goes with --draw."));
         Require(!parser.isSet(format) || parser.isSet(draw), QStringLiteral("--format goes with --draw."));
         Require(!parser.isSet(paper) || parser.isSet(sheet), QStringLiteral("--paper goes with --sheet."));
@@ -379,6 +393,7 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments)
             using Page = CommandLineRequest::TensionPage;
             request.tensionPage = parser.isSet(tensionForm) ? Page::Form : parser.isSet(tensionRound) ? Page::Round : Page::None;
             request.task = CommandLineRequest::Task::Sheet;
+            request.steps = parser.isSet(steps);
             return request;
         }
         const DrawingFormat named = FormatNamed(parser.value(format));
@@ -446,7 +461,14 @@ int CarryOut(const CommandLineRequest& request, QTextStream& out, QTextStream& e
                         QStringLiteral("%1: no round of tension readings").arg(request.profile));
                 sheet.tension = std::move(tension);
             }
+            if (request.steps) sheet.steps = StepsOfWheel(wheel);
             WriteSheetPdf(request.output, sheet, request.paper.value_or(SheetPaper()));
+            return 0;
+        }
+        case Task::Steps: {
+            const LacedWheel wheel = PreparedWheel(request.profile);
+            const LacingSteps steps = StepsOfWheel(wheel);
+            out << (request.json ? StepsJson(wheel.fileName, steps) : StepsLines(steps));
             return 0;
         }
         case Task::Draw: {

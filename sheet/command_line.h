@@ -8,6 +8,7 @@
 //   rimora --draw FILE.prl OUT.svg|OUT.png [--size WxH]
 //   rimora --tension FILE.prl [--json]      (the last round of tension readings)
 //   rimora --sheet FILE.prl OUT.pdf --tension-form | --tension-round
+//   rimora --steps FILE.prl [--json]        (--sheet takes --steps too)
 // "-" as the output is the standard output.
 #include "sheet/sheet_export.h"
 
@@ -63,7 +64,7 @@ void ChooseHeadlessPlatform(int argc, const char* const* argv);
 // What the arguments ask for, read before any file is opened: one task and
 // what it needs, or the message that refuses them.
 struct CommandLineRequest {
-    enum class Task { Refuse, Print, Lengths, Sheet, Draw, Tension, UnknownOption };
+    enum class Task { Refuse, Print, Lengths, Sheet, Draw, Tension, UnknownOption, Steps };
     // A page the sheet adds after its own: a blank form of the spokes round
     // the wheel to write readings on, or the last round.
     enum class TensionPage { None, Form, Round };
@@ -72,8 +73,9 @@ struct CommandLineRequest {
                            // UnknownOption: the option as given
     QString profile;       // the profile a task reads
     QString output;        // the file the sheet or the drawing is written to
-    bool json = false;     // the lengths or the round as one JSON object
+    bool json = false;     // the lengths, the steps or the round as one JSON object
     TensionPage tensionPage = TensionPage::None;  // the sheet's
+    bool steps = false;    // the sheet with a page per lacing step
     std::optional<QPageSize> paper;  // the sheet's, when named
     int width = 800;       // the drawing's size in pixels
     int height = 800;

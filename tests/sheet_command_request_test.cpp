@@ -11,13 +11,13 @@ namespace {
 // "task profile output json WxH format", or the refusal's message.
 QString Described(const CommandLineRequest& r)
 {
-    static const char* const tasks[] = {"refuse", "print", "lengths", "sheet", "draw", "tension", "unknown"};
+    static const char* const tasks[] = {"refuse", "print", "lengths", "sheet", "draw", "tension", "unknown", "steps"};
     static const char* const tensionPages[] = {"", " +form", " +round"};
     static const char* const formats[] = {"svg", "png", "-"};
     if (r.task == CommandLineRequest::Task::Refuse) return QStringLiteral("refused: ") + r.text;
     if (r.task == CommandLineRequest::Task::UnknownOption) return QStringLiteral("unknown: ") + r.text;
     return QStringLiteral("%1 %2 %3 %4 %5x%6 %7")
-        .arg(QLatin1String(tasks[int(r.task)]), r.profile, r.output.isEmpty() ? QStringLiteral("-") : r.output,
+        .arg(QLatin1String(tasks[int(r.task)]) + (r.steps ? QStringLiteral("+steps") : QString()), r.profile, r.output.isEmpty() ? QStringLiteral("-") : r.output,
              r.json ? QStringLiteral("json") : QStringLiteral("text"))
         .arg(r.width)
         .arg(r.height)
@@ -44,15 +44,20 @@ TEST(CommandLineRequest, ArgumentsGiveTheTaskAndWhatItNeedsWithoutOpeningAFile)
         {"--draw missing.prl out.png --size 8192x8192", "draw missing.prl out.png text 8192x8192 png"},
         {"--draw missing.prl out.png --size 8192x8193",
          "refused: --size: a PNG of 8192x8193 would take 256 MB; at most 256 MB (e.g. 8192x8192)"},
-        {"--json a.prl b.prl", "refused: Give exactly one of --lengths, --sheet, --draw and --tension (see --help)."},
+        {"--json a.prl b.prl", "refused: Give exactly one of --lengths, --steps, --sheet, --draw and --tension (see --help)."},
         {"--tension missing.prl", "tension missing.prl - text 800x800 -"},
         {"--tension missing.prl --json", "tension missing.prl - json 800x800 -"},
         {"--tension missing.prl out.pdf", "refused: --tension writes no file: unexpected out.pdf"},
-        {"--tension a.prl --lengths b.prl", "refused: Give exactly one of --lengths, --sheet, --draw and --tension (see --help)."},
+        {"--tension a.prl --lengths b.prl", "refused: Give exactly one of --lengths, --steps, --sheet, --draw and --tension (see --help)."},
         {"--sheet missing.prl out.pdf --tension-form", "sheet missing.prl out.pdf text 800x800 - +form"},
         {"--sheet missing.prl out.pdf --tension-round", "sheet missing.prl out.pdf text 800x800 - +round"},
         {"--sheet missing.prl out.pdf --tension-form --tension-round", "refused: Give one of --tension-form and --tension-round."},
         {"--tension missing.prl --tension-form", "refused: --tension-form and --tension-round go with --sheet."},
+        {"--steps missing.prl", "steps missing.prl - text 800x800 -"},
+        {"--steps missing.prl --json", "steps missing.prl - json 800x800 -"},
+        {"--sheet missing.prl out.pdf --steps", "sheet+steps missing.prl out.pdf text 800x800 -"},
+        {"--steps missing.prl out.pdf", "refused: --steps reads one profile and writes no file."},
+        {"--steps missing.prl --draw missing.prl out.png", "refused: Give exactly one of --lengths, --steps, --sheet, --draw and --tension (see --help)."},
         {"--lenghts missing.prl", "unknown: --lenghts"},
         {"--lengths missing.prl --bogus=1", "unknown: --bogus"},
     };

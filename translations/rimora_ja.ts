@@ -422,6 +422,201 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>LacingSteps</name>
+    <message>
+        <source>left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>heads in</source>
+        <translation>頭は内側</translation>
+    </message>
+    <message>
+        <source>heads out</source>
+        <translation>頭は外側</translation>
+    </message>
+    <message>
+        <source>trailing spokes</source>
+        <translation>引きスポーク</translation>
+    </message>
+    <message>
+        <source>leading spokes</source>
+        <translation>押しスポーク</translation>
+    </message>
+    <message>
+        <source>radial spokes</source>
+        <translation>ラジアルのスポーク</translation>
+    </message>
+    <message>
+        <source>Left flange</source>
+        <translation>左フランジ</translation>
+    </message>
+    <message>
+        <source>Right flange</source>
+        <translation>右フランジ</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1、%2、%3</translation>
+    </message>
+    <message>
+        <source>from the outside inward, so each head sits outside</source>
+        <translation>外側から内側へ通し、頭はどれも外側</translation>
+    </message>
+    <message>
+        <source>from the outside inward, so its head sits outside</source>
+        <translation>外側から内側へ通し、頭は外側</translation>
+    </message>
+    <message>
+        <source>from the inside outward, so each head sits inside</source>
+        <translation>内側から外側へ通し、頭はどれも内側</translation>
+    </message>
+    <message>
+        <source>from the inside outward, so its head sits inside</source>
+        <translation>内側から外側へ通し、頭は内側</translation>
+    </message>
+    <message>
+        <source>each head seated in its hole</source>
+        <translation>頭はそれぞれの穴の座に収める</translation>
+    </message>
+    <message>
+        <source>its head seated in its hole</source>
+        <translation>頭は穴の座に収める</translation>
+    </message>
+    <message>
+        <source>Each crosses %1 to %2 trailing spokes of its flange: over all but the last, under the last.</source>
+        <translation>どれも同じフランジの引きスポーク %1〜%2 本と交差します。最後の 1 本の下を、それ以外の上を通します。</translation>
+    </message>
+    <message>
+        <source>Each goes under the one trailing spoke of its flange it crosses.</source>
+        <translation>どれも交差する同じフランジの引きスポーク 1 本の下を通します。</translation>
+    </message>
+    <message>
+        <source>Each goes over the first trailing spoke of its flange it crosses and under the second.</source>
+        <translation>どれも交差する同じフランジの引きスポークの 1 本目の上、2 本目の下を通します。</translation>
+    </message>
+    <message>
+        <source>Each goes over the first %1 trailing spokes of its flange it crosses and under the last.</source>
+        <translation>どれも交差する同じフランジの引きスポークの最初の %1 本の上、最後の 1 本の下を通します。</translation>
+    </message>
+    <message>
+        <source>The valve hole and the rim&apos;s drilling</source>
+        <translation>バルブ穴とリムの穴の向き</translation>
+    </message>
+    <message>
+        <source>Hold the rim with the valve hole at the top, seen from the right (drive side); the hole numbers run clockwise. The valve hole lies between rim holes %1 and %2.</source>
+        <translation>バルブ穴を上にして、右 (駆動側) から見てリムを持ちます。穴番号は時計回りに増えます。バルブ穴はリム穴 %1 と %2 の間にあります。</translation>
+    </message>
+    <message>
+        <source>The spoke holes are drilled toward each flange in turn: odd holes toward the left flange, even holes toward the right.</source>
+        <translation>スポーク穴は左右のフランジへ交互に向いています。奇数の穴は左フランジ、偶数の穴は右フランジ向きです。</translation>
+    </message>
+    <message>
+        <source>Rim holes %1 stay bare.</source>
+        <translation>リム穴 %1 は空けておきます。</translation>
+    </message>
+    <message>
+        <source>Hub holes %1 stay bare.</source>
+        <translation>ハブ穴 %1 は空けておきます。</translation>
+    </message>
+    <message>
+        <source>The key spoke</source>
+        <translation>キースポーク</translation>
+    </message>
+    <message>
+        <source>beside the valve hole</source>
+        <translation>バルブ穴のすぐ隣</translation>
+    </message>
+    <message>
+        <source>%1 holes along from the valve hole</source>
+        <translation>バルブ穴から %1 穴目</translation>
+    </message>
+    <message>
+        <source>It trails: its rim hole lies anticlockwise of its hub hole, behind it as the wheel turns.</source>
+        <translation>これは引きスポークです。リム穴はハブ穴の反時計回り側、ホイールの回転方向の後ろにあります。</translation>
+    </message>
+    <message>
+        <source>It leads: its rim hole lies clockwise of its hub hole.</source>
+        <translation>これは押しスポークです。リム穴はハブ穴の時計回り側にあります。</translation>
+    </message>
+    <message>
+        <source>It runs straight out from the hub.</source>
+        <translation>ハブからまっすぐ外へ向かいます。</translation>
+    </message>
+    <message>
+        <source>Put a spoke through hole %1 of the %2 flange, %3, and into rim hole %4, %5. %6 Every other spoke is placed from this one.</source>
+        <translation>%2フランジの穴 %1 にスポークを%3で通し、リム穴 %4 (%5) に入れます。%6 ほかのスポークはすべてこの 1 本を基準に置きます。</translation>
+    </message>
+    <message>
+        <source>Turn the hub clockwise, seen from the right, until the trailing spokes lie at their angle, leaning back from the way the wheel turns.</source>
+        <translation>右から見てハブを時計回りに回し、引きスポークが回転方向の後ろへ傾いた本来の角度になるまで回します。</translation>
+    </message>
+    <message>
+        <source>%1 spokes, one in each laced hole of the %2 flange, %3.</source>
+        <translation>スポーク %1 本。%2フランジの組む穴すべてに 1 本ずつ、%3。</translation>
+    </message>
+    <message>
+        <source>%1 spokes, the key spoke among them: one in every other hole of the %2 flange, %3.</source>
+        <translation>スポーク %1 本 (キースポークを含む)。%2フランジの 1 穴おきに 1 本ずつ、%3。</translation>
+    </message>
+    <message>
+        <source>%1 spokes, one in every other hole of the %2 flange, %3.</source>
+        <translation>スポーク %1 本。%2フランジの 1 穴おきに 1 本ずつ、%3。</translation>
+    </message>
+    <message>
+        <source>They cross nothing yet.</source>
+        <translation>まだどれとも交差しません。</translation>
+    </message>
+    <message>
+        <source>Each runs straight out to its rim hole and crosses nothing.</source>
+        <translation>どれもリム穴へまっすぐ向かい、交差しません。</translation>
+    </message>
+    <message>
+        <source>Nothing is laced yet: choose the hole counts and lace the table first.</source>
+        <translation>まだ何も組まれていません。先に穴数を選んで表を組んでください。</translation>
+    </message>
+    <message>
+        <source>The flanges hold %1 (left) and %2 (right) spokes: these steps cover flanges of equal counts; lace this wheel from the table.</source>
+        <translation>フランジのスポーク数が左 %1 本、右 %2 本です。この手順は左右同数のフランジだけを扱います。このホイールは表を見て組んでください。</translation>
+    </message>
+    <message>
+        <source>On the %1 flange the spokes of hub holes %2 and %3 head the same way: these steps cover flanges whose spokes lead and trail in turn; lace this side from the table.</source>
+        <translation>%1フランジでハブ穴 %2 と %3 のスポークが同じ向きです。この手順は押しと引きが交互に並ぶフランジだけを扱います。この側は表を見て組んでください。</translation>
+    </message>
+    <message>
+        <source>hub %1 → rim %2</source>
+        <translation>ハブ %1 → リム %2</translation>
+    </message>
+    <message>
+        <source>Turn the wheel over to work on the left flange: the drawing shows it seen from the left, its hole numbers running anticlockwise.</source>
+        <translation>ホイールを裏返して左フランジを組みます。図は左から見た向きになり、穴番号は反時計回りに増えます。</translation>
+    </message>
+    <message>
+        <source>Turn the wheel back over to work on the right flange: the drawing shows it seen from the right again.</source>
+        <translation>ホイールを表に戻して右フランジを組みます。図は再び右から見た向きです。</translation>
+    </message>
+    <message>
+        <source>It trails: seen from this side its rim hole lies clockwise of its hub hole, behind it as the wheel turns.</source>
+        <translation>これは引きスポークです。こちら側から見るとリム穴はハブ穴の時計回り側、ホイールの回転方向の後ろにあります。</translation>
+    </message>
+    <message>
+        <source>It leads: seen from this side its rim hole lies anticlockwise of its hub hole.</source>
+        <translation>これは押しスポークです。こちら側から見るとリム穴はハブ穴の反時計回り側にあります。</translation>
+    </message>
+    <message>
+        <source>Turn the hub anticlockwise, seen from the left, until the trailing spokes lie at their angle, leaning back from the way the wheel turns.</source>
+        <translation>左から見てハブを反時計回りに回し、引きスポークが回転方向の後ろへ傾いた本来の角度になるまで回します。</translation>
+    </message>
+</context>
+<context>
     <name>OutputModule</name>
     <message>
         <source>%1 belongs to another version of Rimora</source>
@@ -763,6 +958,22 @@ Do you want to replace it?</source>
     <message>
         <source>%1; meets its nipple at %2°</source>
         <translation>%1、ニップルへの進入角 %2°</translation>
+    </message>
+    <message>
+        <source>Seen from the right (drive side), holes numbered clockwise.</source>
+        <translation>右 (駆動側) から見た図、穴番号は時計回り。</translation>
+    </message>
+    <message>
+        <source>%1 spokes in this step. %2</source>
+        <translation>この手順のスポーク %1 本。%2</translation>
+    </message>
+    <message>
+        <source>Lacing step %1 of %2: %3</source>
+        <translation>組み手順 %1 / %2: %3</translation>
+    </message>
+    <message>
+        <source>Seen from the left, holes numbered anticlockwise.</source>
+        <translation>左から見た図、穴番号は反時計回り。</translation>
     </message>
 </context>
 <context>
@@ -1327,6 +1538,29 @@ Jベンド: フランジ厚を入れると、頭を内側にしたスポーク�
     </message>
 </context>
 <context>
+    <name>rimora::LaceStepsPage</name>
+    <message>
+        <source>&lt; &amp;Back</source>
+        <translation>&lt; 戻る(&amp;B)</translation>
+    </message>
+    <message>
+        <source>The step before (Alt+B, PgUp)</source>
+        <translation>前の手順 (Alt+B, PgUp)</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>次へ(&amp;N) &gt;</translation>
+    </message>
+    <message>
+        <source>The next step (Alt+N, PgDn)</source>
+        <translation>次の手順 (Alt+N, PgDn)</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>手順 %1 / %2</translation>
+    </message>
+</context>
+<context>
     <name>rimora::LocknutDialog</name>
     <message>
         <source>Flange offsets from the locknuts</source>
@@ -1839,6 +2073,16 @@ Save it before opening another profile?</source>
     <message>
         <source>Print build sheet with the last tension round...</source>
         <translation>最新のテンション測定付きで組立シートを印刷...</translation>
+        <source>Lace</source>
+        <translation>組み手順</translation>
+    </message>
+    <message>
+        <source>0: between the last rim hole and the first</source>
+        <translation>0: 最後のリム穴と最初のリム穴の間</translation>
+    </message>
+    <message>
+        <source>Valve after rim hole:</source>
+        <translation>バルブ穴の手前のリム穴:</translation>
     </message>
 </context>
 <context>

@@ -34,6 +34,8 @@ struct WheelStyle {
     // For a print that may come out grey: the left spokes dashed, and each hub
     // number on a patch of its side's colour in black or white, whichever reads.
     bool greyProof = false;
+    // The wheel seen from its left side: every hole number runs anticlockwise.
+    bool seenFromLeft = false;
 };
 
 // What the wheel is built from, in the builder's words, and anything else
@@ -95,6 +97,9 @@ struct Wheel {
     // J-bend: which spokes sit heads out (HeadsPattern).
     int leftHeads = 0;
     int rightHeads = 0;
+    // The rim hole the valve hole follows, clockwise; 0 puts it between the
+    // last hole and the first.
+    int valveAfter = 0;
 
     WheelStyle style;
     WheelParts parts;

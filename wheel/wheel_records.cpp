@@ -208,6 +208,8 @@ constexpr WheelRecord kRecords[] = {
     Log("TenRound6E", LogFirstRound + 5),
     Log("TenRound7E", LogFirstRound + 6),
     Log("TenRound8E", LogFirstRound + 7),
+    // The rim hole the valve hole follows: where the lacing steps start.
+    Quiet(Spin("ValveSE", P::Draw, &Wheel::valveAfter, 0, 0, 48)),
 };
 
 }  // namespace

@@ -195,6 +195,9 @@ done <<'CASES'
 1|stdout: No space left on device|full|--help
 1|stdout: Bad file descriptor|closed|--lengths default.prl
 1|stdout: Bad file descriptor|closed|--version
+1|stdout: No space left on device|full|--steps default.prl
+1|--steps reads one profile and writes no file.|file|--steps default.prl out.pdf
+1|Give exactly one of --lengths, --steps, --sheet, --draw and --tension (see --help).|file|--steps default.prl --lengths default.prl
 1|--size: a PNG of 16000x16000 would take 976 MB; at most 256 MB (e.g. 8192x8192)|file|--draw default.prl big.png --size 16000x16000
 2|unknown option '--lenghts' (see --help)|file|--lenghts default.prl
 2|unknown option '--bogus' (see --help)|file|--lengths default.prl --bogus
@@ -235,6 +238,36 @@ grep -q -- '--lengths' help.txt || fail "--help does not list --lengths"
 grep -q '^Usage: rimora  *open the window$' help.txt || fail "--help does not say a bare rimora opens the window"
 ! grep -qF "$WORK" help.txt || fail "--help shows the program's path"
 rimora --version | grep -qx 'rimora [0-9][0-9.]*' || fail "--version does not print 'rimora' and a version"
+# --- the lacing steps ----------------------------------------------------------
+# One wheel per row: the records changed from default.prl | the spokes of each
+# group in lacing order ("" where the steps only note what they do not cover).
+while IFS='|' read -r changes groups; do
+    sed "$changes" default.prl > steps.prl
+    rimora --steps steps.prl > steps.txt 2> steps.err || fail "--steps ($changes) exited $?: $(cat steps.err)"
+    grep -q '^step 1: ' steps.txt || fail "--steps ($changes) printed no first step: $(cat steps.txt)"
+    rimora --steps steps.prl --json | python3 -c 'import json, sys
+d = json.load(sys.stdin); want = [int(g) for g in sys.argv[1].split()]
+groups = [s for s in d["steps"] if s["kind"] == "group"]
+assert [s["count"] for s in groups] == want, [s["count"] for s in groups]
+assert (d["note"] is None) == bool(want), d["note"]
+if want:
+    key = d["steps"][1]["spokes"][0]; rims = d["steps"][0]["text"]
+    n = sum(want)
+    assert key["rim"] in (n, 1) and key["side"] == "right" and key["direction"] == "trailing", key
+    assert groups[0]["spokes"][0] == key, groups[0]["spokes"][0]
+    for g in groups:
+        assert len({(s["side"], s["direction"], s["head"]) for s in g["spokes"]}) == 1, g["title"]' "$groups" \
+        || fail "--steps --json ($changes) is not the order expected: $groups"
+done <<'STEPS'
+s/^HubCB=0$/HubCB=0/|9 9 9 9
+s/^HubCB=0$/HubCB=1/; s/^RimCB=0$/RimCB=1/|8 8 8 8
+s/^HubCB=0$/HubCB=2/; s/^RimCB=0$/RimCB=2/; s/^CLE=3$/CLE=2/; s/^CRE=3$/CRE=2/|7 7 7 7
+s/^HubCB=0$/HubCB=5/; s/^RimCB=0$/RimCB=5/; s/^CLE=3$/CLE=1/; s/^CRE=3$/CRE=1/|
+STEPS
+rimora --sheet default.prl steps.pdf --steps || fail "--sheet --steps exited $?"
+pdfinfo steps.pdf | grep -q '^Pages: *7$' || fail "--sheet --steps of 36 holes is not the sheet and six steps: $(pdfinfo steps.pdf | grep Pages)"
+pdftotext steps.pdf - | grep -q 'Lacing step 6 of 6: Left flange, leading spokes' || fail "the sheet has no page for the last step"
+
 # --- the order list and the paper --------------------------------------------
 grep -qx 'order: 284 mm × 18 right; 286 mm × 18 left' lengths.txt || fail "no order line: $(cat lengths.txt)"
 sed 's/^HubCB=0$/HubCB=2/; s/^RimCB=0$/RimCB=1/' default.prl > w2832.prl
