@@ -2071,8 +2071,6 @@ Save it before opening another profile?</source>
         <translation>空のテンション記入表付きで組立シートを印刷...</translation>
     </message>
     <message>
-        <source>Print build sheet with the last tension round...</source>
-        <translation>最新のテンション測定付きで組立シートを印刷...</translation>
         <source>Lace</source>
         <translation>組み手順</translation>
     </message>
@@ -2083,6 +2081,10 @@ Save it before opening another profile?</source>
     <message>
         <source>Valve after rim hole:</source>
         <translation>バルブ穴の手前のリム穴:</translation>
+    </message>
+    <message>
+        <source>Print build sheet with the last tension round...</source>
+        <translation>最新のテンション測定付きで組立シートを印刷...</translation>
     </message>
 </context>
 <context>
