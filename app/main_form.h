@@ -232,6 +232,8 @@ private:
     void WatchLengthInputs();
     // The lacing table generated afresh from the hole counts and crosses.
     void LaceAfresh();
+    // The crossed side's span of a 2:1 pattern, "63.75°"; empty for other hubs.
+    QString CrossedSpanText(int pattern) const;
     // Laces the cleared table from the hole counts, crosses and flanges;
     // returns what the holes could not give as asked.
     QString LaceFromInputs();

@@ -4,6 +4,8 @@
 #include "app/main_form.h"
 #include "app/summary_form.h"
 #include "lacing/lacing_generation.h"
+#include "lacing/two_to_one_lacing.h"
+#include "platform/number_text.h"
 #include "lacing/lacing_table.h"
 #include "lacing/spoke_rows.h"
 #include "lacing/table_editing.h"
@@ -115,10 +117,23 @@ void TMainF::LaceAfresh()
     if (!missing.isEmpty()) statusBar->SetSimpleText(missing);
 }
 
+QString TMainF::CrossedSpanText(int pattern) const
+{
+    const Wheel& w = CurrentWheel().wheel;
+    const HoleLayout layout = LayoutOf(w);
+    if (!layout.TwoToOne() || !LayoutProblem(layout).isEmpty()) return {};
+    const bool left = !layout.FewerOnLeft();
+    const double span = TwoToOneSpan(layout, left, left ? w.leftCross : w.rightCross, pattern);
+    return span > 0 ? AngleText(span, Marks::RegionUngrouped, 2) + QStringLiteral("°") : QString();
+}
+
 QString TMainF::LaceFromInputs()
 {
     const Wheel& w = CurrentWheel().wheel;
-    return LaceTable(lacingGrid->Model(), w.hubHoles, w.rimHoles, leftCrossSpin->Value(), rightCrossSpin->Value(),
+    HoleLayout layout = LayoutOf(w);
+    layout.leftCross = leftCrossSpin->Value();
+    layout.rightCross = rightCrossSpin->Value();
+    return LaceTable(lacingGrid->Model(), layout, leftCrossSpin->Value(), rightCrossSpin->Value(), w.crossedPattern,
                      FlangeReachOf(w.erd, w.leftFlange, w.rightFlange));
 }
 
@@ -140,7 +155,7 @@ void TMainF::CalculateLengths()
         ShowAngleDifferenceInUse(wheel);
     });
     // The "Data" tab shows no table: the status bar says what came out.
-    QString lengths = SideLengthsText(lacingGrid->Model());
+    QString lengths = SideLengthsText(lacingGrid->Model(), LayoutOf(CurrentWheel().wheel));
     if (lengths.isEmpty()) lengths = tr("No spoke is laced, so no length was worked out.");
     if (const QString notes = LacingNotes(); !notes.isEmpty()) lengths += QStringLiteral("  ") + notes;
     // A hand-edited table can lace a hole twice or name one the wheel lacks;

@@ -404,7 +404,8 @@ BuildSheet ComposeSheet(const LacedWheel& wheel, const QDate& date)
     // The bill's own checks say why a wheel has nothing to order.
     try {
         QStringList bill;
-        BuildSpokeSummary(*wheel.table, bill, wheel.wheel().hubHoles, wheel.wheel().rimHoles);
+        BuildSpokeSummary(*wheel.table, bill, wheel.wheel().hubHoles, wheel.wheel().rimHoles,
+                          LayoutOf(wheel.wheel()));
     } catch (const RimoraError& e) {
         s.bill = QStringList{e.Message()};
     }

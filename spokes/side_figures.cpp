@@ -1,5 +1,6 @@
 #include "spokes/side_figures.h"
 
+#include "lacing/hole_layout.h"
 #include "lacing/lacing_pattern.h"
 #include "lacing/lacing_table.h"
 #include "platform/errors.h"
@@ -120,19 +121,20 @@ WheelSides CalcWheelSides(const GridModel& grid, const Wheel& n)
     moved.rightOffset = result.offsets.right;
     SideSpokes left;
     SideSpokes right;
+    const HoleLayout layout = LayoutOf(n);
     for (int row = 1; row < grid.RowCount(); ++row) {
         const LacingCell& length = grid.Cell(kLengthCol, row);
         const LacingCell& hub = grid.Cell(kToHubCol, row);
         if (length.IsEmpty() || hub.IsEmptyOrGap()) continue;
         const int hubHole = hub.RequireWholeNumber();
-        const bool onLeft = hubHole % 2 != 0;
+        const bool onLeft = layout.HubLeft(hubHole);
         SpokeLine line;
         line.offset = onLeft ? result.offsets.left : result.offsets.right;
         const std::optional<int> rimHole = grid.Cell(kRimCol, row).WholeNumber();
         if (rimHole && n.hubHoles > 0 && n.rimHoles > 0) {
             // The head moves the spoke's bend off the flange's middle, and with it the spoke's lean.
             const SpokeLine laced =
-                LineOfSpoke(moved, onLeft, SpokeSpan(hubHole, n.hubHoles, *rimHole, n.rimHoles) + RimTurnInUse(n));
+                LineOfSpoke(moved, onLeft, layout.Span(hubHole, *rimHole) + RimTurnInUse(n));
             if (HeadsModelled(n, onLeft)) line = laced;
             std::optional<double>& entry = onLeft ? result.leftEntry : result.rightEntry;
             entry = std::min(entry.value_or(90.0), laced.entryDegrees);
