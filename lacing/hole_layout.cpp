@@ -18,11 +18,6 @@ double Fold(double degrees)
     return d;
 }
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("Lacing", text);
-}
-
 }  // namespace
 
 bool HoleLayout::Plain() const
@@ -139,34 +134,34 @@ QString LayoutProblem(const HoleLayout& l)
     if (l.hubCount < 1 || l.rimCount < 1) return {};
     if (l.TwoToOne()) {
         if (l.hubCount % 3 != 0)
-            return Tr("A 2:1 hub shares its holes in groups of three; %1 HUB holes is no multiple of 3.")
+            return QCoreApplication::translate("Lacing", "A 2:1 hub shares its holes in groups of three; %1 HUB holes is no multiple of 3.")
                 .arg(l.hubCount);
         if (l.rimCount != l.hubCount)
-            return Tr("A 2:1 hub of %1 holes laces a rim of as many holes; RIM has %2.").arg(l.hubCount).arg(l.rimCount);
+            return QCoreApplication::translate("Lacing", "A 2:1 hub of %1 holes laces a rim of as many holes; RIM has %2.").arg(l.hubCount).arg(l.rimCount);
         if (l.hubPair > 0 || l.rimPair > 0)
-            return Tr("Paired holes go with equal flanges; set the pair angles to 0 for a 2:1 hub.");
+            return QCoreApplication::translate("Lacing", "Paired holes go with equal flanges; set the pair angles to 0 for a 2:1 hub.");
     }
     if (l.hubPair > 0) {
         if (l.hubCount % 4 != 0 || l.rimCount != l.hubCount)
-            return Tr("A paired hub needs an even number of holes on each flange and a rim of as many holes; "
+            return QCoreApplication::translate("Lacing", "A paired hub needs an even number of holes on each flange and a rim of as many holes; "
                       "HUB has %1, RIM %2.")
                 .arg(l.hubCount)
                 .arg(l.rimCount);
         if (l.hubPair >= 720.0 / l.hubCount)
-            return Tr("The hub's pair angle %1° reaches the flange's pitch of %2°.")
+            return QCoreApplication::translate("Lacing", "The hub's pair angle %1° reaches the flange's pitch of %2°.")
                 .arg(AngleText(l.hubPair, Marks::RegionUngrouped, 2), AngleText(720.0 / l.hubCount, Marks::RegionUngrouped, 2));
     }
     if (l.rimPair > 0) {
-        if (l.rimCount % 2 != 0) return Tr("A paired rim needs an even hole count; RIM has %1.").arg(l.rimCount);
+        if (l.rimCount % 2 != 0) return QCoreApplication::translate("Lacing", "A paired rim needs an even hole count; RIM has %1.").arg(l.rimCount);
         if (l.rimPair >= 360.0 / l.rimCount)
-            return Tr("The rim's pair angle %1° reaches the rim's pitch of %2°.")
+            return QCoreApplication::translate("Lacing", "The rim's pair angle %1° reaches the rim's pitch of %2°.")
                 .arg(AngleText(l.rimPair, Marks::RegionUngrouped, 2), AngleText(360.0 / l.rimCount, Marks::RegionUngrouped, 2));
     }
     if (l.flangeOffset != kUsualFlangeOffset) {
         const int more = std::max(l.FlangeHoles(true), l.FlangeHoles(false));
         const double pitch = 360.0 / more;
         if (l.flangeOffset >= pitch)
-            return Tr("The flange offset %1° reaches the pitch of the flange with more holes, %2°.")
+            return QCoreApplication::translate("Lacing", "The flange offset %1° reaches the pitch of the flange with more holes, %2°.")
                 .arg(AngleText(l.flangeOffset, Marks::RegionUngrouped, 2), AngleText(pitch, Marks::RegionUngrouped, 2));
     }
     return {};

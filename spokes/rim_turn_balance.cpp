@@ -68,6 +68,9 @@ std::optional<double> NearestRoot(const std::vector<SpokeRow>& spokes, const Whe
     const auto f = [&](double turn) { return TorqueAt(spokes, w, t, turn); };
     const auto settle = [&](double a, double b) {
         double fa = f(a);
+        // A step that lands on the root itself (a symmetric pattern) is the root.
+        if (fa == 0) return a;
+        if (f(b) == 0) return b;
         for (int i = 0; i < 60; ++i) {
             const double m = (a + b) / 2.0;
             const double fm = f(m);

@@ -122,6 +122,9 @@ WheelSides CalcWheelSides(const GridModel& grid, const Wheel& n)
     SideSpokes left;
     SideSpokes right;
     const HoleLayout layout = LayoutOf(n);
+    double spanSums[2] = {0, 0};  // |θ| of the left, the right side
+    int spanCounts[2] = {0, 0};
+    int inOtherSideHoles = 0;
     for (int row = 1; row < grid.RowCount(); ++row) {
         const LacingCell& length = grid.Cell(kLengthCol, row);
         const LacingCell& hub = grid.Cell(kToHubCol, row);
@@ -136,6 +139,10 @@ WheelSides CalcWheelSides(const GridModel& grid, const Wheel& n)
             const SpokeLine laced =
                 LineOfSpoke(moved, onLeft, layout.Span(hubHole, *rimHole) + RimTurnInUse(n));
             if (HeadsModelled(n, onLeft)) line = laced;
+            spanSums[onLeft ? 0 : 1] += std::fabs(FoldedSpan(laced.span));
+            ++spanCounts[onLeft ? 0 : 1];
+            const int drilled = layout.RimSide(*rimHole);
+            if (drilled != 0 && (drilled > 0) != onLeft) ++inOtherSideHoles;
             std::optional<double>& entry = onLeft ? result.leftEntry : result.rightEntry;
             entry = std::min(entry.value_or(90.0), laced.entryDegrees);
         }
@@ -164,6 +171,15 @@ WheelSides CalcWheelSides(const GridModel& grid, const Wheel& n)
     result.rightSpokes = right.spokes;
     result.weightedByCounts = left.spokes > 0 && right.spokes > 0 && left.spokes != right.spokes;
     result.crossings = CrossingsOfTable(grid, n);
+    if (!EvenlySpacedHoles(n)) {
+        const auto equivalent = [&](int side) -> std::optional<double> {
+            if (spanCounts[side] == 0) return std::nullopt;
+            return spanSums[side] / spanCounts[side] / (360.0 / spanCounts[side]);
+        };
+        result.leftEquivalentCross = equivalent(0);
+        result.rightEquivalentCross = equivalent(1);
+        if (layout.TwoToOne() && layout.drilling == AlternateDrilling) result.inOtherSideHoles = inOtherSideHoles;
+    }
     return result;
 }
 
@@ -214,6 +230,14 @@ QStringList SideSummaryLines(const WheelSides& sides, const Wheel& n)
                       : QCoreApplication::translate("Spokes", "Rim holes %1mm to the right: WL' %2mm  WR' %3mm"))
                      .arg(LengthText(n.rimOffset, kLine), LengthText(sides.offsets.left, kLine),
                           LengthText(sides.offsets.right, kLine));
+    if (sides.leftEquivalentCross || sides.rightEquivalentCross) {
+        const auto cross = [](const std::optional<double>& x) { return x ? DecimalText(*x, 3, kLine) : QStringLiteral("-"); };
+        lines << QCoreApplication::translate("Spokes", "Equivalent cross: left %1  right %2")
+                     .arg(cross(sides.leftEquivalentCross), cross(sides.rightEquivalentCross));
+    }
+    if (sides.inOtherSideHoles)
+        lines << QCoreApplication::translate("Spokes", "Spokes in rim holes drilled for the other flange: %1")
+                     .arg(*sides.inOtherSideHoles);
     if (sides.weightedByCounts)
         lines << QCoreApplication::translate("Spokes", "Tensions weighed by spoke counts: %1 left, %2 right")
                      .arg(sides.leftSpokes)
