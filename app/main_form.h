@@ -289,6 +289,7 @@ private:
     QStringList absentRecords_;  // names of the first inputs the profile being opened lacks
     QStringList heldRecords_;    // and of those it holds
     std::vector<bool> staleLengths_;  // per table row
+    std::vector<QString> spokeMarks_;  // per table row: the spoke's lay and head
     int lengthCheckHold_ = 0;
     WheelOnScreen wheelOnScreen_;
     mutable WheelControls wheelControls_;  // read lazily: a cache of the converted texts

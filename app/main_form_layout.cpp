@@ -1,5 +1,6 @@
 // How the main window is put together: its controls in the order of its
 // records, the layouts that place them, and which event goes where.
+#include "lacing/hole_layout.h"
 #include "platform/guard.h"
 #include "app/fonts.h"
 #include "app/logo.h"
@@ -588,6 +589,11 @@ void TMainF::WireEvents()
     auto* cells = new LacingCellDelegate([this] { return leftSpokeColourBox->Selected(); }, [this] { return rightSpokeColourBox->Selected(); },
                                          [this](const QString& message) { statusBar->SetSimpleText(message); }, lacingGrid);
     cells->SetStaleLength([this](int row) { return LengthStale(row); });
+    cells->SetHubSide([this](int hole) { return LayoutOf(CurrentWheel().wheel).HubLeft(hole); });
+    cells->SetSpokeMark([this](int row) {
+        return row >= 0 && static_cast<size_t>(row) < spokeMarks_.size() ? spokeMarks_[static_cast<size_t>(row)]
+                                                                          : QString();
+    });
     lacingGrid->setItemDelegate(cells);
     // The table shows hub holes in the spoke colours: repaint it when they change.
     for (TColorBox* c : {rightSpokeColourBox, leftSpokeColourBox}) c->OnChange = [this] {

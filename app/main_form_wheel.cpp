@@ -1,10 +1,13 @@
 // The main window's wheel handlers: each reads its controls and hands the work
 // to the lacing, spokes or drawing code in a line or two.
+#include "app/cell_painting.h"
 #include "app/locknut_dialog.h"
 #include "app/main_form.h"
 #include "app/summary_form.h"
 #include "lacing/lacing_generation.h"
 #include "lacing/two_to_one_lacing.h"
+#include "platform/errors.h"
+#include "sheet/laced_spokes.h"
 #include "platform/number_text.h"
 #include "lacing/lacing_table.h"
 #include "lacing/spoke_rows.h"
@@ -52,6 +55,22 @@ void TMainF::CheckLengths()
 {
     if (lengthCheckHold_ > 0) return;
     const WheelReading& reading = CurrentWheel();
+    // Each row's lay and head beside its length, as the tooltip gives them.
+    std::vector<QString> marks(static_cast<size_t>(lacingGrid->Model().RowCount()));
+    if (reading.wheel.hubHoles > 0 && reading.wheel.rimHoles > 0) {
+        try {
+            for (const LacedSpoke& spoke : LacedSpokes(lacingGrid->Model(), reading.wheel, WheelSpans{}))
+                for (int r = 1; r < lacingGrid->Model().RowCount(); ++r)
+                    if (HoleAt(lacingGrid->Model(), kRimCol, r) == spoke.rim && spoke.length)
+                        marks[static_cast<size_t>(r)] = SpokeMark(spoke.lay, spoke.head);
+        } catch (const RimoraError&) {
+            marks.assign(marks.size(), QString());
+        }
+    }
+    if (marks != spokeMarks_) {
+        spokeMarks_ = std::move(marks);
+        lacingGrid->viewport()->update();
+    }
     std::vector<bool> stale =
         StaleLengthRows(lacingGrid->Model(), reading.wheel, !reading.FirstUnreadable(LengthFields(reading.wheel)));
     // Only a change of which lengths are stale is shown.

@@ -452,6 +452,31 @@ Do you want to replace it?</source>
         <source>The flange offset %1° reaches the pitch of the flange with more holes, %2°.</source>
         <translation>フランジ間のずれ %1° が、穴の多いフランジのピッチ %2° に達しています。</translation>
     </message>
+    <message>
+        <source>L</source>
+        <comment>a leading spoke</comment>
+        <translation>押</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>a trailing spoke</comment>
+        <translation>引</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <comment>a radial spoke</comment>
+        <translation>ラ</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <comment>head</comment>
+        <translation>頭内</translation>
+    </message>
+    <message>
+        <source>out</source>
+        <comment>head</comment>
+        <translation>頭外</translation>
+    </message>
 </context>
 <context>
     <name>OutputModule</name>
