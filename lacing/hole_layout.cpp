@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <cmath>
-#include <numbers>
 
 namespace rimora {
 
@@ -121,12 +120,6 @@ HoleLayout LayoutOf(const Wheel& wheel)
     layout.leftCross = wheel.leftCross;
     layout.rightCross = wheel.rightCross;
     return layout;
-}
-
-double PairAngleOfSpacing(double spacingMm, double pitchCircleMm)
-{
-    if (!(spacingMm > 0) || !(pitchCircleMm > 0)) return 0;
-    return 2.0 * std::asin(std::min(spacingMm / pitchCircleMm, 1.0)) * 180.0 / std::numbers::pi;
 }
 
 QString LayoutProblem(const HoleLayout& l)

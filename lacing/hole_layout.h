@@ -56,10 +56,6 @@ HoleLayout LayoutOf(const Wheel& wheel);
 // pitch of the flange with more holes.
 double UsualFlangeOffset(const HoleLayout& layout);
 
-// φ from the spacing of a pair's holes on the pitch circle: 2 asin(d / PCD);
-// 0 for no spacing or no circle.
-double PairAngleOfSpacing(double spacingMm, double pitchCircleMm);
-
 // What keeps the layout from being laced, in words naming the inputs; empty
 // when it can be.
 QString LayoutProblem(const HoleLayout& layout);

@@ -821,6 +821,26 @@ Do you want to replace it?</source>
         <source>%1; meets its nipple at %2°</source>
         <translation>%1、ニップルへの進入角 %2°</translation>
     </message>
+    <message>
+        <source>Hub holes L / R</source>
+        <translation>ハブ穴数 左 / 右</translation>
+    </message>
+    <message>
+        <source>Rim drilling</source>
+        <translation>リムの穴あけ</translation>
+    </message>
+    <message>
+        <source>Crossed side</source>
+        <translation>クロス側</translation>
+    </message>
+    <message>
+        <source>Flange offset</source>
+        <translation>フランジ間のずれ</translation>
+    </message>
+    <message>
+        <source>Pair angle hub / rim</source>
+        <translation>ペア角 ハブ / リム</translation>
+    </message>
 </context>
 <context>
     <name>Spokes</name>
@@ -1734,16 +1754,16 @@ Save it before opening another profile?</source>
         <translation>クロス側</translation>
     </message>
     <message>
-        <source>Flange offset, 0 for half a pitch:</source>
-        <translation>フランジ間のずれ (0 で半ピッチ):</translation>
+        <source>Flange offset (°), 0 for half a pitch:</source>
+        <translation>フランジ間のずれ (°、0 で半ピッチ):</translation>
     </message>
     <message>
-        <source>φ, hub pair angle, 0 for none:</source>
-        <translation>φ、ハブのペア角 (0 でなし):</translation>
+        <source>φ, hub pair angle (°), 0 for none:</source>
+        <translation>φ、ハブのペア角 (°、0 でなし):</translation>
     </message>
     <message>
-        <source>Rim pair angle, 0 for none:</source>
-        <translation>リムのペア角 (0 でなし):</translation>
+        <source>Rim pair angle (°), 0 for none:</source>
+        <translation>リムのペア角 (°、0 でなし):</translation>
     </message>
 </context>
 <context>

@@ -205,13 +205,13 @@ constexpr WheelRecord kRecords[] = {
      nullptr, QT_TRANSLATE_NOOP("rimora::TMainF", "Crossed side"), nullptr}),
     Quiet(Decimal("FlOffE", P::None, &Wheel::flangeOffset, kUsualFlangeOffset, kFlangeTurn, F::FlangeOffset,
             QT_TRANSLATE_NOOP("WheelFields", "Flange offset"), nullptr,
-            QT_TRANSLATE_NOOP("rimora::TMainF", "Flange offset, 0 for half a pitch:"))),
+            QT_TRANSLATE_NOOP("rimora::TMainF", "Flange offset (°), 0 for half a pitch:"))),
     Quiet(Decimal("HubPairE", P::None, &Wheel::hubPairAngle, 0, kHubPair, F::HubPairAngle,
             QT_TRANSLATE_NOOP("WheelFields", "φ, hub pair angle"), nullptr,
-            QT_TRANSLATE_NOOP("rimora::TMainF", "φ, hub pair angle, 0 for none:"))),
+            QT_TRANSLATE_NOOP("rimora::TMainF", "φ, hub pair angle (°), 0 for none:"))),
     Quiet(Decimal("RimPairE", P::None, &Wheel::rimPairAngle, 0, kRimPair, F::RimPairAngle,
             QT_TRANSLATE_NOOP("WheelFields", "Rim pair angle"), nullptr,
-            QT_TRANSLATE_NOOP("rimora::TMainF", "Rim pair angle, 0 for none:"))),
+            QT_TRANSLATE_NOOP("rimora::TMainF", "Rim pair angle (°), 0 for none:"))),
 };
 
 }  // namespace
