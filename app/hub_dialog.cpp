@@ -12,6 +12,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 namespace rimora {
@@ -102,7 +103,12 @@ void HubDialog::ShowKindInputs()
     for (QWidget* box : {static_cast<QWidget*>(boxes_.drilling), static_cast<QWidget*>(boxes_.pattern),
                          boxes_.flangeOffset})
         form_->setRowVisible(box, twoToOne);
-    for (QWidget* box : {boxes_.hubPair, boxes_.rimPair}) form_->setRowVisible(box, !twoToOne);
+    // A pair angle left over from equal flanges stays in sight, so it can be cleared.
+    for (QWidget* box : {boxes_.hubPair, boxes_.rimPair}) {
+        const auto* edit = qobject_cast<QLineEdit*>(box);
+        const bool set = edit && !edit->text().isEmpty() && edit->text() != QStringLiteral("0");
+        form_->setRowVisible(box, !twoToOne || set);
+    }
     ShowPatternSpans();
     adjustSize();
 }
