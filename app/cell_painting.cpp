@@ -16,8 +16,20 @@ namespace {
 
 }  // namespace
 
+QString SpokeMark(SpokeLay lay, SpokeHead head)
+{
+    QString mark = lay == SpokeLay::Leading    ? QCoreApplication::translate("Lacing", "L", "a leading spoke")
+                   : lay == SpokeLay::Trailing ? QCoreApplication::translate("Lacing", "T", "a trailing spoke")
+                                               : QCoreApplication::translate("Lacing", "R", "a radial spoke");
+    if (head != SpokeHead::Unmodelled)
+        mark += QLatin1Char(' ') + (head == SpokeHead::In ? QCoreApplication::translate("Lacing", "in", "head")
+                                                          : QCoreApplication::translate("Lacing", "out", "head"));
+    return mark;
+}
+
 void PaintLacingCell(Canvas& canvas, const GridModel& table, int col, int row, const QRect& rect,
-                     TColor leftSpokeColor, TColor rightSpokeColor, bool staleLength)
+                     TColor leftSpokeColor, TColor rightSpokeColor, bool staleLength,
+                     const std::function<bool(int)>& onLeft, const QString& mark)
 {
     canvas.SetBrushColor(row % 2 == 0 ? colors::InactiveBorder : colors::WindowBackground);
     canvas.FillRect(rect);
@@ -32,7 +44,7 @@ void PaintLacingCell(Canvas& canvas, const GridModel& table, int col, int row, c
     if (headings)
         color = kLacingHeadingColor;
     else if (col == kHubCol || col == kToHubCol)
-        color = (number % 2 != 0) ? leftSpokeColor : rightSpokeColor;
+        color = (onLeft ? onLeft(number) : number % 2 != 0) ? leftSpokeColor : rightSpokeColor;
     else if (col == kLengthCol && staleLength) {
         color = kStaleLengthColor;
         canvas.SetFontStyle(false, true);
@@ -41,6 +53,12 @@ void PaintLacingCell(Canvas& canvas, const GridModel& table, int col, int row, c
     // Centred across; without single-line mode the text keeps to the top.
     canvas.DrawText(rect, DT_Center | DT_VCenter,
                     headings ? QCoreApplication::translate("Lacing", text.toUtf8().constData()) : text);
+    if (!headings && col == kLengthCol && !mark.isEmpty()) {
+        // Small and grey, apart from the length it stands beside.
+        canvas.SetFontStyle(false, false);
+        canvas.SetFontColor(kSpokeMarkColor);
+        canvas.DrawText(rect.adjusted(0, 0, -4, 0), DT_Right | DT_VCenter | DT_SingleLine, mark);
+    }
 }
 
 }  // namespace rimora

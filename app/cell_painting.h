@@ -9,7 +9,12 @@
 #include "platform/color.h"
 #include "platform/grid_model.h"
 
+#include "sheet/laced_spokes.h"
+#include "spokes/spoke_line.h"
+
 #include <QRect>
+#include <QString>
+#include <functional>
 
 namespace rimora {
 
@@ -17,8 +22,18 @@ namespace rimora {
 constexpr TColor kLacingHeadingColor = colors::Black;
 // Colour of a length that no longer matches the inputs.
 constexpr TColor kStaleLengthColor = colors::Gray;
+// Colour of the lay and head beside a length.
+constexpr TColor kSpokeMarkColor = colors::Gray;
 
+// `onLeft` says which flange a hub hole is on (odd holes left without it);
+// `mark` is the row's spoke as SpokeMark gives it, set in the Length cell's
+// right-hand end, where the number leaves room.
 void PaintLacingCell(Canvas& canvas, const GridModel& table, int col, int row, const QRect& rect,
-                     TColor leftSpokeColor, TColor rightSpokeColor, bool staleLength = false);
+                     TColor leftSpokeColor, TColor rightSpokeColor, bool staleLength = false,
+                     const std::function<bool(int)>& onLeft = {}, const QString& mark = {});
+
+// A spoke's lay and head in a few letters for the table ("L o": leading,
+// head out); empty for a row without a spoke.
+QString SpokeMark(SpokeLay lay, SpokeHead head);
 
 }  // namespace rimora

@@ -34,7 +34,8 @@ void LacingCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
         painter->setFont(option.font);
         Canvas canvas(*painter);
         const bool stale = index.column() == kLengthCol && staleLength_ && staleLength_(index.row());
-        PaintLacingCell(canvas, *table, index.column(), index.row(), option.rect, left, right, stale);
+        const QString mark = index.column() == kLengthCol && mark_ ? mark_(index.row()) : QString();
+        PaintLacingCell(canvas, *table, index.column(), index.row(), option.rect, left, right, stale, onLeft_, mark);
     } catch (const RimoraError& e) {
         failure = e.Message();
     } catch (const std::exception& e) {

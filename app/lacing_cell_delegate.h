@@ -25,6 +25,9 @@ public:
 
     // Which rows' lengths no longer match the inputs, asked at every paint.
     void SetStaleLength(StaleGetter staleLength) { staleLength_ = std::move(staleLength); }
+    // Which flange a hub hole is on, and each row's spoke mark, asked at every paint.
+    void SetHubSide(std::function<bool(int hole)> onLeft) { onLeft_ = std::move(onLeft); }
+    void SetSpokeMark(std::function<QString(int row)> mark) { mark_ = std::move(mark); }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     // The in-place editor leaves the right button to the table, so its popup
@@ -37,6 +40,8 @@ private:
     ColorGetter rightSpokeColor_;
     ErrorReport reportError_;
     StaleGetter staleLength_;
+    std::function<bool(int)> onLeft_;
+    std::function<QString(int)> mark_;
 };
 
 }  // namespace rimora

@@ -252,6 +252,8 @@ private:
     void WatchLengthInputs();
     // The lacing table generated afresh from the hole counts and crosses.
     void LaceAfresh();
+    // The crossed side's span of a 2:1 pattern, "63.75°"; empty for other hubs.
+    QString CrossedSpanText(int pattern) const;
     // Laces the cleared table from the hole counts, crosses and flanges;
     // returns what the holes could not give as asked.
     QString LaceFromInputs();
@@ -307,6 +309,7 @@ private:
     QStringList absentRecords_;  // names of the first inputs the profile being opened lacks
     QStringList heldRecords_;    // and of those it holds
     std::vector<bool> staleLengths_;  // per table row
+    std::vector<QString> spokeMarks_;  // per table row: the spoke's lay and head
     int lengthCheckHold_ = 0;
     WheelOnScreen wheelOnScreen_;
     mutable WheelControls wheelControls_;  // read lazily: a cache of the converted texts

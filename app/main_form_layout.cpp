@@ -1,6 +1,8 @@
 // How the main window is put together: its controls in the order of its
 // records, the layouts that place them, and which event goes where.
 #include "app/lace_steps_page.h"
+#include "lacing/hole_layout.h"
+#include "platform/guard.h"
 #include "app/fonts.h"
 #include "app/logo.h"
 #include "app/main_form.h"
@@ -13,6 +15,8 @@
 #include "wheel/wheel_fields.h"
 #include "widgets/tedit.h"
 
+#include <QAbstractButton>
+#include <QLineEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QRadioButton>
@@ -166,8 +170,10 @@ void TMainF::CreateControls()
     hubDialog = new HubDialog(this,
                               {wheelControls_.Get<TRadioGroup>("HubKindRG"), stored("TanLE"), stored("TanRE"),
                                stored("FlThLE"), stored("FlThRE"), wheelControls_.Get<TRadioGroup>("HeadsLRG"),
-                               wheelControls_.Get<TRadioGroup>("HeadsRRG")},
-                              [this] { RedrawIfAuto(); });
+                               wheelControls_.Get<TRadioGroup>("HeadsRRG"), wheelControls_.Get<TRadioGroup>("HubSplitRG"),
+                               wheelControls_.Get<TRadioGroup>("RimDrillRG"), wheelControls_.Get<TRadioGroup>("CrossPatRG"),
+                               stored("FlOffE"), stored("HubPairE"), stored("RimPairE")},
+                              [this] { RedrawIfAuto(); }, [this](int pattern) { return CrossedSpanText(pattern); });
     CreateDrawingPanel();
     CreateProfileBar();
     statusBar = Create<TStatusBar>(this, QStringLiteral("StatusBar"));
@@ -577,12 +583,28 @@ void TMainF::WireEvents()
     for (const char* key : {"TanLE", "TanRE", "FlThLE", "FlThRE"})
         wheelControls_.Get<TEdit>(key)->OnChange = [this] { RedrawIfAuto(); };
     for (const char* key : {"HeadsLRG", "HeadsRRG"}) wheelControls_.Get<TRadioGroup>(key)->OnClick = [this] { RedrawIfAuto(); };
+    // Where the holes lie changes the lacing itself: laced afresh when the
+    // builder changes it, never when a profile fills the boxes.
+    const auto relace = [this] {
+        HoleCountChosen();
+        hubDialog->ShowPatternSpans();
+    };
+    for (const char* key : {"FlOffE", "HubPairE", "RimPairE"})
+        connect(wheelControls_.Get<TEdit>(key), &QLineEdit::textEdited, this, [relace] { RunGuarded(relace); });
+    for (const char* key : {"HubSplitRG", "RimDrillRG", "CrossPatRG"})
+        for (QAbstractButton* button : wheelControls_.Get<TRadioGroup>(key)->findChildren<QAbstractButton*>())
+            connect(button, &QAbstractButton::clicked, this, [relace] { RunGuarded(relace); });
     connect(insertGapItem, &QAction::triggered, this, [this] { RunGuarded([this] { InsertGap(); }); });
     connect(lacingGrid, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { tableMenu->popup(lacingGrid->viewport()->mapToGlobal(at)); });
     auto* cells = new LacingCellDelegate([this] { return leftSpokeColourBox->Selected(); }, [this] { return rightSpokeColourBox->Selected(); },
                                          [this](const QString& message) { statusBar->SetSimpleText(message); }, lacingGrid);
     cells->SetStaleLength([this](int row) { return LengthStale(row); });
+    cells->SetHubSide([this](int hole) { return LayoutOf(CurrentWheel().wheel).HubLeft(hole); });
+    cells->SetSpokeMark([this](int row) {
+        return row >= 0 && static_cast<size_t>(row) < spokeMarks_.size() ? spokeMarks_[static_cast<size_t>(row)]
+                                                                          : QString();
+    });
     lacingGrid->setItemDelegate(cells);
     // The table shows hub holes in the spoke colours: repaint it when they change.
     for (TColorBox* c : {rightSpokeColourBox, leftSpokeColourBox}) c->OnChange = [this] {

@@ -1,9 +1,14 @@
 // The main window's wheel handlers: each reads its controls and hands the work
 // to the lacing, spokes or drawing code in a line or two.
+#include "app/cell_painting.h"
 #include "app/locknut_dialog.h"
 #include "app/main_form.h"
 #include "app/summary_form.h"
 #include "lacing/lacing_generation.h"
+#include "lacing/two_to_one_lacing.h"
+#include "platform/errors.h"
+#include "sheet/laced_spokes.h"
+#include "platform/number_text.h"
 #include "lacing/lacing_table.h"
 #include "lacing/spoke_rows.h"
 #include "lacing/table_editing.h"
@@ -50,6 +55,22 @@ void TMainF::CheckLengths()
 {
     if (lengthCheckHold_ > 0) return;
     const WheelReading& reading = CurrentWheel();
+    // Each row's lay and head beside its length, as the tooltip gives them.
+    std::vector<QString> marks(static_cast<size_t>(lacingGrid->Model().RowCount()));
+    if (reading.wheel.hubHoles > 0 && reading.wheel.rimHoles > 0) {
+        try {
+            for (const LacedSpoke& spoke : LacedSpokes(lacingGrid->Model(), reading.wheel, WheelSpans{}))
+                for (int r = 1; r < lacingGrid->Model().RowCount(); ++r)
+                    if (HoleAt(lacingGrid->Model(), kRimCol, r) == spoke.rim && spoke.length)
+                        marks[static_cast<size_t>(r)] = SpokeMark(spoke.lay, spoke.head);
+        } catch (const RimoraError&) {
+            marks.assign(marks.size(), QString());
+        }
+    }
+    if (marks != spokeMarks_) {
+        spokeMarks_ = std::move(marks);
+        lacingGrid->viewport()->update();
+    }
     std::vector<bool> stale =
         StaleLengthRows(lacingGrid->Model(), reading.wheel, !reading.FirstUnreadable(LengthFields(reading.wheel)));
     // Only a change of which lengths are stale is shown.
@@ -115,10 +136,23 @@ void TMainF::LaceAfresh()
     if (!missing.isEmpty()) statusBar->SetSimpleText(missing);
 }
 
+QString TMainF::CrossedSpanText(int pattern) const
+{
+    const Wheel& w = CurrentWheel().wheel;
+    const HoleLayout layout = LayoutOf(w);
+    if (!layout.TwoToOne() || !LayoutProblem(layout).isEmpty()) return {};
+    const bool left = !layout.FewerOnLeft();
+    const double span = TwoToOneSpan(layout, left, left ? w.leftCross : w.rightCross, pattern);
+    return span > 0 ? AngleText(span, Marks::RegionUngrouped, 2) + QStringLiteral("°") : QString();
+}
+
 QString TMainF::LaceFromInputs()
 {
     const Wheel& w = CurrentWheel().wheel;
-    return LaceTable(lacingGrid->Model(), w.hubHoles, w.rimHoles, leftCrossSpin->Value(), rightCrossSpin->Value(),
+    HoleLayout layout = LayoutOf(w);
+    layout.leftCross = leftCrossSpin->Value();
+    layout.rightCross = rightCrossSpin->Value();
+    return LaceTable(lacingGrid->Model(), layout, leftCrossSpin->Value(), rightCrossSpin->Value(), w.crossedPattern,
                      FlangeReachOf(w.erd, w.leftFlange, w.rightFlange));
 }
 
@@ -140,7 +174,7 @@ void TMainF::CalculateLengths()
         ShowAngleDifferenceInUse(wheel);
     });
     // The "Data" tab shows no table: the status bar says what came out.
-    QString lengths = SideLengthsText(lacingGrid->Model());
+    QString lengths = SideLengthsText(lacingGrid->Model(), LayoutOf(CurrentWheel().wheel));
     if (lengths.isEmpty()) lengths = tr("No spoke is laced, so no length was worked out.");
     if (const QString notes = LacingNotes(); !notes.isEmpty()) lengths += QStringLiteral("  ") + notes;
     // A hand-edited table can lace a hole twice or name one the wheel lacks;

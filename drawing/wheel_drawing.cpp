@@ -2,6 +2,7 @@
 
 #include "drawing/disc_interior.h"
 #include "drawing/drawing_primitives.h"
+#include "lacing/hole_layout.h"
 #include "lacing/lacing_table.h"
 #include "platform/convert.h"
 #include "wheel/wheel_fields.h"
@@ -75,7 +76,11 @@ struct SpokeLayout {
     // A straight-pull spoke's line off its seat along the flange, pixels.
     double leftTangent = 0;
     double rightTangent = 0;
+    HoleLayout holes;  // plain: every hole one step on from the last
     int direction = 1;  // -1: seen from the left, every angle the other way round
+
+    double HubAngle(int h) const { return holes.Plain() ? h * hubStep : holes.HubAngle(h); }
+    double RimAngle(int r) const { return holes.Plain() ? r * rimStep : holes.RimAngle(r); }
 };
 
 // The line of a row, read as it is drawn: a bad cell stops the drawing at its
@@ -116,7 +121,7 @@ void DrawSpokes(Canvas& canvas, const WheelStyle& in, const GridModel& table, co
         if (!read) continue;
         const DrawnSpoke& spoke = *read;
         const int h = spoke.hubHole;
-        const bool even = h % 2 == 0;  // odd holes are on the left flange
+        const bool even = !l.holes.HubLeft(h);  // a right flange hole
         if (in.sideIndex == LeftSideOnly && even) continue;
         if (in.sideIndex == RightSideOnly && !even) continue;
         const bool faint = shading && !Holds(shading->full, h);
@@ -126,21 +131,21 @@ void DrawSpokes(Canvas& canvas, const WheelStyle& in, const GridModel& table, co
         if (in.greyProof) canvas.SetPenStyle(even ? PenStyle::Solid : PenStyle::Dash);
 
         const int hubRadius = even ? l.rightHubHoleRadius : l.leftHubHoleRadius;
-        QPoint hubEnd = PolarPoint(l.centre.x(), l.centre.y(), hubRadius, l.direction * h * l.hubStep);
+        QPoint hubEnd = PolarPoint(l.centre.x(), l.centre.y(), hubRadius, l.direction * l.HubAngle(h));
         if (const double tangent = even ? l.rightTangent : l.leftTangent; tangent != 0) {
             // Ahead of the seat along the flange, in the way the spoke runs to
             // the rim: clockwise on screen for a spoke whose rim end lies clockwise.
-            double span = std::fmod(spoke.rimHole * l.rimStep + l.angleDiff - h * l.hubStep, 360.0);
+            double span = std::fmod(l.RimAngle(spoke.rimHole) + l.angleDiff - l.HubAngle(h), 360.0);
             if (span > 180.0) span -= 360.0;
             if (span <= -180.0) span += 360.0;
             const double ahead = (span < 0 ? -tangent : tangent) * l.direction;
-            const double a = l.direction * h * l.hubStep * std::numbers::pi / 180.0;
+            const double a = l.direction * l.HubAngle(h) * std::numbers::pi / 180.0;
             hubEnd += QPoint(static_cast<int>(std::lround(ahead * std::cos(a))),
                              static_cast<int>(std::lround(ahead * std::sin(a))));
         }
         canvas.MoveTo(hubEnd.x(), hubEnd.y());
         const QPoint rimEnd =
-            PolarPoint(l.centre.x(), l.centre.y(), l.rimHoleRadius, l.direction * (spoke.rimHole * l.rimStep + l.angleDiff));
+            PolarPoint(l.centre.x(), l.centre.y(), l.rimHoleRadius, l.direction * (l.RimAngle(spoke.rimHole) + l.angleDiff));
         canvas.LineTo(rimEnd.x(), rimEnd.y());
     }
 }
@@ -153,7 +158,7 @@ void DrawSpokes(Canvas& canvas, const WheelStyle& in, const GridModel& table, co
 // they just do. Rows whose HUB cell holds no hole are skipped, as for the spokes.
 // The cells are measured on the canvas's own device, as they are painted there.
 void DrawHubHoleNumbers(Canvas& canvas, const WheelStyle& in, const GridModel& table, const WheelScale& s,
-                        const WheelRadii& r, int hubHoles)
+                        const WheelRadii& r, int hubHoles, const HoleLayout& holes)
 {
     const double hubStep = 360.0 / hubHoles;
     canvas.SetFontSize(HubNumberFontSize(s));
@@ -163,12 +168,13 @@ void DrawHubHoleNumbers(Canvas& canvas, const WheelStyle& in, const GridModel& t
         const LacingCell& hubCell = table.Cell(kHubCol, row);
         if (IsNoHole(hubCell)) continue;
         const int h = hubCell.RequireWholeNumber();
-        const bool even = h % 2 == 0;
+        const bool even = !holes.HubLeft(h);
         if (in.sideIndex == LeftSideOnly && even) continue;
         if (in.sideIndex == RightSideOnly && !even) continue;
         const QString label = FormatHoleNumber(h);
         const int radius = std::max((even ? r.rightHubHole : r.leftHubHole) + height, fitting);
-        const QPoint middle = PolarPoint(s.centre.x(), s.centre.y(), radius, (in.seenFromLeft ? -1 : 1) * h * hubStep);
+        const QPoint middle = PolarPoint(s.centre.x(), s.centre.y(), radius,
+                                         (in.seenFromLeft ? -1 : 1) * (holes.Plain() ? h * hubStep : holes.HubAngle(h)));
         const QRect box(middle.x() - width / 2 - 1, middle.y() - height / 2, width + 2, height);
         const TColor side = even ? in.rightSpoke : in.leftSpoke;
         canvas.SetBrushStyle(BrushStyle::Solid);
@@ -251,7 +257,8 @@ void DrawWheel(Canvas& canvas, const Wheel& wheel, const GridModel& table, const
     const double hubStep = 360.0 / layout.hubHoles;
     const double rimStep = 360.0 / layout.rimHoles;
     const double angleDiff = wheel.angleDifference;
-    SpokeLayout spokes{s.centre, r.leftHubHole, r.rightHubHole, r.rimHole, hubStep, rimStep, angleDiff};
+    SpokeLayout spokes{s.centre, r.leftHubHole, r.rightHubHole, r.rimHole, hubStep, rimStep, angleDiff, 0, 0,
+                       LayoutOf(wheel)};
     spokes.direction = in.seenFromLeft ? -1 : 1;
     if (wheel.hubKind == StraightPullHub) {
         spokes.leftTangent = wheel.leftTangent * s.scale;
@@ -279,7 +286,7 @@ void DrawWheel(Canvas& canvas, const Wheel& wheel, const GridModel& table, const
     // The numbers belong to the rim holes and turn with them.
     if (in.numbers)
         DrawCircleLabels(canvas, s.centre.x(), s.centre.y(), r.rimHole, labels, 1, angleDiff, in.seenFromLeft ? -1 : 1);
-    if (in.hubNumbers) DrawHubHoleNumbers(canvas, in, table, s, r, layout.hubHoles);
+    if (in.hubNumbers) DrawHubHoleNumbers(canvas, in, table, s, r, layout.hubHoles, spokes.holes);
 }
 
 std::vector<DrawnSpoke> SpokesToDraw(const GridModel& table)

@@ -3,6 +3,7 @@
 #include "lacing/crossing_rule.h"
 #include "lacing/lacing_pattern.h"
 #include "lacing/lacing_table.h"
+#include "lacing/two_to_one_lacing.h"
 #include "platform/convert.h"
 #include "platform/errors.h"
 
@@ -68,6 +69,33 @@ QString LaceTable(GridModel& table, int hubCount, int rimCount, int leftCross,
           << BeyondTangentNote(plan, hub, rim, left, right, reach);
     notes.removeAll(QString());
     return notes.join(QLatin1Char(' '));
+}
+
+QString LaceTable(GridModel& table, const HoleLayout& layout, int leftCross, int rightCross, int pattern,
+                  const FlangeReach& reach)
+{
+    if (!layout.TwoToOne() || layout.hubCount < 1 || layout.rimCount < 1) {
+        if (const QString problem = LayoutProblem(layout); !problem.isEmpty()) throw EWheelInputError(problem);
+        return LaceTable(table, layout.hubCount, layout.rimCount, leftCross, rightCross, reach);
+    }
+    if (const QString missing = MissingHoleCountHint(layout.hubCount, layout.rimCount); !missing.isEmpty())
+        throw EWheelInputError(missing);
+    const int hub = CheckHoleCount(layout.hubCount);
+    CheckHoleCount(layout.rimCount);
+    if (const QString problem = LayoutProblem(layout); !problem.isEmpty()) throw EWheelInputError(problem);
+    const int left = LimitCrossNumber(leftCross);
+    const int right = LimitCrossNumber(rightCross);
+    ClearLacingTable(table);
+    table.SetRowCount(hub + 1);
+    for (int r = 1; r <= hub; ++r) {
+        table.SetCell(kHubCol, r, HoleCell(r));
+        table.SetCell(kRimCol, r, HoleCell(r));
+    }
+    for (const PlannedSpoke& spoke : PlanTwoToOne(layout, left, right, pattern).spokes) {
+        table.SetCell(kToHubCol, spoke.rim, HoleCell(spoke.hub));
+        table.SetCell(kToRimCol, spoke.hub, HoleCell(spoke.rim));
+    }
+    return {};
 }
 
 }  // namespace rimora

@@ -3,6 +3,7 @@
 // numbers. It is split in two so that the window can reset the angle
 // difference between them, as the change of that field has its own handling:
 //   ClearLacingTable(table);  AdE->SetText("0");  LaceTable(table, ...);  TyCBChange();
+#include "lacing/hole_layout.h"
 #include "lacing/lacing_notes.h"
 #include "platform/grid_model.h"
 
@@ -32,5 +33,11 @@ void ClearLacingTable(GridModel& table);
 // (judged with `reach`); empty when the wheel is laced as asked.
 QString LaceTable(GridModel& table, int hubCount, int rimCount, int leftCross,
                   int rightCross, const FlangeReach& reach = {});
+// The same for the wheel's holes as they lie: a 2:1 hub laced in groups of
+// three with the crossed side's `pattern` (CrossedPattern); paired holes
+// laced as evenly spaced ones. A layout that cannot be laced throws
+// EWheelInputError naming its inputs, before the table is touched.
+QString LaceTable(GridModel& table, const HoleLayout& layout, int leftCross, int rightCross, int pattern,
+                  const FlangeReach& reach = {});
 
 }  // namespace rimora

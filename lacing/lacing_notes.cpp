@@ -21,7 +21,7 @@ std::vector<SpannedSpoke> FlangeSpokes(const std::vector<SpannedSpoke>& spokes, 
 {
     std::vector<SpannedSpoke> out;
     for (const SpannedSpoke& s : spokes)
-        if (s.hub % 2 == side) out.push_back(s);
+        if ((s.side >= 0 ? s.side : s.hub % 2) == side) out.push_back(s);
     std::sort(out.begin(), out.end(), [](const SpannedSpoke& a, const SpannedSpoke& b) { return a.hub < b.hub; });
     return out;
 }

@@ -27,6 +27,7 @@ FlangeReach FlangeReachOf(double erd, double leftFlange, double rightFlange);
 struct SpannedSpoke {
     int hub = 0;
     double span = 0;
+    int side = -1;  // 1 left, 0 right; -1 by the hole's number, odd holes left
 };
 
 // The spokes of a plan with the spans its holes give (SpokeSpan).

@@ -71,11 +71,13 @@ WheelCrossings CountCrossings(const std::vector<SpokeRow>& spokes, const Crossin
     std::vector<Segment> left;
     std::vector<Segment> right;
     for (const SpokeRow& s : spokes) {
-        const bool onLeft = s.hubHole % 2 != 0;
+        const bool onLeft = g.holes.HubLeft(s.hubHole);
         const double flange = onLeft ? g.leftFlange : g.rightFlange;
         if (!Usable(flange)) continue;
-        const Segment segment{OnCircle(flange, s.hubHole * 360.0 / g.hubCount),
-                              OnCircle(g.erd, s.rimHole * 360.0 / g.rimCount + g.rimTurn)};
+        const bool plain = g.holes.Plain();
+        const Segment segment{
+            OnCircle(flange, plain ? s.hubHole * 360.0 / g.hubCount : g.holes.HubAngle(s.hubHole)),
+            OnCircle(g.erd, (plain ? s.rimHole * 360.0 / g.rimCount : g.holes.RimAngle(s.rimHole)) + g.rimTurn)};
         (onLeft ? left : right).push_back(segment);
     }
     out.left = CountFlange(left);

@@ -4,6 +4,7 @@
 // give something else (a flange of an odd number of spokes cannot alternate,
 // so neighbours that head the same way never meet), and a hand-edited table
 // can lace anything.
+#include "lacing/hole_layout.h"
 #include "lacing/spoke_rows.h"
 
 #include <QString>
@@ -35,6 +36,7 @@ struct CrossingGeometry {
     double leftFlange = 0;
     double rightFlange = 0;
     double rimTurn = 0;
+    HoleLayout holes;  // plain: the even spacing above
 };
 
 // Each spoke a straight segment from its hub hole to its rim hole; a spoke

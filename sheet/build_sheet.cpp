@@ -1,6 +1,7 @@
 #include "sheet/build_sheet.h"
 
 #include "drawing/wheel_drawing.h"
+#include "lacing/hole_layout.h"
 #include "platform/canvas.h"
 #include "platform/convert.h"
 #include "platform/errors.h"
@@ -364,6 +365,27 @@ std::vector<SheetInput> InputsOf(const Wheel& w)
         inputs.push_back({QCoreApplication::translate("Sheet", "Heads L / R"),
                           SidePair(pattern(w.leftHeads), pattern(w.rightHeads), {})});
     }
+    // Where the holes lie, for a wheel whose holes do not lie evenly.
+    if (!EvenlySpacedHoles(w)) {
+        const HoleLayout layout = LayoutOf(w);
+        const QString degree = QCoreApplication::translate("Sheet", " degree");
+        inputs.push_back({QCoreApplication::translate("Sheet", "Hub holes L / R"),
+                          SidePair(QString::number(layout.FlangeHoles(true)),
+                                   QString::number(layout.FlangeHoles(false)), {})});
+        if (layout.TwoToOne()) {
+            const QStringList drilling = RimDrillingItems();
+            inputs.push_back({QCoreApplication::translate("Sheet", "Rim drilling"),
+                              drilling.value(w.rimDrilling, drilling.value(0))});
+            inputs.push_back({QCoreApplication::translate("Sheet", "Crossed side"),
+                              CrossedPatternItems().value(w.crossedPattern == LongerSpan ? 1 : 0)});
+            inputs.push_back({QCoreApplication::translate("Sheet", "Flange offset"),
+                              n(layout.flangeOffset == kUsualFlangeOffset ? UsualFlangeOffset(layout)
+                                                                          : layout.flangeOffset) + degree});
+        }
+        if (layout.hubPair > 0 || layout.rimPair > 0)
+            inputs.push_back({QCoreApplication::translate("Sheet", "Pair angle hub / rim"),
+                              SidePair(n(layout.hubPair), n(layout.rimPair), degree)});
+    }
     return inputs;
 }
 
@@ -406,7 +428,8 @@ BuildSheet ComposeSheet(const LacedWheel& wheel, const QDate& date)
     // The bill's own checks say why a wheel has nothing to order.
     try {
         QStringList bill;
-        BuildSpokeSummary(*wheel.table, bill, wheel.wheel().hubHoles, wheel.wheel().rimHoles);
+        BuildSpokeSummary(*wheel.table, bill, wheel.wheel().hubHoles, wheel.wheel().rimHoles,
+                          LayoutOf(wheel.wheel()));
     } catch (const RimoraError& e) {
         s.bill = QStringList{e.Message()};
     }

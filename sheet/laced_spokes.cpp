@@ -13,7 +13,7 @@ namespace {
 
 }  // namespace
 
-std::vector<LacedSpoke> LacedSpokes(const GridModel& table, int hubCount, int rimCount)
+std::vector<LacedSpoke> LacedSpokes(const GridModel& table, int hubCount, int rimCount, const HoleLayout& layout)
 {
     std::vector<LacedSpoke> spokes;
     for (const SpokeRow& spoke : LacedSpokeRows(table, hubCount, rimCount).spokes) {
@@ -21,7 +21,7 @@ std::vector<LacedSpoke> LacedSpokes(const GridModel& table, int hubCount, int ri
         LacedSpoke s;
         s.rim = spoke.rimHole;
         s.hub = spoke.hubHole;
-        s.left = s.hub % 2 != 0;
+        s.left = layout.HubLeft(s.hub);
         s.lengthText = table.Cells(kLengthCol, row);
         s.length = LengthAt(table, row);
         spokes.push_back(s);
@@ -31,7 +31,7 @@ std::vector<LacedSpoke> LacedSpokes(const GridModel& table, int hubCount, int ri
 
 std::vector<LacedSpoke> LacedSpokes(const GridModel& table, const Wheel& n, const WheelSpans& sides)
 {
-    std::vector<LacedSpoke> spokes = LacedSpokes(table, n.hubHoles, n.rimHoles);
+    std::vector<LacedSpoke> spokes = LacedSpokes(table, n.hubHoles, n.rimHoles, LayoutOf(n));
     if (n.hubHoles <= 0 || n.rimHoles <= 0) return spokes;
     for (LacedSpoke& s : spokes) {
         const SideSpan& side = s.left ? sides.left : sides.right;

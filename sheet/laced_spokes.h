@@ -1,6 +1,7 @@
 #pragma once
 // The laced spokes of a lacing table, one per row that joins a rim hole to a
 // hub hole: the sheet's lacing list and the command line's JSON read them.
+#include "lacing/hole_layout.h"
 #include "platform/grid_model.h"
 #include "sheet/side_spans.h"
 #include "spokes/order_list.h"
@@ -37,7 +38,8 @@ struct LacedSpoke {
 // The laced spokes from the top of the table down. Rows whose RIM or ->H is
 // empty, the gap mark or no whole number carry no spoke; a length is the one
 // its cell was read as, in the region, grouping allowed ("1,002.5").
-std::vector<LacedSpoke> LacedSpokes(const GridModel& table, int hubCount, int rimCount);
+std::vector<LacedSpoke> LacedSpokes(const GridModel& table, int hubCount, int rimCount,
+                                    const HoleLayout& layout = {});
 
 // The same with each spoke's lay, head and entry angle and, at its side's
 // tension in `sides`, its order length.

@@ -127,7 +127,7 @@ void PrepareWheel(LacedWheel& w)
         // A wheel saved before it was laced is laced now and turned to where
         // it settles under tension, as the window does with a fresh table.
         if (TableIsEmpty(table)) {
-            LaceTable(table, wheel.hubHoles, wheel.rimHoles, wheel.leftCross, wheel.rightCross);
+            LaceTable(table, LayoutOf(wheel), wheel.leftCross, wheel.rightCross, wheel.crossedPattern);
             WriteHeadings(table);
             w.reading.wheel.angleDifference = RoundedRimTurn(BalancedRimTurn(table, wheel).value_or(0));
         }

@@ -45,6 +45,8 @@ WheelSpans SpansOf(const WheelSides& sides, const Wheel& n)
     spans.right.crosses = n.rightCross;
     spans.left.crossings = sides.crossings.left;
     spans.right.crossings = sides.crossings.right;
+    spans.left.equivalentCross = sides.leftEquivalentCross;
+    spans.right.equivalentCross = sides.rightEquivalentCross;
     spans.left.flangeOffset = sides.offsets.left;
     spans.right.flangeOffset = sides.offsets.right;
     for (const SideFigures& f : sides.lines) Widen(f.side == SpokeSide::Left ? spans.left : spans.right, f);

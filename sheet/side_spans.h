@@ -29,6 +29,8 @@ struct SideSpan {
     // With heads both ways and one length each way: the two lengths, mm.
     std::optional<double> headsOut;
     std::optional<double> headsIn;
+    // Where the holes do not lie evenly: the span in crossings of an evenly drilled wheel.
+    std::optional<double> equivalentCross;
     bool Measured() const { return lengths > 0; }
     bool HeadsBothWays() const { return headsOut && headsIn; }
 };

@@ -3,6 +3,7 @@
 #include "platform/number_text.h"
 #include "spokes/wheel_notes.h"
 
+#include <cmath>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -14,9 +15,17 @@ namespace {
 // Figures for other programs, with a point whatever the region.
 constexpr Marks kPlain = Marks::Point;
 
+// An equivalent cross to four places, as published figures give it.
+double FourPlaces(double value)
+{
+    return std::round(value * 1e4) / 1e4;
+}
+
 QString SideLine(const QString& name, const SideSpan& side)
 {
     QString line = QStringLiteral("%1: %2 spokes, %3 crosses, ").arg(name).arg(side.spokes).arg(CrossesText(side));
+    if (side.equivalentCross)
+        line.insert(line.size() - 2, QStringLiteral(" (equivalent %1)").arg(QString::number(FourPlaces(*side.equivalentCross), 'f', 4)));
     if (!side.Measured()) return line + QStringLiteral("no length\n");
     const QString lengths =
         side.HeadsBothWays()
@@ -70,6 +79,7 @@ QJsonObject SideObject(const SideSpan& side)
     o.insert(QStringLiteral("steepestBracing"), IfMeasured(side, side.steepest, 2));
     o.insert(QStringLiteral("tension"), IfMeasured(side, side.tension, 1));
     o.insert(QStringLiteral("flangeOffset"), Rounded(side.flangeOffset, 2));
+    if (side.equivalentCross) o.insert(QStringLiteral("equivalentCross"), FourPlaces(*side.equivalentCross));
     return o;
 }
 
@@ -125,6 +135,22 @@ WheelReport ReportOf(const LacedWheel& laced)
         {QStringLiteral("leftHeads"), HeadsPatternName(w.leftHeads)},
         {QStringLiteral("rightHeads"), HeadsPatternName(w.rightHeads)},
     };
+    // Where the holes lie, for a wheel whose holes do not lie evenly.
+    if (!EvenlySpacedHoles(w)) {
+        static const char* const kSplits[] = {"equal", "2:1 right", "2:1 left"};
+        static const char* const kDrillings[] = {"alternate", "groups", "centred"};
+        const auto name = [](const char* const (&names)[3], int i) {
+            return QString::fromLatin1(names[i >= 0 && i < 3 ? i : 0]);
+        };
+        r.inputs.insert(r.inputs.end(),
+                        {{QStringLiteral("hubSplit"), name(kSplits, w.hubSplit)},
+                         {QStringLiteral("rimDrilling"), name(kDrillings, w.rimDrilling)},
+                         {QStringLiteral("crossedPattern"),
+                          w.crossedPattern == LongerSpan ? QStringLiteral("longer") : QStringLiteral("shorter")},
+                         {QStringLiteral("flangeHoleOffset"), w.flangeOffset},
+                         {QStringLiteral("hubPairAngle"), w.hubPairAngle},
+                         {QStringLiteral("rimPairAngle"), w.rimPairAngle}});
+    }
     r.sides = SpansOfTable(*laced.table, w);
     r.spokes = LacedSpokes(*laced.table, w, r.sides);
     r.order = OrderListOf(r.spokes);

@@ -74,7 +74,7 @@ std::vector<bool> StaleLengthRows(const GridModel& table, const Wheel& wheel, bo
     return stale;
 }
 
-QString SideLengthsText(const GridModel& table)
+QString SideLengthsText(const GridModel& table, const HoleLayout& layout)
 {
     SideRange left;
     SideRange right;
@@ -82,7 +82,7 @@ QString SideLengthsText(const GridModel& table)
         const std::optional<int> hub = HoleAt(table, kToHubCol, r);
         const std::optional<double> value = LengthAt(table, r);
         if (!hub || !value) continue;
-        (*hub % 2 != 0 ? left : right).Add(*value, table.Cells(kLengthCol, r));
+        (layout.HubLeft(*hub) ? left : right).Add(*value, table.Cells(kLengthCol, r));
     }
     if (left.spokes == 0 && right.spokes == 0) return QString();
     return QCoreApplication::translate("Spokes", "Left %1, right %2").arg(left.Text(), right.Text());

@@ -2,6 +2,7 @@
 // What the window says about the Length column between two "Calc!": which
 // lengths no longer belong to the wheel's inputs, and each side's lengths
 // once they are worked out.
+#include "lacing/hole_layout.h"
 #include "platform/grid_model.h"
 #include "wheel/wheel.h"
 
@@ -21,6 +22,6 @@ std::vector<bool> StaleLengthRows(const GridModel& table, const Wheel& wheel, bo
 // "Left 285.4 mm, right 284.6 mm", a side whose spokes differ as its
 // shortest and longest ("Left 284.9 – 285.7 mm"), a side without a length as
 // such; empty when no row holds a length. Odd hub holes are the left flange's.
-QString SideLengthsText(const GridModel& table);
+QString SideLengthsText(const GridModel& table, const HoleLayout& layout = {});
 
 }  // namespace rimora

@@ -1,5 +1,6 @@
 #include "spokes/order_list.h"
 
+#include "lacing/hole_layout.h"
 #include "lacing/lacing_table.h"
 #include "lacing/spoke_rows.h"
 
@@ -44,10 +45,11 @@ OrderList OrderListOf(const GridModel& table, const Wheel& n, const WheelSides& 
 {
     const double tensions[] = {SideTension(sides, SpokeSide::Left), SideTension(sides, SpokeSide::Right)};
     OrderList list;
+    const HoleLayout layout = LayoutOf(n);
     for (const SpokeRow& spoke : LacedSpokeRows(table, n.hubHoles, n.rimHoles).spokes) {
         const LacingCell& cell = table.Cell(kLengthCol, spoke.row);
         if (cell.IsEmpty()) continue;
-        const bool left = spoke.hubHole % 2 != 0;
+        const bool left = layout.HubLeft(spoke.hubHole);
         AddToOrder(list, SpokeOrderLength(cell.RequireMillimetres(), tensions[left ? 0 : 1], n), left);
     }
     return list;

@@ -1,6 +1,6 @@
 #include "spokes/rim_turn_balance.h"
 
-#include "lacing/lacing_pattern.h"
+#include "lacing/hole_layout.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
 #include "spokes/rim_offset.h"
@@ -24,8 +24,9 @@ struct SpokePull {
 SpokePull LineOf(const SpokeRow& s, const Wheel& w, double turnDegrees)
 {
     // Pulled along its line from where it leaves the hub to the rim hole.
-    const rimora::SpokeLine line = LineOfSpoke(
-        w, s.hubHole % 2 != 0, SpokeSpan(s.hubHole, w.hubHoles, s.rimHole, w.rimHoles) + turnDegrees);
+    const HoleLayout layout = LayoutOf(w);
+    const rimora::SpokeLine line =
+        LineOfSpoke(w, layout.HubLeft(s.hubHole), layout.Span(s.hubHole, s.rimHole) + turnDegrees);
     return {line.torque, line.offset / line.centreLength};
 }
 
@@ -39,7 +40,8 @@ SideTensions TensionsAt(const std::vector<SpokeRow>& spokes, const Wheel& w, dou
 {
     double leftPull = 0;
     double rightPull = 0;
-    for (const SpokeRow& s : spokes) (s.hubHole % 2 != 0 ? leftPull : rightPull) += LineOf(s, w, turnDegrees).pull;
+    const HoleLayout layout = LayoutOf(w);
+    for (const SpokeRow& s : spokes) (layout.HubLeft(s.hubHole) ? leftPull : rightPull) += LineOf(s, w, turnDegrees).pull;
     SideTensions t;
     if (leftPull > 0 && rightPull > 0) {
         if (leftPull >= rightPull)
@@ -53,7 +55,9 @@ SideTensions TensionsAt(const std::vector<SpokeRow>& spokes, const Wheel& w, dou
 double TorqueAt(const std::vector<SpokeRow>& spokes, const Wheel& w, const SideTensions& t, double turnDegrees)
 {
     double sum = 0;
-    for (const SpokeRow& s : spokes) sum += (s.hubHole % 2 != 0 ? t.left : t.right) * LineOf(s, w, turnDegrees).torque;
+    const HoleLayout layout = LayoutOf(w);
+    for (const SpokeRow& s : spokes)
+        sum += (layout.HubLeft(s.hubHole) ? t.left : t.right) * LineOf(s, w, turnDegrees).torque;
     return sum;
 }
 
@@ -64,6 +68,9 @@ std::optional<double> NearestRoot(const std::vector<SpokeRow>& spokes, const Whe
     const auto f = [&](double turn) { return TorqueAt(spokes, w, t, turn); };
     const auto settle = [&](double a, double b) {
         double fa = f(a);
+        // A step that lands on the root itself (a symmetric pattern) is the root.
+        if (fa == 0) return a;
+        if (f(b) == 0) return b;
         for (int i = 0; i < 60; ++i) {
             const double m = (a + b) / 2.0;
             const double fm = f(m);

@@ -1,5 +1,6 @@
 #include "spokes/side_figures.h"
 
+#include "lacing/hole_layout.h"
 #include "lacing/lacing_pattern.h"
 #include "lacing/lacing_table.h"
 #include "platform/errors.h"
@@ -120,20 +121,28 @@ WheelSides CalcWheelSides(const GridModel& grid, const Wheel& n)
     moved.rightOffset = result.offsets.right;
     SideSpokes left;
     SideSpokes right;
+    const HoleLayout layout = LayoutOf(n);
+    double spanSums[2] = {0, 0};  // |θ| of the left, the right side
+    int spanCounts[2] = {0, 0};
+    int inOtherSideHoles = 0;
     for (int row = 1; row < grid.RowCount(); ++row) {
         const LacingCell& length = grid.Cell(kLengthCol, row);
         const LacingCell& hub = grid.Cell(kToHubCol, row);
         if (length.IsEmpty() || hub.IsEmptyOrGap()) continue;
         const int hubHole = hub.RequireWholeNumber();
-        const bool onLeft = hubHole % 2 != 0;
+        const bool onLeft = layout.HubLeft(hubHole);
         SpokeLine line;
         line.offset = onLeft ? result.offsets.left : result.offsets.right;
         const std::optional<int> rimHole = grid.Cell(kRimCol, row).WholeNumber();
         if (rimHole && n.hubHoles > 0 && n.rimHoles > 0) {
             // The head moves the spoke's bend off the flange's middle, and with it the spoke's lean.
             const SpokeLine laced =
-                LineOfSpoke(moved, onLeft, SpokeSpan(hubHole, n.hubHoles, *rimHole, n.rimHoles) + RimTurnInUse(n));
+                LineOfSpoke(moved, onLeft, layout.Span(hubHole, *rimHole) + RimTurnInUse(n));
             if (HeadsModelled(n, onLeft)) line = laced;
+            spanSums[onLeft ? 0 : 1] += std::fabs(FoldedSpan(laced.span));
+            ++spanCounts[onLeft ? 0 : 1];
+            const int drilled = layout.RimSide(*rimHole);
+            if (drilled != 0 && (drilled > 0) != onLeft) ++inOtherSideHoles;
             std::optional<double>& entry = onLeft ? result.leftEntry : result.rightEntry;
             entry = std::min(entry.value_or(90.0), laced.entryDegrees);
         }
@@ -162,6 +171,15 @@ WheelSides CalcWheelSides(const GridModel& grid, const Wheel& n)
     result.rightSpokes = right.spokes;
     result.weightedByCounts = left.spokes > 0 && right.spokes > 0 && left.spokes != right.spokes;
     result.crossings = CrossingsOfTable(grid, n);
+    if (!EvenlySpacedHoles(n)) {
+        const auto equivalent = [&](int side) -> std::optional<double> {
+            if (spanCounts[side] == 0) return std::nullopt;
+            return spanSums[side] / spanCounts[side] / (360.0 / spanCounts[side]);
+        };
+        result.leftEquivalentCross = equivalent(0);
+        result.rightEquivalentCross = equivalent(1);
+        if (layout.TwoToOne() && layout.drilling == AlternateDrilling) result.inOtherSideHoles = inOtherSideHoles;
+    }
     return result;
 }
 
@@ -212,6 +230,14 @@ QStringList SideSummaryLines(const WheelSides& sides, const Wheel& n)
                       : QCoreApplication::translate("Spokes", "Rim holes %1mm to the right: WL' %2mm  WR' %3mm"))
                      .arg(LengthText(n.rimOffset, kLine), LengthText(sides.offsets.left, kLine),
                           LengthText(sides.offsets.right, kLine));
+    if (sides.leftEquivalentCross || sides.rightEquivalentCross) {
+        const auto cross = [](const std::optional<double>& x) { return x ? DecimalText(*x, 3, kLine) : QStringLiteral("-"); };
+        lines << QCoreApplication::translate("Spokes", "Equivalent cross: left %1  right %2")
+                     .arg(cross(sides.leftEquivalentCross), cross(sides.rightEquivalentCross));
+    }
+    if (sides.inOtherSideHoles)
+        lines << QCoreApplication::translate("Spokes", "Spokes in rim holes drilled for the other flange: %1")
+                     .arg(*sides.inOtherSideHoles);
     if (sides.weightedByCounts)
         lines << QCoreApplication::translate("Spokes", "Tensions weighed by spoke counts: %1 left, %2 right")
                      .arg(sides.leftSpokes)

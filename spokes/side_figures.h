@@ -51,6 +51,14 @@ struct WheelSides {
     // nipple, degrees; nothing for a side without spokes.
     std::optional<double> leftEntry;
     std::optional<double> rightEntry;
+    // Where the holes do not lie evenly (a 2:1 hub, paired holes), each
+    // side's span as the crossings of an evenly drilled wheel count it: the
+    // mean |θ| with the rim turned, over the flange's pitch 360° / its spokes.
+    std::optional<double> leftEquivalentCross;
+    std::optional<double> rightEquivalentCross;
+    // A 2:1 wheel on an alternately drilled rim: its spokes in holes drilled
+    // toward the other flange.
+    std::optional<int> inOtherSideHoles;
 };
 
 // Below these the nipple meets its seat at a slant: a note to check the

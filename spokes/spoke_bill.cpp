@@ -47,14 +47,14 @@ struct SideCounts {
 // Every ->H text must read as a hole, but only the rows that are spokes count:
 // a hub or rim hole laced twice counts once, as the lengths and the drawing
 // count it.
-SideCounts CountSides(const GridModel& grid, int hubCount, int rimCount)
+SideCounts CountSides(const GridModel& grid, int hubCount, int rimCount, const HoleLayout& layout)
 {
     for (int row = 1; row < grid.RowCount(); ++row)
         if (const LacingCell& hub = grid.Cell(kToHubCol, row); !hub.IsEmptyOrGap()) hub.RequireWholeNumber();
     SideCounts sides;
     for (const SpokeRow& spoke : LacedSpokeRows(grid, hubCount > 0 ? hubCount : kMaxHoleCount,
                                                 rimCount > 0 ? rimCount : kMaxHoleCount).spokes) {
-        if (spoke.hubHole % 2 != 0)
+        if (layout.HubLeft(spoke.hubHole))
             ++sides.left;
         else
             ++sides.right;
@@ -71,7 +71,7 @@ bool AnyHubLink(const GridModel& grid)
 
 }  // namespace
 
-void BuildSpokeSummary(const GridModel& grid, QStringList& lines, int hubCount, int rimCount)
+void BuildSpokeSummary(const GridModel& grid, QStringList& lines, int hubCount, int rimCount, const HoleLayout& layout)
 {
     std::vector<LengthEntry> entries = CollectLengths(grid);
     if (entries.empty() && !AnyHubLink(grid))
@@ -85,7 +85,7 @@ void BuildSpokeSummary(const GridModel& grid, QStringList& lines, int hubCount, 
             "Spokes",
             "There are no spoke lengths to list. Press \"Calc!\" to work them out, then press \"Summary!\" again."));
     for (LengthEntry& entry : entries) entry.millimetres = entry.cell.RequireMillimetres();
-    const SideCounts sides = CountSides(grid, hubCount, rimCount);
+    const SideCounts sides = CountSides(grid, hubCount, rimCount, layout);
 
     // By value, so that 99.5 comes before 100.0 and no step is negative.
     std::stable_sort(entries.begin(), entries.end(),

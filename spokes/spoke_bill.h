@@ -1,6 +1,7 @@
 #pragma once
 // The bill of spokes: how many spokes of which length, read from the Length
 // and ->H columns of the lacing table.
+#include "lacing/hole_layout.h"
 #include "platform/grid_model.h"
 
 #include <QStringList>
@@ -29,6 +30,7 @@ namespace rimora {
 // Throws, appending nothing: EWheelInputError when no row has a length (saying
 // whether the table laces no spoke at all, or only lacks its lengths); EConvertError when a Length text is not a
 // length in the current region or an ->H text is not a hole number.
-void BuildSpokeSummary(const GridModel& grid, QStringList& lines, int hubCount = 0, int rimCount = 0);
+void BuildSpokeSummary(const GridModel& grid, QStringList& lines, int hubCount = 0, int rimCount = 0,
+                       const HoleLayout& layout = {});
 
 }  // namespace rimora

@@ -1,6 +1,7 @@
 #include "spokes/spoke_length.h"
 
 #include "lacing/crossing_rule.h"
+#include "lacing/hole_layout.h"
 #include "lacing/lacing_table.h"
 #include "lacing/spoke_rows.h"
 #include "platform/errors.h"
@@ -35,7 +36,7 @@ double HubToRimDegrees(int rimHole, int rimCount, int hubHole, int hubCount)
 
 bool AngleDifferenceApplies(const Wheel& wheel)
 {
-    return wheel.hubHoles != wheel.rimHoles;
+    return wheel.hubHoles != wheel.rimHoles || !EvenlySpacedHoles(wheel);
 }
 
 void CalcSpokeLengths(GridModel& grid, const Wheel& wheel)
@@ -44,6 +45,8 @@ void CalcSpokeLengths(GridModel& grid, const Wheel& wheel)
         if (count < 1 || count > kMaxHoleCount) throw EWheelInputError(UnreadableText(field, QString()));
     const int hubCount = wheel.hubHoles;
     const int rimCount = wheel.rimHoles;
+    const HoleLayout layout = LayoutOf(wheel);
+    if (const QString problem = LayoutProblem(layout); !problem.isEmpty()) throw EWheelInputError(problem);
     const double angleDifference = RimTurnInUse(wheel);
     std::vector<bool> spoke(static_cast<size_t>(grid.RowCount()), false);
     for (const SpokeRow& s : LacedSpokeRows(grid, hubCount, rimCount).spokes) spoke[static_cast<size_t>(s.row)] = true;
@@ -61,12 +64,16 @@ void CalcSpokeLengths(GridModel& grid, const Wheel& wheel)
         const int hubHole = hub.RequireWholeNumber();
         // A hole that holds another row's spoke, or that the wheel lacks, gets no length.
         if (!spoke[static_cast<size_t>(row)]) continue;
-        const bool left = hubHole % 2 != 0;
+        const bool left = layout.HubLeft(hubHole);
         // The rim holes are turned by the angle difference against the hub.
         // The spoke bends round the edge of its flange hole, not its centre, so
         // half the hole's diameter comes off the centre-to-centre distance.
         const double length =
-            LineOfSpoke(wheel, left, HubToRimDegrees(rimHole, rimCount, hubHole, hubCount) + angleDifference).length;
+            LineOfSpoke(wheel, left,
+                        (layout.Plain() ? HubToRimDegrees(rimHole, rimCount, hubHole, hubCount)
+                                        : layout.Span(hubHole, rimHole)) +
+                            angleDifference)
+                .length;
         // Zero, below it or beyond every number is no spoke to order.
         if (!(std::isfinite(length) && length > 0))
             throw EWheelInputError(

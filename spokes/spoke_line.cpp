@@ -1,5 +1,6 @@
 #include "spokes/spoke_line.h"
 
+#include "lacing/hole_layout.h"
 #include "spokes/spoke_length.h"
 
 #include <algorithm>
@@ -47,7 +48,10 @@ double RimTurnInUse(const Wheel& wheel)
 
 double TurnedSpan(const Wheel& wheel, int hubHole, int rimHole)
 {
-    return FoldedSpan(rimHole * 360.0 / wheel.rimHoles + RimTurnInUse(wheel) - hubHole * 360.0 / wheel.hubHoles);
+    if (EvenlySpacedHoles(wheel))
+        return FoldedSpan(rimHole * 360.0 / wheel.rimHoles + RimTurnInUse(wheel) - hubHole * 360.0 / wheel.hubHoles);
+    const HoleLayout layout = LayoutOf(wheel);
+    return FoldedSpan(layout.RimAngle(rimHole) + RimTurnInUse(wheel) - layout.HubAngle(hubHole));
 }
 
 bool HeadsModelled(const Wheel& wheel, bool left)

@@ -26,7 +26,7 @@ QString ComposeSummary(GridModel& grid, const Wheel& wheel, const QString& profi
     CheckWheel(wheel);
     CalcSpokeLengths(grid, WithRimOffset(wheel));
     QStringList lines = WheelDescriptionLines(wheel, profileName);
-    BuildSpokeSummary(grid, lines, wheel.hubHoles, wheel.rimHoles);
+    BuildSpokeSummary(grid, lines, wheel.hubHoles, wheel.rimHoles, LayoutOf(wheel));
     // The rows the bill leaves out, so a hand-edited table's count is explained.
     const QStringList faults = LacedSpokeRows(grid, wheel.hubHoles, wheel.rimHoles).faults;
     if (!faults.isEmpty()) lines << QString() << faults;

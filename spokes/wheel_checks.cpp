@@ -3,6 +3,7 @@
 #include "platform/convert.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
+#include "lacing/hole_layout.h"
 #include "spokes/rim_offset.h"
 #include "spokes/spoke_length.h"
 #include "wheel/wheel_records.h"
@@ -88,6 +89,7 @@ void CheckLengthInputs(const Wheel& n)
 {
     if (n.hubHoles <= 0) Impossible(WheelField::HubHoles, QCoreApplication::translate("Spokes", "choose the hub's hole count."));
     if (n.rimHoles <= 0) Impossible(WheelField::RimHoles, QCoreApplication::translate("Spokes", "choose the rim's hole count."));
+    if (const QString problem = LayoutProblem(LayoutOf(n)); !problem.isEmpty()) throw EWheelInputError(problem);
     CheckRimOffset(n.rimOffset);
     CheckFlangeOffsets(n.leftOffset, n.rightOffset, n.rimOffset);
     if (!(n.spokeHole >= 0))
@@ -96,6 +98,7 @@ void CheckLengthInputs(const Wheel& n)
                                    WheelField::LeftFlange, WheelField::RightFlange, WheelField::SpokeHole,
                                    WheelField::RimOffset};
     if (AngleDifferenceApplies(n)) fields.push_back(WheelField::AngleDifference);
+    fields.insert(fields.end(), {WheelField::FlangeOffset, WheelField::HubPairAngle, WheelField::RimPairAngle});
     // The hub's own inputs, where its kind uses them.
     if (n.hubKind == StraightPullHub)
         fields.insert(fields.end(), {WheelField::LeftTangent, WheelField::RightTangent});

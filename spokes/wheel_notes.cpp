@@ -35,8 +35,9 @@ QStringList WheelNotes(const GridModel& table, const Wheel& wheel)
 {
     if (!Counted(wheel)) return {};
     std::vector<SpannedSpoke> spokes;
+    const HoleLayout layout = LayoutOf(wheel);
     for (const SpokeRow& s : LacedSpokeRows(table, wheel.hubHoles, wheel.rimHoles).spokes)
-        spokes.push_back({s.hubHole, TurnedSpan(wheel, s.hubHole, s.rimHole)});
+        spokes.push_back({s.hubHole, TurnedSpan(wheel, s.hubHole, s.rimHole), layout.HubLeft(s.hubHole) ? 1 : 0});
     const FlangeReach reach = FlangeReachOf(wheel.erd, wheel.leftFlange, wheel.rightFlange);
     QStringList notes{
         AlternationNote(spokes, wheel.leftCross, wheel.rightCross),
@@ -51,8 +52,8 @@ QStringList WheelNotes(const GridModel& table, const Wheel& wheel)
 WheelCrossings CrossingsOfTable(const GridModel& table, const Wheel& wheel)
 {
     if (!Counted(wheel)) return {};
-    const CrossingGeometry geometry{wheel.hubHoles, wheel.rimHoles,     wheel.erd,
-                                    wheel.leftFlange, wheel.rightFlange, RimTurnInUse(wheel)};
+    const CrossingGeometry geometry{wheel.hubHoles,   wheel.rimHoles,     wheel.erd,
+                                    wheel.leftFlange, wheel.rightFlange, RimTurnInUse(wheel), LayoutOf(wheel)};
     return CountCrossings(LacedSpokeRows(table, wheel.hubHoles, wheel.rimHoles).spokes, geometry);
 }
 

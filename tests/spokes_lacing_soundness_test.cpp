@@ -3,7 +3,10 @@
 // cross numbers 0 .. 4, judged from the table alone. Crossings come from the
 // hole angles and the rim turn from the spokes' pulls, not from the rules that
 // wrote the table and found the turn.
+#include "lacing/hole_layout.h"
 #include "lacing/lacing_generation.h"
+#include "lacing/spoke_rows.h"
+#include "spokes/spoke_line.h"
 #include "lacing/lacing_table.h"
 #include "platform/convert.h"
 #include "spokes/rim_offset.h"
@@ -285,4 +288,131 @@ TEST(LacingSoundness, EveryOfferedPairAndCrossNumbersGiveALaceableWheel)
     std::string list;
     for (size_t i = 0; i < failures.size() && i < 40; ++i) list += failures[i] + "\n";
     EXPECT_TRUE(failures.empty()) << failures.size() << " of " << cases << " tables cannot be laced, e.g.\n" << list;
+}
+
+namespace {
+
+// 2:1 hubs and paired hubs, judged from the table and the hole places alone.
+// A 2:1 hub of n holes: the flange with more holes at j * P (P = 360 / its
+// holes), each hole of the other P / 2 behind the first of a group of three,
+// holes numbered round the hub. A paired flange of k holes, Δ = 360 / k: its
+// holes Δ − φ closer in each pair than evenly spaced, the leading spoke from
+// the hole ahead. The rules:
+// - every hub hole and every rim hole holds one spoke;
+// - 2:1: a spoke of the flange with fewer holes in the first rim hole of each
+//   group of three, those of the other flange in the other two;
+// - each crossed flange of an even count alternates leading and trailing;
+// - the balanced rim turn leaves each crossed side's mean span within half a
+//   crossing of its cross number, the shorter 2:1 pattern at or below it and
+//   the longer at or above; a paired side spans X + (Δ − φ) / (2Δ) exactly;
+// - the hub's torques change sign across the balanced turn.
+struct KindCase {
+    int holes, split, pattern;
+    double pair;
+    int cl, cr;
+};
+
+double HubPlace(const KindCase& c, int h, bool* left)
+{
+    if (c.split != EqualFlanges) {
+        const double p = 360.0 / (c.holes * 2 / 3);
+        const int g = (h - 1) / 3, at = (h - 1) % 3;
+        *left = (at == 0) == (c.split == MoreRight);
+        return at == 0 ? (2 * g + 0.5) * p : (2 * g + at) * p;
+    }
+    *left = h % 2 != 0;
+    return h * 360.0 / c.holes;
+}
+
+std::string JudgeKind(const KindCase& c)
+{
+    Wheel w;
+    w.hubHoles = w.rimHoles = c.holes;
+    w.leftCross = c.cl;
+    w.rightCross = c.cr;
+    w.hubSplit = c.split;
+    w.crossedPattern = c.pattern;
+    w.hubPairAngle = c.pair;
+    GridModel t(kLacingColCount, kLacingInitialRowCount);
+    LaceTable(t, LayoutOf(w), c.cl, c.cr, c.pattern);
+    w.angleDifference = BalancedRimTurn(t, w).value_or(999);
+    std::vector<int> hubUsed(static_cast<size_t>(c.holes) + 1, 0);
+    std::map<bool, std::vector<std::pair<double, double>>> sides;  // hub place, span
+    for (int r = 1; r <= c.holes; ++r) {
+        const std::optional<int> h = HoleAt(t, kToHubCol, r);
+        if (!h || *h < 1 || *h > c.holes || hubUsed[static_cast<size_t>(*h)]++) return "a hole without one spoke";
+        bool left = false;
+        const double place = HubPlace(c, *h, &left);
+        if (c.split != EqualFlanges && ((r - 1) % 3 == 0) != (left == (c.split == MoreRight)))
+            return "a spoke outside its rim group";
+        sides[left].push_back({place, 0});
+    }
+    for (const bool left : {true, false}) {
+        const int k = static_cast<int>(sides[left].size());
+        const int cross = left ? c.cl : c.cr;
+        const double delta = 360.0 / k;
+        std::vector<std::pair<double, double>> spokes;
+        double sum = 0;
+        for (int r = 1; r <= c.holes; ++r) {
+            bool onLeft = false;
+            const int h = *HoleAt(t, kToHubCol, r);
+            double place = HubPlace(c, h, &onLeft);
+            if (onLeft != left) continue;
+            const double even = FoldedSpan(r * 360.0 / c.holes + w.angleDifference - place);
+            // The pair closes toward its middle: the leading hole moves back.
+            if (c.pair > 0 && cross > 0) place += (even > 0 ? -1 : 1) * (delta - c.pair) / 2;
+            const double span = FoldedSpan(r * 360.0 / c.holes + w.angleDifference - place);
+            spokes.push_back({place, span});
+            sum += std::fabs(span);
+        }
+        if (cross == 0) continue;
+        std::sort(spokes.begin(), spokes.end());
+        for (int i = 0; k % 2 == 0 && i < k; ++i)
+            if ((spokes[static_cast<size_t>(i)].second > 0) == (spokes[static_cast<size_t>((i + 1) % k)].second > 0))
+                return "leading and trailing do not alternate";
+        const double mean = sum / k / delta;
+        if (std::fabs(mean - cross) >= 0.5) return "a side's span half a crossing off";
+        if (c.pair > 0 && std::fabs(mean - (cross + (delta - c.pair) / (2 * delta))) > 1e-6)
+            return "a paired side off X + (Δ − φ) / 2Δ";
+        const bool more = c.split != EqualFlanges && left == (c.split == MoreLeft);
+        if (more && (c.pattern == LongerSpan ? mean < cross - 1e-9 : mean > cross + 1e-9))
+            return "the pattern on the wrong side of the cross number";
+    }
+    if (std::fabs(w.angleDifference) > 90 ||
+        (HubTorque(LacedSpokeRows(t, c.holes, c.holes).spokes, w, w.angleDifference - 0.5) < 0) ==
+            (HubTorque(LacedSpokeRows(t, c.holes, c.holes).spokes, w, w.angleDifference + 0.5) < 0))
+        return "the hub's torques do not cancel at the rim turn";
+    return {};
+}
+
+}  // namespace
+
+TEST(LacingSoundness, TwoToOneAndPairedHubsGiveALaceableWheel)
+{
+    std::vector<KindCase> cases;
+    for (const int holes : {36, 24, 18})
+        for (const int split : {MoreRight, MoreLeft})
+            for (const int pattern : {ShorterSpan, LongerSpan})
+                for (int cl = 0; cl <= 4; ++cl)
+                    for (int cr = 0; cr <= 4; ++cr) cases.push_back({holes, split, pattern, 0, cl, cr});
+    for (const int holes : {36, 32, 28, 24, 20, 16})
+        for (const double pair : {10.0, 15.0})
+            for (int cross = 1; cross <= 4; ++cross) cases.push_back({holes, EqualFlanges, 0, pair, cross, cross});
+    int judged = 0;
+    std::vector<std::string> failures;
+    for (const KindCase& c : cases) {
+        // Only crossings that stay short of half a turn on the sparser flange.
+        const int fewest = c.split != EqualFlanges ? c.holes / 3 : c.holes / 2;
+        if (std::max(c.cl, c.cr) * 360.0 / fewest >= 150 || (c.pair > 0 && c.pair >= 720.0 / c.holes)) continue;
+        ++judged;
+        const std::string fault = JudgeKind(c);
+        if (!fault.empty())
+            failures.push_back(std::to_string(c.holes) + " split " + std::to_string(c.split) + " pattern " +
+                               std::to_string(c.pattern) + " pair " + std::to_string(c.pair) + " CL " +
+                               std::to_string(c.cl) + " CR " + std::to_string(c.cr) + ": " + fault);
+    }
+    EXPECT_EQ(judged, 246);
+    std::string list;
+    for (size_t i = 0; i < failures.size() && i < 40; ++i) list += failures[i] + "\n";
+    EXPECT_TRUE(failures.empty()) << failures.size() << " of " << judged << " wheels, e.g.\n" << list;
 }

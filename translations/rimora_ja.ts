@@ -420,6 +420,63 @@ Do you want to replace it?</source>
         <source>Rim hole %1 is laced to hub holes %2: only hub hole %3 is counted.</source>
         <translation>リム穴 %1 はハブ穴 %2 に組まれています。ハブ穴 %3 だけを数えます。</translation>
     </message>
+    <message>
+        <source>A 2:1 hub shares its holes in groups of three; %1 HUB holes is no multiple of 3.</source>
+        <translation>2:1 ハブは穴を 3 つずつの組に分けます。HUB の %1 穴は 3 の倍数ではありません。</translation>
+    </message>
+    <message>
+        <source>A 2:1 hub of %1 holes laces a rim of as many holes; RIM has %2.</source>
+        <translation>%1 穴の 2:1 ハブは同じ穴数のリムに組みます。RIM は %2 穴です。</translation>
+    </message>
+    <message>
+        <source>Paired holes go with equal flanges; set the pair angles to 0 for a 2:1 hub.</source>
+        <translation>ペア穴は左右同数のフランジ用です。2:1 ハブではペア角を 0 にしてください。</translation>
+    </message>
+    <message>
+        <source>A paired hub needs an even number of holes on each flange and a rim of as many holes; HUB has %1, RIM %2.</source>
+        <translation>ペア穴ハブには各フランジに偶数の穴と同じ穴数のリムが必要です。HUB は %1 穴、RIM は %2 穴です。</translation>
+    </message>
+    <message>
+        <source>The hub&apos;s pair angle %1° reaches the flange&apos;s pitch of %2°.</source>
+        <translation>ハブのペア角 %1° がフランジのピッチ %2° に達しています。</translation>
+    </message>
+    <message>
+        <source>A paired rim needs an even hole count; RIM has %1.</source>
+        <translation>ペア穴リムには偶数の穴数が必要です。RIM は %1 穴です。</translation>
+    </message>
+    <message>
+        <source>The rim&apos;s pair angle %1° reaches the rim&apos;s pitch of %2°.</source>
+        <translation>リムのペア角 %1° がリムのピッチ %2° に達しています。</translation>
+    </message>
+    <message>
+        <source>The flange offset %1° reaches the pitch of the flange with more holes, %2°.</source>
+        <translation>フランジ間のずれ %1° が、穴の多いフランジのピッチ %2° に達しています。</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <comment>a leading spoke</comment>
+        <translation>押</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>a trailing spoke</comment>
+        <translation>引</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <comment>a radial spoke</comment>
+        <translation>ラ</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <comment>head</comment>
+        <translation>頭内</translation>
+    </message>
+    <message>
+        <source>out</source>
+        <comment>head</comment>
+        <translation>頭外</translation>
+    </message>
 </context>
 <context>
     <name>LacingSteps</name>
@@ -975,6 +1032,26 @@ Do you want to replace it?</source>
         <source>Seen from the left, holes numbered anticlockwise.</source>
         <translation>左から見た図、穴番号は反時計回り。</translation>
     </message>
+    <message>
+        <source>Hub holes L / R</source>
+        <translation>ハブ穴数 左 / 右</translation>
+    </message>
+    <message>
+        <source>Rim drilling</source>
+        <translation>リムの穴あけ</translation>
+    </message>
+    <message>
+        <source>Crossed side</source>
+        <translation>クロス側</translation>
+    </message>
+    <message>
+        <source>Flange offset</source>
+        <translation>フランジ間のずれ</translation>
+    </message>
+    <message>
+        <source>Pair angle hub / rim</source>
+        <translation>ペア角 ハブ / リム</translation>
+    </message>
 </context>
 <context>
     <name>Spokes</name>
@@ -1165,6 +1242,14 @@ Do you want to replace it?</source>
     <message>
         <source>Nipple entry, smallest: left %1  right %2</source>
         <translation>ニップル進入角 (最小): 左 %1  右 %2</translation>
+    </message>
+    <message>
+        <source>Equivalent cross: left %1  right %2</source>
+        <translation>等価クロス: 左 %1  右 %2</translation>
+    </message>
+    <message>
+        <source>Spokes in rim holes drilled for the other flange: %1</source>
+        <translation>反対側のフランジ用に開けられたリム穴のスポーク: %1</translation>
     </message>
 </context>
 <context>
@@ -1393,6 +1478,38 @@ Do you want to replace it?</source>
         <source>all heads out</source>
         <translation>すべて頭を外</translation>
     </message>
+    <message>
+        <source>equal flanges</source>
+        <translation>左右同数</translation>
+    </message>
+    <message>
+        <source>2:1, more holes right</source>
+        <translation>2:1、右の穴が多い</translation>
+    </message>
+    <message>
+        <source>2:1, more holes left</source>
+        <translation>2:1、左の穴が多い</translation>
+    </message>
+    <message>
+        <source>alternate</source>
+        <translation>交互</translation>
+    </message>
+    <message>
+        <source>in groups for 2:1</source>
+        <translation>2:1 用の組</translation>
+    </message>
+    <message>
+        <source>centred</source>
+        <translation>中央</translation>
+    </message>
+    <message>
+        <source>shorter span</source>
+        <translation>短いスパン</translation>
+    </message>
+    <message>
+        <source>longer span</source>
+        <translation>長いスパン</translation>
+    </message>
 </context>
 <context>
     <name>WheelDrawing</name>
@@ -1522,6 +1639,18 @@ Do you want to replace it?</source>
     <message>
         <source>Right flange thickness</source>
         <translation>右フランジ厚</translation>
+    </message>
+    <message>
+        <source>Flange offset</source>
+        <translation>フランジ間のずれ</translation>
+    </message>
+    <message>
+        <source>φ, hub pair angle</source>
+        <translation>φ、ハブのペア角</translation>
+    </message>
+    <message>
+        <source>Rim pair angle</source>
+        <translation>リムのペア角</translation>
     </message>
 </context>
 <context>
@@ -2085,6 +2214,30 @@ Save it before opening another profile?</source>
     <message>
         <source>Print build sheet with the last tension round...</source>
         <translation>最新のテンション測定付きで組立シートを印刷...</translation>
+    </message>
+    <message>
+        <source>Hub holes</source>
+        <translation>ハブの穴</translation>
+    </message>
+    <message>
+        <source>Rim drilling</source>
+        <translation>リムの穴あけ</translation>
+    </message>
+    <message>
+        <source>Crossed side</source>
+        <translation>クロス側</translation>
+    </message>
+    <message>
+        <source>Flange offset (°), 0 for half a pitch:</source>
+        <translation>フランジ間のずれ (°、0 で半ピッチ):</translation>
+    </message>
+    <message>
+        <source>φ, hub pair angle (°), 0 for none:</source>
+        <translation>φ、ハブのペア角 (°、0 でなし):</translation>
+    </message>
+    <message>
+        <source>Rim pair angle (°), 0 for none:</source>
+        <translation>リムのペア角 (°、0 でなし):</translation>
     </message>
 </context>
 <context>

@@ -62,6 +62,17 @@ struct LogText {
 enum HubKind : int { JBendHub = 0, StraightPullHub = 1 };
 // Which spokes of a side have their heads outside the flange.
 enum HeadsPattern : int { TrailingOut = 0, LeadingOut = 1, AllIn = 2, AllOut = 3 };
+// How the hub's holes are shared by its flanges; hubHoles stays the total.
+enum HubSplit : int { EqualFlanges = 0, MoreRight = 1, MoreLeft = 2 };
+// Which flange each rim hole is drilled toward: left and right in turn, in
+// the groups of three a 2:1 wheel laces, or straight on the centre line.
+enum RimDrilling : int { AlternateDrilling = 0, GroupDrilling = 1, CentredDrilling = 2 };
+// The crossed side of a 2:1 wheel: its hub pitch and rim groups do not nest,
+// so a cross number gives one of two spans, the shorter or the longer.
+enum CrossedPattern : int { ShorterSpan = 0, LongerSpan = 1 };
+// A flange offset of 0 stands for the usual one: half the pitch of the flange
+// with more holes.
+inline constexpr double kUsualFlangeOffset = 0;
 
 struct Wheel {
     Wheel();  // the design values
@@ -101,10 +112,32 @@ struct Wheel {
     // last hole and the first.
     int valveAfter = 0;
 
+    // The hub's split between its flanges (HubSplit), the rim's drilling
+    // (RimDrilling) and the crossed side's pattern of a 2:1 wheel (CrossedPattern).
+    int hubSplit = 0;
+    int rimDrilling = 0;
+    int crossedPattern = 0;
+    // Degrees from a hole of the flange with fewer holes (the left one when
+    // they are equal) on to the next hole of the other; kUsualFlangeOffset
+    // for half that flange's pitch.
+    double flangeOffset = 0;
+    // Degrees between the two holes of a pair on the hub's flanges and on the
+    // rim; 0 where the holes are evenly spaced.
+    double hubPairAngle = 0;
+    double rimPairAngle = 0;
+
     WheelStyle style;
     WheelParts parts;
     std::array<QString, kLogSlots> log;
 };
+
+// Whether every hole lies as hole i of n at i * 360 / n: equal flanges, no
+// pairs, the usual offset between the flanges.
+inline bool EvenlySpacedHoles(const Wheel& wheel)
+{
+    return wheel.hubSplit == EqualFlanges && wheel.flangeOffset == kUsualFlangeOffset && wheel.hubPairAngle == 0 &&
+           wheel.rimPairAngle == 0;
+}
 
 // The bead seat diameter of the wheel's rim size in mm; 0 when none is chosen.
 int BeadSeat(const Wheel& wheel);

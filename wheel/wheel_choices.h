@@ -60,4 +60,26 @@ inline QStringList HeadsItems()
             QCoreApplication::translate("Wheel", "all heads out")};
 }
 
+// The hub's split between its flanges (HubSplit); stored by its index.
+inline QStringList HubSplitItems()
+{
+    return {QCoreApplication::translate("Wheel", "equal flanges"),
+            QCoreApplication::translate("Wheel", "2:1, more holes right"),
+            QCoreApplication::translate("Wheel", "2:1, more holes left")};
+}
+
+// The rim's drilling (RimDrilling); stored by its index.
+inline QStringList RimDrillingItems()
+{
+    return {QCoreApplication::translate("Wheel", "alternate"), QCoreApplication::translate("Wheel", "in groups for 2:1"),
+            QCoreApplication::translate("Wheel", "centred")};
+}
+
+// The crossed side's pattern of a 2:1 wheel (CrossedPattern); stored by its
+// index. The dialog adds the span each gives.
+inline QStringList CrossedPatternItems()
+{
+    return {QCoreApplication::translate("Wheel", "shorter span"), QCoreApplication::translate("Wheel", "longer span")};
+}
+
 }  // namespace rimora

@@ -31,6 +31,10 @@ enum class WheelField {
     RightTangent,
     LeftFlangeThickness,
     RightFlangeThickness,
+    // Where the hub's and the rim's holes lie.
+    FlangeOffset,
+    HubPairAngle,
+    RimPairAngle,
 };
 
 inline constexpr WheelField kAllWheelFields[] = {

@@ -124,7 +124,8 @@ std::vector<WheelField> LengthFields(const Wheel& wheel)
     using F = WheelField;
     std::vector<WheelField> fields{F::HubHoles,   F::RimHoles,    F::Erd,       F::LeftOffset, F::RightOffset,
                                    F::LeftFlange, F::RightFlange, F::SpokeHole, F::RimOffset};
-    if (wheel.hubHoles <= 0 || wheel.hubHoles != wheel.rimHoles) fields.push_back(F::AngleDifference);
+    if (wheel.hubHoles <= 0 || wheel.hubHoles != wheel.rimHoles || !EvenlySpacedHoles(wheel))
+        fields.push_back(F::AngleDifference);
     // The hub's own inputs, where its kind uses them.
     if (wheel.hubKind == StraightPullHub)
         fields.insert(fields.end(), {F::LeftTangent, F::RightTangent});

@@ -69,6 +69,12 @@ constexpr Range kTangent{-10, 10};
 constexpr Range kFlangeThickness{0, 10};
 // The hub's turn against the rim: one turn either way covers every setting.
 constexpr Range kAngle{-360, 360};
+// Between the flanges' holes: within one pitch of the sparsest flange laced.
+constexpr Range kFlangeTurn{0, 60};
+// A hub pair's holes: from touching to the pitch of a 12-hole flange; a rim's
+// pairs sit a few degrees apart.
+constexpr Range kHubPair{0, 30};
+constexpr Range kRimPair{0, 10};
 
 constexpr WheelRecord Spin(const char* key, RecordPage page, WheelMember member, int initial, int minimum, int maximum,
                            std::optional<WheelField> field = std::nullopt, const char* caption = nullptr)
@@ -210,6 +216,22 @@ constexpr WheelRecord kRecords[] = {
     Log("TenRound8E", LogFirstRound + 7),
     // The rim hole the valve hole follows: where the lacing steps start.
     Quiet(Spin("ValveSE", P::Draw, &Wheel::valveAfter, 0, 0, 48)),
+    // Where the holes lie: on the same dialog, shown only where the hub needs them.
+    Quiet({"HubSplitRG", K::Radio, P::None, &Wheel::hubSplit, EqualFlanges, 0, 0, std::nullopt, HubSplitItems, nullptr,
+     QT_TRANSLATE_NOOP("rimora::TMainF", "Hub holes"), nullptr}),
+    Quiet({"RimDrillRG", K::Radio, P::None, &Wheel::rimDrilling, AlternateDrilling, 0, 0, std::nullopt, RimDrillingItems,
+     nullptr, QT_TRANSLATE_NOOP("rimora::TMainF", "Rim drilling"), nullptr}),
+    Quiet({"CrossPatRG", K::Radio, P::None, &Wheel::crossedPattern, ShorterSpan, 0, 0, std::nullopt, CrossedPatternItems,
+     nullptr, QT_TRANSLATE_NOOP("rimora::TMainF", "Crossed side"), nullptr}),
+    Quiet(Decimal("FlOffE", P::None, &Wheel::flangeOffset, kUsualFlangeOffset, kFlangeTurn, F::FlangeOffset,
+            QT_TRANSLATE_NOOP("WheelFields", "Flange offset"), nullptr,
+            QT_TRANSLATE_NOOP("rimora::TMainF", "Flange offset (°), 0 for half a pitch:"))),
+    Quiet(Decimal("HubPairE", P::None, &Wheel::hubPairAngle, 0, kHubPair, F::HubPairAngle,
+            QT_TRANSLATE_NOOP("WheelFields", "φ, hub pair angle"), nullptr,
+            QT_TRANSLATE_NOOP("rimora::TMainF", "φ, hub pair angle (°), 0 for none:"))),
+    Quiet(Decimal("RimPairE", P::None, &Wheel::rimPairAngle, 0, kRimPair, F::RimPairAngle,
+            QT_TRANSLATE_NOOP("WheelFields", "Rim pair angle"), nullptr,
+            QT_TRANSLATE_NOOP("rimora::TMainF", "Rim pair angle (°), 0 for none:"))),
 };
 
 }  // namespace
