@@ -329,10 +329,11 @@ bool TrueWindow::TakeReading(int index, const QString& text)
     round.readings.resize(report_.spokes.size());
     double value = 0;
     const QString typed = text.trimmed();
+    std::optional<double>& kept = round.readings[static_cast<std::size_t>(report_.spokes[static_cast<std::size_t>(index)].at)];
     if (typed.isEmpty()) {
-        round.readings[static_cast<std::size_t>(index)].reset();
+        kept.reset();
     } else if (TryStrToFloat(typed, value) && value > 0 && value < 1000) {
-        round.readings[static_cast<std::size_t>(index)] = value;
+        kept = value;
     } else {
         message_->setText(tr("Rim %1: \"%2\" is not a reading.").arg(report_.spokes[static_cast<std::size_t>(index)].rim).arg(typed));
         ShowFigures();
@@ -379,8 +380,8 @@ void TrueWindow::ShowFigures()
         const RoundSpoke& spoke = report_.spokes[i];
         const int row = static_cast<int>(i);
         QString readingText;
-        if (report_.round && i < report_.round->readings.size() && report_.round->readings[i])
-            readingText = QLocale().toString(*report_.round->readings[i], 'g', 6);
+        if (const std::optional<double> reading = report_.round ? ReadingOf(*report_.round, spoke) : std::nullopt)
+            readingText = QLocale().toString(*reading, 'g', 6);
         list_->setItem(row, RimColumn, FixedItem(QString::number(spoke.rim)));
         list_->setItem(row, SideColumn, FixedItem(spoke.left ? tr("left") : tr("right"), Qt::AlignLeft | Qt::AlignVCenter));
         auto* readingItem = new QTableWidgetItem(readingText);

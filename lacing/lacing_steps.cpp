@@ -1,5 +1,6 @@
 #include "lacing/lacing_steps.h"
 
+#include "lacing/hole_layout.h"
 #include "lacing/spoke_crossings.h"
 #include "lacing/spoke_rows.h"
 
@@ -15,10 +16,10 @@ namespace {
 
 // From hub hole to rim hole, degrees in (−180, 180], the rim turned as the
 // lengths turn it: the turn applies only where the hole counts differ.
-double SpanOf(const Wheel& wheel, int hub, int rim)
+double SpanOf(const Wheel& wheel, const HoleLayout& holes, int hub, int rim)
 {
-    const double turn = wheel.hubHoles != wheel.rimHoles ? wheel.angleDifference : 0.0;
-    double span = std::fmod(rim * 360.0 / wheel.rimHoles + turn - hub * 360.0 / wheel.hubHoles, 360.0);
+    const bool turned = wheel.hubHoles != wheel.rimHoles || !EvenlySpacedHoles(wheel);
+    double span = std::fmod(holes.RimAngle(rim) + (turned ? wheel.angleDifference : 0.0) - holes.HubAngle(hub), 360.0);
     if (span > 180.0) span -= 360.0;
     if (span <= -180.0) span += 360.0;
     return span;
@@ -44,12 +45,13 @@ std::vector<StepSpoke> SpokesOf(const GridModel& table, const Wheel& wheel)
 {
     std::vector<StepSpoke> spokes;
     if (wheel.hubHoles <= 0 || wheel.rimHoles <= 0) return spokes;
+    const HoleLayout holes = LayoutOf(wheel);
     for (const SpokeRow& row : LacedSpokeRows(table, wheel.hubHoles, wheel.rimHoles).spokes) {
         StepSpoke s;
         s.hub = row.hubHole;
         s.rim = row.rimHole;
-        s.left = s.hub % 2 != 0;
-        const double span = SpanOf(wheel, s.hub, s.rim);
+        s.left = holes.HubLeft(s.hub);
+        const double span = SpanOf(wheel, holes, s.hub, s.rim);
         s.lay = CrossOf(wheel, s.left) == 0 || span == 0 ? StepLay::Radial
                 : span > 0                               ? StepLay::Leading
                                                          : StepLay::Trailing;
@@ -196,10 +198,14 @@ LacingStep ValveStep(const Wheel& wheel, const std::vector<StepSpoke>& spokes)
                 "run clockwise. The valve hole lies between rim holes %1 and %2.")
                 .arg(after)
                 .arg(next);
-    text << QCoreApplication::translate(
-        "LacingSteps",
-        "The spoke holes are drilled toward each flange in turn: odd holes toward the left flange, even holes "
-        "toward the right.");
+    // Only an alternately drilled rim has the odd holes toward the left.
+    if (wheel.rimDrilling == AlternateDrilling)
+        text << QCoreApplication::translate(
+            "LacingSteps",
+            "The spoke holes are drilled toward each flange in turn: odd holes toward the left flange, even holes "
+            "toward the right.");
+    else if (wheel.rimDrilling == CentredDrilling)
+        text << QCoreApplication::translate("LacingSteps", "The spoke holes are drilled on the rim's centre line.");
     QList<int> bareRim;
     QList<int> bareHub;
     for (int h = 1; h <= wheel.rimHoles; ++h)
@@ -351,6 +357,10 @@ QString StepsCoverage(const GridModel& table, const Wheel& wheel)
     if (spokes.empty())
         return QCoreApplication::translate("LacingSteps",
                                            "Nothing is laced yet: choose the hole counts and lace the table first.");
+    if (wheel.hubPairAngle != 0 || wheel.rimPairAngle != 0)
+        return QCoreApplication::translate("LacingSteps",
+                                           "The hub's or the rim's holes sit in pairs: these steps cover evenly spaced "
+                                           "holes; lace this wheel from the table.");
     const std::vector<StepSpoke> left = Flange(spokes, true);
     const std::vector<StepSpoke> right = Flange(spokes, false);
     if (left.size() != right.size())
@@ -390,7 +400,8 @@ LacingSteps StepsOf(const GridModel& table, const Wheel& wheel)
     for (const StepSpoke& s : spokes) rows.push_back({0, s.rim, s.hub});
     const WheelCrossings crossings =
         CountCrossings(rows, {wheel.hubHoles, wheel.rimHoles, wheel.erd, wheel.leftFlange, wheel.rightFlange,
-                              wheel.hubHoles != wheel.rimHoles ? wheel.angleDifference : 0.0});
+                              wheel.hubHoles != wheel.rimHoles || !EvenlySpacedHoles(wheel) ? wheel.angleDifference : 0.0,
+                              LayoutOf(wheel)});
 
     // The crossed sides first, the right before the left; a radial side last,
     // as its spokes would stop the hub from turning.

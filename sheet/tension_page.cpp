@@ -129,7 +129,7 @@ void PaintTensionPage(QPainter& p, const TensionReport& r, const QString& title,
                 p.drawRect(QRectF(x + 4, top + 3, kCells[2] - 12, rowHeight - 6));
                 continue;
             }
-            const std::optional<double> reading = at < r.round->readings.size() ? r.round->readings[at] : std::nullopt;
+            const std::optional<double> reading = ReadingOf(*r.round, spoke);
             if (reading)
                 p.drawText(QRectF(x, top, kCells[2] - 10, rowHeight), Qt::AlignRight | Qt::AlignVCenter,
                            QLocale().toString(*reading, 'g', 6));

@@ -71,7 +71,7 @@ QJsonObject SideObject(const TensionReport& r, const SideRound& side)
 
 }  // namespace
 
-std::vector<RoundSpoke> SpokesRoundTheWheel(const std::vector<LacedSpoke>& spokes)
+std::vector<RoundSpoke> SpokesRoundTheWheel(const std::vector<LacedSpoke>& spokes, int valveAfter)
 {
     std::vector<RoundSpoke> round;
     for (const LacedSpoke& spoke : spokes)
@@ -81,6 +81,10 @@ std::vector<RoundSpoke> SpokesRoundTheWheel(const std::vector<LacedSpoke>& spoke
     // meets that hole once.
     round.erase(std::unique(round.begin(), round.end(), [](const RoundSpoke& a, const RoundSpoke& b) { return a.rim == b.rim; }),
                 round.end());
+    for (std::size_t i = 0; i < round.size(); ++i) round[i].at = static_cast<int>(i);
+    // From the first spoke after the valve on, as the builder goes round.
+    const auto first = std::find_if(round.begin(), round.end(), [valveAfter](const RoundSpoke& s) { return s.rim > valveAfter; });
+    std::rotate(round.begin(), first, round.end());
     return round;
 }
 
@@ -89,7 +93,7 @@ TensionReport TensionReportOf(const LacedWheel& wheel, const std::vector<Tension
     TensionReport r;
     r.fileName = wheel.fileName;
     const Wheel& w = wheel.wheel();
-    r.spokes = SpokesRoundTheWheel(LacedSpokes(*wheel.table, w.hubHoles, w.rimHoles));
+    r.spokes = SpokesRoundTheWheel(LacedSpokes(*wheel.table, w.hubHoles, w.rimHoles), w.valveAfter);
     const WheelSpans sides = SpansOfTable(*wheel.table, w);
     r.leftTarget = sides.left.Measured() ? sides.left.tension : 0;
     r.rightTarget = sides.right.Measured() ? sides.right.tension : 0;
@@ -113,7 +117,7 @@ QString TensionLines(const TensionReport& r)
     if (!r.chartFound) text += QStringLiteral("note: no chart for this meter and spoke kind here; readings only\n");
     for (std::size_t i = 0; i < r.spokes.size(); ++i) {
         text += QStringLiteral("rim %1 %2: ").arg(r.spokes[i].rim).arg(r.spokes[i].left ? "left" : "right");
-        const std::optional<double> reading = i < round.readings.size() ? round.readings[i] : std::nullopt;
+        const std::optional<double> reading = ReadingOf(round, r.spokes[i]);
         if (!reading) {
             text += QStringLiteral("not read\n");
             continue;
@@ -135,7 +139,7 @@ QString TensionJson(const TensionReport& r)
     QJsonArray spokes;
     for (std::size_t i = 0; i < r.spokes.size(); ++i) {
         QJsonValue reading;
-        if (i < round.readings.size() && round.readings[i]) reading = *round.readings[i];
+        if (const std::optional<double> read = ReadingOf(round, r.spokes[i])) reading = *read;
         spokes.append(QJsonObject{
             {QStringLiteral("rim"), r.spokes[i].rim},
             {QStringLiteral("side"), r.spokes[i].left ? QStringLiteral("left") : QStringLiteral("right")},

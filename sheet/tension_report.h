@@ -14,8 +14,10 @@
 namespace rimora {
 
 // The wheel's spokes in the order the builder reads them round the wheel:
-// from rim hole 1 on, one per rim hole that holds a spoke.
-std::vector<RoundSpoke> SpokesRoundTheWheel(const std::vector<LacedSpoke>& spokes);
+// from the first rim hole after the valve (which follows rim hole
+// `valveAfter`, 0: between the last and the first) on, one per rim hole that
+// holds a spoke.
+std::vector<RoundSpoke> SpokesRoundTheWheel(const std::vector<LacedSpoke>& spokes, int valveAfter);
 
 struct TensionReport {
     QString fileName;

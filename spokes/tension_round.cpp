@@ -94,9 +94,10 @@ RoundFigures FiguresOf(const TensionRound& round, const SpokeKind* kind, const s
     f.tableEnd.assign(spokes.size(), 0);
     double sums[2][2] = {};  // per side (left 0): sum, sum of squares
     for (std::size_t i = 0; i < spokes.size(); ++i) {
-        if (i >= round.readings.size() || !round.readings[i] || !kind) continue;
+        const std::optional<double> read = ReadingOf(round, spokes[i]);
+        if (!read || !kind) continue;
         SideRound& side = spokes[i].left ? f.left : f.right;
-        const MeterReading reading = ReadMeter(*kind, *round.readings[i]);
+        const MeterReading reading = ReadMeter(*kind, *read);
         f.marks[i] = MarkOf(reading, side);
         if (f.marks[i] != SpokeMark::Within) side.outside.push_back(static_cast<int>(i));
         if (reading.where != MeterReading::Where::OnTable) {

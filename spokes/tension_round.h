@@ -25,7 +25,8 @@ struct TensionRound {
     QDateTime time;
     QString meter;
     QString kind;
-    // One per spoke in the order round the wheel; nothing for a spoke not read yet.
+    // One per spoke in rim hole order from hole 1 (RoundSpoke::at); nothing for
+    // a spoke not read yet.
     std::vector<std::optional<double>> readings;
 };
 
@@ -48,7 +49,18 @@ void SetRounds(Wheel& wheel, const std::vector<TensionRound>& rounds);
 struct RoundSpoke {
     int rim = 0;
     bool left = false;
+    // Where the spoke's reading is kept in the round: the readings are kept in
+    // rim hole order from hole 1, so a round stays with its spokes when the
+    // valve, and with it the order of going round, is moved afterwards.
+    int at = 0;
 };
+
+// The spoke's reading in the round; nothing when it has not been read.
+inline std::optional<double> ReadingOf(const TensionRound& round, const RoundSpoke& spoke)
+{
+    const auto at = static_cast<std::size_t>(spoke.at);
+    return spoke.at >= 0 && at < round.readings.size() ? round.readings[at] : std::nullopt;
+}
 
 enum class SpokeMark { NotRead, Within, Low, High, BelowTable, AboveTable };
 

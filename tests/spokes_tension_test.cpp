@@ -160,7 +160,7 @@ TEST(TensionRound, KeptAsTextReadsBackAndTheNewestAreKept)
 TEST(TensionRound, EachSideAgainstItsOwnTarget)
 {
     // Left target 80 kgf (band 64 - 96), right 120 (96 - 144).
-    const std::vector<RoundSpoke> spokes{{1, true}, {2, false}, {3, true}, {4, false}, {5, true}, {6, false}};
+    const std::vector<RoundSpoke> spokes{{1, true, 0}, {2, false, 1}, {3, true, 2}, {4, false, 3}, {5, true, 4}, {6, false, 5}};
     const struct {
         const char* name;
         std::vector<std::optional<double>> readings;

@@ -672,6 +672,14 @@ Do you want to replace it?</source>
         <source>Turn the hub anticlockwise, seen from the left, until the trailing spokes lie at their angle, leaning back from the way the wheel turns.</source>
         <translation>左から見てハブを反時計回りに回し、引きスポークが回転方向の後ろへ傾いた本来の角度になるまで回します。</translation>
     </message>
+    <message>
+        <source>The spoke holes are drilled on the rim&apos;s centre line.</source>
+        <translation>スポーク穴はリムの中心線上にあけられています。</translation>
+    </message>
+    <message>
+        <source>The hub&apos;s or the rim&apos;s holes sit in pairs: these steps cover evenly spaced holes; lace this wheel from the table.</source>
+        <translation>ハブまたはリムの穴がペアになっています。この手順は等間隔の穴だけを扱います。このホイールは組み表に従って組んでください。</translation>
+    </message>
 </context>
 <context>
     <name>OutputModule</name>
