@@ -62,11 +62,12 @@ std::vector<StepSpoke> SpokesOf(const GridModel& table, const Wheel& wheel)
     return spokes;
 }
 
-std::vector<StepSpoke> Flange(const std::vector<StepSpoke>& spokes, bool left)
+// The spokes of one flange, and of those the ones of one lay, in hub order.
+std::vector<StepSpoke> Flange(const std::vector<StepSpoke>& spokes, bool left, std::optional<StepLay> lay = std::nullopt)
 {
     std::vector<StepSpoke> flange;
     for (const StepSpoke& s : spokes)
-        if (s.left == left) flange.push_back(s);
+        if (s.left == left && (!lay || s.lay == *lay)) flange.push_back(s);
     return flange;
 }
 
@@ -334,14 +335,6 @@ LacingStep GroupStep(const Wheel& wheel, std::vector<StepSpoke> group, const Cro
     return step;
 }
 
-std::vector<StepSpoke> OfLay(const std::vector<StepSpoke>& flange, StepLay lay)
-{
-    std::vector<StepSpoke> group;
-    for (const StepSpoke& s : flange)
-        if (s.lay == lay) group.push_back(s);
-    return group;
-}
-
 }  // namespace
 
 int ValveAfterHole(const Wheel& wheel)
@@ -414,9 +407,9 @@ LacingSteps StepsOf(const GridModel& table, const Wheel& wheel)
         bool turnHub = false;
     };
     std::vector<Group> groups;
-    for (const bool isLeft : crossed) groups.push_back({OfLay(Flange(spokes, isLeft), StepLay::Trailing), false});
+    for (const bool isLeft : crossed) groups.push_back({Flange(spokes, isLeft, StepLay::Trailing), false});
     for (std::size_t i = 0; i < crossed.size(); ++i)
-        groups.push_back({OfLay(Flange(spokes, crossed[i]), StepLay::Leading), i == 0});
+        groups.push_back({Flange(spokes, crossed[i], StepLay::Leading), i == 0});
     for (const bool isLeft : radial) groups.push_back({Flange(spokes, isLeft), false});
     std::erase_if(groups, [](const Group& g) { return g.spokes.empty(); });
     if (groups.empty()) return result;
