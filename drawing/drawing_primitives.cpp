@@ -41,7 +41,7 @@ QPoint PolarPoint(int x, int y, int r, double angle)
 }
 
 void DrawCircleLabels(Canvas& canvas, int x, int y, int r, const QString& text, unsigned cellFactor, double turn,
-                      int direction)
+                      int direction, const std::vector<double>* angles)
 {
     canvas.SetBrushStyle(BrushStyle::Clear);
     if (cellFactor == 0) return;
@@ -63,7 +63,9 @@ void DrawCircleLabels(Canvas& canvas, int x, int y, int r, const QString& text, 
 
     for (qsizetype i = 1; i <= count; ++i) {
         const QString label = text.mid(2 * i - 2, 2);
-        const QPoint anchor = PolarPointOf(x - shift, y - shift, r - shift, direction * (step * static_cast<double>(i) + turn));
+        const auto at = static_cast<std::size_t>(i - 1);
+        const double angle = angles && at < angles->size() ? (*angles)[at] : step * static_cast<double>(i);
+        const QPoint anchor = PolarPointOf(x - shift, y - shift, r - shift, direction * (angle + turn));
         canvas.SetBrushStyle(BrushStyle::Clear);
         canvas.TextOut(anchor.x(), anchor.y(), label);
     }

@@ -9,6 +9,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <vector>
 
 namespace rimora {
 
@@ -27,8 +28,10 @@ QPoint PolarPoint(int x, int y, int r, double angle);
 // ignored. One label cell is as wide as one full-width character times
 // `cellFactor`; a factor of 0 draws nothing. `turn` (degrees, clockwise) turns
 // every label about the centre. A `direction` of -1 runs them anticlockwise,
-// as a wheel seen from its other side. Leaves the brush clear.
+// as a wheel seen from its other side. `angles`, when given, places label i
+// at angles[i - 1] degrees (before the turn) in place of even steps, for holes
+// that do not lie evenly. Leaves the brush clear.
 void DrawCircleLabels(Canvas& canvas, int x, int y, int r, const QString& text, unsigned cellFactor = 1,
-                      double turn = 0, int direction = 1);
+                      double turn = 0, int direction = 1, const std::vector<double>* angles = nullptr);
 
 }  // namespace rimora

@@ -284,8 +284,13 @@ void DrawWheel(Canvas& canvas, const Wheel& wheel, const GridModel& table, const
     canvas.SetFontColor(ContrastTextColor(in.background));
     canvas.SetFontSize(layout.labelFontSize);
     // The numbers belong to the rim holes and turn with them.
+    // A paired rim's numbers stand at its holes, two by two.
+    std::vector<double> rimAngles;
+    if (spokes.holes.rimPair != 0)
+        for (int hole = 1; hole <= layout.rimHoles; ++hole) rimAngles.push_back(spokes.holes.RimAngle(hole));
     if (in.numbers)
-        DrawCircleLabels(canvas, s.centre.x(), s.centre.y(), r.rimHole, labels, 1, angleDiff, in.seenFromLeft ? -1 : 1);
+        DrawCircleLabels(canvas, s.centre.x(), s.centre.y(), r.rimHole, labels, 1, angleDiff, in.seenFromLeft ? -1 : 1,
+                         rimAngles.empty() ? nullptr : &rimAngles);
     if (in.hubNumbers) DrawHubHoleNumbers(canvas, in, table, s, r, layout.hubHoles, spokes.holes);
 }
 

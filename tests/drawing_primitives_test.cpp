@@ -186,6 +186,13 @@ TEST_F(CircleLabelsTest, ThreeLabelsGoClockwiseWithTheLastOnTop)
     EXPECT_GT(DifferingPixels(drawn, Paint([&](Canvas& c) { DrawCircleLabels(c, X, Y, R, QStringLiteral("030201")); })), 0);
     // The last character of an odd text is no label.
     EXPECT_EQ(DifferingPixels(Paint([&](Canvas& c) { DrawCircleLabels(c, X, Y, R, QStringLiteral("0102039")); }), expected), 0);
+    // Labels at holes that do not lie evenly stand at each hole's own angle.
+    const std::vector<double> paired{100, 140, 360};
+    EXPECT_EQ(DifferingPixels(Paint([&](Canvas& c) { DrawCircleLabels(c, X, Y, R, QStringLiteral("010203"), 1, 0, 1, &paired); }),
+                              ByHand({{QStringLiteral("01"), Anchor(h, 100)},
+                                      {QStringLiteral("02"), Anchor(h, 140)},
+                                      {QStringLiteral("03"), Anchor(h, 360)}})),
+              0);
     // Nothing is filled behind the text although the brush was solid red.
     for (int y = 0; y < drawn.height(); ++y)
         for (int x = 0; x < drawn.width(); ++x) ASSERT_NE(drawn.pixelColor(x, y), QColor(Qt::red)) << x << "," << y;
