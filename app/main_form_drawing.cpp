@@ -4,6 +4,7 @@
 #include "app/input_mark.h"
 #include "app/lace_steps_page.h"
 #include "app/main_form.h"
+#include "app/true_window.h"
 #include "drawing/wheel_drawing.h"
 #include "lacing/lacing_steps.h"
 #include "lacing/lacing_table.h"
@@ -91,6 +92,7 @@ void TMainF::RepaintWheel()
     for (const QRect& credit : creditsAfter)
         if (area.intersects(credit)) area |= credit;
     wheelPaintBox->repaint(area);
+    if (trueWindow && trueWindow->isVisible()) trueWindow->WheelChanged();
 }
 
 void TMainF::ApplyDrawingResult(const WheelLayout& result)

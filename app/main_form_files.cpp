@@ -1,6 +1,7 @@
 // The main window's settings and profile files: the store is pointed at the
 // right file and the persistence code does the reading and writing.
 #include "app/main_form.h"
+#include "app/true_window.h"
 #include "app/summary_form.h"
 #include "lacing/lacing_generation.h"
 #include "lacing/lacing_table.h"
@@ -179,6 +180,9 @@ void TMainF::ProfileOpened(const QString& fileName)
     }
     profileLabel->SetCaption(fileName);
     DrawNow();
+    // An open "True it" window holds the last wheel's rounds: it would write
+    // them into this one with the next reading.
+    if (trueWindow && trueWindow->isVisible()) trueWindow->Reload();
     WheelStored(iniSave_->FileName());
 
     QStringList notes;

@@ -9,6 +9,7 @@
 #include "platform/guard.h"
 #include "sheet/build_sheet.h"
 
+#include <utility>
 #include <QAbstractItemDelegate>
 #include <QComboBox>
 #include <QGridLayout>
@@ -55,7 +56,7 @@ protected:
             p.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, e.Message());
             return;
         }
-        PaintTensionRadar(p, layout, drawn.wheel.angleDifference, drawn.wheel.style, spokes_, kTensionBand);
+        PaintTensionRadar(p, layout, drawn.wheel, spokes_, kTensionBand);
     }
 
 private:
@@ -221,6 +222,16 @@ void TrueWindow::Reload()
     Wheel held;
     held.log = log;
     rounds_ = RoundsOf(held);
+    ReadWheel();
+    current_ = rounds_.empty() ? -1 : static_cast<int>(rounds_.size()) - 1;
+    const TensionRound* last = current_ >= 0 ? &rounds_.back() : nullptr;
+    FillMeters(last ? last->meter : log[LogMeter], last ? last->kind : log[LogKind]);
+    FillRounds();
+    Refigure();
+}
+
+void TrueWindow::ReadWheel()
+{
     try {
         wheel_ = links_.wheel();
         wheelReady_ = true;
@@ -229,10 +240,13 @@ void TrueWindow::Reload()
         wheelReady_ = false;
         message_->setText(e.Message());
     }
-    current_ = rounds_.empty() ? -1 : static_cast<int>(rounds_.size()) - 1;
-    const TensionRound* last = current_ >= 0 ? &rounds_.back() : nullptr;
-    FillMeters(last ? last->meter : log[LogMeter], last ? last->kind : log[LogKind]);
-    FillRounds();
+}
+
+void TrueWindow::WheelChanged()
+{
+    // The rounds written back into the main window's records change no spoke.
+    if (storing_) return;
+    ReadWheel();
     Refigure();
 }
 
@@ -357,7 +371,9 @@ void TrueWindow::Store()
 {
     Wheel held;
     SetRounds(held, rounds_);
+    const bool wasStoring = std::exchange(storing_, true);
     for (int slot = LogFirstRound; slot < kLogSlots; ++slot) links_.setLog(slot, held.log[slot]);
+    storing_ = wasStoring;
 }
 
 void TrueWindow::Refigure()

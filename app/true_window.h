@@ -41,6 +41,9 @@ public:
     // Reads the wheel, the meters and the rounds afresh: on every showing,
     // since the profile may have changed meanwhile.
     void Reload();
+    // The main window's wheel has changed (an input, the table): its spokes
+    // and targets are read again; the rounds stay as they are.
+    void WheelChanged();
     // Starts a round named `label` (a name by its number when empty) and
     // puts the cursor on the first spoke's reading.
     void NewRound(const QString& label = QString());
@@ -64,6 +67,8 @@ private:
     void AddMeter();
     void Refigure();
     void ShowFigures();
+    void ReadWheel();
+    bool storing_ = false;  // writing the rounds into the main window's records
     void Store();
     void EditReading(int row);
     const SpokeKind* ChosenKind() const;

@@ -1,5 +1,7 @@
 #include "drawing/tension_radar.h"
 
+#include "lacing/hole_layout.h"
+
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
@@ -31,13 +33,16 @@ double RadarRadius(double share)
     return kTargetRadius * std::clamp(share, 0.0, kFullShare);
 }
 
-void PaintTensionRadar(QPainter& p, const WheelLayout& layout, double angleDifference, const WheelStyle& style,
-                       const std::vector<RadarSpoke>& spokes, double band)
+void PaintTensionRadar(QPainter& p, const WheelLayout& layout, const Wheel& wheel, const std::vector<RadarSpoke>& spokes,
+                       double band)
 {
     if (!layout.scale || !layout.radii || layout.rimHoles < 1) return;
+    const WheelStyle& style = wheel.style;
     const QPointF centre = layout.scale->centre;
     const double rim = layout.radii->rimHole;
-    const double step = 360.0 / layout.rimHoles;
+    // Each point at its own rim hole, where the drawing has it (a paired rim's two by two).
+    const HoleLayout holes = LayoutOf(wheel);
+    const auto angleOf = [&](int rimHole) { return holes.RimAngle(rimHole) + wheel.angleDifference; };
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     // A wash over the spokes so the radar reads over them.
@@ -58,7 +63,7 @@ void PaintTensionRadar(QPainter& p, const WheelLayout& layout, double angleDiffe
         QPolygonF line;
         for (const RadarSpoke& spoke : spokes)
             if (spoke.left == left && spoke.share)
-                line << Polar(centre, rim * RadarRadius(*spoke.share), spoke.rim * step + angleDifference);
+                line << Polar(centre, rim * RadarRadius(*spoke.share), angleOf(spoke.rim));
         p.setPen(QPen(colour.darker(130), 2.5, left && style.greyProof ? Qt::DashLine : Qt::SolidLine));
         if (line.size() > 2) p.drawPolygon(line);
         else p.drawPolyline(line);
@@ -71,7 +76,7 @@ void PaintTensionRadar(QPainter& p, const WheelLayout& layout, double angleDiffe
         if (!spoke.outside) continue;
         const double r = spoke.share ? rim * RadarRadius(*spoke.share) : rim * (spoke.low ? 0.08 : 0.98);
         p.setPen(QPen(spoke.low ? QColor(220, 0, 0) : QColor(230, 120, 0), 2.5));
-        p.drawEllipse(Polar(centre, r, spoke.rim * step + angleDifference), 7, 7);
+        p.drawEllipse(Polar(centre, r, angleOf(spoke.rim)), 7, 7);
     }
     p.restore();
 }

@@ -26,9 +26,9 @@ struct RadarSpoke {
 // inside the rim.
 double RadarRadius(double share);
 
-// Paints over a drawing laid out as `layout` (LayOutWheel), in the side
-// colours of `style`; nothing when the layout has no wheel.
-void PaintTensionRadar(QPainter& p, const WheelLayout& layout, double angleDifference, const WheelStyle& style,
-                       const std::vector<RadarSpoke>& spokes, double band);
+// Paints over a drawing of `wheel` laid out as `layout` (LayOutWheel), in
+// the wheel's side colours; nothing when the layout has no wheel.
+void PaintTensionRadar(QPainter& p, const WheelLayout& layout, const Wheel& wheel, const std::vector<RadarSpoke>& spokes,
+                       double band);
 
 }  // namespace rimora

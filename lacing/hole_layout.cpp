@@ -1,5 +1,6 @@
 #include "lacing/hole_layout.h"
 
+#include "platform/convert.h"
 #include "platform/number_text.h"
 
 #include <QCoreApplication>
@@ -142,20 +143,20 @@ QString LayoutProblem(const HoleLayout& l)
                 .arg(l.rimCount);
         if (l.hubPair >= 720.0 / l.hubCount)
             return QCoreApplication::translate("Lacing", "The hub's pair angle %1° reaches the flange's pitch of %2°.")
-                .arg(AngleText(l.hubPair, Marks::RegionUngrouped, 2), AngleText(720.0 / l.hubCount, Marks::RegionUngrouped, 2));
+                .arg(FloatToStr(l.hubPair), AngleText(720.0 / l.hubCount, Marks::RegionUngrouped, 2));
     }
     if (l.rimPair > 0) {
         if (l.rimCount % 2 != 0) return QCoreApplication::translate("Lacing", "A paired rim needs an even hole count; RIM has %1.").arg(l.rimCount);
         if (l.rimPair >= 360.0 / l.rimCount)
             return QCoreApplication::translate("Lacing", "The rim's pair angle %1° reaches the rim's pitch of %2°.")
-                .arg(AngleText(l.rimPair, Marks::RegionUngrouped, 2), AngleText(360.0 / l.rimCount, Marks::RegionUngrouped, 2));
+                .arg(FloatToStr(l.rimPair), AngleText(360.0 / l.rimCount, Marks::RegionUngrouped, 2));
     }
     if (l.flangeOffset != kUsualFlangeOffset) {
         const int more = std::max(l.FlangeHoles(true), l.FlangeHoles(false));
         const double pitch = 360.0 / more;
         if (l.flangeOffset >= pitch)
             return QCoreApplication::translate("Lacing", "The flange offset %1° reaches the pitch of the flange with more holes, %2°.")
-                .arg(AngleText(l.flangeOffset, Marks::RegionUngrouped, 2), AngleText(pitch, Marks::RegionUngrouped, 2));
+                .arg(FloatToStr(l.flangeOffset), AngleText(pitch, Marks::RegionUngrouped, 2));
     }
     return {};
 }

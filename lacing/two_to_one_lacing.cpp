@@ -116,9 +116,13 @@ LacingPlan PlanTwoToOne(const HoleLayout& layout, int leftCross, int rightCross,
         return plan;
     for (const bool left : {true, false}) {
         const bool more = left != layout.FewerOnLeft();
-        // The flange with fewer holes is laced nearest its cross number.
-        const std::optional<Pattern> p =
-            ChoosePattern(layout, left, std::max(left ? leftCross : rightCross, 0), more ? pattern : -1);
+        // The flange with fewer holes is laced nearest its cross number. A
+        // cross number the flange's holes cannot give (spokes that would lead
+        // and trail past half the circle) is laced as the largest one they can,
+        // as with evenly drilled hubs, never left bare.
+        std::optional<Pattern> p;
+        for (int cross = std::max(left ? leftCross : rightCross, 0); !p && cross >= 0; --cross)
+            p = ChoosePattern(layout, left, cross, more ? pattern : -1);
         if (p) plan.spokes.insert(plan.spokes.end(), p->spokes.begin(), p->spokes.end());
     }
     std::sort(plan.spokes.begin(), plan.spokes.end(),

@@ -39,7 +39,7 @@ struct LacedSpoke {
 // empty, the gap mark or no whole number carry no spoke; a length is the one
 // its cell was read as, in the region, grouping allowed ("1,002.5").
 std::vector<LacedSpoke> LacedSpokes(const GridModel& table, int hubCount, int rimCount,
-                                    const HoleLayout& layout = {});
+                                    const HoleLayout& layout);
 
 // The same with each spoke's lay, head and entry angle and, at its side's
 // tension in `sides`, its order length.

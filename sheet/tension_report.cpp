@@ -1,4 +1,6 @@
 #include "sheet/tension_report.h"
+#include "lacing/hole_layout.h"
+#include "lacing/lacing_steps.h"
 
 #include "platform/number_text.h"
 #include "sheet/side_spans.h"
@@ -93,7 +95,7 @@ TensionReport TensionReportOf(const LacedWheel& wheel, const std::vector<Tension
     TensionReport r;
     r.fileName = wheel.fileName;
     const Wheel& w = wheel.wheel();
-    r.spokes = SpokesRoundTheWheel(LacedSpokes(*wheel.table, w.hubHoles, w.rimHoles), w.valveAfter);
+    r.spokes = SpokesRoundTheWheel(LacedSpokes(*wheel.table, w.hubHoles, w.rimHoles, LayoutOf(w)), ValveAfterHole(w));
     const WheelSpans sides = SpansOfTable(*wheel.table, w);
     r.leftTarget = sides.left.Measured() ? sides.left.tension : 0;
     r.rightTarget = sides.right.Measured() ? sides.right.tension : 0;

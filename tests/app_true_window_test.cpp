@@ -36,6 +36,8 @@ TEST_F(TrueWindowTest, ARoundTypedSpokeBySpokeIsJudgedPerSideAndKeptInTheProfile
     };
     Start();
     LaceWheel(*mainF, "32", "32");
+    const QString plain = Path(QStringLiteral("plain.prl"));
+    Save(plain);
     mainF->trueItem->trigger();
     Settle();
     TrueWindow* window = mainF->trueWindow;
@@ -72,6 +74,11 @@ TEST_F(TrueWindowTest, ARoundTypedSpokeBySpokeIsJudgedPerSideAndKeptInTheProfile
     ASSERT_EQ(mainF->trueWindow->Rounds().size(), 1u);
     EXPECT_EQ(mainF->trueWindow->Rounds().back().readings, round.readings);
     EXPECT_EQ(mainF->trueWindow->Rounds().back().label, QStringLiteral("initial"));
+    // Another profile opened under the open window is its wheel from then on,
+    // so no reading typed there goes into the wrong profile.
+    Open(plain);
+    Settle();
+    EXPECT_TRUE(mainF->trueWindow->Rounds().empty());
     qunsetenv("XDG_DATA_HOME");
 }
 

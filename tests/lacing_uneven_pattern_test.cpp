@@ -63,7 +63,7 @@ TEST(SpokeCrossings, CountedFromWhereTheHolesAre)
     for (const Row& row : rows) {
         GridModel t(kLacingColCount, kLacingInitialRowCount);
         LaceTable(t, row.holes, row.holes, row.cross, row.cross);
-        const CrossingGeometry g{row.holes, row.holes, row.erd, 41, 41, row.turn};
+        const CrossingGeometry g{row.holes, row.holes, row.erd, 41, 41, row.turn, {}};
         const CrossingSpan left = CountCrossings(LacedSpokeRows(t, row.holes, row.holes).spokes, g).left;
         EXPECT_EQ(std::tuple(left.spokes, left.fewest, left.most), std::tuple(row.spokes, row.fewest, row.most))
             << row.holes << " " << row.cross << " " << row.turn;

@@ -66,6 +66,7 @@ TEST(HoleKindsCommandLine, UnlaceableLayoutsAreNamed)
         {"HubCB=3\nRimCB=1\nHubSplitRG=1\n", "RIM has 32"},          // 2:1 on another count
         {"HubCB=5\nRimCB=5\nHubPairE=10\n", "HUB has 18"},           // 9 a flange cannot pair
         {"HubCB=3\nRimCB=3\nHubPairE=30\n", "pitch of 30"},          // the pair as wide as the pitch
+        {"HubCB=3\nRimCB=3\nFlOffE=1e308\n", "offset 1E308°"},     // a hand-edited value, named short
     };
     for (const auto& c : cases) {
         ProfileFolder folder;
@@ -77,6 +78,26 @@ TEST(HoleKindsCommandLine, UnlaceableLayoutsAreNamed)
         EXPECT_NE(status, 0) << c.records;
         EXPECT_TRUE(err.contains(c.says)) << err.toStdString();
     }
+}
+
+// Every spoke of a 2:1 wheel on its own flange: a cross number the sparse
+// flange cannot give still laces it, and a round of readings is judged per
+// flange, 8 against the left's target and 16 against the right's.
+TEST(HoleKindsCommandLine, TwoToOneWheelsKeepEverySpokeOnItsFlange)
+{
+    ScopedLocale region(PointRegion());
+    ProfileFolder folder;
+    QByteArray records = DefaultWheelRecords();
+    records.replace("HubCB=0", "HubCB=3").replace("RimCB=0", "RimCB=3").replace("CLE=3", "CLE=4");
+    QByteArray round = "TenRound1E=2026-12-07T21:05:00Z|Park Tool TM-1|2.0 mm round steel|";
+    for (int i = 0; i < 24; ++i) round += "22 ";
+    const QString profile = folder.Write("w.prl", records + "HubSplitRG=1\n" + round.trimmed() + "|x\n");
+    const QJsonObject sides = QJsonDocument::fromJson(RunCli({"--json", profile}).toUtf8())["sides"].toObject();
+    EXPECT_EQ(sides["left"]["spokes"].toInt(), 8);
+    EXPECT_EQ(sides["right"]["spokes"].toInt(), 16);
+    const QJsonObject read = QJsonDocument::fromJson(RunCli({"--tension", profile, "--json"}).toUtf8())["sides"].toObject();
+    EXPECT_EQ(read["left"]["read"].toInt(), 8);
+    EXPECT_EQ(read["right"]["read"].toInt(), 16);
 }
 
 }  // namespace

@@ -158,7 +158,7 @@ TEST(PreparedWheel, AnEmptyTableIsLacedFromTheCountsAndCrosses)
                 "w.prl", "[MainF]\nHubCB=" + i + "\nRimCB=" + i + "\nCLE=" + c + "\nCRE=" + c + "\n"));
             PrepareWheel(w);
             const int count = holes[hubIndex].toInt();
-            const std::vector<LacedSpoke> spokes = LacedSpokes(*w.table, w.wheel().hubHoles, w.wheel().rimHoles);
+            const std::vector<LacedSpoke> spokes = LacedSpokes(*w.table, w.wheel().hubHoles, w.wheel().rimHoles, LayoutOf(w.wheel()));
             ASSERT_EQ(static_cast<int>(spokes.size()), count);
             QSet<int> hubs;
             for (const LacedSpoke& s : spokes) {
@@ -372,12 +372,12 @@ TEST(PreparedWheel, ACommaRegionReadsItsOwnDecimals)
         ScopedLocale region(CommaRegion());
         LacedWheel w = ReadLacedWheel(folder.Write("c.prl", comma));
         PrepareWheel(w);
-        inComma = LacedSpokes(*w.table, w.wheel().hubHoles, w.wheel().rimHoles);
+        inComma = LacedSpokes(*w.table, w.wheel().hubHoles, w.wheel().rimHoles, LayoutOf(w.wheel()));
     }
     ScopedLocale region(PointRegion());
     LacedWheel w = ReadLacedWheel(folder.Write("p.prl", point));
     PrepareWheel(w);
-    const std::vector<LacedSpoke> inPoint = LacedSpokes(*w.table, w.wheel().hubHoles, w.wheel().rimHoles);
+    const std::vector<LacedSpoke> inPoint = LacedSpokes(*w.table, w.wheel().hubHoles, w.wheel().rimHoles, LayoutOf(w.wheel()));
     ASSERT_EQ(inComma.size(), inPoint.size());
     ASSERT_FALSE(inPoint.empty());
     for (std::size_t i = 0; i < inPoint.size(); ++i) {

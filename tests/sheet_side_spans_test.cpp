@@ -68,7 +68,7 @@ TEST(SideSpans, AgreeWithTheSpokeBillAndBalanceForEveryPairOfHoleCounts)
             const LacedWheel w = PreparedWheelOf(
                 folder, "[MainF]\nHubCB=" + QByteArray::number(hub) + "\nRimCB=" + QByteArray::number(rim)
                             + "\nCLE=3\nCRE=2\nRimOffE=1.5\nTensionE=110\nOrderStepCB=0\n");
-            const std::vector<LacedSpoke> spokes = LacedSpokes(*w.table, w.wheel().hubHoles, w.wheel().rimHoles);
+            const std::vector<LacedSpoke> spokes = LacedSpokes(*w.table, w.wheel().hubHoles, w.wheel().rimHoles, LayoutOf(w.wheel()));
             const WheelSpans sides = SpansOfTable(*w.table, w.wheel());
             EXPECT_EQ(sides.left.crosses, 3);
             EXPECT_EQ(sides.right.crosses, 2);
@@ -124,7 +124,7 @@ TEST(SideSpans, ASideOfSeveralLengthsIsARangeAndRowsWithoutASpokeAreLeftOut)
     table.SetRowFromCommaText(5, QStringLiteral("05,,05,05,"));               // laced, no length yet
     table.SetRowFromCommaText(6, QStringLiteral("06,,06,03,310.0"));          // left, longer
     table.SetCells(kLengthCol, 1, QStringLiteral("1,002.5"));
-    const std::vector<LacedSpoke> spokes = LacedSpokes(table, 6, 6);
+    const std::vector<LacedSpoke> spokes = LacedSpokes(table, 6, 6, HoleLayout{});
     ASSERT_EQ(spokes.size(), 4u);
     EXPECT_EQ(spokes[0].hub, 2);
     ASSERT_TRUE(spokes[0].length.has_value());

@@ -135,8 +135,10 @@ struct Wheel {
 // pairs, the usual offset between the flanges.
 inline bool EvenlySpacedHoles(const Wheel& wheel)
 {
-    return wheel.hubSplit == EqualFlanges && wheel.flangeOffset == kUsualFlangeOffset && wheel.hubPairAngle == 0 &&
-           wheel.rimPairAngle == 0;
+    // Read as the hole layout reads them: a split it does not know is equal
+    // flanges, and an angle of 0 or below none.
+    return wheel.hubSplit != MoreRight && wheel.hubSplit != MoreLeft && !(wheel.flangeOffset > kUsualFlangeOffset) &&
+           !(wheel.hubPairAngle > 0) && !(wheel.rimPairAngle > 0);
 }
 
 // The bead seat diameter of the wheel's rim size in mm; 0 when none is chosen.
