@@ -57,7 +57,9 @@ LaceStepsPage::LaceStepsPage(QWidget* parent) : QWidget(parent)
     titleLabel_ = WrappingLabel(body, QStringLiteral("LaceTitleL"));
     QFont bold = titleLabel_->font();
     bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 1.15);
+    // The application font may be set in pixels, with no point size.
+    if (bold.pointSizeF() > 0) bold.setPointSizeF(bold.pointSizeF() * 1.15);
+    else if (bold.pixelSize() > 0) bold.setPixelSize(static_cast<int>(bold.pixelSize() * 1.15 + 0.5));
     titleLabel_->setFont(bold);
     countLabel_ = WrappingLabel(body, QStringLiteral("LaceCountL"));
     textLabel_ = WrappingLabel(body, QStringLiteral("LaceTextL"));
@@ -68,6 +70,10 @@ LaceStepsPage::LaceStepsPage(QWidget* parent) : QWidget(parent)
     column->addStretch(1);
     scroll->setWidget(body);
     page->addWidget(scroll, 1);
+    printButton = new QPushButton(tr("&Print the steps..."), this);
+    printButton->setObjectName(QStringLiteral("LacePrintBtn"));
+    printButton->setToolTip(tr("The build sheet with a page for each step"));
+    page->addWidget(printButton, 0, Qt::AlignLeft);
 
     connect(backButton, &QPushButton::clicked, this, [this] { ShowStep(current_ - 1); });
     connect(nextButton, &QPushButton::clicked, this, [this] { ShowStep(current_ + 1); });

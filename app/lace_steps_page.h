@@ -33,6 +33,8 @@ public:
 
     QPushButton* backButton = nullptr;
     QPushButton* nextButton = nullptr;
+    // The build sheet with a page per step, to take to the truing stand.
+    QPushButton* printButton = nullptr;
 
 private:
     void Show();

@@ -34,6 +34,7 @@ class SettingsSession;
 class TSumF;
 class TrueWindow;
 struct FlangeOffsets;
+struct BuildSheet;
 enum class WheelField;
 
 class TMainF : public TForm {
@@ -166,6 +167,8 @@ public:
     TrueWindow* trueWindow = nullptr;
     void ShowTrueWindow();
     void PrintTensionSheet(bool blankForm);
+    void PrintStepsSheet();
+    void PreviewSheet(const BuildSheet& sheet);
     // The wheel and its table as the window holds them, laced and measured.
     LacedWheel PreparedWheelOfWindow() const;
 

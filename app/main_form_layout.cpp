@@ -555,6 +555,7 @@ void TMainF::WireEvents()
     valveSpin->OnChange = [this] { RedrawIfAuto(); };
     // The drawing shows the step while the "Lace" tab is shown, the wheel otherwise.
     lacePage->OnStepChanged = [this] { wheelPaintBox->repaint(); };
+    connect(lacePage->printButton, &QPushButton::clicked, this, [this] { RunGuarded([this] { PrintStepsSheet(); }); });
     connect(tabs, &QTabWidget::currentChanged, this, [this] { RunGuarded([this] { wheelPaintBox->repaint(); }); });
     hubHolesList->OnChange = [this] { HoleCountChosen(); };
     rimHolesList->OnChange = [this] { HoleCountChosen(); };

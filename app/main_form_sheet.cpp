@@ -14,6 +14,7 @@
 #include "sheet/sheet_export.h"
 #include "sheet/sheet_table.h"
 #include "sheet/side_spans.h"
+#include "sheet/steps_report.h"
 #include "sheet/tension_report.h"
 #include "lacing/lacing_table.h"
 
@@ -121,16 +122,22 @@ void TMainF::CreateSheetActions()
             [this](const QPoint& at) { drawingMenu->popup(wheelPaintBox->mapToGlobal(at)); });
 }
 
+// The print preview of a sheet, the same for the plain sheet and the one with
+// tension or step pages.
+void TMainF::PreviewSheet(const BuildSheet& sheet)
+{
+    CurrentDesktop().PrintPreview(tr("Build sheet: %1").arg(sheet.title), PaperFileName(*this, QStringLiteral("pdf")),
+                                  SheetPaper(), [&sheet](QPaintDevice& page) {
+                                      QPainter painter(&page);
+                                      PaintSheet(painter, sheet);
+                                  });
+}
+
 void TMainF::PrintSheet()
 {
     const LacedWheel wheel = WheelOfWindow(*this);
     const BuildSheet sheet = ComposeSheet(wheel, QDate::currentDate());
-    CurrentDesktop().PrintPreview(tr("Build sheet: %1").arg(sheet.title), PaperFileName(*this, QStringLiteral("pdf")),
-                                  SheetPaper(),
-                                  [&sheet](QPaintDevice& page) {
-                                      QPainter painter(&page);
-                                      PaintSheet(painter, sheet);
-                                  });
+    PreviewSheet(sheet);
 }
 
 LacedWheel TMainF::PreparedWheelOfWindow() const
@@ -146,11 +153,15 @@ void TMainF::PrintTensionSheet(bool blankForm)
     if (blankForm) tension.round.reset();
     if (!tension.round && !blankForm) throw EWheelInputError(tr("The wheel has no round of tension readings yet."));
     sheet.tension = std::move(tension);
-    CurrentDesktop().PrintPreview(tr("Build sheet: %1").arg(sheet.title), PaperFileName(*this, QStringLiteral("pdf")),
-                                  SheetPaper(), [&sheet](QPaintDevice& page) {
-                                      QPainter painter(&page);
-                                      PaintSheet(painter, sheet);
-                                  });
+    PreviewSheet(sheet);
+}
+
+void TMainF::PrintStepsSheet()
+{
+    const LacedWheel wheel = WheelOfWindow(*this);
+    BuildSheet sheet = ComposeSheet(wheel, QDate::currentDate());
+    sheet.steps = StepsOfWheel(wheel);
+    PreviewSheet(sheet);
 }
 
 void TMainF::SaveSheetPdf()

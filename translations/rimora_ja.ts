@@ -1696,6 +1696,14 @@ Jベンド: フランジ厚を入れると、頭を内側にしたスポーク�
         <source>Step %1 of %2</source>
         <translation>手順 %1 / %2</translation>
     </message>
+    <message>
+        <source>&amp;Print the steps...</source>
+        <translation>手順を印刷(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>The build sheet with a page for each step</source>
+        <translation>手順ごとに 1 ページを付けた組立シート</translation>
+    </message>
 </context>
 <context>
     <name>rimora::LocknutDialog</name>
