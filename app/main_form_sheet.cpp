@@ -149,10 +149,8 @@ void TMainF::PrintTensionSheet(bool blankForm)
 {
     const LacedWheel wheel = WheelOfWindow(*this);
     BuildSheet sheet = ComposeSheet(wheel, QDate::currentDate());
-    TensionReport tension = TensionReportOf(wheel, LoadMeters(UserMetersFolder()));
-    if (blankForm) tension.round.reset();
-    if (!tension.round && !blankForm) throw EWheelInputError(tr("The wheel has no round of tension readings yet."));
-    sheet.tension = std::move(tension);
+    sheet.tension = TensionPageOf(wheel, blankForm);
+    if (!sheet.tension) throw EWheelInputError(tr("The wheel has no round of tension readings yet."));
     PreviewSheet(sheet);
 }
 

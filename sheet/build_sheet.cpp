@@ -231,9 +231,7 @@ void PaintParts(QPainter& p, const SheetLayout& l, const BuildSheet& s)
 // The lines a note takes across `width`, wrapped at its words.
 int NoteRows(const QString& note, double width)
 {
-    const QFontMetricsF metrics(NoteFont());
-    const QRectF needed = metrics.boundingRect(QRectF(0, 0, width, 1e6), Qt::TextWordWrap, note);
-    return std::max(1, static_cast<int>(std::ceil(needed.height() / metrics.lineSpacing() - 0.01)));
+    return WrappedRows(NoteFont(), note, width);
 }
 
 double NoteWidth(const QSizeF& page)
@@ -526,7 +524,7 @@ SheetLayout LayOutPages(const QSizeF& page, const BuildSheet& s)
 
 int SheetPageCount(const BuildSheet& s, const QSizeF& page)
 {
-    return LayOutPages(page, s).PageCount() + static_cast<int>(s.steps.steps.size());
+    return LayOutPages(page, s).PageCount() + static_cast<int>(s.steps.steps.size()) + (s.tension ? 1 : 0);
 }
 
 void PaintSheetPage(QPainter& p, const BuildSheet& s, int index)
@@ -539,8 +537,11 @@ void PaintSheetPage(QPainter& p, const BuildSheet& s, int index)
     p.setRenderHint(QPainter::TextAntialiasing);
     p.fillRect(QRectF(QPointF(0, 0), page), Qt::white);
     const SheetLayout l = LayOutPages(page, s);
-    if (const int step = index - l.PageCount(); step >= 0 && step < static_cast<int>(s.steps.steps.size())) {
-        PaintStepPage(p, l.page, {s.title, &s.steps, step, s.drawing.wheel, s.drawing.frame, s.table});
+    // After the sheet's own pages: a page per lacing step, then the tension page.
+    const int steps = static_cast<int>(s.steps.steps.size());
+    if (const int after = index - l.PageCount(); after >= 0 && (after < steps || (after == steps && s.tension))) {
+        if (after < steps) PaintStepPage(p, l.page, {s.title, &s.steps, after, s.drawing.wheel, s.drawing.frame, s.table});
+        else PaintTensionPage(p, page, *s.tension, s.title, s.leftColour, s.rightColour);
         p.restore();
         return;
     }
@@ -568,10 +569,6 @@ void PaintSheet(QPainter& p, const BuildSheet& s)
     for (int page = 0; page < pages; ++page) {
         if (page > 0) paged->newPage();
         PaintSheetPage(p, s, page);
-    }
-    if (paged && s.tension) {
-        paged->newPage();
-        PaintTensionPage(p, *s.tension, s.title, s.leftColour, s.rightColour);
     }
 }
 

@@ -455,11 +455,8 @@ int CarryOut(const CommandLineRequest& request, QTextStream& out, QTextStream& e
             const LacedWheel wheel = PreparedWheel(request.profile);
             BuildSheet sheet = ComposeSheet(wheel, QDate::currentDate());
             if (request.tensionPage != CommandLineRequest::TensionPage::None) {
-                TensionReport tension = TensionReportOf(wheel, LoadMeters(UserMetersFolder()));
-                if (request.tensionPage == CommandLineRequest::TensionPage::Form) tension.round.reset();
-                Require(tension.round || request.tensionPage == CommandLineRequest::TensionPage::Form,
-                        QStringLiteral("%1: no round of tension readings").arg(request.profile));
-                sheet.tension = std::move(tension);
+                sheet.tension = TensionPageOf(wheel, request.tensionPage == CommandLineRequest::TensionPage::Form);
+                Require(sheet.tension.has_value(), QStringLiteral("%1: no round of tension readings").arg(request.profile));
             }
             if (request.steps) sheet.steps = StepsOfWheel(wheel);
             WriteSheetPdf(request.output, sheet, request.paper.value_or(SheetPaper()));

@@ -5,14 +5,12 @@
 
 #include <QCoreApplication>
 #include <QLocale>
-#include <QPaintDevice>
 #include <algorithm>
 
 namespace rimora {
 
 namespace {
 
-constexpr double kDpi = 96.0;
 constexpr double kMargin = 40;
 // Rim, side, reading, kgf, mark: a column block's cells.
 constexpr double kCells[] = {44, 44, 70, 70, 84};
@@ -51,14 +49,10 @@ QString SideLine(const QString& name, const SideRound& side, bool withRound, con
 
 }  // namespace
 
-void PaintTensionPage(QPainter& p, const TensionReport& r, const QString& title, TColor leftColour, TColor rightColour)
+void PaintTensionPage(QPainter& p, const QSizeF& page, const TensionReport& r, const QString& title, TColor leftColour,
+                      TColor rightColour)
 {
-    QPaintDevice* device = p.device();
-    const QSizeF page(device->width() * kDpi / device->logicalDpiX(), device->height() * kDpi / device->logicalDpiY());
     p.save();
-    p.scale(device->logicalDpiX() / kDpi, device->logicalDpiY() / kDpi);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(QRectF(QPointF(0, 0), page), Qt::white);
     p.setPen(Qt::black);
     const double width = page.width() - 2 * kMargin;
     double y = kMargin;

@@ -8,12 +8,14 @@
 #include "sheet/tension_report.h"
 
 #include <QPainter>
+#include <QSizeF>
 #include <QString>
 
 namespace rimora {
 
-// Over the whole of the painter's device, in the region's marks.
-void PaintTensionPage(QPainter& p, const TensionReport& report, const QString& title, TColor leftColour,
-                      TColor rightColour);
+// On a page of `page` logical units that the painter has already scaled to
+// and cleared (as the sheet's pages are), in the region's marks.
+void PaintTensionPage(QPainter& p, const QSizeF& page, const TensionReport& report, const QString& title,
+                      TColor leftColour, TColor rightColour);
 
 }  // namespace rimora

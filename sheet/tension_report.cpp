@@ -110,6 +110,14 @@ TensionReport TensionReportOf(const LacedWheel& wheel, const std::vector<Tension
     return r;
 }
 
+std::optional<TensionReport> TensionPageOf(const LacedWheel& wheel, bool blankForm)
+{
+    TensionReport report = TensionReportOf(wheel, blankForm ? std::vector<TensionMeter>{} : LoadMeters(UserMetersFolder()));
+    if (blankForm) report.round.reset();
+    else if (!report.round) return std::nullopt;
+    return report;
+}
+
 QString TensionLines(const TensionReport& r)
 {
     const TensionRound& round = *r.round;

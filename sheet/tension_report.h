@@ -33,6 +33,11 @@ struct TensionReport {
 // chart it names among `meters`. A prepared wheel (PrepareWheel).
 TensionReport TensionReportOf(const LacedWheel& wheel, const std::vector<TensionMeter>& meters);
 
+// What the sheet's tension page shows: with `blankForm` the spokes and targets
+// with no round (no meter file is read); otherwise the last round, or nothing
+// when the wheel has none.
+std::optional<TensionReport> TensionPageOf(const LacedWheel& wheel, bool blankForm);
+
 // The round as lines:
 //   round: after truing, 2026-12-07 21:05 UTC, Park Tool TM-1, 2.0 mm round steel
 //   rim 1 left: 22.5 -> 91.0 kgf
