@@ -3,6 +3,7 @@
 #include "drawing/disc_interior.h"
 #include "drawing/drawing_primitives.h"
 #include "lacing/hole_layout.h"
+#include "lacing/lacing_pattern.h"
 #include "lacing/lacing_table.h"
 #include "platform/convert.h"
 #include "wheel/wheel_fields.h"
@@ -135,9 +136,7 @@ void DrawSpokes(Canvas& canvas, const WheelStyle& in, const GridModel& table, co
         if (const double tangent = even ? l.rightTangent : l.leftTangent; tangent != 0) {
             // Ahead of the seat along the flange, in the way the spoke runs to
             // the rim: clockwise on screen for a spoke whose rim end lies clockwise.
-            double span = std::fmod(l.RimAngle(spoke.rimHole) + l.angleDiff - l.HubAngle(h), 360.0);
-            if (span > 180.0) span -= 360.0;
-            if (span <= -180.0) span += 360.0;
+            const double span = FoldedSpan(l.RimAngle(spoke.rimHole) + l.angleDiff - l.HubAngle(h));
             const double ahead = (span < 0 ? -tangent : tangent) * l.direction;
             const double a = l.direction * l.HubAngle(h) * std::numbers::pi / 180.0;
             hubEnd += QPoint(static_cast<int>(std::lround(ahead * std::cos(a))),
@@ -289,7 +288,7 @@ void DrawWheel(Canvas& canvas, const Wheel& wheel, const GridModel& table, const
     if (spokes.holes.rimPair != 0)
         for (int hole = 1; hole <= layout.rimHoles; ++hole) rimAngles.push_back(spokes.holes.RimAngle(hole));
     if (in.numbers)
-        DrawCircleLabels(canvas, s.centre.x(), s.centre.y(), r.rimHole, labels, 1, angleDiff, in.seenFromLeft ? -1 : 1,
+        DrawCircleLabels(canvas, s.centre.x(), s.centre.y(), r.rimHole, labels, 1, angleDiff, spokes.direction,
                          rimAngles.empty() ? nullptr : &rimAngles);
     if (in.hubNumbers) DrawHubHoleNumbers(canvas, in, table, s, r, layout.hubHoles, spokes.holes);
 }

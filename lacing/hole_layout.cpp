@@ -1,5 +1,6 @@
 #include "lacing/hole_layout.h"
 
+#include "lacing/lacing_pattern.h"
 #include "platform/convert.h"
 #include "platform/number_text.h"
 
@@ -7,18 +8,6 @@
 #include <cmath>
 
 namespace rimora {
-
-namespace {
-
-double Fold(double degrees)
-{
-    double d = std::fmod(degrees, 360.0);
-    if (d <= -180.0) d += 360.0;
-    if (d > 180.0) d -= 360.0;
-    return d;
-}
-
-}  // namespace
 
 bool HoleLayout::Plain() const
 {
@@ -48,7 +37,7 @@ double UsualFlangeOffset(const HoleLayout& layout)
 double HoleLayout::HubAngle(int hole) const
 {
     if (hubCount < 1) return 0;
-    if (Plain() || (!TwoToOne() && flangeOffset == kUsualFlangeOffset && hubPair == 0))
+    if (!TwoToOne() && flangeOffset == kUsualFlangeOffset && hubPair == 0)
         return hole * 360.0 / hubCount;
     const double offset = flangeOffset == kUsualFlangeOffset ? UsualFlangeOffset(*this) : flangeOffset;
     if (TwoToOne()) {
@@ -104,8 +93,13 @@ int HoleLayout::RimSide(int hole) const
 
 double HoleLayout::Span(int hub, int rim) const
 {
-    if (Plain()) return Fold(rim * 360.0 / rimCount - hub * 360.0 / hubCount);
-    return Fold(RimAngle(rim) - HubAngle(hub));
+    if (Plain()) return SpokeSpan(hub, hubCount, rim, rimCount);
+    return FoldedSpan(RimAngle(rim) - HubAngle(hub));
+}
+
+int KnownHubSplit(int hubSplit)
+{
+    return hubSplit == MoreRight || hubSplit == MoreLeft ? hubSplit : EqualFlanges;
 }
 
 HoleLayout LayoutOf(const Wheel& wheel)
@@ -113,7 +107,7 @@ HoleLayout LayoutOf(const Wheel& wheel)
     HoleLayout layout;
     layout.hubCount = wheel.hubHoles;
     layout.rimCount = wheel.rimHoles;
-    layout.split = wheel.hubSplit == MoreRight || wheel.hubSplit == MoreLeft ? wheel.hubSplit : EqualFlanges;
+    layout.split = KnownHubSplit(wheel.hubSplit);
     layout.drilling = wheel.rimDrilling;
     layout.flangeOffset = wheel.flangeOffset > 0 ? wheel.flangeOffset : kUsualFlangeOffset;
     layout.hubPair = wheel.hubPairAngle > 0 ? wheel.hubPairAngle : 0;

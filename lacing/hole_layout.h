@@ -51,6 +51,9 @@ struct HoleLayout {
 };
 
 HoleLayout LayoutOf(const Wheel& wheel);
+// The hub's split as the layout reads it: a value it does not know is equal
+// flanges.
+int KnownHubSplit(int hubSplit);
 
 // The hub's angle between flanges that the builder has not given: half the
 // pitch of the flange with more holes.

@@ -16,15 +16,6 @@ struct Flange {
     std::vector<int> rim;  // rim holes the flange's spokes reach, ascending
 };
 
-// Angle difference folded into (-180, 180].
-double Fold(double degrees)
-{
-    double d = std::fmod(degrees, 360.0);
-    if (d <= -180.0) d += 360.0;
-    if (d > 180.0) d -= 360.0;
-    return d;
-}
-
 // Bare rim holes, in adjacent pairs. Rims are drilled toward the left and the
 // right flange in turn; a single bare hole would put every spoke after it in a
 // hole drilled for the other flange, a pair keeps them all on their side. The
@@ -109,7 +100,7 @@ Fit FitOfOffset(const Flange& f, int hubCount, int rimCount, int cross, int side
         const int i = static_cast<int>(((j + offset + static_cast<long long>(direction) * cross) % k + k) % k);
         const double span = SpokeSpan(f.hub[static_cast<size_t>(i)], hubCount, f.rim[static_cast<size_t>(j)], rimCount);
         // The hub hole ahead of the rim hole makes a span against the clock.
-        const double error = std::fabs(Fold(span + direction * cross * pitch));
+        const double error = std::fabs(FoldedSpan(span + direction * cross * pitch));
         fit.worst = std::max(fit.worst, error);
         fit.squares += error * error;
     }
@@ -232,9 +223,17 @@ Candidate LaceAllHubHoles(int hubCount, int rimCount, int leftCross, int rightCr
 
 }  // namespace
 
+double FoldedSpan(double degrees)
+{
+    double d = std::fmod(degrees, 360.0);
+    if (d <= -180.0) d += 360.0;
+    if (d > 180.0) d -= 360.0;
+    return d;
+}
+
 double SpokeSpan(int hub, int hubCount, int rim, int rimCount)
 {
-    return Fold(rim * 360.0 / rimCount - hub * 360.0 / hubCount);
+    return FoldedSpan(rim * 360.0 / rimCount - hub * 360.0 / hubCount);
 }
 
 LacingPlan PlanLacing(int hubCount, int rimCount, int leftCross, int rightCross)

@@ -34,6 +34,9 @@ struct LacingPlan {
 // Hole counts of at least 1; cross numbers are taken as given (0 or more).
 LacingPlan PlanLacing(int hubCount, int rimCount, int leftCross, int rightCross);
 
+// An angle between two holes folded into (-180, 180], degrees.
+double FoldedSpan(double degrees);
+
 // Angle from hub hole `hub` to rim hole `rim`, in degrees in (-180, 180]:
 // positive when the rim end lies clockwise of the hub end (hole i of n at
 // i * 360 / n clockwise from the top).

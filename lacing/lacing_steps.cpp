@@ -1,6 +1,7 @@
 #include "lacing/lacing_steps.h"
 
 #include "lacing/hole_layout.h"
+#include "lacing/lacing_pattern.h"
 #include "lacing/spoke_crossings.h"
 #include "lacing/spoke_rows.h"
 
@@ -19,10 +20,7 @@ namespace {
 double SpanOf(const Wheel& wheel, const HoleLayout& holes, int hub, int rim)
 {
     const bool turned = wheel.hubHoles != wheel.rimHoles || !EvenlySpacedHoles(wheel);
-    double span = std::fmod(holes.RimAngle(rim) + (turned ? wheel.angleDifference : 0.0) - holes.HubAngle(hub), 360.0);
-    if (span > 180.0) span -= 360.0;
-    if (span <= -180.0) span += 360.0;
-    return span;
+    return FoldedSpan(holes.RimAngle(rim) + (turned ? wheel.angleDifference : 0.0) - holes.HubAngle(hub));
 }
 
 int CrossOf(const Wheel& wheel, bool left)
@@ -344,9 +342,11 @@ int ValveAfterHole(const Wheel& wheel)
     return after == 0 ? wheel.rimHoles : after;
 }
 
-QString StepsCoverage(const GridModel& table, const Wheel& wheel)
+namespace {
+
+// What the steps do not cover of a wheel laced as `spokes`; empty when they cover it.
+QString CoverageOf(const Wheel& wheel, const std::vector<StepSpoke>& spokes)
 {
-    const std::vector<StepSpoke> spokes = SpokesOf(table, wheel);
     if (spokes.empty())
         return QCoreApplication::translate("LacingSteps",
                                            "Nothing is laced yet: choose the hole counts and lace the table first.");
@@ -377,16 +377,23 @@ QString StepsCoverage(const GridModel& table, const Wheel& wheel)
     return QString();
 }
 
+}  // namespace
+
+QString StepsCoverage(const GridModel& table, const Wheel& wheel)
+{
+    return CoverageOf(wheel, SpokesOf(table, wheel));
+}
+
 LacingSteps StepsOf(const GridModel& table, const Wheel& wheel)
 {
     LacingSteps result;
+    const std::vector<StepSpoke> spokes = SpokesOf(table, wheel);
     if (wheel.hubHoles <= 0 || wheel.rimHoles <= 0) {
-        result.note = StepsCoverage(table, wheel);
+        result.note = CoverageOf(wheel, spokes);
         return result;
     }
-    const std::vector<StepSpoke> spokes = SpokesOf(table, wheel);
     result.steps.push_back(ValveStep(wheel, spokes));
-    result.note = StepsCoverage(table, wheel);
+    result.note = CoverageOf(wheel, spokes);
     if (!result.note.isEmpty()) return result;
 
     std::vector<SpokeRow> rows;

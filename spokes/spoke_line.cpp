@@ -33,14 +33,6 @@ QString HeadsPatternName(int pattern)
     }
 }
 
-double FoldedSpan(double degrees)
-{
-    double folded = std::fmod(degrees, 360.0);
-    if (folded > 180.0) folded -= 360.0;
-    if (folded <= -180.0) folded += 360.0;
-    return folded;
-}
-
 double RimTurnInUse(const Wheel& wheel)
 {
     return AngleDifferenceApplies(wheel) ? wheel.angleDifference : 0.0;

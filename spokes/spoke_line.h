@@ -10,6 +10,7 @@
 // its flange hole, r from the axle. A straight-pull spoke leaves from its
 // seat's circle r, its line t off the seat's centre along the circle, ahead
 // in the way the spoke runs.
+#include "lacing/lacing_pattern.h"
 #include "wheel/wheel.h"
 
 #include <QString>
@@ -48,8 +49,6 @@ SpokeLine LineOfSpoke(const Wheel& wheel, bool left, double spanDegrees);
 // out", "leading out", "all in", "all out"), in any language.
 QString HeadsPatternName(int pattern);
 
-// The same span folded into (−180, 180].
-double FoldedSpan(double degrees);
 
 // The rim's turn against the hub as the lengths take it: the angle
 // difference where the hole counts differ, 0 where they are equal.
