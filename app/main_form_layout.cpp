@@ -601,7 +601,13 @@ void TMainF::WireEvents()
     auto* cells = new LacingCellDelegate([this] { return leftSpokeColourBox->Selected(); }, [this] { return rightSpokeColourBox->Selected(); },
                                          [this](const QString& message) { statusBar->SetSimpleText(message); }, lacingGrid);
     cells->SetStaleLength([this](int row) { return LengthStale(row); });
-    cells->SetHubSide([this](int hole) { return LayoutOf(CurrentWheel().wheel).HubLeft(hole); });
+    // Asked for every hub cell painted: only the hub's split decides the flange,
+    // so only its buttons are read, not the whole wheel.
+    cells->SetHubSide([this](int hole) {
+        HoleLayout holes;
+        holes.split = KnownHubSplit(StoredControl<TRadioGroup>("HubSplitRG")->ItemIndex());
+        return holes.HubLeft(hole);
+    });
     cells->SetSpokeMark([this](int row) {
         return row >= 0 && static_cast<size_t>(row) < spokeMarks_.size() ? spokeMarks_[static_cast<size_t>(row)]
                                                                           : QString();

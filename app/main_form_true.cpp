@@ -4,13 +4,22 @@
 #include "app/main_form.h"
 #include "app/true_window.h"
 #include "platform/guard.h"
+#include "wheel/wheel_records.h"
+
+#include <variant>
 
 namespace rimora {
 
 namespace {
 
-const char* const kLogKeys[kLogSlots] = {"TenMeterE",  "TenKindE",   "TenRound1E", "TenRound2E", "TenRound3E",
-                                         "TenRound4E", "TenRound5E", "TenRound6E", "TenRound7E", "TenRound8E"};
+// The hidden box of the main window that keeps one slot of the log, found by
+// its record in the record table.
+const char* LogKey(int slot)
+{
+    for (const WheelRecord& record : WheelRecords())
+        if (const auto* log = std::get_if<LogText>(&record.member); log && log->slot == slot) return record.key;
+    return nullptr;
+}
 
 }  // namespace
 
@@ -36,10 +45,10 @@ void TMainF::ShowTrueWindow()
         links.wheel = [this] { return PreparedWheelOfWindow(); };
         links.log = [this] {
             std::array<QString, kLogSlots> log;
-            for (int slot = 0; slot < kLogSlots; ++slot) log[slot] = StoredControl<TEdit>(kLogKeys[slot])->Text();
+            for (int slot = 0; slot < kLogSlots; ++slot) log[slot] = StoredControl<TEdit>(LogKey(slot))->Text();
             return log;
         };
-        links.setLog = [this](int slot, const QString& text) { StoredControl<TEdit>(kLogKeys[slot])->SetText(text); };
+        links.setLog = [this](int slot, const QString& text) { StoredControl<TEdit>(LogKey(slot))->SetText(text); };
         links.print = [this](bool blankForm) { PrintTensionSheet(blankForm); };
         trueWindow = new TrueWindow(this, std::move(links));
     }

@@ -9,7 +9,6 @@
 #include "platform/guard.h"
 #include "sheet/build_sheet.h"
 
-#include <utility>
 #include <QAbstractItemDelegate>
 #include <QComboBox>
 #include <QGridLayout>
@@ -244,8 +243,6 @@ void TrueWindow::ReadWheel()
 
 void TrueWindow::WheelChanged()
 {
-    // The rounds written back into the main window's records change no spoke.
-    if (storing_) return;
     ReadWheel();
     Refigure();
 }
@@ -371,17 +368,16 @@ void TrueWindow::Store()
 {
     Wheel held;
     SetRounds(held, rounds_);
-    const bool wasStoring = std::exchange(storing_, true);
     for (int slot = LogFirstRound; slot < kLogSlots; ++slot) links_.setLog(slot, held.log[slot]);
-    storing_ = wasStoring;
 }
 
 void TrueWindow::Refigure()
 {
     report_ = wheelReady_ ? TensionReportOf(wheel_, meters_) : TensionReport();
     report_.round = current_ >= 0 ? std::optional(rounds_[static_cast<std::size_t>(current_)]) : std::nullopt;
-    report_.chartFound = ChosenKind() != nullptr;
-    report_.figures = FiguresOf(report_.round.value_or(TensionRound{}), ChosenKind(), report_.spokes, report_.leftTarget,
+    const SpokeKind* kind = ChosenKind();
+    report_.chartFound = kind != nullptr;
+    report_.figures = FiguresOf(report_.round.value_or(TensionRound{}), kind, report_.spokes, report_.leftTarget,
                                 report_.rightTarget);
     ShowFigures();
 }

@@ -68,7 +68,6 @@ private:
     void Refigure();
     void ShowFigures();
     void ReadWheel();
-    bool storing_ = false;  // writing the rounds into the main window's records
     void Store();
     void EditReading(int row);
     const SpokeKind* ChosenKind() const;
