@@ -24,12 +24,12 @@ namespace rimora {
 // from whatever else uses it.
 void WriteFileAtomically(const QString& path, const QByteArray& bytes);
 
-// True when `path` names something that exists and is neither a regular
-// file nor a folder, so that WriteFileAtomically writes it as a stream.
 // Whether two names are one file (the same device and inode), whatever the
 // spelling, a link or a hard link: an output must never replace its input.
 bool SameFile(const QString& a, const QString& b);
 
+// True when `path` names something that exists and is neither a regular
+// file nor a folder, so that WriteFileAtomically writes it as a stream.
 bool IsStreamTarget(const QString& path);
 
 // Writes every byte of `bytes` to the open descriptor `fd`, which stays

@@ -92,6 +92,9 @@ bool IsCommandLineRun(int argc, const char* const* argv)
     return false;
 }
 
+namespace {
+
+// Whether a platform is named, in QT_QPA_PLATFORM or with -platform.
 bool PlatformNamed(int argc, const char* const* argv)
 {
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) return true;
@@ -100,12 +103,15 @@ bool PlatformNamed(int argc, const char* const* argv)
     return false;
 }
 
+// Whether the window has somewhere to open: a platform is named or a display is set.
 bool DisplayGiven(int argc, const char* const* argv)
 {
     return PlatformNamed(argc, argv) || !qEnvironmentVariableIsEmpty("DISPLAY")
            || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
+// Whether a local X display (":0", "unix:1.0") has a server listening on
+// its socket; any other display is taken to answer.
 bool LocalDisplayAnswers(const QByteArray& display)
 {
     static const QRegularExpression local(QStringLiteral("^(?:unix)?:(\\d+)(?:\\.\\d+)?$"));
@@ -127,6 +133,8 @@ bool LocalDisplayAnswers(const QByteArray& display)
     }
     return false;
 }
+
+}  // namespace
 
 void ChooseHeadlessPlatform(int argc, const char* const* argv)
 {

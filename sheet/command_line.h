@@ -24,14 +24,6 @@ namespace rimora {
 // (argv[0] is skipped).
 bool IsCommandLineRun(int argc, const char* const* argv);
 
-// Whether a platform is named, in QT_QPA_PLATFORM or with -platform.
-bool PlatformNamed(int argc, const char* const* argv);
-// Whether the window has somewhere to open: a platform is named or a display is set.
-bool DisplayGiven(int argc, const char* const* argv);
-// Whether a local X display (":0", "unix:1.0") has a server listening on
-// its socket; any other display is taken to answer.
-bool LocalDisplayAnswers(const QByteArray& display);
-
 // Why the window is not started for these arguments, before any application
 // object exists (Qt ends the process when it finds no display): an option
 // that is neither the program's nor Qt's (status 2), or no display to open
