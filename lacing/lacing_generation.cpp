@@ -41,6 +41,25 @@ void ClearLacingTable(GridModel& table)
         for (int c = 0; c < table.ColCount(); ++c) table.SetCell(c, r, LacingCell());
 }
 
+namespace {
+
+// The plan into a cleared table: a row per hole of the larger circle, ->H
+// carrying the lacing and ->R written as its inverse at once.
+void WritePlan(GridModel& table, int hub, int rim, const LacingPlan& plan)
+{
+    // Nothing of an earlier pattern may survive, whoever called us.
+    ClearLacingTable(table);
+    table.SetRowCount(std::max(hub, rim) + 1);
+    for (int r = 1; r <= hub; ++r) table.SetCell(kHubCol, r, HoleCell(r));
+    for (int r = 1; r <= rim; ++r) table.SetCell(kRimCol, r, HoleCell(r));
+    for (const PlannedSpoke& spoke : plan.spokes) {
+        table.SetCell(kToHubCol, spoke.rim, HoleCell(spoke.hub));
+        table.SetCell(kToRimCol, spoke.hub, HoleCell(spoke.rim));
+    }
+}
+
+}  // namespace
+
 QString LaceTable(GridModel& table, int hubCount, int rimCount, int leftCross,
                   int rightCross, const FlangeReach& reach)
 {
@@ -52,18 +71,8 @@ QString LaceTable(GridModel& table, int hubCount, int rimCount, int leftCross,
     const int left = LimitCrossNumber(leftCross);
     const int right = LimitCrossNumber(rightCross);
 
-    // Nothing of an earlier pattern may survive, whoever called us.
-    ClearLacingTable(table);
-    table.SetRowCount(std::max(hub, rim) + 1);
-    for (int r = 1; r <= hub; ++r) table.SetCell(kHubCol, r, HoleCell(r));
-    for (int r = 1; r <= rim; ++r) table.SetCell(kRimCol, r, HoleCell(r));
-
     const LacingPlan plan = PlanLacing(hub, rim, left, right);
-    // ->H carries the lacing; ->R is written as its inverse at once.
-    for (const PlannedSpoke& spoke : plan.spokes) {
-        table.SetCell(kToHubCol, spoke.rim, HoleCell(spoke.hub));
-        table.SetCell(kToRimCol, spoke.hub, HoleCell(spoke.rim));
-    }
+    WritePlan(table, hub, rim, plan);
     QStringList notes;
     notes << AlternationNote(plan, hub, rim, left, right)
           << BeyondTangentNote(plan, hub, rim, left, right, reach);
@@ -85,16 +94,8 @@ QString LaceTable(GridModel& table, const HoleLayout& layout, int leftCross, int
     if (const QString problem = LayoutProblem(layout); !problem.isEmpty()) throw EWheelInputError(problem);
     const int left = LimitCrossNumber(leftCross);
     const int right = LimitCrossNumber(rightCross);
-    ClearLacingTable(table);
-    table.SetRowCount(hub + 1);
-    for (int r = 1; r <= hub; ++r) {
-        table.SetCell(kHubCol, r, HoleCell(r));
-        table.SetCell(kRimCol, r, HoleCell(r));
-    }
-    for (const PlannedSpoke& spoke : PlanTwoToOne(layout, left, right, pattern).spokes) {
-        table.SetCell(kToHubCol, spoke.rim, HoleCell(spoke.hub));
-        table.SetCell(kToRimCol, spoke.hub, HoleCell(spoke.rim));
-    }
+    // A 2:1 hub laces a rim of its own count: one row per hole of both.
+    WritePlan(table, hub, hub, PlanTwoToOne(layout, left, right, pattern));
     return {};
 }
 
